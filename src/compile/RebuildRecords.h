@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/GridModel.h"
+#include "data/SerialPort.h"
+
+namespace q5300 {
+
+// PrinterMode: markers become the printer's control bytes and symbols move to
+// lead byte 0xA1. EditorMode: both stay user-defined characters of the code page.
+enum class RebuildMode { PrinterMode = 0, EditorMode = 1 };
+
+// Special characters of the grid text.
+inline constexpr char16_t FirstSymbol = 0xE000;  // 77 electrical symbols, U+E000..U+E04C
+inline constexpr int SymbolCount = 77;
+inline constexpr char16_t NumberPlaceholder = 0xE04D;  // "0-999"
+inline constexpr char16_t FixedPlaceholder = 0xE04E;   // "000-999", hexadecimal
+inline constexpr char16_t UpperPlaceholder = 0xE04F;   // "A-Z"
+inline constexpr char16_t LowerPlaceholder = 0xE050;   // "a-z"
+inline constexpr char16_t SuperscriptMarker = 0xE051;
+inline constexpr char16_t SubscriptMarker = 0xE052;
+inline constexpr char16_t LineSeparator = 0x001A;
+
+// Control bytes of the record text.
+inline constexpr unsigned char NumberCode = 0x12;
+inline constexpr unsigned char FixedCode = 0x14;
+inline constexpr unsigned char UpperCode = 0x16;
+inline constexpr unsigned char LowerCode = 0x18;
+inline constexpr unsigned char SeparatorCode = 0x1A;
+inline constexpr unsigned char SuperscriptCode = 0x1C;
+inline constexpr unsigned char SubscriptCode = 0x1E;
+
+// Recompiles the text of every record from its grid row (lines in columns 3
+// and 4, the row's check box), marks the record of `currentRow`, and refreshes
+// the metrics. Record i belongs to row i.
+void RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow, PageList& pages,
+                    int margin);
+
+}  // namespace q5300

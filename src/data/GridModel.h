@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace q5300 {
+
+// Columns of the label grid.
+enum GridColumn : int {
+  CheckColumn = 0,
+  MarkColumn = 1,  // "∽" in the current row
+  PageColumn = 2,
+  Line1Column = 3,
+  Line2Column = 4,
+  RepeatColumn = 5,
+  FontSizeColumn = 6,
+  FrameColumn = 7,
+  DirectionColumn = 8,
+  ZoomColumn = 9,
+};
+inline constexpr int GridColumnCount = 10;
+
+// Check image of a heading: no box, an empty box, a ticked box.
+enum HeaderCheck : int { NoBox = 0, EmptyBox = 1, CheckedBox = 2 };
+
+// Told of every change of the model, so a view can follow it.
+class GridObserver {
+ public:
+  virtual ~GridObserver() = default;
+  virtual void RowInserted(int row) = 0;
+  virtual void RowRemoved(int row) = 0;
+  virtual void AllRowsRemoved() = 0;
+  virtual void CellChanged(int row, int column) = 0;
+  virtual void CheckChanged(int row) = 0;
+  virtual void HeaderCheckChanged(int column) = 0;
+};
+
+// What the label grid shows: per row a check box and ten cell texts (UTF-16, as
+// the operator typed them), the headings' check boxes, and the row and column
+// the grid treats as current. It is the single truth of the grid; the window
+// only displays it.
+class GridModel {
+ public:
+  struct Row {
+    bool checked = false;
+    std::array<std::u16string, GridColumnCount> cells;
+  };
+
+  int rowCount() const { return static_cast<int>(rows_.size()); }
+  bool IsValidRow(int row) const { return row >= 0 && row < rowCount(); }
+
+  // A row with empty texts and its box clear, at 0..rowCount (later rows move down).
+  bool InsertRow(int row);
+  bool DeleteRow(int row);
+  void DeleteAllRows();
+
+  // Empty for a cell outside the grid.
+  const std::u16string& CellText(int row, int column) const;
+  // False, and no change, for a row or column outside the grid.
+  bool SetCellText(int row, int column, std::u16string text);
+
+  bool IsChecked(int row) const;
+  bool SetChecked(int row, bool checked);
+
+  // States 0, 1, 2; false / -1 for a column outside the header.
+  bool SetHeaderCheckState(int column, int state);
+  int GetHeaderCheckState(int column) const;
+
+  int currentRow() const { return currentRow_; }
+  int currentColumn() const { return currentColumn_; }
+  void SetCurrentRow(int row) { currentRow_ = row; }
+  void SetCurrentColumn(int column) { currentColumn_ = column; }
+
+  void SetObserver(GridObserver* observer) { observer_ = observer; }
+
+ private:
+  std::vector<Row> rows_;
+  std::array<int, GridColumnCount> headerCheck_{};
+  int currentRow_ = 0;
+  int currentColumn_ = 0;
+  GridObserver* observer_ = nullptr;
+};
+
+}  // namespace q5300

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "printer/Clock.h"
+#include "printer/Device.h"
+
+namespace q5300 {
+
+// The USB link to the printer: open with a drain of stale input, status query,
+// end command, raw writes and reads, close.
+class PrinterLink {
+ public:
+  PrinterLink(Device& device, Clock& clock) : device_(device), clock_(clock) {}
+  PrinterLink(const PrinterLink&) = delete;
+  PrinterLink& operator=(const PrinterLink&) = delete;
+  virtual ~PrinterLink();
+
+  // Opens device 0 and reads its pending input away. Opening an open link opens
+  // the device again. The reason of a failure stays in lastOpen().
+  bool OpenLink();
+  // Sends 0x01 'A' and a zero-length packet, reads 9 bytes: ready when the first is 'N'.
+  bool QueryReady();
+  // Sends 0x02 'H', then waits 1000 ms.
+  bool SendEndCommand();
+  bool WriteData(std::span<const uint8_t> bytes);
+  int ReadData(std::span<uint8_t> buffer);
+  // Closes the device when this link opened it.
+  void CloseLink();
+
+  bool isOpen() const { return isOpen_; }
+  int32_t deviceIndex() const { return deviceIndex_; }
+  const OpenResult& lastOpen() const { return lastOpen_; }
+  Device& device() { return device_; }
+  Clock& clock() { return clock_; }
+
+ private:
+  Device& device_;
+  Clock& clock_;
+  int32_t deviceIndex_ = -1;
+  bool isOpen_ = false;
+  OpenResult lastOpen_;
+};
+
+}  // namespace q5300
