@@ -1,0 +1,213 @@
+#include "printer/PacketDecoder.h"
+
+#include <cstdio>
+
+namespace q5300 {
+
+namespace {
+
+constexpr uint8_t EndByte = 'E';
+
+uint16_t BigEndian16(std::span<const uint8_t> bytes, size_t at) {
+  return static_cast<uint16_t>((bytes[at] << 8) | bytes[at + 1]);
+}
+
+template <size_t N>
+std::array<char, N> CharsAt(std::span<const uint8_t> bytes, size_t at) {
+  std::array<char, N> chars{};
+  for (size_t i = 0; i < N; ++i) chars[i] = static_cast<char>(bytes[at + i]);
+  return chars;
+}
+
+// `bytes` holds the 56 fixed bytes and the text.
+DecodedRecord DecodeRecord(std::span<const uint8_t> bytes) {
+  DecodedRecord r;
+  r.reserved0 = bytes[0];
+  r.hasNumbering = bytes[1];
+  r.numNumber = bytes[2];
+  r.numVariant = bytes[3];
+  r.numUpper = bytes[4];
+  r.numLower = bytes[5];
+  r.twoLines = bytes[6];
+  r.scriptCount = bytes[7];
+  r.superCount = bytes[8];
+  r.subCount = bytes[9];
+  r.autoLength = bytes[10];
+  r.autoFont = bytes[11];
+  r.wideCount = bytes[12];
+  r.frame = static_cast<char>(bytes[13]);
+  r.materialCode = CharsAt<4>(bytes, 14);
+  r.lengthCode = CharsAt<4>(bytes, 18);
+  r.sizeCode = CharsAt<3>(bytes, 22);
+  r.repeatText = CharsAt<5>(bytes, 25);
+  r.repeatCount = BigEndian16(bytes, 30);
+  r.lengthDots = BigEndian16(bytes, 32);
+  r.reserved1 = bytes[34];
+  r.reserved2 = bytes[35];
+  r.reserved3 = bytes[36];
+  r.textLength = bytes[37];
+  r.direction = CharsAt<2>(bytes, 38);
+  r.fontSize = bytes[40];
+  r.creationNo = bytes[41];
+  r.halfWidth = bytes[42];
+  r.repeatCode = CharsAt<5>(bytes, 43);
+  r.numStart = CharsAt<4>(bytes, 48);
+  r.numEnd = CharsAt<4>(bytes, 52);
+  const auto text = bytes.subspan(DecodedRecordSize, r.textLength);
+  r.text.assign(text.begin(), text.end());
+  return r;
+}
+
+DecodedMessage Fault(PacketFault fault, size_t offset, std::string reason) {
+  DecodedMessage m;
+  m.kind = MessageKind::Malformed;
+  m.fault = fault;
+  m.faultOffset = offset;
+  m.reason = std::move(reason);
+  return m;
+}
+
+std::string Num(size_t n) {
+  return std::to_string(n);
+}
+
+std::string Hex(uint8_t byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", byte);
+  return text;
+}
+
+// The records and the end byte of a packet whose length field is `bytes.size()`.
+DecodedMessage DecodeBody(std::span<const uint8_t> bytes) {
+  DecodedMessage m;
+  m.kind = MessageKind::PrintPacket;
+  DecodedPacket& p = m.packet;
+  p.length = static_cast<uint16_t>(bytes.size());
+  p.copies = bytes[4];
+  p.cutMode = static_cast<char>(bytes[5]);
+  p.density = bytes[6];
+  p.margin = bytes[7];
+  p.alignment = bytes[8];
+  p.repeatMode = bytes[9];
+
+  const size_t end = bytes.size();
+  size_t at = DecodedHeaderSize;
+  for (;;) {
+    if (at == end) {
+      return Fault(PacketFault::MissingEnd, at,
+                   "the records fill the packet up to its last byte; the end byte 'E' is missing");
+    }
+    if (at == end - 1) {
+      if (bytes[at] == EndByte) return m;
+      return Fault(PacketFault::MissingEnd, at,
+                   "byte " + Num(at) + " should be the end byte 'E' but is " + Hex(bytes[at]));
+    }
+    const size_t index = p.records.size();
+    if (at + DecodedRecordSize > end) {
+      return Fault(PacketFault::TruncatedRecord, at,
+                   "record " + Num(index) + " at byte " + Num(at) + " needs " +
+                       Num(DecodedRecordSize) + " bytes, the packet has " + Num(end - at) +
+                       " left");
+    }
+    const uint8_t textLength = bytes[at + 37];
+    if (textLength > MaxRecordText) {
+      return Fault(PacketFault::TextTooLong, at + 37,
+                   "record " + Num(index) + " at byte " + Num(at) + " announces " +
+                       Num(textLength) + " text bytes, at most " + Num(MaxRecordText) +
+                       " are allowed");
+    }
+    const size_t size = DecodedRecordSize + textLength;
+    if (at + size > end) {
+      return Fault(PacketFault::TruncatedRecord, at,
+                   "record " + Num(index) + " at byte " + Num(at) + " needs " + Num(size) +
+                       " bytes with its text, the packet has " + Num(end - at) + " left");
+    }
+    p.records.push_back(DecodeRecord(bytes.subspan(at, size)));
+    at += size;
+  }
+}
+
+DecodedMessage DecodePrintPacket(std::span<const uint8_t> bytes) {
+  if (bytes.size() < DecodedHeaderSize) {
+    return Fault(
+        PacketFault::ShortHeader, bytes.size(),
+        "a print packet needs a 10-byte header, the write has " + Num(bytes.size()) + " bytes");
+  }
+  const size_t length = BigEndian16(bytes, 2);
+  const std::string says = "the length field says " + Num(length) + " bytes, ";
+  if (length < DecodedHeaderSize + 1) {
+    return Fault(PacketFault::WrongLength, 2, says + "less than a header and an end byte");
+  }
+  if (length > bytes.size()) {
+    return Fault(PacketFault::WrongLength, 2, says + "only " + Num(bytes.size()) + " arrived");
+  }
+  DecodedMessage m = DecodeBody(bytes.first(length));
+  if (length == bytes.size()) return m;
+  // Extra bytes after a packet that is complete in itself are trailing bytes;
+  // otherwise the length field is what is wrong.
+  if (m.kind == MessageKind::PrintPacket) {
+    return Fault(
+        PacketFault::TrailingBytes, length,
+        Num(bytes.size() - length) + " bytes follow the end of a " + Num(length) + "-byte packet");
+  }
+  return Fault(PacketFault::WrongLength, 2, says + "the write has " + Num(bytes.size()));
+}
+
+DecodedMessage DecodeTwoByteCommand(std::span<const uint8_t> bytes, MessageKind kind,
+                                    const char* name) {
+  if (bytes.size() > 2) {
+    return Fault(PacketFault::TrailingBytes, 2,
+                 Num(bytes.size() - 2) + " bytes follow the " + name);
+  }
+  DecodedMessage m;
+  m.kind = kind;
+  return m;
+}
+
+}  // namespace
+
+DecodedMessage DecodeMessage(std::span<const uint8_t> bytes) {
+  if (bytes.empty()) {
+    DecodedMessage m;
+    m.kind = MessageKind::ZeroLength;
+    return m;
+  }
+  if (bytes.size() >= 2) {
+    if (bytes[0] == 0x01 && bytes[1] == 'A') {
+      return DecodeTwoByteCommand(bytes, MessageKind::StatusQuery, "status query");
+    }
+    if (bytes[0] == 0x02 && bytes[1] == 'H') {
+      return DecodeTwoByteCommand(bytes, MessageKind::EndCommand, "end command");
+    }
+    if (bytes[0] == 0x02 && bytes[1] == 'A') return DecodePrintPacket(bytes);
+  }
+  std::string start = Hex(bytes[0]);
+  if (bytes.size() >= 2) start += " " + Hex(bytes[1]);
+  return Fault(PacketFault::UnknownCommand, 0,
+               "a write of " + Num(bytes.size()) + " bytes starting " + start +
+                   " is no command the printer knows");
+}
+
+const char* FaultName(PacketFault fault) {
+  switch (fault) {
+    case PacketFault::None:
+      return "none";
+    case PacketFault::UnknownCommand:
+      return "unknown command";
+    case PacketFault::ShortHeader:
+      return "short header";
+    case PacketFault::WrongLength:
+      return "wrong length";
+    case PacketFault::TruncatedRecord:
+      return "truncated record";
+    case PacketFault::TextTooLong:
+      return "text too long";
+    case PacketFault::MissingEnd:
+      return "missing end byte";
+    case PacketFault::TrailingBytes:
+      return "trailing bytes";
+  }
+  return "?";
+}
+
+}  // namespace q5300
