@@ -1,0 +1,186 @@
+#include "printer/VirtualPrinter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+namespace q5300 {
+
+namespace {
+
+constexpr uint8_t StaleByte = 0xEE;
+
+// The number of a file named write-NNNN.bin, or 0.
+unsigned FileNumber(const std::string& name) {
+  constexpr std::string_view prefix = "write-";
+  constexpr std::string_view suffix = ".bin";
+  if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+      !name.ends_with(suffix)) {
+    return 0;
+  }
+  const std::string_view digits =
+      std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  if (digits.size() > 9) return 0;
+  unsigned number = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    number = number * 10 + static_cast<unsigned>(c - '0');
+  }
+  return number;
+}
+
+unsigned NextFreeNumber(const std::filesystem::path& dir) {
+  unsigned highest = 0;
+  std::error_code ec;
+  for (auto it = std::filesystem::directory_iterator(dir, ec);
+       !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    highest = std::max(highest, FileNumber(it->path().filename().string()));
+  }
+  return highest + 1;
+}
+
+}  // namespace
+
+VirtualPrinter::VirtualPrinter(const Clock& clock) : clock_(clock) {}
+
+VirtualPrinter::VirtualPrinter(const Clock& clock, std::filesystem::path outputDir)
+    : clock_(clock), outputDir_(std::move(outputDir)) {
+  nextFileNumber_ = NextFreeNumber(*outputDir_);
+}
+
+std::vector<uint8_t> VirtualPrinter::ReadyReply() {
+  std::vector<uint8_t> reply(9, 0);
+  reply[0] = 'N';
+  return reply;
+}
+
+void VirtualPrinter::UnplugAfterWrites(int writes) {
+  unplugIn_ = std::max(writes, 0);
+  if (unplugIn_ == 0) unplugged_ = true;
+}
+
+void VirtualPrinter::AddStaleInput(int count) {
+  for (int i = 0; i < count; ++i) uploads_.push_back({StaleByte});
+}
+
+void VirtualPrinter::Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes) {
+  calls_.push_back({call, clock_.Now(), {bytes.begin(), bytes.end()}, result});
+}
+
+int VirtualPrinter::CountCalls(DeviceCall call) const {
+  return static_cast<int>(std::count_if(
+      calls_.begin(), calls_.end(), [call](const DeviceCallRecord& r) { return r.call == call; }));
+}
+
+std::vector<DecodedPacket> VirtualPrinter::packets() const {
+  std::vector<DecodedPacket> found;
+  for (const ReceivedWrite& w : received_) {
+    if (w.message.kind == MessageKind::PrintPacket) found.push_back(w.message.packet);
+  }
+  return found;
+}
+
+OpenResult VirtualPrinter::Open() {
+  OpenResult result;
+  if (unplugged_) {
+    result = {OpenStatus::NoDevice, "The virtual printer has been unplugged."};
+  } else {
+    switch (refusal_) {
+      case OpenStatus::NoDevice:
+        result = {OpenStatus::NoDevice, "No printer is connected (virtual printer told so)."};
+        break;
+      case OpenStatus::NoPermission:
+        result = {OpenStatus::NoPermission,
+                  "The virtual printer is there, but this user may not open it (told so)."};
+        break;
+      case OpenStatus::Failed:
+        result = {OpenStatus::Failed, "The virtual printer could not be opened (told so)."};
+        break;
+      case OpenStatus::Opened:
+        open_ = true;
+        result = {OpenStatus::Opened, outputDir_ ? "Opened the virtual printer writing into " +
+                                                       outputDir_->string() + "."
+                                                 : std::string("Opened the virtual printer.")};
+        break;
+    }
+  }
+  Log(DeviceCall::Open, static_cast<int64_t>(result.status));
+  return result;
+}
+
+void VirtualPrinter::Close() {
+  open_ = false;
+  Log(DeviceCall::Close, 0);
+}
+
+void VirtualPrinter::Reset() {
+  Log(DeviceCall::Reset, 0);
+}
+
+uint32_t VirtualPrinter::UsbId() {
+  const uint32_t id = Usable() ? VirtualUsbId : 0;
+  Log(DeviceCall::UsbId, id);
+  return id;
+}
+
+int VirtualPrinter::PendingUploads() {
+  const int pending = Usable() ? static_cast<int>(uploads_.size()) : 0;
+  Log(DeviceCall::PendingUploads, pending);
+  return pending;
+}
+
+int VirtualPrinter::Read(std::span<uint8_t> buffer) {
+  if (!Usable()) {
+    Log(DeviceCall::Read, -1);
+    return -1;
+  }
+  if (emptyReads_ > 0) {
+    --emptyReads_;
+    if (!uploads_.empty()) uploads_.pop_front();
+    Log(DeviceCall::Read, 0);
+    return 0;
+  }
+  if (uploads_.empty() || buffer.empty()) {
+    Log(DeviceCall::Read, 0);
+    return 0;
+  }
+  const std::vector<uint8_t> upload = std::move(uploads_.front());
+  uploads_.pop_front();
+  const size_t n = std::min(buffer.size(), upload.size());
+  std::copy_n(upload.begin(), n, buffer.begin());
+  Log(DeviceCall::Read, static_cast<int64_t>(n), buffer.first(n));
+  return static_cast<int>(n);
+}
+
+bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
+  bool taken = Usable();
+  if (taken && writeFailsIn_ > 0) taken = --writeFailsIn_ != 0;
+  if (taken) taken = Store(bytes);
+  Log(DeviceCall::Write, taken ? 1 : 0, bytes);
+  if (!taken) return false;
+
+  received_.push_back({clock_.Now(), {bytes.begin(), bytes.end()}, DecodeMessage(bytes)});
+  if (received_.back().message.kind == MessageKind::StatusQuery) uploads_.push_back(statusReply_);
+  if (unplugIn_ > 0 && --unplugIn_ == 0) unplugged_ = true;
+  return true;
+}
+
+bool VirtualPrinter::Store(std::span<const uint8_t> bytes) {
+  if (!outputDir_) return true;
+  char name[32];
+  std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
+  const std::filesystem::path path = *outputDir_ / name;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  if (file) file.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+  file.close();
+  if (!file) {
+    outputError_ = "Cannot write " + path.string() + ".";
+    return false;
+  }
+  outputError_.clear();
+  ++nextFileNumber_;
+  return true;
+}
+
+}  // namespace q5300

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "printer/Clock.h"
+#include "printer/Device.h"
+#include "printer/PacketDecoder.h"
+
+namespace q5300 {
+
+enum class DeviceCall { Open, Close, Reset, UsbId, PendingUploads, Read, Write };
+
+// One call the virtual printer received, in order.
+struct DeviceCallRecord {
+  DeviceCall call = DeviceCall::Open;
+  std::chrono::milliseconds time{0};
+  // Write: the bytes given; Read: the bytes delivered.
+  std::vector<uint8_t> bytes;
+  // Open: the OpenStatus; Write: 1 taken, 0 failed; Read, PendingUploads, UsbId:
+  // the value returned; Close, Reset: 0.
+  int64_t result = 0;
+};
+
+// A write the printer took, and what it holds.
+struct ReceivedWrite {
+  std::chrono::milliseconds time{0};
+  std::vector<uint8_t> bytes;
+  DecodedMessage message;
+};
+
+// An in-process stand-in for the printer: it answers status queries, records
+// every call with the clock's time, decodes every write, and can be told to
+// fail the ways a real link fails. It can also store every write it takes as
+// DIR/write-NNNN.bin, for trying the program without a printer.
+//
+// Input works in uploads like the USB device: a read takes one upload (a status
+// reply, or one byte of stale input) and drops what does not fit the buffer.
+//
+// Not thread-safe: one thread drives it.
+class VirtualPrinter final : public Device {
+ public:
+  static constexpr uint32_t VirtualUsbId = 0x5537'4348;  // 4348:5537
+
+  // `clock` must outlive the printer.
+  explicit VirtualPrinter(const Clock& clock);
+  // Also stores every write it takes in `outputDir`, which must exist. Files are
+  // numbered on from the highest write-NNNN.bin already there, so an earlier
+  // run is never overwritten; a zero-length write is an empty file.
+  VirtualPrinter(const Clock& clock, std::filesystem::path outputDir);
+
+  OpenResult Open() override;
+  void Close() override;
+  void Reset() override;
+  uint32_t UsbId() override;
+  int PendingUploads() override;
+  int Read(std::span<uint8_t> buffer) override;
+  bool Write(std::span<const uint8_t> bytes) override;
+
+  // ---- How it answers ----
+  // 'N' and eight zero bytes: ready.
+  static std::vector<uint8_t> ReadyReply();
+  // The reply to every later status query; a first byte other than 'N' (such as
+  // 'B') is a printer that is not ready.
+  void SetStatusReply(std::vector<uint8_t> reply) { statusReply_ = std::move(reply); }
+
+  // ---- Faults ----
+  // Open answers `status` (NoDevice, NoPermission or Failed) until told Opened.
+  void RefuseOpen(OpenStatus status) { refusal_ = status; }
+  // After `writes` more writes are taken the printer is unplugged: every later
+  // call fails and Open answers NoDevice. 0 unplugs it now.
+  void UnplugAfterWrites(int writes);
+  // The `nth` write from now (1: the next one) fails and is not taken.
+  void FailWrite(int nth = 1) { writeFailsIn_ = nth; }
+  // The next `count` reads deliver nothing; the reply each would have taken is lost.
+  void DeliverNothing(int count = 1) { emptyReads_ = count; }
+  // `count` bytes of stale input wait, each as an upload of its own.
+  void AddStaleInput(int count);
+
+  // ---- What happened ----
+  const std::vector<DeviceCallRecord>& calls() const { return calls_; }
+  int CountCalls(DeviceCall call) const;
+  const std::vector<ReceivedWrite>& received() const { return received_; }
+  // The print packets among the writes taken, in order.
+  std::vector<DecodedPacket> packets() const;
+  bool isOpen() const { return open_; }
+  bool isUnplugged() const { return unplugged_; }
+  const std::optional<std::filesystem::path>& outputDir() const { return outputDir_; }
+  // Why the last write could not be stored; empty when all went well.
+  const std::string& outputError() const { return outputError_; }
+
+ private:
+  bool Usable() const { return open_ && !unplugged_; }
+  void Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes = {});
+  bool Store(std::span<const uint8_t> bytes);
+
+  const Clock& clock_;
+  std::optional<std::filesystem::path> outputDir_;
+  unsigned nextFileNumber_ = 1;
+  std::string outputError_;
+
+  std::vector<uint8_t> statusReply_ = ReadyReply();
+  std::deque<std::vector<uint8_t>> uploads_;
+  OpenStatus refusal_ = OpenStatus::Opened;
+  int unplugIn_ = -1;  // writes until unplugged; -1: never
+  int writeFailsIn_ = 0;
+  int emptyReads_ = 0;
+  bool open_ = false;
+  bool unplugged_ = false;
+
+  std::vector<DeviceCallRecord> calls_;
+  std::vector<ReceivedWrite> received_;
+};
+
+}  // namespace q5300
