@@ -20,13 +20,14 @@ Message Refusal(std::string text) {
 
 }  // namespace
 
-Result<std::unique_ptr<Device>> MakeDevice(std::string_view spec, const Clock& clock) {
-  if (spec.empty() || spec == "usb") return std::unique_ptr<Device>(std::make_unique<UsbDevice>());
-  if (spec == "virtual") {
+Result<std::unique_ptr<Device>> MakeDevice(std::string_view choice, const Clock& clock) {
+  if (choice.empty() || choice == "usb")
+    return std::unique_ptr<Device>(std::make_unique<UsbDevice>());
+  if (choice == "virtual") {
     return std::unique_ptr<Device>(std::make_unique<VirtualPrinter>(clock));
   }
-  if (spec.starts_with(VirtualPrefix) && spec.size() > VirtualPrefix.size()) {
-    const std::filesystem::path dir(spec.substr(VirtualPrefix.size()));
+  if (choice.starts_with(VirtualPrefix) && choice.size() > VirtualPrefix.size()) {
+    const std::filesystem::path dir(choice.substr(VirtualPrefix.size()));
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec || !std::filesystem::is_directory(dir)) {
@@ -35,7 +36,7 @@ Result<std::unique_ptr<Device>> MakeDevice(std::string_view spec, const Clock& c
     }
     return std::unique_ptr<Device>(std::make_unique<VirtualPrinter>(clock, dir));
   }
-  return Refusal(std::string(DeviceVariable) + "=\"" + std::string(spec) +
+  return Refusal(std::string(DeviceVariable) + "=\"" + std::string(choice) +
                  "\" is not understood; use \"usb\", \"virtual\" or \"virtual:DIR\".");
 }
 

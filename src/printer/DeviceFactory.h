@@ -14,9 +14,9 @@ namespace q5300 {
 // write in DIR.
 inline constexpr std::string_view DeviceVariable = "Q5300_DEVICE";
 
-// A device for `spec`, the value of Q5300_DEVICE. DIR is created when missing.
+// A device for `choice`, the value of Q5300_DEVICE. DIR is created when missing.
 // `clock` must outlive the device.
-Result<std::unique_ptr<Device>> MakeDevice(std::string_view spec, const Clock& clock);
+Result<std::unique_ptr<Device>> MakeDevice(std::string_view choice, const Clock& clock);
 
 // MakeDevice with the value of Q5300_DEVICE.
 Result<std::unique_ptr<Device>> MakeDeviceFromEnvironment(const Clock& clock);

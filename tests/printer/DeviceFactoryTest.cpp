@@ -13,10 +13,10 @@ namespace {
 
 TEST(DeviceFactoryTest, PicksTheDeviceNamed) {
   const ManualClock clock;
-  for (const char* spec : {"", "usb"}) {
-    auto device = MakeDevice(spec, clock);
-    ASSERT_TRUE(device.ok()) << spec;
-    EXPECT_NE(dynamic_cast<UsbDevice*>(device->get()), nullptr) << spec;
+  for (const char* choice : {"", "usb"}) {
+    auto device = MakeDevice(choice, clock);
+    ASSERT_TRUE(device.ok()) << choice;
+    EXPECT_NE(dynamic_cast<UsbDevice*>(device->get()), nullptr) << choice;
   }
   auto plain = MakeDevice("virtual", clock);
   ASSERT_TRUE(plain.ok());
@@ -43,7 +43,7 @@ TEST(DeviceFactoryTest, RefusesWhatItCannotUse) {
   const auto file = temp.path() / "a-file";
   std::ofstream(file) << "x";
   struct Case {
-    std::string spec;
+    std::string choice;
     std::string mentioned;
   } const cases[] = {
       {"serial", "\"serial\""},
@@ -53,8 +53,8 @@ TEST(DeviceFactoryTest, RefusesWhatItCannotUse) {
       {"virtual:" + (file / "below").string(), (file / "below").string()},
   };
   for (const Case& c : cases) {
-    const auto device = MakeDevice(c.spec, clock);
-    ASSERT_FALSE(device.ok()) << c.spec;
+    const auto device = MakeDevice(c.choice, clock);
+    ASSERT_FALSE(device.ok()) << c.choice;
     EXPECT_NE(device.failure().text.find(c.mentioned), std::string::npos) << device.failure().text;
   }
 }
