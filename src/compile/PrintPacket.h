@@ -15,20 +15,39 @@ inline constexpr int PacketFill = 4096 - 100;
 inline constexpr int PacketHeaderSize = 10;
 inline constexpr int PacketRecordSize = 56;  // followed by the text
 inline constexpr int ImageTooLong = 9999;
+inline constexpr uint8_t PacketEnd = 'E';
 
 // Size of the print image of every printable record from `first` on; refreshes
 // their wideCount as the packet carries it.
 int PrintImageSize(PageRecord* first);
 
-// The page record as a packet (and the qxu file) carries it: 56 bytes, then the
-// text. Appends to `out`.
-void AppendPacketRecord(std::vector<uint8_t>& out, const PageRecord& record);
+// Where a record goes: to the printer, or into a qxu label file. The file keeps
+// numFixed as it is in byte 3 and writes 0, 0 and the text length into the spare
+// bytes 34..36; the packet folds the three kinds of placeholder 0x14 into byte 3
+// and carries the spare bytes as they stand.
+enum class RecordLayout { Packet, LabelFile };
+
+// The ten header bytes with the job settings; the length bytes stay 0 until
+// FinishPacket.
+void AppendPacketHeader(std::vector<uint8_t>& out, const JobSettings& settings);
+// The page record: 56 bytes, then the text. Big-endian integers.
+void AppendPacketRecord(std::vector<uint8_t>& out, const PageRecord& record,
+                        RecordLayout layout = RecordLayout::Packet);
+// Appends 'E' and puts the total length, 'E' included, into bytes 2 and 3.
+void FinishPacket(std::vector<uint8_t>& out);
 
 // One packet: the header with the job settings, the printable records at list
-// positions >= start while the packet stays within PacketFill, and 'E'.
+// positions >= start while the packet stays within PacketFill, and 'E'. List
+// positions count every record, printable or not.
 struct Packet {
-  std::vector<uint8_t> bytes;  // empty when no printable record was found
-  int next = 0;                // where the next packet starts
+  enum Kind {
+    Ready,           // `bytes` is the packet; `next` is where the next one starts
+    NothingToPrint,  // no printable record at or after start
+    TooLong,         // the whole image exceeds MaxImageSize
+  };
+  Kind kind = NothingToPrint;
+  std::vector<uint8_t> bytes;
+  int next = 0;  // the first record left out, or the number of records when none was
 };
 Packet BuildPacket(const JobSettings& settings, PageRecord* first, int start);
 
@@ -37,7 +56,7 @@ struct PacketOutcome {
     Sent,            // `next` is where the next packet starts
     NothingToPrint,  // no printable record at or after start; nothing written
     TooLong,         // the image exceeds MaxImageSize; nothing written
-    WriteFailed,     // the printer did not take the packet
+    WriteFailed,     // the printer did not take the packet; `next` is the start again
   };
   Kind kind = NothingToPrint;
   int next = 0;

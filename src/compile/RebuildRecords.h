@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "data/GridModel.h"
+#include "data/PageRecord.h"
 #include "data/SerialPort.h"
 
 namespace q5300 {
@@ -28,6 +32,21 @@ inline constexpr unsigned char LowerCode = 0x18;
 inline constexpr unsigned char SeparatorCode = 0x1A;
 inline constexpr unsigned char SuperscriptCode = 0x1C;
 inline constexpr unsigned char SubscriptCode = 0x1E;
+
+// The text of a page as one string: line 1, then U+001A and line 2 when line 2
+// is not empty.
+std::u16string JoinLines(std::u16string_view line1, std::u16string_view line2);
+
+// Puts code page bytes into the record's text, cut to 40 bytes without splitting
+// a double-byte character (so the text may end up 39 bytes long); the rest of the
+// field is zero. Sets textLength and nothing else.
+void StorePageText(PageRecord& record, std::string_view bytes);
+
+// Compiles one page's two lines into its record: the text with its control bytes,
+// the marker counts, the numbering kind, twoLines and wideCount. Metrics, check
+// and current marks are left alone.
+void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string_view line2,
+                     PageRecord& record);
 
 // Recompiles the text of every record from its grid row (lines in columns 3
 // and 4, the row's check box), marks the record of `currentRow`, and refreshes

@@ -1,0 +1,29 @@
+#include <chrono>
+
+#include "compile/PrintPacket.h"
+#include "printer/PrinterLink.h"
+
+namespace q5300 {
+
+PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings, PageRecord* first,
+                                 int start) {
+  const Packet packet = BuildPacket(settings, first, start);
+  switch (packet.kind) {
+    case Packet::TooLong:
+      return {PacketOutcome::TooLong, 0};
+    case Packet::NothingToPrint:
+      return {PacketOutcome::NothingToPrint, 0};
+    case Packet::Ready:
+      break;
+  }
+  // A packet the printer did not take must be sent again, not skipped: the
+  // caller learns of it and keeps the start position.
+  if (!link.WriteData(packet.bytes)) return {PacketOutcome::WriteFailed, start};
+  // A zero-length packet closes the transfer; the pause gives the printer time
+  // to take the records in.
+  if (!link.WriteData({})) return {PacketOutcome::WriteFailed, start};
+  link.clock().Wait(std::chrono::milliseconds(100));
+  return {PacketOutcome::Sent, packet.next};
+}
+
+}  // namespace q5300
