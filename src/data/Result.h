@@ -8,9 +8,12 @@ namespace q5300 {
 
 // What the operator is told when something is refused or fails: the text of the
 // message box and its caption. Texts are UTF-8.
+enum class MessageIcon { Information, Warning };
+
 struct Message {
   std::string text;
   std::string caption = "Prompt";
+  MessageIcon icon = MessageIcon::Information;
 
   friend bool operator==(const Message&, const Message&) = default;
 };
