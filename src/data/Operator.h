@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "data/Result.h"
+
+namespace q5300 {
+
+class NumSet;
+class Dqfh;
+
+// A file dialog as the window shows it.
+struct FileDialog {
+  enum Kind { OpenFile, SaveFile };
+  Kind kind = OpenFile;
+  std::string initialName;  // ".qxu", ".qxk", "Vexal", ".csv"
+  std::string filter;       // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"
+  bool mustExist = false;       // the file and its folder must exist
+  bool confirmReplace = false;  // ask before an existing file is replaced
+  bool hideReadOnly = true;
+};
+
+enum class SaveAnswer { Save, Discard, Stay };
+
+// Everything that asks or tells the operator. The window answers with dialogs;
+// tests answer from a script and record what was shown.
+class Operator {
+ public:
+  virtual ~Operator() = default;
+  // A modal box with one OK button.
+  virtual void Tell(const Message& message) = 0;
+  // A modal Yes/No question; true for Yes.
+  virtual bool AskYesNo(const Message& question) = 0;
+  // A path, or nothing when the dialog was cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
+  // Runs the numbering dialog on `dialog`; true when it was closed with OK.
+  virtual bool RunNumberingDialog(NumSet& dialog) = 0;
+  // Runs the symbol picker on `picker`; true when it was closed with OK.
+  virtual bool RunSymbolPicker(Dqfh& picker) = 0;
+  // The job has unsaved changes and is about to be closed.
+  virtual SaveAnswer AskSaveChanges(const Message& question) = 0;
+};
+
+}  // namespace q5300

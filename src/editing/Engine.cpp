@@ -1,0 +1,290 @@
+#include "editing/Engine.h"
+
+#include <algorithm>
+
+#include "compile/CodePage.h"
+#include "compile/Metrics.h"
+#include "compile/PrintPacket.h"
+#include "data/MessageText.h"
+#include "data/NumberText.h"
+#include "editing/CellTexts.h"
+#include "editing/InputFilters.h"
+
+namespace q5300 {
+
+Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
+               Clock& clock)
+    : op_(op),
+      gridActions_(gridActions),
+      timers_(timers),
+      clock_(clock),
+      link_(device, clock),
+      printJob_(link_, popup_, timers, op, *this) {
+  popup_.SetUp();
+}
+
+Engine::~Engine() {
+  timers_.Stop(TimerId::Continue);
+  timers_.Stop(TimerId::FinalMessage);
+}
+
+void Engine::StartUp() {
+  grid_.SetHeaderCheckState(CheckColumn, CheckedBox);
+  currentPageIndex_ = -1;
+  currentRecord_ = nullptr;
+  Add();
+  printJob_.CheckDevice();
+}
+
+void Engine::Tell(const std::string& text) { op_.Tell(Message{text}); }
+
+void Engine::Rebuild(RebuildMode mode) {
+  RebuildRecords(mode, grid_, currentPageIndex_, job_.pages, job_.settings.margin);
+}
+
+void Engine::ControlsChanged() {
+  if (view_ != nullptr) view_->ControlsChanged();
+}
+
+void Engine::PagesChanged() {
+  if (view_ != nullptr) view_->PagesChanged();
+}
+
+void Engine::PrepareForPrinting() {
+  gridActions_.FocusGrid();
+  Rebuild(RebuildMode::PrinterMode);
+}
+
+// ---- Pages ------------------------------------------------------------------------
+
+void Engine::SetCurrentPage(int row) {
+  if (!grid_.IsValidRow(row)) {
+    currentPageIndex_ = -1;
+    currentRecord_ = nullptr;
+    return;
+  }
+  currentPageIndex_ = row;
+  grid_.SetCurrentRow(row);
+  gridActions_.SelectRow(row, true);
+  currentRecord_ = RecordAt(job_.pages.first(), row);
+  for (int i = 0; i < grid_.rowCount(); ++i) {
+    grid_.SetCellText(i, MarkColumn, i == row ? u"∽" : u"");
+    grid_.SetCellText(i, PageColumn, NumberCellText(i + 1));
+  }
+}
+
+void Engine::Add() {
+  if (grid_.rowCount() >= MaxPages) {
+    Tell("Get the MaxPage!");
+    return;
+  }
+  gridActions_.FocusGrid();
+  PageRecord* const before = currentRecord_;
+  PageRecord* record = nullptr;
+  int row = 0;
+  if (job_.pages.empty()) {
+    record = job_.pages.CreateFirstRecord(job_.defaults, job_.settings);
+  } else if (currentPageIndex_ < 0 || currentRecord_ == nullptr) {
+    // No current page: the new page goes to the end rather than replacing the list.
+    row = job_.pages.size();
+    record = job_.pages.AppendRecord(job_.defaults, job_.settings);
+  } else {
+    row = currentPageIndex_ + 1;
+    record = job_.pages.InsertRecordAfter(currentRecord_, job_.defaults, job_.settings);
+  }
+  if (PrintImageSize(job_.pages.first()) >= MaxImageSize) {
+    job_.pages.RemoveRecord(record);
+    currentRecord_ = before;
+    Tell("Has exceeded the maximum print volume!");
+    return;
+  }
+  currentRecord_ = record;
+  record->creationNo = static_cast<uint8_t>(grid_.rowCount() + 1);
+
+  grid_.InsertRow(row);
+  grid_.SetChecked(row, true);
+  grid_.SetCellText(row, PageColumn, NumberCellText(row + 1));
+  grid_.SetCellText(row, RepeatColumn, NumberCellText(job_.defaults.repeatCount));
+  grid_.SetCellText(row, FontSizeColumn, NumberCellText(job_.defaults.fontSize));
+  grid_.SetCellText(row, FrameColumn, FrameCellText(job_.defaults.frame));
+  grid_.SetCellText(row, DirectionColumn, DirectionCellText(job_.defaults.direction));
+  grid_.SetCellText(row, ZoomColumn, ZoomCellText(record->halfWidth));
+  grid_.SetCurrentColumn(PageColumn);
+  SetCurrentPage(row);
+  PagesChanged();
+}
+
+void Engine::Delete() {
+  gridActions_.FocusGrid();
+  if (grid_.rowCount() == 1) {
+    PageRecord* only = job_.pages.first();
+    if (only != nullptr) {
+      only->textLength = 0;
+      only->text.fill(0);
+    }
+    grid_.SetCellText(0, Line1Column, u"");
+    grid_.SetCellText(0, Line2Column, u"");
+    return;
+  }
+  if (currentPageIndex_ < 0 || currentRecord_ == nullptr) return;  // nothing is current
+  const int row = currentPageIndex_;
+  const int count = grid_.rowCount();
+  currentRecord_ = job_.pages.RemoveRecord(currentRecord_);
+  grid_.DeleteRow(row);
+  SetCurrentPage(row == count - 1 ? row - 1 : row);
+  PagesChanged();
+}
+
+// ---- Media bar ----------------------------------------------------------------------
+
+void Engine::MaterialChosen(int index) {
+  if (!job_.ChooseMaterial(index)) return;
+  controls_.material = index;
+  controls_.mediaSize = 1;
+  ControlsChanged();
+}
+
+void Engine::SizeChosen(int index) {
+  const SizeChoice choice = job_.ChooseMediaSize(index, currentRecord_);
+  controls_.mediaSize = choice.shownIndex;
+  ControlsChanged();
+  if (choice.refusal) op_.Tell(*choice.refusal);
+}
+
+void Engine::CuttingChosen(int index) {
+  job_.ChooseCutting(index);
+  controls_.cutting = index;
+}
+
+void Engine::MarginChosen(int index) {
+  job_.ChooseMargin(index);
+  controls_.margin = index;
+}
+
+void Engine::AlignmentChosen(int index) {
+  job_.ChooseAlignment(index);
+  controls_.alignment = index;
+}
+
+void Engine::DensityChosen(int index) {
+  job_.ChooseDensity(index);
+  controls_.density = index;
+}
+
+void Engine::CopiesChosen(int index) {
+  job_.ChooseCopies(index);
+  controls_.copies = index;
+}
+
+void Engine::RepeatModeChosen(bool continuous) {
+  job_.ChooseRepeatMode(continuous ? Continuous : Sequential);
+  controls_.continuous = continuous;
+}
+
+// ---- Grid -----------------------------------------------------------------------
+
+void Engine::RowClicked(int row, int /*column*/) {
+  if (!grid_.IsValidRow(row)) return;
+  SetCurrentPage(row);
+  const PageRecord& page = *currentRecord_;
+  if (!job_.defaults.autoFont && page.fontSize <= 6) controls_.fontSize = page.fontSize;
+  if (page.halfWidth <= 1) controls_.width = page.halfWidth;
+  if (const int frame = IndexForFrame(page.frame); frame >= 0) controls_.frame = frame;
+  if (const int direction = page.direction[0] - '0'; direction == 0 || direction == 1) {
+    controls_.direction = direction;
+  }
+  ControlsChanged();
+}
+
+bool Engine::CellEditQuery(int /*row*/, int column) {
+  const PageRecord* page = currentRecord_;
+  if (column == Line2Column && page != nullptr && page->twoLines == 0 && page->autoFont == 0 &&
+      page->fontSize > 3) {
+    Tell("글꼴크기가 너무 커, 두줄인쇄에 적합하지 않습니다. 1에서 3사이의 글꼴을 선택해주세요!");
+    return false;
+  }
+  return true;
+}
+
+void Engine::CellEdited(int row, int column) {
+  // The flag belongs to this one edit, whatever becomes of it.
+  const bool endedByEnter = editEndedByEnter;
+  editEndedByEnter = false;
+  // The edited row's own record: a click on another row may be on its way.
+  PageRecord* page = grid_.IsValidRow(row) ? job_.pages.At(row) : currentRecord_;
+  if (page == nullptr) return;
+  const int margin = job_.settings.margin;
+
+  if (column == RepeatColumn) {
+    const long count = ReadLeadingInteger(grid_.CellText(row, RepeatColumn));
+    if (count > MaxRepeat || count <= 0) {
+      Tell(FillNumbers(" [1-%d] 반복, 설정이 잘못 되었습니다!", {MaxRepeat}));
+      grid_.SetCellText(row, RepeatColumn, NumberCellText(page->repeatCount));
+      return;
+    }
+    SetRepeat(*page, static_cast<uint16_t>(count));
+  } else {
+    const std::u16string& line1 = grid_.CellText(row, Line1Column);
+    const std::u16string& line2 = grid_.CellText(row, Line2Column);
+    std::u16string text = line1;
+    page->twoLines = line2.empty() ? 0 : 1;
+    if (!line2.empty()) {
+      text += LineSeparator;
+      text += line2;
+    }
+    if (text.size() > static_cast<std::size_t>(MaxTextBytes)) {
+      Tell("입력 길이 초과!");
+      return;
+    }
+    // Hangul takes two bytes a syllable: a text of 40 characters may still not fit.
+    const std::string bytes = ToPrinterCodePage(text);
+    if (bytes.size() > static_cast<std::size_t>(MaxTextBytes)) {
+      Tell("입력 길이 초과!");
+      return;
+    }
+    page->text.fill(0);
+    std::copy(bytes.begin(), bytes.end(), page->text.begin());
+    page->textLength = static_cast<uint8_t>(bytes.size());
+    if (page->autoLength == 0 && page->autoFont != 0) FitFontSize(*page);
+    if (IsOverLength(*page, margin)) {
+      Tell("입력 길이 초과!");
+      return;
+    }
+  }
+
+  if (!endedByEnter) return;
+  const int last = grid_.rowCount() - 1;
+  if (row < last) {
+    int target = row + 1;
+    int targetColumn = column;
+    if (column == Line2Column) {
+      targetColumn = Line1Column;
+      int i = row + 1;
+      for (const PageRecord* r = job_.pages.At(i); r != nullptr; r = r->next, ++i) {
+        if (r->autoFont == 0 && r->fontSize <= 3) {
+          target = i;
+          targetColumn = Line2Column;
+          break;
+        }
+      }
+    }
+    SetCurrentPage(target);
+    gridActions_.BeginCellEdit(target, targetColumn);
+  } else if (row == last && row < MaxPages && PrintImageSize(job_.pages.first()) < MaxImageSize) {
+    const int before = grid_.rowCount();
+    SetCurrentPage(row);
+    Add();
+    if (grid_.rowCount() > before) gridActions_.BeginCellEdit(row + 1, Line1Column);
+  }
+}
+
+void Engine::HeadingClicked(int column) {
+  if (column != CheckColumn) return;
+  const int state = grid_.GetHeaderCheckState(CheckColumn);
+  if (state != EmptyBox && state != CheckedBox) return;
+  const bool check = state == EmptyBox;
+  grid_.SetHeaderCheckState(CheckColumn, check ? CheckedBox : EmptyBox);
+  for (int row = 0; row < grid_.rowCount(); ++row) grid_.SetChecked(row, check);
+}
+
+}  // namespace q5300

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "compile/RebuildRecords.h"
+#include "data/GridModel.h"
+#include "data/Job.h"
+#include "data/Operator.h"
+#include "editing/Controls.h"
+#include "editing/GridActions.h"
+#include "printer/Clock.h"
+#include "printer/Device.h"
+#include "printer/PrintJob.h"
+#include "printer/PrinterLink.h"
+#include "printer/StatusPopup.h"
+#include "printer/TimerService.h"
+
+namespace q5300 {
+
+// Told when something the window shows has changed outside the grid model.
+class WindowView {
+ public:
+  virtual ~WindowView() = default;
+  virtual void ControlsChanged() {}
+  // Page records were added, removed or replaced: nobody may keep a record pointer.
+  virtual void PagesChanged() {}
+};
+
+// Everything the main window does to a job. The window passes the operator's
+// actions in and shows the state that comes out; the engine owns the job for
+// the life of the window.
+class Engine final : private PrintSource {
+ public:
+  Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device, Clock& clock);
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+  ~Engine() override;
+
+  void SetView(WindowView* view) { view_ = view; }
+
+  // The header's check box, the first empty page and the device check.
+  void StartUp();
+
+  // ---- State --------------------------------------------------------------------
+  Job& job() { return job_; }
+  const Job& job() const { return job_; }
+  GridModel& grid() { return grid_; }
+  const GridModel& grid() const { return grid_; }
+  const ControlsState& controls() const { return controls_; }
+  PrinterLink& link() { return link_; }
+  StatusPopup& popup() { return popup_; }
+  PrintJob& printJob() { return printJob_; }
+  PageRecord* currentRecord() const { return currentRecord_; }
+  int currentPageIndex() const { return currentPageIndex_; }
+  // Set by the cell editor when Enter ends an edit; cleared by CellEdited.
+  bool editEndedByEnter = false;
+
+  // ---- Pages ----------------------------------------------------------------------
+  void Add();
+  void Delete();
+  // Makes `row` the current page, marks it and renumbers the page column. An
+  // invalid row leaves no current page.
+  void SetCurrentPage(int row);
+
+  // ---- Media bar --------------------------------------------------------------------
+  void MaterialChosen(int index);
+  void SizeChosen(int index);
+  void CuttingChosen(int index);
+  void MarginChosen(int index);
+  void AlignmentChosen(int index);
+  void DensityChosen(int index);
+  void CopiesChosen(int index);
+  void RepeatModeChosen(bool continuous);
+
+  // ---- Page panel -------------------------------------------------------------------
+  void ScopeChosen(ApplyScope scope);
+  void AutoLengthClicked();
+  void SetLengthModeClicked();
+  void SetLengthPressed();
+  void LengthTextChanged(std::u16string text);
+  void RepeatTextChanged(std::u16string text);
+  void FontSizeChosen(int index);
+  void WidthChosen(int index);
+  void FrameChosen(int index);
+  void DirectionChosen(int index);
+  void SetRepeatPressed();
+  // Largest font size from 1 to the medium's maximum at which the page keeps to its
+  // set length. False when none fits (the size is then as it was).
+  bool FitFontSize(PageRecord& record);
+
+  // ---- Grid -------------------------------------------------------------------------
+  void RowClicked(int row, int column);
+  bool CellEditQuery(int row, int column);
+  void CellEdited(int row, int column);
+  void HeadingClicked(int column);
+
+  // ---- Numbering, markers, symbols -----------------------------------------------------
+  void NumberingPressed();
+  void Superscript();
+  void Subscript();
+  void ElectricalSymbols();
+
+  // ---- Printing ---------------------------------------------------------------------
+  void Print() { printJob_.Print(); }
+  void TimerFired(TimerId id) { printJob_.TimerFired(id); }
+  void StopPressed() { popup_.StopPressed(); }
+
+ private:
+  // PrintSource
+  void PrepareForPrinting() override;
+  PageRecord* FirstRecord() override { return job_.pages.first(); }
+  int RowCount() const override { return grid_.rowCount(); }
+  const JobSettings& Settings() const override { return job_.settings; }
+
+  // Walks the pages in scope from the current one; `visit` gets the record and its row.
+  template <typename Visit>
+  void WalkScope(Visit visit);
+  void Tell(const std::string& text);
+  void Rebuild(RebuildMode mode);
+  void ControlsChanged();
+  void PagesChanged();
+  // Reads edits 1019 and 1020 into their values; false (after a prompt) when one
+  // does not read as a number.
+  bool ReadPanelEdits();
+  void InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage);
+
+  Operator& op_;
+  GridActions& gridActions_;
+  TimerService& timers_;
+  Clock& clock_;
+  Job job_;
+  GridModel grid_;
+  ControlsState controls_;
+  PrinterLink link_;
+  StatusPopup popup_;
+  PrintJob printJob_;
+  WindowView* view_ = nullptr;
+  PageRecord* currentRecord_ = nullptr;
+  int currentPageIndex_ = -1;
+  float lengthValue_ = 20.0f;  // bound to edit 1019
+  int32_t repeatValue_ = 1;    // bound to edit 1020
+};
+
+}  // namespace q5300

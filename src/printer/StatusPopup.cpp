@@ -1,0 +1,48 @@
+#include "printer/StatusPopup.h"
+
+namespace q5300 {
+
+void StatusPopup::SetUp() {
+  initialised_ = true;
+  Changed();
+}
+
+void StatusPopup::SetStatusText(std::string text) {
+  if (!initialised_) return;
+  text_ = std::move(text);
+  Changed();
+}
+
+void StatusPopup::ShowStopButton(bool on) {
+  if (on == stopButtonShown_) return;
+  stopButtonShown_ = on;
+  if (on) state_ = StopOffered;
+  Changed();
+}
+
+void StatusPopup::Show() {
+  visible_ = true;
+  Changed();
+}
+
+void StatusPopup::Hide() {
+  visible_ = false;
+  Changed();
+}
+
+void StatusPopup::StopPressed() {
+  state_ = StopRequested;
+  stopButtonShown_ = false;
+  visible_ = false;
+  Changed();
+}
+
+void StatusPopup::ClearStopRequest() {
+  if (state_ == StopRequested) state_ = Idle;
+}
+
+void StatusPopup::Changed() {
+  if (observer_) observer_();
+}
+
+}  // namespace q5300

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace q5300 {
+
+// The state of the small status window of long operations (printing, importing):
+// its text, whether it is shown, and the stop button of a long print job. The
+// window displays it; the print flow and the import drive it.
+class StatusPopup {
+ public:
+  enum State : int {
+    Idle = 0,
+    StopRequested = 2,  // the operator pressed the stop button
+    StopOffered = 3,    // the stop button is offered
+  };
+
+  // The window exists: from now on texts are taken.
+  void SetUp();
+  // Taken only once the window is set up.
+  void SetStatusText(std::string text);
+  // Offers (true) or withdraws (false) the stop button; nothing when it already
+  // is so, which keeps a stop request made in between.
+  void ShowStopButton(bool on);
+  void Show();
+  void Hide();
+  // The stop button: the job ends at its next tick.
+  void StopPressed();
+  // A new job forgets an earlier stop request.
+  void ClearStopRequest();
+
+  const std::string& text() const { return text_; }
+  bool visible() const { return visible_; }
+  bool stopButtonVisible() const { return stopButtonShown_; }
+  bool initialised() const { return initialised_; }
+  State state() const { return state_; }
+
+  // Called after every change, so the window can follow.
+  void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+
+ private:
+  void Changed();
+
+  std::string text_ = "Print data is being processed...";
+  bool initialised_ = false;
+  bool stopButtonShown_ = false;
+  bool visible_ = false;
+  State state_ = Idle;
+  std::function<void()> observer_;
+};
+
+}  // namespace q5300

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/Operator.h"
+
+namespace q5300::testing {
+
+// Records every message box and answers questions and dialogs from a script.
+class FakeOperator : public Operator {
+ public:
+  void Tell(const Message& message) override { told.push_back(message); }
+  bool AskYesNo(const Message& question) override {
+    asked.push_back(question);
+    if (yesNo.empty()) return false;
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+  }
+  std::optional<std::string> ChooseFile(const FileDialog& dialog) override {
+    dialogs.push_back(dialog);
+    if (files.empty()) return std::nullopt;
+    auto answer = files.front();
+    files.pop_front();
+    return answer;
+  }
+  bool RunNumberingDialog(NumSet& dialog) override {
+    ++numberingRuns;
+    return numbering ? numbering(dialog) : false;
+  }
+  bool RunSymbolPicker(Dqfh& picker) override {
+    ++pickerRuns;
+    return symbols ? symbols(picker) : false;
+  }
+  SaveAnswer AskSaveChanges(const Message& question) override {
+    asked.push_back(question);
+    if (saveAnswers.empty()) return SaveAnswer::Stay;
+    const SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+
+  // Texts of the boxes shown so far; clears the record.
+  std::vector<std::string> TakeTexts() {
+    std::vector<std::string> texts;
+    for (const Message& m : told) texts.push_back(m.text);
+    told.clear();
+    return texts;
+  }
+
+  std::vector<Message> told;
+  std::vector<Message> asked;
+  std::deque<bool> yesNo;
+  std::vector<FileDialog> dialogs;
+  std::deque<std::optional<std::string>> files;
+  std::function<bool(NumSet&)> numbering;
+  std::function<bool(Dqfh&)> symbols;
+  std::deque<SaveAnswer> saveAnswers;
+  int numberingRuns = 0;
+  int pickerRuns = 0;
+};
+
+}  // namespace q5300::testing
