@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "editing/Engine.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeGrid.h"
+#include "support/FakeOperator.h"
+
+namespace q5300 {
+namespace {
+
+TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
+  testing::FakeOperator op;
+  testing::FakeGrid grid;
+  ManualClock clock;
+  TimerQueue timers(clock);
+  VirtualPrinter printer(clock);
+  printer.RefuseOpen(OpenStatus::NoDevice);
+  Engine engine(op, grid, timers, printer, clock);
+  grid.Attach(engine);
+  engine.StartUp();
+
+  EXPECT_EQ(engine.grid().rowCount(), 1);
+  EXPECT_EQ(engine.job().pages.size(), 1);
+  EXPECT_EQ(engine.currentPageIndex(), 0);
+  EXPECT_EQ(engine.currentRecord(), engine.job().pages.first());
+  EXPECT_EQ(engine.currentRecord()->creationNo, 1);
+  EXPECT_EQ(engine.grid().CellText(0, MarkColumn), u"∽");
+  EXPECT_EQ(engine.grid().CellText(0, PageColumn), u"1");
+  EXPECT_EQ(engine.grid().CellText(0, FontSizeColumn), u"4");
+  EXPECT_EQ(engine.grid().CellText(0, DirectionColumn), u"Horizontal");
+  EXPECT_TRUE(engine.grid().IsChecked(0));
+  EXPECT_EQ(engine.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  ASSERT_EQ(op.told.size(), 1u);
+  EXPECT_EQ(op.told[0].caption, "Q5300 Application");
+  EXPECT_EQ(op.told[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(op.told[0].text,
+            "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct "
+            "connect to the PC!");
+}
+
+}  // namespace
+}  // namespace q5300
