@@ -1,0 +1,303 @@
+// The print job from the Print command to the last packet, against the virtual
+// printer on a manual clock: what the printer received, byte for byte, and when.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "compile/PrintPacket.h"
+#include "editing/Engine.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeGrid.h"
+#include "support/FakeOperator.h"
+
+namespace q5300 {
+namespace {
+
+using std::chrono::milliseconds;
+
+const std::vector<uint8_t> kZeroLength;
+const std::vector<uint8_t> kStatusQuery = {0x01, 'A'};
+const std::vector<uint8_t> kEndCommand = {0x02, 'H'};
+
+class PrintingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    grid.Attach(engine);
+    engine.StartUp();
+    op.told.clear();
+  }
+
+  // Pages with these first lines (the job starts with one empty page).
+  void MakePages(int count, const std::u16string& line) {
+    while (engine.grid().rowCount() < count) engine.Add();
+    for (int row = 0; row < count; ++row) engine.grid().SetCellText(row, Line1Column, line);
+  }
+
+  // Runs the armed timers until none is left, as the window's event loop would.
+  void RunTimers() {
+    for (int guard = 0; guard < 100; ++guard) {
+      const auto id = timers.WaitForNext();
+      if (!id) return;
+      engine.TimerFired(*id);
+    }
+    FAIL() << "the timers never stop";
+  }
+
+  // The writes the printer took, as (time, bytes), from the index `from` on.
+  std::vector<std::pair<milliseconds, std::vector<uint8_t>>> Writes(size_t from = 0) const {
+    std::vector<std::pair<milliseconds, std::vector<uint8_t>>> out;
+    for (size_t i = from; i < printer.received().size(); ++i) {
+      out.emplace_back(printer.received()[i].time, printer.received()[i].bytes);
+    }
+    return out;
+  }
+
+  std::vector<uint8_t> ExpectedPacket(int start) const {
+    return BuildPacket(engine.job().settings, engine.job().pages.first(), start).bytes;
+  }
+
+  testing::FakeOperator op;
+  testing::FakeGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
+  MakePages(100, std::u16string(40, u'X'));
+  const milliseconds t0 = clock.Now();
+  engine.Print();
+
+  EXPECT_TRUE(timers.IsArmed(TimerId::Continue));
+  // The timer is armed once the packet and its 100 ms pause are through.
+  EXPECT_EQ(*timers.deadline(TimerId::Continue), t0 + milliseconds(100 + 7551));
+  EXPECT_EQ(engine.popup().text(), "인쇄 데이터 전송중...");
+  EXPECT_TRUE(engine.popup().visible());
+  const milliseconds t1 = *timers.deadline(TimerId::Continue);
+
+  RunTimers();
+  const auto writes = Writes();
+  // Status query, first packet; at each tick a status query and the next packet;
+  // every transfer ends with a zero-length write.
+  const std::vector<std::pair<milliseconds, std::vector<uint8_t>>> expected = {
+      {t0, kStatusQuery},
+      {t0, kZeroLength},
+      {t0, ExpectedPacket(0)},
+      {t0, kZeroLength},
+      {t1, kStatusQuery},
+      {t1, kZeroLength},
+      {t1, ExpectedPacket(41)},
+      {t1, kZeroLength},
+      {t1 + milliseconds(100 + 6551), kStatusQuery},
+      {t1 + milliseconds(100 + 6551), kZeroLength},
+      {t1 + milliseconds(100 + 6551), ExpectedPacket(82)},
+      {t1 + milliseconds(100 + 6551), kZeroLength},
+  };
+  EXPECT_EQ(writes, expected);
+  const auto packets = printer.packets();
+  ASSERT_EQ(packets.size(), 3u);
+  EXPECT_EQ(packets[0].records.size(), 41u);
+  EXPECT_EQ(packets[1].records.size(), 41u);
+  EXPECT_EQ(packets[2].records.size(), 18u);
+
+  // The final message stood five seconds; the link closed before it.
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_EQ(clock.Now(), t1 + milliseconds(100 + 6551 + 100 + 5000));
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+}
+
+TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
+  MakePages(3, u"AB");
+  engine.Print();
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(engine.popup().text(), "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
+  const milliseconds sent = clock.Now();
+  RunTimers();
+  EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(engine.link().isOpen());
+  ASSERT_EQ(printer.packets().size(), 1u);
+  EXPECT_EQ(printer.packets()[0].records.size(), 3u);
+}
+
+TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
+  MakePages(2, u"AB");
+  engine.grid().SetChecked(0, false);
+  engine.grid().SetCellText(1, Line1Column, u"");
+  engine.Print();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"인쇄 내용 없음!"});
+  EXPECT_EQ(Writes(), (decltype(Writes()){{Writes()[0].first, kStatusQuery},
+                                          {Writes()[0].first, kZeroLength},
+                                          {Writes()[0].first, kEndCommand}}));
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+}
+
+TEST_F(PrintingTest, UnpluggedBetweenTicksTheJobStopsWithTheStopButtonOffered) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  printer.UnplugAfterWrites(0);
+  RunTimers();
+  EXPECT_EQ(printer.packets().size(), 1u);
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_TRUE(engine.popup().stopButtonVisible());
+  EXPECT_EQ(engine.popup().state(), StatusPopup::StopOffered);
+  engine.StopPressed();
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_TRUE(op.told.empty());
+}
+
+TEST_F(PrintingTest, TheStopButtonEndsTheJobAtTheNextTick) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  engine.StopPressed();
+  const size_t writesBefore = printer.received().size();
+  RunTimers();
+  EXPECT_EQ(printer.received().size(), writesBefore);
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+
+  // A new Print forgets the stop request: its job runs to the end.
+  engine.Print();
+  RunTimers();
+  EXPECT_EQ(printer.packets().size(), 4u);
+  EXPECT_FALSE(engine.popup().visible());
+}
+
+TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {
+  MakePages(1, u"AB");
+  const int opensAtStart = printer.CountCalls(DeviceCall::Open);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Close), 1);  // the start-up check
+  engine.Print();
+  RunTimers();
+  // The check (open, id, close), then the link.
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), opensAtStart + 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 2);
+  engine.Print();
+  RunTimers();
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), opensAtStart + 3);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 2);
+}
+
+TEST_F(PrintingTest, NoPrinterAtTheFirstPrintStopsBeforeAnythingIsSent) {
+  MakePages(1, u"AB");
+  printer.RefuseOpen(OpenStatus::NoPermission);
+  engine.Print();
+  ASSERT_EQ(op.told.size(), 2u);
+  EXPECT_EQ(op.told[0].text.substr(0, 37), "Unsuccessfully to open the serial por");
+  EXPECT_EQ(op.told[0].caption, "Q5300 Application");
+  // A printer that is there but may not be opened: the operator learns why.
+  EXPECT_NE(op.told[1].text.find("may not open"), std::string::npos);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Write), 0);
+  EXPECT_FALSE(engine.printJob().deviceChecked());
+}
+
+TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
+  MakePages(1, u"AB");
+  printer.SetStatusReply({'B', 0, 0, 0, 0, 0, 0, 0, 0});
+  engine.Print();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
+  EXPECT_EQ(engine.popup().text(), "프린터 상태 점검...");
+  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_TRUE(engine.link().isOpen());
+  EXPECT_TRUE(printer.packets().empty());
+}
+
+TEST_F(PrintingTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  printer.FailWrite(3);  // the second packet (after a status query and its zero-length write)
+  RunTimers();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
+  EXPECT_EQ(printer.packets().size(), 1u);
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+}
+
+TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  // The pages still to come stop being printable while the job waits.
+  for (PageRecord* r = engine.job().pages.At(41); r != nullptr; r = r->next) r->isChecked = 0;
+  RunTimers();
+  EXPECT_EQ(printer.packets().size(), 1u);
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(engine.link().isOpen());
+}
+
+// A job of more records than any window can make, to reach the image limit.
+class ListSource : public PrintSource {
+ public:
+  explicit ListSource(int records) {
+    for (int i = 0; i < records; ++i) Add();
+  }
+  void Add() {
+    PageRecord* r = pages.AppendRecord(PageDefaults{}, settings);
+    r->text.fill('X');
+    r->text[40] = 0;
+    r->textLength = 40;
+  }
+  void PrepareForPrinting() override {}
+  PageRecord* FirstRecord() override { return pages.first(); }
+  int RowCount() const override { return pages.size(); }
+  const JobSettings& Settings() const override { return settings; }
+
+  JobSettings settings;
+  PageList pages;
+};
+
+class ImageLimitTest : public ::testing::Test {
+ protected:
+  void Run() {
+    for (auto id = timers.WaitForNext(); id; id = timers.WaitForNext()) job.TimerFired(*id);
+  }
+  testing::FakeOperator op;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  PrinterLink link{printer, clock};
+  StatusPopup popup;
+  ListSource source{647};
+  PrintJob job{link, popup, timers, op, source};
+};
+
+TEST_F(ImageLimitTest, AnImageOverTheLimitIsNotSent) {
+  popup.SetUp();
+  job.Print();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Input is over length!!"});
+  EXPECT_TRUE(printer.packets().empty());
+  EXPECT_EQ(popup.text(), "인쇄 데이터 전송중...");
+  EXPECT_TRUE(popup.visible());
+}
+
+TEST_F(ImageLimitTest, AJobThatGrowsOverTheLimitWhileItWaitsEndsWithTheMessage) {
+  popup.SetUp();
+  source.pages.RemoveRecord(source.pages.last());  // 646 records: just within
+  job.Print();
+  ASSERT_TRUE(timers.IsArmed(TimerId::Continue));
+  source.Add();
+  Run();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Input is over length!!"});
+  EXPECT_EQ(printer.packets().size(), 1u);
+  EXPECT_FALSE(popup.visible());
+  EXPECT_FALSE(link.isOpen());
+  EXPECT_EQ(job.phase(), PrintJob::Phase::Idle);
+}
+
+}  // namespace
+}  // namespace q5300

@@ -1,0 +1,42 @@
+#include "printer/StatusPopup.h"
+
+#include <gtest/gtest.h>
+
+namespace q5300 {
+namespace {
+
+TEST(StatusPopup, TakesTextsOnlyOnceSetUp) {
+  StatusPopup popup;
+  popup.SetStatusText("x");
+  EXPECT_EQ(popup.text(), "Print data is being processed...");
+  popup.SetUp();
+  popup.SetStatusText("x");
+  EXPECT_EQ(popup.text(), "x");
+}
+
+TEST(StatusPopup, AStopRequestSurvivesASecondOfferAndTheTextStays) {
+  StatusPopup popup;
+  popup.SetUp();
+  popup.SetStatusText("인쇄 데이터 전송중...");
+  popup.Show();
+  popup.ShowStopButton(true);
+  EXPECT_EQ(popup.state(), StatusPopup::StopOffered);
+  popup.StopPressed();
+  EXPECT_FALSE(popup.visible());
+  EXPECT_FALSE(popup.stopButtonVisible());
+  EXPECT_EQ(popup.state(), StatusPopup::StopRequested);
+  popup.ShowStopButton(false);  // already withdrawn: nothing changes
+  EXPECT_EQ(popup.state(), StatusPopup::StopRequested);
+  popup.Show();
+  EXPECT_EQ(popup.text(), "인쇄 데이터 전송중...");
+
+  int changes = 0;
+  popup.SetObserver([&] { ++changes; });
+  popup.ShowStopButton(true);
+  popup.ShowStopButton(true);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(popup.state(), StatusPopup::StopOffered);
+}
+
+}  // namespace
+}  // namespace q5300
