@@ -10,21 +10,24 @@ bool IsValidColumn(int column) { return column >= 0 && column < GridColumnCount;
 
 bool GridModel::InsertRow(int row) {
   if (row < 0 || row > rowCount()) return false;
+  if (observer_ != nullptr) observer_->BeginInsertRow(row);
   rows_.insert(rows_.begin() + row, Row{});
-  if (observer_ != nullptr) observer_->RowInserted(row);
+  if (observer_ != nullptr) observer_->EndInsertRow();
   return true;
 }
 
 bool GridModel::DeleteRow(int row) {
   if (!IsValidRow(row)) return false;
+  if (observer_ != nullptr) observer_->BeginRemoveRow(row);
   rows_.erase(rows_.begin() + row);
-  if (observer_ != nullptr) observer_->RowRemoved(row);
+  if (observer_ != nullptr) observer_->EndRemoveRow();
   return true;
 }
 
 void GridModel::DeleteAllRows() {
+  if (observer_ != nullptr) observer_->BeginRemoveAllRows();
   rows_.clear();
-  if (observer_ != nullptr) observer_->AllRowsRemoved();
+  if (observer_ != nullptr) observer_->EndRemoveAllRows();
 }
 
 const std::u16string& GridModel::CellText(int row, int column) const {

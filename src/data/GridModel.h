@@ -28,9 +28,13 @@ enum HeaderCheck : int { NoBox = 0, EmptyBox = 1, CheckedBox = 2 };
 class GridObserver {
  public:
   virtual ~GridObserver() = default;
-  virtual void RowInserted(int row) = 0;
-  virtual void RowRemoved(int row) = 0;
-  virtual void AllRowsRemoved() = 0;
+  // Structural changes come in pairs, before and after, as item views need them.
+  virtual void BeginInsertRow(int row) = 0;
+  virtual void EndInsertRow() = 0;
+  virtual void BeginRemoveRow(int row) = 0;
+  virtual void EndRemoveRow() = 0;
+  virtual void BeginRemoveAllRows() = 0;
+  virtual void EndRemoveAllRows() = 0;
   virtual void CellChanged(int row, int column) = 0;
   virtual void CheckChanged(int row) = 0;
   virtual void HeaderCheckChanged(int column) = 0;
