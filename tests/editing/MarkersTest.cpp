@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CommandFixture.h"
+#include "compile/CodePage.h"
+#include "editing/Dqfh.h"
+#include "editing/NumSet.h"
+
+namespace q5300 {
+namespace {
+
+constexpr char16_t Sup = u'\uE051';
+constexpr char16_t Sub = u'\uE052';
+constexpr PictureRect Sheet{0, 0, 16 * 42, 5 * 42};
+
+std::u16string S(std::u16string_view text) {
+  return std::u16string(text);
+}
+
+class MarkersTest : public testing::CommandFixture {
+ protected:
+  std::string RecordText() {
+    return std::string(reinterpret_cast<const char*>(page().text.data()), page().textLength);
+  }
+  // The operator double-clicks the cells (row, column) and presses OK.
+  void Pick(std::initializer_list<std::pair<int, int>> cells) {
+    op.symbols = [cells = std::vector<std::pair<int, int>>(cells)](Dqfh& picker) {
+      for (const auto& [row, column] : cells) picker.DoubleClicked(Sheet, column * 42, row * 42);
+      return true;
+    };
+  }
+};
+
+TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
+  page().autoLength = 1;  // no length to keep to
+  grid().SetCurrentColumn(Line1Column);
+  engine.Superscript();
+  EXPECT_EQ(Line1(), S(u"") + Sup);
+  EXPECT_EQ(page().superCount, 1);
+  EXPECT_EQ(page().scriptCount, 1);
+  // The grid's owner took the new text over into the record.
+  EXPECT_EQ(RecordText(), ToPrinterCodePage(Line1()));
+
+  engine.Superscript();
+  EXPECT_EQ(Line1(), S(u"") + Sup);
+  EXPECT_EQ(page().superCount, 1);
+
+  gridActions.Type(0, Line1Column, S(u"") + Sup + u"2");
+  engine.Superscript();
+  EXPECT_EQ(Line1(), S(u"") + Sup + u"2" + Sup);
+  EXPECT_EQ(page().superCount, 2);
+  EXPECT_EQ(page().scriptCount, 2);
+
+  engine.Subscript();
+  EXPECT_EQ(Line1(), S(u"") + Sup + u"2" + Sup + Sub);
+  EXPECT_EQ(page().subCount, 1);
+  EXPECT_EQ(page().superCount, 2);
+  EXPECT_EQ(page().scriptCount, 3);
+  EXPECT_EQ(RecordText(), ToPrinterCodePage(Line1()));
+  EXPECT_TRUE(op.told.empty());
+}
+
+TEST_F(MarkersTest, TheCountCoversTheEditedCellOnly) {
+  SetLines(S(u"a") + Sub + u"b", S(u"") + Sub);
+  page().subCount = 7;
+  grid().SetCurrentColumn(Line1Column);
+  engine.Subscript();
+  EXPECT_EQ(Line1(), S(u"a") + Sub + u"b" + Sub);
+  EXPECT_EQ(page().subCount, 2);
+  EXPECT_EQ(page().scriptCount, 2);
+
+  // Ending in the marker: the count is refreshed, nothing is appended.
+  page().subCount = 9;
+  engine.Subscript();
+  EXPECT_EQ(page().subCount, 2);
+  EXPECT_EQ(Line1(), S(u"a") + Sub + u"b" + Sub);
+}
+
+TEST_F(MarkersTest, MarkersGoIntoTheEditedLineOrTheFirst) {
+  struct Case {
+    int currentColumn;
+    std::u16string expected1, expected2;
+  };
+  const Case cases[] = {
+      {Line1Column, S(u"A") + Sup, u"B"},
+      {Line2Column, u"A", S(u"B") + Sup},
+      {RepeatColumn, S(u"A") + Sup, u"B"},
+      {PageColumn, S(u"A") + Sup, u"B"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.currentColumn);
+    SetLines(u"A", u"B");
+    page().fontSize = 3;  // a second line is allowed
+    grid().SetCurrentColumn(c.currentColumn);
+    engine.Superscript();
+    EXPECT_EQ(Line1(), c.expected1);
+    EXPECT_EQ(Line2(), c.expected2);
+    EXPECT_EQ(page().twoLines, 1);
+    EXPECT_TRUE(op.told.empty());
+  }
+}
+
+TEST_F(MarkersTest, RefusalsLeaveTheCellAndTheRecord) {
+  const std::u16string full(40, u'x');
+  const std::string lineQuery =
+      "글꼴크기가 너무 커, 두줄인쇄에 적합하지 않습니다. 1에서 3사이의 글꼴을 선택해주세요!";
+  enum Command { Super, Subs, Symbols };
+  struct Case {
+    const char* name;
+    Command command;
+    std::u16string line1, line2;
+    int currentColumn;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"superscript, full line", Super, full, u"", Line1Column, "입력 길이 초과!"},
+      {"subscript, full line", Subs, full, u"", Line1Column, "Input is over length!"},
+      {"symbols, full line", Symbols, full, u"", Line1Column, "입력 길이 초과!"},
+      {"superscript, full line 2", Super, u"A", full, Line2Column, "입력 길이 초과!"},
+      {"symbols, full line from column 5", Symbols, full, u"", RepeatColumn, "입력 길이 초과!"},
+      // A one-line page at font size 4 may not get a second line.
+      {"superscript, second line", Super, u"A", u"", Line2Column, lineQuery},
+      {"subscript, second line", Subs, u"A", u"", Line2Column, lineQuery},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetLines(c.line1, c.line2);
+    grid().SetCurrentColumn(c.currentColumn);
+    page().twoLines = c.line2.empty() ? 0 : 1;
+    page().superCount = 5;
+    page().subCount = 6;
+    page().scriptCount = 11;
+    const std::string recordBefore = RecordText();
+    Pick({{0, 0}});
+    switch (c.command) {
+      case Super:
+        engine.Superscript();
+        break;
+      case Subs:
+        engine.Subscript();
+        break;
+      case Symbols:
+        engine.ElectricalSymbols();
+        break;
+    }
+    ASSERT_EQ(op.told.size(), 1u);
+    EXPECT_EQ(op.told[0].text, c.message);
+    EXPECT_EQ(op.told[0].caption, "Prompt");
+    op.told.clear();
+    EXPECT_EQ(Line1(), c.line1);
+    EXPECT_EQ(Line2(), c.line2);
+    EXPECT_EQ(page().superCount, 5);
+    EXPECT_EQ(page().subCount, 6);
+    EXPECT_EQ(page().scriptCount, 11);
+    EXPECT_EQ(RecordText(), recordBefore);
+  }
+}
+
+TEST_F(MarkersTest, ALineOf39CharactersTakesOneMore) {
+  const std::u16string almost(39, u'x');
+  for (const bool superscript : {true, false}) {
+    SetLines(almost, u"");
+    grid().SetCurrentColumn(Line1Column);
+    superscript ? engine.Superscript() : engine.Subscript();
+    EXPECT_EQ(Line1(), almost + (superscript ? Sup : Sub));
+    EXPECT_EQ(superscript ? page().superCount : page().subCount, 1);
+    op.told.clear();
+  }
+}
+
+TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
+  SetLines(u"AB", u"CD");
+  grid().SetCurrentColumn(Line2Column);  // no second-line query for symbols
+  const std::string recordBefore = RecordText();
+  Pick({{1, 0}, {4, 13}, {0, 0}, {4, 12}});
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line1(), u"AB");
+  EXPECT_EQ(Line2(), u"CD\uE010\uE000\uE04C");
+  EXPECT_EQ(RecordText(), recordBefore);
+  EXPECT_EQ(op.pickerRuns, 1);
+
+  // A line below 40 characters takes every picked symbol, even past 40.
+  const std::u16string almost(39, u'x');
+  SetLines(almost, u"");
+  grid().SetCurrentColumn(FontSizeColumn);
+  Pick({{0, 1}, {0, 2}, {0, 3}});
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line1(), almost + u"\uE001\uE002\uE003");
+
+  // Cancel, or a cleared selection: nothing is added.
+  SetLines(u"AB", u"");
+  op.symbols = [](Dqfh& picker) {
+    picker.DoubleClicked(Sheet, 0, 0);
+    return false;
+  };
+  engine.ElectricalSymbols();
+  op.symbols = [](Dqfh& picker) {
+    for (int i = 0; i < 3; ++i) picker.DoubleClicked(Sheet, 0, 0);
+    picker.ClearSelection();
+    return true;
+  };
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line1(), u"AB");
+  EXPECT_TRUE(op.told.empty());
+}
+
+TEST_F(MarkersTest, AnOpenEditIsCommittedFirst) {
+  grid().SetCurrentColumn(Line1Column);
+  gridActions.Type(0, Line1Column, u"V");
+  engine.Subscript();
+  EXPECT_EQ(Line1(), S(u"V") + Sub);
+
+  gridActions.Type(0, Line1Column, u"W");
+  Pick({{2, 0}});
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line1(), u"W\uE020");
+  EXPECT_EQ(page().textLength, 1);  // the committed "W"; the symbol waits for the rebuild
+}
+
+TEST_F(MarkersTest, NoCurrentPageNoCommand) {
+  engine.SetCurrentPage(-1);
+  ASSERT_EQ(engine.currentRecord(), nullptr);
+  Pick({{0, 0}});
+  op.numbering = [](NumSet&) { return true; };
+  engine.Superscript();
+  engine.Subscript();
+  engine.ElectricalSymbols();
+  engine.NumberingPressed();
+  EXPECT_EQ(op.pickerRuns, 0);
+  EXPECT_EQ(op.numberingRuns, 0);
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_EQ(Line1(), u"");
+}
+
+}  // namespace
+}  // namespace q5300
