@@ -201,7 +201,8 @@ TEST(GridEdit, AutomaticSizeIsFittedToTheNewText) {
 }
 
 TEST(GridEdit, EnterMovesEditingOn) {
-  // Row sizes 3, 4, 3, automatic, 5: only rows 0 and 2 can take a second line.
+  // Row sizes 3, 4, 3, automatic (fitted to 3), 5: only rows 0 and 2 have a fixed
+  // size that leaves room for a second line.
   struct Case {
     Cell edited;
     Cell next;
@@ -216,6 +217,8 @@ TEST(GridEdit, EnterMovesEditingOn) {
     r.Pages(5);
     const int sizes[] = {3, 4, 3, 0, 5};
     for (int i = 0; i < 5; ++i) r.FontSize(i, sizes[i]);
+    r.TypeLine1(3, u"ABCDE");
+    ASSERT_EQ(r.Page(3).fontSize, 3);
     r.MakeCurrent(c.edited.first);
     r.ui.Commit(c.edited.first, c.edited.second, c.edited.second == RepeatColumn ? u"2" : u"A");
     ExpectNoMessage(r.op);
@@ -228,7 +231,7 @@ TEST(GridEdit, EnterMovesEditingOn) {
 TEST(GridEdit, EnterOnTheLastRowAddsAPage) {
   Rig r;
   r.Pages(3);
-  r.MakeCurrent(2);
+  r.MakeCurrent(0);  // the page after the edited last row is added, wherever the mark is
   r.ui.Commit(2, Line1Column, u"C");
   ExpectNoMessage(r.op);
   ASSERT_EQ(r.Rows(), 4);

@@ -39,6 +39,8 @@ void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
   }
   EXPECT_EQ(r.engine.currentPageIndex(), current);
   EXPECT_EQ(r.engine.currentRecord(), r.engine.job().pages.At(current));
+  ASSERT_FALSE(r.ui.selectedRows.empty());
+  EXPECT_EQ(r.ui.selectedRows.back(), current);
   EXPECT_EQ(r.engine.job().pages.first()->prev, nullptr);
 }
 
@@ -75,9 +77,11 @@ TEST(Pages, AddInsertsAfterTheCurrentPageWithThePanelDefaults) {
   r.engine.SetRepeatPressed();
   ExpectNoMessage(r.op);
 
+  // An edit still open when Add is pressed is taken over first.
+  r.ui.Type(0, Line1Column, u"Q");
   r.engine.Add();
   ExpectNoMessage(r.op);
-  ExpectPages(r, {"P1", "P2", "P3", "", "P4", "P5"}, 3);
+  ExpectPages(r, {"Q", "P2", "P3", "", "P4", "P5"}, 3);
   EXPECT_TRUE(r.engine.grid().IsChecked(3));
   EXPECT_EQ(r.Cell(3, RepeatColumn), u"3");
   EXPECT_EQ(r.Cell(3, FontSizeColumn), u"2");
