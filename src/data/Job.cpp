@@ -24,7 +24,9 @@ SizeChoice Job::ChooseMediaSize(int index, const PageRecord* current) {
       int twoLinePages = 0;
       for (const PageRecord& r : pages) twoLinePages += r.twoLines == 1 ? 1 : 0;
       if (twoLinePages > 0) {
-        const int shown = current != nullptr ? current->sizeCode[0] - '3' : settings.mediaSize;
+        int shown = current != nullptr ? current->sizeCode[0] - '3' : settings.mediaSize;
+        // A page that carries no tube size (a damaged file) shows the job's size.
+        if (shown < 0 || shown > 3) shown = settings.mediaSize;
         return {Message{FillNumbers("두줄 인쇄를 하기 위한 매체가 적합하지 않습니다. %d 페이지가 "
                                     "두줄로 설정되어 있습니다.！",
                                     {twoLinePages})},

@@ -11,6 +11,16 @@
 #include "editing/InputFilters.h"
 
 namespace q5300 {
+namespace {
+
+// An empty text is not measured again: the widths of the text it replaced must
+// not make the empty page look too long.
+void ForgetWidths(PageRecord& page) {
+  page.line1Width = 0;
+  page.line2Width = 0;
+}
+
+}  // namespace
 
 Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
                Clock& clock)
@@ -36,7 +46,9 @@ void Engine::StartUp() {
   printJob_.CheckDevice();
 }
 
-void Engine::Tell(const std::string& text) { op_.Tell(Message{text}); }
+void Engine::Tell(const std::string& text) {
+  op_.Tell(Message{text});
+}
 
 void Engine::Rebuild(RebuildMode mode) {
   RebuildRecords(mode, grid_, currentPageIndex_, job_.pages, job_.settings.margin);
@@ -121,6 +133,9 @@ void Engine::Delete() {
     if (only != nullptr) {
       only->textLength = 0;
       only->text.fill(0);
+      // No text, so no second line either: the page must not count as a two-line page.
+      only->twoLines = 0;
+      ForgetWidths(*only);
     }
     grid_.SetCellText(0, Line1Column, u"");
     grid_.SetCellText(0, Line2Column, u"");
@@ -211,8 +226,8 @@ void Engine::CellEdited(int row, int column) {
   const bool endedByEnter = editEndedByEnter;
   editEndedByEnter = false;
   // The edited row's own record: a click on another row may be on its way.
-  PageRecord* page = grid_.IsValidRow(row) ? job_.pages.At(row) : currentRecord_;
-  if (page == nullptr) return;
+  PageRecord* page = job_.pages.At(row);
+  if (!grid_.IsValidRow(row) || page == nullptr) return;
   const int margin = job_.settings.margin;
 
   if (column == RepeatColumn) {
@@ -245,6 +260,7 @@ void Engine::CellEdited(int row, int column) {
     page->text.fill(0);
     std::copy(bytes.begin(), bytes.end(), page->text.begin());
     page->textLength = static_cast<uint8_t>(bytes.size());
+    if (bytes.empty()) ForgetWidths(*page);
     if (page->autoLength == 0 && page->autoFont != 0) FitFontSize(*page);
     if (IsOverLength(*page, margin)) {
       Tell("입력 길이 초과!");

@@ -32,7 +32,8 @@ class WindowView {
 // the life of the window.
 class Engine final : private PrintSource {
  public:
-  Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device, Clock& clock);
+  Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
+         Clock& clock);
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
   ~Engine() override;
@@ -120,9 +121,9 @@ class Engine final : private PrintSource {
   void Rebuild(RebuildMode mode);
   void ControlsChanged();
   void PagesChanged();
-  // Reads edits 1019 and 1020 into their values; false (after a prompt) when one
-  // does not read as a number.
-  bool ReadPanelEdits();
+  // Reads edits 1019 and 1020 into their values, each when it reads as a number;
+  // false (after a prompt) when the edit of the pressed button does not.
+  bool ReadPanelEdits(bool lengthButton);
   void InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage);
 
   Operator& op_;

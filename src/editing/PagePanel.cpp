@@ -3,7 +3,6 @@
 
 #include "compile/Metrics.h"
 #include "data/MessageText.h"
-#include "data/NumberText.h"
 #include "editing/CellTexts.h"
 #include "editing/Engine.h"
 #include "editing/InputFilters.h"
@@ -19,32 +18,43 @@ void Engine::WalkScope(Visit visit) {
   }
 }
 
-void Engine::ScopeChosen(ApplyScope scope) { controls_.scope = scope; }
+void Engine::ScopeChosen(ApplyScope scope) {
+  controls_.scope = scope;
+}
 
-bool Engine::ReadPanelEdits() {
+bool Engine::ReadPanelEdits(bool lengthButton) {
+  // Each button needs only its own edit: a length left unreadable (in a field
+  // that automatic length has disabled, say) must not block the repeat count.
   const auto length = ReadLengthValue(controls_.lengthText);
-  if (!length) {
+  const auto repeat = ReadRepeatValue(controls_.repeatText);
+  if (length) lengthValue_ = *length;
+  if (repeat) repeatValue_ = *repeat;
+  if (lengthButton && !length) {
     Tell("Please enter a number.");
     return false;
   }
-  const auto repeat = ReadRepeatValue(controls_.repeatText);
-  if (!repeat) {
+  if (!lengthButton && !repeat) {
     Tell("Please enter an integer.");
     return false;
   }
-  lengthValue_ = *length;
-  repeatValue_ = *repeat;
   return true;
 }
 
 void Engine::LengthTextChanged(std::u16string text) {
-  if (auto replacement = FilterLengthText(text)) text = std::move(*replacement);
+  // Text put back into the field is filtered again, until it stands: "1a3456" is
+  // cut to five characters first and then to "1". Every pass shortens the text.
+  while (auto replacement = FilterLengthText(text)) {
+    if (*replacement == text) break;
+    text = std::move(*replacement);
+  }
   const bool changed = text != controls_.lengthText;
   controls_.lengthText = std::move(text);
   if (changed) ControlsChanged();
 }
 
-void Engine::RepeatTextChanged(std::u16string text) { controls_.repeatText = std::move(text); }
+void Engine::RepeatTextChanged(std::u16string text) {
+  controls_.repeatText = std::move(text);
+}
 
 void Engine::AutoLengthClicked() {
   job_.defaults.autoLength = true;
@@ -64,9 +74,10 @@ void Engine::AutoLengthClicked() {
   controls_.lengthEditEnabled = false;
   ControlsChanged();
   if (refused > 0) {
-    Tell(FillNumbers("%d 페이지는 자동 글꼴 크기가 설정되어, 자동 길이 설정을 할 수 없습니다. "
-                     "설정이 잘못되었습니다!",
-                     {refused}));
+    Tell(
+        FillNumbers("%d 페이지는 자동 글꼴 크기가 설정되어, 자동 길이 설정을 할 수 없습니다. "
+                    "설정이 잘못되었습니다!",
+                    {refused}));
   }
 }
 
@@ -77,7 +88,7 @@ void Engine::SetLengthModeClicked() {
 }
 
 void Engine::SetLengthPressed() {
-  if (!ReadPanelEdits()) return;
+  if (!ReadPanelEdits(/*lengthButton=*/true)) return;
   const float length = lengthValue_;
   if (length < static_cast<float>(MinLengthMm) || length > static_cast<float>(MaxLengthMm)) {
     lengthValue_ = 25.0f;
@@ -96,15 +107,17 @@ void Engine::SetLengthPressed() {
   WalkScope([&](PageRecord& page, int) {
     const auto oldCode = page.lengthCode;
     const uint8_t oldAuto = page.autoLength;
+    const uint16_t oldDots = page.lengthDots;
     page.lengthCode = job_.defaults.lengthCode;
     page.autoLength = 0;
     page.lengthDots = dots;
     if (IsOverLength(page, margin)) {
       ++refused;
+      // A refused page keeps its length to the dot: its code may hold a fraction
+      // less, or "Au" on a page that was never given a length of its own.
       page.lengthCode = oldCode;
       page.autoLength = oldAuto;
-      page.lengthDots =
-          static_cast<uint16_t>(DotsPerMm * ParseDecimal(FieldText(oldCode)));
+      page.lengthDots = oldDots;
     }
     page.limitDots = page.lengthDots;
     return true;
@@ -223,8 +236,8 @@ void Engine::FontSizeChosen(int index) {
 void Engine::DirectionChosen(int index) {
   if (index < 0) return;
   const bool vertical = index != 0;
-  const std::array<char, 2> code = vertical ? std::array<char, 2>{'1', '3'}
-                                            : std::array<char, 2>{'0', '4'};
+  const std::array<char, 2> code =
+      vertical ? std::array<char, 2>{'1', '3'} : std::array<char, 2>{'0', '4'};
   controls_.direction = vertical ? 1 : 0;
   job_.defaults.direction = code;
   Rebuild(RebuildMode::EditorMode);
@@ -289,7 +302,7 @@ void Engine::WidthChosen(int index) {
 }
 
 void Engine::SetRepeatPressed() {
-  if (!ReadPanelEdits()) return;
+  if (!ReadPanelEdits(/*lengthButton=*/false)) return;
   const int32_t count = repeatValue_;
   if (count < MinRepeat || count > MaxRepeat) {
     repeatValue_ = 1;
