@@ -77,6 +77,12 @@ Dots CountScripts(const uint8_t* begin, const uint8_t* end) {
       begin, end, [](uint8_t b) { return b == SuperscriptCode || b == SubscriptCode; })));
 }
 
+// Ordinary character cells of a line: its bytes less what the markers, the
+// double-byte characters and the placeholder take out. A marker with no
+// character after it (at the end of a line, or before a double-byte
+// character) would take out more than the line has: no cells then, not 65,535.
+Dots Cells(long count) { return count > 0 ? Wrap(static_cast<unsigned>(count)) : Dots{0}; }
+
 Dots WidestLine(const PageRecord& r) {
   return r.twoLines == 1 ? std::max(r.line1Width, r.line2Width) : r.line1Width;
 }
@@ -128,16 +134,17 @@ void ComputeMetrics(PageRecord& r, int margin) {
       if (placeholder != textEnd) p = static_cast<unsigned>(placeholder - text);
     }
     const bool numberOnLine1 = j > p;
-    const unsigned number1 = numberOnLine1 ? nd - nb : 0u;
-    const unsigned number2 = numberOnLine1 ? 0u : nd - nb;
-    const Dots c1 = Wrap(j + number1 - k * s1 - 2u * d1);
-    const Dots c2 = Wrap(line2Bytes + number2 - k * s2 - 2u * d2);
+    const long number = long{nd} - long{nb};
+    const long number1 = numberOnLine1 ? number : 0;
+    const long number2 = numberOnLine1 ? 0 : number;
+    const Dots c1 = Cells(long{j} + number1 - long{k * s1} - 2L * d1);
+    const Dots c2 = Cells(long{line2Bytes} + number2 - long{k * s2} - 2L * d2);
     r.line1Width = LineWidth(font, c1, d1, s1);
     r.line2Width = LineWidth(font, c2, d2, s2);
   } else {
     const Dots d = r.wideCount;
     const Dots s = r.scriptCount;
-    const Dots c = Wrap(static_cast<unsigned>(length) - nb + nd - k * s - 2u * d);
+    const Dots c = Cells(static_cast<long>(length) - long{nb} + long{nd} - long{k * s} - 2L * d);
     r.line1Width = LineWidth(font, c, d, s);
   }
 

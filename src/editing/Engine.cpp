@@ -221,6 +221,14 @@ bool Engine::CellEditQuery(int /*row*/, int column) {
   return true;
 }
 
+bool Engine::FitsOnePage(std::u16string_view line1, std::u16string_view line2) {
+  const std::u16string text = JoinLines(line1, line2);
+  // Hangul takes two bytes a syllable, and so do the symbols and markers in a
+  // label file: 40 characters may still not fit into the record's 40 bytes.
+  return text.size() <= static_cast<std::size_t>(MaxTextBytes) &&
+         ToPrinterCodePage(text).size() <= static_cast<std::size_t>(MaxTextBytes);
+}
+
 void Engine::CellEdited(int row, int column) {
   // The flag belongs to this one edit, whatever becomes of it.
   const bool endedByEnter = editEndedByEnter;
@@ -241,26 +249,16 @@ void Engine::CellEdited(int row, int column) {
   } else {
     const std::u16string& line1 = grid_.CellText(row, Line1Column);
     const std::u16string& line2 = grid_.CellText(row, Line2Column);
-    std::u16string text = line1;
     page->twoLines = line2.empty() ? 0 : 1;
-    if (!line2.empty()) {
-      text += LineSeparator;
-      text += line2;
-    }
-    if (text.size() > static_cast<std::size_t>(MaxTextBytes)) {
+    if (!FitsOnePage(line1, line2)) {
       Tell("입력 길이 초과!");
       return;
     }
-    // Hangul takes two bytes a syllable: a text of 40 characters may still not fit.
-    const std::string bytes = ToPrinterCodePage(text);
-    if (bytes.size() > static_cast<std::size_t>(MaxTextBytes)) {
-      Tell("입력 길이 초과!");
-      return;
-    }
-    page->text.fill(0);
-    std::copy(bytes.begin(), bytes.end(), page->text.begin());
-    page->textLength = static_cast<uint8_t>(bytes.size());
-    if (bytes.empty()) ForgetWidths(*page);
+    // The record takes the text as the printer gets it, so a packet still to go
+    // carries it right and the length is measured on what is printed: a marker
+    // is one control byte there, not a double-byte character.
+    CompilePageText(RebuildMode::PrinterMode, line1, line2, *page);
+    if (page->textLength == 0) ForgetWidths(*page);
     if (page->autoLength == 0 && page->autoFont != 0) FitFontSize(*page);
     if (IsOverLength(*page, margin)) {
       Tell("입력 길이 초과!");

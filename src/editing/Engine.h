@@ -94,6 +94,8 @@ class Engine final : private PrintSource {
   void RowClicked(int row, int column);
   bool CellEditQuery(int row, int column);
   void CellEdited(int row, int column);
+  // The two lines fit into one page record: at most 40 characters and 40 bytes.
+  static bool FitsOnePage(std::u16string_view line1, std::u16string_view line2);
   void HeadingClicked(int column);
 
   // ---- Numbering, markers, symbols -----------------------------------------------------

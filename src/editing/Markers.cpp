@@ -49,9 +49,15 @@ void Engine::InsertMarker(char16_t marker, bool superscript, const char* overLen
   // Two markers are never put side by side at the end of a line.
   if (!text.empty() && text.back() == marker) return;
 
+  text += marker;
+  if (!FitsOnePage(column == Line1Column ? text : grid_.CellText(row, Line1Column),
+                   column == Line2Column ? text : grid_.CellText(row, Line2Column))) {
+    // The marker would be cut off the record and lost in print.
+    Tell(overLengthMessage);
+    return;
+  }
   ++counter;
   ++page->scriptCount;
-  text += marker;
   grid_.SetCellText(row, column, std::move(text));
   // The grid's owner takes the new text over as it does after a typed edit.
   CellEdited(row, column);
@@ -73,6 +79,12 @@ void Engine::ElectricalSymbols() {
   }
   // The record follows at the next rebuild, before anything is printed or saved.
   text += picker.selection();
+  if (!FitsOnePage(column == Line1Column ? text : grid_.CellText(row, Line1Column),
+                   column == Line2Column ? text : grid_.CellText(row, Line2Column))) {
+    // Symbols past the record's 40 bytes would silently not be printed.
+    Tell("입력 길이 초과!");
+    return;
+  }
   grid_.SetCellText(row, column, std::move(text));
 }
 

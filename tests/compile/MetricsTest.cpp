@@ -165,9 +165,8 @@ TEST(ComputeMetrics, PredictsLineWidthsAndTheAutomaticLength) {
        40,
        88},
       {"two lines without a separator", {.text = "AB", .twoLines = 1}, 0, 80, 0, 128},
-      // The printer's counters are 16 bits: a marker without its character
-      // leaves -1 character cells, which wraps.
-      {"lone marker", {.text = "\x1C", .scriptCount = 1}, 0, 65512, 777, 24},
+      // A marker without its character leaves no cells, not -1 wrapped to 65,535.
+      {"lone marker", {.text = "\x1C", .scriptCount = 1}, 0, 0, 777, 48},
       {"set length keeps its length",
        {.text = "AB", .autoLength = 0, .lengthDots = 240},
        0,
@@ -256,7 +255,12 @@ TEST(IsOverLength, ComparesTheTextWithTheSetLength) {
         .autoLength = 0,
         .lengthDots = 240},
        true},
-      {"a wrapped width is not short", {.text = "\x1C", .scriptCount = 1, .autoLength = 0}, true},
+      // A marker with nothing after it takes out no more than the line has.
+      {"a lone marker", {.text = "\x1C", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
+       false},
+      {"a marker before Hangul",
+       {.text = "\x1C\xB0\xA1", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -41,8 +41,8 @@ TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
   EXPECT_EQ(Line1(), S(u"") + Sup);
   EXPECT_EQ(page().superCount, 1);
   EXPECT_EQ(page().scriptCount, 1);
-  // The grid's owner took the new text over into the record.
-  EXPECT_EQ(RecordText(), ToPrinterCodePage(Line1()));
+  // The grid's owner took the new text over into the record, as the printer gets it.
+  EXPECT_EQ(RecordText(), "\x1C");
 
   engine.Superscript();
   EXPECT_EQ(Line1(), S(u"") + Sup);
@@ -59,7 +59,7 @@ TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
   EXPECT_EQ(page().subCount, 1);
   EXPECT_EQ(page().superCount, 2);
   EXPECT_EQ(page().scriptCount, 3);
-  EXPECT_EQ(RecordText(), ToPrinterCodePage(Line1()));
+  EXPECT_EQ(RecordText(), "\x1C" "2\x1C\x1E");
   EXPECT_TRUE(op.told.empty());
 }
 
@@ -69,8 +69,9 @@ TEST_F(MarkersTest, TheCountCoversTheEditedCellOnly) {
   grid().SetCurrentColumn(Line1Column);
   engine.Subscript();
   EXPECT_EQ(Line1(), S(u"a") + Sub + u"b" + Sub);
-  EXPECT_EQ(page().subCount, 2);
-  EXPECT_EQ(page().scriptCount, 2);
+  // Taking the new text over counts the markers of both lines, as printing will.
+  EXPECT_EQ(page().subCount, 3);
+  EXPECT_EQ(page().scriptCount, 3);
 
   // Ending in the marker: the count is refreshed, nothing is appended.
   page().subCount = 9;
@@ -159,15 +160,33 @@ TEST_F(MarkersTest, RefusalsLeaveTheCellAndTheRecord) {
   }
 }
 
-TEST_F(MarkersTest, ALineOf39CharactersTakesOneMore) {
-  const std::u16string almost(39, u'x');
+// A marker takes two bytes in a label file: it goes in only while the page's
+// text stays within the record's 40 bytes, so no save can cut it off.
+TEST_F(MarkersTest, AMarkerGoesInOnlyWhileTheTextFitsTheRecord) {
+  page().autoLength = 1;  // no length to keep to
+  const struct {
+    std::u16string line1;
+    std::u16string line2;
+    bool taken;
+  } cases[] = {
+      {std::u16string(38, u'x'), u"", true},
+      {std::u16string(39, u'x'), u"", false},
+      {std::u16string(36, u'x'), u"y", true},  // 36 + separator + 1 + marker
+      {std::u16string(37, u'x'), u"y", false},
+  };
   for (const bool superscript : {true, false}) {
-    SetLines(almost, u"");
-    grid().SetCurrentColumn(Line1Column);
-    superscript ? engine.Superscript() : engine.Subscript();
-    EXPECT_EQ(Line1(), almost + (superscript ? Sup : Sub));
-    EXPECT_EQ(superscript ? page().superCount : page().subCount, 1);
-    op.told.clear();
+    for (const auto& c : cases) {
+      SetLines(c.line1, c.line2);
+      grid().SetCurrentColumn(Line1Column);
+      superscript ? engine.Superscript() : engine.Subscript();
+      const char16_t marker = superscript ? Sup : Sub;
+      EXPECT_EQ(Line1(), c.taken ? c.line1 + marker : c.line1) << c.line1.size();
+      EXPECT_EQ(superscript ? page().superCount : page().subCount, c.taken ? 1 : 0);
+      const std::vector<std::string> expected =
+          c.taken ? std::vector<std::string>{}
+                  : std::vector<std::string>{superscript ? "입력 길이 초과!" : "Input is over length!"};
+      EXPECT_EQ(op.TakeTexts(), expected);
+    }
   }
 }
 
@@ -182,13 +201,18 @@ TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
   EXPECT_EQ(RecordText(), recordBefore);
   EXPECT_EQ(op.pickerRuns, 1);
 
-  // A line below 40 characters takes every picked symbol, even past 40.
-  const std::u16string almost(39, u'x');
-  SetLines(almost, u"");
+  // Every picked symbol goes in while the text fits the record's 40 bytes (a
+  // symbol takes two); past them the symbols would not be printed, and the
+  // operator is told instead.
+  SetLines(std::u16string(34, u'x'), u"");
   grid().SetCurrentColumn(FontSizeColumn);
   Pick({{0, 1}, {0, 2}, {0, 3}});
   engine.ElectricalSymbols();
-  EXPECT_EQ(Line1(), almost + u"\uE001\uE002\uE003");
+  EXPECT_EQ(Line1(), std::u16string(34, u'x') + u"\uE001\uE002\uE003");
+  SetLines(std::u16string(35, u'x'), u"");
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line1(), std::u16string(35, u'x'));
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
 
   // Cancel, or a cleared selection: nothing is added.
   SetLines(u"AB", u"");
@@ -233,6 +257,26 @@ TEST_F(MarkersTest, NoCurrentPageNoCommand) {
   EXPECT_EQ(op.numberingRuns, 0);
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(Line1(), u"");
+}
+
+}  // namespace
+}  // namespace q5300
+
+namespace q5300 {
+namespace {
+
+// A marker is measured as the printer gets it (one control byte), not as the
+// double-byte character of a label file: it never makes a short text too long.
+TEST_F(MarkersTest, AMarkerOnASetLengthPageIsMeasuredAsPrinted) {
+  ASSERT_EQ(page().autoLength, 0);  // 20 mm
+  for (const std::u16string& line : {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
+    SetLines(line, u"");
+    grid().SetCurrentColumn(Line1Column);
+    engine.Superscript();
+    EXPECT_EQ(Line1(), line + Sup);
+    EXPECT_TRUE(op.TakeTexts().empty());
+    EXPECT_LT(page().line1Width, 240);
+  }
 }
 
 }  // namespace
