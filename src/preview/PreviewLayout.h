@@ -95,7 +95,8 @@ class PreviewLayout {
   int64_t LabelX(int page, int64_t k) const;
   VisibleLabel LabelAt(int page, int64_t k, int mid) const;
 
-  // The labels whose box or tick reaches into [x0, x1), in page order.
+  // The labels whose stretch from their cursor to their tick meets [x0, x1), in
+  // page order. Pass a viewport widened by a margin to paint a little ahead.
   std::vector<VisibleLabel> VisibleLabels(int64_t x0, int64_t x1, int mid) const;
   // The left corners of the current-page markers that reach into [x0, x1).
   std::vector<int64_t> VisibleMarkers(int64_t x0, int64_t x1) const;
@@ -103,6 +104,7 @@ class PreviewLayout {
   // Heap memory the layout holds.
   std::size_t MemoryBytes() const;
 
+  // The parts the layout is made of; a painter has no need of them.
   // A group of labels that differ only in their digits.
   struct Group {
     int boxWidth = 0;
