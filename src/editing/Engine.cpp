@@ -9,6 +9,7 @@
 #include "data/NumberText.h"
 #include "editing/CellTexts.h"
 #include "editing/InputFilters.h"
+#include "preview/PreviewGeometry.h"
 
 namespace q5300 {
 namespace {
@@ -38,12 +39,12 @@ Engine::~Engine() {
   timers_.Stop(TimerId::FinalMessage);
 }
 
-void Engine::StartUp() {
+void Engine::StartUp(bool checkDevice) {
   grid_.SetHeaderCheckState(CheckColumn, CheckedBox);
   currentPageIndex_ = -1;
   currentRecord_ = nullptr;
   Add();
-  printJob_.CheckDevice();
+  if (checkDevice) printJob_.CheckDevice();
 }
 
 void Engine::Tell(const std::string& text) {
@@ -60,6 +61,20 @@ void Engine::ControlsChanged() {
 
 void Engine::PagesChanged() {
   if (view_ != nullptr) view_->PagesChanged();
+}
+
+void Engine::Preview() {
+  gridActions_.FocusGrid();
+  previewShown_ = true;
+  RefreshPreview();
+}
+
+void Engine::RefreshPreview() {
+  if (!previewShown_) return;
+  // Markers and symbols stay characters of their own for the drawing.
+  Rebuild(RebuildMode::EditorMode);
+  if (const auto width = PreviewMediaWidth(job_.settings)) previewWidthMm_ = *width;
+  if (view_ != nullptr) view_->PreviewChanged(TakePreviewSnapshot(job_.pages, job_.settings), previewWidthMm_);
 }
 
 void Engine::PrepareForPrinting() {
@@ -156,6 +171,8 @@ void Engine::MaterialChosen(int index) {
   if (!job_.ChooseMaterial(index)) return;
   controls_.material = index;
   controls_.mediaSize = 1;
+  previewWidthMm_ = PreviewWidthMm(job_.settings.material, job_.settings.mediaSize);
+  if (view_ != nullptr) view_->MediaWidthChanged(previewWidthMm_);
   ControlsChanged();
 }
 

@@ -7,6 +7,7 @@
 #include "data/GridModel.h"
 #include "data/Job.h"
 #include "data/Operator.h"
+#include "preview/PreviewSnapshot.h"
 #include "editing/Controls.h"
 #include "editing/GridActions.h"
 #include "printer/Clock.h"
@@ -25,6 +26,10 @@ class WindowView {
   virtual void ControlsChanged() {}
   // Page records were added, removed or replaced: nobody may keep a record pointer.
   virtual void PagesChanged() {}
+  // The preview is to show this job, on a medium this wide.
+  virtual void PreviewChanged(const PreviewSnapshot& /*snapshot*/, double /*mediaWidthMm*/) {}
+  // The medium changed; the preview takes the width at its next drawing.
+  virtual void MediaWidthChanged(double /*mediaWidthMm*/) {}
 };
 
 // Everything the main window does to a job. The window passes the operator's
@@ -40,8 +45,11 @@ class Engine final : private PrintSource {
 
   void SetView(WindowView* view) { view_ = view; }
 
-  // The header's check box, the first empty page and the device check.
-  void StartUp();
+  // The header's check box, the first empty page and, unless the window does
+  // it later (once it shows), the device check.
+  void StartUp(bool checkDevice = true);
+  // Looks once for the printer and tells the operator when there is none.
+  bool CheckDevice() { return printJob_.CheckDevice(); }
 
   // ---- State --------------------------------------------------------------------
   Job& job() { return job_; }
@@ -104,6 +112,16 @@ class Engine final : private PrintSource {
   void Subscript();
   void ElectricalSymbols();
 
+  // ---- Preview ----------------------------------------------------------------------
+  // The preview command: the records compiled from the grid, and the job handed
+  // to the preview strip.
+  void Preview();
+  // Shows the job as it is now, when the preview has been shown before (after
+  // pages were added, deleted or replaced).
+  void RefreshPreview();
+  bool previewShown() const { return previewShown_; }
+  double previewWidthMm() const { return previewWidthMm_; }
+
   // ---- Printing ---------------------------------------------------------------------
   void Print() { printJob_.Print(); }
   void TimerFired(TimerId id) { printJob_.TimerFired(id); }
@@ -112,6 +130,7 @@ class Engine final : private PrintSource {
  private:
   // PrintSource
   void PrepareForPrinting() override;
+  void RecompileForPrinter() override { Rebuild(RebuildMode::PrinterMode); }
   PageRecord* FirstRecord() override { return job_.pages.first(); }
   int RowCount() const override { return grid_.rowCount(); }
   const JobSettings& Settings() const override { return job_.settings; }
@@ -141,6 +160,8 @@ class Engine final : private PrintSource {
   WindowView* view_ = nullptr;
   PageRecord* currentRecord_ = nullptr;
   int currentPageIndex_ = -1;
+  bool previewShown_ = false;
+  double previewWidthMm_ = 9.0;
   float lengthValue_ = 20.0f;  // bound to edit 1019
   int32_t repeatValue_ = 1;    // bound to edit 1020
 };

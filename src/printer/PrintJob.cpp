@@ -116,6 +116,9 @@ void PrintJob::ContinueTick() {
 
   link_.device().Reset();
   popup_.ShowStopButton(false);
+  // A preview or a save while the job waited compiled the records for the
+  // editor: the printer must get its own bytes.
+  source_.RecompileForPrinter();
   const PacketOutcome outcome =
       BuildAndSendPacket(link_, source_.Settings(), source_.FirstRecord(), nextIndex_);
   switch (outcome.kind) {

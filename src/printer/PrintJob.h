@@ -19,6 +19,8 @@ class PrintSource {
   virtual ~PrintSource() = default;
   // An open cell edit is committed and the records are compiled for the printer.
   virtual void PrepareForPrinting() = 0;
+  // The records compiled for the printer again, as the grid holds them now.
+  virtual void RecompileForPrinter() = 0;
   virtual PageRecord* FirstRecord() = 0;
   virtual int RowCount() const = 0;
   virtual const JobSettings& Settings() const = 0;

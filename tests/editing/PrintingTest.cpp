@@ -229,8 +229,8 @@ TEST_F(PrintingTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
   MakePages(100, std::u16string(40, u'X'));
   engine.Print();
-  // The pages still to come stop being printable while the job waits.
-  for (PageRecord* r = engine.job().pages.At(41); r != nullptr; r = r->next) r->isChecked = 0;
+  // The operator unticks the pages still to come while the job waits.
+  for (int row = 41; row < 100; ++row) engine.grid().SetChecked(row, false);
   RunTimers();
   EXPECT_EQ(printer.packets().size(), 1u);
   EXPECT_TRUE(op.told.empty());
@@ -238,6 +238,21 @@ TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
             "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
   EXPECT_FALSE(engine.popup().visible());
   EXPECT_FALSE(engine.link().isOpen());
+}
+
+TEST_F(PrintingTest, APreviewWhileTheJobWaitsDoesNotChangeWhatThePrinterGets) {
+  // 38 letters and a superscript marker: 39 bytes for the printer, 40 in the editor.
+  MakePages(100, std::u16string(38, u'X') + u"\uE051");
+  engine.Print();
+  engine.Preview();  // compiles the records for the editor
+  RunTimers();
+  const auto packets = printer.packets();
+  ASSERT_EQ(packets.size(), 3u);
+  std::vector<uint8_t> printed(38, 'X');
+  printed.push_back(0x1C);
+  for (const DecodedPacket& packet : packets) {
+    for (const DecodedRecord& record : packet.records) ASSERT_EQ(record.text, printed);
+  }
 }
 
 // A job of more records than any window can make, to reach the image limit.
@@ -253,6 +268,7 @@ class ListSource : public PrintSource {
     r->textLength = 40;
   }
   void PrepareForPrinting() override {}
+  void RecompileForPrinter() override {}
   PageRecord* FirstRecord() override { return pages.first(); }
   int RowCount() const override { return pages.size(); }
   const JobSettings& Settings() const override { return settings; }
