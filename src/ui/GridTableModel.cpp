@@ -1,0 +1,83 @@
+#include "ui/GridTableModel.h"
+
+#include "ui/Theme.h"
+
+namespace q5300::ui {
+namespace {
+const char* const kHeadings[GridColumnCount] = {"",       "",          "Page",  "1st Line",  "2nd Line",
+                                                "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
+}
+
+GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid) {
+  grid_.SetObserver(this);
+}
+
+GridTableModel::~GridTableModel() { grid_.SetObserver(nullptr); }
+
+int GridTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : grid_.rowCount();
+}
+
+int GridTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : GridColumnCount;
+}
+
+QVariant GridTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      if (index.column() == CheckColumn) return {};
+      return FromU16(grid_.CellText(index.row(), index.column()));
+    case Qt::CheckStateRole:
+      if (index.column() != CheckColumn) return {};
+      return grid_.IsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignCenter);
+    default:
+      return {};
+  }
+}
+
+bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole) return false;
+  return grid_.SetChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= GridColumnCount) return {};
+  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
+  if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+  return {};
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (index.column() == CheckColumn) f |= Qt::ItemIsUserCheckable;
+  return f;
+}
+
+void GridTableModel::BeginInsertRow(int row) { beginInsertRows({}, row, row); }
+void GridTableModel::EndInsertRow() { endInsertRows(); }
+void GridTableModel::BeginRemoveRow(int row) { beginRemoveRows({}, row, row); }
+void GridTableModel::EndRemoveRow() { endRemoveRows(); }
+void GridTableModel::BeginRemoveAllRows() { beginResetModel(); }
+void GridTableModel::EndRemoveAllRows() { endResetModel(); }
+
+void GridTableModel::CellChanged(int row, int column) {
+  const QModelIndex i = index(row, column);
+  emit dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void GridTableModel::CheckChanged(int row) {
+  const QModelIndex i = index(row, CheckColumn);
+  emit dataChanged(i, i, {Qt::CheckStateRole});
+}
+
+void GridTableModel::HeaderCheckChanged(int column) {
+  emit headerDataChanged(Qt::Horizontal, column, column);
+  emit headerCheckChanged(column);
+}
+
+}  // namespace q5300::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "data/GridModel.h"
+
+namespace q5300::ui {
+
+// Shows the engine's grid model to a Qt item view: ten columns, a check box in
+// column 0, every text centred. The grid model stays the one truth; this only
+// translates.
+class GridTableModel final : public QAbstractTableModel, private GridObserver {
+  Q_OBJECT
+
+ public:
+  explicit GridTableModel(GridModel& grid, QObject* parent = nullptr);
+  ~GridTableModel() override;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  GridModel& grid() { return grid_; }
+
+ signals:
+  void headerCheckChanged(int column);
+
+ private:
+  void BeginInsertRow(int row) override;
+  void EndInsertRow() override;
+  void BeginRemoveRow(int row) override;
+  void EndRemoveRow() override;
+  void BeginRemoveAllRows() override;
+  void EndRemoveAllRows() override;
+  void CellChanged(int row, int column) override;
+  void CheckChanged(int row) override;
+  void HeaderCheckChanged(int column) override;
+
+  GridModel& grid_;
+};
+
+}  // namespace q5300::ui

@@ -1,0 +1,97 @@
+#include "ui/InPlaceEdit.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include "data/GridModel.h"
+#include "editing/InputFilters.h"
+
+namespace q5300::ui {
+
+InPlaceEdit::InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, const QString& text,
+                         Report report)
+    : QLineEdit(text, parent),
+      grid_(grid),
+      row_(row),
+      column_(column),
+      digitsOnly_(column == RepeatColumn),
+      report_(std::move(report)) {
+  setObjectName(QStringLiteral("cellEditor"));
+  setAlignment(Qt::AlignCenter);
+  setFrame(true);
+  selectAll();
+}
+
+void InPlaceEdit::Commit() { Finish(); }
+
+void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      byEnter_ = true;
+      EndByKey();
+      return;
+    case Qt::Key_Escape:
+      cancelled_ = true;
+      EndByKey();
+      return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      // The edit ends; the grid moves the current row when the key is released.
+      EndByKey();
+      return;
+    default:
+      break;
+  }
+  const QString typed = event->text();
+  if (!typed.isEmpty() && typed.at(0).isPrint()) {
+    for (const QChar c : typed) {
+      if (!CellEditorAccepts(digitsOnly_, text().toStdU16String(), c.unicode())) return;
+    }
+  }
+  QLineEdit::keyPressEvent(event);
+  GrowToText();
+}
+
+void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
+  // A composed character (Hangul) counts like a typed one.
+  if (!event->commitString().isEmpty() &&
+      !CellEditorAccepts(digitsOnly_, text().toStdU16String(), event->commitString().at(0).unicode())) {
+    QInputMethodEvent dropped(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&dropped);
+    return;
+  }
+  QLineEdit::inputMethodEvent(event);
+  GrowToText();
+}
+
+void InPlaceEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  Finish();
+}
+
+void InPlaceEdit::EndByKey() {
+  if (grid_ != nullptr) grid_->setFocus(Qt::OtherFocusReason);
+  Finish();  // also when the window is not active and no focus event comes
+}
+
+void InPlaceEdit::GrowToText() {
+  // Wider as the text grows, to the right, never past the grid's edge; never narrower.
+  const int wanted = fontMetrics().horizontalAdvance(text()) + 5 + 8;
+  if (wanted <= width() || parentWidget() == nullptr) return;
+  const int limit = parentWidget()->width() - x();
+  resize(std::min(wanted, std::max(width(), limit)), height());
+}
+
+void InPlaceEdit::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  Outcome outcome{row_, column_, std::nullopt, byEnter_};
+  if (!cancelled_) outcome.text = text();
+  hide();
+  deleteLater();
+  if (report_) report_(outcome);
+}
+
+}  // namespace q5300::ui

@@ -1,0 +1,93 @@
+#include "ui/MediaBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "data/JobSettings.h"
+#include "editing/Engine.h"
+
+namespace q5300::ui {
+namespace {
+void Fill(QComboBox* box, std::span<const std::string_view> items) {
+  for (const std::string_view item : items) {
+    box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+  }
+}
+}  // namespace
+
+MediaBar::MediaBar(Engine& engine, QWidget* parent)
+    : QGroupBox(QStringLiteral("메체정보"), parent), engine_(engine) {
+  setObjectName(QStringLiteral("mediaBar"));
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(8, 4, 8, 6);
+  material_ = AddBox("재료 :", "material", 110);
+  size_ = AddBox("재료 사이즈:", "mediaSize", 70);
+  cutting_ = AddBox("커팅설정 :", "cutting", 110);
+  margin_ = AddBox("여백 :", "margin", 56);
+  alignment_ = AddBox("정렬 :", "alignment", 80);
+  density_ = AddBox("농도 :", "density", 48);
+  copies_ = AddBox("전체반복:", "copies", 56);
+  layout->addStretch();
+
+  for (const MediaMaterial& m : MediaTable()) {
+    material_->addItem(QString::fromUtf8(m.item.data(), static_cast<qsizetype>(m.item.size())));
+  }
+  Fill(cutting_, CuttingItems());
+  Fill(margin_, MarginItems());
+  Fill(alignment_, AlignmentItems());
+  Fill(density_, DensityItems());
+  Fill(copies_, CopiesItems());
+  margin_->setMaxVisibleItems(21);
+  density_->setMaxVisibleItems(16);
+
+  // Only a pick from the list changes a setting.
+  connect(material_, &QComboBox::activated, this, [this](int i) { engine_.MaterialChosen(i); });
+  connect(size_, &QComboBox::activated, this, [this](int i) { engine_.SizeChosen(i); });
+  connect(cutting_, &QComboBox::activated, this, [this](int i) { engine_.CuttingChosen(i); });
+  connect(margin_, &QComboBox::activated, this, [this](int i) { engine_.MarginChosen(i); });
+  connect(alignment_, &QComboBox::activated, this, [this](int i) { engine_.AlignmentChosen(i); });
+  connect(density_, &QComboBox::activated, this, [this](int i) { engine_.DensityChosen(i); });
+  connect(copies_, &QComboBox::activated, this, [this](int i) { engine_.CopiesChosen(i); });
+}
+
+QComboBox* MediaBar::AddBox(const char* caption, const char* name, int width) {
+  auto* label = new QLabel(QString::fromUtf8(caption), this);
+  auto* box = new QComboBox(this);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setMinimumWidth(width);
+  label->setBuddy(box);
+  auto* row = static_cast<QHBoxLayout*>(layout());
+  row->addWidget(label);
+  row->addWidget(box);
+  row->addSpacing(10);
+  return box;
+}
+
+void MediaBar::FillSizes(int material) {
+  if (material == sizesOf_) return;
+  sizesOf_ = material;
+  size_->clear();
+  for (const MediaSize& s : MaterialAt(material).sizes) {
+    size_->addItem(QString::fromUtf8(s.item.data(), static_cast<qsizetype>(s.item.size())));
+  }
+}
+
+void MediaBar::Show(const ControlsState& controls) {
+  for (QComboBox* box : {material_, size_, cutting_, margin_, alignment_, density_, copies_}) {
+    box->blockSignals(true);
+  }
+  material_->setCurrentIndex(controls.material);
+  FillSizes(controls.material);
+  size_->setCurrentIndex(controls.mediaSize);
+  cutting_->setCurrentIndex(controls.cutting);
+  margin_->setCurrentIndex(controls.margin);
+  alignment_->setCurrentIndex(controls.alignment);
+  density_->setCurrentIndex(controls.density);
+  copies_->setCurrentIndex(controls.copies);
+  for (QComboBox* box : {material_, size_, cutting_, margin_, alignment_, density_, copies_}) {
+    box->blockSignals(false);
+  }
+}
+
+}  // namespace q5300::ui

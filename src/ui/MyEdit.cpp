@@ -1,0 +1,65 @@
+#include "ui/MyEdit.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace q5300::ui {
+namespace {
+constexpr int NoLimit = 32767;
+}
+
+MyEdit::MyEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void MyEdit::SetDigitsMode(int limit) {
+  mode_ = FilterMode::DigitsOnly;
+  if (limit != 0) setMaxLength(limit);
+}
+
+void MyEdit::SetLettersMode(int limit, int caseMode) {
+  mode_ = FilterMode::LettersOnly;
+  if (limit != 0) setMaxLength(limit);
+  case_ = caseMode == 1 ? CaseMode::Lower : caseMode == 2 ? CaseMode::Upper : CaseMode::AsTyped;
+}
+
+void MyEdit::SetAnyMode(int limit) {
+  mode_ = FilterMode::AnyText;
+  setMaxLength(limit == 0 ? NoLimit : limit);
+}
+
+QString MyEdit::Filter(const QString& typed) const {
+  QString out;
+  for (const QChar c : typed) {
+    if (const auto kept = FilterTypedCharacter(mode_, case_, c.unicode())) out += QChar(*kept);
+  }
+  return out;
+}
+
+void MyEdit::keyPressEvent(QKeyEvent* event) {
+  const QString typed = event->text();
+  if (typed.isEmpty() || !typed.at(0).isPrint()) {
+    QLineEdit::keyPressEvent(event);  // editing keys, Backspace, navigation
+    return;
+  }
+  const QString kept = Filter(typed);
+  if (kept.isEmpty()) return;
+  if (kept == typed) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  QKeyEvent changed(event->type(), event->key(), event->modifiers(), kept, event->isAutoRepeat(),
+                    static_cast<ushort>(event->count()));
+  QLineEdit::keyPressEvent(&changed);
+}
+
+void MyEdit::inputMethodEvent(QInputMethodEvent* event) {
+  if (event->commitString().isEmpty() || mode_ == FilterMode::AnyText) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(Filter(event->commitString()), event->replacementStart(),
+                           event->replacementLength());
+  QLineEdit::inputMethodEvent(&filtered);
+}
+
+}  // namespace q5300::ui

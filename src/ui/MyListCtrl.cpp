@@ -1,0 +1,151 @@
+#include "ui/MyListCtrl.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "editing/Engine.h"
+#include "ui/GridTableModel.h"
+#include "ui/MyHeaderCtrl.h"
+#include "ui/Theme.h"
+
+namespace q5300::ui {
+
+MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
+  setObjectName(QStringLiteral("grid"));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setShowGrid(true);
+  setWordWrap(false);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  verticalHeader()->hide();
+  setFont(GridFont());
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, ApplicationBackground);
+  colours.setColor(QPalette::Text, Qt::black);
+  setPalette(colours);
+  // A scroll takes the focus first, so an open edit is committed before the cells move.
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    connect(bar, &QScrollBar::actionTriggered, this, [this] { FocusGrid(); });
+  }
+}
+
+MyListCtrl::~MyListCtrl() = default;
+
+void MyListCtrl::Attach(Engine& engine) {
+  engine_ = &engine;
+  model_ = new GridTableModel(engine.grid(), this);
+  header_ = new MyHeaderCtrl(engine.grid(), this);
+  setHorizontalHeader(header_);
+  setModel(model_);
+  header_->setFont(font());
+  for (int c = 0; c < GridColumnCount; ++c) {
+    // Each column 4 pixels wider than asked: the header's spacing on both sides.
+    setColumnWidth(c, ColumnWidths[c] + 2 * MyHeaderCtrl::Spacing);
+  }
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  connect(header_, &QHeaderView::sectionClicked, this, [this](int section) {
+    FocusGrid();
+    engine_->HeadingClicked(section);
+  });
+  connect(model_, &GridTableModel::headerCheckChanged, header_,
+          [this](int) { header_->viewport()->update(); });
+}
+
+std::pair<int, int> MyListCtrl::CellFromPoint(const QPoint& point) const {
+  const int row = rowAt(point.y());
+  if (row < 0) return {-1, 0};
+  const int column = columnAt(point.x());
+  return {row, column < 0 ? 0 : column};
+}
+
+void MyListCtrl::mousePressEvent(QMouseEvent* event) {
+  QTableView::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton || engine_ == nullptr) return;
+  const auto [row, column] = CellFromPoint(event->position().toPoint());
+  GridModel& grid = engine_->grid();
+  grid.SetCurrentRow(row);
+  grid.SetCurrentColumn(column);
+  if (row < 0) return;
+  engine_->RowClicked(row, column);
+  if (column != Line1Column && column != Line2Column && column != RepeatColumn) {
+    SelectRow(row, false);
+    return;
+  }
+  if (!engine_->CellEditQuery(row, column)) return;
+  BeginCellEdit(row, column);
+}
+
+void MyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+  // A double click is a second click; the editor is already open after the first.
+  if (editor_) return;
+  mousePressEvent(event);
+}
+
+void MyListCtrl::keyReleaseEvent(QKeyEvent* event) {
+  if (engine_ != nullptr && !event->isAutoRepeat() &&
+      (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+    GridModel& grid = engine_->grid();
+    int row = grid.currentRow();
+    if (event->key() == Qt::Key_Up && row > 0) --row;
+    if (event->key() == Qt::Key_Down && row < grid.rowCount() - 1) ++row;
+    grid.SetCurrentRow(row);
+    engine_->RowClicked(row, grid.currentColumn());
+    if (grid.IsValidRow(row)) SelectRow(row, true);
+  }
+  QTableView::keyReleaseEvent(event);
+}
+
+void MyListCtrl::wheelEvent(QWheelEvent* event) {
+  FocusGrid();
+  QTableView::wheelEvent(event);
+}
+
+void MyListCtrl::FocusGrid() {
+  if (editor_) editor_->Commit();
+  setFocus(Qt::OtherFocusReason);
+}
+
+void MyListCtrl::BeginCellEdit(int row, int column) {
+  if (engine_ == nullptr || !engine_->grid().IsValidRow(row) || column < 0 ||
+      column >= GridColumnCount || columnWidth(column) < 5) {
+    return;
+  }
+  const QModelIndex index = model_->index(row, column);
+  scrollTo(index);
+  QRect cell = visualRect(index);
+  if (cell.left() < 0 || cell.left() > viewport()->width()) {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + cell.left());
+    cell = visualRect(index);
+  }
+  const int left = cell.left() + 4;
+  const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
+  engine_->grid().SetCurrentColumn(column);
+  auto* editor = new InPlaceEdit(viewport(), this, row, column,
+                                 FromU16(engine_->grid().CellText(row, column)),
+                                 [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
+  editor->setFont(font());
+  editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
+  editor_ = editor;
+  editor->show();
+  editor->setFocus(Qt::OtherFocusReason);
+}
+
+void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
+  if (engine_ == nullptr || !outcome.text) return;
+  engine_->grid().SetCellText(outcome.row, outcome.column, ToU16(*outcome.text));
+  engine_->editEndedByEnter = outcome.byEnter;
+  engine_->CellEdited(outcome.row, outcome.column);
+}
+
+void MyListCtrl::SelectRow(int row, bool ensureVisible) {
+  if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
+  engine_->grid().SetCurrentRow(row);
+  const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+  if (ensureVisible) scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+}  // namespace q5300::ui

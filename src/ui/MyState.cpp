@@ -1,0 +1,81 @@
+#include "ui/MyState.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/Theme.h"
+
+namespace q5300::ui {
+
+MyState::MyState(StatusPopup& popup, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      popup_(popup),
+      label_(new QLabel(this)),
+      unused_(new QPushButton(QStringLiteral("??"), this)),
+      stop_(new QPushButton(QStringLiteral("중지"), this)) {
+  setObjectName(QStringLiteral("statusPopup"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ApplicationBackground);
+  colours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  setPalette(colours);
+  QFont font = GridFont(16);
+  label_->setFont(font);
+  label_->setAlignment(Qt::AlignCenter);
+  label_->setWordWrap(true);
+  label_->setMinimumSize(430, 34);
+  stop_->setObjectName(QStringLiteral("stopButton"));
+  stop_->setFlat(true);
+  unused_->setFlat(true);
+  unused_->hide();
+  stop_->hide();
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(unused_);
+  buttons->addWidget(stop_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 6, 8, 6);
+  layout->addWidget(label_);
+  layout->addLayout(buttons);
+
+  connect(stop_, &QPushButton::clicked, this, [this] { popup_.StopPressed(); });
+  popup_.SetObserver([this] { Follow(); });
+  popup_.SetUp();
+  Follow();
+}
+
+MyState::~MyState() { popup_.SetObserver({}); }
+
+void MyState::Follow() {
+  label_->setText(QString::fromStdString(popup_.text()));
+  stop_->setVisible(popup_.stopButtonVisible());
+  unused_->hide();
+  if (popup_.visible() && !isVisible()) {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+  } else if (!popup_.visible() && isVisible()) {
+    hide();
+  }
+}
+
+void MyState::keyPressEvent(QKeyEvent* event) {
+  // Esc and Enter put the popup away; it stays usable for later operations.
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
+    popup_.Hide();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace q5300::ui

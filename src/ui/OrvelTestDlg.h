@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "editing/Engine.h"
+#include "printer/Clock.h"
+#include "printer/Device.h"
+#include "ui/QtOperator.h"
+#include "ui/QtTimers.h"
+
+namespace q5300::ui {
+
+class MediaBar;
+class MyListCtrl;
+class MyPrintView;
+class MyState;
+class PagePanel;
+
+// Toolbar commands, by the ids the program has always used.
+enum class Command {
+  Open = 32776,
+  Save = 32775,
+  Import = 32783,
+  Add = 32780,
+  Delete = 32781,
+  Superscript = 32773,
+  Subscript = 32774,
+  Preview = 32782,
+  Print = 32779,
+  Symbols = 32784,
+  SaveU = 32785,
+  Exit = 32777,
+};
+
+// The main window: toolbar, media bar, page panel, label grid and preview strip
+// over one editing engine. It holds no rule of the job: it shows the engine's
+// state and passes the operator's actions on.
+class OrvelTestDlg final : public QMainWindow, private WindowView {
+  Q_OBJECT
+
+ public:
+  // `op` and `device` may be given (tests); otherwise the window asks with its
+  // own dialogs and takes the printer that Q5300_DEVICE names.
+  explicit OrvelTestDlg(Operator* op = nullptr, std::unique_ptr<Device> device = nullptr,
+                        QWidget* parent = nullptr);
+  ~OrvelTestDlg() override;
+
+  // The first page; then, once the window shows, the device check.
+  void StartUp();
+
+  Engine& engine() { return *engine_; }
+  QAction* action(Command command) const { return actions_.at(command); }
+  MyListCtrl* grid() const { return grid_; }
+  MediaBar* mediaBar() const { return mediaBar_; }
+  PagePanel* pagePanel() const { return pagePanel_; }
+  MyState* statusPopup() const { return popup_; }
+  MyPrintView* preview() const { return preview_; }
+
+ signals:
+  void commandRun(Command command);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // WindowView
+  void ControlsChanged() override;
+  void PagesChanged() override;
+  void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override;
+  void MediaWidthChanged(double mediaWidthMm) override;
+
+  void MakeToolbar();
+  void Run(Command command);
+  void ShowAbout();
+
+  SystemClock clock_;
+  QtOperator qtOperator_{this};
+  Operator* op_;
+  std::unique_ptr<Device> device_;
+  MyListCtrl* grid_;
+  std::unique_ptr<QtTimers> timers_;
+  std::unique_ptr<Engine> engine_;
+  MediaBar* mediaBar_ = nullptr;
+  PagePanel* pagePanel_ = nullptr;
+  MyState* popup_ = nullptr;
+  MyPrintView* preview_ = nullptr;
+  bool previewRefreshQueued_ = false;
+  std::map<Command, QAction*> actions_;
+};
+
+}  // namespace q5300::ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "data/Operator.h"
+
+namespace q5300::ui {
+
+// The operator as the window asks and tells: message boxes, file dialogs and the
+// program's own dialogs, all modal over `parent`.
+class QtOperator final : public Operator {
+ public:
+  explicit QtOperator(QWidget* parent) : parent_(parent) {}
+
+  void Tell(const Message& message) override;
+  bool AskYesNo(const Message& question) override;
+  std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  bool RunNumberingDialog(NumSet& dialog) override;
+  bool RunSymbolPicker(Dqfh& picker) override;
+  SaveAnswer AskSaveChanges(const Message& question) override;
+
+  // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|" as Qt writes a filter list.
+  static QString QtFilter(const std::string& filter);
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace q5300::ui
