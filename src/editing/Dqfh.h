@@ -1,30 +1,12 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
+#include "compile/Symbols.h"
+
 namespace q5300 {
-
-// One of the 77 electrical symbols of the printer's font (grid character
-// U+E000 + number). `name` says what the symbol is; `notation` is how texts
-// for reading show it: the name in square brackets, with angle brackets inside
-// for a symbol drawn in an octagon ("[earth]", "[<earth>]", "[<A>]", "[mm²]").
-struct SymbolInfo {
-  std::string_view name;
-  bool inOctagon;
-  std::string_view notation;
-};
-
-// The symbols by number, 0..76.
-std::span<const SymbolInfo> ElectricalSymbolTable();
-
-// The notation of a special character of the grid text: a symbol as above, the
-// superscript and subscript markers as "[^]" and "[_]", the numbering
-// placeholders as "[0-999]", "[000-999]" (also the hexadecimal kinds), "[A-Z]",
-// "[a-z]". Empty for any other character.
-std::string_view SpecialCharacterNotation(char16_t c);
 
 // The outer rectangle of the symbol sheet (border included) in dialog coordinates.
 struct PictureRect {
