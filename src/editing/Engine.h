@@ -160,6 +160,8 @@ class Engine final : private PrintSource {
   void DiscardJob();
   void ShowRecordInRow(int row, const PageRecord& record);
   void ShowSettingsInControls(bool withCopies);
+  // The saving commands may write to `path`, made from the name the dialog returned.
+  bool MayWrite(const std::string& chosen, const std::string& path);
   // The qxk image of the job as Save would write it, built from copies.
   std::vector<uint8_t> QxkImage() const;
   std::optional<std::vector<uint8_t>> savedImage_;  // as last saved or opened

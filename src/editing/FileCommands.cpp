@@ -22,6 +22,7 @@ namespace {
 constexpr char kDiscardQuestion[] = "현재 항목을 삭제하시겠습니까?";
 constexpr char kCannotOpen[] = "파일을 열 수 없습니다!";
 constexpr char kCannotSave[] = "파일을 저장할 수 없습니다!";
+constexpr char kReplaceQuestion[] = "이 파일이 이미 있습니다. 바꾸시겠습니까?";
 constexpr char kNothingToImport[] = "가져올 데이터가 없습니다!";
 constexpr char kCsvReminder[] = "입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.";
 constexpr char kImportWait[] = "데이타 추출중, 잠시 기다려 주십시오...";
@@ -182,6 +183,7 @@ void Engine::Save() {
   gridActions_.FocusGrid();
   Rebuild(RebuildMode::EditorMode);
   const std::string path = SavePathFor(*chosen, ".qxk", ".qxk");
+  if (!MayWrite(*chosen, path)) return;
   std::vector<uint8_t> bytes = WriteQxk(job_.settings, job_.pages);
   const Status written = WriteFileAtomically(path, bytes);
   if (!written) {
@@ -191,11 +193,19 @@ void Engine::Save() {
   savedImage_ = std::move(bytes);
 }
 
+bool Engine::MayWrite(const std::string& chosen, const std::string& path) {
+  // The dialog asked about the name it was given; a lower-cased name or an added
+  // extension can name another file, which is not replaced without a question.
+  if (path == chosen || !PathExists(path)) return true;
+  return op_.AskYesNo(Message{path + "\n" + kReplaceQuestion});
+}
+
 void Engine::SaveU() {
   const auto chosen = op_.ChooseFile(SaveDialog("Vexal", "QXU(*.qxu)|*.qxu|"));
   if (!chosen) return;
   gridActions_.FocusGrid();
   const std::string path = SavePathFor(*chosen, ".qxu", ".QXU");
+  if (!MayWrite(*chosen, path)) return;
   Rebuild(RebuildMode::PrinterMode);
   for (PageRecord& r : job_.pages) {
     if (r.IsPrintable()) StampQxuRecord(r);

@@ -127,6 +127,11 @@ Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t 
   return bytes;
 }
 
+bool PathExists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(PathOf(path), ec));
+}
+
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
   fs::path target = PathOf(path);
   std::error_code ec;

@@ -33,6 +33,9 @@ Message ReadFailure(const std::string& path);
 // maxBytes + 1 bytes are ever read or held).
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
+// Something (a file, a folder, a link) has this name.
+bool PathExists(const std::string& path);
+
 // Writes `bytes` to a new file in the folder of `path`, flushes it to the disk
 // and only then moves it over `path`. Any failure leaves an earlier file at
 // `path` as it was and removes the new one; the message says why. A file the

@@ -345,6 +345,7 @@ TEST(FileCommands, ASaveThatFailsTellsTheOperatorAndKeepsWhatWasThere) {
   Window w;
   w.Page(0, u"X");
   fs::create_directory(dir.path() / "job.qxk");
+  w.op.yesNo.push_back(true);  // replace what is named job.qxk
   w.Save(dir.path() / "job");
   w.Save(dir.path() / "missing" / "job");
   w.SaveU(dir.path() / "missing" / "job");
@@ -361,6 +362,31 @@ TEST(FileCommands, ASaveThatFailsTellsTheOperatorAndKeepsWhatWasThere) {
   EXPECT_TRUE(w.engine.modified());
 }
 
+// The dialog confirmed the name it returned; the name the file is saved under
+// may be another one, and that file is not replaced without a question.
+TEST(FileCommands, ASaveUnderAnotherNameAsksBeforeReplacing) {
+  test::TempDir dir;
+  Put(dir.path() / "notes.qxk", "earlier");
+  Put(dir.path() / "job.qxu", "earlier");
+  Window w;
+  w.Page(0, u"X");
+  w.op.yesNo = {false, false};
+  w.Save(dir.path() / "notes");
+  w.SaveU(dir.path() / "JOB.QXU");
+  ASSERT_EQ(w.op.asked.size(), 2u);
+  EXPECT_EQ(w.op.asked[0].text,
+            (dir.path() / "notes.qxk").string() + "\n이 파일이 이미 있습니다. 바꾸시겠습니까?");
+  EXPECT_EQ(Contents(dir.path() / "notes.qxk"), "earlier");
+  EXPECT_EQ(Contents(dir.path() / "job.qxu"), "earlier");
+
+  w.op.yesNo = {true};
+  w.Save(dir.path() / "notes");
+  EXPECT_EQ(fs::file_size(dir.path() / "notes.qxk"), 91u);  // one page with one byte
+  w.Save(dir.path() / "notes.qxk");                         // the dialog's own question was enough
+  EXPECT_EQ(w.op.asked.size(), 3u);
+  EXPECT_TRUE(w.op.told.empty());
+}
+
 TEST(FileCommands, ModifiedFollowsTheLastSave) {
   test::TempDir dir;
   Window w;
@@ -371,7 +397,7 @@ TEST(FileCommands, ModifiedFollowsTheLastSave) {
   EXPECT_FALSE(w.engine.modified());
   w.engine.DensityChosen(3);
   EXPECT_TRUE(w.engine.modified());
-  w.Save(dir.path() / "job");
+  w.Save(dir.path() / "job.qxk");
   w.Page(0, u"B");
   EXPECT_TRUE(w.engine.modified());
   w.Page(0, u"A");
