@@ -150,7 +150,7 @@ class Engine final : private PrintSource {
   void SaveU();
   void Import();
   // Closing now would lose something: the job differs from the qxk file it was
-  // last opened from or saved to, or, never saved, it has more than one empty page.
+  // last opened from or saved to, or, never saved, it holds more than one empty page.
   bool modified() const;
 
  private:

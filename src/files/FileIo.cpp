@@ -64,11 +64,13 @@ fs::path TemporaryBeside(const fs::path& target, unsigned attempt) {
   static std::atomic<unsigned> counter{0};
   const auto tick =
       static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  const std::string suffix = "." + std::to_string(tick % 1000000007ULL) + "-" +
-                             std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
   fs::path name = u8".";
   name += target.filename();
-  name += suffix;
+  for (const unsigned long long part : {tick % 1000000007ULL, 0ULL + counter++, 0ULL + attempt}) {
+    name += u8".";
+    name += std::to_string(part);
+  }
+  name += u8".tmp";
   return target.parent_path() / name;
 }
 
