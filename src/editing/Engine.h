@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "compile/RebuildRecords.h"
 #include "data/GridModel.h"
@@ -164,6 +166,29 @@ class Engine final : private PrintSource {
   double previewWidthMm_ = 9.0;
   float lengthValue_ = 20.0f;  // bound to edit 1019
   int32_t repeatValue_ = 1;    // bound to edit 1020
+
+  // ---- Label files and CSV import (FileCommands.cpp) -----------------------------------
+ public:
+  void Open();
+  void Save();
+  void SaveU();
+  void Import();
+  // Closing now would lose something: the job differs from the qxk file it was
+  // last opened from or saved to, or, never saved, it holds more than one empty page.
+  bool modified() const;
+
+ private:
+  // Reads, checks and takes in a label file; false (the operator told) when the
+  // file is refused, with the job as it was.
+  bool OpenLabelFile(const std::string& path, bool discard);
+  void DiscardJob();
+  void ShowRecordInRow(int row, const PageRecord& record);
+  void ShowSettingsInControls(bool withCopies);
+  // The saving commands may write to `path`, made from the name the dialog returned.
+  bool MayWrite(const std::string& chosen, const std::string& path);
+  // The qxk image of the job as Save would write it, built from copies.
+  std::vector<uint8_t> QxkImage() const;
+  std::optional<std::vector<uint8_t>> savedImage_;  // as last saved or opened
 };
 
 }  // namespace q5300

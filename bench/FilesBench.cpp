@@ -1,0 +1,120 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "compile/RebuildRecords.h"
+#include "editing/Engine.h"
+#include "files/QxkFile.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+
+namespace q5300 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers every dialog with one file and every question with Yes.
+class ScriptedOperator final : public Operator {
+ public:
+  std::string file;
+  void Tell(const Message&) override {}
+  bool AskYesNo(const Message&) override { return true; }
+  std::optional<std::string> ChooseFile(const FileDialog&) override { return file; }
+  bool RunNumberingDialog(NumSet&) override { return false; }
+  bool RunSymbolPicker(Dqfh&) override { return false; }
+  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
+};
+
+class NoGrid final : public GridActions {
+ public:
+  void FocusGrid() override {}
+  void BeginCellEdit(int, int) override {}
+  void SelectRow(int, bool) override {}
+};
+
+// A window's engine over a folder of its own.
+struct Bench {
+  Bench()
+      : folder(fs::temp_directory_path() /
+               ("q5300-bench-" + std::to_string(std::random_device{}()))) {
+    fs::create_directories(folder);
+    engine.StartUp();
+  }
+  ~Bench() {
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+  }
+
+  std::u16string Digits(int value) {
+    const std::string s = std::to_string(value);
+    return std::u16string(s.begin(), s.end());
+  }
+  // 200 pages of two lines, Hangul and ASCII mixed, a running number on line 1.
+  void FillJob() {
+    while (engine.grid().rowCount() < MaxPages) engine.Add();
+    for (int i = 0; i < MaxPages; ++i) {
+      engine.grid().SetCellText(i, Line1Column,
+                                u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i) + u"-\uE04D");
+      engine.grid().SetCellText(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + Digits(i % 3 + 1));
+    }
+  }
+
+  fs::path folder;
+  ScriptedOperator op;
+  NoGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+void OpenQxk(benchmark::State& state) {
+  Bench bench;
+  bench.FillJob();
+  bench.op.file = (bench.folder / "job.qxk").string();
+  bench.engine.Save();
+  for (auto _ : state) {
+    bench.engine.Open();
+    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+  }
+  if (bench.engine.grid().rowCount() != MaxPages) state.SkipWithError("the job did not open");
+}
+BENCHMARK(OpenQxk)->Name("files open 200-page qxk")->Unit(benchmark::kMicrosecond);
+
+void SaveQxkBytes(benchmark::State& state) {
+  Bench bench;
+  bench.FillJob();
+  Job& job = bench.engine.job();
+  for (auto _ : state) {
+    RebuildRecords(RebuildMode::EditorMode, bench.engine.grid(), 0, job.pages, job.settings.margin);
+    const std::vector<uint8_t> bytes = WriteQxk(job.settings, job.pages);
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+BENCHMARK(SaveQxkBytes)
+    ->Name("files save 200-page qxk (rebuild and bytes)")
+    ->Unit(benchmark::kMicrosecond);
+
+void ImportCsv(benchmark::State& state) {
+  Bench bench;
+  bench.op.file = (bench.folder / "lines.csv").string();
+  {
+    std::ofstream out(bench.op.file, std::ios::binary);
+    for (int i = 1; i <= 100000; ++i) {
+      out << "\xC1\xA6\xBE\xEE\xB9\xDD MCC-" << i << ",L" << i % 3 + 1 << " \xB4\xDC\xC0\xDA,"
+          << i % 7 + 1 << "\r\n";
+    }
+  }
+  for (auto _ : state) {
+    bench.engine.Import();
+    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+  }
+  if (bench.engine.grid().rowCount() != MaxPages) state.SkipWithError("the import stopped early");
+}
+BENCHMARK(ImportCsv)->Name("files import CSV of 100000 lines")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace q5300

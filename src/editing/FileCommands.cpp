@@ -1,0 +1,310 @@
+// The toolbar commands that move a job between the window and the disk: Open,
+// Save and SaveU for label files, Import for CSV files.
+#include "editing/Engine.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "compile/CodePage.h"
+#include "compile/PrintPacket.h"
+#include "data/MessageText.h"
+#include "editing/CellTexts.h"
+#include "files/CsvImport.h"
+#include "files/FileIo.h"
+#include "files/LabelFile.h"
+#include "files/QxkFile.h"
+#include "files/QxuFile.h"
+
+namespace q5300 {
+namespace {
+
+constexpr char kDiscardQuestion[] = "현재 항목을 삭제하시겠습니까?";
+constexpr char kCannotOpen[] = "파일을 열 수 없습니다!";
+constexpr char kCannotSave[] = "파일을 저장할 수 없습니다!";
+constexpr char kReplaceQuestion[] = "이 파일이 이미 있습니다. 바꾸시겠습니까?";
+constexpr char kNothingToImport[] = "가져올 데이터가 없습니다!";
+constexpr char kCsvReminder[] = "입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.";
+constexpr char kImportWait[] = "데이타 추출중, 잠시 기다려 주십시오...";
+constexpr char kImportLimit[] = "Max import data:100 rows!";
+constexpr char kOverLongLines[] = "%d 페이지 범위초과로,페이지 길이는 %d 입니다.";
+constexpr char kImageLimit[] = "Has exceeded the maximum print volume!";
+
+// The largest label file: a print image's length is 16 bits wide.
+constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
+
+FileDialog OpenDialog() {
+  FileDialog dialog;
+  dialog.kind = FileDialog::OpenFile;
+  dialog.initialName = ".qxu";
+  dialog.filter = "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|";
+  dialog.mustExist = true;
+  dialog.hideReadOnly = true;
+  return dialog;
+}
+
+FileDialog SaveDialog(std::string initialName, std::string filter) {
+  FileDialog dialog;
+  dialog.kind = FileDialog::SaveFile;
+  dialog.initialName = std::move(initialName);
+  dialog.filter = std::move(filter);
+  dialog.confirmReplace = true;
+  dialog.hideReadOnly = true;
+  return dialog;
+}
+
+FileDialog ImportDialog() {
+  FileDialog dialog;
+  dialog.kind = FileDialog::OpenFile;
+  dialog.initialName = ".csv";
+  dialog.filter = "Excel file(*.csv)|*.csv|";
+  dialog.mustExist = true;
+  dialog.hideReadOnly = true;
+  return dialog;
+}
+
+// What the operator reads when a file is refused: the headline, the file, why.
+Message AboutFile(const char* headline, const std::string& path, const std::string& why) {
+  return Message{std::string(headline) + "\n" + path + "\n" + why};
+}
+
+}  // namespace
+
+void Engine::Open() {
+  const auto chosen = op_.ChooseFile(OpenDialog());
+  if (!chosen) return;
+  gridActions_.FocusGrid();
+  bool discard = false;
+  if (grid_.rowCount() > 0) {
+    const PageRecord* first = job_.pages.first();
+    const bool onlyEmptyPage = grid_.rowCount() == 1 && first != nullptr &&
+                               first->textLength == 0 && grid_.CellText(0, Line1Column).empty() &&
+                               grid_.CellText(0, Line2Column).empty();
+    discard = onlyEmptyPage || op_.AskYesNo(Message{kDiscardQuestion});
+  }
+  OpenLabelFile(*chosen, discard);
+}
+
+bool Engine::OpenLabelFile(const std::string& path, bool discard) {
+  const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
+  if (!bytes) {
+    op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
+    return false;
+  }
+  const bool image = KindOfPath(path) == LabelFileKind::Qxu;
+  const auto file = image ? ReadQxu(*bytes, job_.settings) : ReadQxk(*bytes, job_.settings);
+  if (!file) {
+    op_.Tell(AboutFile(kCannotOpen, path, file.failure().text));
+    return false;
+  }
+
+  // The limits of a job hold for the pages kept and the file's pages together.
+  const int kept = discard ? 0 : job_.pages.size();
+  const int fromFile = static_cast<int>(file->pages.size());
+  if (kept + fromFile > MaxPages) {
+    op_.Tell(AboutFile(kCannotOpen, path,
+                       FillNumbers("The file's %d pages do not fit after the %d pages of the job: "
+                                   "a job holds at most %d pages. Nothing was opened.",
+                                   {fromFile, kept, MaxPages})));
+    return false;
+  }
+  std::vector<const PageRecord*> all;
+  if (!discard) {
+    for (const PageRecord& r : job_.pages) all.push_back(&r);
+  }
+  for (const PageRecord& r : file->pages) all.push_back(&r);
+  if (ImageSizeOf(all) >= MaxImageSize) {
+    op_.Tell(AboutFile(kImageLimit, path, "Nothing was opened."));
+    return false;
+  }
+
+  if (discard) DiscardJob();
+  job_.settings = file->settings;
+  ShowSettingsInControls(image);
+  for (const PageRecord& page : file->pages) {
+    PageRecord* const r = job_.pages.AppendRecord(job_.defaults, job_.settings);
+    CopyPageContent(*r, page);
+    r->isChecked = 1;
+    const int row = grid_.rowCount();
+    grid_.InsertRow(row);
+    ShowRecordInRow(row, *r);
+  }
+  if (grid_.rowCount() == 0) {
+    // A print image without printable pages: the job keeps its first, empty page.
+    Add();
+  } else {
+    SetCurrentPage(grid_.rowCount() - 1);
+  }
+  if (discard) {
+    savedImage_ = QxkImage();
+  } else {
+    savedImage_.reset();
+  }
+  ControlsChanged();
+  PagesChanged();
+  return true;
+}
+
+void Engine::DiscardJob() {
+  job_.pages.FreeAllRecords();
+  grid_.DeleteAllRows();
+  currentPageIndex_ = -1;
+  currentRecord_ = nullptr;
+}
+
+void Engine::ShowRecordInRow(int row, const PageRecord& record) {
+  const GridLines lines = GridLinesOf(record);
+  grid_.SetCellText(row, Line1Column, lines.line1);
+  if (!lines.line2.empty()) grid_.SetCellText(row, Line2Column, lines.line2);
+  grid_.SetCellText(row, RepeatColumn, NumberCellText(record.repeatCount));
+  grid_.SetCellText(row, FontSizeColumn, NumberCellText(record.fontSize));
+  grid_.SetCellText(row, FrameColumn, FrameCellText(record.frame));
+  grid_.SetCellText(row, DirectionColumn, DirectionCellText(record.direction));
+  grid_.SetCellText(row, ZoomColumn, ZoomCellText(record.halfWidth));
+  grid_.SetChecked(row, true);
+  grid_.SetCurrentColumn(Line1Column);
+}
+
+void Engine::ShowSettingsInControls(bool withCopies) {
+  const JobSettings& s = job_.settings;
+  controls_.material = s.material;
+  controls_.mediaSize = s.mediaSize;
+  controls_.cutting = IndexForCutMode(s.cutMode);
+  controls_.margin = s.margin;
+  controls_.alignment = s.alignment;
+  controls_.density = s.density - 1;
+  controls_.continuous = s.repeatMode != 0;
+  if (withCopies) controls_.copies = s.copies - 1;
+}
+
+void Engine::Save() {
+  const auto chosen = op_.ChooseFile(SaveDialog(".qxk", "QXK(*.qxk)|*.qxk|"));
+  if (!chosen) return;
+  gridActions_.FocusGrid();
+  Rebuild(RebuildMode::EditorMode);
+  const std::string path = SavePathFor(*chosen, ".qxk", ".qxk");
+  if (!MayWrite(*chosen, path)) return;
+  std::vector<uint8_t> bytes = WriteQxk(job_.settings, job_.pages);
+  const Status written = WriteFileAtomically(path, bytes);
+  if (!written) {
+    op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+    return;
+  }
+  savedImage_ = std::move(bytes);
+}
+
+bool Engine::MayWrite(const std::string& chosen, const std::string& path) {
+  // The dialog asked about the name it was given; a lower-cased name or an added
+  // extension can name another file, which is not replaced without a question.
+  if (path == chosen || !PathExists(path)) return true;
+  return op_.AskYesNo(Message{path + "\n" + kReplaceQuestion});
+}
+
+void Engine::SaveU() {
+  const auto chosen = op_.ChooseFile(SaveDialog("Vexal", "QXU(*.qxu)|*.qxu|"));
+  if (!chosen) return;
+  gridActions_.FocusGrid();
+  const std::string path = SavePathFor(*chosen, ".qxu", ".QXU");
+  if (!MayWrite(*chosen, path)) return;
+  Rebuild(RebuildMode::PrinterMode);
+  for (PageRecord& r : job_.pages) {
+    if (r.IsPrintable()) StampQxuRecord(r);
+  }
+  const auto image = WriteQxu(job_.settings, job_.pages);
+  if (!image) {
+    op_.Tell(AboutFile(kCannotSave, path, image.failure().text));
+    return;
+  }
+  const Status written = WriteFileAtomically(path, *image);
+  if (!written) op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+}
+
+void Engine::Import() {
+  Tell(kCsvReminder);
+  const auto chosen = op_.ChooseFile(ImportDialog());
+  if (!chosen) return;
+  const std::string& path = *chosen;
+  auto file = OpenForReading(path);
+  if (!file) {
+    Tell(kCannotOpen);
+    return;
+  }
+  popup_.SetStatusText("");
+  popup_.Show();
+  popup_.SetStatusText(kImportWait);
+  const Result<CsvImport> read = ReadCsvFile(file->get(), path);
+  file->reset();
+  if (!read) {
+    popup_.Hide();
+    op_.Tell(AboutFile(kCannotOpen, path, read.failure().text));
+    return;
+  }
+  const CsvImport& import = *read;
+  if (import.pages.empty()) {
+    // Nothing to replace the job with: it stays as it was.
+    popup_.Hide();
+    op_.Tell(
+        AboutFile(kNothingToImport, path,
+                  "No line of the file has text that fits a page; the job was left as it was."));
+    if (import.overLongLines > 0) {
+      Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
+    }
+    return;
+  }
+
+  gridActions_.FocusGrid();
+  DiscardJob();
+  int imported = 0;
+  for (const CsvPage& page : import.pages) {
+    const int row = grid_.rowCount();
+    Add();
+    if (grid_.rowCount() == row) break;  // refused; Add has told the operator
+    PageRecord& r = *currentRecord_;
+    grid_.SetCellText(row, Line1Column, page.line1);
+    grid_.SetCellText(row, Line2Column, page.line2);
+    grid_.SetCellText(row, RepeatColumn, NumberCellText(page.repeatCount));
+    SetRepeat(r, page.repeatCount);
+    if (!page.line2.empty()) {
+      r.twoLines = 1;
+      r.autoFont = 0;
+      r.fontSize = 3;
+      grid_.SetCellText(row, FontSizeColumn, NumberCellText(3));
+    }
+    StorePageText(r, ToPrinterCodePage(JoinLines(page.line1, page.line2)));
+    r.creationNo = static_cast<uint8_t>(row + 1);
+    if (PrintImageSize(job_.pages.first()) >= MaxImageSize) {
+      currentRecord_ = job_.pages.RemoveRecord(&r);
+      grid_.DeleteRow(row);
+      popup_.Hide();
+      Tell(FillNumbers(std::string(kImageLimit) + "\nPage %d and the lines after it were left out.",
+                       {row + 1}));
+      break;
+    }
+    ++imported;
+  }
+  popup_.Hide();
+  if (import.pageLimitReached && imported == MaxPages) Tell(kImportLimit);
+  SetCurrentPage(0);
+  if (import.overLongLines > 0) {
+    Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
+  }
+  savedImage_.reset();
+  PagesChanged();
+}
+
+bool Engine::modified() const {
+  if (savedImage_) return QxkImage() != *savedImage_;
+  return grid_.rowCount() > 1 || !grid_.CellText(0, Line1Column).empty() ||
+         !grid_.CellText(0, Line2Column).empty();
+}
+
+std::vector<uint8_t> Engine::QxkImage() const {
+  PageList copy;
+  for (const PageRecord& r : job_.pages) {
+    CopyPageContent(*copy.AppendRecord(job_.defaults, job_.settings), r);
+  }
+  RebuildRecords(RebuildMode::EditorMode, grid_, currentPageIndex_, copy, job_.settings.margin);
+  return WriteQxk(job_.settings, copy);
+}
+
+}  // namespace q5300

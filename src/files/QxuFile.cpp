@@ -1,0 +1,200 @@
+#include "files/QxuFile.h"
+
+#include <algorithm>
+#include <string>
+
+#include "compile/PrintPacket.h"
+
+namespace q5300 {
+namespace {
+
+template <typename Byte, std::size_t N>
+void GetField(std::array<Byte, N>& field, const uint8_t* at) {
+  for (std::size_t i = 0; i < N; ++i) field[i] = static_cast<Byte>(at[i]);
+}
+
+// Fields the image does not carry are those of a new page.
+PageRecord ReadRecord(const uint8_t* p) {
+  PageRecord r;
+  InitRecord(r, PageDefaults{}, JobSettings{});
+  const std::size_t n = p[37];
+  r.reserved0 = p[0];
+  r.hasNumbering = p[1];
+  r.numNumber = p[2];
+  r.numFixed = p[3];
+  r.numUpper = p[4];
+  r.numLower = p[5];
+  r.twoLines = p[6];
+  r.scriptCount = p[7];
+  r.superCount = p[8];
+  r.subCount = p[9];
+  r.autoLength = p[10];
+  r.autoFont = p[11];
+  r.wideCount = p[12];
+  r.frame = static_cast<char>(p[13]);
+  GetField(r.materialCode, p + 14);
+  GetField(r.lengthCode, p + 18);
+  GetField(r.sizeCode, p + 22);
+  GetField(r.repeatText, p + 25);
+  r.repeatCount = GetBe16(p + 30);
+  r.lengthDots = GetBe16(p + 32);
+  r.reserved1 = p[34];
+  r.reserved2 = p[35];
+  r.reserved3 = p[36];
+  r.textLength = static_cast<uint8_t>(n);
+  GetField(r.direction, p + 38);
+  r.fontSize = p[40];
+  r.creationNo = p[41];
+  r.halfWidth = p[42];
+  GetField(r.repeatCode, p + 43);
+  GetField(r.numStart, p + 48);
+  GetField(r.numEnd, p + 52);
+  r.text.fill(0);
+  std::copy_n(p + QxuRecordSize, n, r.text.begin());
+  const bool numbered = r.numNumber != 0 || r.numFixed != 0 || r.numLower != 0 || r.numUpper != 0;
+  r.hasNumbering = numbered ? 1 : 0;
+  return r;
+}
+
+// The medium a page's codes name: the material and the size index, or nothing
+// when the pair is not in the media table.
+struct Medium {
+  int32_t material;
+  int32_t mediaSize;
+};
+std::optional<Medium> MediumOf(const PageRecord& r) {
+  const char size = r.sizeCode[0];
+  switch (r.materialCode[0]) {
+    case 'L':
+      if (size == '6') return Medium{Label, 0};
+      if (size == '9') return Medium{Label, 1};
+      if (size == '1') return Medium{Label, 2};
+      return std::nullopt;
+    case 'T':
+    case 'S':
+      if (size < '3' || size > '6') return std::nullopt;
+      return Medium{r.materialCode[0] == 'T' ? Tube : HeatShrinkTube, size - '3'};
+    default:
+      return std::nullopt;
+  }
+}
+
+// Files of an earlier printer generation carry densities 10..16 as 17..23.
+constexpr uint8_t kLastShiftedDensity = 23;
+constexpr uint8_t kDensityShift = 7;
+
+template <typename Records>
+Result<std::vector<uint8_t>> Write(const JobSettings& settings, const Records& pages) {
+  std::vector<uint8_t> out;
+  AppendPacketHeader(out, settings);
+  for (const PageRecord& page : pages) {
+    if (!page.IsPrintable()) continue;
+    PageRecord stamped = page;
+    StampQxuRecord(stamped);
+    AppendPacketRecord(out, stamped, RecordLayout::LabelFile);
+    if (out.size() + 1 > static_cast<std::size_t>(MaxImageSize)) {
+      return Message{"The print image would pass " + std::to_string(MaxImageSize) +
+                     " bytes, more than the printer takes."};
+    }
+  }
+  FinishPacket(out);
+  return out;
+}
+
+Message Malformed(std::string reason) {
+  return Message{std::move(reason)};
+}
+
+}  // namespace
+
+void StampQxuRecord(PageRecord& r) {
+  const std::size_t n = std::min<std::size_t>(r.textLength, MaxTextBytes);
+  r.reserved1 = 0;
+  r.reserved2 = 0;
+  r.reserved3 = static_cast<uint8_t>(n);
+  const auto wide = std::count_if(r.text.begin(), r.text.begin() + static_cast<std::ptrdiff_t>(n),
+                                  [](uint8_t b) { return b >= 0xA0 && b <= 0xFE; });
+  r.wideCount = static_cast<uint8_t>(wide / 2);
+}
+
+Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings,
+                                      std::span<const PageRecord> pages) {
+  return Write(settings, pages);
+}
+
+Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings, const PageList& pages) {
+  return Write(settings, pages);
+}
+
+Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings& current) {
+  const std::size_t size = bytes.size();
+  if (size < static_cast<std::size_t>(QxuHeaderSize + 1)) {
+    return Malformed("The file has " + std::to_string(size) +
+                     " bytes, fewer than the 11 of the smallest print image: it is cut short.");
+  }
+  const uint8_t* const p = bytes.data();
+  if (p[0] != 0x02 || p[1] != 'A') {
+    return Malformed("The file does not start like a print image (0x02, 'A').");
+  }
+  const std::size_t length = GetBe16(p + 2);
+  if (length != size) {
+    return Malformed("The length bytes give " + std::to_string(length) +
+                     " bytes but the file has " + std::to_string(size) +
+                     (length > size ? ": it is cut short." : "."));
+  }
+
+  // The records must fill the image exactly up to its end byte.
+  const std::size_t end = size - 1;
+  std::size_t at = QxuHeaderSize;
+  int count = 0;
+  while (at < end) {
+    ++count;
+    if (count > MaxPages) {
+      return Malformed("The file holds more than 200 pages; a job holds at most 200.");
+    }
+    if (end - at < static_cast<std::size_t>(QxuRecordSize)) {
+      return Malformed("Page " + std::to_string(count) +
+                       " does not fit within the length the length bytes give.");
+    }
+    const std::size_t n = p[at + 37];
+    if (n > static_cast<std::size_t>(MaxTextBytes)) {
+      return Malformed("Page " + std::to_string(count) + " has a text of " + std::to_string(n) +
+                       " bytes; a page holds at most 40.");
+    }
+    if (end - at < QxuRecordSize + n) {
+      return Malformed("Page " + std::to_string(count) +
+                       " does not fit within the length the length bytes give.");
+    }
+    at += QxuRecordSize + n;
+  }
+  if (p[end] != PacketEnd) {
+    return Malformed("The file does not end with the print image's end byte 'E'.");
+  }
+
+  LabelFileData data;
+  JobSettings& s = data.settings;
+  s = current;
+  s.copies = p[4];
+  s.cutMode = static_cast<char>(p[5]);
+  s.density = p[6];
+  if (s.density > 16 && s.density <= kLastShiftedDensity) {
+    s.density = static_cast<uint8_t>(s.density - kDensityShift);
+  }
+  s.margin = p[7];
+  s.alignment = p[8];
+  s.repeatMode = p[9];
+
+  data.pages.reserve(static_cast<std::size_t>(count));
+  for (at = QxuHeaderSize; at < end; at += QxuRecordSize + data.pages.back().textLength) {
+    data.pages.push_back(ReadRecord(p + at));
+    if (const auto medium = MediumOf(data.pages.back())) {
+      s.material = medium->material;
+      s.mediaSize = medium->mediaSize;
+    }
+  }
+  if (auto fault = SettingsFault(s)) return Malformed(*fault + ".");
+  SetMediaCodes(s);
+  return data;
+}
+
+}  // namespace q5300

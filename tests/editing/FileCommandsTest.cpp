@@ -1,0 +1,503 @@
+// Open, Save, SaveU and Import as the operator runs them: the dialogs, the
+// questions, what the grid and the media bar show, and what reaches the disk.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compile/CodePage.h"
+#include "editing/CellTexts.h"
+#include "editing/Engine.h"
+#include "printer/TempDir.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeGrid.h"
+#include "support/FakeOperator.h"
+#include "support/RecordText.h"
+
+namespace q5300 {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordText;
+
+// One main window with its engine, started up with one empty page; pages take
+// their length from their text.
+struct Window {
+  Window() {
+    grid.Attach(engine);
+    engine.StartUp();
+    engine.AutoLengthClicked();
+    op.told.clear();
+  }
+
+  // Types the page's lines into the grid, adding pages up to `row`.
+  void Page(int row, const std::u16string& line1, const std::u16string& line2 = u"") {
+    while (engine.grid().rowCount() <= row) engine.Add();
+    grid.Commit(row, Line1Column, line1, false);
+    if (!line2.empty()) grid.Commit(row, Line2Column, line2, false);
+  }
+  void Save(const fs::path& path) {
+    op.files.push_back(path.string());
+    engine.Save();
+  }
+  void SaveU(const fs::path& path) {
+    op.files.push_back(path.string());
+    engine.SaveU();
+  }
+  void Open(const fs::path& path, std::optional<bool> discard = std::nullopt) {
+    op.files.push_back(path.string());
+    if (discard) op.yesNo.push_back(*discard);
+    engine.Open();
+  }
+  void Import(const fs::path& path) {
+    op.files.push_back(path.string());
+    engine.Import();
+  }
+  std::u16string Cell(int row, int column) const { return engine.grid().CellText(row, column); }
+  const PageRecord& Record(int row) const { return *engine.job().pages.At(row); }
+
+  testing::FakeOperator op;
+  testing::FakeGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+// Everything a refused command must leave as it was.
+struct JobState {
+  std::vector<std::u16string> cells;
+  std::vector<bool> checks;
+  std::vector<std::string> records;
+  JobSettings settings;
+  ControlsState controls;
+  int current = 0;
+  friend bool operator==(const JobState&, const JobState&) = default;
+};
+
+JobState StateOf(const Engine& engine) {
+  JobState state;
+  for (int row = 0; row < engine.grid().rowCount(); ++row) {
+    for (int column = 0; column < GridColumnCount; ++column) {
+      state.cells.push_back(engine.grid().CellText(row, column));
+    }
+    state.checks.push_back(engine.grid().IsChecked(row));
+  }
+  for (const PageRecord& r : engine.job().pages) state.records.push_back(RecordText(r));
+  state.settings = engine.job().settings;
+  state.controls = engine.controls();
+  state.current = engine.currentPageIndex();
+  return state;
+}
+
+void Put(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(FileCommands, DialogsAsTheWindowShowsThemAndCancelChangesNothing) {
+  Window w;
+  w.Page(0, u"keep");
+  const JobState before = StateOf(w.engine);
+  w.engine.Open();
+  w.engine.Save();
+  w.engine.SaveU();
+  w.engine.Import();
+  ASSERT_EQ(w.op.dialogs.size(), 4u);
+  struct Expected {
+    FileDialog::Kind kind;
+    const char* name;
+    const char* filter;
+    bool mustExist;
+    bool confirmReplace;
+  };
+  const Expected expected[] = {
+      {FileDialog::OpenFile, ".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
+      {FileDialog::SaveFile, ".qxk", "QXK(*.qxk)|*.qxk|", false, true},
+      {FileDialog::SaveFile, "Vexal", "QXU(*.qxu)|*.qxu|", false, true},
+      {FileDialog::OpenFile, ".csv", "Excel file(*.csv)|*.csv|", true, false},
+  };
+  for (std::size_t i = 0; i < 4; ++i) {
+    const FileDialog& d = w.op.dialogs[i];
+    EXPECT_EQ(d.kind, expected[i].kind) << i;
+    EXPECT_EQ(d.initialName, expected[i].name) << i;
+    EXPECT_EQ(d.filter, expected[i].filter) << i;
+    EXPECT_EQ(d.mustExist, expected[i].mustExist) << i;
+    EXPECT_EQ(d.confirmReplace, expected[i].confirmReplace) << i;
+    EXPECT_TRUE(d.hideReadOnly) << i;
+  }
+  EXPECT_EQ(w.op.TakeTexts(),
+            std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오."});
+  EXPECT_TRUE(w.op.asked.empty());
+  EXPECT_EQ(StateOf(w.engine), before);
+}
+
+TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
+  test::TempDir dir;
+  Window a;
+  a.engine.MaterialChosen(Label);
+  a.engine.SizeChosen(2);
+  a.engine.CuttingChosen(0);
+  a.engine.MarginChosen(3);
+  a.engine.AlignmentChosen(1);
+  a.engine.DensityChosen(11);
+  a.engine.RepeatModeChosen(false);
+  a.Page(0,
+         u"A\uE051"
+         u"2",
+         u"\uE000B\uE04C");
+  a.Page(1, u"HEX-\uE04E", u"\uE052x");
+  a.Page(2, u"\uC804\uC6D0 \uE04D");
+  a.Page(3, u"");
+  a.Page(4, u"not checked");
+  PageRecord& hex = *a.engine.job().pages.At(1);
+  hex.numHex2 = 1;
+  SetField(hex.numStart, "0");
+  SetField(hex.numEnd, "FF");
+  PageRecord& number = *a.engine.job().pages.At(2);
+  SetField(number.numStart, "7");
+  SetField(number.numEnd, "120");
+  a.engine.grid().SetChecked(4, false);
+  a.Save(dir.path() / "Job.QXK");
+  ASSERT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+  ASSERT_TRUE(fs::exists(dir.path() / "job.qxk"));
+  EXPECT_FALSE(a.engine.modified());
+
+  Window b;
+  b.Open(dir.path() / "job.qxk");
+  EXPECT_TRUE(b.op.told.empty());
+  EXPECT_TRUE(b.op.asked.empty());  // its only page was empty
+  ASSERT_EQ(b.engine.grid().rowCount(), 5);
+  for (int row = 0; row < 5; ++row) {
+    for (int column = Line1Column; column <= ZoomColumn; ++column) {
+      EXPECT_EQ(b.Cell(row, column), a.Cell(row, column)) << row << ", " << column;
+    }
+    EXPECT_TRUE(b.engine.grid().IsChecked(row)) << row;
+    PageRecord expected = a.Record(row);
+    expected.isChecked = 1;
+    expected.isCurrent = 0;
+    EXPECT_EQ(RecordText(b.Record(row)), RecordText(expected)) << row;
+  }
+  EXPECT_EQ(b.Cell(1, Line1Column), u"HEX-\uE04E");
+  JobSettings settings = a.engine.job().settings;
+  EXPECT_EQ(b.engine.job().settings, settings);
+  EXPECT_EQ(b.engine.controls(), a.engine.controls());
+  EXPECT_EQ(b.engine.currentPageIndex(), 4);
+  EXPECT_EQ(b.Cell(4, MarkColumn), u"∽");
+  EXPECT_FALSE(b.engine.modified());
+
+  // A page added after opening is made for the medium the media bar shows.
+  b.engine.Add();
+  EXPECT_EQ(FieldText(b.Record(5).materialCode), "LAB");
+  EXPECT_EQ(FieldText(b.Record(5).sizeCode), "12");
+  EXPECT_TRUE(b.engine.modified());
+}
+
+TEST(FileCommands, SaveUAndOpenKeepThePrintablePagesWithTheImagesLosses) {
+  test::TempDir dir;
+  Window a;
+  a.engine.CopiesChosen(2);
+  a.engine.DensityChosen(11);
+  a.Page(0,
+         u"A\uE051"
+         u"2\uE000");
+  a.Page(1, u"\uE04E");
+  a.Page(2, u"");
+  a.Page(3, u"unchecked");
+  a.engine.grid().SetChecked(3, false);
+  PageRecord& hex = *a.engine.job().pages.At(1);
+  hex.numHex2 = 1;
+  SetField(hex.numEnd, "FF");
+  a.SaveU(dir.path() / "job");
+  ASSERT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+  const fs::path file = dir.path() / "job.QXU";
+  ASSERT_TRUE(fs::exists(file));
+  // The spare bytes of the pages written stay in the job.
+  EXPECT_EQ(a.Record(0).reserved3, a.Record(0).textLength);
+
+  Window b;
+  b.Page(0, u"old page");
+  b.Open(file, true);
+  ASSERT_EQ(b.engine.grid().rowCount(), 2);
+  // The symbol was moved to the printer's row and comes back as that row's character.
+  EXPECT_EQ(b.Cell(0, Line1Column),
+            u"A\uE051"
+            u"2" +
+                FromPrinterCodePage("\xA1\xA1"));
+  EXPECT_EQ(b.Cell(1, Line1Column), u"\uE04E");
+  EXPECT_EQ(b.Record(1).numHex2, 0);
+  EXPECT_EQ(b.Record(1).numFixed, 0);
+  EXPECT_EQ(FieldText(b.Record(1).numEnd), "FF");
+  EXPECT_EQ(b.engine.job().settings.copies, 3);
+  EXPECT_EQ(b.engine.job().settings.density, 12);
+  EXPECT_EQ(b.engine.controls().copies, 2);
+  EXPECT_EQ(b.engine.controls().density, 11);
+}
+
+TEST(FileCommands, OpenAsksUnlessTheOnlyPageIsEmptyAndNoAppends) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, u"F1");
+  a.Page(1, u"F2");
+  a.Save(dir.path() / "two");
+
+  Window b;
+  b.Open(dir.path() / "two.qxk");
+  EXPECT_TRUE(b.op.asked.empty());
+  ASSERT_EQ(b.engine.grid().rowCount(), 2);
+
+  b.Open(dir.path() / "two.qxk", false);
+  ASSERT_EQ(b.op.asked.size(), 1u);
+  EXPECT_EQ(b.op.asked[0].text, "현재 항목을 삭제하시겠습니까?");
+  EXPECT_EQ(b.op.asked[0].caption, "Prompt");
+  ASSERT_EQ(b.engine.grid().rowCount(), 4);
+  EXPECT_EQ(b.Cell(2, Line1Column), u"F1");
+  EXPECT_EQ(b.Cell(3, PageColumn), u"4");
+  EXPECT_EQ(b.engine.currentPageIndex(), 3);
+  EXPECT_TRUE(b.engine.modified());  // no file holds these four pages
+
+  b.Open(dir.path() / "two.qxk", true);
+  EXPECT_EQ(b.op.asked.size(), 2u);
+  EXPECT_EQ(b.engine.grid().rowCount(), 2);
+}
+
+// A file that is refused leaves the job as it was, even after a Yes to the
+// discard question, and the operator learns which file and why.
+TEST(FileCommands, ARefusedFileLeavesTheJobExactlyAsItWas) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, u"F1");
+  a.Save(dir.path() / "good");
+  const std::string good = Contents(dir.path() / "good.qxk");
+  Put(dir.path() / "cut.qxk", good.substr(0, good.size() - 1));
+  Put(dir.path() / "long.qxk", std::string(70000, '\0'));
+  Put(dir.path() / "bad.qxu",
+      std::string{0x02, 'A', 0x00, 0x0C, 0x01, 'C', 0x08, 0x00, 0x00, 0x01, 'E'});
+  fs::create_directory(dir.path() / "folder.qxk");
+  struct Case {
+    const char* file;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"absent.qxk", "No such file"},      {"cut.qxk", "cut short"}, {"long.qxk", "larger than"},
+      {"bad.qxu", "length bytes give 12"}, {"folder.qxk", "folder"},
+  };
+  Window b;
+  b.Page(0, u"mine");
+  b.Page(1, u"also mine", u"2");
+  b.engine.DensityChosen(2);
+  const JobState before = StateOf(b.engine);
+  for (const Case& c : cases) {
+    b.Open(dir.path() / c.file, true);
+    EXPECT_EQ(StateOf(b.engine), before) << c.file;
+    ASSERT_EQ(b.op.told.size(), 1u) << c.file;
+    const std::string& text = b.op.told[0].text;
+    EXPECT_EQ(text.rfind("파일을 열 수 없습니다!\n" + (dir.path() / c.file).string() + "\n", 0), 0u)
+        << text;
+    EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+    b.op.told.clear();
+  }
+}
+
+TEST(FileCommands, AppendingPastTwoHundredPagesIsRefused) {
+  test::TempDir dir;
+  Window a;
+  for (int row = 0; row < 150; ++row) a.Page(row, u"P");
+  a.Save(dir.path() / "big");
+  Window b;
+  for (int row = 0; row < 60; ++row) b.Page(row, u"Q");
+  const JobState before = StateOf(b.engine);
+  b.Open(dir.path() / "big.qxk", false);
+  EXPECT_EQ(StateOf(b.engine), before);
+  ASSERT_EQ(b.op.told.size(), 1u);
+  EXPECT_NE(b.op.told[0].text.find("150 pages do not fit after the 60 pages"), std::string::npos)
+      << b.op.told[0].text;
+  b.Open(dir.path() / "big.qxk", true);
+  EXPECT_EQ(b.engine.grid().rowCount(), 150);
+}
+
+TEST(FileCommands, APrintImageWithoutPagesLeavesOneEmptyPage) {
+  test::TempDir dir;
+  Window a;
+  a.engine.MarginChosen(9);
+  a.SaveU(dir.path() / "nothing.qxu");
+  EXPECT_EQ(fs::file_size(dir.path() / "nothing.qxu"), 11u);
+  Window b;
+  b.Page(0, u"text");
+  b.Open(dir.path() / "nothing.qxu", true);
+  ASSERT_EQ(b.engine.grid().rowCount(), 1);
+  EXPECT_EQ(b.Cell(0, Line1Column), u"");
+  EXPECT_EQ(b.engine.currentPageIndex(), 0);
+  EXPECT_EQ(b.engine.job().settings.margin, 9);
+  EXPECT_EQ(b.engine.controls().margin, 9);
+}
+
+TEST(FileCommands, ASaveThatFailsTellsTheOperatorAndKeepsWhatWasThere) {
+  test::TempDir dir;
+  Window w;
+  w.Page(0, u"X");
+  fs::create_directory(dir.path() / "job.qxk");
+  w.op.yesNo.push_back(true);  // replace what is named job.qxk
+  w.Save(dir.path() / "job");
+  w.Save(dir.path() / "missing" / "job");
+  w.SaveU(dir.path() / "missing" / "job");
+  const std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 3u);
+  const std::string paths[] = {(dir.path() / "job.qxk").string(),
+                               (dir.path() / "missing" / "job.qxk").string(),
+                               (dir.path() / "missing" / "job.QXU").string()};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(texts[i].rfind("파일을 저장할 수 없습니다!\n" + paths[i] + "\n", 0), 0u) << texts[i];
+  }
+  EXPECT_TRUE(fs::is_directory(dir.path() / "job.qxk"));
+  EXPECT_FALSE(fs::exists(dir.path() / "missing"));
+  EXPECT_TRUE(w.engine.modified());
+}
+
+// The dialog confirmed the name it returned; the name the file is saved under
+// may be another one, and that file is not replaced without a question.
+TEST(FileCommands, ASaveUnderAnotherNameAsksBeforeReplacing) {
+  test::TempDir dir;
+  Put(dir.path() / "notes.qxk", "earlier");
+  Put(dir.path() / "job.qxu", "earlier");
+  Window w;
+  w.Page(0, u"X");
+  w.op.yesNo = {false, false};
+  w.Save(dir.path() / "notes");
+  w.SaveU(dir.path() / "JOB.QXU");
+  ASSERT_EQ(w.op.asked.size(), 2u);
+  EXPECT_EQ(w.op.asked[0].text,
+            (dir.path() / "notes.qxk").string() + "\n이 파일이 이미 있습니다. 바꾸시겠습니까?");
+  EXPECT_EQ(Contents(dir.path() / "notes.qxk"), "earlier");
+  EXPECT_EQ(Contents(dir.path() / "job.qxu"), "earlier");
+
+  w.op.yesNo = {true};
+  w.Save(dir.path() / "notes");
+  EXPECT_EQ(fs::file_size(dir.path() / "notes.qxk"), 91u);  // one page with one byte
+  w.Save(dir.path() / "notes.qxk");                         // the dialog's own question was enough
+  EXPECT_EQ(w.op.asked.size(), 3u);
+  EXPECT_TRUE(w.op.told.empty());
+}
+
+TEST(FileCommands, ModifiedFollowsTheLastSave) {
+  test::TempDir dir;
+  Window w;
+  EXPECT_FALSE(w.engine.modified());
+  w.Page(0, u"A");
+  EXPECT_TRUE(w.engine.modified());
+  w.Save(dir.path() / "job");
+  EXPECT_FALSE(w.engine.modified());
+  w.engine.DensityChosen(3);
+  EXPECT_TRUE(w.engine.modified());
+  w.Save(dir.path() / "job.qxk");
+  w.Page(0, u"B");
+  EXPECT_TRUE(w.engine.modified());
+  w.Page(0, u"A");
+  EXPECT_FALSE(w.engine.modified());
+}
+
+TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv",
+      "A1,B2,3\r\nA1\r\n\r\n,B2\r\n" + std::string(41, 'x') + "\r\nA1,,250\r\n");
+  Window w;
+  w.Page(0, u"old 1");
+  w.Page(1, u"old 2");
+  w.Page(2, u"old 3");
+  w.Import(dir.path() / "in.csv");
+  EXPECT_EQ(w.op.TakeTexts(),
+            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
+                                      "1 페이지 범위초과로,페이지 길이는 40 입니다."}));
+  ASSERT_EQ(w.engine.grid().rowCount(), 4);
+  ASSERT_EQ(w.engine.job().pages.size(), 4);
+  struct Row {
+    const char16_t* line1;
+    const char16_t* line2;
+    const char16_t* repeat;
+    const char16_t* fontSize;
+    const char* text;
+  };
+  const Row rows[] = {
+      {u"A1", u"B2", u"3", u"3",
+       "A1\x1A"
+       "B2"},
+      {u"A1", u"", u"1", u"4", "A1"},
+      {u"", u"B2", u"1", u"3",
+       "\x1A"
+       "B2"},
+      {u"A1", u"", u"200", u"4", "A1"},
+  };
+  for (int i = 0; i < 4; ++i) {
+    const Row& row = rows[i];
+    const PageRecord& r = w.Record(i);
+    EXPECT_EQ(w.Cell(i, Line1Column), row.line1) << i;
+    EXPECT_EQ(w.Cell(i, Line2Column), row.line2) << i;
+    EXPECT_EQ(w.Cell(i, RepeatColumn), row.repeat) << i;
+    EXPECT_EQ(w.Cell(i, FontSizeColumn), row.fontSize) << i;
+    EXPECT_EQ(w.Cell(i, PageColumn), NumberCellText(i + 1)) << i;
+    EXPECT_TRUE(w.engine.grid().IsChecked(i)) << i;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength), row.text);
+    EXPECT_EQ(r.creationNo, i + 1);
+    EXPECT_EQ(NumberCellText(r.repeatCount), row.repeat);
+    EXPECT_EQ(r.twoLines, row.line2[0] != 0 ? 1 : 0) << i;
+    EXPECT_EQ(NumberCellText(r.fontSize), row.fontSize) << i;
+  }
+  EXPECT_EQ(FieldText(w.Record(0).repeatCode), "0003");
+  EXPECT_EQ(w.Record(0).autoFont, 0);
+  EXPECT_EQ(w.engine.currentPageIndex(), 0);
+  EXPECT_EQ(w.Cell(0, MarkColumn), u"∽");
+  EXPECT_FALSE(w.engine.popup().visible());
+  EXPECT_EQ(w.engine.popup().text(), "데이타 추출중, 잠시 기다려 주십시오...");
+  EXPECT_TRUE(w.engine.modified());
+}
+
+TEST(FileCommands, ImportStopsAtTwoHundredPages) {
+  test::TempDir dir;
+  std::string file;
+  for (int i = 1; i <= 250; ++i) file += "L" + std::to_string(i) + "\n";
+  Put(dir.path() / "many.csv", file);
+  Window w;
+  w.Import(dir.path() / "many.csv");
+  EXPECT_EQ(w.op.TakeTexts(),
+            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
+                                      "Max import data:100 rows!"}));
+  ASSERT_EQ(w.engine.grid().rowCount(), 200);
+  EXPECT_EQ(w.Cell(199, Line1Column), u"L200");
+  EXPECT_EQ(w.engine.currentPageIndex(), 0);
+}
+
+TEST(FileCommands, AnImportThatFindsNothingLeavesTheJob) {
+  test::TempDir dir;
+  Put(dir.path() / "empty.csv", "\r\n,,\r\n,,7\r\n" + std::string(50, 'y') + "\r\n");
+  Window w;
+  w.Page(0, u"mine");
+  w.Page(1, u"also mine");
+  const JobState before = StateOf(w.engine);
+
+  w.Import(dir.path() / "absent.csv");
+  EXPECT_EQ(w.op.TakeTexts(),
+            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
+                                      "파일을 열 수 없습니다!"}));
+  EXPECT_EQ(StateOf(w.engine), before);
+
+  w.Import(dir.path() / "empty.csv");
+  const std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[1].rfind("가져올 데이터가 없습니다!\n" + (dir.path() / "empty.csv").string(), 0),
+            0u)
+      << texts[1];
+  EXPECT_EQ(texts[2], "1 페이지 범위초과로,페이지 길이는 40 입니다.");
+  EXPECT_EQ(StateOf(w.engine), before);
+  EXPECT_FALSE(w.engine.popup().visible());
+}
+
+}  // namespace
+}  // namespace q5300

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "compile/RebuildRecords.h"
+#include "data/FixedField.h"
+#include "data/PageRecord.h"
+
+namespace q5300::testing {
+
+// Every field a value of its own, so that a field at the wrong offset or in
+// the wrong byte order shows. The text is 'x' and one Hangul syllable.
+inline PageRecord DistinctRecord() {
+  PageRecord r;
+  r.numUpper = 0x01;
+  r.reserved1 = 0x02;
+  r.frame = 'F';
+  r.reserved0 = 0x03;
+  r.reserved2 = 0x04;
+  r.twoLines = 0x05;
+  r.autoFont = 0x06;
+  r.fontSize = 0x07;
+  r.creationNo = 0x08;
+  r.halfWidth = 0x09;
+  r.wideCount = 0x0A;
+  r.numLower = 0x0B;
+  SetField(r.sizeCode, "12");
+  SetField(r.materialCode, "LAB");
+  r.numNumber = 0x0C;
+  r.labelTotal = 0x0D0E;
+  SetField(r.repeatCode, "0199");
+  r.repeatCount = 0x0F10;
+  SetField(r.repeatText, "199");
+  r.reserved3 = 0x11;
+  r.direction = {'1', '3'};
+  r.scriptCount = 0x12;
+  r.limitDots = 0x1314;
+  r.lengthDots = 0x1516;
+  r.autoLength = 0x17;
+  SetField(r.lengthCode, "125");
+  SetField(r.numEnd, "345");
+  r.numCount = 0x1819;
+  SetField(r.numStart, "12");
+  r.numDigits = 0x1A;
+  r.numFixed = 0x1B;
+  r.numHex2 = 0x1C;
+  r.numHex1 = 0x1D;
+  StorePageText(r, "x\xB0\xA1");
+  r.line1Width = 0x1E1F;
+  r.line2Width = 0x2021;
+  r.subCount = 0x22;
+  r.superCount = 0x23;
+  r.reserved4 = 'Q';
+  r.hasNumbering = 0x24;
+  r.isChecked = 1;
+  return r;
+}
+
+}  // namespace q5300::testing
