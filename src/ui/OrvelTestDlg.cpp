@@ -152,11 +152,10 @@ void OrvelTestDlg::Run(Command command) {
     case Command::Print: engine_->Print(); break;
     case Command::Exit: close(); break;
     case Command::Preview: engine_->Preview(); break;
-    case Command::Open:
-    case Command::Save:
-    case Command::SaveU:
-    case Command::Import:
-      break;
+    case Command::Open: engine_->Open(); break;
+    case Command::Save: engine_->Save(); break;
+    case Command::SaveU: engine_->SaveU(); break;
+    case Command::Import: engine_->Import(); break;
   }
 }
 
