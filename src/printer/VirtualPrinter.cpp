@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "printer/PrintedLabels.h"
+
 namespace q5300 {
 
 namespace {
@@ -156,17 +158,18 @@ int VirtualPrinter::Read(std::span<uint8_t> buffer) {
 bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
   bool taken = Usable();
   if (taken && writeFailsIn_ > 0) taken = --writeFailsIn_ != 0;
-  if (taken) taken = Store(bytes);
+  DecodedMessage message = DecodeMessage(bytes);
+  if (taken) taken = Store(bytes, message);
   Log(DeviceCall::Write, taken ? 1 : 0, bytes);
   if (!taken) return false;
 
-  received_.push_back({clock_.Now(), {bytes.begin(), bytes.end()}, DecodeMessage(bytes)});
+  received_.push_back({clock_.Now(), {bytes.begin(), bytes.end()}, std::move(message)});
   if (received_.back().message.kind == MessageKind::StatusQuery) uploads_.push_back(statusReply_);
   if (unplugIn_ > 0 && --unplugIn_ == 0) unplugged_ = true;
   return true;
 }
 
-bool VirtualPrinter::Store(std::span<const uint8_t> bytes) {
+bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage& message) {
   if (!outputDir_) return true;
   char name[32];
   std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
@@ -178,8 +181,22 @@ bool VirtualPrinter::Store(std::span<const uint8_t> bytes) {
     outputError_ = "Cannot write " + path.string() + ".";
     return false;
   }
-  outputError_.clear();
   ++nextFileNumber_;
+  if (message.kind == MessageKind::PrintPacket) {
+    // What the printer would print: one line per label, in print order.
+    const std::filesystem::path labelsPath = *outputDir_ / "labels.txt";
+    std::ofstream labels(labelsPath, std::ios::binary | std::ios::app);
+    ForEachPrintedLabel(message.packet, [&labels](const std::string& text) {
+      labels << text << '\n';
+      return static_cast<bool>(labels);
+    });
+    labels.close();
+    if (!labels) {
+      outputError_ = "Cannot write " + labelsPath.string() + ".";
+      return false;
+    }
+  }
+  outputError_.clear();
   return true;
 }
 

@@ -52,7 +52,8 @@ class VirtualPrinter final : public Device {
   explicit VirtualPrinter(const Clock& clock);
   // Also stores every write it takes in `outputDir`, which must exist. Files are
   // numbered on from the highest write-NNNN.bin already there, so an earlier
-  // run is never overwritten; a zero-length write is an empty file.
+  // run is never overwritten; a zero-length write is an empty file. The labels
+  // of every print packet go on to outputDir/labels.txt, one line each.
   VirtualPrinter(const Clock& clock, std::filesystem::path outputDir);
 
   OpenResult Open() override;
@@ -98,7 +99,7 @@ class VirtualPrinter final : public Device {
  private:
   bool Usable() const { return open_ && !unplugged_; }
   void Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes = {});
-  bool Store(std::span<const uint8_t> bytes);
+  bool Store(std::span<const uint8_t> bytes, const DecodedMessage& message);
 
   const Clock& clock_;
   std::optional<std::filesystem::path> outputDir_;
