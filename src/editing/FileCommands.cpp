@@ -3,6 +3,7 @@
 #include "editing/Engine.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -98,30 +99,34 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
     return false;
   }
 
-  // The limits of a job hold for the pages kept and the file's pages together.
+  // The limits of a job hold for the pages kept and the file's pages together:
+  // the pages of the file that fit are taken, and the operator hears of the rest.
   const int kept = discard ? 0 : job_.pages.size();
   const int fromFile = static_cast<int>(file->pages.size());
-  if (kept + fromFile > MaxPages) {
-    op_.Tell(AboutFile(kCannotOpen, path,
-                       FillNumbers("The file's %d pages do not fit after the %d pages of the job: "
-                                   "a job holds at most %d pages. Nothing was opened.",
-                                   {fromFile, kept, MaxPages})));
-    return false;
-  }
   std::vector<const PageRecord*> all;
   if (!discard) {
     for (const PageRecord& r : job_.pages) all.push_back(&r);
   }
   for (const PageRecord& r : file->pages) all.push_back(&r);
-  if (ImageSizeOf(all) >= MaxImageSize) {
-    op_.Tell(AboutFile(kImageLimit, path, "Nothing was opened."));
+  int taken = std::min(fromFile, MaxPages - kept);
+  all.resize(static_cast<std::size_t>(kept + taken));
+  while (taken > 0 && ImageSizeOf(all) >= MaxImageSize) {
+    all.pop_back();
+    --taken;
+  }
+  if (taken == 0 && fromFile > 0) {
+    op_.Tell(AboutFile(kCannotOpen, path,
+                       FillNumbers("None of the file's %d pages fits after the %d pages of the job "
+                                   "(at most %d pages and %d bytes of print data). Nothing was "
+                                   "opened.",
+                                   {fromFile, kept, MaxPages, MaxImageSize})));
     return false;
   }
 
   if (discard) DiscardJob();
   job_.settings = file->settings;
   ShowSettingsInControls(image);
-  for (const PageRecord& page : file->pages) {
+  for (const PageRecord& page : std::span(file->pages).first(static_cast<std::size_t>(taken))) {
     PageRecord* const r = job_.pages.AppendRecord(job_.defaults, job_.settings);
     CopyPageContent(*r, page);
     r->isChecked = 1;
@@ -135,13 +140,19 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
   } else {
     SetCurrentPage(grid_.rowCount() - 1);
   }
-  if (discard) {
+  if (discard && taken == fromFile) {
     savedImage_ = QxkImage();
   } else {
     savedImage_.reset();
   }
   ControlsChanged();
   PagesChanged();
+  if (taken < fromFile) {
+    op_.Tell(AboutFile(kImageLimit, path,
+                       FillNumbers("%d of the file's %d pages were opened; the last %d were left "
+                                   "out: a job holds at most %d pages and %d bytes of print data.",
+                                   {taken, fromFile, fromFile - taken, MaxPages, MaxImageSize})));
+  }
   return true;
 }
 

@@ -307,19 +307,31 @@ TEST(FileCommands, ARefusedFileLeavesTheJobExactlyAsItWas) {
   }
 }
 
-TEST(FileCommands, AppendingPastTwoHundredPagesIsRefused) {
+TEST(FileCommands, AppendingPastTwoHundredPagesTakesWhatFitsAndSaysWhatWasLeftOut) {
   test::TempDir dir;
   Window a;
-  for (int row = 0; row < 150; ++row) a.Page(row, u"P");
+  for (int row = 0; row < 150; ++row) a.Page(row, u"P" + NumberCellText(row + 1));
   a.Save(dir.path() / "big");
   Window b;
   for (int row = 0; row < 60; ++row) b.Page(row, u"Q");
-  const JobState before = StateOf(b.engine);
   b.Open(dir.path() / "big.qxk", false);
-  EXPECT_EQ(StateOf(b.engine), before);
+  ASSERT_EQ(b.engine.grid().rowCount(), 200);
+  EXPECT_EQ(b.engine.grid().CellText(199, Line1Column), u"P140");
   ASSERT_EQ(b.op.told.size(), 1u);
-  EXPECT_NE(b.op.told[0].text.find("150 pages do not fit after the 60 pages"), std::string::npos)
+  EXPECT_NE(b.op.told[0].text.find("140 of the file's 150 pages were opened; the last 10 were "
+                                   "left out"),
+            std::string::npos)
       << b.op.told[0].text;
+  EXPECT_TRUE(b.engine.modified());
+  b.op.told.clear();
+
+  // A full job takes nothing more and stays as it was.
+  const JobState full = StateOf(b.engine);
+  b.Open(dir.path() / "big.qxk", false);
+  EXPECT_EQ(StateOf(b.engine), full);
+  ASSERT_EQ(b.op.told.size(), 1u);
+  EXPECT_NE(b.op.told[0].text.find("None of the file's 150 pages fits after the 200 pages"),
+            std::string::npos);
   b.Open(dir.path() / "big.qxk", true);
   EXPECT_EQ(b.engine.grid().rowCount(), 150);
 }
