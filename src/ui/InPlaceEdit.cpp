@@ -23,7 +23,9 @@ InPlaceEdit::InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, co
   selectAll();
 }
 
-void InPlaceEdit::Commit() { Finish(); }
+void InPlaceEdit::Commit() {
+  Finish();
+}
 
 void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
@@ -57,7 +59,8 @@ void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
 void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
   // A composed character (Hangul) counts like a typed one.
   if (!event->commitString().isEmpty() &&
-      !CellEditorAccepts(digitsOnly_, text().toStdU16String(), event->commitString().at(0).unicode())) {
+      !CellEditorAccepts(digitsOnly_, text().toStdU16String(),
+                         event->commitString().at(0).unicode())) {
     QInputMethodEvent dropped(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&dropped);
     return;

@@ -122,9 +122,9 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   const int left = cell.left() + 4;
   const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
   engine_->grid().SetCurrentColumn(column);
-  auto* editor = new InPlaceEdit(viewport(), this, row, column,
-                                 FromU16(engine_->grid().CellText(row, column)),
-                                 [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
+  auto* editor =
+      new InPlaceEdit(viewport(), this, row, column, FromU16(engine_->grid().CellText(row, column)),
+                      [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
   editor_ = editor;
@@ -143,8 +143,8 @@ void MyListCtrl::SelectRow(int row, bool ensureVisible) {
   if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
   engine_->grid().SetCurrentRow(row);
   const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
-  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                               QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   if (ensureVisible) scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 

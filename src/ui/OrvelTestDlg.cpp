@@ -144,14 +144,30 @@ void OrvelTestDlg::MakeToolbar() {
 void OrvelTestDlg::Run(Command command) {
   emit commandRun(command);
   switch (command) {
-    case Command::Add: engine_->Add(); break;
-    case Command::Delete: engine_->Delete(); break;
-    case Command::Superscript: engine_->Superscript(); break;
-    case Command::Subscript: engine_->Subscript(); break;
-    case Command::Symbols: engine_->ElectricalSymbols(); break;
-    case Command::Print: engine_->Print(); break;
-    case Command::Exit: close(); break;
-    case Command::Preview: engine_->Preview(); break;
+    case Command::Add:
+      engine_->Add();
+      break;
+    case Command::Delete:
+      engine_->Delete();
+      break;
+    case Command::Superscript:
+      engine_->Superscript();
+      break;
+    case Command::Subscript:
+      engine_->Subscript();
+      break;
+    case Command::Symbols:
+      engine_->ElectricalSymbols();
+      break;
+    case Command::Print:
+      engine_->Print();
+      break;
+    case Command::Exit:
+      close();
+      break;
+    case Command::Preview:
+      engine_->Preview();
+      break;
     case Command::Open:
     case Command::Save:
     case Command::SaveU:
@@ -199,7 +215,9 @@ void OrvelTestDlg::PreviewChanged(const PreviewSnapshot& snapshot, double mediaW
   preview_->SetPreviewPages(snapshot);
 }
 
-void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) { preview_->SetMediaWidth(mediaWidthMm); }
+void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
+  preview_->SetMediaWidth(mediaWidthMm);
+}
 
 void OrvelTestDlg::keyPressEvent(QKeyEvent* event) {
   // Escape does not close the window: a slip of the finger must not end a job.

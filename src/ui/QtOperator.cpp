@@ -12,10 +12,9 @@
 namespace q5300::ui {
 
 void QtOperator::Tell(const Message& message) {
-  QMessageBox box(message.icon == MessageIcon::Warning ? QMessageBox::Warning
-                                                       : QMessageBox::Information,
-                  QString::fromStdString(message.caption), MessageText(message.text),
-                  QMessageBox::Ok, parent_);
+  QMessageBox box(
+      message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+      QString::fromStdString(message.caption), MessageText(message.text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
@@ -70,9 +69,12 @@ SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
-    case QMessageBox::Save: return SaveAnswer::Save;
-    case QMessageBox::Discard: return SaveAnswer::Discard;
-    default: return SaveAnswer::Stay;
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::Discard;
+    default:
+      return SaveAnswer::Stay;
   }
 }
 
