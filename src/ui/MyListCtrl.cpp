@@ -16,6 +16,9 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab moves the focus on to the next control, which ends an open cell edit,
+  // rather than walking the cells under an editor that stays open.
+  setTabKeyNavigation(false);
   setShowGrid(true);
   setWordWrap(false);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -101,11 +102,15 @@ OrvelTestDlg::~OrvelTestDlg() {
   engine_->SetView(nullptr);
 }
 
-void OrvelTestDlg::StartUp() {
+void OrvelTestDlg::StartUp(const QString& fileToOpen) {
   engine_->StartUp(false);
   grid_->setFocus();
-  // The device check speaks over the window, once it shows.
-  QTimer::singleShot(0, this, [this] { engine_->CheckDevice(); });
+  // The device check speaks over the window, once it shows; then the file given
+  // on the command line opens in place of the empty first page.
+  QTimer::singleShot(0, this, [this, fileToOpen] {
+    engine_->CheckDevice();
+    if (!fileToOpen.isEmpty()) engine_->OpenFile(QFile::encodeName(fileToOpen).toStdString());
+  });
 }
 
 void OrvelTestDlg::MakeToolbar() {
@@ -163,15 +168,22 @@ void OrvelTestDlg::Run(Command command) {
       engine_->Print();
       break;
     case Command::Exit:
-      close();
+      if (engine_->ExitPressed()) close();
       break;
     case Command::Preview:
       engine_->Preview();
       break;
     case Command::Open:
+      engine_->Open();
+      break;
     case Command::Save:
+      engine_->Save();
+      break;
     case Command::SaveU:
+      engine_->SaveU();
+      break;
     case Command::Import:
+      engine_->Import();
       break;
   }
 }
@@ -219,13 +231,12 @@ void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
   preview_->SetMediaWidth(mediaWidthMm);
 }
 
-void OrvelTestDlg::keyPressEvent(QKeyEvent* event) {
-  // Escape does not close the window: a slip of the finger must not end a job.
-  QMainWindow::keyPressEvent(event);
-}
-
 void OrvelTestDlg::closeEvent(QCloseEvent* event) {
-  grid_->FocusGrid();
+  // The close box and "나가기" alike: no work is lost by a slip.
+  if (!engine_->MayClose()) {
+    event->ignore();
+    return;
+  }
   timers_->Stop(TimerId::Continue);
   timers_->Stop(TimerId::FinalMessage);
   popup_->hide();

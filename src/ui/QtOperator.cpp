@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "ui/DqfhDialog.h"
@@ -67,6 +68,9 @@ SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                   MessageText(question.text),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.button(QMessageBox::Save)->setText(QStringLiteral("저장"));
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("저장 안 함"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("취소"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
