@@ -43,9 +43,14 @@ void MyListCtrl::Attach(Engine& engine) {
   setHorizontalHeader(header_);
   setModel(model_);
   header_->setFont(font());
+  const QFontMetrics headings(header_->font());
   for (int c = 0; c < GridColumnCount; ++c) {
-    // Each column 4 pixels wider than asked: the header's spacing on both sides.
-    setColumnWidth(c, ColumnWidths[c] + 2 * MyHeaderCtrl::Spacing);
+    // Each column 4 pixels wider than asked: the header's spacing on both sides;
+    // wider still where this font needs more room for the whole heading.
+    const int heading = headings.horizontalAdvance(
+        model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    const int room = heading > 0 ? heading + 10 : 0;
+    setColumnWidth(c, std::max(ColumnWidths[c], room) + 2 * MyHeaderCtrl::Spacing);
   }
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(header_, &QHeaderView::sectionClicked, this, [this](int section) {
