@@ -34,7 +34,11 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   }
 }
 
-MyListCtrl::~MyListCtrl() = default;
+MyListCtrl::~MyListCtrl() {
+  // An edit still open when the grid goes is dropped, not reported.
+  engine_ = nullptr;
+  delete editor_;
+}
 
 void MyListCtrl::Attach(Engine& engine) {
   engine_ = &engine;

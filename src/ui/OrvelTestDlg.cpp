@@ -100,6 +100,9 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
 OrvelTestDlg::~OrvelTestDlg() {
   delete popup_;
   engine_->SetView(nullptr);
+  // The widgets that show the engine's grid and controls go while the engine is
+  // still there: the grid's model unhooks itself from the engine's grid model.
+  delete centralWidget();
 }
 
 void OrvelTestDlg::StartUp(const QString& fileToOpen) {
