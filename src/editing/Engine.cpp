@@ -44,6 +44,7 @@ void Engine::StartUp(bool checkDevice) {
   currentPageIndex_ = -1;
   currentRecord_ = nullptr;
   Add();
+  MarkSaved();
   if (checkDevice) printJob_.CheckDevice();
 }
 
@@ -74,7 +75,8 @@ void Engine::RefreshPreview() {
   // Markers and symbols stay characters of their own for the drawing.
   Rebuild(RebuildMode::EditorMode);
   if (const auto width = PreviewMediaWidth(job_.settings)) previewWidthMm_ = *width;
-  if (view_ != nullptr) view_->PreviewChanged(TakePreviewSnapshot(job_.pages, job_.settings), previewWidthMm_);
+  if (view_ != nullptr)
+    view_->PreviewChanged(TakePreviewSnapshot(job_.pages, job_.settings), previewWidthMm_);
 }
 
 void Engine::PrepareForPrinting() {

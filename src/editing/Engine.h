@@ -9,9 +9,10 @@
 #include "data/GridModel.h"
 #include "data/Job.h"
 #include "data/Operator.h"
-#include "preview/PreviewSnapshot.h"
 #include "editing/Controls.h"
 #include "editing/GridActions.h"
+#include "editing/JobFingerprint.h"
+#include "preview/PreviewSnapshot.h"
 #include "printer/Clock.h"
 #include "printer/Device.h"
 #include "printer/PrintJob.h"
@@ -173,9 +174,9 @@ class Engine final : private PrintSource {
   void Save();
   void SaveU();
   void Import();
-  // Closing now would lose something: the job differs from the qxk file it was
-  // last opened from or saved to, or, never saved, it holds more than one empty page.
-  bool modified() const;
+  // Opens the label file at `path` as the Open command does once a file is chosen
+  // (a file named on the command line). False, the operator told, when it is refused.
+  bool OpenFile(const std::string& path);
 
  private:
   // Reads, checks and takes in a label file; false (the operator told) when the
@@ -186,9 +187,25 @@ class Engine final : private PrintSource {
   void ShowSettingsInControls(bool withCopies);
   // The saving commands may write to `path`, made from the name the dialog returned.
   bool MayWrite(const std::string& chosen, const std::string& path);
-  // The qxk image of the job as Save would write it, built from copies.
-  std::vector<uint8_t> QxkImage() const;
-  std::optional<std::vector<uint8_t>> savedImage_;  // as last saved or opened
+
+  // ---- Leaving a job (Closing.cpp) ------------------------------------------------------
+ public:
+  // Closing now would lose the operator's work: the job holds text, and its inputs
+  // differ from those of the job as it was last saved as a qxk file, opened in
+  // place of the job, or started.
+  bool modified() const;
+  // The window is about to close: an open cell edit is committed, and a job with
+  // changes that are not saved asks whether to save them first. True when the
+  // window may close: nothing to save, saved, or the operator chose to discard.
+  bool MayClose();
+  // "나가기": the window's OK action reads the length and repeat edits into their
+  // values first; false, after a prompt, when one does not read as a number.
+  bool ExitPressed();
+
+ private:
+  // The job as it is now counts as saved.
+  void MarkSaved();
+  JobFingerprint savedInputs_;
 };
 
 }  // namespace q5300

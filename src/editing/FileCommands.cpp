@@ -74,6 +74,10 @@ Message AboutFile(const char* headline, const std::string& path, const std::stri
 void Engine::Open() {
   const auto chosen = op_.ChooseFile(OpenDialog());
   if (!chosen) return;
+  OpenFile(*chosen);
+}
+
+bool Engine::OpenFile(const std::string& path) {
   gridActions_.FocusGrid();
   bool discard = false;
   if (grid_.rowCount() > 0) {
@@ -83,7 +87,7 @@ void Engine::Open() {
                                grid_.CellText(0, Line2Column).empty();
     discard = onlyEmptyPage || op_.AskYesNo(Message{kDiscardQuestion});
   }
-  OpenLabelFile(*chosen, discard);
+  return OpenLabelFile(path, discard);
 }
 
 bool Engine::OpenLabelFile(const std::string& path, bool discard) {
@@ -140,11 +144,9 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
   } else {
     SetCurrentPage(grid_.rowCount() - 1);
   }
-  if (discard && taken == fromFile) {
-    savedImage_ = QxkImage();
-  } else {
-    savedImage_.reset();
-  }
+  // Pages added to a job, or a file taken in part, are not saved anywhere yet;
+  // a job replaced by the whole file is.
+  if (discard && taken == fromFile) MarkSaved();
   ControlsChanged();
   PagesChanged();
   if (taken < fromFile) {
@@ -195,13 +197,13 @@ void Engine::Save() {
   Rebuild(RebuildMode::EditorMode);
   const std::string path = SavePathFor(*chosen, ".qxk", ".qxk");
   if (!MayWrite(*chosen, path)) return;
-  std::vector<uint8_t> bytes = WriteQxk(job_.settings, job_.pages);
+  const std::vector<uint8_t> bytes = WriteQxk(job_.settings, job_.pages);
   const Status written = WriteFileAtomically(path, bytes);
   if (!written) {
     op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
     return;
   }
-  savedImage_ = std::move(bytes);
+  MarkSaved();
 }
 
 bool Engine::MayWrite(const std::string& chosen, const std::string& path) {
@@ -299,23 +301,7 @@ void Engine::Import() {
   if (import.overLongLines > 0) {
     Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
   }
-  savedImage_.reset();
   PagesChanged();
-}
-
-bool Engine::modified() const {
-  if (savedImage_) return QxkImage() != *savedImage_;
-  return grid_.rowCount() > 1 || !grid_.CellText(0, Line1Column).empty() ||
-         !grid_.CellText(0, Line2Column).empty();
-}
-
-std::vector<uint8_t> Engine::QxkImage() const {
-  PageList copy;
-  for (const PageRecord& r : job_.pages) {
-    CopyPageContent(*copy.AppendRecord(job_.defaults, job_.settings), r);
-  }
-  RebuildRecords(RebuildMode::EditorMode, grid_, currentPageIndex_, copy, job_.settings.margin);
-  return WriteQxk(job_.settings, copy);
 }
 
 }  // namespace q5300

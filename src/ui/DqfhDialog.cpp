@@ -28,8 +28,10 @@ void SymbolSheet::paintEvent(QPaintEvent*) {
   const int w = width() / Dqfh::SheetColumns;
   const int h = height() / Dqfh::SheetRows;
   painter.setPen(QColor(190, 196, 206));
-  for (int c = 0; c <= Dqfh::SheetColumns; ++c) painter.drawLine(c * w, 0, c * w, h * Dqfh::SheetRows);
-  for (int r = 0; r <= Dqfh::SheetRows; ++r) painter.drawLine(0, r * h, w * Dqfh::SheetColumns, r * h);
+  for (int c = 0; c <= Dqfh::SheetColumns; ++c)
+    painter.drawLine(c * w, 0, c * w, h * Dqfh::SheetRows);
+  for (int r = 0; r <= Dqfh::SheetRows; ++r)
+    painter.drawLine(0, r * h, w * Dqfh::SheetColumns, r * h);
   painter.setPen(Qt::black);
   painter.setFont(GridFont(26));
   for (int i = 0; i < SymbolCount; ++i) {
@@ -39,7 +41,10 @@ void SymbolSheet::paintEvent(QPaintEvent*) {
 }
 
 DqfhDialog::DqfhDialog(Dqfh& model, QWidget* parent)
-    : QDialog(parent), model_(model), sheet_(new SymbolSheet(this)), selection_(new QLineEdit(this)) {
+    : QDialog(parent),
+      model_(model),
+      sheet_(new SymbolSheet(this)),
+      selection_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("symbolPicker"));
   setWindowTitle(Text(Dqfh::Caption));
   QPalette colours = palette();
@@ -89,6 +94,8 @@ void DqfhDialog::mouseDoubleClickEvent(QMouseEvent* event) {
   QDialog::mouseDoubleClickEvent(event);
 }
 
-void DqfhDialog::ShowSelection() { selection_->setText(FromU16(model_.selection())); }
+void DqfhDialog::ShowSelection() {
+  selection_->setText(FromU16(model_.selection()));
+}
 
 }  // namespace q5300::ui

@@ -4,8 +4,8 @@
 
 namespace q5300::ui {
 namespace {
-const char* const kHeadings[GridColumnCount] = {"",       "",          "Page",  "1st Line",  "2nd Line",
-                                                "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
+const char* const kHeadings[GridColumnCount] = {
+    "", "", "Page", "1st Line", "2nd Line", "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
 }
 
 GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
@@ -13,7 +13,9 @@ GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
   grid_.SetObserver(this);
 }
 
-GridTableModel::~GridTableModel() { grid_.SetObserver(nullptr); }
+GridTableModel::~GridTableModel() {
+  grid_.SetObserver(nullptr);
+}
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : grid_.rowCount();
@@ -58,12 +60,24 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
   return f;
 }
 
-void GridTableModel::BeginInsertRow(int row) { beginInsertRows({}, row, row); }
-void GridTableModel::EndInsertRow() { endInsertRows(); }
-void GridTableModel::BeginRemoveRow(int row) { beginRemoveRows({}, row, row); }
-void GridTableModel::EndRemoveRow() { endRemoveRows(); }
-void GridTableModel::BeginRemoveAllRows() { beginResetModel(); }
-void GridTableModel::EndRemoveAllRows() { endResetModel(); }
+void GridTableModel::BeginInsertRow(int row) {
+  beginInsertRows({}, row, row);
+}
+void GridTableModel::EndInsertRow() {
+  endInsertRows();
+}
+void GridTableModel::BeginRemoveRow(int row) {
+  beginRemoveRows({}, row, row);
+}
+void GridTableModel::EndRemoveRow() {
+  endRemoveRows();
+}
+void GridTableModel::BeginRemoveAllRows() {
+  beginResetModel();
+}
+void GridTableModel::EndRemoveAllRows() {
+  endResetModel();
+}
 
 void GridTableModel::CellChanged(int row, int column) {
   const QModelIndex i = index(row, column);

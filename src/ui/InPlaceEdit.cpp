@@ -23,7 +23,9 @@ InPlaceEdit::InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, co
   selectAll();
 }
 
-void InPlaceEdit::Commit() { Finish(); }
+void InPlaceEdit::Commit() {
+  Finish();
+}
 
 void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
@@ -55,14 +57,23 @@ void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
-  // A composed character (Hangul) counts like a typed one.
-  if (!event->commitString().isEmpty() &&
-      !CellEditorAccepts(digitsOnly_, text().toStdU16String(), event->commitString().at(0).unicode())) {
-    QInputMethodEvent dropped(event->preeditString(), event->attributes());
-    QLineEdit::inputMethodEvent(&dropped);
-    return;
+  // A composed character (Hangul) counts like a typed one; of a longer commit,
+  // only the characters that would each be taken go in.
+  const QString commit = event->commitString();
+  std::u16string current = text().toStdU16String();
+  QString kept;
+  for (const QChar c : commit) {
+    if (!CellEditorAccepts(digitsOnly_, current, c.unicode())) break;
+    current.push_back(c.unicode());
+    kept += c;
   }
-  QLineEdit::inputMethodEvent(event);
+  if (kept.size() == commit.size()) {
+    QLineEdit::inputMethodEvent(event);
+  } else {
+    QInputMethodEvent trimmed(event->preeditString(), event->attributes());
+    trimmed.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&trimmed);
+  }
   GrowToText();
 }
 

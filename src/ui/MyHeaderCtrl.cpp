@@ -43,8 +43,8 @@ void MyHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logica
     inner.setLeft(inner.left() + BoxSize + Spacing);
   }
 
-  const QString text = model() ? model()->headerData(logicalIndex, orientation()).toString()
-                               : QString();
+  const QString text =
+      model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
   if (!text.isEmpty()) {
     painter->setPen(palette().color(QPalette::ButtonText));
     painter->setFont(font());
@@ -59,6 +59,8 @@ void MyHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logica
   painter->restore();
 }
 
-void MyHeaderCtrl::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void MyHeaderCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+}
 
 }  // namespace q5300::ui

@@ -16,6 +16,9 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab moves the focus on to the next control, which ends an open cell edit,
+  // rather than walking the cells under an editor that stays open.
+  setTabKeyNavigation(false);
   setShowGrid(true);
   setWordWrap(false);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -31,7 +34,11 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   }
 }
 
-MyListCtrl::~MyListCtrl() = default;
+MyListCtrl::~MyListCtrl() {
+  // An edit still open when the grid goes is dropped, not reported.
+  engine_ = nullptr;
+  delete editor_;
+}
 
 void MyListCtrl::Attach(Engine& engine) {
   engine_ = &engine;
@@ -40,9 +47,14 @@ void MyListCtrl::Attach(Engine& engine) {
   setHorizontalHeader(header_);
   setModel(model_);
   header_->setFont(font());
+  const QFontMetrics headings(header_->font());
   for (int c = 0; c < GridColumnCount; ++c) {
-    // Each column 4 pixels wider than asked: the header's spacing on both sides.
-    setColumnWidth(c, ColumnWidths[c] + 2 * MyHeaderCtrl::Spacing);
+    // Each column 4 pixels wider than asked: the header's spacing on both sides;
+    // wider still where this font needs more room for the whole heading.
+    const int heading = headings.horizontalAdvance(
+        model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    const int room = heading > 0 ? heading + 10 : 0;
+    setColumnWidth(c, std::max(ColumnWidths[c], room) + 2 * MyHeaderCtrl::Spacing);
   }
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(header_, &QHeaderView::sectionClicked, this, [this](int section) {
@@ -122,9 +134,9 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   const int left = cell.left() + 4;
   const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
   engine_->grid().SetCurrentColumn(column);
-  auto* editor = new InPlaceEdit(viewport(), this, row, column,
-                                 FromU16(engine_->grid().CellText(row, column)),
-                                 [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
+  auto* editor =
+      new InPlaceEdit(viewport(), this, row, column, FromU16(engine_->grid().CellText(row, column)),
+                      [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
   editor_ = editor;
@@ -143,8 +155,8 @@ void MyListCtrl::SelectRow(int row, bool ensureVisible) {
   if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
   engine_->grid().SetCurrentRow(row);
   const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
-  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                               QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(
+      index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   if (ensureVisible) scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 

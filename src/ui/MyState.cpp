@@ -50,7 +50,9 @@ MyState::MyState(StatusPopup& popup, QWidget* parent)
   Follow();
 }
 
-MyState::~MyState() { popup_.SetObserver({}); }
+MyState::~MyState() {
+  popup_.SetObserver({});
+}
 
 void MyState::Follow() {
   label_->setText(QString::fromStdString(popup_.text()));

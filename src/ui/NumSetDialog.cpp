@@ -78,11 +78,15 @@ void NumSetDialog::ApplyMode() {
   const BoxMode mode = model_.boxMode();
   for (MyEdit* box : {start_, end_}) {
     switch (mode.filter) {
-      case FilterMode::DigitsOnly: box->SetDigitsMode(mode.limit); break;
+      case FilterMode::DigitsOnly:
+        box->SetDigitsMode(mode.limit);
+        break;
       case FilterMode::LettersOnly:
         box->SetLettersMode(mode.limit, static_cast<int>(mode.caseMode));
         break;
-      case FilterMode::AnyText: box->SetAnyMode(mode.limit); break;
+      case FilterMode::AnyText:
+        box->SetAnyMode(mode.limit);
+        break;
     }
   }
 }

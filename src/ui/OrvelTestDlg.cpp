@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -99,13 +100,20 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
 OrvelTestDlg::~OrvelTestDlg() {
   delete popup_;
   engine_->SetView(nullptr);
+  // The widgets that show the engine's grid and controls go while the engine is
+  // still there: the grid's model unhooks itself from the engine's grid model.
+  delete centralWidget();
 }
 
-void OrvelTestDlg::StartUp() {
+void OrvelTestDlg::StartUp(const QString& fileToOpen) {
   engine_->StartUp(false);
   grid_->setFocus();
-  // The device check speaks over the window, once it shows.
-  QTimer::singleShot(0, this, [this] { engine_->CheckDevice(); });
+  // The device check speaks over the window, once it shows; then the file given
+  // on the command line opens in place of the empty first page.
+  QTimer::singleShot(0, this, [this, fileToOpen] {
+    engine_->CheckDevice();
+    if (!fileToOpen.isEmpty()) engine_->OpenFile(QFile::encodeName(fileToOpen).toStdString());
+  });
 }
 
 void OrvelTestDlg::MakeToolbar() {
@@ -144,18 +152,42 @@ void OrvelTestDlg::MakeToolbar() {
 void OrvelTestDlg::Run(Command command) {
   emit commandRun(command);
   switch (command) {
-    case Command::Add: engine_->Add(); break;
-    case Command::Delete: engine_->Delete(); break;
-    case Command::Superscript: engine_->Superscript(); break;
-    case Command::Subscript: engine_->Subscript(); break;
-    case Command::Symbols: engine_->ElectricalSymbols(); break;
-    case Command::Print: engine_->Print(); break;
-    case Command::Exit: close(); break;
-    case Command::Preview: engine_->Preview(); break;
-    case Command::Open: engine_->Open(); break;
-    case Command::Save: engine_->Save(); break;
-    case Command::SaveU: engine_->SaveU(); break;
-    case Command::Import: engine_->Import(); break;
+    case Command::Add:
+      engine_->Add();
+      break;
+    case Command::Delete:
+      engine_->Delete();
+      break;
+    case Command::Superscript:
+      engine_->Superscript();
+      break;
+    case Command::Subscript:
+      engine_->Subscript();
+      break;
+    case Command::Symbols:
+      engine_->ElectricalSymbols();
+      break;
+    case Command::Print:
+      engine_->Print();
+      break;
+    case Command::Exit:
+      if (engine_->ExitPressed()) close();
+      break;
+    case Command::Preview:
+      engine_->Preview();
+      break;
+    case Command::Open:
+      engine_->Open();
+      break;
+    case Command::Save:
+      engine_->Save();
+      break;
+    case Command::SaveU:
+      engine_->SaveU();
+      break;
+    case Command::Import:
+      engine_->Import();
+      break;
   }
 }
 
@@ -198,15 +230,16 @@ void OrvelTestDlg::PreviewChanged(const PreviewSnapshot& snapshot, double mediaW
   preview_->SetPreviewPages(snapshot);
 }
 
-void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) { preview_->SetMediaWidth(mediaWidthMm); }
-
-void OrvelTestDlg::keyPressEvent(QKeyEvent* event) {
-  // Escape does not close the window: a slip of the finger must not end a job.
-  QMainWindow::keyPressEvent(event);
+void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
+  preview_->SetMediaWidth(mediaWidthMm);
 }
 
 void OrvelTestDlg::closeEvent(QCloseEvent* event) {
-  grid_->FocusGrid();
+  // The close box and "나가기" alike: no work is lost by a slip.
+  if (!engine_->MayClose()) {
+    event->ignore();
+    return;
+  }
   timers_->Stop(TimerId::Continue);
   timers_->Stop(TimerId::FinalMessage);
   popup_->hide();

@@ -48,8 +48,9 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
                         QWidget* parent = nullptr);
   ~OrvelTestDlg() override;
 
-  // The first page; then, once the window shows, the device check.
-  void StartUp();
+  // The first page; then, once the window shows, the device check and the
+  // label file named on the command line, if any.
+  void StartUp(const QString& fileToOpen = {});
 
   Engine& engine() { return *engine_; }
   QAction* action(Command command) const { return actions_.at(command); }
@@ -63,8 +64,8 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   void commandRun(Command command);
 
  protected:
+  // Escape is left alone: unlike a dialog, the window does not close on it.
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // WindowView

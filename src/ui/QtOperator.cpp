@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "ui/DqfhDialog.h"
@@ -12,10 +13,9 @@
 namespace q5300::ui {
 
 void QtOperator::Tell(const Message& message) {
-  QMessageBox box(message.icon == MessageIcon::Warning ? QMessageBox::Warning
-                                                       : QMessageBox::Information,
-                  QString::fromStdString(message.caption), MessageText(message.text),
-                  QMessageBox::Ok, parent_);
+  QMessageBox box(
+      message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+      QString::fromStdString(message.caption), MessageText(message.text), QMessageBox::Ok, parent_);
   box.exec();
 }
 
@@ -68,11 +68,17 @@ SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                   MessageText(question.text),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.button(QMessageBox::Save)->setText(QStringLiteral("저장"));
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("저장 안 함"));
+  box.button(QMessageBox::Cancel)->setText(QStringLiteral("취소"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
-    case QMessageBox::Save: return SaveAnswer::Save;
-    case QMessageBox::Discard: return SaveAnswer::Discard;
-    default: return SaveAnswer::Stay;
+    case QMessageBox::Save:
+      return SaveAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveAnswer::Discard;
+    default:
+      return SaveAnswer::Stay;
   }
 }
 

@@ -19,10 +19,16 @@ const QTimer& QtTimers::TimerFor(TimerId id) const {
   return id == TimerId::Continue ? continue_ : finalMessage_;
 }
 
-void QtTimers::Arm(TimerId id, std::chrono::milliseconds delay) { TimerFor(id).start(delay); }
+void QtTimers::Arm(TimerId id, std::chrono::milliseconds delay) {
+  TimerFor(id).start(delay);
+}
 
-void QtTimers::Stop(TimerId id) { TimerFor(id).stop(); }
+void QtTimers::Stop(TimerId id) {
+  TimerFor(id).stop();
+}
 
-bool QtTimers::IsArmed(TimerId id) const { return TimerFor(id).isActive(); }
+bool QtTimers::IsArmed(TimerId id) const {
+  return TimerFor(id).isActive();
+}
 
 }  // namespace q5300::ui

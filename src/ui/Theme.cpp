@@ -34,9 +34,13 @@ QString FromU16(const std::u16string& text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+std::u16string ToU16(const QString& text) {
+  return text.toStdU16String();
+}
 
 }  // namespace q5300::ui
 
 // Resources live in a static library: they are registered by hand, once.
-void InitQ5300Resources() { Q_INIT_RESOURCE(resources); }
+void InitQ5300Resources() {
+  Q_INIT_RESOURCE(resources);
+}

@@ -1,9 +1,48 @@
 // The Q5300 control program: one window over the editing engine.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
 #include <QTimer>
+#include <chrono>
 
 #include "ui/OrvelTestDlg.h"
 #include "ui/Theme.h"
+
+namespace {
+
+// For measuring start-up: with Q5300_FIRST_PAINT_FILE set, the moment the window
+// has first been painted (nanoseconds since the epoch) goes into that file, and
+// the program ends.
+class FirstPaintMark final : public QObject {
+ public:
+  FirstPaintMark(QWidget& window, QString path) : path_(std::move(path)) {
+    window.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      watched->removeEventFilter(this);
+      // The paint is through and handed to the screen once the event loop runs again.
+      QTimer::singleShot(0, this, [this] {
+        const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+            std::chrono::system_clock::now().time_since_epoch());
+        QFile mark(path_);
+        if (mark.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+          mark.write(QByteArray::number(static_cast<qint64>(now.count())) + '\n');
+        }
+        QCoreApplication::exit(0);
+      });
+    }
+    return false;
+  }
+
+ private:
+  QString path_;
+  bool seen_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -15,8 +54,20 @@ int main(int argc, char* argv[]) {
   font.setFamilies(q5300::ui::TextFamilies());
   QApplication::setFont(font);
 
+  QCommandLineParser arguments;
+  arguments.setApplicationDescription(QStringLiteral("Q5300 marking printer"));
+  arguments.addHelpOption();
+  arguments.addPositionalArgument(QStringLiteral("file"),
+                                  QStringLiteral("A label file (.qxk or .qxu) to open."),
+                                  QStringLiteral("[file]"));
+  arguments.process(app);
+
   q5300::ui::OrvelTestDlg window;
-  window.StartUp();
+  std::unique_ptr<FirstPaintMark> mark;
+  if (const QString path = qEnvironmentVariable("Q5300_FIRST_PAINT_FILE"); !path.isEmpty()) {
+    mark = std::make_unique<FirstPaintMark>(window, path);
+  }
+  window.StartUp(arguments.positionalArguments().value(0));
   window.showMaximized();
   return QApplication::exec();
 }

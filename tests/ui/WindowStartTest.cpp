@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "WindowRig.h"
+#include "printer/TempDir.h"
 #include "printer/VirtualPrinter.h"
 #include "support/FakeOperator.h"
 #include "ui/MediaBar.h"
@@ -30,6 +32,44 @@ TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   EXPECT_EQ(window.pagePanel()->lengthEdit()->text(), "20");
   EXPECT_EQ(window.pagePanel()->fontSize()->currentText(), "4");
   EXPECT_TRUE(window.pagePanel()->continuous()->isChecked());
+  EXPECT_EQ(window.engine().grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_TRUE(window.engine().grid().IsChecked(0));
+  EXPECT_EQ(window.engine().currentPageIndex(), 0);
+  EXPECT_FALSE(window.engine().modified());
+}
+
+TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowRuns) {
+  testing::FakeOperator op;
+  ManualClock clock;
+  auto printer = std::make_unique<VirtualPrinter>(clock);
+  printer->RefuseOpen(OpenStatus::NoDevice);
+  OrvelTestDlg window(&op, std::move(printer));
+  window.StartUp();
+  EXPECT_TRUE(op.told.empty());
+  ASSERT_TRUE(test::Eventually([&] { return !op.told.empty(); }));
+  EXPECT_EQ(op.told[0].caption, "Q5300 Application");
+  // The window stays usable: a page can be added.
+  window.action(Command::Add)->trigger();
+  EXPECT_EQ(window.engine().grid().rowCount(), 2);
+}
+
+TEST(WindowStart, ALabelFileNamedAtStartOpensInPlaceOfTheEmptyPage) {
+  q5300::test::TempDir dir;
+  const std::string file = (dir.path() / "job.qxk").string();
+  {
+    test::WindowRig saving;
+    saving.engine().grid().SetCellText(0, Line1Column, u"케이블 A");
+    saving.engine().CellEdited(0, Line1Column);
+    saving.op.files = {file};
+    saving.engine().Save();
+  }
+  test::WindowRig rig(QString::fromStdString(file));
+  ASSERT_TRUE(test::Eventually(
+      [&] { return rig.engine().grid().CellText(0, Line1Column) == u"케이블 A"; }));
+  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
+  EXPECT_FALSE(rig.engine().modified());
+  EXPECT_TRUE(rig.op.asked.empty());
+  EXPECT_TRUE(rig.op.told.empty());
 }
 
 }  // namespace

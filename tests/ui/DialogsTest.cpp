@@ -1,0 +1,171 @@
+// The numbering dialog's filtered boxes and its OK, and the symbol picker's
+// double-clicks, driven as the operator drives them.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "WindowRig.h"
+#include "editing/Dqfh.h"
+#include "editing/NumSet.h"
+#include "ui/DqfhDialog.h"
+#include "ui/MyEdit.h"
+#include "ui/NumSetDialog.h"
+
+namespace q5300::ui::test {
+namespace {
+
+// Answers the next message box with OK, noting its caption and text.
+class MessageBoxWatch {
+ public:
+  MessageBoxWatch() {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      seen.push_back(box->windowTitle() + QStringLiteral(": ") + box->text());
+      box->done(QMessageBox::Ok);
+    });
+    poll_.start(5);
+  }
+  QStringList seen;
+
+ private:
+  QTimer poll_;
+};
+
+QPushButton* Button(QWidget& dialog, const QString& name) {
+  return dialog.findChild<QPushButton*>(name);
+}
+
+// A click on the radio's round button.
+void Choose(NumSetDialog& dialog, NumberingKind kind) {
+  QRadioButton* radio = dialog.radio(kind);
+  QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+TEST(NumberingDialog, TheBoxesTakeWhatTheChosenKindAllows) {
+  struct Case {
+    NumberingKind kind;
+    QString typed;
+    QString shown;
+  };
+  const Case cases[] = {
+      {NumberingKind::Number, QStringLiteral("1a2-b34"), QStringLiteral("123")},
+      {NumberingKind::Fixed, QStringLiteral("0x07"), QStringLiteral("007")},
+      {NumberingKind::Upper, QStringLiteral("7bc"), QStringLiteral("B")},
+      {NumberingKind::Lower, QStringLiteral("Q"), QStringLiteral("q")},
+      {NumberingKind::Hex2, QStringLiteral("ab"), QStringLiteral("AB")},
+      {NumberingKind::Hex2, QStringLiteral("aG"), QString()},
+      {NumberingKind::Hex1, QStringLiteral("fa"), QStringLiteral("F")},
+  };
+  NumSet model(NumberingFields{});
+  NumSetDialog dialog(model);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  for (const Case& c : cases) {
+    dialog.startBox()->setText(QStringLiteral("9"));
+    Choose(dialog, c.kind);
+    EXPECT_TRUE(dialog.startBox()->text().isEmpty()) << "a new kind empties the boxes";
+    Type(dialog.startBox(), c.typed);
+    EXPECT_EQ(dialog.startBox()->text(), c.shown) << c.typed.toStdString();
+    EXPECT_EQ(model.text(NumBox::Start), c.shown.toStdU16String());
+  }
+  // Letters only: a Hangul syllable from an input method is refused like a digit.
+  Choose(dialog, NumberingKind::Upper);
+  Compose(dialog.startBox(), QStringLiteral("가"));
+  EXPECT_TRUE(dialog.startBox()->text().isEmpty());
+  Compose(dialog.startBox(), QStringLiteral("x"));
+  EXPECT_EQ(dialog.startBox()->text(), QStringLiteral("X"));
+}
+
+TEST(NumberingDialog, OkAsksForBothValuesAndThenHandsThemOver) {
+  NumSet model(NumberingFields{});
+  NumSetDialog dialog(model);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  MessageBoxWatch boxes;
+  QPushButton* ok = Button(dialog, QStringLiteral("ok"));
+  ASSERT_NE(ok, nullptr);
+
+  QTest::mouseClick(ok, Qt::LeftButton);
+  Type(dialog.startBox(), QStringLiteral("007"));
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(boxes.seen, (QStringList{QStringLiteral("알림: 시작 문자를 입력해주세요!"),
+                                     QStringLiteral("알림: 종료 문자를 입력해주세요!")}));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+  Type(dialog.endBox(), QStringLiteral("120"));
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(model.fields().flags[0], 1);
+  EXPECT_EQ(model.fields().start, (std::array<char, 4>{'7', 0, 0, 0}));
+  EXPECT_EQ(model.fields().end, (std::array<char, 4>{'1', '2', '0', 0}));
+  EXPECT_EQ(boxes.seen.size(), 2);
+}
+
+TEST(NumberingDialog, OpensOnThePagesKindWithHexValuesInHexDigits) {
+  NumberingFields fields;
+  fields.flags[static_cast<int>(NumberingKind::Hex2)] = 1;
+  fields.start = {'1', '7', '1', 0};
+  fields.end = {'1', '5', 0, 0};
+  NumSet model(fields);
+  NumSetDialog dialog(model);
+  EXPECT_TRUE(dialog.radio(NumberingKind::Hex2)->isChecked());
+  EXPECT_EQ(dialog.startBox()->text(), QStringLiteral("AB"));
+  EXPECT_EQ(dialog.endBox()->text(), QStringLiteral("0F"));
+  EXPECT_EQ(dialog.startBox()->maxLength(), 2);
+}
+
+TEST(SymbolPicker, DoubleClicksCollectSymbolsAndClearEmptiesTheSelection) {
+  Dqfh model;
+  DqfhDialog dialog(model);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  SymbolSheet* sheet = dialog.sheet();
+  const int w = sheet->width() / Dqfh::SheetColumns;
+  const int h = sheet->height() / Dqfh::SheetRows;
+  auto doubleClick = [&](int row, int column) {
+    const QPoint at(column * w + w / 2, row * h + h / 2);
+    QTest::mousePress(sheet, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(sheet, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(sheet, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(sheet, Qt::LeftButton, {}, at);
+  };
+
+  doubleClick(1, 0);  // the octagon O
+  doubleClick(0, 1);
+  doubleClick(4, 14);  // an empty cell
+  EXPECT_EQ(dialog.selectionBox()->text(), QStringLiteral("\uE010\uE001"));
+  QTest::mouseClick(Button(dialog, QStringLiteral("clear")), Qt::LeftButton);
+  EXPECT_TRUE(dialog.selectionBox()->text().isEmpty());
+  EXPECT_TRUE(model.selection().empty());
+
+  doubleClick(4, 12);  // the last symbol, Ω
+  doubleClick(4, 12);
+  EXPECT_EQ(dialog.selectionBox()->text(), QStringLiteral("\uE04C\uE04C"));
+  // A double click beside the sheet picks nothing.
+  QTest::mouseDClick(&dialog, Qt::LeftButton, {}, dialog.selectionBox()->geometry().center());
+  EXPECT_EQ(model.selection(), u"\uE04C\uE04C");
+}
+
+TEST(SymbolPicker, TheSymbolsCommandAppendsWhatThePickerCollected) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.op.symbols = [](Dqfh& picker) {
+    DqfhDialog dialog(picker);
+    dialog.show();
+    const QRect sheet = dialog.sheet()->geometry();
+    QTest::mouseDClick(&dialog, Qt::LeftButton, {}, sheet.topLeft() + QPoint(5, 5));
+    return !picker.selection().empty();
+  };
+  rig.window->action(Command::Symbols)->trigger();
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"\uE000");
+  EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("\uE000"));
+}
+
+}  // namespace
+}  // namespace q5300::ui::test

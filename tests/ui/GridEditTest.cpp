@@ -1,0 +1,179 @@
+// The label grid as the operator works it: clicks, the cell editor and its
+// filters, Enter and Esc, the arrow keys and the check-all box of the header.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "WindowRig.h"
+#include "ui/MyHeaderCtrl.h"
+
+namespace q5300::ui::test {
+namespace {
+
+// Press, release, the platform's double click, release: what a quick pair of clicks sends.
+void DoubleClick(QWidget* widget, QPoint at) {
+  QTest::mousePress(widget, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  Type(rig.grid()->editor(), QStringLiteral("AB"));
+  Compose(rig.grid()->editor(), QStringLiteral("가"));
+  QTest::keyClick(rig.grid()->editor(), Qt::Key_Return);
+
+  // Enter on the last row adds a page and opens its first line.
+  ASSERT_TRUE(Eventually([&] { return rig.engine().grid().rowCount() == 2; }));
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"AB가");
+  EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("AB가"));
+  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 4) << "A, B and two bytes of 가";
+  ASSERT_TRUE(Eventually([&] {
+    const InPlaceEdit* next = rig.grid()->editor();
+    return next != nullptr && next->row() == 1 && next->column() == Line1Column && next->hasFocus();
+  }));
+  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+
+  // Enter on a row with rows after it opens the next row, and adds nothing.
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  rig.TypeAndEnd(QStringLiteral("C"));
+  ASSERT_TRUE(Eventually([&] {
+    const InPlaceEdit* next = rig.grid()->editor();
+    return next != nullptr && next->row() == 1 && next->hasFocus();
+  }));
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"C");
+  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 1);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_TRUE(rig.op.told.empty());
+}
+
+TEST(GridEdit, EscapeKeepsTheOldTextAndTellsTheEngineNothing) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  rig.TypeAndEnd(QStringLiteral("OLD"), Qt::Key_Tab);  // ends by losing the focus, not by Enter
+  ASSERT_TRUE(Eventually([&] { return rig.engine().job().pages.At(0)->textLength == 3; }));
+  ASSERT_EQ(rig.engine().grid().rowCount(), 1);
+
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  EXPECT_EQ(rig.grid()->editor()->text(), QStringLiteral("OLD"));
+  rig.TypeAndEnd(QStringLiteral("NEW!"), Qt::Key_Escape);
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"OLD");
+  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 3);
+  EXPECT_FALSE(rig.engine().editEndedByEnter);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
+  EXPECT_TRUE(rig.window->isVisible());
+  EXPECT_TRUE(rig.grid()->hasFocus());
+}
+
+TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  InPlaceEdit* editor = rig.grid()->editor();
+  Type(editor, QString(37, QLatin1Char('a')));
+  Compose(editor, QStringLiteral("가"));
+  // An input method may commit several syllables at once: only what fits goes in.
+  Compose(editor, QStringLiteral("나다라"));
+  Type(editor, QStringLiteral("bc"));
+  EXPECT_EQ(editor->text(), QString(37, QLatin1Char('a')) + QStringLiteral("가나다"));
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  Type(editor, QStringLiteral("d"));
+  EXPECT_EQ(editor->text().size(), 40);
+  EXPECT_TRUE(editor->text().endsWith(QStringLiteral("나d")));
+  QTest::keyClick(editor, Qt::Key_Escape);
+
+  ASSERT_TRUE(rig.OpenEditor(0, RepeatColumn));
+  editor = rig.grid()->editor();
+  EXPECT_TRUE(editor->digitsOnly());
+  Type(editor, QStringLiteral("1a2-b.3 "));
+  Compose(editor, QStringLiteral("가"));
+  EXPECT_EQ(editor->text(), QStringLiteral("12.3"));
+  QTest::keyClick(editor, Qt::Key_Tab);
+  ASSERT_TRUE(Eventually([&] { return rig.engine().job().pages.At(0)->repeatCount == 12; }));
+}
+
+TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().Add();
+  rig.engine().Add();
+  ASSERT_EQ(rig.engine().currentPageIndex(), 2);
+  rig.grid()->setFocus();
+  struct Step {
+    Qt::Key key;
+    int current;
+  };
+  const Step steps[] = {{Qt::Key_Up, 1},   {Qt::Key_Up, 0},   {Qt::Key_Up, 0},
+                        {Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 2}};
+  for (const Step& step : steps) {
+    QTest::keyClick(rig.grid(), step.key);
+    EXPECT_EQ(rig.engine().currentPageIndex(), step.current);
+    EXPECT_EQ(rig.Cell(step.current, MarkColumn), QStringLiteral("∽"));
+    EXPECT_EQ(rig.grid()->currentIndex().row(), step.current);
+  }
+  // A key held down moves the page once, when it is let go.
+  QTest::keyPress(rig.grid(), Qt::Key_Up);
+  QTest::keyPress(rig.grid(), Qt::Key_Up);
+  EXPECT_EQ(rig.engine().currentPageIndex(), 2);
+  QTest::keyRelease(rig.grid(), Qt::Key_Up);
+  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+}
+
+TEST(GridClicks, ARowBoxTogglesThePageAndMakesItCurrentWithoutAnEditor) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().Add();
+  rig.engine().RowClicked(0, PageColumn);
+  rig.Click(1, CheckColumn);
+  EXPECT_FALSE(rig.engine().grid().IsChecked(1));
+  EXPECT_TRUE(rig.engine().grid().IsChecked(0));
+  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  EXPECT_EQ(rig.grid()->editor(), nullptr);
+  // A click on a cell that is not typed into only makes its page current.
+  rig.Click(0, FontSizeColumn);
+  EXPECT_EQ(rig.engine().currentPageIndex(), 0);
+  EXPECT_EQ(rig.grid()->editor(), nullptr);
+}
+
+TEST(GridHeader, TheFirstHeadingTicksEveryRowAndADoubleClickCountsTwice) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().Add();
+  rig.engine().Add();
+  MyHeaderCtrl* header = rig.grid()->header();
+  const QPoint box = header->CheckBoxRect(CheckColumn).center();
+  const GridModel& grid = rig.engine().grid();
+  auto rowsTicked = [&](bool ticked) {
+    for (int row = 0; row < grid.rowCount(); ++row) {
+      if (grid.IsChecked(row) != ticked) return false;
+    }
+    return true;
+  };
+
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, box);
+  EXPECT_EQ(grid.GetHeaderCheckState(CheckColumn), EmptyBox);
+  EXPECT_TRUE(rowsTicked(false));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, box);
+  EXPECT_EQ(grid.GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_TRUE(rowsTicked(true));
+
+  QSignalSpy clicks(header, &QHeaderView::sectionClicked);
+  DoubleClick(header->viewport(), box);
+  EXPECT_EQ(clicks.count(), 2);
+  EXPECT_EQ(grid.GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_TRUE(rowsTicked(true));
+
+  // Other headings have no box and change no row.
+  const int line1 = header->sectionViewportPosition(Line1Column) + 10;
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(line1, box.y()));
+  EXPECT_EQ(grid.GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_TRUE(rowsTicked(true));
+}
+
+}  // namespace
+}  // namespace q5300::ui::test

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "editing/Engine.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeOperator.h"
+#include "ui/GridTableModel.h"
+#include "ui/MyListCtrl.h"
+#include "ui/OrvelTestDlg.h"
+
+namespace q5300::ui::test {
+
+// Waits for the event loop to bring `condition` about; an edit commits, and a
+// queued call runs, only once the loop has run.
+inline bool Eventually(const std::function<bool()>& condition, int timeoutMs = 3000) {
+  return QTest::qWaitFor(condition, timeoutMs);
+}
+
+// Types `text` into `widget` one key event per character, with the character as
+// the event's text, as a keyboard layout delivers it (QTest::keyClicks refuses
+// Hangul and the private-use characters).
+inline void Type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+// `text` committed by an input method, as a Korean one finishes a syllable.
+inline void Compose(QWidget* widget, const QString& text) {
+  QInputMethodEvent event;
+  event.setCommitString(text);
+  QApplication::sendEvent(widget, &event);
+}
+
+// The main window, shown and active, over a virtual printer that answers ready,
+// with a fake operator that records every message and answers from a script.
+struct WindowRig {
+  // `fileToOpen` as if named on the command line.
+  explicit WindowRig(const QString& fileToOpen = {}) {
+    auto device = std::make_unique<VirtualPrinter>(clock);
+    printer = device.get();
+    window = std::make_unique<OrvelTestDlg>(&op, std::move(device));
+    window->resize(1200, 800);
+    window->StartUp(fileToOpen);
+    window->show();
+    window->activateWindow();
+    shown = QTest::qWaitForWindowActive(window.get());
+  }
+
+  Engine& engine() { return window->engine(); }
+  MyListCtrl* grid() { return window->grid(); }
+  QString Cell(int row, int column) {
+    return grid()->model()->index(row, column).data().toString();
+  }
+  QPoint CellCentre(int row, int column) {
+    return grid()->visualRect(grid()->model()->index(row, column)).center();
+  }
+  void Click(int row, int column) {
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+  }
+  // Opens the editor on a cell with a click; false when none opened there.
+  bool OpenEditor(int row, int column) {
+    Click(row, column);
+    InPlaceEdit* editor = grid()->editor();
+    return editor != nullptr && editor->row() == row && editor->column() == column &&
+           editor->hasFocus();
+  }
+  // Types into the open editor and ends the edit with `key`.
+  void TypeAndEnd(const QString& text, Qt::Key key = Qt::Key_Return) {
+    InPlaceEdit* editor = grid()->editor();
+    ASSERT_NE(editor, nullptr);
+    Type(editor, text);
+    QTest::keyClick(editor, key);
+  }
+
+  testing::FakeOperator op;
+  ManualClock clock;
+  VirtualPrinter* printer = nullptr;
+  std::unique_ptr<OrvelTestDlg> window;
+  bool shown = false;
+};
+
+}  // namespace q5300::ui::test

@@ -1,0 +1,152 @@
+// Pictures of the program for the documentation: the main window with a few
+// pages of sample content and the preview shown, the numbering dialog and the
+// symbol picker. The job is filled through the editing engine, as the operator's
+// commands fill it; tools/screenshots runs this under Xvfb.
+//   q5300-screenshots OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "compile/RebuildRecords.h"
+#include "editing/Dqfh.h"
+#include "editing/NumSet.h"
+#include "printer/VirtualPrinter.h"
+#include "ui/DqfhDialog.h"
+#include "ui/NumSetDialog.h"
+#include "ui/OrvelTestDlg.h"
+#include "ui/Theme.h"
+
+namespace q5300::ui {
+namespace {
+
+// Answers the engine's dialogs from a script instead of showing them.
+class ScriptedOperator final : public Operator {
+ public:
+  void Tell(const Message& message) override {
+    std::fprintf(stderr, "told: %s\n", message.text.c_str());
+  }
+  bool AskYesNo(const Message&) override { return false; }
+  std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
+  bool RunNumberingDialog(NumSet& dialog) override {
+    dialog.TextChanged(NumBox::Start, u"1");
+    dialog.TextChanged(NumBox::End, u"24");
+    return dialog.Accept().ok();
+  }
+  bool RunSymbolPicker(Dqfh& picker) override {
+    picker.ClearSelection();
+    for (const int symbol : symbols) {
+      // The middle of the symbol's cell on a sheet of 16 x 5 cells of 40 x 40.
+      picker.DoubleClicked({0, 0, 640, 200}, (symbol % 16) * 40 + 20, (symbol / 16) * 40 + 20);
+    }
+    return true;
+  }
+  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Discard; }
+
+  std::vector<int> symbols;
+};
+
+// Types a line into the current page as a finished edit of the grid.
+void TypeLine(Engine& engine, int column, const std::u16string& text) {
+  const int row = engine.currentPageIndex();
+  engine.grid().SetCellText(row, column, text);
+  engine.CellEdited(row, column);
+  engine.grid().SetCurrentColumn(column);
+}
+
+void FillJob(Engine& engine, ScriptedOperator& op) {
+  // Every page as long as its text.
+  engine.AutoLengthClicked();
+  TypeLine(engine, Line1Column, u"전원 케이블 A-01");
+
+  engine.Add();
+  TypeLine(engine, Line1Column, u"접지 PE ");
+  op.symbols = {0, 1};  // earth signs
+  engine.ElectricalSymbols();
+
+  engine.Add();
+  TypeLine(engine, Line1Column, u"No.");
+  engine.NumberingPressed();  // a running number, 1 to 24
+
+  engine.Add();
+  TypeLine(engine, Line1Column, u"MOTOR 2.2k");
+  op.symbols = {49};  // kW
+  engine.ElectricalSymbols();
+  TypeLine(engine, RepeatColumn, u"3");
+
+  engine.Add();
+  engine.FontSizeChosen(3);
+  TypeLine(engine, Line1Column, u"단자대 X1");
+  TypeLine(engine, Line2Column, u"L1 L2 L3");
+
+  engine.Add();
+  TypeLine(engine, Line1Column, u"m");
+  engine.Superscript();
+  TypeLine(engine, Line1Column,
+           engine.grid().CellText(engine.currentPageIndex(), Line1Column) + u"2 단면적 2.5");
+
+  engine.RowClicked(0, Line1Column);
+  engine.Preview();
+}
+
+bool Save(QWidget& widget, const QDir& out, const QString& name) {
+  widget.show();
+  widget.raise();
+  widget.activateWindow();
+  if (!QTest::qWaitForWindowExposed(&widget)) return false;
+  // Let queued layouts and the preview's timers settle before the picture is taken.
+  QTest::qWait(700);
+  const QString path = out.filePath(name);
+  if (!widget.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+}  // namespace q5300::ui
+
+int main(int argc, char* argv[]) {
+  using namespace q5300;
+  using namespace q5300::ui;
+  QApplication app(argc, argv);
+  InitQ5300Resources();
+  QFont font = QApplication::font();
+  font.setFamilies(TextFamilies());
+  QApplication::setFont(font);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: q5300-screenshots OUTPUT_DIR\n");
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+
+  ManualClock clock;
+  ScriptedOperator op;
+  OrvelTestDlg window(&op, std::make_unique<VirtualPrinter>(clock));
+  window.resize(1280, 760);
+  window.StartUp();
+  FillJob(window.engine(), op);
+  bool ok = Save(window, out, QStringLiteral("main-window.png"));
+
+  NumberingFields fields;
+  fields.flags[static_cast<std::size_t>(NumberingKind::Fixed)] = 1;
+  fields.start = {'0', '0', '1', 0};
+  fields.end = {'1', '2', '0', 0};
+  NumSet numbering(fields);
+  NumSetDialog numberingDialog(numbering, &window);
+  ok = Save(numberingDialog, out, QStringLiteral("numbering-dialog.png")) && ok;
+  numberingDialog.hide();
+
+  Dqfh picker;
+  for (const int symbol : {0, 16, 33, 45, 48, 76}) {
+    picker.DoubleClicked({0, 0, 640, 200}, (symbol % 16) * 40 + 20, (symbol / 16) * 40 + 20);
+  }
+  DqfhDialog pickerDialog(picker, &window);
+  ok = Save(pickerDialog, out, QStringLiteral("symbol-picker.png")) && ok;
+  pickerDialog.hide();
+  return ok ? 0 : 1;
+}
