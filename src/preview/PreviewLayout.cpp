@@ -145,16 +145,15 @@ PreviewLayout::PreviewLayout(const PreviewSnapshot& snapshot, int dpi, TextMeasu
     }
 
     const PageFont font{page.characterPixels, page.vertical};
-    const std::optional<char16_t> widestHex = page.numbered && IsHexKind(page.kind)
-                                                  ? std::optional(WidestHexDigit(font, measure))
-                                                  : std::nullopt;
+    const bool hex = page.numbered && IsHexKind(page.kind);
+    const char16_t widestHex = hex ? WidestHexDigit(font, measure) : u'0';
     auto group = [&](std::optional<int> value) {
       std::u16string text = TextWith(page, value);
-      if (widestHex && value) {
+      if (hex && value) {
         const std::size_t at = static_cast<std::size_t>(page.placeholder);
         const std::size_t end = at + NumberText(page.kind, *value).size();
         for (std::size_t i = at; i < end; ++i) {
-          if (IsDigitOrHexLetter(text[i])) text[i] = *widestHex;
+          if (IsDigitOrHexLetter(text[i])) text[i] = widestHex;
         }
       }
       return MeasureGroup(text, page.twoLineBox, source.boxLengthDots, font, measure);
