@@ -76,6 +76,32 @@ void AddRun(std::vector<Run>& runs, int64_t count, const Group& a, const Group& 
   runs.push_back(run);
 }
 
+bool IsHexKind(NumberKind kind) {
+  return kind == NumberKind::Hex2 || kind == NumberKind::Hex1;
+}
+
+bool IsDigitOrHexLetter(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+}
+
+// The hexadecimal digit that is widest in a page font. Letters A-F are as wide
+// as the face draws them, so a group of hexadecimal numbers is measured with
+// this digit in every place and no number of the group overflows its box.
+char16_t WidestHexDigit(PageFont font, TextMeasure& measure) {
+  static constexpr std::u16string_view HexDigits = u"0123456789ABCDEF";
+  char16_t widest = HexDigits[0];
+  int width = -1;
+  for (const char16_t c : HexDigits) {
+    const int w =
+        measure.Measure(std::u16string_view(&c, 1), font.characterPixels, font.vertical).width;
+    if (w > width) {
+      width = w;
+      widest = c;
+    }
+  }
+  return widest;
+}
+
 int PlaceholderIndex(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] >= NumberCode && text[i] <= LowerCode) return static_cast<int>(i);
@@ -119,9 +145,18 @@ PreviewLayout::PreviewLayout(const PreviewSnapshot& snapshot, int dpi, TextMeasu
     }
 
     const PageFont font{page.characterPixels, page.vertical};
+    const bool hex = page.numbered && IsHexKind(page.kind);
+    const char16_t widestHex = hex ? WidestHexDigit(font, measure) : u'0';
     auto group = [&](std::optional<int> value) {
-      return MeasureGroup(TextWith(page, value), page.twoLineBox, source.boxLengthDots, font,
-                          measure);
+      std::u16string text = TextWith(page, value);
+      if (hex && value) {
+        const std::size_t at = static_cast<std::size_t>(page.placeholder);
+        const std::size_t end = at + NumberText(page.kind, *value).size();
+        for (std::size_t i = at; i < end; ++i) {
+          if (IsDigitOrHexLetter(text[i])) text[i] = widestHex;
+        }
+      }
+      return MeasureGroup(text, page.twoLineBox, source.boxLengthDots, font, measure);
     };
     if (!page.numbered) {
       if (page.values > 0) {

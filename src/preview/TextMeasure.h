@@ -19,9 +19,9 @@ struct Extent {
 //
 // The layout measures one text per group of labels that differ only in the
 // digits of their running number, so an implementation must give every decimal
-// and hexadecimal digit (0-9, A-F) of one font the same advance. The faces the
-// preview uses have tabular digits, which is what makes a numbered page of 999
-// labels cost three measurements instead of 999.
+// digit (0-9) of one font the same advance; that is what makes a numbered page of
+// 999 labels cost three measurements instead of 999. Hexadecimal numbers are
+// measured with the widest of 0-9 and A-F in every place.
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;

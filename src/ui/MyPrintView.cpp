@@ -32,9 +32,9 @@ MyPrintView::MyPrintView(QWidget* parent)
   column->addWidget(bar_);
   bar_->setFixedHeight(20);
   connect(bar_, &QScrollBar::actionTriggered, this, &MyPrintView::BarAction);
-  connect(bar_, &QScrollBar::sliderMoved, this, [this](int value) {
-    SetPosition(ScrollTo(Range(), position_, ScrollAction::Drag, ScrollBarScale(Range()).FromBar(value)));
-  });
+  // Dragging the thumb, the wheel over the bar and its keys move the bar itself;
+  // the content follows its value. Values the strip sets arrive with signals blocked.
+  connect(bar_, &QScrollBar::valueChanged, this, &MyPrintView::BarMoved);
   // The strip keeps itself sized and scrolled: first soon after it opens, then
   // twice a second.
   timer_.setSingleShot(true);
@@ -46,9 +46,13 @@ MyPrintView::MyPrintView(QWidget* parent)
   UpdateBar();
 }
 
-int MyPrintView::dpi() const { return surface_->logicalDpiY(); }
+int MyPrintView::dpi() const {
+  return surface_->logicalDpiY();
+}
 
-PreviewFrame MyPrintView::Frame() const { return {layout_.get(), position_, dpi(), mediaWidthMm_}; }
+PreviewFrame MyPrintView::Frame() const {
+  return {layout_.get(), position_, dpi(), mediaWidthMm_};
+}
 
 void MyPrintView::SetPreviewPages(const PreviewSnapshot& snapshot) {
   layout_ = std::make_unique<PreviewLayout>(snapshot, dpi(), measure_);
@@ -65,7 +69,8 @@ void MyPrintView::ClearPages() {
 }
 
 void MyPrintView::FollowCurrentPage() {
-  if (const auto target = q5300::FollowCurrentPage(follow_, layout_->contentWidth(), surface_->width())) {
+  if (const auto target =
+          q5300::FollowCurrentPage(follow_, layout_->contentWidth(), surface_->width())) {
     SetPosition(*target);
   }
 }
@@ -95,17 +100,36 @@ void MyPrintView::UpdateBar() {
 void MyPrintView::BarAction(int action) {
   ScrollAction step;
   switch (action) {
-    case QAbstractSlider::SliderSingleStepSub: step = ScrollAction::LineLeft; break;
-    case QAbstractSlider::SliderSingleStepAdd: step = ScrollAction::LineRight; break;
-    case QAbstractSlider::SliderPageStepSub: step = ScrollAction::PageLeft; break;
-    case QAbstractSlider::SliderPageStepAdd: step = ScrollAction::PageRight; break;
-    case QAbstractSlider::SliderToMinimum: step = ScrollAction::ToStart; break;
-    case QAbstractSlider::SliderToMaximum: step = ScrollAction::ToEnd; break;
-    default: return;  // the thumb is followed through sliderMoved
+    case QAbstractSlider::SliderSingleStepSub:
+      step = ScrollAction::LineLeft;
+      break;
+    case QAbstractSlider::SliderSingleStepAdd:
+      step = ScrollAction::LineRight;
+      break;
+    case QAbstractSlider::SliderPageStepSub:
+      step = ScrollAction::PageLeft;
+      break;
+    case QAbstractSlider::SliderPageStepAdd:
+      step = ScrollAction::PageRight;
+      break;
+    case QAbstractSlider::SliderToMinimum:
+      step = ScrollAction::ToStart;
+      break;
+    case QAbstractSlider::SliderToMaximum:
+      step = ScrollAction::ToEnd;
+      break;
+    default:
+      return;  // the thumb and the wheel are followed through the bar's value
   }
   SetPosition(ScrollTo(Range(), position_, step));
   // The bar's own step would move it by bar units; the position decides.
   bar_->setSliderPosition(ScrollBarScale(Range()).ToBar(position_));
+}
+
+void MyPrintView::BarMoved(int value) {
+  const ScrollBarScale scale(Range());
+  if (value == scale.ToBar(position_)) return;
+  SetPosition(ScrollTo(Range(), position_, ScrollAction::Drag, scale.FromBar(value)));
 }
 
 void MyPrintView::resizeEvent(QResizeEvent* event) {
@@ -114,7 +138,8 @@ void MyPrintView::resizeEvent(QResizeEvent* event) {
 }
 
 void MyPrintView::wheelEvent(QWheelEvent* event) {
-  const int steps = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+  const int steps =
+      event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
   const ScrollRange range = Range();
   SetPosition(ClampPosition(range, position_ - static_cast<int64_t>(steps) * range.pageSize / 120));
   event->accept();

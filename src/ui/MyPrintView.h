@@ -62,6 +62,7 @@ class MyPrintView final : public QFrame {
   ScrollRange Range() const;
   void UpdateBar();
   void BarAction(int action);
+  void BarMoved(int value);
 
   QtTextMeasure measure_;
   std::unique_ptr<PreviewLayout> layout_;

@@ -1,7 +1,9 @@
 #include "ui/PreviewPainter.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPolygon>
+#include <algorithm>
+#include <cmath>
 
 #include "preview/PreviewGeometry.h"
 #include "ui/Theme.h"
@@ -14,19 +16,36 @@ const QColor MarkerColour(255, 0, 0);
 // Labels just outside the view are drawn too, so a scroll never shows a gap.
 constexpr int64_t PaintMargin = 64;
 
-bool IsDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
+bool IsDecimalDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
 
 QString ToQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QFont PlainFont(int pixelHeight) {
+  QFont font = GridFont(std::max(pixelHeight, 1));
+  font.setKerning(false);
+  return font;
+}
+
 }  // namespace
 
 QFont PreviewFont(int pixelHeight) {
-  QFont font = GridFont(std::max(pixelHeight, 1));
-  const int average = QFontMetrics(font).averageCharWidth();
-  if (average > 0) font.setStretch(std::clamp(100 * pixelHeight / average, 1, 4000));
+  QFont font = PlainFont(pixelHeight);
+  // The face's own average width, unrounded: at small sizes a rounded one would
+  // leave the characters a pixel or more too narrow.
+  const qreal average = QFontMetricsF(font).averageCharWidth();
+  if (average > 0) {
+    const auto stretch = static_cast<int>(std::lround(100.0 * std::max(pixelHeight, 1) / average));
+    font.setStretch(std::clamp(stretch, 1, 4000));
+  }
   return font;
+}
+
+QFont TurnedCharacterFont(int pixelHeight) {
+  return PlainFont(pixelHeight);
 }
 
 const QtTextMeasure::Face& QtTextMeasure::FaceFor(int pixelHeight) {
@@ -36,7 +55,7 @@ const QtTextMeasure::Face& QtTextMeasure::FaceFor(int pixelHeight) {
   face.font = PreviewFont(pixelHeight);
   const QFontMetrics metrics(face.font);
   face.height = metrics.height();
-  for (const char c : std::string_view("0123456789ABCDEF")) {
+  for (const char c : std::string_view("0123456789")) {
     face.digitAdvance = std::max(face.digitAdvance, metrics.horizontalAdvance(QLatin1Char(c)));
   }
   return faces_.emplace(pixelHeight, std::move(face)).first->second;
@@ -48,107 +67,122 @@ Extent QtTextMeasure::Measure(std::u16string_view text, int pixelHeight, bool ve
   std::u16string rest;
   int digits = 0;
   for (const char16_t c : text) {
-    if (IsDigit(c)) {
+    if (IsDecimalDigit(c)) {
       ++digits;
     } else {
       rest += c;
     }
   }
-  const int width = QFontMetrics(face.font).horizontalAdvance(ToQString(rest)) +
-                    digits * face.digitAdvance;
+  const int width =
+      QFontMetrics(face.font).horizontalAdvance(ToQString(rest)) + digits * face.digitAdvance;
   return {width, face.height};
 }
 
 namespace {
 
-// One line of a label, clipped to `area`, centred or from the left edge.
-void DrawLine(QPainter& painter, const QString& line, const QRect& area, bool vertical,
-              bool left, int lineHeight) {
-  if (line.isEmpty()) return;
+// One line of a label in `area` (one line high), centred or from the left edge,
+// cut off at the edges of the area.
+void DrawLine(QPainter& painter, std::u16string_view text, const QRect& area, bool vertical,
+              bool left) {
+  if (text.empty()) return;
   painter.save();
-  painter.setClipRect(area);
+  painter.setClipRect(area, Qt::IntersectClip);
   if (!vertical) {
-    painter.drawText(area, (left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop | Qt::TextSingleLine |
-                               Qt::TextDontClip,
-                     line);
+    const Qt::Alignment align = left ? Qt::AlignLeft : Qt::AlignHCenter;
+    painter.drawText(area,
+                     static_cast<int>(align | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextDontClip,
+                     ToQString(text));
   } else {
-    // Each character turned a quarter turn, in a square cell, the line itself upright.
-    const int width = static_cast<int>(line.size()) * lineHeight;
-    int x = left ? area.left() : area.left() + (area.width() - width) / 2;
-    for (const QChar c : line) {
+    // A vertical-writing face: each character lies turned a quarter turn to the
+    // left in a square cell as wide as the line is high; the line runs on as usual.
+    const int cell = area.height();
+    const int width = static_cast<int>(text.size()) * cell;
+    const qreal x0 = left ? area.left() : area.left() + (area.width() - width) / 2.0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
       painter.save();
-      painter.translate(x + lineHeight / 2.0, area.top() + lineHeight / 2.0);
+      painter.translate(x0 + static_cast<qreal>(i) * cell + cell / 2.0, area.top() + cell / 2.0);
       painter.rotate(-90);
-      painter.drawText(QRectF(-lineHeight / 2.0, -lineHeight / 2.0, lineHeight, lineHeight),
-                       Qt::AlignCenter | Qt::TextDontClip, QString(c));
+      painter.drawText(QRectF(-cell / 2.0, -cell / 2.0, cell, cell),
+                       Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                       QString(QChar(text[i])));
       painter.restore();
-      x += lineHeight;
     }
   }
   painter.restore();
 }
 
+void DrawLabel(QPainter& painter, const VisibleLabel& label, int64_t position, bool left) {
+  const int l = static_cast<int>(label.box.left - position);
+  const int r = static_cast<int>(label.box.right - position);
+  const int top = label.box.top;
+  const int bottom = label.box.bottom;
+  const int width = r - l;
+  if (label.twoLineBox) {
+    const QRect upper(l, top, width, label.lineHeight);
+    const QRect lower(l, top + label.lineHeight, width, label.lineHeight);
+    DrawLine(painter, label.line1, upper, label.vertical, left);
+    DrawLine(painter, label.line2, lower, label.vertical, left);
+  } else {
+    DrawLine(painter, label.line1, QRect(l, top, width, bottom - top), label.vertical, left);
+  }
+  // The frame runs along the box's far edges too; the underline stops short of the
+  // right edge, as a line drawn to a point leaves that point out.
+  if (label.frame == 'F') {
+    painter.drawPolyline(QPolygon(
+        {QPoint(l, top), QPoint(r, top), QPoint(r, bottom), QPoint(l, bottom), QPoint(l, top)}));
+  } else if (label.frame == 'L' && r > l) {
+    painter.drawLine(l, bottom, r - 1, bottom);
+  }
+}
+
 }  // namespace
 
 void PaintPreview(QPainter& painter, const PreviewFrame& frame, QSize size) {
-  painter.fillRect(QRect(QPoint(0, 0), size), ApplicationBackground);
-  if (frame.layout == nullptr) return;
-  const PreviewLayout& layout = *frame.layout;
+  static const PreviewLayout NoPages;
+  const PreviewLayout& layout = frame.layout != nullptr ? *frame.layout : NoPages;
   const int64_t pos = frame.position;
-  const auto toView = [pos](int64_t x) { return static_cast<int>(x - pos); };
+
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(QRect(QPoint(0, 0), size), ApplicationBackground);
 
   const Band band = BandGeometry(frame.dpi, frame.mediaWidthMm, size.height());
-  const int64_t bandLeft = BandInset;
-  const int64_t bandRight = layout.SurfaceWidth(size.width()) - BandInset;
-  const int64_t visibleLeft = std::max(bandLeft, pos);
-  const int64_t visibleRight = std::min(bandRight, pos + size.width());
-  if (visibleRight > visibleLeft) {
-    painter.fillRect(QRect(toView(visibleLeft), band.top,
-                           static_cast<int>(visibleRight - visibleLeft), band.bottom - band.top),
+  const int64_t bandLeft = std::max<int64_t>(BandInset, pos);
+  const int64_t bandRight =
+      std::min(layout.SurfaceWidth(size.width()) - BandInset, pos + size.width());
+  if (bandRight > bandLeft) {
+    painter.fillRect(QRect(static_cast<int>(bandLeft - pos), band.top,
+                           static_cast<int>(bandRight - bandLeft), band.bottom - band.top),
                      BandColour);
   }
 
-  painter.setPen(Qt::black);
-  const bool left = layout.alignment() != 0;
+  painter.setPen(QPen(Qt::black, 1));
   const int64_t x0 = pos - PaintMargin;
   const int64_t x1 = pos + size.width() + PaintMargin;
+  // A page's marker goes down before its labels, which may reach over it.
+  painter.setBrush(MarkerColour);
+  for (const int64_t marker : layout.VisibleMarkers(x0, x1)) {
+    const int x = static_cast<int>(marker - pos);
+    painter.drawPolygon(QPolygon({QPoint(x, MarkerTop), QPoint(x + MarkerWidth, MarkerTop),
+                                  QPoint(x + MarkerWidth / 2, MarkerBottom)}));
+  }
+
+  painter.setBrush(Qt::NoBrush);
+  const bool left = layout.alignment() != 0;
   int fontPixels = -1;
+  bool turned = false;
   for (const VisibleLabel& label : layout.VisibleLabels(x0, x1, band.mid)) {
-    if (label.characterPixels != fontPixels) {
+    if (label.characterPixels != fontPixels || label.vertical != turned) {
       fontPixels = label.characterPixels;
-      painter.setFont(PreviewFont(fontPixels));
+      turned = label.vertical;
+      painter.setFont(turned ? TurnedCharacterFont(fontPixels) : PreviewFont(fontPixels));
     }
-    const QRect box(QPoint(toView(label.box.left), label.box.top),
-                    QPoint(toView(label.box.right) - 1, label.box.bottom - 1));
-    if (label.twoLineBox) {
-      const QRect upper(box.left(), box.top(), box.width(), label.lineHeight);
-      const QRect lower(box.left(), box.top() + label.lineHeight, box.width(), label.lineHeight);
-      DrawLine(painter, ToQString(label.line1), upper, label.vertical, left, label.lineHeight);
-      DrawLine(painter, ToQString(label.line2), lower, label.vertical, left, label.lineHeight);
-    } else {
-      DrawLine(painter, ToQString(label.line1), box, label.vertical, left, label.lineHeight);
-    }
-    const int l = toView(label.box.left);
-    const int r = toView(label.box.right);
-    if (label.frame == 'F') {
-      painter.drawPolyline(QPolygon({QPoint(l, label.box.top), QPoint(r, label.box.top),
-                                     QPoint(r, label.box.bottom), QPoint(l, label.box.bottom),
-                                     QPoint(l, label.box.top)}));
-    } else if (label.frame == 'L') {
-      painter.drawLine(l, label.box.bottom, r, label.box.bottom);
-    }
-    const int tick = toView(label.tickX);
+    DrawLabel(painter, label, pos, left);
+    const int tick = static_cast<int>(label.tickX - pos);
     painter.drawLine(tick, band.mid - TickReach, tick, band.mid + TickReach - 1);
   }
 
-  for (const int64_t marker : layout.VisibleMarkers(x0, x1)) {
-    const int x = toView(marker);
-    const QPolygon triangle({QPoint(x, MarkerTop), QPoint(x + MarkerWidth, MarkerTop),
-                             QPoint(x + MarkerWidth / 2, MarkerBottom)});
-    painter.setBrush(MarkerColour);
-    painter.drawPolygon(triangle);
-    painter.setBrush(Qt::NoBrush);
-  }
+  painter.restore();
 }
 
 }  // namespace q5300::ui

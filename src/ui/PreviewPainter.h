@@ -10,15 +10,20 @@
 
 namespace q5300::ui {
 
-// The page font of the preview: the program's text faces at a character height
-// of `pixelHeight`, widened so that the average character is as wide as it is
-// high, as the printer's full-width characters are.
+// The page font of the preview: the program's text faces at a character (em)
+// height of `pixelHeight`, widened so that the average character is as wide as
+// it is high, without kerning, since the printer sets every character in its own
+// cell.
 QFont PreviewFont(int pixelHeight);
+// The font a vertical page turns its characters in: the same faces at the same
+// em height, not widened, so that a turned character fits the square cell a
+// vertical-writing face gives it.
+QFont TurnedCharacterFont(int pixelHeight);
 
-// Text extents in the preview's fonts. Every decimal and hexadecimal digit is
-// given the advance of the widest of them, so labels that differ only in their
-// running number have one width. A vertical page turns each character a quarter
-// turn: each takes a square as wide as the line is high.
+// Text extents in the preview's fonts. Every decimal digit is given the advance
+// of the widest of them, so labels that differ only in their running number have
+// one width. A vertical page turns each character a quarter turn: each takes a
+// square as wide as the line is high.
 class QtTextMeasure final : public TextMeasure {
  public:
   Extent Measure(std::u16string_view text, int pixelHeight, bool vertical) override;
@@ -43,6 +48,8 @@ struct PreviewFrame {
 
 // Draws the visible part of the strip into a surface of `size` pixels: the
 // background, the band, the labels with their frames and ticks, the markers.
+// Labels a little beyond both edges are drawn too, so that nothing is missing
+// while the strip scrolls.
 void PaintPreview(QPainter& painter, const PreviewFrame& frame, QSize size);
 
 }  // namespace q5300::ui
