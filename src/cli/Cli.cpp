@@ -70,8 +70,9 @@ ExitCode Dispatch(std::span<const std::string> args, Console& console) {
       ProgramHelp(console.out);
       return ExitCode::Success;
     }
-    const Command* command = args.size() == 2 ? Find(args[1]) : nullptr;
-    if (command == nullptr) return UsageError(console, "", "help takes one command name");
+    if (args.size() > 2) return UsageError(console, "", "help takes one command name");
+    const Command* command = Find(args[1]);
+    if (command == nullptr) return UsageError(console, "", "unknown command " + args[1]);
     CommandHelp(console.out, *command);
     return ExitCode::Success;
   }

@@ -118,6 +118,7 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{}, {}, 2, "Usage: q5300-cli COMMAND"},
       {{"frobnicate"}, {}, 2, "unknown command frobnicate"},
       {{"--frob"}, {}, 2, "unknown option --frob"},
+      {{"help", "frob"}, {}, 2, "unknown command frob"},
       {{"convert", csv}, {}, 2, "convert: too few arguments"},
       {{"convert", csv, out, "extra"}, {}, 2, "convert: too many arguments"},
       {{"convert", in.Path("notes.txt"), out}, {}, 2, "INPUT must end in .csv, .qxk or .qxu"},
