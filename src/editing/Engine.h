@@ -12,6 +12,7 @@
 #include "editing/Controls.h"
 #include "editing/GridActions.h"
 #include "editing/JobFingerprint.h"
+#include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
 #include "printer/Clock.h"
 #include "printer/Device.h"
@@ -178,10 +179,17 @@ class Engine final : private PrintSource {
   // (a file named on the command line). False, the operator told, when it is refused.
   bool OpenFile(const std::string& path);
 
- private:
-  // Reads, checks and takes in a label file; false (the operator told) when the
-  // file is refused, with the job as it was.
+  // The same commands on a file named by the caller, without a dialog or a
+  // question. Each is false, the operator told why, when nothing was done.
+  // Reads, checks and takes in a label file: in place of the job (`discard`) or
+  // after its pages. A refused file leaves the job as it was.
   bool OpenLabelFile(const std::string& path, bool discard);
+  // Replaces the job with the pages of an import file.
+  bool ImportFile(const std::string& path);
+  // Writes the job to `path` as it stands, as Save (qxk) or SaveU (qxu) writes it.
+  bool SaveLabelFile(const std::string& path, LabelFileKind kind);
+
+ private:
   void DiscardJob();
   void ShowRecordInRow(int row, const PageRecord& record);
   void ShowSettingsInControls(bool withCopies);

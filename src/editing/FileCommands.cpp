@@ -194,16 +194,38 @@ void Engine::Save() {
   const auto chosen = op_.ChooseFile(SaveDialog(".qxk", "QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   gridActions_.FocusGrid();
-  Rebuild(RebuildMode::EditorMode);
   const std::string path = SavePathFor(*chosen, ".qxk", ".qxk");
   if (!MayWrite(*chosen, path)) return;
-  const std::vector<uint8_t> bytes = WriteQxk(job_.settings, job_.pages);
-  const Status written = WriteFileAtomically(path, bytes);
+  SaveLabelFile(path, LabelFileKind::Qxk);
+}
+
+bool Engine::SaveLabelFile(const std::string& path, LabelFileKind kind) {
+  if (kind == LabelFileKind::Qxk) {
+    Rebuild(RebuildMode::EditorMode);
+    const Status written = WriteFileAtomically(path, WriteQxk(job_.settings, job_.pages));
+    if (!written) {
+      op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+      return false;
+    }
+    MarkSaved();
+    return true;
+  }
+  // A print image loses what the printer does not need: the job stays unsaved.
+  Rebuild(RebuildMode::PrinterMode);
+  for (PageRecord& r : job_.pages) {
+    if (r.IsPrintable()) StampQxuRecord(r);
+  }
+  const auto image = WriteQxu(job_.settings, job_.pages);
+  if (!image) {
+    op_.Tell(AboutFile(kCannotSave, path, image.failure().text));
+    return false;
+  }
+  const Status written = WriteFileAtomically(path, *image);
   if (!written) {
     op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
-    return;
+    return false;
   }
-  MarkSaved();
+  return true;
 }
 
 bool Engine::MayWrite(const std::string& chosen, const std::string& path) {
@@ -219,28 +241,21 @@ void Engine::SaveU() {
   gridActions_.FocusGrid();
   const std::string path = SavePathFor(*chosen, ".qxu", ".QXU");
   if (!MayWrite(*chosen, path)) return;
-  Rebuild(RebuildMode::PrinterMode);
-  for (PageRecord& r : job_.pages) {
-    if (r.IsPrintable()) StampQxuRecord(r);
-  }
-  const auto image = WriteQxu(job_.settings, job_.pages);
-  if (!image) {
-    op_.Tell(AboutFile(kCannotSave, path, image.failure().text));
-    return;
-  }
-  const Status written = WriteFileAtomically(path, *image);
-  if (!written) op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+  SaveLabelFile(path, LabelFileKind::Qxu);
 }
 
 void Engine::Import() {
   Tell(kCsvReminder);
   const auto chosen = op_.ChooseFile(ImportDialog());
   if (!chosen) return;
-  const std::string& path = *chosen;
+  ImportFile(*chosen);
+}
+
+bool Engine::ImportFile(const std::string& path) {
   auto file = OpenForReading(path);
   if (!file) {
     Tell(kCannotOpen);
-    return;
+    return false;
   }
   popup_.SetStatusText("");
   popup_.Show();
@@ -250,7 +265,7 @@ void Engine::Import() {
   if (!read) {
     popup_.Hide();
     op_.Tell(AboutFile(kCannotOpen, path, read.failure().text));
-    return;
+    return false;
   }
   const CsvImport& import = *read;
   if (import.pages.empty()) {
@@ -262,7 +277,7 @@ void Engine::Import() {
     if (import.overLongLines > 0) {
       Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
     }
-    return;
+    return false;
   }
 
   gridActions_.FocusGrid();
@@ -302,6 +317,7 @@ void Engine::Import() {
     Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
   }
   PagesChanged();
+  return true;
 }
 
 }  // namespace q5300

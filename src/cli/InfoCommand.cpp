@@ -1,0 +1,85 @@
+// info FILE [--json]: what the job holds and what it prints.
+#include <algorithm>
+
+#include "cli/Commands.h"
+#include "cli/JobInfo.h"
+#include "cli/Session.h"
+#include "compile/RebuildRecords.h"
+#include "compile/Symbols.h"
+
+namespace q5300::cli {
+namespace {
+
+std::string NumberingOf(const PageRecord& r) {
+  if (r.hasNumbering == 0) return "";
+  const auto end = r.text.begin() + std::min<int>(r.textLength, MaxTextBytes);
+  const auto placeholder = std::find_if(
+      r.text.begin(), end, [](uint8_t b) { return b >= NumberCode && b <= LowerCode; });
+  if (placeholder == end) return "";
+  switch (*placeholder) {
+    case NumberCode:
+      return "0-999";
+    case FixedCode:
+      // The printer tells the three kinds of this placeholder apart by the
+      // hexadecimal flags first.
+      return r.numHex2 != 0 ? "00~FF" : r.numHex1 != 0 ? "0~F" : "000-999";
+    case UpperCode:
+      return "A-Z";
+    case LowerCode:
+      return "a-z";
+    default:
+      return "";
+  }
+}
+
+int64_t LabelsOf(const PageRecord& r) {
+  if (!r.IsPrintable()) return 0;
+  // Counted without the 16-bit wrap of labelTotal: 200 repeats of 1000 numbers
+  // are 200,000 labels.
+  return r.hasNumbering != 0 ? int64_t{r.repeatCount} * r.numCount : int64_t{r.repeatCount};
+}
+
+}  // namespace
+
+JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format) {
+  // The records as a print job compiles them, with the lengths the printer is told.
+  RebuildRecords(RebuildMode::PrinterMode, engine.grid(), engine.currentPageIndex(),
+                 engine.job().pages, engine.job().settings.margin);
+  JobInfo info{std::move(file), std::move(format), engine.job().settings, {}, 0};
+  int row = 0;
+  for (const PageRecord& r : engine.job().pages) {
+    PageInfo page;
+    page.number = row + 1;
+    page.record = r;
+    page.record.prev = page.record.next = nullptr;
+    page.line1 = ReadableText(engine.grid().CellText(row, Line1Column));
+    page.line2 = ReadableText(engine.grid().CellText(row, Line2Column));
+    page.numbering = NumberingOf(r);
+    page.labels = LabelsOf(r);
+    info.labels += page.labels;
+    info.pages.push_back(std::move(page));
+    ++row;
+  }
+  return info;
+}
+
+ExitCode RunInfo(const ParsedArguments& args, Console& console) {
+  const std::string& file = args.positionals[0];
+  const auto kind = InputKindOf(file);
+  if (!kind) return UsageError(console, "info", "FILE must end in .csv, .qxk or .qxu: " + file);
+  OfflineSession session(console.err);
+  if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
+  const char* const format = *kind == InputKind::Csv   ? "csv"
+                             : *kind == InputKind::Qxk ? "qxk"
+                                                       : "qxu";
+  const JobInfo info = CollectJobInfo(session->engine(), file, format);
+  if (args.Has("--json")) {
+    WriteInfoJson(console.out, info);
+  } else {
+    WriteInfoText(console.out, info);
+  }
+  console.out.flush();
+  return ExitCode::Success;
+}
+
+}  // namespace q5300::cli

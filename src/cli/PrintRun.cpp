@@ -1,0 +1,81 @@
+#include "cli/PrintRun.h"
+
+#include <cstdio>
+
+#include "printer/PacketDecoder.h"
+#include "printer/PrintJob.h"
+
+namespace q5300::cli {
+
+bool ProgressDevice::Write(std::span<const uint8_t> bytes) {
+  const bool written = printer_.Write(bytes);
+  if (!written) return false;
+  const DecodedMessage message = DecodeMessage(bytes);
+  if (message.kind == MessageKind::PrintPacket) {
+    ++packets_;
+    const std::size_t records = message.packet.records.size();
+    pages_ += static_cast<int>(records);
+    Say(err_, "packet " + std::to_string(packets_) + " sent: " + std::to_string(records) +
+                  (records == 1 ? " page, " : " pages, ") + std::to_string(bytes.size()) +
+                  " bytes");
+  }
+  return true;
+}
+
+PrintRun::PrintRun(Device& printer, Clock& clock, std::ostream& err)
+    : err_(err),
+      clock_(clock),
+      device_(printer, err),
+      timers_(clock),
+      session_(err, device_, clock, timers_) {}
+
+void PrintRun::ShowStage() {
+  const std::string& text = session_.engine().popup().text();
+  if (text.empty() || text == lastStage_) return;
+  lastStage_ = text;
+  Say(err_, text);
+}
+
+void PrintRun::ShowWait() {
+  const auto due = timers_.deadline(TimerId::Continue);
+  if (!due) return;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.1f",
+                static_cast<double>((*due - clock_.Now()).count()) / 1000.0);
+  Say(err_, std::string("next packet in ") + seconds + " s");
+}
+
+ExitCode PrintRun::Run(const std::string& file) {
+  if (const ExitCode loaded = session_.Load(file); loaded != ExitCode::Success) return loaded;
+  Engine& engine = session_.engine();
+  const int toldBefore = session_.op().toldCount();
+  engine.popup().SetObserver([this] { ShowStage(); });
+
+  // The window's Print command, then its timers as they come due: the job is
+  // over when none is armed.
+  engine.Print();
+  bool allSent = engine.printJob().phase() == PrintJob::Phase::FinalMessage;
+  ShowWait();
+  while (const auto timer = timers_.WaitForNext()) {
+    engine.TimerFired(*timer);
+    allSent = allSent || engine.printJob().phase() == PrintJob::Phase::FinalMessage;
+    ShowWait();
+  }
+
+  if (allSent) {
+    Say(err_, "the job has ended: " + std::to_string(device_.pages()) +
+                  (device_.pages() == 1 ? " page in " : " pages in ") +
+                  std::to_string(device_.packets()) +
+                  (device_.packets() == 1 ? " packet" : " packets"));
+    return ExitCode::Success;
+  }
+  if (session_.op().toldCount() == toldBefore) {
+    // A printer that is not ready at a continuation ends the job without a
+    // message in the window; the stop button stays offered there.
+    Say(err_, "the printer was not ready for packet " + std::to_string(device_.packets() + 1) +
+                  "; the job stopped after " + std::to_string(device_.pages()) + " pages");
+  }
+  return ExitCode::PrinterFailed;
+}
+
+}  // namespace q5300::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "cli/ExitCode.h"
+#include "cli/Session.h"
+#include "printer/Clock.h"
+#include "printer/Device.h"
+#include "printer/TimerQueue.h"
+
+namespace q5300::cli {
+
+// Passes every operation on to the printer and says on the progress stream
+// what each print packet carried.
+class ProgressDevice final : public Device {
+ public:
+  ProgressDevice(Device& printer, std::ostream& err) : printer_(printer), err_(err) {}
+
+  OpenResult Open() override { return printer_.Open(); }
+  void Close() override { printer_.Close(); }
+  void Reset() override { printer_.Reset(); }
+  uint32_t UsbId() override { return printer_.UsbId(); }
+  int PendingUploads() override { return printer_.PendingUploads(); }
+  int Read(std::span<uint8_t> buffer) override { return printer_.Read(buffer); }
+  bool Write(std::span<const uint8_t> bytes) override;
+
+  int packets() const { return packets_; }
+  int pages() const { return pages_; }
+
+ private:
+  Device& printer_;
+  std::ostream& err_;
+  int packets_ = 0;
+  int pages_ = 0;
+};
+
+// One print job on the command line: the window's Print command on the job of
+// a file, its timers run on `clock` (real time in the program), a progress line
+// on `err` for every stage and packet.
+class PrintRun {
+ public:
+  PrintRun(Device& printer, Clock& clock, std::ostream& err);
+
+  // Opens or imports `file` and prints it; returns once the job has ended:
+  // Success when every page went out and the final message has stood its time,
+  // PrinterFailed when the printer could not be opened, was not ready, failed or
+  // got nothing to print, BadInput or Usage for the file.
+  ExitCode Run(const std::string& file);
+
+  Session& session() { return session_; }
+
+ private:
+  // Follows the status popup: every new text is a stage of the job.
+  void ShowStage();
+  // Says when the next packet goes out, while the job waits for it.
+  void ShowWait();
+
+  std::ostream& err_;
+  Clock& clock_;
+  ProgressDevice device_;
+  TimerQueue timers_;
+  Session session_;
+  std::string lastStage_;
+};
+
+}  // namespace q5300::cli

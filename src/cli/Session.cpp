@@ -1,0 +1,136 @@
+#include "cli/Session.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace q5300::cli {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Why `path` cannot be read at all, or nothing. (The engine would say it too,
+// with a diagnostic line besides; a script wants one line.)
+std::optional<std::string> WhyUnreadable(const std::string& path) {
+  const std::filesystem::path p(std::u8string(path.begin(), path.end()));
+  std::error_code ec;
+  const auto status = std::filesystem::status(p, ec);
+  if (ec) return ec.message();
+  if (std::filesystem::is_directory(status)) return "it is a folder, not a file";
+  if (!std::filesystem::is_regular_file(status)) return "it is not a file";
+  errno = 0;
+  const std::ifstream file(p, std::ios::binary);
+  if (!file) {
+    return errno != 0 ? std::generic_category().message(errno) : "it cannot be opened";
+  }
+  return std::nullopt;
+}
+
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::string OneLine(std::string_view text) {
+  std::string line;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view part = Trim(text.substr(start, end - start));
+    if (!part.empty()) {
+      // A sentence that ends runs on after a blank; a headline or a file name
+      // is followed by what it introduces.
+      if (!line.empty()) {
+        line += std::string_view(".!?,:;").find(line.back()) != std::string_view::npos ? " " : ": ";
+      }
+      line += part;
+    }
+    start = end + 1;
+  }
+  return line;
+}
+
+void Say(std::ostream& err, std::string_view text) {
+  err << ProgramName << ": " << text << '\n';
+  err.flush();
+}
+
+void CliOperator::Tell(const Message& message) {
+  ++told_;
+  Say(err_, OneLine(message.text));
+}
+
+bool CliOperator::AskYesNo(const Message& /*question*/) {
+  return true;
+}
+
+std::optional<std::string> CliOperator::ChooseFile(const FileDialog& /*dialog*/) {
+  return file_;
+}
+
+bool CliOperator::RunNumberingDialog(NumSet& /*dialog*/) {
+  return false;
+}
+
+bool CliOperator::RunSymbolPicker(Dqfh& /*picker*/) {
+  return false;
+}
+
+SaveAnswer CliOperator::AskSaveChanges(const Message& /*question*/) {
+  return SaveAnswer::Discard;
+}
+
+bool HasExtension(std::string_view path, std::string_view extension) {
+  if (path.size() < extension.size()) return false;
+  const std::string_view tail = path.substr(path.size() - extension.size());
+  return std::equal(tail.begin(), tail.end(), extension.begin(),
+                    [](char a, char b) { return AsciiLower(a) == b; });
+}
+
+std::optional<InputKind> InputKindOf(std::string_view path) {
+  if (HasExtension(path, ".csv")) return InputKind::Csv;
+  if (HasExtension(path, ".qxk")) return InputKind::Qxk;
+  if (HasExtension(path, ".qxu")) return InputKind::Qxu;
+  return std::nullopt;
+}
+
+std::optional<LabelFileKind> OutputKindOf(std::string_view path) {
+  if (HasExtension(path, ".qxk")) return LabelFileKind::Qxk;
+  if (HasExtension(path, ".qxu")) return LabelFileKind::Qxu;
+  return std::nullopt;
+}
+
+Session::Session(std::ostream& err, Device& device, Clock& clock, TimerService& timers)
+    : err_(err), op_(err), engine_(op_, grid_, timers, device, clock) {
+  engine_.SetView(&view_);
+  engine_.StartUp(/*checkDevice=*/false);
+}
+
+ExitCode Session::Load(const std::string& path) {
+  const auto kind = InputKindOf(path);
+  if (!kind) {
+    Say(err_, "the input " + path + " is not a .csv, .qxk or .qxu file");
+    return ExitCode::Usage;
+  }
+  // The reason a file cannot be read at all is said here, the same way for
+  // every kind of file; what is wrong inside a file the engine says.
+  if (const auto why = WhyUnreadable(path)) {
+    Say(err_, "cannot read " + path + ": " + *why);
+    return ExitCode::BadInput;
+  }
+  op_.SetFile(path);
+  const bool taken = *kind == InputKind::Csv ? engine_.ImportFile(path)
+                                             : engine_.OpenLabelFile(path, /*discard=*/true);
+  return taken ? ExitCode::Success : ExitCode::BadInput;
+}
+
+}  // namespace q5300::cli

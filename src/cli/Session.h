@@ -1,0 +1,125 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "cli/ExitCode.h"
+#include "data/Operator.h"
+#include "editing/Engine.h"
+#include "editing/GridActions.h"
+#include "files/LabelFile.h"
+#include "preview/PreviewSnapshot.h"
+#include "printer/Clock.h"
+#include "printer/Device.h"
+#include "printer/TimerQueue.h"
+#include "printer/TimerService.h"
+#include "printer/VirtualPrinter.h"
+
+namespace q5300::cli {
+
+inline constexpr std::string_view ProgramName = "q5300-cli";
+
+// A message of the program on one line: the line breaks of an operator message
+// (headline, file, reason) become separators.
+std::string OneLine(std::string_view text);
+// Writes "q5300-cli: TEXT" and a line break.
+void Say(std::ostream& err, std::string_view text);
+
+// The operator is whoever reads standard error: every message goes there, on a
+// line of its own. A file dialog is answered with the file of the command line;
+// a question with Yes, so that opening a file starts from an empty job.
+class CliOperator final : public Operator {
+ public:
+  explicit CliOperator(std::ostream& err) : err_(err) {}
+
+  void Tell(const Message& message) override;
+  bool AskYesNo(const Message& question) override;
+  std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  bool RunNumberingDialog(NumSet& dialog) override;
+  bool RunSymbolPicker(Dqfh& picker) override;
+  SaveAnswer AskSaveChanges(const Message& question) override;
+
+  void SetFile(std::string path) { file_ = std::move(path); }
+  // Messages shown so far.
+  int toldCount() const { return told_; }
+
+ private:
+  std::ostream& err_;
+  std::optional<std::string> file_;
+  int told_ = 0;
+};
+
+// No grid widget: there is no edit to commit and no row to show.
+class NoGrid final : public GridActions {
+ public:
+  void FocusGrid() override {}
+  void BeginCellEdit(int /*row*/, int /*column*/) override {}
+  void SelectRow(int /*row*/, bool /*ensureVisible*/) override {}
+};
+
+// Keeps what the preview command hands to the strip.
+class PreviewCatcher final : public WindowView {
+ public:
+  void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override {
+    snapshot_ = snapshot;
+    mediaWidthMm_ = mediaWidthMm;
+  }
+  const std::optional<PreviewSnapshot>& snapshot() const { return snapshot_; }
+  double mediaWidthMm() const { return mediaWidthMm_; }
+
+ private:
+  std::optional<PreviewSnapshot> snapshot_;
+  double mediaWidthMm_ = 9.0;
+};
+
+enum class InputKind { Csv, Qxk, Qxu };
+// By the extension, in any case: ".csv", ".qxk", ".qxu".
+std::optional<InputKind> InputKindOf(std::string_view path);
+std::optional<LabelFileKind> OutputKindOf(std::string_view path);
+// The file name ends in `extension` (lower case), in any case.
+bool HasExtension(std::string_view path, std::string_view extension);
+
+// The engine of the window with stand-ins for the window around it. It starts
+// as the window does: the settings and page defaults of a new run and one empty
+// page; the device is looked for only when a job is printed.
+class Session {
+ public:
+  Session(std::ostream& err, Device& device, Clock& clock, TimerService& timers);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Engine& engine() { return engine_; }
+  CliOperator& op() { return op_; }
+  const PreviewCatcher& view() const { return view_; }
+
+  // Takes in INPUT as the window's Import (.csv) or Open (.qxk, .qxu) does.
+  // Usage for another extension, BadInput (told why) for a file that cannot be
+  // read or is refused.
+  ExitCode Load(const std::string& path);
+
+ private:
+  std::ostream& err_;
+  CliOperator op_;
+  NoGrid grid_;
+  PreviewCatcher view_;
+  Engine engine_;
+};
+
+// A session for the commands that print nothing: the device is never opened and
+// no timer fires.
+class OfflineSession {
+ public:
+  explicit OfflineSession(std::ostream& err) : session_(err, device_, clock_, timers_) {}
+  Session& operator*() { return session_; }
+  Session* operator->() { return &session_; }
+
+ private:
+  SystemClock clock_;
+  VirtualPrinter device_{clock_};
+  TimerQueue timers_{clock_};
+  Session session_;
+};
+
+}  // namespace q5300::cli

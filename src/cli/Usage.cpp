@@ -1,0 +1,95 @@
+// The commands with their help texts.
+#include "cli/Commands.h"
+#include "cli/Session.h"
+
+namespace q5300::cli {
+namespace {
+
+constexpr OptionSpec InfoOptions[] = {{"--json", false}};
+constexpr OptionSpec PrintOptions[] = {{"--device", true}};
+constexpr OptionSpec RenderOptions[] = {{"--page", true}};
+
+constexpr Command CommandTable[] = {
+    {"convert",
+     "convert INPUT OUTPUT",
+     "save a .csv/.qxk/.qxu job as .qxk or .qxu",
+     "INPUT is a .csv file, imported as the window's Import command does, or a .qxk or\n"
+     ".qxu label file, opened as its Open command does into a new job. OUTPUT ends in\n"
+     ".qxk (written as Save writes it) or .qxu (written as SaveU writes it, the print\n"
+     "data of the ticked pages that have text). The name is used as given. The file\n"
+     "is written whole beside OUTPUT and then put in its place: an earlier OUTPUT\n"
+     "stays as it was when anything fails. Nothing is written to standard output.\n",
+     {},
+     2,
+     RunConvert},
+    {"info", "info FILE [--json]", "a job's settings and one line per page",
+     "FILE is a .csv, .qxk or .qxu file, taken in as by convert. Shows the job's\n"
+     "settings, then one line per page: its text (superscript [^], subscript [_],\n"
+     "placeholders such as [0-999], symbols such as [<earth>]), the length in mm and\n"
+     "printer dots (12 per mm) as the printer is told it, the width of the text, the\n"
+     "font size, width, frame, direction, repeat count, numbering and the labels the\n"
+     "page yields. The pages are compiled as for printing.\n"
+     "\n"
+     "  --json   one JSON document instead: \"settings\" with the fields of the job\n"
+     "           settings, \"pages\" with the fields of each page record, in a fixed\n"
+     "           order, and besides them line1, line2, textBytes (hex), lengthMm,\n"
+     "           numbering and labels.\n",
+     InfoOptions, 1, RunInfo},
+    {"print", "print FILE [--device DEVICE]", "print a job",
+     "FILE is taken in as by convert and printed as the window's Print command does:\n"
+     "the printer is asked whether it is ready, the ticked pages with text go out in\n"
+     "packets, a job of several packets sends the next one 7.6 s after the first\n"
+     "and every 6.6 s after that, and the final message stands 5 s. A line on\n"
+     "standard error follows every stage and packet; the program ends when the job\n"
+     "has ended.\n"
+     "\n"
+     "  --device usb           the printer on USB\n"
+     "  --device virtual:DIR   the virtual printer: every write goes to\n"
+     "                         DIR/write-NNNN.bin, the labels to DIR/labels.txt\n"
+     "  --device virtual       the virtual printer, keeping nothing\n"
+     "Without --device, Q5300_DEVICE says which (as for the window), else usb.\n",
+     PrintOptions, 1, RunPrint},
+    {"render", "render FILE OUTPUT.png [--page N]", "the preview strip as a PNG image",
+     "FILE is taken in as by convert; OUTPUT.png gets the preview strip as the window\n"
+     "draws it after its Preview command, at 96 pixels per inch and 100 pixels high.\n"
+     "The image is at most 32767 pixels wide; a longer strip is cut there, with a\n"
+     "message. The red marker stands at the current page: the last page of a label\n"
+     "file, the first of a .csv file.\n"
+     "\n"
+     "  --page N   page N is the current page and the image starts 20 pixels\n"
+     "             before its marker, as the window scrolls to it\n",
+     RenderOptions, 2, RunRender},
+    {"devices",
+     "devices",
+     "the printers on USB and their access",
+     "One line per printer on standard output: its USB id, bus and address, and\n"
+     "\"ok\" or \"cannot-open\" with the reason and the fix. A printer this user may\n"
+     "not open needs the udev rule 70-q5300.rules that comes with the program (it\n"
+     "gives the logged-in user access with TAG+=\"uaccess\"): copy it to\n"
+     "/etc/udev/rules.d/, run \"sudo udevadm control --reload-rules && sudo udevadm\n"
+     "trigger\" and plug the printer in again. Q5300_USB_IDS names other ids to look\n"
+     "for (\"4348:5537,1a86:5576\"). Exit status 1 when no printer can be opened.\n",
+     {},
+     0,
+     RunDevices},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() {
+  return CommandTable;
+}
+
+ExitCode UsageError(Console& console, std::string_view command, std::string_view reason) {
+  std::string text(command);
+  if (!text.empty()) text += ": ";
+  text += reason;
+  text += " (see ";
+  text += ProgramName;
+  if (!command.empty()) text += " " + std::string(command);
+  text += " --help)";
+  Say(console.err, text);
+  return ExitCode::Usage;
+}
+
+}  // namespace q5300::cli

@@ -1,0 +1,11 @@
+// q5300-cli: the control program's jobs from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+
+int main(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return q5300::cli::RunCli(args, std::cout, std::cerr);
+}

@@ -1,0 +1,121 @@
+// The print command's job in process, on a manual clock: the packets of a long
+// job go out on the window's ticks, and every way a job can fail ends it with
+// the printer's status.
+#include "cli/PrintRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "HandFixtures.h"
+#include "printer/TempDir.h"
+#include "printer/VirtualPrinter.h"
+
+namespace q5300::cli::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+struct PrintRig {
+  q5300::test::TempDir dir;
+  ManualClock clock;
+  VirtualPrinter printer{clock};
+  std::ostringstream err;
+
+  std::string File(std::string_view name, std::string_view bytes) {
+    const std::string path = (dir.path() / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  ExitCode Print(const std::string& file) {
+    PrintRun run(printer, clock, err);
+    return run.Run(file);
+  }
+  std::vector<milliseconds> PacketTimes() const {
+    std::vector<milliseconds> times;
+    for (const ReceivedWrite& w : printer.received()) {
+      if (w.message.kind == MessageKind::PrintPacket) times.push_back(w.time);
+    }
+    return times;
+  }
+  bool Said(std::string_view text) const { return err.str().find(text) != std::string::npos; }
+};
+
+// 100 pages of 40 text bytes: packets of 41, 41 and 18 pages.
+std::string HundredFullPages() {
+  std::string csv;
+  for (int i = 0; i < 100; ++i) csv += std::string(40, 'A') + "\n";
+  return csv;
+}
+
+TEST(PrintRun, ALongJobGoesOutOnTheTicksAndEndsAfterTheFinalMessage) {
+  PrintRig rig;
+  EXPECT_EQ(rig.Print(rig.File("long.csv", HundredFullPages())), ExitCode::Success)
+      << rig.err.str();
+
+  const auto packets = rig.printer.packets();
+  ASSERT_EQ(packets.size(), 3u);
+  EXPECT_EQ(packets[0].records.size(), 41u);
+  EXPECT_EQ(packets[1].records.size(), 41u);
+  EXPECT_EQ(packets[2].records.size(), 18u);
+  // Each packet is followed by a 100 ms pause; the first tick comes 7551 ms
+  // after it, the next 6551 ms after that; the final message stands 5000 ms.
+  const auto times = rig.PacketTimes();
+  EXPECT_EQ(times[1] - times[0], milliseconds(100 + 7551));
+  EXPECT_EQ(times[2] - times[1], milliseconds(100 + 6551));
+  EXPECT_EQ(rig.clock.Now() - times[2], milliseconds(100 + 5000));
+  EXPECT_FALSE(rig.printer.isOpen());
+
+  EXPECT_TRUE(
+      rig.Said("q5300-cli: packet 1 sent: 41 pages, 3947 bytes\n"
+               "q5300-cli: next packet in 7.6 s\n"));
+  EXPECT_TRUE(
+      rig.Said("q5300-cli: packet 2 sent: 41 pages, 3947 bytes\n"
+               "q5300-cli: next packet in 6.6 s\n"));
+  EXPECT_TRUE(rig.Said("q5300-cli: packet 3 sent: 18 pages"));
+  EXPECT_TRUE(
+      rig.Said("모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.\n"
+               "q5300-cli: the job has ended: 100 pages in 3 packets\n"));
+}
+
+TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
+  struct Case {
+    const char* name;
+    void (*fault)(VirtualPrinter&);
+    const char* file;
+    const char* said;
+    std::size_t packets;
+  };
+  const Case cases[] = {
+      {"no printer", [](VirtualPrinter& p) { p.RefuseOpen(OpenStatus::NoDevice); }, "two.csv",
+       "Unsuccessfully to open the serial port, make sure", 0},
+      {"busy",
+       [](VirtualPrinter& p) {
+         p.SetStatusReply({'B', 0, 0, 0, 0, 0, 0, 0, 0});
+       },
+       "two.csv", "q5300-cli: PC가 사용중입니다!\n", 0},
+      {"unplugged between packets", [](VirtualPrinter& p) { p.UnplugAfterWrites(4); }, "long.csv",
+       "q5300-cli: the printer was not ready for packet 2; the job stopped after 41 pages\n", 1},
+      {"packet lost", [](VirtualPrinter& p) { p.FailWrite(3); }, "two.csv",
+       "q5300-cli: 시리얼 포트 오류!\n", 0},
+      {"nothing to print", [](VirtualPrinter&) {}, "empty.qxu", "q5300-cli: 인쇄 내용 없음!\n", 0},
+  };
+  for (const Case& c : cases) {
+    PrintRig rig;
+    rig.File("two.csv", TwoPagesCsv);
+    rig.File("long.csv", HundredFullPages());
+    // A print image without pages: the header and the end byte.
+    const std::vector<uint8_t> empty = Hex("02 41 000b 01 43 08 00 00 01 45");
+    rig.File("empty.qxu", std::string(empty.begin(), empty.end()));
+    c.fault(rig.printer);
+    EXPECT_EQ(rig.Print((rig.dir.path() / c.file).string()), ExitCode::PrinterFailed) << c.name;
+    EXPECT_TRUE(rig.Said(c.said)) << c.name << "\n" << rig.err.str();
+    EXPECT_EQ(rig.printer.packets().size(), c.packets) << c.name;
+    EXPECT_FALSE(rig.Said("the job has ended")) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace q5300::cli::test

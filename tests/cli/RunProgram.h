@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace q5300::cli::test {
+
+struct ProgramResult {
+  int status = -1;  // the exit status; -1 when the program did not exit by itself
+  std::string out;
+  std::string err;
+};
+
+// Runs the built q5300-cli as a script would: its own process, with `args`
+// after the program name. `environment` sets (a value) or removes (nothing)
+// variables of the test's own environment for the run.
+ProgramResult RunProgram(const std::vector<std::string>& args,
+                         const std::map<std::string, std::optional<std::string>>& environment = {});
+
+// The program's path, as the build made it.
+std::filesystem::path ProgramPath();
+
+}  // namespace q5300::cli::test
