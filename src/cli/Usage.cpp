@@ -86,7 +86,7 @@ ExitCode UsageError(Console& console, std::string_view command, std::string_view
   text += reason;
   text += " (see ";
   text += ProgramName;
-  if (!command.empty()) text += " " + std::string(command);
+  if (!command.empty()) text.append(" ").append(command);
   text += " --help)";
   Say(console.err, text);
   return ExitCode::Usage;

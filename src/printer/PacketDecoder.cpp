@@ -181,11 +181,11 @@ DecodedMessage DecodeMessage(std::span<const uint8_t> bytes) {
     }
     if (bytes[0] == 0x02 && bytes[1] == 'A') return DecodePrintPacket(bytes);
   }
-  std::string start = Hex(bytes[0]);
-  if (bytes.size() >= 2) start += " " + Hex(bytes[1]);
-  return Fault(PacketFault::UnknownCommand, 0,
-               "a write of " + Num(bytes.size()) + " bytes starting " + start +
-                   " is no command the printer knows");
+  std::string reason = "a write of ";
+  reason.append(Num(bytes.size())).append(" bytes starting ").append(Hex(bytes[0]));
+  if (bytes.size() >= 2) reason.append(" ").append(Hex(bytes[1]));
+  reason.append(" is no command the printer knows");
+  return Fault(PacketFault::UnknownCommand, 0, reason);
 }
 
 const char* FaultName(PacketFault fault) {

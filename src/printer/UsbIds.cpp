@@ -56,9 +56,10 @@ UsbIdList ParseUsbIds(std::string_view text) {
       UsbDeviceId id;
       if (colon == std::string_view::npos || !ParseHex16(entry.substr(0, colon), id.vendor) ||
           !ParseHex16(entry.substr(colon + 1), id.product)) {
-        list.problems.push_back("\"" + std::string(entry) +
-                                "\" ignored: an id is a hexadecimal vendor:product pair such "
-                                "as 4348:5537");
+        std::string problem = "\"";
+        problem.append(entry).append(
+            "\" ignored: an id is a hexadecimal vendor:product pair such as 4348:5537");
+        list.problems.push_back(std::move(problem));
       } else if (std::find(list.ids.begin(), list.ids.end(), id) == list.ids.end()) {
         list.ids.push_back(id);
       }
