@@ -34,11 +34,12 @@ constexpr char kImageLimit[] = "Has exceeded the maximum print volume!";
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
 
-FileDialog OpenDialog() {
+// The open kind: the file and its folder must exist, no read-only box.
+FileDialog OpenDialog(std::string initialName, std::string filter) {
   FileDialog dialog;
   dialog.kind = FileDialog::OpenFile;
-  dialog.initialName = ".qxu";
-  dialog.filter = "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|";
+  dialog.initialName = std::move(initialName);
+  dialog.filter = std::move(filter);
   dialog.mustExist = true;
   dialog.hideReadOnly = true;
   return dialog;
@@ -54,16 +55,6 @@ FileDialog SaveDialog(std::string initialName, std::string filter) {
   return dialog;
 }
 
-FileDialog ImportDialog() {
-  FileDialog dialog;
-  dialog.kind = FileDialog::OpenFile;
-  dialog.initialName = ".csv";
-  dialog.filter = "Excel file(*.csv)|*.csv|";
-  dialog.mustExist = true;
-  dialog.hideReadOnly = true;
-  return dialog;
-}
-
 // What the operator reads when a file is refused: the headline, the file, why.
 Message AboutFile(const char* headline, const std::string& path, const std::string& why) {
   return Message{std::string(headline) + "\n" + path + "\n" + why};
@@ -72,7 +63,7 @@ Message AboutFile(const char* headline, const std::string& path, const std::stri
 }  // namespace
 
 void Engine::Open() {
-  const auto chosen = op_.ChooseFile(OpenDialog());
+  const auto chosen = op_.ChooseFile(OpenDialog(".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   OpenFile(*chosen);
 }
@@ -246,7 +237,7 @@ void Engine::SaveU() {
 
 void Engine::Import() {
   Tell(kCsvReminder);
-  const auto chosen = op_.ChooseFile(ImportDialog());
+  const auto chosen = op_.ChooseFile(OpenDialog(".csv", "Excel file(*.csv)|*.csv|"));
   if (!chosen) return;
   ImportFile(*chosen);
 }
