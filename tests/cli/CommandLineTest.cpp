@@ -71,6 +71,10 @@ struct Inputs {
     WriteText(Path("garbage.qxu"), "this is not a print image, only text that looks like one\n");
     WriteText(Path("blank.csv"), ",,\r\n\n,\n");
     fs::create_directory(Path("folder.qxk"));
+    mkfifo(Path("pipe.qxk").c_str(), 0644);
+    mkfifo(Path("pipe.csv").c_str(), 0644);
+    mkfifo(Path("pipe.png").c_str(), 0644);
+    fs::create_symlink("absent.qxk", Path("nowhere.qxk"));
   }
   std::string Path(std::string_view name) const { return (dir.path() / name).string(); }
 };
@@ -135,6 +139,9 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       // 3: an input that cannot be read or is malformed, with the reason.
       {{"info", in.Path("absent.qxk")}, {}, 3, "cannot read " + in.Path("absent.qxk") + ": "},
       {{"info", in.Path("folder.qxk")}, {}, 3, "it is a folder, not a file"},
+      // A pipe is refused at once, never waited on.
+      {{"info", in.Path("pipe.csv")}, {}, 3, "it is a pipe, not a file"},
+      {{"convert", in.Path("pipe.qxk"), out}, {}, 3, "it is a pipe, not a file"},
       {{"info", in.Path("truncated.qxk")}, {}, 3, "ends inside page 1: it is cut short"},
       {{"convert", in.Path("garbage.qxu"), out},
        {},
@@ -144,6 +151,10 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       // 4: an output that cannot be written.
       {{"convert", csv, notADir + ".qxk"}, {}, 4, "파일을 저장할 수 없습니다!"},
       {{"render", csv, notADir + ".png"}, QtLeaks, 4, "cannot write " + notADir + ".png: "},
+      // Only a regular file is ever replaced.
+      {{"convert", csv, in.Path("pipe.qxk")}, {}, 4, "It is a pipe, not a file"},
+      {{"convert", csv, in.Path("nowhere.qxk")}, {}, 4, "link to a file that does not exist"},
+      {{"render", csv, in.Path("pipe.png")}, QtLeaks, 4, "pipe.png: It is a pipe, not a file"},
       {{"print", csv},
        {{"Q5300_DEVICE", "virtual:" + notADir}},
        4,
