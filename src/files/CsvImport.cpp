@@ -1,9 +1,8 @@
 #include "files/CsvImport.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "compile/CodePage.h"
-#include "data/JobSettings.h"
 #include "files/FileIo.h"
 
 namespace q5300 {
@@ -14,7 +13,7 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Past this the repeat count is clamped to 200 anyway.
+// Past this the repeat count is limited to 200 anyway.
 constexpr long kRepeatCeiling = 100000;
 
 }  // namespace
@@ -89,27 +88,11 @@ void CsvImporter::Take(char c) {
 }
 
 void CsvImporter::EndLine() {
-  const std::size_t length1 = line1_.length;
-  const std::size_t length2 = line2_.length;
-  if (length1 != 0 || length2 != 0) {
-    // The page text is line 1, the separator byte and line 2: a line that fills
-    // 40 bytes with its two fields alone would lose its last byte in print.
-    const std::size_t textBytes = length1 + (length2 != 0 ? 1 + length2 : 0);
-    if (textBytes > static_cast<std::size_t>(MaxTextBytes)) {
-      ++result_.overLongLines;
-    } else {
-      CsvPage page;
-      page.line1 = FromPrinterCodePage(line1_.view());
-      page.line2 = FromPrinterCodePage(line2_.view());
-      const long repeat = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
-      page.repeatCount = static_cast<uint16_t>(std::clamp<long>(repeat, MinRepeat, MaxRepeat));
-      result_.pages.push_back(std::move(page));
-      if (result_.pages.size() >= static_cast<std::size_t>(MaxPages)) {
-        result_.pageLimitReached = true;
-        done_ = true;
-      }
-    }
-  }
+  ImportRow row;
+  row.line1 = line1_.view();
+  row.line2 = line2_.view();
+  row.repeatCount = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
+  if (!rules_.Take(row)) done_ = true;
   line1_.length = 0;
   line2_.length = 0;
   field_ = 0;
@@ -125,10 +108,21 @@ CsvImport ParseCsv(std::string_view bytes) {
 }
 
 Result<CsvImport> ReadCsvFile(std::FILE* file, const std::string& path) {
+  const auto tooLarge = [](uint64_t size) {
+    return Message{"The file has " + std::to_string(size) + " bytes, more than the " +
+                   std::to_string(MaxImportFileSize) +
+                   " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
+                   "was imported."};
+  };
+  if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return tooLarge(size);
   CsvImporter importer;
   std::vector<char> buffer(64 * 1024);
+  uint64_t total = 0;
   for (;;) {
     const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+    total += got;
+    // A file that grows while it is read.
+    if (total > MaxImportFileSize) return tooLarge(total);
     if (!importer.Feed(std::string_view(buffer.data(), got))) break;
     if (got < buffer.size()) {
       if (std::ferror(file) != 0) return ReadFailure(path);
