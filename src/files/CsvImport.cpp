@@ -19,8 +19,16 @@ constexpr long kRepeatCeiling = 100000;
 }  // namespace
 
 bool CsvImporter::Feed(std::string_view bytes) {
-  for (const char c : bytes) {
+  const char* at = bytes.data();
+  const char* const end = at + bytes.size();
+  while (at != end) {
     if (done_) return false;
+    if (!carriageReturn_ && FieldIsSettled()) {
+      // Nothing more of this field is kept: on to the next comma or line end.
+      while (at != end && *at != ',' && *at != '\n' && *at != '\r') ++at;
+      if (at == end) break;
+    }
+    const char c = *at++;
     if (c == '\n') {
       carriageReturn_ = false;  // a carriage return before the line feed is dropped
       EndLine();
@@ -37,6 +45,19 @@ bool CsvImporter::Feed(std::string_view bytes) {
     Take(c);
   }
   return !done_;
+}
+
+bool CsvImporter::FieldIsSettled() const {
+  switch (field_) {
+    case 0:
+      return line1_.length == kKept;
+    case 1:
+      return line2_.length == kKept;
+    case 2:
+      return repeatPhase_ == RepeatPhase::Done;
+    default:
+      return true;
+  }
 }
 
 void CsvImporter::Finish() {
@@ -88,6 +109,14 @@ void CsvImporter::Take(char c) {
 }
 
 void CsvImporter::EndLine() {
+  // A line without text is passed over, whatever its repeat count.
+  if (line1_.length == 0 && line2_.length == 0) {
+    field_ = 0;
+    repeatPhase_ = RepeatPhase::Blanks;
+    repeatNegative_ = false;
+    repeatValue_ = 0;
+    return;
+  }
   ImportRow row;
   row.line1 = line1_.view();
   row.line2 = line2_.view();

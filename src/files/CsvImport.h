@@ -27,6 +27,9 @@ class CsvImporter {
  private:
   void Take(char c);
   void EndLine();
+  // No further byte of the current field changes anything (a text field that
+  // is already too long, a repeat count read to its end, anything after it).
+  bool FieldIsSettled() const;
 
   // Of each text field only as much is kept as a page can hold, and one byte
   // more to tell a field that is too long.
