@@ -68,6 +68,9 @@ struct Inputs {
     std::vector<uint8_t> truncated = Hex(MarkedQxk);
     truncated.resize(truncated.size() - 3);
     WriteBytes(Path("truncated.qxk"), truncated);
+    std::vector<uint8_t> repeated = Hex(MarkedQxk);
+    repeated[20 + 27] = repeated[20 + 28] = 0xFF;  // repeat count 65535
+    WriteBytes(Path("repeated.qxk"), repeated);
     WriteText(Path("garbage.qxu"), "this is not a print image, only text that looks like one\n");
     WriteText(Path("blank.csv"), ",,\r\n\n,\n");
     fs::create_directory(Path("folder.qxk"));
@@ -143,6 +146,7 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{"info", in.Path("pipe.csv")}, {}, 3, "it is a pipe, not a file"},
       {{"convert", in.Path("pipe.qxk"), out}, {}, 3, "it is a pipe, not a file"},
       {{"info", in.Path("truncated.qxk")}, {}, 3, "ends inside page 1: it is cut short"},
+      {{"info", in.Path("repeated.qxk")}, {}, 3, "Page 1: the repeat count 65535 is not one of"},
       {{"convert", in.Path("garbage.qxu"), out},
        {},
        3,

@@ -282,13 +282,20 @@ TEST(FileCommands, ARefusedFileLeavesTheJobExactlyAsItWas) {
   Put(dir.path() / "bad.qxu",
       std::string{0x02, 'A', 0x00, 0x0C, 0x01, 'C', 0x08, 0x00, 0x00, 0x01, 'E'});
   fs::create_directory(dir.path() / "folder.qxk");
+  std::string large = good;
+  large[20 + 7] = static_cast<char>(255);  // the font size of page 1
+  Put(dir.path() / "large.qxk", large);
   struct Case {
     const char* file;
     const char* reason;
   };
   const Case cases[] = {
-      {"absent.qxk", "No such file"},      {"cut.qxk", "cut short"}, {"long.qxk", "larger than"},
-      {"bad.qxu", "length bytes give 12"}, {"folder.qxk", "folder"},
+      {"absent.qxk", "No such file"},
+      {"cut.qxk", "cut short"},
+      {"long.qxk", "larger than"},
+      {"bad.qxu", "length bytes give 12"},
+      {"folder.qxk", "folder"},
+      {"large.qxk", "Page 1: the font size 255 is not one of 0..6."},
   };
   Window b;
   b.Page(0, u"mine");
