@@ -15,6 +15,7 @@
 #include "HandFixtures.h"
 #include "RunProgram.h"
 #include "printer/TempDir.h"
+#include "support/FullDisk.h"
 
 namespace q5300::cli::test {
 namespace {
@@ -324,6 +325,24 @@ TEST(CommandLine, PrintToTheVirtualPrinterWriteByWrite) {
                 "q5300-cli: 인쇄 데이터 전송중...", "q5300-cli: packet 1 sent: 2 pages, 129 bytes",
                 "q5300-cli: 모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.",
                 "q5300-cli: the job has ended: 2 pages in 1 packet"}));
+}
+
+// The printer's folder on a disk that is already full: the first write cannot
+// be kept, and that is what the program reports, not a busy printer.
+TEST(CommandLine, PrintToTheVirtualPrinterOnAFullDiskIsAnOutputFailure) {
+  const Inputs in;
+  const fs::path dir = in.dir.path() / "printer";
+  fs::create_directory(dir);
+  ProgramResult run;
+  {
+    const q5300::testing::FullDisk full;
+    run = RunProgram({"print", in.Path("two.csv"), "--device", "virtual:" + dir.string()});
+  }
+  EXPECT_EQ(run.status, 4) << run.err;
+  EXPECT_NE(run.err.find("q5300-cli: Cannot write " + (dir / "write-0001.bin").string() + ": "),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(FileNames(dir), std::vector<std::string>{});
 }
 
 }  // namespace
