@@ -32,9 +32,15 @@ Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Dev
       link_(device, clock),
       printJob_(link_, popup_, timers, op, *this) {
   popup_.SetUp();
+  printJob_.SetPrinterObserver([this] {
+    if (view_ != nullptr) view_->PrinterChanged(printJob_.printerNote());
+  });
 }
 
 Engine::~Engine() {
+  // USB work under way ends (every transfer has a time-out) before the job it
+  // reports to goes.
+  link_.worker().Stop();
   timers_.Stop(TimerId::Continue);
   timers_.Stop(TimerId::FinalMessage);
 }

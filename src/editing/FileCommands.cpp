@@ -150,6 +150,8 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
 }
 
 void Engine::DiscardJob() {
+  // Pages not sent by an earlier job are not this job's pages.
+  printJob_.ForgetUnfinished();
   job_.pages.FreeAllRecords();
   grid_.DeleteAllRows();
   currentPageIndex_ = -1;

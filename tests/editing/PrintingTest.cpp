@@ -2,11 +2,14 @@
 // printer on a manual clock: what the printer received, byte for byte, and when.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "compile/PrintPacket.h"
 #include "editing/Engine.h"
+#include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
 #include "support/FakeGrid.h"
@@ -117,7 +120,8 @@ TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   MakePages(3, u"AB");
   engine.Print();
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.popup().text(), "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
   EXPECT_TRUE(engine.popup().visible());
   EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
   const milliseconds sent = clock.Now();
@@ -143,35 +147,173 @@ TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
 }
 
-TEST_F(PrintingTest, UnpluggedBetweenTicksTheJobStopsWithTheStopButtonOffered) {
-  MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
-  printer.UnplugAfterWrites(0);
-  RunTimers();
-  EXPECT_EQ(printer.packets().size(), 1u);
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_TRUE(engine.popup().visible());
-  EXPECT_TRUE(engine.popup().stopButtonVisible());
-  EXPECT_EQ(engine.popup().state(), StatusPopup::StopOffered);
-  engine.StopPressed();
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_TRUE(op.told.empty());
+// Every way a job of 100 pages (three packets: pages 1–41, 42–82, 83–100) can
+// end before its last page: the job ends at once, the link is closed, and the
+// operator learns which pages went out and where the next Print goes on.
+TEST_F(PrintingTest, AJobThatEndsEarlySaysWhichPagesWereSent) {
+  const std::string report =
+      "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.";
+  struct Case {
+    const char* name;
+    std::function<void()> fault;  // applied after the first packet
+    std::vector<std::string> told;
+  } const cases[] = {
+      {"unplugged between packets",
+       [this] { printer.UnplugAfterWrites(0); },
+       {"The printer is no longer connected. " + report}},
+      {"unplugged right after the status query",
+       [this] { printer.UnplugAfterWrites(2); },  // after the query
+       {"The printer is no longer connected. " + report}},
+      {"a failed packet write",
+       // The second packet, after a status query and its zero-length write.
+       [this] { printer.FailWrite(3); },
+       {"시리얼 포트 오류!", report}},
+      {"the stop button while the job waits",
+       [this] { engine.StopPressed(); },
+       {"Printing stopped. " + report}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakePages(100, std::u16string(40, u'X'));
+    const size_t packetsBefore = printer.packets().size();
+    engine.Print();
+    c.fault();
+    RunTimers();
+    EXPECT_EQ(op.TakeTexts(), c.told);
+    EXPECT_EQ(printer.packets().size(), packetsBefore + 1);
+    EXPECT_EQ(engine.printJob().unfinishedFrom(), 41);
+    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+    EXPECT_FALSE(engine.link().isOpen());
+    EXPECT_FALSE(engine.popup().visible());
+    EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+    // The next case starts afresh, with the printer back.
+    printer.Replug();
+    engine.printJob().ForgetUnfinished();
+  }
 }
 
-TEST_F(PrintingTest, TheStopButtonEndsTheJobAtTheNextTick) {
+TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
+  struct Case {
+    bool goOn;
+    std::vector<int> firstPagesOfPackets;  // creation numbers
+  } const cases[] = {{true, {42, 83}}, {false, {1, 42, 83}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.goOn);
+    MakePages(100, std::u16string(40, u'X'));
+    engine.Print();
+    engine.StopPressed();
+    op.told.clear();
+    op.asked.clear();
+    const size_t from = printer.packets().size();
+
+    op.yesNo = {c.goOn};
+    engine.Print();
+    RunTimers();
+    ASSERT_EQ(op.asked.size(), 1u);
+    EXPECT_EQ(op.asked[0].text,
+              "The last print job stopped before its end: Pages 1–41 sent, 42–100 not sent.\n\n"
+              "Continue from page 42?\n(No: start again from page 1.)");
+    std::vector<int> firstPages;
+    for (size_t i = from; i < printer.packets().size(); ++i) {
+      firstPages.push_back(printer.packets()[i].records.front().creationNo);
+    }
+    EXPECT_EQ(firstPages, c.firstPagesOfPackets);
+    EXPECT_TRUE(op.told.empty());
+    EXPECT_FALSE(engine.printJob().unfinishedFrom());
+  }
+  // A job that went out whole offers nothing.
+  op.asked.clear();
+  engine.Print();
+  RunTimers();
+  EXPECT_TRUE(op.asked.empty());
+}
+
+TEST_F(PrintingTest, PrintWhileAJobWaitsOffersToGoOnRatherThanPrintTwice) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  op.yesNo = {true};
+  engine.Print();  // pressed again while the job waits for its first tick
+  RunTimers();
+  ASSERT_EQ(op.asked.size(), 1u);
+  std::vector<int> firstPages;
+  for (const DecodedPacket& p : printer.packets())
+    firstPages.push_back(p.records.front().creationNo);
+  EXPECT_EQ(firstPages, (std::vector<int>{1, 42, 83}));
+}
+
+TEST_F(PrintingTest, AJobReplacedByAnotherOffersNothing) {
   MakePages(100, std::u16string(40, u'X'));
   engine.Print();
   engine.StopPressed();
-  const size_t writesBefore = printer.received().size();
-  RunTimers();
-  EXPECT_EQ(printer.received().size(), writesBefore);
-  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  ASSERT_TRUE(engine.printJob().unfinishedFrom());
+  test::TempDir dir;
+  const std::string file = (dir.path() / "other.csv").string();
+  std::ofstream(file) << "A,B,1\n";
+  ASSERT_TRUE(engine.ImportFile(file));
+  op.asked.clear();
+  engine.Print();
+  EXPECT_TRUE(op.asked.empty());
+  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+}
 
-  // A new Print forgets the stop request: its job runs to the end.
+TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
+  const std::vector<uint8_t> busy = {'B', 0, 0, 0, 0, 0, 0, 0, 0};
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  printer.SetStatusReply(busy);
+  for (int tick = 0; tick < 3; ++tick) {
+    const auto due = timers.WaitForNext();
+    ASSERT_EQ(due, TimerId::Continue);
+    engine.TimerFired(*due);
+    // Still waiting: the popup says why and keeps the stop button; no message box.
+    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Waiting);
+    EXPECT_EQ(timers.deadline(TimerId::Continue), clock.Now() + TickInterval);
+    EXPECT_EQ(engine.popup().text(), "PC가 사용중입니다! 준비되면 계속 인쇄합니다...");
+    EXPECT_TRUE(engine.popup().visible());
+    EXPECT_TRUE(engine.popup().stopButtonVisible());
+  }
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_EQ(printer.packets().size(), 1u);
+  printer.SetStatusReply(VirtualPrinter::ReadyReply());
+  RunTimers();
+  EXPECT_EQ(printer.packets().size(), 3u);
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+
+  // Busy, then stopped: the job ends with what it sent.
+  engine.Print();
+  printer.SetStatusReply(busy);
+  engine.TimerFired(*timers.WaitForNext());
+  engine.StopPressed();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
+                                                     "not sent. The next Print can continue "
+                                                     "from page 42."});
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+}
+
+TEST_F(PrintingTest, APacketTakenWholeCountsAsSentWhenItsZeroLengthEndFails) {
+  MakePages(100, std::u16string(40, u'X'));
+  printer.FailWrite(4);  // status query, its zero-length write, the packet, its zero-length end
   engine.Print();
   RunTimers();
-  EXPECT_EQ(printer.packets().size(), 4u);
-  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_TRUE(op.told.empty());
+  ASSERT_EQ(printer.packets().size(), 3u);
+  EXPECT_EQ(printer.packets()[1].records.front().creationNo, 42);
+}
+
+TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
+  MakePages(1, u"AB");
+  EXPECT_EQ(engine.printJob().printerNote(), "");
+  engine.Print();
+  EXPECT_EQ(engine.printJob().printerNote(), "Printer: the virtual printer.");
+}
+
+TEST(SentReport, NamesTheRanges) {
+  EXPECT_EQ(SentReport(41, 100), "Pages 1–41 sent, 42–100 not sent.");
+  EXPECT_EQ(SentReport(1, 2), "Page 1 sent, 2 not sent.");
+  EXPECT_EQ(SentReport(0, 3), "Pages 1–3 not sent.");
+  EXPECT_EQ(SentReport(0, 1), "Page 1 not sent.");
+  EXPECT_EQ(SentReport(5, 5), "Pages 1–5 sent.");
 }
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {
@@ -212,18 +354,6 @@ TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
   EXPECT_TRUE(engine.popup().visible());
   EXPECT_TRUE(engine.link().isOpen());
   EXPECT_TRUE(printer.packets().empty());
-}
-
-TEST_F(PrintingTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
-  MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
-  printer.FailWrite(3);  // the second packet (after a status query and its zero-length write)
-  RunTimers();
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
-  EXPECT_EQ(printer.packets().size(), 1u);
-  EXPECT_FALSE(engine.link().isOpen());
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
 }
 
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
@@ -308,7 +438,10 @@ TEST_F(ImageLimitTest, AJobThatGrowsOverTheLimitWhileItWaitsEndsWithTheMessage) 
   ASSERT_TRUE(timers.IsArmed(TimerId::Continue));
   source.Add();
   Run();
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Input is over length!!"});
+  EXPECT_EQ(op.TakeTexts(),
+            (std::vector<std::string>{"Input is over length!!",
+                                      "Pages 1–41 sent, 42–647 not sent. The next Print can "
+                                      "continue from page 42."}));
   EXPECT_EQ(printer.packets().size(), 1u);
   EXPECT_FALSE(popup.visible());
   EXPECT_FALSE(link.isOpen());

@@ -138,8 +138,8 @@ TEST_F(VirtualPrinterDirectoryTest, StoresEveryWriteItTakesInOrder) {
     EXPECT_TRUE(printer.Write({}));
   }
   // The one packet taken also lists its labels.
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"labels.txt", "write-0001.bin",
-                                                   "write-0002.bin", "write-0003.bin"}));
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"labels.txt", "write-0001.bin", "write-0002.bin",
+                                                   "write-0003.bin"}));
   EXPECT_EQ(FileBytes(dir.path() / "write-0001.bin"), Query);
   EXPECT_EQ(FileBytes(dir.path() / "write-0002.bin"), packet);
   EXPECT_EQ(FileBytes(dir.path() / "write-0003.bin"), Bytes{});
