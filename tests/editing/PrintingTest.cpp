@@ -14,6 +14,7 @@
 #include "printer/VirtualPrinter.h"
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
+#include "support/QueueDispatcher.h"
 
 namespace q5300 {
 namespace {
@@ -306,6 +307,21 @@ TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
   EXPECT_EQ(engine.printJob().printerNote(), "");
   engine.Print();
   EXPECT_EQ(engine.printJob().printerNote(), "Printer: the virtual printer.");
+}
+
+TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter) {
+  testing::QueueDispatcher dispatcher;
+  engine.RunPrinterOnThread(dispatcher);
+  MakePages(3, u"AB");
+  engine.Print();
+  EXPECT_TRUE(engine.printJob().busy());
+  engine.Print();  // while the printer is being opened
+  EXPECT_TRUE(op.asked.empty());
+  ASSERT_TRUE(dispatcher.RunUntil(
+      [&] { return printer.packets().size() == 2 && !engine.printJob().busy(); }));
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  EXPECT_TRUE(op.told.empty());
+  engine.link().worker().Stop();
 }
 
 TEST(SentReport, NamesTheRanges) {

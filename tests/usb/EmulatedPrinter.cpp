@@ -30,14 +30,56 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
 
 // Device, configuration, interface 0 (vendor class) and its two bulk endpoints.
 std::vector<uint8_t> PrinterDescriptors(uint16_t vendor, uint16_t product) {
-  return {0x12, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x40,
-          static_cast<uint8_t>(vendor & 0xff), static_cast<uint8_t>(vendor >> 8),
-          static_cast<uint8_t>(product & 0xff), static_cast<uint8_t>(product >> 8),
-          0x00, 0x01, 0x00, 0x00, 0x00, 0x01,
-          0x09, 0x02, 0x20, 0x00, 0x01, 0x01, 0x00, 0x80, 0x32,
-          0x09, 0x04, 0x00, 0x00, 0x02, 0xff, 0x00, 0x00, 0x00,
-          0x07, 0x05, OutEndpoint, 0x02, 0x40, 0x00, 0x00,
-          0x07, 0x05, InEndpoint, 0x02, 0x40, 0x00, 0x00};
+  return {0x12,
+          0x01,
+          0x00,
+          0x02,
+          0x00,
+          0x00,
+          0x00,
+          0x40,
+          static_cast<uint8_t>(vendor & 0xff),
+          static_cast<uint8_t>(vendor >> 8),
+          static_cast<uint8_t>(product & 0xff),
+          static_cast<uint8_t>(product >> 8),
+          0x00,
+          0x01,
+          0x00,
+          0x00,
+          0x00,
+          0x01,
+          0x09,
+          0x02,
+          0x20,
+          0x00,
+          0x01,
+          0x01,
+          0x00,
+          0x80,
+          0x32,
+          0x09,
+          0x04,
+          0x00,
+          0x00,
+          0x02,
+          0xff,
+          0x00,
+          0x00,
+          0x00,
+          0x07,
+          0x05,
+          OutEndpoint,
+          0x02,
+          0x40,
+          0x00,
+          0x00,
+          0x07,
+          0x05,
+          InEndpoint,
+          0x02,
+          0x40,
+          0x00,
+          0x00};
 }
 
 constexpr const char* RootHub =
@@ -59,8 +101,7 @@ void Complete(UMockdevIoctlClient* client, int result, int error) {
 
 }  // namespace
 
-EmulatedPrinter::EmulatedPrinter(uint8_t port, uint8_t address, uint16_t vendor,
-                                 uint16_t product)
+EmulatedPrinter::EmulatedPrinter(uint8_t port, uint8_t address, uint16_t vendor, uint16_t product)
     : port_(port), address_(address), vendor_(vendor), product_(product) {
   reply_ = {'N', 0, 0, 0, 0, 0, 0, 0, 0};
   handler_ = umockdev_ioctl_base_new();
@@ -86,8 +127,7 @@ std::string EmulatedPrinter::syspath() const {
 std::string EmulatedPrinter::udevRecord() const {
   char address[8];
   std::snprintf(address, sizeof address, "%03u", address_);
-  return "P: /devices/usb1/1-" + std::to_string(port_) + "\n" +
-         "N: bus/usb/001/" + address + "\n" +
+  return "P: /devices/usb1/1-" + std::to_string(port_) + "\n" + "N: bus/usb/001/" + address + "\n" +
          "E: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: DRIVER=usb\nE: BUSNUM=001\n" +
          "E: DEVNUM=" + address + "\nE: DEVNAME=" + devnode() + "\n" +
          "A: busnum=1\\n\nA: devnum=" + std::to_string(address_) + "\\n\n" +
@@ -189,8 +229,9 @@ void EmulatedPrinter::CompleteReads() {
     const std::vector<uint8_t> upload = std::move(input_.front());
     input_.pop_front();
     const auto n = std::min<size_t>(upload.size(), static_cast<size_t>(urb->buffer_length));
-    UMockdevIoctlData* buffer = umockdev_ioctl_data_resolve(
-        *it, G_STRUCT_OFFSET(usbdevfs_urb, buffer), static_cast<gsize>(urb->buffer_length), nullptr);
+    UMockdevIoctlData* buffer =
+        umockdev_ioctl_data_resolve(*it, G_STRUCT_OFFSET(usbdevfs_urb, buffer),
+                                    static_cast<gsize>(urb->buffer_length), nullptr);
     if (buffer != nullptr && n > 0) std::memcpy(buffer->data, upload.data(), n);
     urb->actual_length = static_cast<int>(n);
     urb->status = 0;
@@ -211,9 +252,9 @@ bool EmulatedPrinter::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* urb
   const int number = ++outSubmitted_;
   std::vector<uint8_t> bytes;
   if (urb->buffer_length > 0) {
-    UMockdevIoctlData* buffer = umockdev_ioctl_data_resolve(
-        urbData, G_STRUCT_OFFSET(usbdevfs_urb, buffer), static_cast<gsize>(urb->buffer_length),
-        nullptr);
+    UMockdevIoctlData* buffer =
+        umockdev_ioctl_data_resolve(urbData, G_STRUCT_OFFSET(usbdevfs_urb, buffer),
+                                    static_cast<gsize>(urb->buffer_length), nullptr);
     if (buffer != nullptr) bytes.assign(buffer->data, buffer->data + urb->buffer_length);
   }
   const auto fault = faults_.find(number);
@@ -348,7 +389,8 @@ EmulatedBus::EmulatedBus() {
 EmulatedBus::~EmulatedBus() {
   if (testbed_ == nullptr) return;
   for (const auto& printer : printers_) {
-    if (!printer->gone()) umockdev_testbed_detach_ioctl(testbed_, printer->devnode().c_str(), nullptr);
+    if (!printer->gone())
+      umockdev_testbed_detach_ioctl(testbed_, printer->devnode().c_str(), nullptr);
   }
   g_object_unref(testbed_);
 }

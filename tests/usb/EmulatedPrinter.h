@@ -18,10 +18,10 @@ namespace q5300::usbtest {
 
 // What the printer does with one of its next OUT transfers.
 enum class OutFault {
-  Stall,      // the endpoint stalls: the transfer fails with a halt to clear
-  Short,      // only the first 8 bytes are taken
-  Hang,       // never completes: the transfer times out
-  Vanish,     // the printer is unplugged while the transfer is under way
+  Stall,   // the endpoint stalls: the transfer fails with a halt to clear
+  Short,   // only the first 8 bytes are taken
+  Hang,    // never completes: the transfer times out
+  Vanish,  // the printer is unplugged while the transfer is under way
 };
 
 // The printer's USB chip as the kernel's usbfs shows it to libusb: interface 0

@@ -125,14 +125,20 @@ class UsbPrinterTest : public ::testing::Test {
 
 TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
   const Case cases[] = {
-      {"ready printer, one packet", 2, [](Rig& r) { r.bus.Plug(1); }, {},
+      {"ready printer, one packet",
+       2,
+       [](Rig& r) { r.bus.Plug(1); },
+       {},
        [](Rig& r) {
          EXPECT_TRUE(r.op.told.empty());
          EXPECT_EQ(r.bus.Printer(0).Taken(), r.Job({0}));
          EXPECT_EQ(r.engine.printJob().printerNote(),
                    "Printer: the printer 1a86:5537 on bus 001, port 1.");
        }},
-      {"ready printer, three packets", 100, [](Rig& r) { r.bus.Plug(1); }, {},
+      {"ready printer, three packets",
+       100,
+       [](Rig& r) { r.bus.Plug(1); },
+       {},
        [](Rig& r) {
          EXPECT_TRUE(r.op.told.empty());
          EXPECT_EQ(r.bus.Printer(0).Taken(), r.Job({0, 41, 82}));
@@ -140,17 +146,24 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
          EXPECT_EQ(r.bus.Printer(0).HaltsCleared(), 4);
          EXPECT_EQ(r.bus.Printer(0).Requests(USBDEVFS_RESET), 0);
        }},
-      {"busy", 2, [](Rig& r) { r.bus.Plug(1).SetReply(Busy); }, {},
+      {"busy",
+       2,
+       [](Rig& r) { r.bus.Plug(1).SetReply(Busy); },
+       {},
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
          EXPECT_EQ(r.bus.Printer(0).Taken(), (std::vector<Bytes>{Query, Zero}));
        }},
-      {"no reply", 2, [](Rig& r) { r.bus.Plug(1).StaySilent(); }, {},
+      {"no reply",
+       2,
+       [](Rig& r) { r.bus.Plug(1).StaySilent(); },
+       {},
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
          EXPECT_EQ(r.bus.Printer(0).Taken(), (std::vector<Bytes>{Query, Zero}));
        }},
-      {"stale input drained", 2,
+      {"stale input drained",
+       2,
        [](Rig& r) {
          EmulatedPrinter& p = r.bus.Plug(1);
          for (int i = 0; i < 3; ++i) p.AddStaleInput(Busy);
@@ -160,13 +173,19 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
          EXPECT_TRUE(r.op.told.empty());
          EXPECT_EQ(r.bus.Printer(0).Taken(), r.Job({0}));
        }},
-      {"short write", 2, [](Rig& r) { r.bus.Plug(1).FailOut(3, OutFault::Short); }, {},
+      {"short write",
+       2,
+       [](Rig& r) { r.bus.Plug(1).FailOut(3, OutFault::Short); },
+       {},
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
          EXPECT_EQ(r.bus.Printer(0).Taken(), (std::vector<Bytes>{Query, Zero}));
          EXPECT_FALSE(r.engine.printJob().unfinishedFrom());
        }},
-      {"stall cleared", 2, [](Rig& r) { r.bus.Plug(1).FailOut(1, OutFault::Stall); }, {},
+      {"stall cleared",
+       2,
+       [](Rig& r) { r.bus.Plug(1).FailOut(1, OutFault::Stall); },
+       {},
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
          EXPECT_EQ(r.bus.Printer(0).HaltsCleared(), 1);
@@ -176,7 +195,9 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
          EXPECT_TRUE(r.op.told.empty());
          EXPECT_EQ(r.bus.Printer(0).Taken(), r.Job({0}));
        }},
-      {"claimed by another program", 2, [](Rig& r) { r.bus.Plug(1).ClaimedByAnotherProgram(); },
+      {"claimed by another program",
+       2,
+       [](Rig& r) { r.bus.Plug(1).ClaimedByAnotherProgram(); },
        {},
        [](Rig& r) {
          ASSERT_EQ(r.op.told.size(), 2u);
@@ -186,7 +207,8 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
              << r.op.told[1].text;
          EXPECT_EQ(r.bus.Printer(0).OutTransfersSubmitted(), 0);
        }},
-      {"access denied", 2,
+      {"access denied",
+       2,
        [](Rig& r) {
          EmulatedPrinter& p = r.bus.Plug(1);
          ASSERT_EQ(::chmod(r.bus.NodePath(p).c_str(), 0), 0);
@@ -199,12 +221,16 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
                    std::string::npos)
              << r.op.told[1].text;
        }},
-      {"no printer", 2, [](Rig&) {}, {},
+      {"no printer",
+       2,
+       [](Rig&) {},
+       {},
        [](Rig& r) {
          // Nothing to fix on the printer's side: the first message says it all.
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{NoPrinter});
        }},
-      {"two printers: the first by port, whatever their addresses", 2,
+      {"two printers: the first by port, whatever their addresses",
+       2,
        [](Rig& r) {
          r.bus.Plug(2);  // plugged first: the lower address
          r.bus.Plug(1);
@@ -215,7 +241,8 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
          EXPECT_TRUE(r.bus.Printer(0).Taken().empty());
          EXPECT_EQ(r.bus.Printer(1).Taken(), r.Job({0}));
        }},
-      {"two printers: one taken by another program", 2,
+      {"two printers: one taken by another program",
+       2,
        [](Rig& r) {
          r.bus.Plug(1).ClaimedByAnotherProgram();
          r.bus.Plug(2);
@@ -242,7 +269,8 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
          EXPECT_TRUE(r.bus.Printer(1).Taken().empty());  // the job never moves
          EXPECT_EQ(r.engine.printJob().unfinishedFrom(), 41);
        }},
-      {"unplug in the middle of a packet", 100,
+      {"unplug in the middle of a packet",
+       100,
        [](Rig& r) {
          r.bus.Plug(1).FailOut(7, OutFault::Vanish);  // the second packet
          r.bus.Plug(2);
@@ -267,7 +295,10 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
                    std::vector<std::string>{"The printer is no longer connected. " + Report});
          EXPECT_TRUE(r.bus.Printer(1).Taken().empty());
        }},
-      {"stops taking input", 2, [](Rig& r) { r.bus.Plug(1).StopTakingInput(); }, {},
+      {"stops taking input",
+       2,
+       [](Rig& r) { r.bus.Plug(1).StopTakingInput(); },
+       {},
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
          // A query the printer did not take is not followed by its zero-length end.
