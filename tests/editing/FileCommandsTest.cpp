@@ -11,6 +11,7 @@
 #include "compile/CodePage.h"
 #include "editing/CellTexts.h"
 #include "editing/Engine.h"
+#include "editing/NumSet.h"
 #include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -199,6 +200,46 @@ TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
   EXPECT_EQ(FieldText(b.Record(5).materialCode), "LAB");
   EXPECT_EQ(FieldText(b.Record(5).sizeCode), "12");
   EXPECT_TRUE(b.engine.modified());
+}
+
+std::string PageText(const PageRecord& r) {
+  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
+}
+
+// The numbering command puts a placeholder after 39 letters: the record holds them
+// in 40 bytes, the placeholder being one control byte.
+TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, std::u16string(39, u'A'));
+  a.op.numbering = [](NumSet& dialog) {
+    dialog.KindClicked(NumberingKind::Number);
+    dialog.TextChanged(NumBox::Start, u"1");
+    dialog.TextChanged(NumBox::End, u"5");
+    return dialog.Accept().ok();
+  };
+  a.engine.grid().SetCurrentColumn(Line1Column);
+  a.engine.NumberingPressed();
+  const std::u16string line = std::u16string(39, u'A') + u"\uE04D";
+  ASSERT_EQ(a.Cell(0, Line1Column), line);
+  // Opened and closed again with Enter, the cell is taken over and editing moves on.
+  a.grid.Commit(0, Line1Column, line, /*byEnter=*/true);
+  EXPECT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+  EXPECT_EQ(a.engine.grid().rowCount(), 2);
+  EXPECT_EQ(PageText(a.Record(0)), std::string(39, 'A') + "\x12");
+  a.Save(dir.path() / "full");
+  ASSERT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+
+  Window b;
+  b.Open(dir.path() / "full.qxk");
+  EXPECT_TRUE(b.op.told.empty());
+  ASSERT_EQ(b.engine.grid().rowCount(), 2);
+  EXPECT_EQ(b.Cell(0, Line1Column), line);
+  EXPECT_EQ(PageText(b.Record(0)), std::string(39, 'A') + "\x12");
+  EXPECT_EQ(b.Record(0).hasNumbering, 1);
+  EXPECT_EQ(FieldText(b.Record(0).numStart), "1");
+  EXPECT_EQ(FieldText(b.Record(0).numEnd), "5");
+  EXPECT_FALSE(b.engine.modified());
 }
 
 TEST(FileCommands, SaveUAndOpenKeepThePrintablePagesWithTheImagesLosses) {
