@@ -283,6 +283,22 @@ TEST(FileCommands, SaveUAndOpenKeepThePrintablePagesWithTheImagesLosses) {
   EXPECT_EQ(b.engine.controls().density, 11);
 }
 
+// A job saved as it started opens with the same density and the same item shown.
+TEST(FileCommands, TheStartDensityShowsTheSameItemAfterReopening) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, u"A");
+  a.Save(dir.path() / "start");
+  a.SaveU(dir.path() / "start");
+  for (const char* file : {"start.qxk", "start.QXU"}) {
+    SCOPED_TRACE(file);
+    Window b;
+    b.Open(dir.path() / file);
+    EXPECT_EQ(b.engine.job().settings.density, a.engine.job().settings.density);
+    EXPECT_EQ(b.engine.controls().density, a.engine.controls().density);
+  }
+}
+
 TEST(FileCommands, OpenAsksUnlessTheOnlyPageIsEmptyAndNoAppends) {
   test::TempDir dir;
   Window a;

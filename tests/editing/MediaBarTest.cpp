@@ -92,11 +92,12 @@ TEST(MediaBar, JobWideBoxesLeaveThePagesAlone) {
   Rig r;
   r.Pages(2);
   const Rig::Snapshot before = r.Take();
-  // The density box starts at "6" while the job keeps 8 until a density is picked.
-  EXPECT_EQ(r.engine.controls().density, 6);
+  // The density box starts at the item of the density the job sends.
+  EXPECT_EQ(r.engine.controls().density, 7);
   EXPECT_EQ(r.engine.job().settings.density, 8);
   r.engine.DensityChosen(6);
   EXPECT_EQ(r.engine.job().settings.density, 7);
+  EXPECT_EQ(r.engine.controls().density, 6);
 
   struct Case {
     int index;
