@@ -173,9 +173,12 @@ TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
   EXPECT_FALSE(a.engine.modified());
 
   Window b;
+  ASSERT_EQ(b.engine.grid().currentColumn(), PageColumn);
   b.Open(dir.path() / "job.qxk");
   EXPECT_TRUE(b.op.told.empty());
   EXPECT_TRUE(b.op.asked.empty());  // its only page was empty
+  // Markers and numbering go into the first line of the opened job.
+  EXPECT_EQ(b.engine.grid().currentColumn(), Line1Column);
   ASSERT_EQ(b.engine.grid().rowCount(), 5);
   for (int row = 0; row < 5; ++row) {
     for (int column = Line1Column; column <= ZoomColumn; ++column) {
@@ -454,6 +457,26 @@ TEST(FileCommands, ASaveUnderAnotherNameAsksBeforeReplacing) {
   w.Save(dir.path() / "notes.qxk");                         // the dialog's own question was enough
   EXPECT_EQ(w.op.asked.size(), 3u);
   EXPECT_TRUE(w.op.told.empty());
+}
+
+TEST(FileCommands, SaveAndSaveUTakeAnOpenCellEditFirst) {
+  test::TempDir dir;
+  struct Case {
+    const char* file;
+    void (Window::*save)(const fs::path&);
+  } const cases[] = {{"typed.qxk", &Window::Save}, {"typed.qxu", &Window::SaveU}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    Window a;
+    a.Page(0, u"old");
+    a.grid.Type(0, Line1Column, u"typed");
+    (a.*c.save)(dir.path() / c.file);
+    EXPECT_FALSE(a.grid.openEdit.has_value());
+    EXPECT_EQ(a.Cell(0, Line1Column), u"typed");
+    Window b;
+    b.Open(dir.path() / c.file);
+    EXPECT_EQ(b.Cell(0, Line1Column), u"typed");
+  }
 }
 
 TEST(FileCommands, ModifiedFollowsTheLastSave) {
