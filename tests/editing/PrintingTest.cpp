@@ -111,13 +111,16 @@ TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
   EXPECT_EQ(clock.Now(), t1 + milliseconds(100 + 6551 + 100 + 5000));
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  // The device is reset before the job and again before each continued packet.
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 3);
 }
 
 TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   MakePages(3, u"AB");
   engine.Print();
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.popup().text(), "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
   EXPECT_TRUE(engine.popup().visible());
   EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
   const milliseconds sent = clock.Now();
@@ -127,6 +130,34 @@ TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   EXPECT_FALSE(engine.link().isOpen());
   ASSERT_EQ(printer.packets().size(), 1u);
   EXPECT_EQ(printer.packets()[0].records.size(), 3u);
+}
+
+TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
+  MakePages(3, u"AB");
+  engine.Print();
+  ASSERT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  ASSERT_TRUE(engine.link().isOpen());
+  clock.Advance(milliseconds(2000));
+  const size_t callsBefore = printer.calls().size();
+  engine.Print();
+  // The first job's link is closed before the second job opens its own.
+  std::vector<DeviceCall> between;
+  for (size_t i = callsBefore; i < printer.calls().size(); ++i) {
+    between.push_back(printer.calls()[i].call);
+    if (between.back() == DeviceCall::Open) break;
+  }
+  EXPECT_EQ(between,
+            (std::vector<DeviceCall>{DeviceCall::Close, DeviceCall::Reset, DeviceCall::Open}));
+  // The second job's message stands its full five seconds.
+  const milliseconds sent = clock.Now();
+  EXPECT_TRUE(engine.popup().visible());
+  RunTimers();
+  EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_EQ(printer.packets().size(), 2u);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open) - printer.CountCalls(DeviceCall::Close), 0);
+  EXPECT_TRUE(op.told.empty());
 }
 
 TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
@@ -214,17 +245,27 @@ TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
   EXPECT_TRUE(printer.packets().empty());
 }
 
-TEST_F(PrintingTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+// The packet whose write fails: 0 the first, sent by the Print command; 1 the
+// second, sent at the first tick.
+class FailedWriteTest : public PrintingTest, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+  const size_t failedPacket = GetParam();
   MakePages(100, std::u16string(40, u'X'));
+  // Each packet's write follows a status query and its zero-length write.
+  if (failedPacket == 0) printer.FailWrite(3);
   engine.Print();
-  printer.FailWrite(3);  // the second packet (after a status query and its zero-length write)
+  if (failedPacket == 1) printer.FailWrite(3);
   RunTimers();
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
-  EXPECT_EQ(printer.packets().size(), 1u);
+  EXPECT_EQ(printer.packets().size(), failedPacket);
   EXPECT_FALSE(engine.link().isOpen());
   EXPECT_FALSE(engine.popup().visible());
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
 }
+
+INSTANTIATE_TEST_SUITE_P(FirstOrSecondPacket, FailedWriteTest, ::testing::Values(0u, 1u));
 
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
   MakePages(100, std::u16string(40, u'X'));
