@@ -296,7 +296,8 @@ TEST(IsOverLength, ComparesTheTextWithTheSetLength) {
         .lengthDots = 240},
        true},
       // A marker with nothing after it takes out no more than the line has.
-      {"a lone marker", {.text = "\x1C", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
+      {"a lone marker",
+       {.text = "\x1C", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
        false},
       {"a marker before Hangul",
        {.text = "\x1C\xB0\xA1", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},

@@ -59,7 +59,9 @@ TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
   EXPECT_EQ(page().subCount, 1);
   EXPECT_EQ(page().superCount, 2);
   EXPECT_EQ(page().scriptCount, 3);
-  EXPECT_EQ(RecordText(), "\x1C" "2\x1C\x1E");
+  EXPECT_EQ(RecordText(),
+            "\x1C"
+            "2\x1C\x1E");
   EXPECT_TRUE(op.told.empty());
 }
 
@@ -290,7 +292,8 @@ namespace {
 // double-byte character of a label file: it never makes a short text too long.
 TEST_F(MarkersTest, AMarkerOnASetLengthPageIsMeasuredAsPrinted) {
   ASSERT_EQ(page().autoLength, 0);  // 20 mm
-  for (const std::u16string& line : {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
+  for (const std::u16string& line :
+       {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
     SetLines(line, u"");
     grid().SetCurrentColumn(Line1Column);
     engine.Superscript();

@@ -120,7 +120,8 @@ TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   MakePages(3, u"AB");
   engine.Print();
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.popup().text(), "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
   EXPECT_TRUE(engine.popup().visible());
   EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
   const milliseconds sent = clock.Now();
