@@ -2,6 +2,7 @@
 // printer on a manual clock: what the printer received, byte for byte, and when.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -115,6 +116,8 @@ TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
   EXPECT_EQ(clock.Now(), t1 + milliseconds(100 + 6551 + 100 + 5000));
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  // The device is reset before the job and again before each continued packet.
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 3);
 }
 
 TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
@@ -132,6 +135,34 @@ TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   EXPECT_FALSE(engine.link().isOpen());
   ASSERT_EQ(printer.packets().size(), 1u);
   EXPECT_EQ(printer.packets()[0].records.size(), 3u);
+}
+
+TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
+  MakePages(3, u"AB");
+  engine.Print();
+  ASSERT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  ASSERT_TRUE(engine.link().isOpen());
+  clock.Advance(milliseconds(2000));
+  const size_t callsBefore = printer.calls().size();
+  engine.Print();
+  // The first job's link is closed before the second job opens its own.
+  const auto is = [](DeviceCall call) {
+    return [call](const DeviceCallRecord& record) { return record.call == call; };
+  };
+  const auto from = printer.calls().begin() + static_cast<std::ptrdiff_t>(callsBefore);
+  const auto open = std::find_if(from, printer.calls().end(), is(DeviceCall::Open));
+  ASSERT_NE(open, printer.calls().end());
+  EXPECT_NE(std::find_if(from, open, is(DeviceCall::Close)), open);
+  // The second job's message stands its full five seconds.
+  const milliseconds sent = clock.Now();
+  EXPECT_TRUE(engine.popup().visible());
+  RunTimers();
+  EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_EQ(printer.packets().size(), 2u);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open) - printer.CountCalls(DeviceCall::Close), 0);
+  EXPECT_TRUE(op.told.empty());
 }
 
 TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
@@ -165,10 +196,6 @@ TEST_F(PrintingTest, AJobThatEndsEarlySaysWhichPagesWereSent) {
       {"unplugged right after the status query",
        [this] { printer.UnplugAfterWrites(2); },  // after the query
        {"The printer is no longer connected. " + report}},
-      {"a failed packet write",
-       // The second packet, after a status query and its zero-length write.
-       [this] { printer.FailWrite(3); },
-       {"시리얼 포트 오류!", report}},
       {"the stop button while the job waits",
        [this] { engine.StopPressed(); },
        {"Printing stopped. " + report}},
@@ -371,6 +398,35 @@ TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
   EXPECT_TRUE(engine.link().isOpen());
   EXPECT_TRUE(printer.packets().empty());
 }
+
+// The packet whose write fails: 0 the first, sent by the Print command; 1 the
+// second, sent at the first tick.
+class FailedWriteTest : public PrintingTest, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+  const size_t failedPacket = GetParam();
+  MakePages(100, std::u16string(40, u'X'));
+  // Each packet's write follows a status query and its zero-length write.
+  if (failedPacket == 0) printer.FailWrite(3);
+  engine.Print();
+  if (failedPacket == 1) printer.FailWrite(3);
+  RunTimers();
+  // Pages that went out before the failure are named, and the next Print can go on there.
+  std::vector<std::string> told = {"시리얼 포트 오류!"};
+  if (failedPacket == 1) {
+    told.push_back("Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.");
+  }
+  EXPECT_EQ(op.TakeTexts(), told);
+  EXPECT_EQ(engine.printJob().unfinishedFrom(),
+            failedPacket == 1 ? std::optional<int>(41) : std::nullopt);
+  EXPECT_EQ(printer.packets().size(), failedPacket);
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstOrSecondPacket, FailedWriteTest, ::testing::Values(0u, 1u));
 
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
   MakePages(100, std::u16string(40, u'X'));
