@@ -351,6 +351,30 @@ TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter
   engine.link().worker().Stop();
 }
 
+TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
+  testing::QueueDispatcher dispatcher;
+  engine.RunPrinterOnThread(dispatcher);
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  ASSERT_TRUE(
+      dispatcher.RunUntil([&] { return engine.printJob().phase() == PrintJob::Phase::Waiting; }));
+  printer.StopTakingInput(milliseconds(200));
+  timers.Stop(TimerId::Continue);
+  engine.TimerFired(TimerId::Continue);  // the tick: its status query is held
+  ASSERT_TRUE(engine.printJob().busy());
+  engine.StopPressed();
+  // The popup goes at once; the job ends when the held transfer gives up.
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_TRUE(op.told.empty());
+  ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
+                                                     "not sent. The next Print can continue "
+                                                     "from page 42."});
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(printer.packets().size(), 1u);
+  engine.link().worker().Stop();
+}
+
 TEST(SentReport, NamesTheRanges) {
   EXPECT_EQ(SentReport(41, 100), "Pages 1–41 sent, 42–100 not sent.");
   EXPECT_EQ(SentReport(1, 2), "Page 1 sent, 2 not sent.");

@@ -148,6 +148,8 @@ TEST(Printing, TheWindowKeepsWorkingWhileTheFinalMessageStands) {
       Eventually([&] { return rig.engine().printJob().phase() == PrintJob::Phase::FinalMessage; }));
   EXPECT_TRUE(rig.window->statusPopup()->isVisible());
   EXPECT_TRUE(rig.window->statusPopup()->label()->text().startsWith(QStringLiteral("모든 인쇄")));
+  // The status line names the printer the job went to.
+  EXPECT_EQ(rig.window->printerNote()->text(), QStringLiteral("Printer: the virtual printer."));
 
   bool looped = false;
   QTimer::singleShot(0, [&] { looped = true; });
