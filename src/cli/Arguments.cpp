@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace q5300::cli {
 
@@ -52,6 +53,13 @@ Result<ParsedArguments> ParseArguments(std::span<const std::string> args,
     }
   }
   return parsed;
+}
+
+std::optional<int> PositiveNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1) return std::nullopt;
+  return value;
 }
 
 }  // namespace q5300::cli

@@ -37,4 +37,7 @@ struct ParsedArguments {
 Result<ParsedArguments> ParseArguments(std::span<const std::string> args,
                                        std::span<const OptionSpec> known);
 
+// A whole number from 1, written in decimal digits only.
+std::optional<int> PositiveNumber(std::string_view text);
+
 }  // namespace q5300::cli

@@ -9,10 +9,17 @@
 namespace q5300::cli {
 namespace {
 
-std::string BusAddress(const UsbPrinterEntry& printer) {
-  char text[40];
-  std::snprintf(text, sizeof text, "bus %03u address %03u", unsigned{printer.bus},
-                unsigned{printer.address});
+// "bus 001 port 1.2 address 005": the port path stays when the printer is
+// plugged in again, the address does not.
+std::string Place(const UsbPrinterEntry& printer) {
+  std::string ports;
+  for (const uint8_t port : printer.place.ports) {
+    if (!ports.empty()) ports += '.';
+    ports += std::to_string(port);
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "bus %03u port %s address %03u", unsigned{printer.place.bus},
+                ports.empty() ? "-" : ports.c_str(), unsigned{printer.place.address});
   return text;
 }
 
@@ -28,9 +35,10 @@ ExitCode RunDevices(const ParsedArguments& /*args*/, Console& console) {
   for (const UsbPrinterEntry& printer : listing.printers) {
     const bool opened = printer.access == OpenStatus::Opened;
     usable += opened ? 1 : 0;
-    console.out << FormatUsbId(printer.id) << ' ' << BusAddress(printer) << ' '
+    console.out << FormatUsbId(printer.id) << ' ' << Place(printer) << ' '
                 << (opened ? "ok" : "cannot-open");
-    if (!opened) console.out << ": " << OneLine(printer.detail);
+    if (!opened || printer.detail != "can be opened")
+      console.out << ": " << OneLine(printer.detail);
     console.out << '\n';
   }
   console.out.flush();

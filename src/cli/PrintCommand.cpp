@@ -1,4 +1,5 @@
-// print FILE [--device usb|virtual|virtual:DIR]: the window's Print command.
+// print FILE [--device usb|virtual|virtual:DIR] [--from-page N]: the window's
+// Print command.
 #include <cstdlib>
 
 #include "cli/Commands.h"
@@ -39,6 +40,14 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     choice = variable;
   }
 
+  int fromPage = 1;
+  if (const auto given = args.Value("--from-page")) {
+    const auto page = PositiveNumber(*given);
+    if (!page)
+      return UsageError(console, "print", "--from-page takes a page number from 1: " + *given);
+    fromPage = *page;
+  }
+
   SystemClock clock;
   auto device = MakeDevice(choice, clock);
   if (!device) {
@@ -47,7 +56,7 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     return ExitCode::BadOutput;
   }
   PrintRun run(**device, clock, console.err);
-  const ExitCode result = run.Run(file);
+  const ExitCode result = run.Run(file, fromPage);
   if (result == ExitCode::PrinterFailed) {
     // The virtual printer fails a write it cannot store: that is its output file.
     if (const auto* printer = dynamic_cast<const VirtualPrinter*>(device->get());

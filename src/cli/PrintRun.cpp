@@ -30,6 +30,8 @@ PrintRun::PrintRun(Device& printer, Clock& clock, std::ostream& err)
       session_(err, device_, clock, timers_) {}
 
 void PrintRun::ShowStage() {
+  // The printer is named as soon as it is open, before the stages that use it.
+  ShowPrinter();
   const std::string& text = session_.engine().popup().text();
   if (text.empty() || text == lastStage_) return;
   lastStage_ = text;
@@ -45,20 +47,41 @@ void PrintRun::ShowWait() {
   Say(err_, std::string("next packet in ") + seconds + " s");
 }
 
-ExitCode PrintRun::Run(const std::string& file) {
+void PrintRun::ShowPrinter() {
+  const std::string& note = session_.engine().printJob().printerNote();
+  if (note.empty() || note == lastPrinter_) return;
+  lastPrinter_ = note;
+  Say(err_, OneLine(note));
+}
+
+ExitCode PrintRun::Run(const std::string& file, int fromPage) {
   if (const ExitCode loaded = session_.Load(file); loaded != ExitCode::Success) return loaded;
   Engine& engine = session_.engine();
-  const int toldBefore = session_.op().toldCount();
+  const int pages = engine.grid().rowCount();
+  if (fromPage > pages) {
+    Say(err_, "--from-page " + std::to_string(fromPage) + ": the job has " + std::to_string(pages) +
+                  (pages == 1 ? " page" : " pages"));
+    return ExitCode::Usage;
+  }
   engine.popup().SetObserver([this] { ShowStage(); });
 
   // The window's Print command, then its timers as they come due: the job is
   // over when none is armed.
-  engine.Print();
-  bool allSent = engine.printJob().phase() == PrintJob::Phase::FinalMessage;
+  engine.PrintFrom(fromPage - 1);
+  PrintJob& job = engine.printJob();
+  bool allSent = job.phase() == PrintJob::Phase::FinalMessage;
+  ShowPrinter();
   ShowWait();
   while (const auto timer = timers_.WaitForNext()) {
     engine.TimerFired(*timer);
-    allSent = allSent || engine.printJob().phase() == PrintJob::Phase::FinalMessage;
+    allSent = allSent || job.phase() == PrintJob::Phase::FinalMessage;
+    ShowPrinter();
+    if (job.waitingForPrinter()) {
+      // Nobody is at the stop button: a printer that is not ready at a
+      // continuation ends the job, and the script can go on from there.
+      Say(err_, "the printer was not ready for packet " + std::to_string(device_.packets() + 1));
+      engine.StopPressed();
+    }
     ShowWait();
   }
 
@@ -69,11 +92,9 @@ ExitCode PrintRun::Run(const std::string& file) {
                   (device_.packets() == 1 ? " packet" : " packets"));
     return ExitCode::Success;
   }
-  if (session_.op().toldCount() == toldBefore) {
-    // A printer that is not ready at a continuation ends the job without a
-    // message in the window; the stop button stays offered there.
-    Say(err_, "the printer was not ready for packet " + std::to_string(device_.packets() + 1) +
-                  "; the job stopped after " + std::to_string(device_.pages()) + " pages");
+  if (const auto from = job.unfinishedFrom()) {
+    Say(err_, "to go on with the pages not sent: print " + file + " --from-page " +
+                  std::to_string(*from + 1));
   }
   return ExitCode::PrinterFailed;
 }

@@ -19,11 +19,12 @@ class ProgressDevice final : public Device {
 
   OpenResult Open() override { return printer_.Open(); }
   void Close() override { printer_.Close(); }
-  void Reset() override { printer_.Reset(); }
+  ResetResult Reset() override { return printer_.Reset(); }
   uint32_t UsbId() override { return printer_.UsbId(); }
   int PendingUploads() override { return printer_.PendingUploads(); }
   int Read(std::span<uint8_t> buffer) override { return printer_.Read(buffer); }
   bool Write(std::span<const uint8_t> bytes) override;
+  bool Lost() const override { return printer_.Lost(); }
 
   int packets() const { return packets_; }
   int pages() const { return pages_; }
@@ -42,11 +43,13 @@ class PrintRun {
  public:
   PrintRun(Device& printer, Clock& clock, std::ostream& err);
 
-  // Opens or imports `file` and prints it; returns once the job has ended:
-  // Success when every page went out and the final message has stood its time,
-  // PrinterFailed when the printer could not be opened, was not ready, failed or
-  // got nothing to print, BadInput or Usage for the file.
-  ExitCode Run(const std::string& file);
+  // Opens or imports `file` and prints it from page `fromPage` (1 for the whole
+  // job); returns once the job has ended: Success when every page went out and
+  // the final message has stood its time, PrinterFailed when the printer could
+  // not be opened, was not ready, failed or got nothing to print, BadInput or
+  // Usage for the file. A job that ends before its last page says which page to
+  // go on from.
+  ExitCode Run(const std::string& file, int fromPage = 1);
 
   Session& session() { return session_; }
 
@@ -55,6 +58,8 @@ class PrintRun {
   void ShowStage();
   // Says when the next packet goes out, while the job waits for it.
   void ShowWait();
+  // Says which printer the job went to, once it is known.
+  void ShowPrinter();
 
   std::ostream& err_;
   Clock& clock_;
@@ -62,6 +67,7 @@ class PrintRun {
   TimerQueue timers_;
   Session session_;
   std::string lastStage_;
+  std::string lastPrinter_;
 };
 
 }  // namespace q5300::cli

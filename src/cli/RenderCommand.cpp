@@ -19,13 +19,6 @@
 namespace q5300::cli {
 namespace {
 
-std::optional<int> PositiveNumber(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 1) return std::nullopt;
-  return value;
-}
-
 // Qt's notes about its surroundings (no runtime folder, no session) are not
 // the script's business; its errors are.
 void QtMessage(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {

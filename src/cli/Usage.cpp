@@ -6,7 +6,7 @@ namespace q5300::cli {
 namespace {
 
 constexpr OptionSpec InfoOptions[] = {{"--json", false}};
-constexpr OptionSpec PrintOptions[] = {{"--device", true}};
+constexpr OptionSpec PrintOptions[] = {{"--device", true}, {"--from-page", true}};
 constexpr OptionSpec RenderOptions[] = {{"--page", true}};
 
 constexpr Command CommandTable[] = {
@@ -35,14 +35,18 @@ constexpr Command CommandTable[] = {
      "           order, and besides them line1, line2, textBytes (hex), lengthMm,\n"
      "           numbering and labels.\n",
      InfoOptions, 1, RunInfo},
-    {"print", "print FILE [--device DEVICE]", "print a job",
+    {"print", "print FILE [--device DEVICE] [--from-page N]", "print a job",
      "FILE is taken in as by convert and printed as the window's Print command does:\n"
      "the printer is asked whether it is ready, the ticked pages with text go out in\n"
      "packets, a job of several packets sends the next one 7.6 s after the first\n"
      "and every 6.6 s after that, and the final message stands 5 s. A line on\n"
-     "standard error follows every stage and packet; the program ends when the job\n"
-     "has ended.\n"
+     "standard error follows every stage and packet and names the printer the job\n"
+     "went to (bus and port) and any printer passed over; the program ends when the\n"
+     "job has ended. A job that ends before its last page (the printer not ready for\n"
+     "a later packet, unplugged, or failing a write) says which pages were sent and\n"
+     "the --from-page to go on with.\n"
      "\n"
+     "  --from-page N          start at page N instead of the first page\n"
      "  --device usb           the printer on USB\n"
      "  --device virtual:DIR   the virtual printer: every write goes to\n"
      "                         DIR/write-NNNN.bin, the labels to DIR/labels.txt\n"
@@ -62,8 +66,10 @@ constexpr Command CommandTable[] = {
     {"devices",
      "devices",
      "the printers on USB and their access",
-     "One line per printer on standard output: its USB id, bus and address, and\n"
-     "\"ok\" or \"cannot-open\" with the reason and the fix. A printer this user may\n"
+     "One line per printer on standard output, in the order a job picks them: its\n"
+     "USB id, bus, port path and address, and \"ok\" or \"cannot-open\" with the\n"
+     "reason and the fix. Nothing about a printer is changed (no kernel driver is\n"
+     "detached, no configuration set). A printer this user may\n"
      "not open needs the udev rule 70-q5300.rules that comes with the program (it\n"
      "gives the logged-in user access with TAG+=\"uaccess\"): copy it to\n"
      "/etc/udev/rules.d/, run \"sudo udevadm control --reload-rules && sudo udevadm\n"

@@ -60,11 +60,17 @@ LineFont FontOf(const PageRecord& r, int margin) {
           r.IsVertical() ? Dots{0} : ScriptWidth(size), Wrap(static_cast<unsigned>(margin))};
 }
 
-Dots LineWidth(const LineFont& f, Dots cells, Dots wide, Dots scripts) {
-  const Dots characters = Wrap(cells + wide);
+// `cells` is the signed count of ordinary character cells: a marker takes the
+// character after it out of them even when that character is double-byte, so the
+// count goes below zero and the double-byte and script widths make up for it. Only
+// a line whose whole width comes out below zero (a marker with no character after
+// it) is clamped, to no width rather than some 65,500 dots.
+Dots LineWidth(const LineFont& f, long cells, long wide, long scripts) {
+  const long characters = cells + wide;
   if (characters == 0) return 0;
-  return Wrap(cells * f.single + wide * f.wide + scripts * f.script +
-              Wrap(characters - 1u) * f.spacing);
+  const long width =
+      cells * f.single + wide * f.wide + scripts * f.script + (characters - 1) * long{f.spacing};
+  return width > 0 ? Wrap(static_cast<unsigned>(width)) : Dots{0};
 }
 
 Dots CountWide(const uint8_t* begin, const uint8_t* end) {
@@ -76,12 +82,6 @@ Dots CountScripts(const uint8_t* begin, const uint8_t* end) {
   return Wrap(static_cast<unsigned>(std::count_if(
       begin, end, [](uint8_t b) { return b == SuperscriptCode || b == SubscriptCode; })));
 }
-
-// Ordinary character cells of a line: its bytes less what the markers, the
-// double-byte characters and the placeholder take out. A marker with no
-// character after it (at the end of a line, or before a double-byte
-// character) would take out more than the line has: no cells then, not 65,535.
-Dots Cells(long count) { return count > 0 ? Wrap(static_cast<unsigned>(count)) : Dots{0}; }
 
 Dots WidestLine(const PageRecord& r) {
   return r.twoLines == 1 ? std::max(r.line1Width, r.line2Width) : r.line1Width;
@@ -137,14 +137,16 @@ void ComputeMetrics(PageRecord& r, int margin) {
     const long number = long{nd} - long{nb};
     const long number1 = numberOnLine1 ? number : 0;
     const long number2 = numberOnLine1 ? 0 : number;
-    const Dots c1 = Cells(long{j} + number1 - long{k * s1} - 2L * d1);
-    const Dots c2 = Cells(long{line2Bytes} + number2 - long{k * s2} - 2L * d2);
+    // Ordinary cells of each line: its bytes less what the markers, the double-byte
+    // characters and the placeholder take out.
+    const long c1 = long{j} + number1 - long{k * s1} - 2L * d1;
+    const long c2 = long{line2Bytes} + number2 - long{k * s2} - 2L * d2;
     r.line1Width = LineWidth(font, c1, d1, s1);
     r.line2Width = LineWidth(font, c2, d2, s2);
   } else {
     const Dots d = r.wideCount;
     const Dots s = r.scriptCount;
-    const Dots c = Cells(static_cast<long>(length) - long{nb} + long{nd} - long{k * s} - 2L * d);
+    const long c = static_cast<long>(length) - long{nb} + long{nd} - long{k * s} - 2L * d;
     r.line1Width = LineWidth(font, c, d, s);
   }
 

@@ -7,7 +7,10 @@ namespace q5300 {
 
 PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings, PageRecord* first,
                                  int start) {
-  const Packet packet = BuildPacket(settings, first, start);
+  return SendPacket(link, BuildPacket(settings, first, start), start);
+}
+
+PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start) {
   switch (packet.kind) {
     case Packet::TooLong:
       return {PacketOutcome::TooLong, 0};
@@ -21,9 +24,9 @@ PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings,
   if (!link.WriteData(packet.bytes)) return {PacketOutcome::WriteFailed, start};
   // A zero-length packet closes the transfer; the pause gives the printer time
   // to take the records in.
-  if (!link.WriteData({})) return {PacketOutcome::WriteFailed, start};
+  const bool ended = link.WriteData({});
   link.clock().Wait(std::chrono::milliseconds(100));
-  return {PacketOutcome::Sent, packet.next};
+  return {PacketOutcome::Sent, packet.next, !ended};
 }
 
 }  // namespace q5300

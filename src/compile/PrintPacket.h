@@ -53,16 +53,24 @@ Packet BuildPacket(const JobSettings& settings, PageRecord* first, int start);
 
 struct PacketOutcome {
   enum Kind {
-    Sent,            // `next` is where the next packet starts
+    Sent,            // the printer took every byte; `next` is where the next packet starts
     NothingToPrint,  // no printable record at or after start; nothing written
     TooLong,         // the image exceeds MaxImageSize; nothing written
     WriteFailed,     // the printer did not take the packet; `next` is the start again
   };
   Kind kind = NothingToPrint;
   int next = 0;
+  // Sent, but the zero-length packet that closes the transfer was not taken.
+  bool endFailed = false;
 };
 
-// Builds one packet, writes it and a zero-length packet, then waits 100 ms.
+// Writes a ready packet and a zero-length packet, then waits 100 ms. A packet
+// whose bytes were all taken counts as sent even when the zero-length packet
+// fails: sending it again would print its pages twice. `start` is where the
+// packet begins.
+PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start);
+
+// Builds one packet and sends it.
 PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings, PageRecord* first,
                                  int start);
 

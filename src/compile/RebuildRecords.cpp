@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "compile/CodePage.h"
 #include "compile/Metrics.h"
@@ -94,6 +95,24 @@ class TextScan {
   std::size_t position_ = 0;
 };
 
+// The page's text with its markers and its running number's placeholder compiled,
+// as code page bytes; `out` has room for one byte more than the record, which
+// shows a cut. The marker counts and the numbering kind go into `r`.
+std::size_t CompileBytes(bool printer, std::u16string_view line1, std::u16string_view line2,
+                         PageRecord& r, std::span<char, MaxTextBytes + 1> out) {
+  TextScan scan(printer);
+  scan.Add(line1);
+  if (!line2.empty()) {
+    scan.Add(std::u16string_view(&LineSeparator, 1));
+    scan.Add(line2);
+  }
+  r.superCount = static_cast<uint8_t>(scan.superCount);
+  r.subCount = static_cast<uint8_t>(scan.subCount);
+  r.scriptCount = static_cast<uint8_t>(r.superCount + r.subCount);
+  scan.MarkNumbering(r);
+  return ToPrinterCodePage(scan.prefix(), out);
+}
+
 void MoveSymbolsToPrinterRow(PageRecord& r) {
   const std::size_t length = r.textLength;
   for (std::size_t i = 0; i < length;) {
@@ -131,20 +150,8 @@ void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string
                      PageRecord& r) {
   const bool printer = mode == RebuildMode::PrinterMode;
   r.twoLines = line2.empty() ? 0 : 1;
-  TextScan scan(printer);
-  scan.Add(line1);
-  if (!line2.empty()) {
-    scan.Add(std::u16string_view(&LineSeparator, 1));
-    scan.Add(line2);
-  }
-  r.superCount = static_cast<uint8_t>(scan.superCount);
-  r.subCount = static_cast<uint8_t>(scan.subCount);
-  r.scriptCount = static_cast<uint8_t>(r.superCount + r.subCount);
-  scan.MarkNumbering(r);
-
-  // One byte past the record's room shows whether the last character is cut.
   std::array<char, MaxTextBytes + 1> bytes;
-  const std::size_t n = ToPrinterCodePage(scan.prefix(), bytes);
+  const std::size_t n = CompileBytes(printer, line1, line2, r, bytes);
   StorePageText(r, std::string_view(bytes.data(), n));
   if (printer) MoveSymbolsToPrinterRow(r);
 
@@ -157,6 +164,13 @@ void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string
   if (r.twoLines == 1 && std::find(r.text.begin(), textEnd, SeparatorCode) == textEnd) {
     r.twoLines = 0;
   }
+}
+
+std::size_t CompiledTextBytes(RebuildMode mode, std::u16string_view line1,
+                              std::u16string_view line2) {
+  PageRecord scratch;
+  std::array<char, MaxTextBytes + 1> bytes;
+  return CompileBytes(mode == RebuildMode::PrinterMode, line1, line2, scratch, bytes);
 }
 
 void RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow, PageList& pages,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,11 @@ void StorePageText(PageRecord& record, std::string_view bytes);
 // and current marks are left alone.
 void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string_view line2,
                      PageRecord& record);
+
+// The length in bytes of the text CompilePageText makes of the two lines, before
+// the cut to the record's 40 bytes; a text longer than that counts as 41.
+std::size_t CompiledTextBytes(RebuildMode mode, std::u16string_view line1,
+                              std::u16string_view line2);
 
 // Recompiles the text of every record from its grid row (lines in columns 3
 // and 4, the row's check box), marks the record of `currentRow`, and refreshes

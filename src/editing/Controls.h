@@ -15,7 +15,7 @@ struct ControlsState {
   int cutting = 1;     // 1016
   int margin = 0;      // 1007
   int alignment = 0;   // 1024
-  int density = 6;     // 1026: shows "6" while the job's density is 8
+  int density = 7;     // 1026: the item of the start density 8 (density = item + 1)
   int copies = 0;      // 1032
   bool continuous = true;  // radio 1022 checked, else 1021
 

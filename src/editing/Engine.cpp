@@ -32,9 +32,15 @@ Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Dev
       link_(device, clock),
       printJob_(link_, popup_, timers, op, *this) {
   popup_.SetUp();
+  printJob_.SetPrinterObserver([this] {
+    if (view_ != nullptr) view_->PrinterChanged(printJob_.printerNote());
+  });
 }
 
 Engine::~Engine() {
+  // USB work under way ends (every transfer has a time-out) before the job it
+  // reports to goes.
+  link_.worker().Stop();
   timers_.Stop(TimerId::Continue);
   timers_.Stop(TimerId::FinalMessage);
 }
@@ -241,11 +247,13 @@ bool Engine::CellEditQuery(int /*row*/, int column) {
 }
 
 bool Engine::FitsOnePage(std::u16string_view line1, std::u16string_view line2) {
-  const std::u16string text = JoinLines(line1, line2);
+  const std::size_t characters = line1.size() + (line2.empty() ? 0 : 1 + line2.size());
   // Hangul takes two bytes a syllable, and so do the symbols and markers in a
-  // label file: 40 characters may still not fit into the record's 40 bytes.
-  return text.size() <= static_cast<std::size_t>(MaxTextBytes) &&
-         ToPrinterCodePage(text).size() <= static_cast<std::size_t>(MaxTextBytes);
+  // label file: 40 characters may still not fit into the record's 40 bytes. The
+  // running number's placeholder is one control byte there.
+  return characters <= static_cast<std::size_t>(MaxTextBytes) &&
+         CompiledTextBytes(RebuildMode::EditorMode, line1, line2) <=
+             static_cast<std::size_t>(MaxTextBytes);
 }
 
 void Engine::CellEdited(int row, int column) {

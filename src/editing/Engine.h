@@ -36,6 +36,8 @@ class WindowView {
   virtual void PreviewChanged(const PreviewSnapshot& /*snapshot*/, double /*mediaWidthMm*/) {}
   // The medium changed; the preview takes the width at its next drawing.
   virtual void MediaWidthChanged(double /*mediaWidthMm*/) {}
+  // A print job opened a printer: which one, and which were passed over.
+  virtual void PrinterChanged(const std::string& /*note*/) {}
 };
 
 // Everything the main window does to a job. The window passes the operator's
@@ -130,8 +132,13 @@ class Engine final : private PrintSource {
 
   // ---- Printing ---------------------------------------------------------------------
   void Print() { printJob_.Print(); }
+  // Prints from the page at list position `start` without asking.
+  void PrintFrom(int start) { printJob_.PrintFrom(start); }
   void TimerFired(TimerId id) { printJob_.TimerFired(id); }
   void StopPressed() { popup_.StopPressed(); }
+  // The USB work of print jobs runs on a thread of its own from now on; its
+  // reports come back through `dispatcher` to the thread that owns the engine.
+  void RunPrinterOnThread(Dispatcher& dispatcher) { link_.worker().StartThread(dispatcher); }
 
  private:
   // PrintSource

@@ -155,6 +155,8 @@ bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
 }
 
 void Engine::DiscardJob() {
+  // Pages not sent by an earlier job are not this job's pages.
+  printJob_.ForgetUnfinished();
   job_.pages.FreeAllRecords();
   grid_.DeleteAllRows();
   currentPageIndex_ = -1;

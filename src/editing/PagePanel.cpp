@@ -43,11 +43,15 @@ bool Engine::ReadPanelEdits(bool lengthButton) {
 void Engine::LengthTextChanged(std::u16string text) {
   // Text put back into the field is filtered again, until it stands: "1a3456" is
   // cut to five characters first and then to "1". Every pass shortens the text.
+  bool cut = false;
   while (auto replacement = FilterLengthText(text)) {
     if (*replacement == text) break;
     text = std::move(*replacement);
+    cut = true;
   }
-  const bool changed = text != controls_.lengthText;
+  // The field is to show the text that is used, also when the cut gives back the
+  // text it held before the key ("12.3" and a "4").
+  const bool changed = cut || text != controls_.lengthText;
   controls_.lengthText = std::move(text);
   if (changed) ControlsChanged();
 }

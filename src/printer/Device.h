@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace q5300 {
 
@@ -15,9 +16,25 @@ enum class OpenStatus {
 };
 
 struct OpenResult {
+  OpenResult() = default;
+  OpenResult(OpenStatus status_, std::string detail_)
+      : status(status_), detail(std::move(detail_)) {}
+
   OpenStatus status = OpenStatus::NoDevice;
   std::string detail;  // for the operator: which device, what went wrong, how to fix it
+  // Opened: which printer, as the operator finds it ("the printer 1a86:5537 on
+  // bus 001, port 2").
+  std::string printer;
+  // Printers tried before the one opened, each with the reason it was passed over.
+  std::vector<std::string> skipped;
   bool ok() const { return status == OpenStatus::Opened; }
+};
+
+// What a reset left behind.
+enum class ResetResult {
+  Done,      // the device is as it was, its endpoints cleared
+  Reopened,  // the device had gone and came back at the same place: opened afresh
+  Gone,      // the device is no longer there; it is closed
 };
 
 // The printer's USB interface chip as the program uses it: seven operations,
@@ -28,8 +45,9 @@ class Device {
   virtual ~Device() = default;
   virtual OpenResult Open() = 0;
   virtual void Close() = 0;
-  // A USB device reset.
-  virtual void Reset() = 0;
+  // Brings the open device back to a known state. It never moves to another
+  // device: a device that went away is only opened again where it was.
+  virtual ResetResult Reset() = 0;
   // Vendor id in the low 16 bits, product id in the high 16 bits; 0 when unknown.
   virtual uint32_t UsbId() = 0;
   // How many input packets wait to be read.
@@ -38,6 +56,9 @@ class Device {
   virtual int Read(std::span<uint8_t> buffer) = 0;
   // Writes all bytes (an empty span is a zero-length packet); true on success.
   virtual bool Write(std::span<const uint8_t> bytes) = 0;
+  // The open device went away (unplugged, switched off): its handle is dead and
+  // every transfer on it fails until it is opened again.
+  virtual bool Lost() const = 0;
 };
 
 }  // namespace q5300

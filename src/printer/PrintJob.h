@@ -1,8 +1,12 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "compile/PrintPacket.h"
 #include "data/JobSettings.h"
 #include "data/Operator.h"
 #include "data/PageRecord.h"
@@ -34,9 +38,19 @@ inline constexpr std::chrono::milliseconds FinalMessageTime{5000};
 
 inline constexpr const char* ApplicationTitle = "Q5300 Application";
 
+// "Pages 1–41 sent, 42–100 not sent." for a job of `pageCount` pages whose
+// first page not sent is at list position `firstNotSent`.
+std::string SentReport(int firstNotSent, int pageCount);
+
 // The print job from the Print command to the last packet. A job that does not
 // fit into one packet goes on packet by packet on timer ticks; the status popup
 // shows each stage and offers the stop button while the job waits.
+//
+// The USB work runs on the link's worker; the job carries on when its report
+// comes back, so the thread that owns the job never waits on the printer. Each
+// packet is built from the records as they are when it goes out. A job stays on
+// the printer it was opened on, and a job that ends before its last page knows
+// the first page not sent: the next Print offers to go on from there.
 class PrintJob {
  public:
   PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
@@ -44,29 +58,68 @@ class PrintJob {
 
   // Looks for the printer: true when it can be opened. Tells the operator when not.
   bool CheckDevice();
-  // The Print command. A job that waits is started again from the first page.
+  // The Print command. A job that ended before its last page is offered to go on
+  // from its first page not sent; a job that waits ends there first.
   void Print();
+  // Prints from list position `start` without asking (0: from the first page).
+  void PrintFrom(int start);
   void TimerFired(TimerId id);
+  // The popup's stop button: a waiting job ends at once, a job whose packet is
+  // under way as soon as the printer has answered.
+  void StopPressed();
+  // The job was replaced: there is no unfinished job to go on with.
+  void ForgetUnfinished() { unfinished_.reset(); }
 
   enum class Phase {
     Idle,
+    Opening,       // the printer is being opened and asked whether it is ready
+    Sending,       // the first packet is under way
     Waiting,       // the next packet goes out at the next tick
+    Continuing,    // a tick asks the printer and sends the next packet
     FinalMessage,  // everything was sent; the message stands a while
   };
   Phase phase() const { return phase_; }
+  // USB work of the job is under way.
+  bool busy() const { return link_.worker().busy(); }
   bool deviceChecked() const { return deviceChecked_; }
+  // The job waits because the printer answered "not ready" at its last turn.
+  bool waitingForPrinter() const { return waitingForPrinter_; }
   int nextIndex() const { return nextIndex_; }
+  // The list position of the first page not sent by the last job, when it ended
+  // before its last page.
+  std::optional<int> unfinishedFrom() const { return unfinished_; }
+  // Which printer the last job went to and which were passed over, for the
+  // window's status line; empty before the first job.
+  const std::string& printerNote() const { return printerNote_; }
+  // Told when the printer note changes.
+  void SetPrinterObserver(std::function<void()> observer) {
+    printerObserver_ = std::move(observer);
+  }
 
  private:
+  struct Started;
+  struct Continued;
+  enum class EndReason { Stopped, WriteFailed, Disconnected, TooLong };
+
+  void Start(int start);
+  void OnStarted(const Started& result);
+  void OnFirstPacket(const PacketOutcome& outcome);
   void ContinueTick();
+  void OnContinued(const Continued& result);
+  // A packet went out: the job waits for the next tick or is complete.
+  void AfterPacketSent(std::chrono::milliseconds delay, bool continued);
   // Everything went out: the final message stands, then the popup goes. The first
   // packet's job keeps the link open until then; a continued job closes it first.
   void Complete(const char* message, bool closeLinkNow);
   void FinalMessageElapsed();
-  // The job ends on a failure the operator must hear of.
-  void Fail(const char* message);
+  // The job ends before its last page; the operator hears why and which pages went out.
+  void EndEarly(EndReason reason);
   // Tells the operator why the printer could not be opened, beyond the message.
   void TellOpenDetail(const OpenResult& result);
+  void NotePrinter(const OpenResult& result);
+  // Hands `work` to the link's worker; `report` runs on this thread once it is done.
+  void RunOnWorker(std::function<void()> work, std::function<void()> report = {});
+  void CloseLinkOnWorker();
 
   PrinterLink& link_;
   StatusPopup& popup_;
@@ -76,7 +129,14 @@ class PrintJob {
   Phase phase_ = Phase::Idle;
   bool deviceChecked_ = false;
   bool closeLinkAfterMessage_ = false;
+  bool stopRequested_ = false;
+  bool printDeferred_ = false;
+  bool waitingForPrinter_ = false;
   int nextIndex_ = 0;
+  int jobStart_ = 0;
+  std::optional<int> unfinished_;
+  std::string printerNote_;
+  std::function<void()> printerObserver_;
 };
 
 }  // namespace q5300

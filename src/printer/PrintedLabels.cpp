@@ -15,10 +15,14 @@ constexpr uint8_t SymbolLead = 0xA1;  // the printer's font keeps the symbols in
 NumberKind KindOf(const DecodedRecord& r) {
   if (r.numNumber != 0) return NumberKind::Number;
   switch (r.numVariant) {
-    case 2: return NumberKind::Hex2;
-    case 3: return NumberKind::Hex1;
-    case 0: break;
-    default: return NumberKind::Fixed;
+    case 2:
+      return NumberKind::Hex2;
+    case 3:
+      return NumberKind::Hex1;
+    case 0:
+      break;
+    default:
+      return NumberKind::Fixed;
   }
   if (r.numUpper != 0 || r.numLower != 0) return NumberKind::Letter;
   return NumberKind::None;

@@ -16,6 +16,9 @@ constexpr std::chrono::milliseconds EndCommandPause{1000};
 }  // namespace
 
 PrinterLink::~PrinterLink() {
+  // Work under way finishes first (every transfer has a time-out); the device
+  // is then this thread's alone.
+  worker_.Stop();
   if (deviceIndex_ != -1 && isOpen_) CloseLink();
 }
 
@@ -39,10 +42,11 @@ bool PrinterLink::QueryReady() {
   std::array<uint8_t, 10> buffer{};
   buffer[0] = StatusQuery[0];
   buffer[1] = StatusQuery[1];
-  const bool written = device_.Write(std::span(buffer).first(2));
+  // A query the printer did not take has nothing to complete: a printer that
+  // stopped taking input would hold a second write as long as the first.
+  if (!device_.Write(std::span(buffer).first(2))) return false;
   // The zero-length packet tells the chip that the query is complete.
   device_.Write({});
-  if (!written) return false;
   // A read that delivers nothing leaves the query's first byte in place, which
   // is not the ready answer.
   device_.Read(std::span(buffer).first(StatusReplySize));

@@ -5,11 +5,13 @@
 
 #include "printer/Clock.h"
 #include "printer/Device.h"
+#include "printer/LinkWorker.h"
 
 namespace q5300 {
 
 // The USB link to the printer: open with a drain of stale input, status query,
-// end command, raw writes and reads, close.
+// end command, raw writes and reads, close. While a print job runs, the link is
+// driven only through its worker.
 class PrinterLink {
  public:
   PrinterLink(Device& device, Clock& clock) : device_(device), clock_(clock) {}
@@ -20,7 +22,8 @@ class PrinterLink {
   // Opens device 0 and reads its pending input away. Opening an open link opens
   // the device again. The reason of a failure stays in lastOpen().
   bool OpenLink();
-  // Sends 0x01 'A' and a zero-length packet, reads 9 bytes: ready when the first is 'N'.
+  // Sends 0x01 'A' and a zero-length packet, reads 9 bytes: ready when the first
+  // is 'N'. A query the printer did not take is not ended or answered.
   bool QueryReady();
   // Sends 0x02 'H', then waits 1000 ms.
   bool SendEndCommand();
@@ -34,6 +37,7 @@ class PrinterLink {
   const OpenResult& lastOpen() const { return lastOpen_; }
   Device& device() { return device_; }
   Clock& clock() { return clock_; }
+  LinkWorker& worker() { return worker_; }
 
  private:
   Device& device_;
@@ -41,6 +45,7 @@ class PrinterLink {
   int32_t deviceIndex_ = -1;
   bool isOpen_ = false;
   OpenResult lastOpen_;
+  LinkWorker worker_;
 };
 
 }  // namespace q5300

@@ -35,6 +35,7 @@ void StatusPopup::StopPressed() {
   stopButtonShown_ = false;
   visible_ = false;
   Changed();
+  if (stopHandler_) stopHandler_();
 }
 
 void StatusPopup::ClearStopRequest() {

@@ -36,6 +36,8 @@ class StatusPopup {
   bool initialised() const { return initialised_; }
   State state() const { return state_; }
 
+  // Told when the stop button is pressed, after the popup has changed.
+  void SetStopHandler(std::function<void()> handler) { stopHandler_ = std::move(handler); }
   // Called after every change, so the window can follow.
   void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
@@ -48,6 +50,7 @@ class StatusPopup {
   bool visible_ = false;
   State state_ = Idle;
   std::function<void()> observer_;
+  std::function<void()> stopHandler_;
 };
 
 }  // namespace q5300

@@ -2,19 +2,25 @@
 
 namespace q5300 {
 
-std::size_t TimerQueue::Slot(TimerId id) { return id == TimerId::Continue ? 0 : 1; }
+std::size_t TimerQueue::Slot(TimerId id) {
+  return id == TimerId::Continue ? 0 : 1;
+}
 
 void TimerQueue::Arm(TimerId id, std::chrono::milliseconds delay) {
   deadlines_[Slot(id)] = clock_.Now() + delay;
 }
 
-void TimerQueue::Stop(TimerId id) { deadlines_[Slot(id)].reset(); }
+void TimerQueue::Stop(TimerId id) {
+  deadlines_[Slot(id)].reset();
+}
 
 std::optional<std::chrono::milliseconds> TimerQueue::deadline(TimerId id) const {
   return deadlines_[Slot(id)];
 }
 
-bool TimerQueue::empty() const { return !deadlines_[0] && !deadlines_[1]; }
+bool TimerQueue::empty() const {
+  return !deadlines_[0] && !deadlines_[1];
+}
 
 std::optional<TimerId> TimerQueue::WaitForNext() {
   std::optional<TimerId> next;

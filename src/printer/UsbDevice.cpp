@@ -14,19 +14,14 @@ namespace q5300 {
 namespace {
 
 constexpr int ChipInterface = 0;
-// Room for a printer that holds off its input while its buffer is full.
-constexpr unsigned WriteTimeoutMs = 5000;
-// A status reply is a single short packet; a printer that stays silent must not
-// hold the program for long.
-constexpr unsigned ReadTimeoutMs = 2000;
-// Only what is already waiting is drained.
-constexpr unsigned DrainTimeoutMs = 20;
 constexpr int MaxDrainPackets = 64;
 constexpr size_t MaxReadSize = 64 * 1024;
-// A reset can make the chip enumerate again under a new address; it is given
-// two seconds to come back.
-constexpr int ReopenAttempts = 20;
-constexpr std::chrono::milliseconds ReopenPause{100};
+constexpr std::chrono::milliseconds ReappearPause{100};
+constexpr int MaxPortDepth = 7;  // USB allows at most seven tiers
+
+unsigned TimeoutOf(std::chrono::milliseconds duration) {
+  return static_cast<unsigned>(std::max<std::chrono::milliseconds::rep>(duration.count(), 1));
+}
 
 struct ContextExit {
   void operator()(libusb_context* context) const { libusb_exit(context); }
@@ -76,9 +71,26 @@ class DeviceList {
 struct Candidate {
   libusb_device* device = nullptr;
   UsbDeviceId id;
-  uint8_t bus = 0;
-  uint8_t address = 0;
+  UsbPlace place;
 };
+
+UsbPlace PlaceOf(libusb_device* device) {
+  UsbPlace place;
+  place.bus = libusb_get_bus_number(device);
+  place.address = libusb_get_device_address(device);
+  uint8_t ports[MaxPortDepth] = {};
+  const int depth = libusb_get_port_numbers(device, ports, MaxPortDepth);
+  if (depth > 0) place.ports.assign(ports, ports + depth);
+  return place;
+}
+
+// Bus, then ports, then address: the order does not change when a printer is
+// plugged in again, and two printers are always taken in the same order.
+bool PlaceBefore(const UsbPlace& a, const UsbPlace& b) {
+  if (a.bus != b.bus) return a.bus < b.bus;
+  if (a.ports != b.ports) return a.ports < b.ports;
+  return a.address < b.address;
+}
 
 std::vector<Candidate> Matching(const DeviceList& list, std::span<const UsbDeviceId> ids) {
   std::vector<Candidate> found;
@@ -87,22 +99,15 @@ std::vector<Candidate> Matching(const DeviceList& list, std::span<const UsbDevic
     if (libusb_get_device_descriptor(device, &descriptor) != 0) continue;
     const UsbDeviceId id{descriptor.idVendor, descriptor.idProduct};
     if (std::find(ids.begin(), ids.end(), id) == ids.end()) continue;
-    found.push_back({device, id, libusb_get_bus_number(device), libusb_get_device_address(device)});
+    found.push_back({device, id, PlaceOf(device)});
   }
-  std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
-    return a.bus != b.bus ? a.bus < b.bus : a.address < b.address;
-  });
+  std::sort(found.begin(), found.end(),
+            [](const Candidate& a, const Candidate& b) { return PlaceBefore(a.place, b.place); });
   return found;
 }
 
-std::string BusAddress(uint8_t bus, uint8_t address) {
-  char text[32];
-  std::snprintf(text, sizeof text, "bus %03u, address %03u", bus, address);
-  return text;
-}
-
 std::string Describe(const Candidate& c) {
-  return "the printer " + FormatUsbId(c.id) + " on " + BusAddress(c.bus, c.address);
+  return "the printer " + FormatUsbId(c.id) + " on " + c.place.Describe();
 }
 
 std::string PermissionHint(const Candidate& c) {
@@ -111,7 +116,7 @@ std::string PermissionHint(const Candidate& c) {
   return " Bind the WinUSB driver to the printer, then try again.";
 #else
   char node[40];
-  std::snprintf(node, sizeof node, "/dev/bus/usb/%03u/%03u", c.bus, c.address);
+  std::snprintf(node, sizeof node, "/dev/bus/usb/%03u/%03u", c.place.bus, c.place.address);
   return std::string(
              " Install the udev rule 70-q5300.rules that comes with the program (it gives the "
              "logged-in user access with TAG+=\"uaccess\"): copy it to /etc/udev/rules.d/, run "
@@ -147,11 +152,17 @@ OpenResult Failure(int error, const Candidate& c, std::string_view doing) {
   }
 }
 
+OpenResult InUse(const Candidate& c) {
+  return {OpenStatus::Failed,
+          Describe(c) + " is in use by another program; close it and try again."};
+}
+
 // An open handle with interface 0 claimed; released and closed on destruction.
 struct Claim {
   Handle handle;
   bool claimed = false;
   UsbDeviceId id;
+  UsbPlace place;
   uint8_t outEndpoint = 0;
   uint8_t inEndpoint = 0;
   size_t inPacketSize = 64;
@@ -201,6 +212,7 @@ Endpoints FindBulkEndpoints(const libusb_config_descriptor& config) {
 OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
   auto opened = std::make_unique<Claim>();
   opened->id = c.id;
+  opened->place = c.place;
   libusb_device_handle* raw = nullptr;
   int r = libusb_open(c.device, &raw);
   if (r != 0) return Failure(r, c, "opening");
@@ -238,15 +250,37 @@ OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
   opened->inPacketSize = endpoints.inPacketSize;
 
   r = libusb_claim_interface(handle, ChipInterface);
-  if (r == LIBUSB_ERROR_BUSY) {
-    return {OpenStatus::Failed,
-            Describe(c) + " is in use by another program; close it and try again."};
-  }
+  if (r == LIBUSB_ERROR_BUSY) return InUse(c);
   if (r != 0) return Failure(r, c, "claiming interface 0");
   opened->claimed = true;
 
   claim = std::move(opened);
-  return {OpenStatus::Opened, "Opened " + Describe(c) + "."};
+  OpenResult result{OpenStatus::Opened, "Opened " + Describe(c) + "."};
+  result.printer = Describe(c);
+  return result;
+}
+
+// Whether this user could open and claim the printer, changing nothing: no
+// kernel driver is detached and no configuration is set.
+OpenResult ProbeAccess(const Candidate& c) {
+  libusb_device_handle* raw = nullptr;
+  int r = libusb_open(c.device, &raw);
+  if (r != 0) return Failure(r, c, "opening");
+  const Handle handle(raw);
+  int configuration = 0;
+  r = libusb_get_configuration(handle.get(), &configuration);
+  if (r != 0) return Failure(r, c, "asking for the configuration");
+  // An unconfigured chip or one held by a kernel driver is configured or
+  // detached when a job opens it; until then it is left as it is.
+  if (configuration == 0) return {OpenStatus::Opened, "can be opened"};
+  if (libusb_kernel_driver_active(handle.get(), ChipInterface) == 1) {
+    return {OpenStatus::Opened, "can be opened (a kernel driver holds it until a job opens it)"};
+  }
+  r = libusb_claim_interface(handle.get(), ChipInterface);
+  if (r == LIBUSB_ERROR_BUSY) return InUse(c);
+  if (r != 0 && r != LIBUSB_ERROR_NOT_FOUND) return Failure(r, c, "claiming interface 0");
+  if (r == 0) libusb_release_interface(handle.get(), ChipInterface);
+  return {OpenStatus::Opened, "can be opened"};
 }
 
 std::string WithProblems(std::string text, const std::vector<std::string>& problems) {
@@ -256,27 +290,58 @@ std::string WithProblems(std::string text, const std::vector<std::string>& probl
 
 }  // namespace
 
+std::string UsbPlace::Describe() const {
+  char text[64];
+  if (ports.empty()) {
+    std::snprintf(text, sizeof text, "bus %03u, address %03u", bus, address);
+    return text;
+  }
+  std::string path;
+  for (const uint8_t port : ports) {
+    if (!path.empty()) path += '.';
+    path += std::to_string(port);
+  }
+  std::snprintf(text, sizeof text, "bus %03u, port ", bus);
+  return text + path;
+}
+
+bool UsbPlace::SamePlace(const UsbPlace& other) const {
+  if (bus != other.bus) return false;
+  // Without ports only the very same device is the same place.
+  if (ports.empty() || other.ports.empty()) return address == other.address;
+  return ports == other.ports;
+}
+
 struct UsbDevice::Session {
   Context context;  // outlives the claim: declared first, destroyed last
   std::unique_ptr<Claim> claim;
   std::deque<std::vector<uint8_t>> uploads;
 
   libusb_device_handle* handle() const { return claim->handle.get(); }
-
-  // A stalled endpoint stays stalled until it is cleared.
-  void Recover(int error, uint8_t endpoint) const {
-    if (error == LIBUSB_ERROR_PIPE) libusb_clear_halt(handle(), endpoint);
-  }
 };
 
 UsbDevice::UsbDevice() : UsbDevice(UsbIdsFromEnvironment()) {}
 
-UsbDevice::UsbDevice(UsbIdList ids) : ids_(std::move(ids)) {}
+UsbDevice::UsbDevice(UsbIdList ids, UsbTimeouts timeouts)
+    : ids_(std::move(ids)), timeouts_(timeouts) {}
 
 UsbDevice::~UsbDevice() = default;
 
+std::optional<UsbPlace> UsbDevice::place() const {
+  if (!session_) return std::nullopt;
+  return session_->claim->place;
+}
+
 OpenResult UsbDevice::Open() {
+  return OpenAt({});
+}
+
+// Opens the first printer that can be opened, or with `only` set, the printer
+// at that place and no other.
+OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
+  const bool anywhere = only.bus == 0;
   session_.reset();
+  lost_ = false;
   libusb_context* rawContext = nullptr;
   const int r = libusb_init(&rawContext);
   if (r != 0) {
@@ -293,21 +358,28 @@ OpenResult UsbDevice::Open() {
             WithProblems("The USB devices cannot be listed: " + ErrorText(list.error()) + ".",
                          ids_.problems)};
   }
-  const std::vector<Candidate> candidates = Matching(list, ids_.ids);
+  std::vector<Candidate> candidates = Matching(list, ids_.ids);
+  if (!anywhere) {
+    std::erase_if(candidates, [&only](const Candidate& c) { return !c.place.SamePlace(only); });
+  }
   if (candidates.empty()) {
     return {OpenStatus::NoDevice, WithProblems("No printer is connected (looked for the USB ids " +
                                                    FormatUsbIds(ids_.ids) + ").",
                                                ids_.problems)};
   }
-  // Device 0 is the first printer that opens; if none does, the first one's
-  // reason is the one to report.
+  // Device 0 is the first printer that opens, in place order; the ones passed
+  // over are named with their reason. If none opens, the first one's reason is
+  // the one to report.
   OpenResult first;
+  std::vector<std::string> skipped;
   for (size_t i = 0; i < candidates.size(); ++i) {
     OpenResult result = OpenAndClaim(candidates[i], session->claim);
     if (result.ok()) {
+      result.skipped = std::move(skipped);
       session_ = std::move(session);
       return result;
     }
+    skipped.push_back(result.detail);
     if (i == 0) first = std::move(result);
   }
   return first;
@@ -315,20 +387,33 @@ OpenResult UsbDevice::Open() {
 
 void UsbDevice::Close() {
   session_.reset();
+  lost_ = false;
 }
 
-void UsbDevice::Reset() {
-  if (!session_) return;
-  session_->uploads.clear();
-  const int r = libusb_reset_device(session_->handle());
-  if (r == 0) return;
-  session_.reset();
-  if (r != LIBUSB_ERROR_NOT_FOUND) return;
-  // The chip enumerated again under a new address: the old handle is dead.
-  for (int attempt = 0; attempt < ReopenAttempts; ++attempt) {
-    std::this_thread::sleep_for(ReopenPause);
-    if (Open().ok()) return;
+ResetResult UsbDevice::Reset() {
+  if (!session_) return ResetResult::Done;
+  Session& s = *session_;
+  s.uploads.clear();
+  bool gone = lost_;
+  for (const uint8_t endpoint : {s.claim->outEndpoint, s.claim->inEndpoint}) {
+    if (gone) break;
+    gone = libusb_clear_halt(s.handle(), endpoint) == LIBUSB_ERROR_NO_DEVICE;
   }
+  if (!gone) return ResetResult::Done;
+
+  // The printer went away: it may come back at the same place (switched off and
+  // on, plugged in again). Another printer is never taken in its stead.
+  const UsbPlace place = s.claim->place;
+  session_.reset();
+  const auto deadline = std::chrono::steady_clock::now() + timeouts_.reappear;
+  for (;;) {
+    if (OpenAt(place).ok()) return ResetResult::Reopened;
+    if (std::chrono::steady_clock::now() >= deadline) break;
+    std::this_thread::sleep_for(ReappearPause);
+  }
+  session_.reset();
+  lost_ = true;
+  return ResetResult::Gone;
 }
 
 uint32_t UsbDevice::UsbId() {
@@ -343,13 +428,16 @@ int UsbDevice::PendingUploads() {
   for (int i = 0; i < MaxDrainPackets; ++i) {
     std::vector<uint8_t> packet(s.claim->inPacketSize);
     int got = 0;
-    const int r = libusb_bulk_transfer(s.handle(), s.claim->inEndpoint, packet.data(),
-                                       static_cast<int>(packet.size()), &got, DrainTimeoutMs);
+    const int r =
+        libusb_bulk_transfer(s.handle(), s.claim->inEndpoint, packet.data(),
+                             static_cast<int>(packet.size()), &got, TimeoutOf(timeouts_.drain));
     if (got > 0) {
       packet.resize(static_cast<size_t>(got));
       s.uploads.push_back(std::move(packet));
     }
-    if (r != 0) s.Recover(r, s.claim->inEndpoint);
+    if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
+    // A stalled endpoint stays stalled until it is cleared.
+    if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->inEndpoint);
     if (r != 0 || got <= 0) break;
   }
   return static_cast<int>(s.uploads.size());
@@ -366,10 +454,12 @@ int UsbDevice::Read(std::span<uint8_t> buffer) {
     const size_t wanted = std::min(buffer.size(), MaxReadSize);
     std::vector<uint8_t> upload((wanted + packet - 1) / packet * packet);
     int got = 0;
-    const int r = libusb_bulk_transfer(s.handle(), s.claim->inEndpoint, upload.data(),
-                                       static_cast<int>(upload.size()), &got, ReadTimeoutMs);
+    const int r =
+        libusb_bulk_transfer(s.handle(), s.claim->inEndpoint, upload.data(),
+                             static_cast<int>(upload.size()), &got, TimeoutOf(timeouts_.read));
     if (r != 0 && r != LIBUSB_ERROR_TIMEOUT) {
-      s.Recover(r, s.claim->inEndpoint);
+      if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
+      if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->inEndpoint);
       return -1;
     }
     if (got <= 0) return 0;
@@ -392,10 +482,12 @@ bool UsbDevice::Write(std::span<const uint8_t> bytes) {
   uint8_t none = 0;
   unsigned char* data = bytes.empty() ? &none : const_cast<unsigned char*>(bytes.data());
   int sent = 0;
-  const int r = libusb_bulk_transfer(s.handle(), s.claim->outEndpoint, data,
-                                     static_cast<int>(bytes.size()), &sent, WriteTimeoutMs);
+  const int r =
+      libusb_bulk_transfer(s.handle(), s.claim->outEndpoint, data, static_cast<int>(bytes.size()),
+                           &sent, TimeoutOf(timeouts_.write));
   if (r != 0) {
-    s.Recover(r, s.claim->outEndpoint);
+    if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
+    if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->outEndpoint);
     return false;
   }
   return static_cast<size_t>(sent) == bytes.size();
@@ -417,10 +509,8 @@ UsbPrinterListing ListUsbPrinters(const UsbIdList& ids) {
     return listing;
   }
   for (const Candidate& c : Matching(list, ids.ids)) {
-    std::unique_ptr<Claim> claim;
-    const OpenResult access = OpenAndClaim(c, claim);
-    listing.printers.push_back(
-        {c.id, c.bus, c.address, access.status, access.ok() ? "can be opened" : access.detail});
+    const OpenResult access = ProbeAccess(c);
+    listing.printers.push_back({c.id, c.place, access.status, access.detail});
   }
   return listing;
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "printer/PrintedLabels.h"
 
@@ -147,6 +148,8 @@ OpenResult VirtualPrinter::Open() {
         result = {OpenStatus::Opened, outputDir_ ? "Opened the virtual printer writing into " +
                                                        outputDir_->string() + "."
                                                  : std::string("Opened the virtual printer.")};
+        result.printer = outputDir_ ? "the virtual printer writing into " + outputDir_->string()
+                                    : std::string("the virtual printer");
         break;
     }
   }
@@ -159,8 +162,11 @@ void VirtualPrinter::Close() {
   Log(DeviceCall::Close, 0);
 }
 
-void VirtualPrinter::Reset() {
-  Log(DeviceCall::Reset, 0);
+ResetResult VirtualPrinter::Reset() {
+  const bool gone = open_ && unplugged_;
+  if (gone) open_ = false;
+  Log(DeviceCall::Reset, gone ? 1 : 0);
+  return gone ? ResetResult::Gone : ResetResult::Done;
 }
 
 uint32_t VirtualPrinter::UsbId() {
@@ -199,6 +205,12 @@ int VirtualPrinter::Read(std::span<uint8_t> buffer) {
 }
 
 bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
+  if (stallWrites_ && Usable()) {
+    // A printer whose input is full holds the write until it times out.
+    std::this_thread::sleep_for(*stallWrites_);
+    Log(DeviceCall::Write, 0, bytes);
+    return false;
+  }
   // A printer that lost a write takes nothing more until it is opened again:
   // later writes must not hide the loss.
   bool taken = Usable() && outputError_.empty();
@@ -209,7 +221,14 @@ bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
   if (!taken) return false;
 
   received_.push_back({clock_.Now(), {bytes.begin(), bytes.end()}, std::move(message)});
-  if (received_.back().message.kind == MessageKind::StatusQuery) uploads_.push_back(statusReply_);
+  if (received_.back().message.kind == MessageKind::StatusQuery) {
+    if (nextReplies_.empty()) {
+      uploads_.push_back(statusReply_);
+    } else {
+      uploads_.push_back(std::move(nextReplies_.front()));
+      nextReplies_.pop_front();
+    }
+  }
   if (unplugIn_ > 0 && --unplugIn_ == 0) unplugged_ = true;
   return true;
 }

@@ -24,7 +24,7 @@ struct DeviceCallRecord {
   // Write: the bytes given; Read: the bytes delivered.
   std::vector<uint8_t> bytes;
   // Open: the OpenStatus; Write: 1 taken, 0 failed; Read, PendingUploads, UsbId:
-  // the value returned; Close, Reset: 0.
+  // the value returned; Reset: 1 when the device was found gone; Close: 0.
   int64_t result = 0;
 };
 
@@ -43,7 +43,8 @@ struct ReceivedWrite {
 // Input works in uploads like the USB device: a read takes one upload (a status
 // reply, or one byte of stale input) and drops what does not fit the buffer.
 //
-// Not thread-safe: one thread drives it.
+// Not thread-safe: one thread at a time drives it (the link's worker while a job
+// runs).
 class VirtualPrinter final : public Device {
  public:
   static constexpr uint32_t VirtualUsbId = 0x5537'4348;  // 4348:5537
@@ -61,11 +62,13 @@ class VirtualPrinter final : public Device {
 
   OpenResult Open() override;
   void Close() override;
-  void Reset() override;
+  // Gone once the printer was unplugged while open; it is then closed.
+  ResetResult Reset() override;
   uint32_t UsbId() override;
   int PendingUploads() override;
   int Read(std::span<uint8_t> buffer) override;
   bool Write(std::span<const uint8_t> bytes) override;
+  bool Lost() const override { return unplugged_; }
 
   // ---- How it answers ----
   // 'N' and eight zero bytes: ready.
@@ -73,6 +76,10 @@ class VirtualPrinter final : public Device {
   // The reply to every later status query; a first byte other than 'N' (such as
   // 'B') is a printer that is not ready.
   void SetStatusReply(std::vector<uint8_t> reply) { statusReply_ = std::move(reply); }
+  // The replies to the next status queries, in turn; then the reply set above.
+  void SetNextStatusReplies(std::deque<std::vector<uint8_t>> replies) {
+    nextReplies_ = std::move(replies);
+  }
 
   // ---- Faults ----
   // Open answers `status` (NoDevice, NoPermission or Failed) until told Opened.
@@ -80,10 +87,18 @@ class VirtualPrinter final : public Device {
   // After `writes` more writes are taken the printer is unplugged: every later
   // call fails and Open answers NoDevice. 0 unplugs it now.
   void UnplugAfterWrites(int writes);
+  // The printer is plugged in again after an unplug: it opens afresh.
+  void Replug() {
+    unplugged_ = false;
+    unplugIn_ = -1;
+  }
   // The `nth` write from now (1: the next one) fails and is not taken.
   void FailWrite(int nth = 1) { writeFailsIn_ = nth; }
   // The next `count` reads deliver nothing; the reply each would have taken is lost.
   void DeliverNothing(int count = 1) { emptyReads_ = count; }
+  // The printer stops taking input: every later write holds the calling thread
+  // for `timeout` of real time, as a USB write does until its time-out, and fails.
+  void StopTakingInput(std::chrono::milliseconds timeout) { stallWrites_ = timeout; }
   // `count` bytes of stale input wait, each as an upload of its own.
   void AddStaleInput(int count);
 
@@ -112,11 +127,13 @@ class VirtualPrinter final : public Device {
   std::string outputError_;
 
   std::vector<uint8_t> statusReply_ = ReadyReply();
+  std::deque<std::vector<uint8_t>> nextReplies_;
   std::deque<std::vector<uint8_t>> uploads_;
   OpenStatus refusal_ = OpenStatus::Opened;
   int unplugIn_ = -1;  // writes until unplugged; -1: never
   int writeFailsIn_ = 0;
   int emptyReads_ = 0;
+  std::optional<std::chrono::milliseconds> stallWrites_;
   bool open_ = false;
   bool unplugged_ = false;
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QSvgWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -48,6 +49,19 @@ constexpr ToolbarEntry kToolbar[] = {
     {Command::Exit, "나가기", "exit", false},
 };
 
+// The printer worker's reports, posted to the window's event loop. A report
+// that arrives after the window has gone is dropped with it.
+class EventLoopDispatcher final : public Dispatcher {
+ public:
+  explicit EventLoopDispatcher(QObject& context) : context_(context) {}
+  void Post(std::function<void()> report) override {
+    QMetaObject::invokeMethod(&context_, std::move(report), Qt::QueuedConnection);
+  }
+
+ private:
+  QObject& context_;
+};
+
 std::unique_ptr<Device> ChooseDevice(const Clock& clock, Operator& op) {
   auto device = MakeDeviceFromEnvironment(clock);
   if (device) return std::move(*device);
@@ -71,6 +85,9 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
 
   timers_ = std::make_unique<QtTimers>([this](TimerId id) { engine_->TimerFired(id); });
   engine_ = std::make_unique<Engine>(*op_, *grid_, *timers_, *device_, clock_);
+  // The printer is never waited for on this thread.
+  dispatcher_ = std::make_unique<EventLoopDispatcher>(*this);
+  engine_->RunPrinterOnThread(*dispatcher_);
   engine_->SetView(this);
   grid_->Attach(*engine_);
   popup_ = new MyState(engine_->popup(), nullptr);
@@ -94,6 +111,9 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
   page->addLayout(middle);
   page->addWidget(preview_, 1);
   setCentralWidget(central);
+  printerNote_ = new QLabel(this);
+  printerNote_->setObjectName(QStringLiteral("printerNote"));
+  statusBar()->addPermanentWidget(printerNote_);
   ControlsChanged();
 }
 
@@ -232,6 +252,10 @@ void OrvelTestDlg::PreviewChanged(const PreviewSnapshot& snapshot, double mediaW
 
 void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
   preview_->SetMediaWidth(mediaWidthMm);
+}
+
+void OrvelTestDlg::PrinterChanged(const std::string& note) {
+  printerNote_->setText(QString::fromStdString(note));
 }
 
 void OrvelTestDlg::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
 #include <map>
 #include <memory>
@@ -59,6 +60,8 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   PagePanel* pagePanel() const { return pagePanel_; }
   MyState* statusPopup() const { return popup_; }
   MyPrintView* preview() const { return preview_; }
+  // Which printer the last job went to, in the status line.
+  QLabel* printerNote() const { return printerNote_; }
 
  signals:
   void commandRun(Command command);
@@ -73,6 +76,7 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   void PagesChanged() override;
   void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override;
   void MediaWidthChanged(double mediaWidthMm) override;
+  void PrinterChanged(const std::string& note) override;
 
   void MakeToolbar();
   void Run(Command command);
@@ -84,11 +88,14 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   std::unique_ptr<Device> device_;
   MyListCtrl* grid_;
   std::unique_ptr<QtTimers> timers_;
+  // Brings the printer worker's reports to the event loop; outlives the engine.
+  std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<Engine> engine_;
   MediaBar* mediaBar_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
   MyState* popup_ = nullptr;
   MyPrintView* preview_ = nullptr;
+  QLabel* printerNote_ = nullptr;
   bool previewRefreshQueued_ = false;
   std::map<Command, QAction*> actions_;
 };

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 
+#include "ui/DisplayCheck.h"
 #include "ui/OrvelTestDlg.h"
 #include "ui/Theme.h"
 
@@ -45,7 +47,13 @@ class FirstPaintMark final : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const auto why = q5300::ui::WhyNoDisplay(argc, argv)) {
+    std::fprintf(stderr, "q5300: %s\n", why->c_str());
+    return 1;
+  }
+  q5300::ui::ExitPlainlyIfQtCannotStart();
   QApplication app(argc, argv);
+  q5300::ui::EndQtStartWatch();
   InitQ5300Resources();
   QApplication::setApplicationName(QStringLiteral("Q5300 Application"));
   QApplication::setApplicationDisplayName(QStringLiteral("Q5300"));

@@ -135,6 +135,11 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{"info", csv, "--json", "--json"}, {}, 2, "--json is given twice"},
       {{"print", csv, "--device", "lpt1"}, {}, 2, "--device lpt1 is not usb"},
       {{"print", csv}, {{"Q5300_DEVICE", "lpt1"}}, 2, "Q5300_DEVICE=lpt1 is not usb"},
+      {{"print", csv, "--from-page", "x"}, {}, 2, "--from-page takes a page number"},
+      {{"print", csv, "--device", "virtual", "--from-page", "3"},
+       {},
+       2,
+       "--from-page 3: the job has 2 pages"},
       {{"render", csv, in.Path("x.png"), "--page", "0"}, {}, 2, "--page takes a page number"},
       {{"render", csv, in.Path("x.png"), "--page"}, {}, 2, "--page needs a value"},
       {{"render", csv, in.Path("x.png"), "--page", "3"}, {}, 2, "--page 3: the job has 2 pages"},
@@ -322,6 +327,7 @@ TEST(CommandLine, PrintToTheVirtualPrinterWriteByWrite) {
   EXPECT_EQ(Lines(run.err),
             (std::vector<std::string>{
                 "q5300-cli: 인쇄데이터 처리중...", "q5300-cli: 프린터 상태 점검...",
+                "q5300-cli: Printer: the virtual printer writing into " + dir.string() + ".",
                 "q5300-cli: 인쇄 데이터 전송중...", "q5300-cli: packet 1 sent: 2 pages, 129 bytes",
                 "q5300-cli: 모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.",
                 "q5300-cli: the job has ended: 2 pages in 1 packet"}));

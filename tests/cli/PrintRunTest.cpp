@@ -29,9 +29,9 @@ struct PrintRig {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  ExitCode Print(const std::string& file) {
+  ExitCode Print(const std::string& file, int fromPage = 1) {
     PrintRun run(printer, clock, err);
-    return run.Run(file);
+    return run.Run(file, fromPage);
   }
   std::vector<milliseconds> PacketTimes() const {
     std::vector<milliseconds> times;
@@ -97,7 +97,19 @@ TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
        },
        "two.csv", "q5300-cli: PC가 사용중입니다!\n", 0},
       {"unplugged between packets", [](VirtualPrinter& p) { p.UnplugAfterWrites(4); }, "long.csv",
-       "q5300-cli: the printer was not ready for packet 2; the job stopped after 41 pages\n", 1},
+       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. The "
+       "next Print can continue from page 42.\n"
+       "q5300-cli: to go on with the pages not sent: print ",
+       1},
+      {"busy at the second packet",
+       [](VirtualPrinter& p) {
+         p.SetNextStatusReplies({VirtualPrinter::ReadyReply(), {'B', 0, 0, 0, 0, 0, 0, 0, 0}});
+       },
+       "long.csv",
+       "q5300-cli: the printer was not ready for packet 2\n"
+       "q5300-cli: Printing stopped. Pages 1–41 sent, 42–100 not sent. The next Print can "
+       "continue from page 42.\n",
+       1},
       {"packet lost", [](VirtualPrinter& p) { p.FailWrite(3); }, "two.csv",
        "q5300-cli: 시리얼 포트 오류!\n", 0},
       {"nothing to print", [](VirtualPrinter&) {}, "empty.qxu", "q5300-cli: 인쇄 내용 없음!\n", 0},
@@ -115,6 +127,18 @@ TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
     EXPECT_EQ(rig.printer.packets().size(), c.packets) << c.name;
     EXPECT_FALSE(rig.Said("the job has ended")) << c.name;
   }
+}
+
+TEST(PrintRun, FromAPageOnSendsOnlyThePagesFromThere) {
+  PrintRig rig;
+  EXPECT_EQ(rig.Print(rig.File("long.csv", HundredFullPages()), 42), ExitCode::Success)
+      << rig.err.str();
+  const auto packets = rig.printer.packets();
+  ASSERT_EQ(packets.size(), 2u);
+  EXPECT_EQ(packets[0].records.front().creationNo, 42);
+  EXPECT_EQ(packets[0].records.size(), 41u);
+  EXPECT_EQ(packets[1].records.size(), 18u);
+  EXPECT_TRUE(rig.Said("the job has ended: 59 pages in 2 packets"));
 }
 
 }  // namespace

@@ -54,7 +54,12 @@ std::filesystem::path ProgramPath() {
 
 ProgramResult RunProgram(const std::vector<std::string>& args,
                          const std::map<std::string, std::optional<std::string>>& environment) {
-  const std::string program = ProgramPath().string();
+  return RunProgramAt(ProgramPath(), args, environment);
+}
+
+ProgramResult RunProgramAt(const std::filesystem::path& path, const std::vector<std::string>& args,
+                           const std::map<std::string, std::optional<std::string>>& environment) {
+  const std::string program = path.string();
   std::vector<std::string> argStrings = {program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -108,6 +113,7 @@ ProgramResult RunProgram(const std::vector<std::string>& args,
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   return result;
 }
 

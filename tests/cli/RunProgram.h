@@ -10,6 +10,7 @@ namespace q5300::cli::test {
 
 struct ProgramResult {
   int status = -1;  // the exit status; -1 when the program did not exit by itself
+  int signal = 0;   // the signal that ended it, if one did
   std::string out;
   std::string err;
 };
@@ -19,6 +20,11 @@ struct ProgramResult {
 // variables of the test's own environment for the run.
 ProgramResult RunProgram(const std::vector<std::string>& args,
                          const std::map<std::string, std::optional<std::string>>& environment = {});
+
+// Any program, the same way.
+ProgramResult RunProgramAt(
+    const std::filesystem::path& path, const std::vector<std::string>& args,
+    const std::map<std::string, std::optional<std::string>>& environment = {});
 
 // The program's path, as the build made it.
 std::filesystem::path ProgramPath();

@@ -17,6 +17,11 @@ std::string Bytes(std::initializer_list<unsigned> values) {
 
 const std::string Ga = Bytes({0xB0, 0xA1});
 const std::string Na = Bytes({0xB3, 0xAA});
+const std::string Da = Bytes({0xB4, 0xD9});
+const std::string Ra = Bytes({0xB6, 0xF3});
+const std::string Ma = Bytes({0xB8, 0xB6});
+// A superscript marker as a label file keeps it: a user-defined double-byte character.
+const std::string EditorSuperscript = Bytes({0xC9, 0xF2});
 
 // A page at font size 4, full width, horizontal, automatic length, unless a case
 // says otherwise.
@@ -165,8 +170,43 @@ TEST(ComputeMetrics, PredictsLineWidthsAndTheAutomaticLength) {
        40,
        88},
       {"two lines without a separator", {.text = "AB", .twoLines = 1}, 0, 80, 0, 128},
-      // A marker without its character leaves no cells, not -1 wrapped to 65,535.
+      // A marker takes its character out of the ordinary cells even when that
+      // character is double-byte: the cell count goes below zero and the
+      // double-byte and script widths make up for it.
+      {"syllable, superscript, syllable",
+       {.text = Ga + "\x1C" + Na, .scriptCount = 1},
+       0,
+       56,
+       777,
+       104},
+      {"syllable, superscript, syllable in a label file",
+       {.text = Ga + EditorSuperscript + Na, .scriptCount = 1},
+       0,
+       56,
+       777,
+       104},
+      {"superscript between syllables with spacing 3",
+       {.text = Ga + Na + "\x1C" + Da, .scriptCount = 1},
+       3,
+       99,
+       777,
+       147},
+      // A marker without its character would wrap to some 65,500 dots: no width.
       {"lone marker", {.text = "\x1C", .scriptCount = 1}, 0, 0, 777, 48},
+      {"lone marker in a label file", {.text = EditorSuperscript, .scriptCount = 1}, 0, 0, 777, 48},
+      {"marker before a syllable", {.text = "\x1C" + Ga, .scriptCount = 1}, 0, 0, 777, 48},
+      {"marker before a syllable in a label file",
+       {.text = EditorSuperscript + Ga, .scriptCount = 1},
+       0,
+       0,
+       777,
+       48},
+      {"markers on both lines",
+       {.text = Ga + "\x1C" + Na + "\x1A" + Da + "\x1E" + Ra + Ma, .twoLines = 1},
+       2,
+       56,
+       98,
+       146},
       {"set length keeps its length",
        {.text = "AB", .autoLength = 0, .lengthDots = 240},
        0,
@@ -256,11 +296,19 @@ TEST(IsOverLength, ComparesTheTextWithTheSetLength) {
         .lengthDots = 240},
        true},
       // A marker with nothing after it takes out no more than the line has.
-      {"a lone marker", {.text = "\x1C", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
+      {"a lone marker",
+       {.text = "\x1C", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
        false},
       {"a marker before Hangul",
        {.text = "\x1C\xB0\xA1", .scriptCount = 1, .autoLength = 0, .lengthDots = 240},
        false},
+      // 56 dots of text (a syllable of 40, a raised one of 16) and the 48 of slack
+      {"a superscript between syllables in 9 mm",
+       {.text = Ga + "\x1C" + Na, .scriptCount = 1, .autoLength = 0, .lengthDots = 108},
+       false},
+      {"a superscript between syllables in 103 dots",
+       {.text = Ga + "\x1C" + Na, .scriptCount = 1, .autoLength = 0, .lengthDots = 103},
+       true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -11,6 +11,7 @@
 #include "compile/CodePage.h"
 #include "editing/CellTexts.h"
 #include "editing/Engine.h"
+#include "editing/NumSet.h"
 #include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -172,9 +173,12 @@ TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
   EXPECT_FALSE(a.engine.modified());
 
   Window b;
+  ASSERT_EQ(b.engine.grid().currentColumn(), PageColumn);
   b.Open(dir.path() / "job.qxk");
   EXPECT_TRUE(b.op.told.empty());
   EXPECT_TRUE(b.op.asked.empty());  // its only page was empty
+  // Markers and numbering go into the first line of the opened job.
+  EXPECT_EQ(b.engine.grid().currentColumn(), Line1Column);
   ASSERT_EQ(b.engine.grid().rowCount(), 5);
   for (int row = 0; row < 5; ++row) {
     for (int column = Line1Column; column <= ZoomColumn; ++column) {
@@ -199,6 +203,46 @@ TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
   EXPECT_EQ(FieldText(b.Record(5).materialCode), "LAB");
   EXPECT_EQ(FieldText(b.Record(5).sizeCode), "12");
   EXPECT_TRUE(b.engine.modified());
+}
+
+std::string PageText(const PageRecord& r) {
+  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
+}
+
+// The numbering command puts a placeholder after 39 letters: the record holds them
+// in 40 bytes, the placeholder being one control byte.
+TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, std::u16string(39, u'A'));
+  a.op.numbering = [](NumSet& dialog) {
+    dialog.KindClicked(NumberingKind::Number);
+    dialog.TextChanged(NumBox::Start, u"1");
+    dialog.TextChanged(NumBox::End, u"5");
+    return dialog.Accept().ok();
+  };
+  a.engine.grid().SetCurrentColumn(Line1Column);
+  a.engine.NumberingPressed();
+  const std::u16string line = std::u16string(39, u'A') + u"\uE04D";
+  ASSERT_EQ(a.Cell(0, Line1Column), line);
+  // Opened and closed again with Enter, the cell is taken over and editing moves on.
+  a.grid.Commit(0, Line1Column, line, /*byEnter=*/true);
+  EXPECT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+  EXPECT_EQ(a.engine.grid().rowCount(), 2);
+  EXPECT_EQ(PageText(a.Record(0)), std::string(39, 'A') + "\x12");
+  a.Save(dir.path() / "full");
+  ASSERT_TRUE(a.op.told.empty()) << a.op.told[0].text;
+
+  Window b;
+  b.Open(dir.path() / "full.qxk");
+  EXPECT_TRUE(b.op.told.empty());
+  ASSERT_EQ(b.engine.grid().rowCount(), 2);
+  EXPECT_EQ(b.Cell(0, Line1Column), line);
+  EXPECT_EQ(PageText(b.Record(0)), std::string(39, 'A') + "\x12");
+  EXPECT_EQ(b.Record(0).hasNumbering, 1);
+  EXPECT_EQ(FieldText(b.Record(0).numStart), "1");
+  EXPECT_EQ(FieldText(b.Record(0).numEnd), "5");
+  EXPECT_FALSE(b.engine.modified());
 }
 
 TEST(FileCommands, SaveUAndOpenKeepThePrintablePagesWithTheImagesLosses) {
@@ -240,6 +284,22 @@ TEST(FileCommands, SaveUAndOpenKeepThePrintablePagesWithTheImagesLosses) {
   EXPECT_EQ(b.engine.job().settings.density, 12);
   EXPECT_EQ(b.engine.controls().copies, 2);
   EXPECT_EQ(b.engine.controls().density, 11);
+}
+
+// A job saved as it started opens with the same density and the same item shown.
+TEST(FileCommands, TheStartDensityShowsTheSameItemAfterReopening) {
+  test::TempDir dir;
+  Window a;
+  a.Page(0, u"A");
+  a.Save(dir.path() / "start");
+  a.SaveU(dir.path() / "start");
+  for (const char* file : {"start.qxk", "start.QXU"}) {
+    SCOPED_TRACE(file);
+    Window b;
+    b.Open(dir.path() / file);
+    EXPECT_EQ(b.engine.job().settings.density, a.engine.job().settings.density);
+    EXPECT_EQ(b.engine.controls().density, a.engine.controls().density);
+  }
 }
 
 TEST(FileCommands, OpenAsksUnlessTheOnlyPageIsEmptyAndNoAppends) {
@@ -404,6 +464,26 @@ TEST(FileCommands, ASaveUnderAnotherNameAsksBeforeReplacing) {
   w.Save(dir.path() / "notes.qxk");                         // the dialog's own question was enough
   EXPECT_EQ(w.op.asked.size(), 3u);
   EXPECT_TRUE(w.op.told.empty());
+}
+
+TEST(FileCommands, SaveAndSaveUTakeAnOpenCellEditFirst) {
+  test::TempDir dir;
+  struct Case {
+    const char* file;
+    void (Window::*save)(const fs::path&);
+  } const cases[] = {{"typed.qxk", &Window::Save}, {"typed.qxu", &Window::SaveU}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    Window a;
+    a.Page(0, u"old");
+    a.grid.Type(0, Line1Column, u"typed");
+    (a.*c.save)(dir.path() / c.file);
+    EXPECT_FALSE(a.grid.openEdit.has_value());
+    EXPECT_EQ(a.Cell(0, Line1Column), u"typed");
+    Window b;
+    b.Open(dir.path() / c.file);
+    EXPECT_EQ(b.Cell(0, Line1Column), u"typed");
+  }
 }
 
 TEST(FileCommands, ModifiedFollowsTheLastSave) {

@@ -136,11 +136,14 @@ TEST(GridEdit, RepeatCellTakesOneTo200) {
 
 TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
   const auto hangul = [](std::size_t n) { return std::u16string(n, u'가'); };
+  const auto letters = [](std::size_t n, char16_t c = u'A') { return std::u16string(n, c); };
   struct Case {
     const char* name;
     std::u16string line1;
     std::u16string line2;
     bool accepted;
+    // What the record takes, when it is not the plain code page form of the lines.
+    std::string record = {};
   } const cases[] = {
       {"40 letters", std::u16string(40, u'A'), u"", true},
       {"41 characters over two lines", std::u16string(30, u'A'), std::u16string(10, u'B'), false},
@@ -150,6 +153,17 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
       {"25 syllables, 50 bytes", hangul(25), u"", false},
       {"19 syllables and a letter", hangul(19), u"A", true},
       {"20 syllables and a letter", hangul(20), u"A", false},
+      // The running number's placeholder is one control byte in the record; another
+      // placeholder and a marker stay two bytes, as a label file keeps them.
+      {"39 letters and a placeholder", letters(39) + u"\uE04D", u"", true,
+       std::string(39, 'A') + "\x12"},
+      {"40 letters and a placeholder", letters(40) + u"\uE04D", u"", false},
+      {"a placeholder on line 2", letters(30), letters(8, u'B') + u"\uE050", true,
+       std::string(30, 'A') + "\x1A" + std::string(8, 'B') + "\x18"},
+      {"38 letters and two placeholders", letters(38) + u"\uE04D\uE04D", u"", false},
+      {"38 letters and a marker", letters(38) + u"\uE051", u"", true,
+       std::string(38, 'A') + "\x1C"},
+      {"39 letters and a marker", letters(39) + u"\uE051", u"", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,7 +181,8 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
       continue;
     }
     ExpectNoMessage(r.op);
-    EXPECT_EQ(RecordText(r.Page(0)), ToPrinterCodePage(JoinLines(c.line1, c.line2)));
+    EXPECT_EQ(RecordText(r.Page(0)),
+              c.record.empty() ? ToPrinterCodePage(JoinLines(c.line1, c.line2)) : c.record);
   }
 }
 

@@ -59,7 +59,9 @@ TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
   EXPECT_EQ(page().subCount, 1);
   EXPECT_EQ(page().superCount, 2);
   EXPECT_EQ(page().scriptCount, 3);
-  EXPECT_EQ(RecordText(), "\x1C" "2\x1C\x1E");
+  EXPECT_EQ(RecordText(),
+            "\x1C"
+            "2\x1C\x1E");
   EXPECT_TRUE(op.told.empty());
 }
 
@@ -168,23 +170,33 @@ TEST_F(MarkersTest, AMarkerGoesInOnlyWhileTheTextFitsTheRecord) {
     std::u16string line1;
     std::u16string line2;
     bool taken;
+    int column = Line1Column;
   } cases[] = {
       {std::u16string(38, u'x'), u"", true},
       {std::u16string(39, u'x'), u"", false},
       {std::u16string(36, u'x'), u"y", true},  // 36 + separator + 1 + marker
       {std::u16string(37, u'x'), u"y", false},
+      // Into line 2: its own bytes count, with the new marker.
+      {u"y", std::u16string(36, u'x'), true, Line2Column},
+      {u"y", std::u16string(37, u'x'), false, Line2Column},
   };
   for (const bool superscript : {true, false}) {
     for (const auto& c : cases) {
+      SCOPED_TRACE(::testing::Message() << c.line1.size() << " and " << c.line2.size());
       SetLines(c.line1, c.line2);
-      grid().SetCurrentColumn(Line1Column);
+      page().twoLines = c.line2.empty() ? 0 : 1;
+      grid().SetCurrentColumn(c.column);
       superscript ? engine.Superscript() : engine.Subscript();
       const char16_t marker = superscript ? Sup : Sub;
-      EXPECT_EQ(Line1(), c.taken ? c.line1 + marker : c.line1) << c.line1.size();
+      const std::u16string& edited = c.column == Line1Column ? c.line1 : c.line2;
+      EXPECT_EQ(c.column == Line1Column ? Line1() : Line2(), c.taken ? edited + marker : edited);
+      EXPECT_EQ(c.column == Line1Column ? Line2() : Line1(),
+                c.column == Line1Column ? c.line2 : c.line1);
       EXPECT_EQ(superscript ? page().superCount : page().subCount, c.taken ? 1 : 0);
       const std::vector<std::string> expected =
-          c.taken ? std::vector<std::string>{}
-                  : std::vector<std::string>{superscript ? "입력 길이 초과!" : "Input is over length!"};
+          c.taken
+              ? std::vector<std::string>{}
+              : std::vector<std::string>{superscript ? "입력 길이 초과!" : "Input is over length!"};
       EXPECT_EQ(op.TakeTexts(), expected);
     }
   }
@@ -212,6 +224,17 @@ TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
   SetLines(std::u16string(35, u'x'), u"");
   engine.ElectricalSymbols();
   EXPECT_EQ(Line1(), std::u16string(35, u'x'));
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
+  // Into line 2, measured with line 2 as it would become.
+  grid().SetCurrentColumn(Line2Column);
+  Pick({{0, 1}});
+  SetLines(u"y", std::u16string(36, u'x'));
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line2(), std::u16string(36, u'x') + u"\uE001");
+  SetLines(u"y", std::u16string(37, u'x'));
+  engine.ElectricalSymbols();
+  EXPECT_EQ(Line2(), std::u16string(37, u'x'));
+  EXPECT_EQ(Line1(), u"y");
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
 
   // Cancel, or a cleared selection: nothing is added.
@@ -269,7 +292,8 @@ namespace {
 // double-byte character of a label file: it never makes a short text too long.
 TEST_F(MarkersTest, AMarkerOnASetLengthPageIsMeasuredAsPrinted) {
   ASSERT_EQ(page().autoLength, 0);  // 20 mm
-  for (const std::u16string& line : {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
+  for (const std::u16string& line :
+       {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
     SetLines(line, u"");
     grid().SetCurrentColumn(Line1Column);
     engine.Superscript();

@@ -52,6 +52,21 @@ TEST(MediaBar, SmallTubeSizesAreRefusedWhilePagesHaveTwoLines) {
   ExpectEveryPageCarries(r, "TUB", "5");
 }
 
+// Pages kept when a file of another size was added after them carry their own size.
+TEST(MediaBar, RefusedSizeShowsTheCurrentPagesSize) {
+  Rig r;
+  r.Pages(2);
+  MakeTwoLinePage(r, 1);
+  r.engine.SizeChosen(3);
+  r.MakeCurrent(0);
+  r.Page(0).sizeCode = FixedText<3>("5");
+  ASSERT_EQ(r.engine.job().settings.mediaSize, 3);
+  r.engine.SizeChosen(0);
+  EXPECT_EQ(r.op.told.size(), 1u);
+  EXPECT_EQ(r.engine.controls().mediaSize, 2);
+  EXPECT_EQ(r.engine.job().settings.mediaSize, 3);
+}
+
 TEST(MediaBar, RefusedSizeShowsTheJobsSizeWhenThePageCarriesNoTubeSize) {
   Rig r;
   r.Pages(2);
@@ -92,11 +107,12 @@ TEST(MediaBar, JobWideBoxesLeaveThePagesAlone) {
   Rig r;
   r.Pages(2);
   const Rig::Snapshot before = r.Take();
-  // The density box starts at "6" while the job keeps 8 until a density is picked.
-  EXPECT_EQ(r.engine.controls().density, 6);
+  // The density box starts at the item of the density the job sends.
+  EXPECT_EQ(r.engine.controls().density, 7);
   EXPECT_EQ(r.engine.job().settings.density, 8);
   r.engine.DensityChosen(6);
   EXPECT_EQ(r.engine.job().settings.density, 7);
+  EXPECT_EQ(r.engine.controls().density, 6);
 
   struct Case {
     int index;

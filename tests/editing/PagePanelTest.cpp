@@ -28,9 +28,16 @@ TEST(PagePanel, SetLengthRangeAndCode) {
     bool accepted;
     const char* code;
     uint16_t dots;
+    std::u16string shown = {};  // when the field cuts the text
   } const cases[] = {
-      {u"5.9", false, "", 0},      {u"150.1", false, "", 0},   {u"6", true, "6", 72},
-      {u"150", true, "150", 1800}, {u"20.5", true, "20", 246},
+      {u"5.9", false, "", 0},
+      {u"150.1", false, "", 0},
+      {u"6", true, "6", 72},
+      {u"150", true, "150", 1800},
+      {u"20.5", true, "20", 246},
+      // The dots are cut, not rounded: 244.8 and 246.0 (the field keeps one decimal).
+      {u"20.4", true, "20", 244},
+      {u"20.55", true, "20", 246, u"20.5"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
@@ -52,7 +59,7 @@ TEST(PagePanel, SetLengthRangeAndCode) {
       continue;
     }
     ExpectNoMessage(r.op);
-    EXPECT_EQ(r.engine.controls().lengthText, c.text);
+    EXPECT_EQ(r.engine.controls().lengthText, c.shown.empty() ? c.text : c.shown);
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(FieldText(r.Page(i).lengthCode), c.code);
       EXPECT_EQ(r.Page(i).autoLength, 0);
@@ -66,18 +73,21 @@ TEST(PagePanel, SetLengthRangeAndCode) {
 
 TEST(PagePanel, SetLengthLeavesPagesThatWouldOverrunAsTheyWere) {
   Rig r;
-  r.Pages(3);
+  r.Pages(4);
   r.TypeLine1(0, u"A");
   r.TypeLine1(1, u"ABCD");
   r.TypeLine1(2, u"ABCD");
+  r.TypeLine1(3, u"ABCD");
   r.MakeCurrent(1);
   SetLength(r, u"20.5");
+  r.MakeCurrent(3);
+  r.engine.AutoLengthClicked();
   ExpectNoMessage(r.op);
 
   r.MakeCurrent(0);
   r.engine.ScopeChosen(ApplyScope::FollowingPages);
   SetLength(r, u"10");
-  ExpectOneMessage(r.op, "2 페이지는 길이 범위 초과로, 설정이 잘못되었습니다!");
+  ExpectOneMessage(r.op, "3 페이지는 길이 범위 초과로, 설정이 잘못되었습니다!");
   EXPECT_EQ(FieldText(r.Page(0).lengthCode), "10");
   EXPECT_EQ(r.Page(0).lengthDots, 120);
   // A refused page keeps its length to the dot, also the 20 mm a page has
@@ -89,6 +99,9 @@ TEST(PagePanel, SetLengthLeavesPagesThatWouldOverrunAsTheyWere) {
   EXPECT_EQ(r.Page(2).autoLength, 0);
   EXPECT_EQ(r.Page(2).lengthDots, 240);
   EXPECT_EQ(r.Page(2).limitDots, 240);
+  // A page of automatic length stays automatic.
+  EXPECT_EQ(FieldText(r.Page(3).lengthCode), "Au");
+  EXPECT_EQ(r.Page(3).autoLength, 1);
   EXPECT_EQ(FieldText(r.engine.job().defaults.lengthCode), "10");
   EXPECT_EQ(r.engine.job().defaults.lengthMm, 10.0f);
 }
@@ -127,6 +140,18 @@ TEST(PagePanel, AutomaticLengthAndAutomaticFontSizeExcludeEachOther) {
   r.ExpectUnchanged(before);
   EXPECT_EQ(r.Page(1).fontSize, fittedSize);
   EXPECT_EQ(r.engine.controls().fontSize, 0);
+}
+
+TEST(PagePanel, APageAddedAfterAutomaticLengthHasAutomaticLength) {
+  Rig r;
+  SetLength(r, u"30");
+  r.engine.AutoLengthClicked();
+  r.engine.Add();
+  ExpectNoMessage(r.op);
+  EXPECT_EQ(r.Page(1).autoLength, 1);
+  EXPECT_EQ(FieldText(r.Page(1).lengthCode), "Au");
+  EXPECT_EQ(FieldText(r.engine.job().defaults.lengthCode), "Au");
+  EXPECT_TRUE(r.engine.job().defaults.autoLength);
 }
 
 TEST(PagePanel, AutomaticFontSizeTakesTheLargestSizeThatFits) {
@@ -180,6 +205,14 @@ TEST(PagePanel, FitFontSizeShrinksOrKeepsTheSizeItHad) {
   never.fontSize = 3;
   EXPECT_FALSE(r.engine.FitFontSize(never));
   EXPECT_EQ(never.fontSize, 3);
+  // Lengthened past what size 1 holds, though the smallest print (size 0) would fit:
+  // the page keeps its size.
+  r.TypeLine1(1, std::u16string(13, u'A'));
+  r.op.told.clear();
+  never.fontSize = 3;
+  EXPECT_FALSE(r.engine.FitFontSize(never));
+  EXPECT_EQ(never.fontSize, 3);
+  EXPECT_EQ(never.line1Width, 13 * 32);
 }
 
 TEST(PagePanel, TwoLinePagesRefuseSizes4To6) {
@@ -271,6 +304,24 @@ TEST(PagePanel, VerticalStopsAtAPageThatCannotStand) {
   }
 }
 
+TEST(PagePanel, DirectionRefitsAPageOfAutomaticFontSize) {
+  Rig r;
+  r.engine.WidthChosen(1);
+  r.engine.FontSizeChosen(0);
+  r.TypeLine1(0, u"ABCDEF");  // half width: 32 dots a letter at size 6 across, 64 upright
+  ExpectNoMessage(r.op);
+  ASSERT_EQ(r.Page(0).fontSize, 6);
+  r.engine.DirectionChosen(1);
+  ExpectNoMessage(r.op);
+  EXPECT_EQ(r.Page(0).direction, Vertical);
+  EXPECT_EQ(r.Page(0).fontSize, 3);
+  EXPECT_EQ(r.Page(0).autoFont, 1);
+  r.engine.DirectionChosen(0);
+  ExpectNoMessage(r.op);
+  EXPECT_EQ(r.Page(0).direction, Horizontal);
+  EXPECT_EQ(r.Page(0).fontSize, 6);
+}
+
 TEST(PagePanel, DirectionThatOverrunsIsUndoneForThatPage) {
   Rig r;
   r.Pages(2);
@@ -332,6 +383,21 @@ TEST(PagePanel, ScopeIsTheCurrentPageOrItAndThePagesAfterIt) {
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).direction, Vertical);
          EXPECT_EQ(r.Cell(i, DirectionColumn), u"Vertical");
+       }},
+      {"automatic length", [](Engine& e) { e.AutoLengthClicked(); },
+       [](Rig& r, int i) {
+         EXPECT_EQ(r.Page(i).autoLength, 1);
+         EXPECT_EQ(FieldText(r.Page(i).lengthCode), "Au");
+       }},
+      {"set length",
+       [](Engine& e) {
+         e.LengthTextChanged(u"30");
+         e.SetLengthPressed();
+       },
+       [](Rig& r, int i) {
+         EXPECT_EQ(r.Page(i).autoLength, 0);
+         EXPECT_EQ(FieldText(r.Page(i).lengthCode), "30");
+         EXPECT_EQ(r.Page(i).lengthDots, 360);
        }},
   };
   for (const Case& c : cases) {

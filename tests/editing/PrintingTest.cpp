@@ -2,15 +2,20 @@
 // printer on a manual clock: what the printer received, byte for byte, and when.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "compile/PrintPacket.h"
 #include "editing/Engine.h"
+#include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
+#include "support/QueueDispatcher.h"
 
 namespace q5300 {
 namespace {
@@ -111,13 +116,16 @@ TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
   EXPECT_EQ(clock.Now(), t1 + milliseconds(100 + 6551 + 100 + 5000));
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  // The device is reset before the job and again before each continued packet.
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 3);
 }
 
 TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   MakePages(3, u"AB");
   engine.Print();
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.popup().text(), "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+  EXPECT_EQ(engine.popup().text(),
+            "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
   EXPECT_TRUE(engine.popup().visible());
   EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
   const milliseconds sent = clock.Now();
@@ -127,6 +135,34 @@ TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   EXPECT_FALSE(engine.link().isOpen());
   ASSERT_EQ(printer.packets().size(), 1u);
   EXPECT_EQ(printer.packets()[0].records.size(), 3u);
+}
+
+TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
+  MakePages(3, u"AB");
+  engine.Print();
+  ASSERT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  ASSERT_TRUE(engine.link().isOpen());
+  clock.Advance(milliseconds(2000));
+  const size_t callsBefore = printer.calls().size();
+  engine.Print();
+  // The first job's link is closed before the second job opens its own.
+  const auto is = [](DeviceCall call) {
+    return [call](const DeviceCallRecord& record) { return record.call == call; };
+  };
+  const auto from = printer.calls().begin() + static_cast<std::ptrdiff_t>(callsBefore);
+  const auto open = std::find_if(from, printer.calls().end(), is(DeviceCall::Open));
+  ASSERT_NE(open, printer.calls().end());
+  EXPECT_NE(std::find_if(from, open, is(DeviceCall::Close)), open);
+  // The second job's message stands its full five seconds.
+  const milliseconds sent = clock.Now();
+  EXPECT_TRUE(engine.popup().visible());
+  RunTimers();
+  EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
+  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_EQ(printer.packets().size(), 2u);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open) - printer.CountCalls(DeviceCall::Close), 0);
+  EXPECT_TRUE(op.told.empty());
 }
 
 TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
@@ -143,35 +179,208 @@ TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
 }
 
-TEST_F(PrintingTest, UnpluggedBetweenTicksTheJobStopsWithTheStopButtonOffered) {
-  MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
-  printer.UnplugAfterWrites(0);
-  RunTimers();
-  EXPECT_EQ(printer.packets().size(), 1u);
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_TRUE(engine.popup().visible());
-  EXPECT_TRUE(engine.popup().stopButtonVisible());
-  EXPECT_EQ(engine.popup().state(), StatusPopup::StopOffered);
-  engine.StopPressed();
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_TRUE(op.told.empty());
+// Every way a job of 100 pages (three packets: pages 1–41, 42–82, 83–100) can
+// end before its last page: the job ends at once, the link is closed, and the
+// operator learns which pages went out and where the next Print goes on.
+TEST_F(PrintingTest, AJobThatEndsEarlySaysWhichPagesWereSent) {
+  const std::string report =
+      "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.";
+  struct Case {
+    const char* name;
+    std::function<void()> fault;  // applied after the first packet
+    std::vector<std::string> told;
+  } const cases[] = {
+      {"unplugged between packets",
+       [this] { printer.UnplugAfterWrites(0); },
+       {"The printer is no longer connected. " + report}},
+      {"unplugged right after the status query",
+       [this] { printer.UnplugAfterWrites(2); },  // after the query
+       {"The printer is no longer connected. " + report}},
+      {"the stop button while the job waits",
+       [this] { engine.StopPressed(); },
+       {"Printing stopped. " + report}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakePages(100, std::u16string(40, u'X'));
+    const size_t packetsBefore = printer.packets().size();
+    engine.Print();
+    c.fault();
+    RunTimers();
+    EXPECT_EQ(op.TakeTexts(), c.told);
+    EXPECT_EQ(printer.packets().size(), packetsBefore + 1);
+    EXPECT_EQ(engine.printJob().unfinishedFrom(), 41);
+    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+    EXPECT_FALSE(engine.link().isOpen());
+    EXPECT_FALSE(engine.popup().visible());
+    EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+    // The next case starts afresh, with the printer back.
+    printer.Replug();
+    engine.printJob().ForgetUnfinished();
+  }
 }
 
-TEST_F(PrintingTest, TheStopButtonEndsTheJobAtTheNextTick) {
+TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
+  struct Case {
+    bool goOn;
+    std::vector<int> firstPagesOfPackets;  // creation numbers
+  } const cases[] = {{true, {42, 83}}, {false, {1, 42, 83}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.goOn);
+    MakePages(100, std::u16string(40, u'X'));
+    engine.Print();
+    engine.StopPressed();
+    op.told.clear();
+    op.asked.clear();
+    const size_t from = printer.packets().size();
+
+    op.yesNo = {c.goOn};
+    engine.Print();
+    RunTimers();
+    ASSERT_EQ(op.asked.size(), 1u);
+    EXPECT_EQ(op.asked[0].text,
+              "The last print job stopped before its end: Pages 1–41 sent, 42–100 not sent.\n\n"
+              "Continue from page 42?\n(No: start again from page 1.)");
+    std::vector<int> firstPages;
+    for (size_t i = from; i < printer.packets().size(); ++i) {
+      firstPages.push_back(printer.packets()[i].records.front().creationNo);
+    }
+    EXPECT_EQ(firstPages, c.firstPagesOfPackets);
+    EXPECT_TRUE(op.told.empty());
+    EXPECT_FALSE(engine.printJob().unfinishedFrom());
+  }
+  // A job that went out whole offers nothing.
+  op.asked.clear();
+  engine.Print();
+  RunTimers();
+  EXPECT_TRUE(op.asked.empty());
+}
+
+TEST_F(PrintingTest, PrintWhileAJobWaitsOffersToGoOnRatherThanPrintTwice) {
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  op.yesNo = {true};
+  engine.Print();  // pressed again while the job waits for its first tick
+  RunTimers();
+  ASSERT_EQ(op.asked.size(), 1u);
+  std::vector<int> firstPages;
+  for (const DecodedPacket& p : printer.packets())
+    firstPages.push_back(p.records.front().creationNo);
+  EXPECT_EQ(firstPages, (std::vector<int>{1, 42, 83}));
+}
+
+TEST_F(PrintingTest, AJobReplacedByAnotherOffersNothing) {
   MakePages(100, std::u16string(40, u'X'));
   engine.Print();
   engine.StopPressed();
-  const size_t writesBefore = printer.received().size();
-  RunTimers();
-  EXPECT_EQ(printer.received().size(), writesBefore);
-  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  ASSERT_TRUE(engine.printJob().unfinishedFrom());
+  test::TempDir dir;
+  const std::string file = (dir.path() / "other.csv").string();
+  std::ofstream(file) << "A,B,1\n";
+  ASSERT_TRUE(engine.ImportFile(file));
+  op.asked.clear();
+  engine.Print();
+  EXPECT_TRUE(op.asked.empty());
+  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+}
 
-  // A new Print forgets the stop request: its job runs to the end.
+TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
+  const std::vector<uint8_t> busy = {'B', 0, 0, 0, 0, 0, 0, 0, 0};
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  printer.SetStatusReply(busy);
+  for (int tick = 0; tick < 3; ++tick) {
+    const auto due = timers.WaitForNext();
+    ASSERT_EQ(due, TimerId::Continue);
+    engine.TimerFired(*due);
+    // Still waiting: the popup says why and keeps the stop button; no message box.
+    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Waiting);
+    EXPECT_EQ(timers.deadline(TimerId::Continue), clock.Now() + TickInterval);
+    EXPECT_EQ(engine.popup().text(), "PC가 사용중입니다! 준비되면 계속 인쇄합니다...");
+    EXPECT_TRUE(engine.popup().visible());
+    EXPECT_TRUE(engine.popup().stopButtonVisible());
+  }
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_EQ(printer.packets().size(), 1u);
+  printer.SetStatusReply(VirtualPrinter::ReadyReply());
+  RunTimers();
+  EXPECT_EQ(printer.packets().size(), 3u);
+  EXPECT_TRUE(op.told.empty());
+  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+
+  // Busy, then stopped: the job ends with what it sent.
+  engine.Print();
+  printer.SetStatusReply(busy);
+  engine.TimerFired(*timers.WaitForNext());
+  engine.StopPressed();
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
+                                                     "not sent. The next Print can continue "
+                                                     "from page 42."});
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+}
+
+TEST_F(PrintingTest, APacketTakenWholeCountsAsSentWhenItsZeroLengthEndFails) {
+  MakePages(100, std::u16string(40, u'X'));
+  printer.FailWrite(4);  // status query, its zero-length write, the packet, its zero-length end
   engine.Print();
   RunTimers();
-  EXPECT_EQ(printer.packets().size(), 4u);
+  EXPECT_TRUE(op.told.empty());
+  ASSERT_EQ(printer.packets().size(), 3u);
+  EXPECT_EQ(printer.packets()[1].records.front().creationNo, 42);
+}
+
+TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
+  MakePages(1, u"AB");
+  EXPECT_EQ(engine.printJob().printerNote(), "");
+  engine.Print();
+  EXPECT_EQ(engine.printJob().printerNote(), "Printer: the virtual printer.");
+}
+
+TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter) {
+  testing::QueueDispatcher dispatcher;
+  engine.RunPrinterOnThread(dispatcher);
+  MakePages(3, u"AB");
+  engine.Print();
+  EXPECT_TRUE(engine.printJob().busy());
+  engine.Print();  // while the printer is being opened
+  EXPECT_TRUE(op.asked.empty());
+  ASSERT_TRUE(dispatcher.RunUntil(
+      [&] { return printer.packets().size() == 2 && !engine.printJob().busy(); }));
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  EXPECT_TRUE(op.told.empty());
+  engine.link().worker().Stop();
+}
+
+TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
+  testing::QueueDispatcher dispatcher;
+  engine.RunPrinterOnThread(dispatcher);
+  MakePages(100, std::u16string(40, u'X'));
+  engine.Print();
+  ASSERT_TRUE(
+      dispatcher.RunUntil([&] { return engine.printJob().phase() == PrintJob::Phase::Waiting; }));
+  printer.StopTakingInput(milliseconds(200));
+  timers.Stop(TimerId::Continue);
+  engine.TimerFired(TimerId::Continue);  // the tick: its status query is held
+  ASSERT_TRUE(engine.printJob().busy());
+  engine.StopPressed();
+  // The popup goes at once; the job ends when the held transfer gives up.
   EXPECT_FALSE(engine.popup().visible());
+  EXPECT_TRUE(op.told.empty());
+  ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
+  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
+                                                     "not sent. The next Print can continue "
+                                                     "from page 42."});
+  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(printer.packets().size(), 1u);
+  engine.link().worker().Stop();
+}
+
+TEST(SentReport, NamesTheRanges) {
+  EXPECT_EQ(SentReport(41, 100), "Pages 1–41 sent, 42–100 not sent.");
+  EXPECT_EQ(SentReport(1, 2), "Page 1 sent, 2 not sent.");
+  EXPECT_EQ(SentReport(0, 3), "Pages 1–3 not sent.");
+  EXPECT_EQ(SentReport(0, 1), "Page 1 not sent.");
+  EXPECT_EQ(SentReport(5, 5), "Pages 1–5 sent.");
 }
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {
@@ -214,17 +423,34 @@ TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
   EXPECT_TRUE(printer.packets().empty());
 }
 
-TEST_F(PrintingTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+// The packet whose write fails: 0 the first, sent by the Print command; 1 the
+// second, sent at the first tick.
+class FailedWriteTest : public PrintingTest, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
+  const size_t failedPacket = GetParam();
   MakePages(100, std::u16string(40, u'X'));
+  // Each packet's write follows a status query and its zero-length write.
+  if (failedPacket == 0) printer.FailWrite(3);
   engine.Print();
-  printer.FailWrite(3);  // the second packet (after a status query and its zero-length write)
+  if (failedPacket == 1) printer.FailWrite(3);
   RunTimers();
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
-  EXPECT_EQ(printer.packets().size(), 1u);
+  // Pages that went out before the failure are named, and the next Print can go on there.
+  std::vector<std::string> told = {"시리얼 포트 오류!"};
+  if (failedPacket == 1) {
+    told.push_back("Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.");
+  }
+  EXPECT_EQ(op.TakeTexts(), told);
+  EXPECT_EQ(engine.printJob().unfinishedFrom(),
+            failedPacket == 1 ? std::optional<int>(41) : std::nullopt);
+  EXPECT_EQ(printer.packets().size(), failedPacket);
   EXPECT_FALSE(engine.link().isOpen());
   EXPECT_FALSE(engine.popup().visible());
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
 }
+
+INSTANTIATE_TEST_SUITE_P(FirstOrSecondPacket, FailedWriteTest, ::testing::Values(0u, 1u));
 
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
   MakePages(100, std::u16string(40, u'X'));
@@ -308,7 +534,10 @@ TEST_F(ImageLimitTest, AJobThatGrowsOverTheLimitWhileItWaitsEndsWithTheMessage) 
   ASSERT_TRUE(timers.IsArmed(TimerId::Continue));
   source.Add();
   Run();
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Input is over length!!"});
+  EXPECT_EQ(op.TakeTexts(),
+            (std::vector<std::string>{"Input is over length!!",
+                                      "Pages 1–41 sent, 42–647 not sent. The next Print can "
+                                      "continue from page 42."}));
   EXPECT_EQ(printer.packets().size(), 1u);
   EXPECT_FALSE(popup.visible());
   EXPECT_FALSE(link.isOpen());

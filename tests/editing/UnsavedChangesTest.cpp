@@ -101,6 +101,8 @@ TEST(UnsavedChanges, EveryKindOfInputCountsAsAChange) {
       {"second line",
        [](SavedJob& j) {
          j.engine.FontSizeChosen(3);
+         j.Save(j.dir.path() / "job.qxk");  // the size is saved; only the line is new
+         ASSERT_FALSE(j.engine.modified());
          j.Type(1, u"D", Line2Column);
        }},
       {"row box", [](SavedJob& j) { j.engine.grid().SetChecked(0, false); }},

@@ -106,6 +106,16 @@ TEST_F(PacketSenderTest, AFailedWriteIsReportedAndNotCountedAsSent) {
   EXPECT_TRUE(printer.packets().empty());
 }
 
+TEST_F(PacketSenderTest, APacketTakenWholeIsSentEvenWhenItsZeroLengthEndFails) {
+  AddPages(2, "AB");
+  printer.FailWrite(2);  // the packet is taken, the zero-length write after it is not
+  const PacketOutcome outcome = BuildAndSendPacket(link, settings, pages.first(), 0);
+  EXPECT_EQ(outcome.kind, PacketOutcome::Sent);
+  EXPECT_EQ(outcome.next, 2);
+  EXPECT_TRUE(outcome.endFailed);
+  EXPECT_EQ(printer.packets().size(), 1u);
+}
+
 TEST_F(PacketSenderTest, NothingIsWrittenWhenThereIsNothingToSendOrTooMuch) {
   AddPages(3, "");
   EXPECT_EQ(BuildAndSendPacket(link, settings, pages.first(), 0).kind,

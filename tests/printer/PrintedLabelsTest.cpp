@@ -6,11 +6,11 @@
 #include <sstream>
 #include <vector>
 
+#include "TempDir.h"
 #include "compile/PrintPacket.h"
 #include "data/FixedField.h"
 #include "data/SerialPort.h"
 #include "printer/VirtualPrinter.h"
-#include "TempDir.h"
 
 namespace q5300 {
 namespace {

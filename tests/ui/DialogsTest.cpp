@@ -2,17 +2,23 @@
 // double-clicks, driven as the operator drives them.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <fstream>
+#include <optional>
 
 #include "WindowRig.h"
 #include "editing/Dqfh.h"
 #include "editing/NumSet.h"
+#include "printer/TempDir.h"
 #include "ui/DqfhDialog.h"
 #include "ui/MyEdit.h"
 #include "ui/NumSetDialog.h"
+#include "ui/QtOperator.h"
 
 namespace q5300::ui::test {
 namespace {
@@ -118,6 +124,124 @@ TEST(NumberingDialog, OpensOnThePagesKindWithHexValuesInHexDigits) {
   EXPECT_EQ(dialog.startBox()->text(), QStringLiteral("AB"));
   EXPECT_EQ(dialog.endBox()->text(), QStringLiteral("0F"));
   EXPECT_EQ(dialog.startBox()->maxLength(), 2);
+}
+
+// The file dialog the window shows for a file request: how it was set up, and what
+// it did when the operator picked an existing file in `folder`.
+struct ShownFileDialog {
+  QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+  QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+  bool confirmsOverwrite = false;
+  QStringList filters;
+  QString initialName;
+  QStringList questions;  // the message boxes it showed, answered No
+};
+
+ShownFileDialog ShowFileDialog(QtOperator& op, const FileDialog& request, const QString& folder,
+                               const QString& existing, std::optional<std::string>& chosen) {
+  ShownFileDialog shown;
+  bool handled = false;
+  QTimer dialogs;
+  QObject::connect(&dialogs, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (box == nullptr || handled) return;
+    handled = true;
+    shown.acceptMode = box->acceptMode();
+    shown.fileMode = box->fileMode();
+    shown.confirmsOverwrite = !box->testOption(QFileDialog::DontConfirmOverwrite);
+    shown.filters = box->nameFilters();
+    if (!box->selectedFiles().isEmpty()) {
+      shown.initialName = QFileInfo(box->selectedFiles().front()).fileName();
+    }
+    box->setDirectory(folder);
+    box->selectFile(existing);
+    // OK, as the dialog's button gives it (the slot is not public).
+    QMetaObject::invokeMethod(box, "accept", Qt::DirectConnection);
+    if (box->isVisible()) box->reject();
+  });
+  QTimer questions;
+  QObject::connect(&questions, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown.questions << box->text();
+    box->done(QMessageBox::No);
+  });
+  dialogs.start(5);
+  questions.start(5);
+  chosen = op.ChooseFile(request);
+  return shown;
+}
+
+TEST(FileDialogs, EachFileRequestBecomesItsQtDialog) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  // The requests of Open, Save, SaveU and Import, as the commands make them.
+  rig.engine().Open();
+  rig.engine().Save();
+  rig.engine().SaveU();
+  rig.engine().Import();
+  ASSERT_EQ(rig.op.dialogs.size(), 4u);
+
+  q5300::test::TempDir dir;
+  const QString folder = QString::fromStdString(dir.path().string());
+  for (const char* name : {"job.qxu", "job.qxk", "job.csv"}) {
+    std::ofstream(dir.path() / name) << "earlier";
+  }
+  struct Expected {
+    QFileDialog::AcceptMode acceptMode;
+    QFileDialog::FileMode fileMode;
+    QStringList filters;
+    const char* initialName;
+    const char* existing;
+    bool replaceAsked;  // else the existing file is chosen
+  };
+  const Expected expected[] = {
+      {QFileDialog::AcceptOpen,
+       QFileDialog::ExistingFile,
+       {QStringLiteral("QXU(*.qxu)"), QStringLiteral("QXK(*.qxk)")},
+       ".qxu",
+       "job.qxu",
+       false},
+      {QFileDialog::AcceptSave,
+       QFileDialog::AnyFile,
+       {QStringLiteral("QXK(*.qxk)")},
+       ".qxk",
+       "job.qxk",
+       true},
+      {QFileDialog::AcceptSave,
+       QFileDialog::AnyFile,
+       {QStringLiteral("QXU(*.qxu)")},
+       "Vexal",
+       "job.qxu",
+       true},
+      {QFileDialog::AcceptOpen,
+       QFileDialog::ExistingFile,
+       {QStringLiteral("Excel file(*.csv)")},
+       ".csv",
+       "job.csv",
+       false},
+  };
+  QtOperator op(rig.window.get());
+  for (std::size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(expected[i].initialName);
+    const Expected& e = expected[i];
+    std::optional<std::string> chosen;
+    const ShownFileDialog shown =
+        ShowFileDialog(op, rig.op.dialogs[i], folder, QString::fromLatin1(e.existing), chosen);
+    EXPECT_EQ(shown.acceptMode, e.acceptMode);
+    EXPECT_EQ(shown.fileMode, e.fileMode);
+    EXPECT_EQ(shown.filters, e.filters);
+    EXPECT_EQ(shown.initialName.toStdString(), e.initialName);
+    if (e.replaceAsked) {
+      EXPECT_TRUE(shown.confirmsOverwrite);
+      ASSERT_EQ(shown.questions.size(), 1);
+      EXPECT_TRUE(shown.questions[0].contains(QLatin1String(e.existing)));
+      EXPECT_EQ(chosen, std::nullopt);
+    } else {
+      EXPECT_TRUE(shown.questions.isEmpty());
+      EXPECT_EQ(chosen, (dir.path() / e.existing).string());
+    }
+  }
 }
 
 TEST(SymbolPicker, DoubleClicksCollectSymbolsAndClearEmptiesTheSelection) {

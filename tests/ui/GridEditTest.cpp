@@ -2,7 +2,10 @@
 // filters, Enter and Esc, the arrow keys and the check-all box of the header.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QWheelEvent>
+#include <functional>
 
 #include "WindowRig.h"
 #include "ui/MyHeaderCtrl.h"
@@ -95,6 +98,44 @@ TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) 
   EXPECT_EQ(editor->text(), QStringLiteral("12.3"));
   QTest::keyClick(editor, Qt::Key_Tab);
   ASSERT_TRUE(Eventually([&] { return rig.engine().job().pages.At(0)->repeatCount == 12; }));
+}
+
+TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
+  struct Case {
+    const char* name;
+    std::function<void(MyListCtrl*)> scroll;
+  };
+  const Case cases[] = {
+      {"down arrow of the scroll bar",
+       [](MyListCtrl* grid) {
+         grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+       }},
+      {"page right on the scroll bar",
+       [](MyListCtrl* grid) {
+         grid->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+       }},
+      {"mouse wheel",
+       [](MyListCtrl* grid) {
+         const QPointF at = grid->viewport()->rect().center();
+         QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(grid->viewport(), &wheel);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WindowRig rig;
+    ASSERT_TRUE(rig.shown);
+    while (rig.engine().grid().rowCount() < 60) rig.engine().Add();
+    rig.grid()->scrollToTop();
+    ASSERT_GT(rig.grid()->verticalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+    Type(rig.grid()->editor(), QStringLiteral("typed"));
+    c.scroll(rig.grid());
+    EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"typed");
+    EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 5);
+    EXPECT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
+  }
 }
 
 TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {

@@ -143,9 +143,13 @@ TEST(Printing, TheWindowKeepsWorkingWhileTheFinalMessageStands) {
   ASSERT_TRUE(rig.shown);
   Line1(rig, u"A");
   Press(*rig.window, Command::Print);
-  ASSERT_EQ(rig.engine().printJob().phase(), PrintJob::Phase::FinalMessage);
+  // The printer's work runs beside the window; its report comes back on the event loop.
+  ASSERT_TRUE(
+      Eventually([&] { return rig.engine().printJob().phase() == PrintJob::Phase::FinalMessage; }));
   EXPECT_TRUE(rig.window->statusPopup()->isVisible());
   EXPECT_TRUE(rig.window->statusPopup()->label()->text().startsWith(QStringLiteral("모든 인쇄")));
+  // The status line names the printer the job went to.
+  EXPECT_EQ(rig.window->printerNote()->text(), QStringLiteral("Printer: the virtual printer."));
 
   bool looped = false;
   QTimer::singleShot(0, [&] { looped = true; });

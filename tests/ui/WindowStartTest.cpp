@@ -25,7 +25,9 @@ TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   EXPECT_EQ(window.grid()->model()->index(0, 1).data().toString(), QString::fromUtf8("∽"));
   EXPECT_EQ(window.mediaBar()->size()->currentText(), "4.0");
   EXPECT_EQ(window.mediaBar()->cutting()->currentText(), QString::fromUtf8("하프커팅"));
-  EXPECT_EQ(window.mediaBar()->density()->currentText(), "6");
+  // The item of the density the job sends: density = item + 1.
+  EXPECT_EQ(window.mediaBar()->density()->currentText(), "7");
+  EXPECT_EQ(window.engine().job().settings.density, 8);
   EXPECT_EQ(window.mediaBar()->copies()->currentText(), "1");
   EXPECT_TRUE(window.pagePanel()->currentPage()->isChecked());
   EXPECT_TRUE(window.pagePanel()->setLength()->isChecked());
