@@ -13,6 +13,7 @@
 #include "editing/Controls.h"
 #include "editing/GridActions.h"
 #include "editing/JobFingerprint.h"
+#include "files/CsvExport.h"
 #include "files/ImportRules.h"
 #include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
@@ -193,7 +194,8 @@ class Engine final : private PrintSource {
   // Reads, checks and takes in a label file: in place of the job (`discard`) or
   // after its pages. A refused file leaves the job as it was.
   bool OpenLabelFile(const std::string& path, bool discard);
-  // Replaces the job with the pages of an import file.
+  // Replaces the job with the pages of an import file: text (.csv, .txt) or a
+  // spreadsheet (.xlsx, .ods).
   bool ImportFile(const std::string& path);
   // Replaces the job with pages an import file gave (`path` names the file in
   // messages). The job stays as it was when there are none.
@@ -209,10 +211,21 @@ class Engine final : private PrintSource {
 
  private:
   void DiscardJob();
+  void TellUnclosedQuote(const CsvImport& import, const std::string& path);
   void ShowRecordInRow(int row, const PageRecord& record);
   void ShowSettingsInControls(bool withCopies);
   // The saving commands may write to `path`, made from the name the dialog returned.
   bool MayWrite(const std::string& chosen, const std::string& path);
+
+  // ---- CSV export (ExportCommand.cpp) --------------------------------------------------
+ public:
+  // The export command: a save dialog for a .csv file, then ExportCsvFile.
+  void Export(CsvEncoding encoding);
+  // Writes the job's pages to `path` as an import file that gives the same
+  // pages back. False, the operator told why, when nothing was written.
+  bool ExportCsvFile(const std::string& path, CsvEncoding encoding);
+  // Each page's lines as the grid shows them and its repeat count.
+  std::vector<CsvPage> ExportedPages() const;
 
   // ---- Leaving a job (Closing.cpp) ------------------------------------------------------
  public:

@@ -1,5 +1,5 @@
 // The toolbar commands that move a job between the window and the disk: Open,
-// Save and SaveU for label files, Import for CSV files.
+// Save and SaveU for label files, Import for CSV files and spreadsheets.
 #include "editing/Engine.h"
 
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include "compile/PrintPacket.h"
 #include "data/MessageText.h"
 #include "editing/CellTexts.h"
-#include "files/CsvImport.h"
 #include "files/FileIo.h"
+#include "files/ImportFile.h"
 #include "files/LabelFile.h"
 #include "files/QxkFile.h"
 #include "files/QxuFile.h"
@@ -30,6 +30,10 @@ constexpr char kImportWait[] = "데이타 추출중, 잠시 기다려 주십시�
 constexpr char kImportLimit[] = "Max import data:100 rows!";
 constexpr char kOverLongLines[] = "%d 페이지 범위초과로,페이지 길이는 %d 입니다.";
 constexpr char kImageLimit[] = "Has exceeded the maximum print volume!";
+constexpr char kImportUnclosedQuote[] = "따옴표가 닫히지 않았습니다!";
+constexpr char kImportFilter[] =
+    "Excel file(*.csv)|*.csv|Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|"
+    "Unicode text(*.txt)|*.txt|";
 
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
@@ -243,7 +247,7 @@ void Engine::SaveU() {
 
 void Engine::Import() {
   Tell(kCsvReminder);
-  const auto chosen = op_.ChooseFile(OpenDialog(".csv", "Excel file(*.csv)|*.csv|"));
+  const auto chosen = op_.ChooseFile(OpenDialog(".csv", kImportFilter));
   if (!chosen) return;
   ImportFile(*chosen);
 }
@@ -257,7 +261,7 @@ bool Engine::ImportFile(const std::string& path) {
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText(kImportWait);
-  const Result<CsvImport> read = ReadCsvFile(file->get(), path);
+  const Result<CsvImport> read = ReadImportFile(file->get(), path);
   file->reset();
   if (!read) {
     popup_.Hide();
@@ -277,6 +281,7 @@ bool Engine::ImportPages(const CsvImport& import, const std::string& path) {
     if (import.overLongLines > 0) {
       Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
     }
+    TellUnclosedQuote(import, path);
     return false;
   }
 
@@ -316,8 +321,17 @@ bool Engine::ImportPages(const CsvImport& import, const std::string& path) {
   if (import.overLongLines > 0) {
     Tell(FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes}));
   }
+  TellUnclosedQuote(import, path);
   PagesChanged();
   return true;
+}
+
+void Engine::TellUnclosedQuote(const CsvImport& import, const std::string& path) {
+  if (import.unclosedQuoteLine == 0) return;
+  op_.Tell(AboutFile(kImportUnclosedQuote, path,
+                     FillNumbers("The quoted field that begins in line %d has no closing quote: "
+                                 "the rest of the file was read as part of it.",
+                                 {import.unclosedQuoteLine})));
 }
 
 }  // namespace q5300

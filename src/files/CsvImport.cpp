@@ -1,9 +1,7 @@
 #include "files/CsvImport.h"
 
 #include <algorithm>
-#include <vector>
-
-#include "files/FileIo.h"
+#include <cstring>
 
 namespace q5300 {
 namespace {
@@ -18,17 +16,103 @@ constexpr long kRepeatCeiling = 100000;
 
 }  // namespace
 
+CsvImporter::Separator CsvImporter::SeparatorScan::Step(char c) {
+  if (inQuotes) {
+    if (!quoteSeen) {
+      if (c == '"') quoteSeen = true;
+      return Separator::Unknown;
+    }
+    quoteSeen = false;
+    if (c == '"') return Separator::Unknown;  // "" in quotes
+    inQuotes = false;
+  }
+  switch (c) {
+    case '\n':
+      if (lineHasText) return AtEnd();
+      fieldStart = true;  // an empty line: the first line with text is still to come
+      return Separator::Unknown;
+    case '\r':
+      return Separator::Unknown;
+    case ',':
+      return Separator::Comma;
+    case '\t':
+      tabSeen = true;
+      lineHasText = true;
+      fieldStart = true;
+      return Separator::Unknown;
+    case '"':
+      inQuotes = fieldStart;
+      break;
+    default:
+      break;
+  }
+  lineHasText = true;
+  fieldStart = false;
+  return Separator::Unknown;
+}
+
 bool CsvImporter::Feed(std::string_view bytes) {
+  while (separator_ == Separator::Unknown && !bytes.empty()) {
+    if (done_) return false;
+    const char c = bytes.front();
+    bytes.remove_prefix(1);
+    const Separator decided = scan_.Step(c);
+    if (decided != Separator::Unknown) {
+      held_ += c;
+      Decide(decided);
+    } else if (scan_.tabSeen) {
+      held_ += c;
+    } else {
+      // No separator seen yet: both separators read these bytes alike.
+      Split(std::string_view(&c, 1));
+    }
+  }
+  return Split(bytes);
+}
+
+void CsvImporter::Decide(Separator separator) {
+  separator_ = separator;
+  separatorChar_ = separator == Separator::Tab ? '\t' : ',';
+  std::string held;
+  held.swap(held_);
+  Split(held);
+}
+
+bool CsvImporter::Split(std::string_view bytes) {
   const char* at = bytes.data();
   const char* const end = at + bytes.size();
   while (at != end) {
     if (done_) return false;
-    if (!carriageReturn_ && FieldIsSettled()) {
-      // Nothing more of this field is kept: on to the next comma or line end.
-      while (at != end && *at != ',' && *at != '\n' && *at != '\r') ++at;
+    if (!carriageReturn_ && !fieldStart_ && FieldIsSettled()) {
+      // Nothing more of this field is kept: on to where it may end.
+      if (quote_ == Quote::Inside) {
+        const void* quote = std::memchr(at, '"', static_cast<std::size_t>(end - at));
+        const char* const to = quote == nullptr ? end : static_cast<const char*>(quote);
+        line_ += static_cast<int>(std::count(at, to, '\n'));
+        at = to;
+      } else if (quote_ == Quote::None) {
+        while (at != end && *at != separatorChar_ && *at != '\n' && *at != '\r') ++at;
+      }
       if (at == end) break;
     }
     const char c = *at++;
+    if (c == '\n') ++line_;
+    if (quote_ == Quote::Inside) {
+      if (c == '"') {
+        quote_ = Quote::QuoteSeen;
+      } else {
+        Take(c);
+      }
+      continue;
+    }
+    if (quote_ == Quote::QuoteSeen) {
+      if (c == '"') {
+        Take('"');
+        quote_ = Quote::Inside;
+        continue;
+      }
+      quote_ = Quote::None;
+    }
     if (c == '\n') {
       carriageReturn_ = false;  // a carriage return before the line feed is dropped
       EndLine();
@@ -36,13 +120,13 @@ bool CsvImporter::Feed(std::string_view bytes) {
     }
     if (carriageReturn_) {
       carriageReturn_ = false;
-      Take('\r');
+      TakeUnquoted('\r');
     }
     if (c == '\r') {
       carriageReturn_ = true;
       continue;
     }
-    Take(c);
+    TakeUnquoted(c);
   }
   return !done_;
 }
@@ -62,19 +146,34 @@ bool CsvImporter::FieldIsSettled() const {
 
 void CsvImporter::Finish() {
   if (done_) return;
+  if (separator_ == Separator::Unknown) Decide(scan_.AtEnd());
+  if (quote_ == Quote::Inside) rules_.QuoteNotClosed(quoteLine_);
+  quote_ = Quote::None;
   if (carriageReturn_) {
     carriageReturn_ = false;
-    Take('\r');
+    TakeUnquoted('\r');
   }
   EndLine();
   done_ = true;
 }
 
-void CsvImporter::Take(char c) {
-  if (c == ',') {
+void CsvImporter::TakeUnquoted(char c) {
+  if (c == separatorChar_) {
     if (field_ < 3) ++field_;
+    fieldStart_ = true;
     return;
   }
+  if (c == '"' && fieldStart_) {
+    fieldStart_ = false;
+    quote_ = Quote::Inside;
+    quoteLine_ = line_;
+    return;
+  }
+  Take(c);
+}
+
+void CsvImporter::Take(char c) {
+  fieldStart_ = false;
   switch (field_) {
     case 0:
       line1_.Add(c);
@@ -110,21 +209,17 @@ void CsvImporter::Take(char c) {
 
 void CsvImporter::EndLine() {
   // A line without text is passed over, whatever its repeat count.
-  if (line1_.length == 0 && line2_.length == 0) {
-    field_ = 0;
-    repeatPhase_ = RepeatPhase::Blanks;
-    repeatNegative_ = false;
-    repeatValue_ = 0;
-    return;
+  if (line1_.length != 0 || line2_.length != 0) {
+    ImportRow row;
+    row.line1 = line1_.view();
+    row.line2 = line2_.view();
+    row.repeatCount = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
+    if (!rules_.Take(row)) done_ = true;
   }
-  ImportRow row;
-  row.line1 = line1_.view();
-  row.line2 = line2_.view();
-  row.repeatCount = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
-  if (!rules_.Take(row)) done_ = true;
   line1_.length = 0;
   line2_.length = 0;
   field_ = 0;
+  fieldStart_ = true;
   repeatPhase_ = RepeatPhase::Blanks;
   repeatNegative_ = false;
   repeatValue_ = 0;
@@ -133,32 +228,6 @@ void CsvImporter::EndLine() {
 CsvImport ParseCsv(std::string_view bytes) {
   CsvImporter importer;
   if (importer.Feed(bytes)) importer.Finish();
-  return importer.TakeResult();
-}
-
-Result<CsvImport> ReadCsvFile(std::FILE* file, const std::string& path) {
-  const auto tooLarge = [](uint64_t size) {
-    return Message{"The file has " + std::to_string(size) + " bytes, more than the " +
-                   std::to_string(MaxImportFileSize) +
-                   " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
-                   "was imported."};
-  };
-  if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return tooLarge(size);
-  CsvImporter importer;
-  std::vector<char> buffer(64 * 1024);
-  uint64_t total = 0;
-  for (;;) {
-    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
-    total += got;
-    // A file that grows while it is read.
-    if (total > MaxImportFileSize) return tooLarge(total);
-    if (!importer.Feed(std::string_view(buffer.data(), got))) break;
-    if (got < buffer.size()) {
-      if (std::ferror(file) != 0) return ReadFailure(path);
-      importer.Finish();
-      break;
-    }
-  }
   return importer.TakeResult();
 }
 

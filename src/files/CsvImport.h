@@ -1,19 +1,23 @@
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
-#include "data/Result.h"
 #include "files/ImportRules.h"
 
 namespace q5300 {
 
-// Reads an import file in pieces of any size: code page 949 text, one page per
-// line, the fields first line, second line and repeat count separated by commas,
-// no quoting. Keeps a bounded amount of each line, however long it is, and hands
-// every line to the import rules as a row.
+// Reads an import file's text in pieces of any size: code page 949, one page per
+// line, the fields first line, second line and repeat count. Keeps a bounded
+// amount of each field, however long it is, and hands every line to the import
+// rules as a row.
+//
+// Fields are separated by commas, or by tabs when the first line with text has
+// tabs and no commas (the tab-separated text spreadsheet programs write). A field
+// that begins with a double quote runs to the matching quote and may hold the
+// separator and line ends, "" standing for one quote; what follows the closing
+// quote up to the separator belongs to the field too. A quote anywhere else is an
+// ordinary character.
 class CsvImporter {
  public:
   // Takes the next bytes of the file. False once no further page can be taken:
@@ -25,6 +29,23 @@ class CsvImporter {
   CsvImport TakeResult() { return rules_.TakeResult(); }
 
  private:
+  // Until the separator is known (a comma outside quotes in the first line with
+  // text, or that line's end), the bytes from its first tab on are held; the
+  // bytes before that tab read the same with either separator.
+  enum class Separator { Unknown, Comma, Tab };
+  struct SeparatorScan {
+    bool lineHasText = false;
+    bool fieldStart = true;
+    bool inQuotes = false;
+    bool quoteSeen = false;  // in quotes: a quote that closes or doubles
+    bool tabSeen = false;
+    Separator Step(char c);
+    Separator AtEnd() const { return tabSeen ? Separator::Tab : Separator::Comma; }
+  };
+  void Decide(Separator separator);
+  bool Split(std::string_view bytes);
+
+  void TakeUnquoted(char c);
   void Take(char c);
   void EndLine();
   // No further byte of the current field changes anything (a text field that
@@ -44,9 +65,19 @@ class CsvImporter {
   };
 
   ImportRules rules_;
+  Separator separator_ = Separator::Unknown;
+  int separatorChar_ = 0x100;  // ',' or '\t' once known; no byte before
+  SeparatorScan scan_;
+  std::string held_;  // bytes read while the separator is unknown, from the first tab
+
   TextField line1_;
   TextField line2_;
-  int field_ = 0;  // 0, 1, 2 the three fields, 3 anything after a third comma
+  int field_ = 0;           // 0, 1, 2 the three fields, 3 anything after a third separator
+  bool fieldStart_ = true;  // nothing of the current field read yet
+  enum class Quote { None, Inside, QuoteSeen };
+  Quote quote_ = Quote::None;
+  int line_ = 1;       // the line of the file being read, counted from 1
+  int quoteLine_ = 0;  // the line where the open quoted field began
   // The repeat count as C's atoi reads it: blanks, one sign, digits.
   enum class RepeatPhase { Blanks, Digits, Done };
   RepeatPhase repeatPhase_ = RepeatPhase::Blanks;
@@ -56,16 +87,7 @@ class CsvImporter {
   bool done_ = false;
 };
 
-// The whole file in one piece.
+// The whole text in one piece, in code page 949.
 CsvImport ParseCsv(std::string_view bytes);
-
-// The largest import file taken: far more than any file of 200 pages, and
-// read in a moment. A larger file is refused before anything is read.
-inline constexpr uint64_t MaxImportFileSize = 16 * 1024 * 1024;
-
-// Reads an open import file in pieces, stopping once no further page can be
-// taken. Fails when the file is larger than MaxImportFileSize or cannot be read
-// (the reason in the message); `path` names it there.
-Result<CsvImport> ReadCsvFile(std::FILE* file, const std::string& path);
 
 }  // namespace q5300

@@ -1,6 +1,7 @@
 #include "files/ImportRules.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "compile/CodePage.h"
 #include "data/JobSettings.h"
@@ -25,7 +26,12 @@ struct PlainField {
 }  // namespace
 
 bool ImportRules::Take(const ImportRow& row) {
+  return Take(row, 1);
+}
+
+bool ImportRules::Take(const ImportRow& row, long times) {
   if (full()) return false;
+  if (times < 1) return true;
   const PlainField line1(row.line1);
   const PlainField line2(row.line2);
   if (line1.length == 0 && line2.length == 0) return true;
@@ -33,16 +39,35 @@ bool ImportRules::Take(const ImportRow& row) {
   // 40 bytes with its two fields alone would lose its last byte in print.
   const std::size_t textBytes = line1.length + (line2.length != 0 ? 1 + line2.length : 0);
   if (textBytes > static_cast<std::size_t>(MaxTextBytes)) {
-    ++result_.overLongLines;
+    const long room = std::numeric_limits<int>::max() - result_.overLongLines;
+    result_.overLongLines += static_cast<int>(std::min(times, room));
     return true;
   }
   CsvPage page;
   page.line1 = FromPrinterCodePage(line1.view());
   page.line2 = FromPrinterCodePage(line2.view());
   page.repeatCount = static_cast<uint16_t>(std::clamp<long>(row.repeatCount, MinRepeat, MaxRepeat));
-  result_.pages.push_back(std::move(page));
+  const long room = MaxPages - static_cast<long>(result_.pages.size());
+  result_.pages.insert(result_.pages.end(), static_cast<std::size_t>(std::min(times, room)), page);
   if (result_.pages.size() >= static_cast<std::size_t>(MaxPages)) result_.pageLimitReached = true;
   return !full();
+}
+
+long RepeatCountOf(std::string_view text) {
+  // Past this the count is limited to 200 anyway.
+  constexpr long kCeiling = 100000;
+  std::size_t at = 0;
+  const auto blank = [](char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
+  };
+  while (at < text.size() && blank(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
+  long value = 0;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    value = std::min(value * 10 + (text[at] - '0'), kCeiling);
+  }
+  return negative ? -value : value;
 }
 
 }  // namespace q5300

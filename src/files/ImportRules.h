@@ -22,6 +22,9 @@ struct CsvImport {
   std::vector<CsvPage> pages;     // at most 200, in file order
   int overLongLines = 0;          // lines whose page text would pass 40 bytes
   bool pageLimitReached = false;  // the 200th page is in; nothing after it was read
+  // The line (counted from 1) of a quoted field that the file ends in: the rest
+  // of the file was read as that one field. 0 when every quote was closed.
+  int unclosedQuoteLine = 0;
 
   friend bool operator==(const CsvImport&, const CsvImport&) = default;
 };
@@ -45,6 +48,10 @@ class ImportRules {
  public:
   // False once no further page can be taken.
   bool Take(const ImportRow& row);
+  // The same row `times` times over (a sheet's repeated row), in a moment
+  // however large `times` is.
+  bool Take(const ImportRow& row, long times);
+  void QuoteNotClosed(int line) { result_.unclosedQuoteLine = line; }
   bool full() const { return result_.pageLimitReached; }
   const CsvImport& result() const { return result_; }
   CsvImport TakeResult() { return std::move(result_); }
@@ -52,5 +59,9 @@ class ImportRules {
  private:
   CsvImport result_;
 };
+
+// A repeat count written as text, as C's atoi reads it: leading blanks, one sign,
+// the digits up to the first other character; no digits give 0. Not limited yet.
+long RepeatCountOf(std::string_view text);
 
 }  // namespace q5300

@@ -124,7 +124,10 @@ TEST(FileCommands, DialogsAsTheWindowShowsThemAndCancelChangesNothing) {
       {FileDialog::OpenFile, ".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
       {FileDialog::SaveFile, ".qxk", "QXK(*.qxk)|*.qxk|", false, true},
       {FileDialog::SaveFile, "Vexal", "QXU(*.qxu)|*.qxu|", false, true},
-      {FileDialog::OpenFile, ".csv", "Excel file(*.csv)|*.csv|", true, false},
+      {FileDialog::OpenFile, ".csv",
+       "Excel file(*.csv)|*.csv|Excel workbook(*.xlsx)|*.xlsx|OpenDocument "
+       "spreadsheet(*.ods)|*.ods|Unicode text(*.txt)|*.txt|",
+       true, false},
   };
   for (std::size_t i = 0; i < 4; ++i) {
     const FileDialog& d = w.op.dialogs[i];

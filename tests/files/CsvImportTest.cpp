@@ -1,4 +1,5 @@
 #include "files/CsvImport.h"
+#include "files/ImportFile.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,10 @@ TEST(CsvImport, LinesFieldsAndRepeatCounts) {
        {{u"A1", u"B2", 1}, {u"A1", u"B2", 1}, {u"A1", u"B2", 1}, {u"A1", u"B2", 1}}},
       {"A1,B2,250\nA1,B2,99999999999999", {{u"A1", u"B2", 200}, {u"A1", u"B2", 200}}},
       {"A1,B2,7,x,y\nA1,B2, +12x", {{u"A1", u"B2", 7}, {u"A1", u"B2", 12}}},
-      // No quoting: the quotes stay and the comma inside them splits.
-      {"\"A,1\",B", {{u"\"A", u"1\"", 1}}},
+      // A field that begins with a quote runs to the matching quote.
+      {"\"A,1\",B", {{u"A,1", u"B", 1}}},
+      // A quote anywhere else is a character: the comma after it splits.
+      {"A\"1,2\",B", {{u"A\"1", u"2\"", 1}}},
       {" A , B ", {{u" A ", u" B ", 1}}},
       // Empty lines and lines of commas leave no gap; a repeat count alone is no page.
       {"\n\nA\n,,\n,,,\n,,5\nB\n", {{u"A", u"", 1}, {u"B", u"", 1}}},
@@ -104,6 +107,70 @@ TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
   }
 }
 
+// How spreadsheet programs write a field that holds a comma, a quote or a line
+// end: in quotes, its quotes doubled.
+TEST(CsvImport, QuotedFields) {
+  struct Case {
+    std::string file;
+    std::vector<CsvPage> pages;
+    int unclosedQuoteLine = 0;
+  };
+  const Case cases[] = {
+      {"\"say \"\"hi\"\"\",\"\"\"\",2", {{u"say \"hi\"", u"\"", 2}}},
+      // A line end in quotes is part of the field (a control byte, so '?').
+      {"\"two\nlines\",B,3\r\nnext", {{u"two?lines", u"B", 3}, {u"next", u"", 1}}},
+      {"\"a\r\nb\",\"c,\r\",1", {{u"a??b", u"c,?", 1}}},
+      // What follows the closing quote up to the separator belongs to the field.
+      {"\"x\"y\"z,w", {{u"xy\"z", u"w", 1}}},
+      {"\"x\" ,\" w\"", {{u"x ", u" w", 1}}},
+      // Blanks before a quote make it an ordinary character.
+      {" \"x,y\"", {{u" \"x", u"y\"", 1}}},
+      // An empty quoted field is no text.
+      {"\"\",\"\",5\n\"\",B", {{u"", u"B", 1}}},
+      // The repeat count and the fields after it may be quoted too.
+      {"A,B,\"7\"\nA,B,\"1,5\"\nA,B,3,\"x\ny\",z\nC",
+       {{u"A", u"B", 7}, {u"A", u"B", 1}, {u"A", u"B", 3}, {u"C", u"", 1}}},
+      // A quote that is never closed takes the rest of the file into its field.
+      {"A,B\nC,\"D\nE,F\n", {{u"A", u"B", 1}, {u"C", u"D?E,F?", 1}}, 2},
+      {"\"a\"\"", {{u"a\"", u"", 1}}, 1},
+      {"\"a\"\"\"", {{u"a\"", u"", 1}}},
+      {"x\n\n\"" + std::string(50, 'q'), {{u"x", u"", 1}}, 3},
+  };
+  for (const Case& c : cases) {
+    const CsvImport import = ParseCsv(c.file);
+    EXPECT_EQ(import.pages, c.pages) << c.file;
+    EXPECT_EQ(import.unclosedQuoteLine, c.unclosedQuoteLine) << c.file;
+    EXPECT_EQ(import.overLongLines, c.file.ends_with(std::string(50, 'q')) ? 1 : 0) << c.file;
+  }
+}
+
+// The tab-separated text of spreadsheet programs: the first line with text says
+// which separator the file uses.
+TEST(CsvImport, TabsSeparateWhenTheFirstLineWithTextHasTabsAndNoCommas) {
+  struct Case {
+    std::string file;
+    std::vector<CsvPage> pages;
+  };
+  const Case cases[] = {
+      {"A1\tB2\t3\r\nC\tD\r\n", {{u"A1", u"B2", 3}, {u"C", u"D", 1}}},
+      // Commas in later lines are text.
+      {"\n\r\nA\tB\n1,2\t3,4\t5,6", {{u"A", u"B", 1}, {u"1,2", u"3,4", 5}}},
+      // A comma in the first line with text: commas separate, a tab is a control byte.
+      {"A1\tB2,x\t3\nC\tD", {{u"A1?B2", u"x?3", 1}, {u"C?D", u"", 1}}},
+      {"A\n\tB,C", {{u"A", u"", 1}, {u"?B", u"C", 1}}},
+      // A comma in quotes does not count; a quoted field may hold a tab.
+      {"\"a,b\"\tc\t2\n\"d\te\"\tf", {{u"a,b", u"c", 2}, {u"d?e", u"f", 1}}},
+      {"\"a\tb\",c", {{u"a?b", u"c", 1}}},
+      // A line of tabs alone has no text, but says tabs.
+      {"\t\t\nA,B\tC", {{u"A,B", u"C", 1}}},
+      // One field only, no separator at all.
+      {"A\nB", {{u"A", u"", 1}, {u"B", u"", 1}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ParseCsv(c.file).pages, c.pages) << ::testing::PrintToString(c.file);
+  }
+}
+
 TEST(CsvImport, StopsAtTheTwoHundredthPage) {
   for (const int lines : {199, 200, 250}) {
     std::string file;
@@ -121,17 +188,23 @@ TEST(CsvImport, StopsAtTheTwoHundredthPage) {
 }
 
 TEST(CsvImport, PiecesOfAnySizeReadAsTheWhole) {
-  std::string file = "A1,B2,3\r\n\r\n" + Hangul(19) + ",x\r" + "\n,,\n\rX,Y,\r\r\n" +
-                     std::string(100, 'z') + "\nlast,line,12";
-  const CsvImport whole = ParseCsv(file);
-  ASSERT_EQ(whole.pages.size(), 4u);
-  for (const std::size_t piece : {1u, 2u, 3u, 7u, 64u}) {
-    CsvImporter importer;
-    for (std::size_t at = 0; at < file.size(); at += piece) {
-      ASSERT_TRUE(importer.Feed(std::string_view(file).substr(at, piece)));
+  const std::string files[] = {
+      "A1,B2,3\r\n\r\n" + Hangul(19) + ",x\r" + "\n,,\n\rX,Y,\r\r\n" + std::string(100, 'z') +
+          "\nlast,line,12",
+      "\r\n\"a\tb\"\t\"c\"\"d\"\t4\r\n" + std::string(30, 'y') + "\tq\r\n\"x\r\ny\"\tz\t\"7\"",
+      "\"A,\"\"1\"\"\",B\r\n\"" + std::string(70, 'w') + "\",\"\r\n\",9\r\nC,\"D",
+  };
+  for (const std::string& file : files) {
+    const CsvImport whole = ParseCsv(file);
+    ASSERT_GE(whole.pages.size() + static_cast<std::size_t>(whole.overLongLines), 3u) << file;
+    for (const std::size_t piece : {1u, 2u, 3u, 7u, 64u}) {
+      CsvImporter importer;
+      for (std::size_t at = 0; at < file.size(); at += piece) {
+        ASSERT_TRUE(importer.Feed(std::string_view(file).substr(at, piece)));
+      }
+      importer.Finish();
+      EXPECT_EQ(importer.result(), whole) << piece << " " << file;
     }
-    importer.Finish();
-    EXPECT_EQ(importer.result(), whole) << piece;
   }
 }
 
@@ -180,7 +253,7 @@ TEST(CsvImport, AFileOfMoreThanSixteenMegabytesIsRefusedUnread) {
     // The rest of the file is a hole: blank lines, as far as the import sees.
     ASSERT_EQ(ftruncate(fileno(file), static_cast<off_t>(c.size)), 0);
     std::rewind(file);
-    const auto read = ReadCsvFile(file, "big.csv");
+    const auto read = ReadImportFile(file, "big.csv");
     EXPECT_EQ(read.ok(), c.taken) << c.size;
     if (read) {
       EXPECT_EQ(read->pages, (std::vector<CsvPage>{{u"first", u"page", 2}}));

@@ -1,0 +1,75 @@
+#include "files/ImportFile.h"
+
+#include <string_view>
+#include <vector>
+
+#include "files/FileIo.h"
+#include "files/SheetImport.h"
+#include "files/TextImport.h"
+
+namespace q5300 {
+namespace {
+
+bool EndsWithNoCase(std::string_view name, std::string_view extension) {
+  if (name.size() < extension.size()) return false;
+  const std::string_view tail = name.substr(name.size() - extension.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    const char c =
+        tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+    if (c != extension[i]) return false;
+  }
+  return true;
+}
+
+// The compound file of the binary workbooks of old.
+bool IsCompoundFile(std::span<const uint8_t> bytes) {
+  static constexpr uint8_t kMagic[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+  return bytes.size() >= sizeof kMagic &&
+         std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
+}
+
+Message TooLarge(uint64_t size) {
+  return Message{"The file has " + std::to_string(size) + " bytes, more than the " +
+                 std::to_string(MaxImportFileSize) +
+                 " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
+                 "was imported."};
+}
+
+}  // namespace
+
+Result<CsvImport> ReadImport(std::span<const uint8_t> bytes, const std::string& path) {
+  if (IsZipContainer(bytes)) return ReadSheetFile(bytes);
+  if (IsCompoundFile(bytes)) {
+    return Message{
+        "It is a workbook in the old binary format (.xls), which is not read; save it "
+        "as .xlsx, .ods or .csv."};
+  }
+  if (EndsWithNoCase(path, ".xlsx") || EndsWithNoCase(path, ".ods")) {
+    return Message{
+        "Its name says spreadsheet, but it is no zip container as .xlsx and .ods "
+        "files are; it may be damaged."};
+  }
+  return ReadImportText(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+Result<CsvImport> ReadImportFile(std::FILE* file, const std::string& path) {
+  if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return TooLarge(size);
+  // One byte more than may be taken tells a file that grows while it is read.
+  std::vector<uint8_t> bytes(FileSizeOf(file) + 1);
+  std::size_t got = 0;
+  for (;;) {
+    if (got == bytes.size()) {
+      if (bytes.size() > MaxImportFileSize) return TooLarge(got);
+      bytes.resize(std::min<std::size_t>(bytes.size() * 2, MaxImportFileSize + 1));
+    }
+    const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file);
+    got += n;
+    if (n == 0) break;
+  }
+  if (std::ferror(file) != 0) return ReadFailure(path);
+  bytes.resize(got);
+  return ReadImport(bytes, path);
+}
+
+}  // namespace q5300

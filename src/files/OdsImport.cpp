@@ -1,0 +1,178 @@
+// The first table of an OpenDocument spreadsheet (.ods), from its content.xml.
+#include <charconv>
+#include <string>
+
+#include "files/SheetCells.h"
+#include "files/SheetFormats.h"
+#include "files/SheetImport.h"
+
+namespace q5300 {
+namespace {
+
+constexpr std::string_view kSpreadsheetType = "application/vnd.oasis.opendocument.spreadsheet";
+
+// A count such as number-rows-repeated: 1 when absent or unreadable, at most `limit`.
+long CountOf(std::optional<std::string_view> text, long limit) {
+  if (!text) return 1;
+  long value = 0;
+  const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+  if (error == std::errc::result_out_of_range) return limit;
+  if (error != std::errc() || value < 1) return 1;
+  return std::min(value, limit);
+}
+
+class ContentReader final : public XmlHandler {
+ public:
+  explicit ContentReader(XmlReader::Source source)
+      : reader_(*this, std::move(source), "The content (content.xml)") {}
+
+  Result<CsvImport> Read() {
+    while (reader_.More()) {
+    }
+    if (reader_.failure()) return *reader_.failure();
+    return rules_.TakeResult();
+  }
+
+  void Start(XmlName name, const XmlAttributes& attributes) override {
+    if (name.local == "spreadsheet") {
+      inSpreadsheet_ = true;
+      return;
+    }
+    if (!inSpreadsheet_) return;
+    if (name.local == "table") {
+      ++tableLevel_;  // a table inside a cell is no part of the sheet's rows
+      return;
+    }
+    if (tableLevel_ != 1) return;
+    if (cellLevel_ > 0) {
+      StartInCell(name, attributes);
+      return;
+    }
+    if (name.local == "table-row") {
+      row_.Clear();
+      column_ = 0;
+      rowTimes_ = CountOf(attributes.Get("number-rows-repeated"), MaxSheetRows);
+    } else if (name.local == "table-cell" || name.local == "covered-table-cell") {
+      cellLevel_ = 1;
+      cellColumn_ = column_;
+      cellTimes_ = CountOf(attributes.Get("number-columns-repeated"), MaxSheetRows);
+      column_ = std::min(column_ + cellTimes_, MaxSheetRows);
+      if (cellColumn_ >= 3) return;
+      const std::string_view type = attributes.Get("value-type").value_or("");
+      const auto value = attributes.Get("value");
+      // A number as the general format shows it, whatever format the cell has.
+      number_ = type == "float" && value ? std::optional(GeneralNumber(*value)) : std::nullopt;
+      text_.Clear();
+      paragraphs_ = 0;
+    }
+  }
+
+  void End(XmlName name) override {
+    if (!inSpreadsheet_) return;
+    if (name.local == "spreadsheet") {
+      inSpreadsheet_ = false;
+    } else if (name.local == "table") {
+      // Only the first table is read.
+      if (--tableLevel_ == 0) reader_.Stop();
+    } else if (tableLevel_ != 1) {
+      return;
+    } else if (cellLevel_ > 0) {
+      if (--cellLevel_ == 0) {
+        TakeCell();
+      } else if (name.local == "p" || name.local == "h") {
+        if (paragraphLevel_ > 0) --paragraphLevel_;
+      } else if (name.local == "annotation") {
+        if (annotationLevel_ > 0) --annotationLevel_;
+      }
+    } else if (name.local == "table-row") {
+      if (!TakeSheetRow(rules_, row_, rowTimes_)) reader_.Stop();
+    }
+  }
+
+  void Text(std::string_view text) override {
+    if (paragraphLevel_ > 0 && annotationLevel_ == 0 && cellColumn_ < 3) text_.Append(text);
+  }
+
+ private:
+  void StartInCell(XmlName name, const XmlAttributes& attributes) {
+    ++cellLevel_;
+    if (cellColumn_ >= 3) return;
+    if (name.local == "annotation") {
+      ++annotationLevel_;  // a comment on the cell, not its text
+    } else if (annotationLevel_ > 0) {
+      return;
+    } else if ((name.local == "p" || name.local == "h") && cellLevel_ == 2) {
+      // Paragraphs of a cell are its lines.
+      if (paragraphs_++ > 0) text_.Append("\n");
+      ++paragraphLevel_;
+    } else if (paragraphLevel_ == 0) {
+      return;
+    } else if (name.local == "s") {
+      text_.Append(static_cast<std::size_t>(CountOf(attributes.Get("c"), KeptUtf8Bytes)), ' ');
+    } else if (name.local == "tab") {
+      text_.Append("\t");
+    } else if (name.local == "line-break") {
+      text_.Append("\n");
+    } else if (name.local == "p" || name.local == "h") {
+      ++paragraphLevel_;
+    }
+  }
+
+  void TakeCell() {
+    paragraphLevel_ = 0;
+    annotationLevel_ = 0;
+    if (cellColumn_ >= 3) return;
+    const std::string value = number_ ? *number_ : text_.text();
+    for (long column = cellColumn_; column < std::min(cellColumn_ + cellTimes_, 3L); ++column) {
+      row_.cells[column] = value;
+      row_.present[column] = true;
+    }
+  }
+
+  XmlReader reader_;
+  ImportRules rules_;
+  SheetRow row_;
+  CellText text_{KeptUtf8Bytes};
+  std::optional<std::string> number_;
+  bool inSpreadsheet_ = false;
+  int tableLevel_ = 0;
+  long column_ = 0;
+  long rowTimes_ = 1;
+  int cellLevel_ = 0;  // 1 in a cell, more in the elements inside it
+  long cellColumn_ = 0;
+  long cellTimes_ = 1;
+  int paragraphs_ = 0;
+  int paragraphLevel_ = 0;
+  int annotationLevel_ = 0;
+};
+
+}  // namespace
+
+Result<CsvImport> ReadOds(ZipArchive& archive) {
+  if (const int64_t mimetype = archive.Find("mimetype"); mimetype >= 0) {
+    auto entry = archive.Read(mimetype, 256);
+    if (!entry) return entry.failure();
+    std::string type;
+    for (;;) {
+      const auto piece = (*entry)->Next();
+      if (!piece) return piece.failure();
+      if (piece->empty()) break;
+      type += *piece;
+    }
+    if (!type.starts_with(kSpreadsheetType)) {
+      return Message{"It is an OpenDocument file, but no spreadsheet (" + type.substr(0, 80) +
+                     ")."};
+    }
+  }
+  const int64_t content = archive.Find("content.xml");
+  if (content < 0) return Message{"It holds no content.xml."};
+  const auto source = SheetPart(archive, content);
+  if (!source) return source.failure();
+  return ContentReader(*source).Read();
+}
+
+Result<CsvImport> ReadOdsContent(std::string_view contentXml) {
+  return ContentReader(XmlFromMemory(contentXml)).Read();
+}
+
+}  // namespace q5300

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "data/JobSettings.h"
+#include "files/ImportRules.h"
+
+namespace q5300 {
+
+// The most a sheet file may unpack to per part, and its rows.
+inline constexpr uint64_t MaxSheetPartBytes = 64 * 1024 * 1024;
+// The most rows a sheet has (a spreadsheet program's own limit); a repeated row
+// counts as this many at most.
+inline constexpr long MaxSheetRows = 1L << 24;
+
+// The text of one cell as a file gives it (UTF-8), of which only as much is kept
+// as can make a page: a page holds 40 bytes, and no character takes fewer than
+// one byte there, so `kept` bytes of a text that is written with at most
+// kept / 41 bytes per character tell a text that is too long.
+class CellText {
+ public:
+  explicit CellText(std::size_t kept) : kept_(kept) {}
+  void Append(std::string_view text) {
+    text_.append(text.substr(0, kept_ - std::min(kept_, text_.size())));
+  }
+  void Append(std::size_t count, char c) {
+    text_.append(std::min(count, kept_ - std::min(kept_, text_.size())), c);
+  }
+  void Clear() { text_.clear(); }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::size_t kept_;
+  std::string text_;
+};
+
+// UTF-8 takes at most 4 bytes per character.
+inline constexpr std::size_t KeptUtf8Bytes = 4 * (MaxTextBytes + 1);
+
+// A number as a sheet shows it in the general format: "3" for 3 (a whole number
+// without ".0"), "2.5", "0.3" for 0.30000000000000004 (15 significant digits),
+// "1E+20". Text that is no number comes back as it is.
+std::string GeneralNumber(std::string_view value);
+
+// The first three cells of a sheet row: the two lines and the repeat count.
+struct SheetRow {
+  std::string cells[3];
+  bool present[3] = {false, false, false};
+  void Clear() {
+    for (int i = 0; i < 3; ++i) {
+      cells[i].clear();
+      present[i] = false;
+    }
+  }
+};
+
+// Hands a sheet row, read `times` times in a row, to the rules: the cells
+// converted to code page 949 (a character without a form there becomes '?'),
+// the repeat count read from the third cell as a CSV field's is. False once no
+// further page can be taken.
+bool TakeSheetRow(ImportRules& rules, const SheetRow& row, long times = 1);
+
+}  // namespace q5300

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "data/Result.h"
+#include "files/ImportRules.h"
+#include "files/XmlReader.h"
+#include "files/ZipArchive.h"
+
+// The two spreadsheet readers behind ReadSheetFile.
+namespace q5300 {
+
+// An entry of the container as a source of XML, refused past MaxSheetPartBytes.
+Result<XmlReader::Source> SheetPart(ZipArchive& archive, int64_t index);
+
+Result<CsvImport> ReadXlsx(ZipArchive& archive);
+Result<CsvImport> ReadOds(ZipArchive& archive);
+
+}  // namespace q5300

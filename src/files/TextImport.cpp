@@ -1,0 +1,132 @@
+#include "files/TextImport.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "files/CsvImport.h"
+
+namespace q5300 {
+namespace {
+
+struct ConverterCloser {
+  void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
+
+ConverterPtr Open(const char* name) {
+  UErrorCode status = U_ZERO_ERROR;
+  ConverterPtr converter(ucnv_open(name, &status));
+  if (U_FAILURE(status)) return nullptr;
+  return converter;
+}
+
+bool StartsWith(std::string_view bytes, std::string_view mark) {
+  return bytes.substr(0, mark.size()) == mark;
+}
+
+// What code page 949's 0xC4..0xC9 with a second byte of 0xA1..0xBF read as in UTF-8.
+constexpr UChar32 kCodePageLookalikeFirst = 0x100;
+constexpr UChar32 kCodePageLookalikeLast = 0x2AF;
+
+const char* IcuName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+      return "UTF-8";
+    case TextEncoding::Utf16LE:
+      return "UTF-16LE";
+    case TextEncoding::Utf16BE:
+      return "UTF-16BE";
+    case TextEncoding::CodePage949:
+      break;
+  }
+  return "windows-949";
+}
+
+}  // namespace
+
+DetectedEncoding DetectTextEncoding(std::string_view bytes) {
+  if (StartsWith(bytes, "\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
+  if (StartsWith(bytes, "\xFF\xFE")) return {TextEncoding::Utf16LE, 2};
+  if (StartsWith(bytes, "\xFE\xFF")) return {TextEncoding::Utf16BE, 2};
+
+  const auto* const data = reinterpret_cast<const uint8_t*>(bytes.data());
+  const auto length = static_cast<int64_t>(bytes.size());
+  bool beyondAscii = false;
+  int64_t at = 0;
+  while (at < length) {
+    // Eight bytes of ASCII at a time: most of any file.
+    if (length - at >= 8) {
+      uint64_t word;
+      std::memcpy(&word, data + at, sizeof word);
+      if ((word & 0x8080808080808080u) == 0) {
+        at += 8;
+        continue;
+      }
+    }
+    if (data[at] < 0x80) {
+      ++at;
+      continue;
+    }
+    beyondAscii = true;
+    UChar32 c;
+    // U8_NEXT takes an int32_t length: check in windows of at most 2^30 bytes.
+    const int64_t window = std::min<int64_t>(length - at, int64_t{1} << 30);
+    int32_t i = 0;
+    U8_NEXT(data + at, i, static_cast<int32_t>(window), c);
+    if (c < 0 || (c >= kCodePageLookalikeFirst && c <= kCodePageLookalikeLast)) return {};
+    at += i;
+  }
+  if (!beyondAscii) return {};
+  return {TextEncoding::Utf8, 0};
+}
+
+CsvImport ReadImportText(std::string_view bytes) {
+  const DetectedEncoding detected = DetectTextEncoding(bytes);
+  bytes.remove_prefix(detected.markBytes);
+  if (detected.encoding == TextEncoding::CodePage949) return ParseCsv(bytes);
+
+  CsvImporter importer;
+  const ConverterPtr from = Open(IcuName(detected.encoding));
+  const ConverterPtr to = Open(IcuName(TextEncoding::CodePage949));
+  if (from == nullptr || to == nullptr) return importer.TakeResult();
+  UErrorCode status = U_ZERO_ERROR;
+  ucnv_setSubstChars(to.get(), "?", 1, &status);
+  if (U_FAILURE(status)) return importer.TakeResult();
+
+  // The text is converted piece by piece, so the import stops converting as soon
+  // as it has its pages.
+  constexpr std::size_t kPiece = 64 * 1024;
+  char out[16 * 1024];
+  UChar pivot[4 * 1024];
+  UChar* pivotSource = pivot;
+  UChar* pivotTarget = pivot;
+  const char* source = bytes.data();
+  const char* const sourceEnd = bytes.data() + bytes.size();
+  bool reset = true;
+  for (;;) {
+    const char* const pieceEnd = source + std::min<std::size_t>(kPiece, sourceEnd - source);
+    const bool last = pieceEnd == sourceEnd;
+    for (;;) {
+      char* target = out;
+      status = U_ZERO_ERROR;
+      ucnv_convertEx(to.get(), from.get(), &target, out + sizeof out, &source, pieceEnd, pivot,
+                     &pivotSource, &pivotTarget, pivot + std::size(pivot), reset, last, &status);
+      reset = false;
+      if (!importer.Feed(std::string_view(out, static_cast<std::size_t>(target - out)))) {
+        return importer.TakeResult();
+      }
+      if (status != U_BUFFER_OVERFLOW_ERROR) break;
+    }
+    // Substitution leaves no error behind; anything else ends the text here.
+    if (last || U_FAILURE(status)) break;
+  }
+  importer.Finish();
+  return importer.TakeResult();
+}
+
+}  // namespace q5300

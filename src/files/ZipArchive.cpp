@@ -1,0 +1,92 @@
+#include "files/ZipArchive.h"
+
+#include <zip.h>
+
+namespace q5300 {
+namespace {
+
+std::string Megabytes(uint64_t bytes) {
+  return std::to_string(bytes / (1024 * 1024)) + " MB";
+}
+
+}  // namespace
+
+Result<std::unique_ptr<ZipArchive>> ZipArchive::Open(std::span<const uint8_t> bytes) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* const source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  if (source == nullptr) {
+    Message failure{std::string("It cannot be read as a zip container: ") +
+                    zip_error_strerror(&error) + "."};
+    zip_error_fini(&error);
+    return failure;
+  }
+  zip_t* const archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+  if (archive == nullptr) {
+    zip_source_free(source);
+    Message failure{std::string("It is no zip container that can be read: ") +
+                    zip_error_strerror(&error) + "."};
+    zip_error_fini(&error);
+    return failure;
+  }
+  zip_error_fini(&error);
+  std::unique_ptr<ZipArchive> opened(new ZipArchive(archive));
+  const int64_t entries = zip_get_num_entries(archive, 0);
+  if (entries > MaxEntries) {
+    return Message{"Its zip container holds " + std::to_string(entries) +
+                   " entries; a spreadsheet has far fewer than " + std::to_string(MaxEntries) +
+                   "."};
+  }
+  return opened;
+}
+
+ZipArchive::~ZipArchive() {
+  zip_discard(archive_);
+}
+
+int64_t ZipArchive::Find(std::string_view name) const {
+  return zip_name_locate(archive_, std::string(name).c_str(), ZIP_FL_NOCASE);
+}
+
+Result<std::unique_ptr<ZipArchive::Entry>> ZipArchive::Read(int64_t index, uint64_t maxBytes) {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (index < 0 || zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
+    return Message{"An entry of its zip container cannot be read."};
+  }
+  const std::string name = (stat.valid & ZIP_STAT_NAME) != 0 ? stat.name : "?";
+  if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
+    return Message{"It is protected with a password (" + name +
+                   " is encrypted); save it without one."};
+  }
+  if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > maxBytes) {
+    return Message{name + " in it unpacks to " + std::to_string(stat.size) +
+                   " bytes, more than the " + Megabytes(maxBytes) + " it may have."};
+  }
+  zip_file_t* const file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
+  if (file == nullptr) {
+    return Message{name + " in it cannot be read: " + zip_error_strerror(zip_get_error(archive_)) +
+                   "."};
+  }
+  return std::unique_ptr<Entry>(new Entry(file, name, maxBytes));
+}
+
+ZipArchive::Entry::~Entry() {
+  zip_fclose(file_);
+}
+
+Result<std::string_view> ZipArchive::Entry::Next() {
+  const zip_int64_t got = zip_fread(file_, buffer_, sizeof buffer_);
+  if (got < 0) {
+    return Message{name_ + " in it cannot be read: " + zip_file_strerror(file_) + "."};
+  }
+  read_ += static_cast<uint64_t>(got);
+  // The size in the entry's header may not be the size of what it unpacks to.
+  if (read_ > maxBytes_) {
+    return Message{name_ + " in it unpacks to more than the " + Megabytes(maxBytes_) +
+                   " it may have."};
+  }
+  return std::string_view(buffer_, static_cast<std::size_t>(got));
+}
+
+}  // namespace q5300
