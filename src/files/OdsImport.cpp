@@ -79,10 +79,8 @@ class ContentReader final : public XmlHandler {
     } else if (cellLevel_ > 0) {
       if (--cellLevel_ == 0) {
         TakeCell();
-      } else if (name.local == "p" || name.local == "h") {
-        if (paragraphLevel_ > 0) --paragraphLevel_;
-      } else if (name.local == "annotation") {
-        if (annotationLevel_ > 0) --annotationLevel_;
+      } else if ((name.local == "p" || name.local == "h") && paragraphLevel_ > 0) {
+        --paragraphLevel_;
       }
     } else if (name.local == "table-row") {
       if (!TakeSheetRow(rules_, row_, rowTimes_)) reader_.Stop();
@@ -90,19 +88,16 @@ class ContentReader final : public XmlHandler {
   }
 
   void Text(std::string_view text) override {
-    if (paragraphLevel_ > 0 && annotationLevel_ == 0 && cellColumn_ < 3) text_.Append(text);
+    if (paragraphLevel_ > 0 && cellColumn_ < 3) text_.Append(text);
   }
 
  private:
   void StartInCell(XmlName name, const XmlAttributes& attributes) {
     ++cellLevel_;
     if (cellColumn_ >= 3) return;
-    if (name.local == "annotation") {
-      ++annotationLevel_;  // a comment on the cell, not its text
-    } else if (annotationLevel_ > 0) {
-      return;
-    } else if ((name.local == "p" || name.local == "h") && cellLevel_ == 2) {
-      // Paragraphs of a cell are its lines.
+    if ((name.local == "p" || name.local == "h") && cellLevel_ == 2) {
+      // The paragraphs right in a cell are its lines; a comment on the cell
+      // keeps its own a level deeper.
       if (paragraphs_++ > 0) text_.Append("\n");
       ++paragraphLevel_;
     } else if (paragraphLevel_ == 0) {
@@ -120,7 +115,6 @@ class ContentReader final : public XmlHandler {
 
   void TakeCell() {
     paragraphLevel_ = 0;
-    annotationLevel_ = 0;
     if (cellColumn_ >= 3) return;
     const std::string value = number_ ? *number_ : text_.text();
     for (long column = cellColumn_; column < std::min(cellColumn_ + cellTimes_, 3L); ++column) {
@@ -143,7 +137,6 @@ class ContentReader final : public XmlHandler {
   long cellTimes_ = 1;
   int paragraphs_ = 0;
   int paragraphLevel_ = 0;
-  int annotationLevel_ = 0;
 };
 
 }  // namespace

@@ -1,1 +1,352 @@
+#include "files/SheetImport.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "files/ImportFile.h"
+#include "files/SheetCells.h"
+#include "files/ZipArchive.h"
+#include "support/SheetFiles.h"
+
+namespace q5300 {
+
+void PrintTo(const CsvPage& page, std::ostream* out);
+
+namespace {
+
+using testing::OdsOf;
+using testing::XlsxOf;
+using testing::XlsxParts;
+using testing::ZipOf;
+using testing::ZipPart;
+
+std::string Inline(const std::string& reference, const std::string& text) {
+  return "<c r=\"" + reference + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
+}
+std::string Number(const std::string& reference, const std::string& value) {
+  return "<c r=\"" + reference + "\"><v>" + value + "</v></c>";
+}
+std::string Row(const std::string& cells) {
+  return "<row>" + cells + "</row>";
+}
+
+TEST(SheetCells, NumbersAsTheGeneralFormatShowsThem) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"3", "3"},
+      {"3.0", "3"},
+      {"007", "7"},
+      {"-12", "-12"},
+      {"-0", "0"},
+      {"2.5", "2.5"},
+      {"0.30000000000000004", "0.3"},
+      {"1E+20", "1E+20"},
+      {"1.5e-7", "1.5E-07"},
+      {"123456789012345", "123456789012345"},
+      {"123456789012345678", "1.23456789012346E+17"},
+      {"", ""},
+      {"12abc", "12abc"},
+      {"inf", "inf"},
+  };
+  for (const auto& [value, shown] : cases) EXPECT_EQ(GeneralNumber(value), shown) << value;
+}
+
+TEST(XlsxImport, CellsOfTheFirstSheet) {
+  struct Case {
+    const char* name;
+    std::string sheet;
+    std::string strings;
+    std::vector<CsvPage> pages;
+    int overLong = 0;
+  };
+  const Case cases[] = {
+      {"shared strings in runs, without their reading aid",
+       Row("<c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\" t=\"s\"><v> 0 </v></c>"),
+       "<si><t>L2</t></si><si><r><t>제어</t></r><r><rPr><b/></rPr><t xml:space=\"preserve\">반 "
+       "</t></r><rPh sb=\"0\" eb=\"2\"><t>ZZ</t></rPh><phoneticPr fontId=\"1\"/></si>",
+       {{u"제어반 ", u"L2", 1}}},
+      {"numbers",
+       Row(Number("A1", "0.30000000000000004") + Number("B1", "101") + Number("C1", "3.0")) +
+           Row(Number("A2", "1E+20") + Number("C2", "2.7")),
+       "",
+       {{u"0.3", u"101", 3}, {u"1E+20", u"", 2}}},
+      {"a repeat count as text",
+       Row(Inline("A1", "x") + Inline("C1", " 12 pcs")) + Row(Inline("A2", "y") + "<c r=\"C2\"/>"),
+       "",
+       {{u"x", u"", 12}, {u"y", u"", 1}}},
+      {"truth values, formulas and errors",
+       Row("<c r=\"A1\" t=\"b\"><v>1</v></c><c r=\"B1\" "
+           "t=\"str\"><f>A1&amp;\"x\"</f><v>Lx</v></c>") +
+           Row("<c r=\"A2\" t=\"e\"><v>#N/A</v></c><c r=\"B2\" t=\"b\"><v>0</v></c>"),
+       "",
+       {{u"TRUE", u"Lx", 1}, {u"#N/A", u"FALSE", 1}}},
+      {"escaped characters",
+       Row(Inline("A1", "a_x000D_b_x005F_x0041_") + Inline("B1", "_xD83D__xDD0C_ _xac00_")),
+       "",
+       {{u"a?b_x0041_", u"? \uAC00", 1}}},
+      {"cells without a reference follow the one before",
+       Row("<c t=\"inlineStr\"><is><t>A</t></is></c><c t=\"inlineStr\"><is><t>B</t></is></c><c><v>"
+           "4</v></c><c><v>9</v></c>") +
+           Row(Inline("B2", "b") + "<c><v>5</v></c>"),
+       "",
+       {{u"A", u"B", 4}, {u"", u"b", 5}}},
+      {"columns past C, rows with a repeat count only, rows in the file's order",
+       "<row r=\"5\">" + Inline("D5", "d") + Inline("AA5", "aa") + Number("C5", "7") + "</row>" +
+           "<row r=\"2\">" + Inline("B2", "second") + Inline("XFD2", "last column") + "</row>",
+       "",
+       {{u"", u"second", 1}}},
+      {"text too long for a page",
+       Row(Inline("A1", std::string(20, 'a')) + Inline("B1", std::string(20, 'b'))) +
+           Row(Inline("A2", std::string(300, 'c'))) + Row(Inline("A3", "ok")),
+       "",
+       {{u"ok", u"", 1}},
+       2},
+      {"entities and markup in text",
+       Row(Inline("A1", "&lt;L&amp;N&gt; &#xAC00;") + Inline("B1", "<![CDATA[<x>]]>")),
+       "",
+       {{u"<L&N> \uAC00", u"<x>", 1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result<CsvImport> read = ReadSheetFile(XlsxOf(c.sheet, c.strings));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages, c.pages);
+    EXPECT_EQ(read->overLongLines, c.overLong);
+  }
+}
+
+TEST(OdsImport, CellsOfTheFirstTable) {
+  struct Case {
+    const char* name;
+    std::string rows;
+    std::vector<CsvPage> pages;
+    int overLong = 0;
+  };
+  const std::string text = "<table:table-cell office:value-type=\"string\">";
+  const std::string end = "</table:table-cell>";
+  const auto row = [](const std::string& cells, const std::string& attributes = "") {
+    return "<table:table-row" + attributes + ">" + cells + "</table:table-row>";
+  };
+  const Case cases[] = {
+      {"paragraphs, spaces, tabs and breaks",
+       row(text + "<text:p>L1</text:p><text:p>L2</text:p>" + end + text +
+           "<text:p>a<text:s text:c=\"3\"/>b<text:s/>c<text:tab/>d<text:line-break/>e "
+           "<text:span text:style-name=\"T1\">f<text:s/></text:span></text:p>" +
+           end),
+       {{u"L1?L2", u"a   b c?d?e f ", 1}}},
+      {"a comment on a cell is not its text",
+       row(text +
+           "<office:annotation><dc:creator xmlns:dc=\"urn:dc\">me</dc:creator><text:p>"
+           "note</text:p></office:annotation><text:p>X</text:p>" +
+           end),
+       {{u"X", u"", 1}}},
+      {"numbers by value, other types as shown",
+       row("<table:table-cell office:value-type=\"float\" "
+           "office:value=\"3\"><text:p>3.00</text:p>" +
+           end +
+           "<table:table-cell office:value-type=\"percentage\" office:value=\"0.5\"><text:p>50%"
+           "</text:p>" +
+           end + "<table:table-cell office:value-type=\"float\" office:value=\"2\"/>"),
+       {{u"3", u"50%", 2}}},
+      {"a cell repeated over columns, and merged cells",
+       row("<table:table-cell table:number-columns-repeated=\"2\" office:value-type=\"string\">"
+           "<text:p>W</text:p>" +
+           end + "<table:table-cell office:value-type=\"float\" office:value=\"4\"/>") +
+           row("<table:table-cell table:number-columns-spanned=\"2\" office:value-type=\"string\">"
+               "<text:p>M</text:p>" +
+               end +
+               "<table:covered-table-cell office:value-type=\"string\"><text:p>hidden</text:p>"
+               "</table:covered-table-cell>"
+               "<table:table-cell office:value-type=\"float\" office:value=\"2\"/>"),
+       {{u"W", u"W", 4}, {u"M", u"hidden", 2}}},
+      {"repeated rows",
+       row(text + "<text:p>R</text:p>" + end, " table:number-rows-repeated=\"3\"") +
+           row(text + "<text:p>" + std::string(41, 'x') + "</text:p>" + end,
+               " table:number-rows-repeated=\"1000000\"") +
+           row("<table:table-cell table:number-columns-repeated=\"16384\"/>",
+               " table:number-rows-repeated=\"99999999999999999999\"") +
+           row(text + "<text:p>S</text:p>" + end),
+       {{u"R", u"", 1}, {u"R", u"", 1}, {u"R", u"", 1}, {u"S", u"", 1}},
+       1000000},
+      {"rows in groups and header rows; a table inside a cell is not the sheet's",
+       "<table:table-header-rows>" + row(text + "<text:p>head</text:p>" + end) +
+           "</table:table-header-rows><table:table-row-group>" +
+           row(text + "<text:p>in</text:p><table:table><table:table-row>" + text +
+               "<text:p>inner</text:p>" + end + "</table:table-row></table:table>" + end + text +
+               "<text:p>two</text:p>" + end) +
+           "</table:table-row-group>",
+       {{u"head", u"", 1}, {u"in", u"two", 1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result<CsvImport> read = ReadSheetFile(OdsOf(c.rows));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages, c.pages);
+    EXPECT_EQ(read->overLongLines, c.overLong);
+  }
+}
+
+// The 200th page ends the reading: what comes after it in the sheet is never
+// looked at, not even a shared string that is not there.
+TEST(SheetImport, StopsAtTheTwoHundredthPage) {
+  std::string sheet;
+  std::string strings;
+  std::string rows;
+  for (int i = 1; i <= 250; ++i) {
+    const std::string n = std::to_string(i);
+    if (i <= 200) strings += "<si><t>P" + n + "</t></si>";
+    sheet += "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"s\"><v>" + std::to_string(i - 1) +
+             "</v></c></row>";
+    rows += "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>P" + n +
+            "</text:p></table:table-cell></table:table-row>";
+  }
+  sheet += "<row><c r=\"A1\" t=\"s\"><v>not a number</v></c></row><broken";
+  for (const auto& file : {XlsxOf(sheet, strings), OdsOf(rows + "<broken")}) {
+    const Result<CsvImport> read = ReadSheetFile(file);
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    ASSERT_EQ(read->pages.size(), 200u);
+    EXPECT_EQ(read->pages.back().line1, u"P200");
+    EXPECT_TRUE(read->pageLimitReached);
+  }
+}
+
+// Rebuilds a container with one part changed.
+std::vector<uint8_t> XlsxWith(const std::string& name, const std::string& bytes,
+                              bool compressed = true, const std::string& password = "") {
+  std::vector<ZipPart> parts =
+      XlsxParts(Row(Inline("A1", "x") + "<c r=\"B1\" t=\"s\"><v>0</v></c>"), "<si><t>s</t></si>");
+  bool found = false;
+  for (ZipPart& part : parts) {
+    if (part.name != name) continue;
+    part.bytes = bytes;
+    part.compressed = compressed;
+    part.password = password;
+    found = true;
+  }
+  if (!found) parts.push_back({name, bytes, compressed, password});
+  return ZipOf(parts);
+}
+
+std::vector<uint8_t> Without(const std::string& name) {
+  std::vector<ZipPart> parts = XlsxParts(Row(Inline("A1", "x")));
+  std::erase_if(parts, [&](const ZipPart& part) { return part.name == name; });
+  return ZipOf(parts);
+}
+
+std::string Sheet(const std::string& inside) {
+  return std::string("<worksheet xmlns=\"") + testing::kSpreadsheetMl + "\">" + inside +
+         "</worksheet>";
+}
+
+TEST(SheetImport, RefusesWhatIsNoSpreadsheetOrWouldUnpackWithoutBound) {
+  // Each entity ten of the one before: &j; would be ten billion bytes.
+  std::string laughs = "<?xml version=\"1.0\"?><!DOCTYPE sst [<!ENTITY a \"aaaaaaaaaa\">";
+  for (char c = 'b'; c <= 'j'; ++c) {
+    std::string tenfold;
+    for (int i = 0; i < 10; ++i) tenfold += std::string("&") + static_cast<char>(c - 1) + ";";
+    laughs += std::string("<!ENTITY ") + c + " \"" + tenfold + "\">";
+  }
+  laughs +=
+      std::string("]><sst xmlns=\"") + testing::kSpreadsheetMl + "\"><si><t>&j;</t></si></sst>";
+
+  std::string deep;
+  for (int i = 0; i < 100; ++i) deep += "<row>";
+  std::vector<ZipPart> manyEntries;
+  for (int i = 0; i <= ZipArchive::MaxEntries; ++i) {
+    manyEntries.push_back({"e" + std::to_string(i), "", false});
+  }
+  std::vector<uint8_t> truncated = XlsxWith("xl/worksheets/sheet1.xml", Sheet("<sheetData/>"));
+  truncated.resize(truncated.size() / 2);
+
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"a part that unpacks to more than 64 MB",
+       XlsxWith("xl/worksheets/sheet1.xml",
+                Sheet("<sheetData>" + std::string(MaxSheetPartBytes, ' ') + "</sheetData>")),
+       "unpacks to 67108976 bytes, more than the 64 MB it may have"},
+      {"more entries than a spreadsheet has", ZipOf(manyEntries), "holds 10001 entries"},
+      {"elements nested too deep",
+       XlsxWith("xl/worksheets/sheet1.xml", Sheet("<sheetData>" + deep)),
+       "The first sheet nests its elements deeper than 100 levels."},
+      {"entities that expand a billion times", XlsxWith("xl/sharedStrings.xml", laughs),
+       "The shared strings declares a document type"},
+      {"an encrypted part",
+       XlsxWith("xl/worksheets/sheet1.xml", Sheet("<sheetData/>"), true, "secret"),
+       "protected with a password"},
+      {"a shared string that is not there",
+       XlsxWith("xl/worksheets/sheet1.xml",
+                Sheet("<sheetData><row><c r=\"A1\" t=\"s\"><v>5</v></c></row></sheetData>")),
+       "refers to shared string 5, but there are 1"},
+      {"a shared string named by no number",
+       XlsxWith("xl/worksheets/sheet1.xml",
+                Sheet("<sheetData><row><c r=\"A1\" t=\"s\"><v>x1</v></c></row></sheetData>")),
+       "by \"x1\", which is no number"},
+      {"XML that is not well-formed",
+       XlsxWith("xl/worksheets/sheet1.xml", Sheet("<sheetData><row></sheetData>")),
+       "The first sheet is not well-formed XML (line 1: mismatched tag)"},
+      {"a chart as the first sheet",
+       XlsxWith("xl/_rels/workbook.xml.rels",
+                "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                "relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas."
+                "openxmlformats.org/officeDocument/2006/relationships/chartsheet\" "
+                "Target=\"charts/c.xml\"/></Relationships>"),
+       "Its first sheet holds no cells"},
+      {"no workbook", Without("xl/workbook.xml"), "It holds no workbook (xl/workbook.xml)."},
+      {"no first sheet", Without("xl/worksheets/sheet1.xml"),
+       "Its first sheet (xl/worksheets/sheet1.xml) is missing."},
+      {"a text document",
+       ZipOf({{"mimetype", "application/vnd.oasis.opendocument.text", false},
+              {"content.xml", "<x/>"}}),
+       "It is an OpenDocument file, but no spreadsheet (application/vnd.oasis.opendocument.text)."},
+      {"a zip of something else", ZipOf({{"readme.txt", "hello"}}),
+       "It is a zip file, but neither an .xlsx nor an .ods spreadsheet."},
+      {"a damaged container", truncated, "It is no zip container that can be read"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result<CsvImport> read = ReadImport(c.bytes, "list.xlsx");
+    ASSERT_FALSE(read.ok());
+    EXPECT_NE(read.failure().text.find(c.reason), std::string::npos) << read.failure().text;
+  }
+
+  // The content of an .ods is held to the same.
+  const std::string odsLaughs =
+      "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]><office:document-content/>";
+  const Result<CsvImport> ods = ReadOdsContent(odsLaughs);
+  ASSERT_FALSE(ods.ok());
+  EXPECT_EQ(ods.failure().text,
+            "The content (content.xml) declares a document type, which no spreadsheet part has.");
+}
+
+// What a file states about itself is a claim: a part that unpacks to more than
+// its header says is cut off at the bound all the same.
+TEST(ZipArchive, APartIsCountedAsItIsRead) {
+  std::vector<uint8_t> zip = ZipOf({{"big.xml", std::string(5000, 'x')}});
+  // The sizes in the central directory's entry (signature PK 1 2): compressed at
+  // 20, uncompressed at 24.
+  const uint8_t central[] = {'P', 'K', 1, 2};
+  const auto at = std::search(zip.begin(), zip.end(), std::begin(central), std::end(central));
+  ASSERT_NE(at, zip.end());
+  at[24] = 10;
+  at[25] = at[26] = at[27] = 0;
+  auto archive = ZipArchive::Open(zip);
+  ASSERT_TRUE(archive.ok()) << archive.failure().text;
+  auto entry = (*archive)->Read((*archive)->Find("BIG.XML"), 1000);
+  ASSERT_TRUE(entry.ok()) << entry.failure().text;
+  // It ends in a failure, or at most at the bound.
+  std::size_t read = 0;
+  for (Result<std::string_view> piece = (*entry)->Next(); piece.ok() && !piece->empty();
+       piece = (*entry)->Next()) {
+    read += piece->size();
+    ASSERT_LE(read, 1000u);
+  }
+}
+
+}  // namespace
+}  // namespace q5300

@@ -13,9 +13,16 @@
 namespace q5300::testing {
 
 struct ZipPart {
+  ZipPart(std::string name_, std::string bytes_, bool compressed_ = true,
+          std::string password_ = "")
+      : name(std::move(name_)),
+        bytes(std::move(bytes_)),
+        compressed(compressed_),
+        password(std::move(password_)) {}
   std::string name;
   std::string bytes;
-  bool compressed = true;
+  bool compressed;
+  std::string password;  // none when empty
 };
 
 inline std::vector<uint8_t> ZipOf(const std::vector<ZipPart>& parts) {
@@ -32,6 +39,10 @@ inline std::vector<uint8_t> ZipOf(const std::vector<ZipPart>& parts) {
     if (index < 0) throw std::runtime_error("zip add " + part.name);
     zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
                              part.compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+    if (!part.password.empty()) {
+      zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256,
+                              part.password.c_str());
+    }
   }
   if (zip_close(archive) != 0) throw std::runtime_error("zip close");
   std::vector<uint8_t> bytes;
