@@ -1,1 +1,92 @@
+#include "files/CsvExport.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "files/ImportFile.h"
+
+namespace q5300 {
+
+void PrintTo(const CsvPage& page, std::ostream* out);
+
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
+TEST(CsvExport, OneLinePerPageInEitherEncoding) {
+  const std::vector<CsvPage> pages = {
+      {u"A1", u"B2", 3}, {u"한글", u"", 200}, {u"", u"\uE000", 1}, {u"say \"hi\"", u"a,b", 12}};
+  EXPECT_EQ(CsvExportText(pages, CsvEncoding::Utf8),
+            "\xEF\xBB\xBF"
+            "A1,B2,3\r\n"
+            "한글,,200\r\n"
+            ",\xEE\x80\x80,1\r\n"
+            "\"say \"\"hi\"\"\",\"a,b\",12\r\n");
+  EXPECT_EQ(CsvExportText(pages, CsvEncoding::CodePage949),
+            "A1,B2,3\r\n"
+            "\xC7\xD1\xB1\xDB,,200\r\n"
+            ",\xC9\xA1,1\r\n"
+            "\"say \"\"hi\"\"\",\"a,b\",12\r\n");
+  EXPECT_EQ(CsvExportText({}, CsvEncoding::Utf8), "\xEF\xBB\xBF");
+}
+
+// What goes out comes back in as the same pages, whatever the texts hold.
+TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
+  std::vector<CsvPage> symbols;
+  for (char16_t k = 0; k < 0x53; ++k) {
+    symbols.push_back({std::u16string(1, static_cast<char16_t>(0xE000 + k)), u"", 1});
+  }
+  std::vector<CsvPage> full;
+  for (int i = 1; i <= 200; ++i) {
+    full.push_back({u"\uC804\uC6D0 MCC-" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)),
+                    u"L" + std::u16string(1, static_cast<char16_t>(u'0' + i % 3)),
+                    static_cast<uint16_t>(i)});
+  }
+  const std::vector<std::vector<CsvPage>> jobs = {
+      {{u"전원공급", u"L1", 2}, {u"제어반 MCC-1", u"단자 101", 1}},
+      // Texts that must be quoted to come back whole.
+      {{u"A,B", u"\"C\"", 4}, {u"\"", u",", 1}, {u"x\"y", u"\"\"", 1}, {u" \"lead", u"", 7}},
+      // Blanks, separators of other files, a lone quote in the middle.
+      {{u" a ", u"\tb", 1}, {u"1;2", u"x\"", 1}},
+      // Only code page 949's user-defined row, which also reads as UTF-8.
+      symbols,
+      {{u"1호", u"", 1}, {u"호환", u"창", 1}},
+      // Two lines that fill a page.
+      {{std::u16string(19, u'가'), std::u16string(1, u'x'), 1}, {u"", std::u16string(39, u'y'), 1}},
+      full,
+  };
+  for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::CodePage949}) {
+    for (std::size_t j = 0; j < jobs.size(); ++j) {
+      std::vector<CsvPage> expected = jobs[j];
+      // A tab is a control character, which the import takes as '?'.
+      for (CsvPage& page : expected) {
+        for (std::u16string* line : {&page.line1, &page.line2}) {
+          for (char16_t& c : *line) c = c == u'\t' ? u'?' : c;
+        }
+      }
+      const std::string text = CsvExportText(jobs[j], encoding);
+      const Result<CsvImport> read = ReadImport(Bytes(text), "job.csv");
+      ASSERT_TRUE(read.ok()) << read.failure().text;
+      EXPECT_EQ(read->pages, expected) << "job " << j << ", " << static_cast<int>(encoding);
+      EXPECT_EQ(read->overLongLines, 0);
+      EXPECT_EQ(read->unclosedQuoteLine, 0);
+    }
+  }
+}
+
+// The encoding names of the command line.
+TEST(CsvExport, EncodingNames) {
+  EXPECT_EQ(CsvEncodingNamed("utf-8"), CsvEncoding::Utf8);
+  EXPECT_EQ(CsvEncodingNamed("UTF8"), CsvEncoding::Utf8);
+  EXPECT_EQ(CsvEncodingNamed("cp949"), CsvEncoding::CodePage949);
+  EXPECT_EQ(CsvEncodingNamed("Windows-949"), CsvEncoding::CodePage949);
+  EXPECT_EQ(CsvEncodingNamed("latin1"), std::nullopt);
+  EXPECT_EQ(CsvEncodingNamed(""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace q5300
