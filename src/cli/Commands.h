@@ -31,6 +31,7 @@ ExitCode RunInfo(const ParsedArguments& args, Console& console);
 ExitCode RunPrint(const ParsedArguments& args, Console& console);
 ExitCode RunRender(const ParsedArguments& args, Console& console);
 ExitCode RunDevices(const ParsedArguments& args, Console& console);
+ExitCode RunExport(const ParsedArguments& args, Console& console);
 
 // Every subcommand, in the order the help lists them.
 std::span<const Command> Commands();

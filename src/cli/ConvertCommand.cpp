@@ -8,7 +8,8 @@ ExitCode RunConvert(const ParsedArguments& args, Console& console) {
   const std::string& input = args.positionals[0];
   const std::string& output = args.positionals[1];
   if (!InputKindOf(input)) {
-    return UsageError(console, "convert", "INPUT must end in .csv, .qxk or .qxu: " + input);
+    return UsageError(console, "convert",
+                      "INPUT must end in " + std::string(InputExtensions) + ": " + input);
   }
   // The output's extension says what to write; the name is taken as given,
   // in its own case, with nothing appended.

@@ -66,13 +66,12 @@ JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format) {
 ExitCode RunInfo(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   const auto kind = InputKindOf(file);
-  if (!kind) return UsageError(console, "info", "FILE must end in .csv, .qxk or .qxu: " + file);
+  if (!kind)
+    return UsageError(console, "info",
+                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
-  const char* const format = *kind == InputKind::Csv   ? "csv"
-                             : *kind == InputKind::Qxk ? "qxk"
-                                                       : "qxu";
-  const JobInfo info = CollectJobInfo(session->engine(), file, format);
+  const JobInfo info = CollectJobInfo(session->engine(), file, InputFormatName(*kind));
   if (args.Has("--json")) {
     WriteInfoJson(console.out, info);
   } else {

@@ -25,7 +25,7 @@ struct PageInfo {
 
 struct JobInfo {
   std::string file;
-  std::string format;  // "csv", "qxk", "qxu"
+  std::string format;  // "csv", "txt", "xlsx", "ods", "qxk", "qxu"
   JobSettings settings;
   std::vector<PageInfo> pages;
   int64_t labels = 0;  // per copy

@@ -21,7 +21,8 @@ bool IsDeviceChoice(std::string_view choice) {
 ExitCode RunPrint(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   if (!InputKindOf(file)) {
-    return UsageError(console, "print", "FILE must end in .csv, .qxk or .qxu: " + file);
+    return UsageError(console, "print",
+                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
   }
   std::string choice = "usb";
   if (const auto given = args.Value("--device")) {

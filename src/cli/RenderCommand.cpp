@@ -65,7 +65,8 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   const std::string& output = args.positionals[1];
   if (!InputKindOf(file)) {
-    return UsageError(console, "render", "FILE must end in .csv, .qxk or .qxu: " + file);
+    return UsageError(console, "render",
+                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
   }
   if (!HasExtension(output, ".png")) {
     return UsageError(console, "render", "OUTPUT must end in .png: " + output);

@@ -87,11 +87,27 @@ bool HasExtension(std::string_view path, std::string_view extension) {
                     [](char a, char b) { return AsciiLower(a) == b; });
 }
 
+namespace {
+
+constexpr std::pair<InputKind, const char*> kInputFormats[] = {
+    {InputKind::Csv, "csv"}, {InputKind::Txt, "txt"}, {InputKind::Xlsx, "xlsx"},
+    {InputKind::Ods, "ods"}, {InputKind::Qxk, "qxk"}, {InputKind::Qxu, "qxu"},
+};
+
+}  // namespace
+
 std::optional<InputKind> InputKindOf(std::string_view path) {
-  if (HasExtension(path, ".csv")) return InputKind::Csv;
-  if (HasExtension(path, ".qxk")) return InputKind::Qxk;
-  if (HasExtension(path, ".qxu")) return InputKind::Qxu;
+  for (const auto& [kind, name] : kInputFormats) {
+    if (HasExtension(path, std::string(".") + name)) return kind;
+  }
   return std::nullopt;
+}
+
+const char* InputFormatName(InputKind kind) {
+  for (const auto& [known, name] : kInputFormats) {
+    if (known == kind) return name;
+  }
+  return "";
 }
 
 std::optional<LabelFileKind> OutputKindOf(std::string_view path) {
@@ -109,7 +125,7 @@ Session::Session(std::ostream& err, Device& device, Clock& clock, TimerService& 
 ExitCode Session::Load(const std::string& path) {
   const auto kind = InputKindOf(path);
   if (!kind) {
-    Say(err_, "the input " + path + " is not a .csv, .qxk or .qxu file");
+    Say(err_, "the input " + path + " is not a " + std::string(InputExtensions) + " file");
     return ExitCode::Usage;
   }
   // The reason a file cannot be read at all is said here, the same way for
@@ -119,8 +135,9 @@ ExitCode Session::Load(const std::string& path) {
     return ExitCode::BadInput;
   }
   op_.SetFile(path);
-  const bool taken = *kind == InputKind::Csv ? engine_.ImportFile(path)
-                                             : engine_.OpenLabelFile(path, /*discard=*/true);
+  const bool label = *kind == InputKind::Qxk || *kind == InputKind::Qxu;
+  const bool taken =
+      label ? engine_.OpenLabelFile(path, /*discard=*/true) : engine_.ImportFile(path);
   return taken ? ExitCode::Success : ExitCode::BadInput;
 }
 

@@ -74,9 +74,14 @@ class PreviewCatcher final : public WindowView {
   double mediaWidthMm_ = 9.0;
 };
 
-enum class InputKind { Csv, Qxk, Qxu };
-// By the extension, in any case: ".csv", ".qxk", ".qxu".
+// Import files (text or a spreadsheet) and label files.
+enum class InputKind { Csv, Txt, Xlsx, Ods, Qxk, Qxu };
+// By the extension, in any case: ".csv", ".txt", ".xlsx", ".ods", ".qxk", ".qxu".
 std::optional<InputKind> InputKindOf(std::string_view path);
+// "csv", "txt", "xlsx", "ods", "qxk", "qxu".
+const char* InputFormatName(InputKind kind);
+// The extensions an input may have, for messages.
+inline constexpr std::string_view InputExtensions = ".csv, .txt, .xlsx, .ods, .qxk or .qxu";
 std::optional<LabelFileKind> OutputKindOf(std::string_view path);
 // The file name ends in `extension` (lower case), in any case.
 bool HasExtension(std::string_view path, std::string_view extension);
@@ -94,7 +99,8 @@ class Session {
   CliOperator& op() { return op_; }
   const PreviewCatcher& view() const { return view_; }
 
-  // Takes in INPUT as the window's Import (.csv) or Open (.qxk, .qxu) does.
+  // Takes in INPUT as the window's Import (.csv, .txt, .xlsx, .ods) or Open
+  // (.qxk, .qxu) does.
   // Usage for another extension, BadInput (told why) for a file that cannot be
   // read or is refused.
   ExitCode Load(const std::string& path);

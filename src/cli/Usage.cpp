@@ -8,12 +8,15 @@ namespace {
 constexpr OptionSpec InfoOptions[] = {{"--json", false}};
 constexpr OptionSpec PrintOptions[] = {{"--device", true}, {"--from-page", true}};
 constexpr OptionSpec RenderOptions[] = {{"--page", true}};
+constexpr OptionSpec ExportOptions[] = {{"--encoding", true}};
 
 constexpr Command CommandTable[] = {
     {"convert",
      "convert INPUT OUTPUT",
-     "save a .csv/.qxk/.qxu job as .qxk or .qxu",
-     "INPUT is a .csv file, imported as the window's Import command does, or a .qxk or\n"
+     "save a job as .qxk or .qxu",
+     "INPUT is an import file, imported as the window's Import command does: text\n"
+     "(.csv, .txt) in code page 949, UTF-8 or UTF-16, separated by commas or tabs, or\n"
+     "the first sheet of a spreadsheet (.xlsx, .ods), columns A, B and C; or a .qxk or\n"
      ".qxu label file, opened as its Open command does into a new job. OUTPUT ends in\n"
      ".qxk (written as Save writes it) or .qxu (written as SaveU writes it, the print\n"
      "data of the ticked pages that have text). The name is used as given. The file\n"
@@ -23,7 +26,7 @@ constexpr Command CommandTable[] = {
      2,
      RunConvert},
     {"info", "info FILE [--json]", "a job's settings and one line per page",
-     "FILE is a .csv, .qxk or .qxu file, taken in as by convert. Shows the job's\n"
+     "FILE is an import or label file, taken in as by convert. Shows the job's\n"
      "settings, then one line per page: its text (superscript [^], subscript [_],\n"
      "placeholders such as [0-999], symbols such as [<earth>]), the length in mm and\n"
      "printer dots (12 per mm) as the printer is told it, the width of the text, the\n"
@@ -58,11 +61,24 @@ constexpr Command CommandTable[] = {
      "draws it after its Preview command, at 96 pixels per inch and 100 pixels high.\n"
      "The image is at most 32767 pixels wide; a longer strip is cut there, with a\n"
      "message. The red marker stands at the current page: the last page of a label\n"
-     "file, the first of a .csv file.\n"
+     "file, the first of an imported file.\n"
      "\n"
      "  --page N   page N is the current page and the image starts 20 pixels\n"
      "             before its marker, as the window scrolls to it\n",
      RenderOptions, 2, RunRender},
+    {"export", "export JOB OUT.csv [--encoding cp949|utf-8]",
+     "a job's pages as a CSV file to import again",
+     "JOB is taken in as by convert. OUT.csv gets one line per page: its first line,\n"
+     "second line and repeat count, separated by commas, a text with a comma, a quote\n"
+     "or a line end in quotes. Importing the file gives the same pages back (every\n"
+     "other attribute of a page is the import's). The file is written whole beside\n"
+     "OUT.csv and then put in its place.\n"
+     "\n"
+     "  --encoding utf-8   UTF-8 with a byte order mark, which spreadsheet programs\n"
+     "                     open as such (the default)\n"
+     "  --encoding cp949   code page 949, as imports have always been written; a\n"
+     "                     character it has no form for is written as ?\n",
+     ExportOptions, 2, RunExport},
     {"devices",
      "devices",
      "the printers on USB and their access",

@@ -16,6 +16,7 @@
 #include "RunProgram.h"
 #include "printer/TempDir.h"
 #include "support/FullDisk.h"
+#include "support/SheetFiles.h"
 
 namespace q5300::cli::test {
 namespace {
@@ -74,6 +75,27 @@ struct Inputs {
     WriteBytes(Path("repeated.qxk"), repeated);
     WriteText(Path("garbage.qxu"), "this is not a print image, only text that looks like one\n");
     WriteText(Path("blank.csv"), ",,\r\n\n,\n");
+    // The two pages of two.csv as a spreadsheet program saves them.
+    WriteBytes(Path("two.xlsx"),
+               testing::XlsxOf("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" "
+                               "t=\"s\"><v>1</v></c><c r=\"C1\"><v>3</v></c></row><row "
+                               "r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c></row>",
+                               "<si><t>A1</t></si><si><t>B2</t></si><si><t>X</t></si>"));
+    WriteBytes(Path("two.ods"),
+               testing::OdsOf("<table:table-row><table:table-cell office:value-type=\"string\">"
+                              "<text:p>A1</text:p></table:table-cell><table:table-cell "
+                              "office:value-type=\"string\"><text:p>B2</text:p></table:table-cell>"
+                              "<table:table-cell office:value-type=\"float\" office:value=\"3\">"
+                              "<text:p>3</text:p></table:table-cell></table:table-row>"
+                              "<table:table-row><table:table-cell office:value-type=\"string\">"
+                              "<text:p>X</text:p></table:table-cell></table:table-row>"));
+    const char16_t unicodeText[] = u"\uFEFFA1\tB2\t3\nX";
+    std::string utf16;
+    for (const char16_t unit : std::u16string_view(unicodeText)) {
+      utf16 += static_cast<char>(unit & 0xFF);
+      utf16 += static_cast<char>(unit >> 8);
+    }
+    WriteText(Path("two.txt"), utf16);
     fs::create_directory(Path("folder.qxk"));
     mkfifo(Path("pipe.qxk").c_str(), 0644);
     mkfifo(Path("pipe.csv").c_str(), 0644);
@@ -92,6 +114,10 @@ TEST(CommandLine, ConvertWritesTheBytesOfTheFileLayouts) {
   };
   const Case cases[] = {
       {"two.csv", "two.qxk", Hex(TwoPagesQxk)},
+      // The same pages from a spreadsheet and from "Unicode text".
+      {"two.xlsx", "from-xlsx.qxk", Hex(TwoPagesQxk)},
+      {"two.ods", "from-ods.qxk", Hex(TwoPagesQxk)},
+      {"two.txt", "from-txt.qxk", Hex(TwoPagesQxk)},
       // The name is used as given, extension case and all.
       {"two.csv", "Two Pages.QXU", Hex(TwoPagesQxu)},
       {"two.qxu", "from-image.qxk", TwoPagesQxkFromQxu()},
@@ -105,6 +131,60 @@ TEST(CommandLine, ConvertWritesTheBytesOfTheFileLayouts) {
     EXPECT_EQ(run.err, "") << c.output;
     EXPECT_EQ(ReadBytes(in.Path(c.output)), c.expected) << c.input << " -> " << c.output;
   }
+}
+
+// export writes what the import reads back: the same pages, so converting the
+// export gives the label file of the job it came from.
+TEST(CommandLine, ExportWritesTheJobsPagesAsCsv) {
+  const Inputs in;
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"export", in.Path("two.qxu"), in.Path("utf8.csv")},
+       "\xEF\xBB\xBF"
+       "A1,B2,3\r\nX,,1\r\n"},
+      {{"export", in.Path("two.xlsx"), in.Path("Two.CSV"), "--encoding", "utf-8"},
+       "\xEF\xBB\xBF"
+       "A1,B2,3\r\nX,,1\r\n"},
+      {{"export", in.Path("two.csv"), in.Path("949.csv"), "--encoding=cp949"},
+       "A1,B2,3\r\nX,,1\r\n"},
+  };
+  for (const Case& c : cases) {
+    const ProgramResult run = RunProgram(c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    const std::string& output = c.args[2];
+    const std::vector<uint8_t> bytes = ReadBytes(output);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.expected) << output;
+    const ProgramResult back = RunProgram({"convert", output, in.Path("back.qxk")});
+    ASSERT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(ReadBytes(in.Path("back.qxk")), Hex(TwoPagesQxk)) << output;
+  }
+
+  // Hangul and a symbol in code page 949, and the job of a label file.
+  const ProgramResult marked =
+      RunProgram({"export", in.Path("marked.qxk"), in.Path("m.csv"), "--encoding", "cp949"});
+  ASSERT_EQ(marked.status, 0) << marked.err;
+  ASSERT_EQ(RunProgram({"convert", in.Path("m.csv"), in.Path("m.qxk")}).status, 0);
+  const ProgramResult exported = RunProgram({"info", in.Path("m.csv")});
+  const ProgramResult original = RunProgram({"info", in.Path("marked.qxk")});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  const auto pageLines = [](const std::string& info) {
+    std::vector<std::string> texts;
+    for (const std::string& line : Lines(info)) {
+      // The text and the repeat count: what an export keeps of a page.
+      if (!line.starts_with("page ")) continue;
+      const std::size_t repeat = line.find("| repeat ");
+      texts.push_back(line.substr(0, line.find(" | ")) + " " +
+                      line.substr(repeat, line.find(" | ", repeat + 1) - repeat));
+    }
+    return texts;
+  };
+  EXPECT_EQ(pageLines(exported.out), pageLines(original.out)) << exported.out << original.out;
+  EXPECT_FALSE(pageLines(original.out).empty()) << original.out;
 }
 
 TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
@@ -129,7 +209,16 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{"help", "frob"}, {}, 2, "unknown command frob"},
       {{"convert", csv}, {}, 2, "convert: too few arguments"},
       {{"convert", csv, out, "extra"}, {}, 2, "convert: too many arguments"},
-      {{"convert", in.Path("notes.txt"), out}, {}, 2, "INPUT must end in .csv, .qxk or .qxu"},
+      {{"convert", in.Path("notes.doc"), out},
+       {},
+       2,
+       "INPUT must end in .csv, .txt, .xlsx, .ods, .qxk or .qxu"},
+      {{"export", csv, in.Path("out.txt")}, {}, 2, "OUT must end in .csv"},
+      {{"export", in.Path("two.doc"), in.Path("out.csv")}, {}, 2, "JOB must end in .csv"},
+      {{"export", csv, in.Path("out.csv"), "--encoding", "latin1"},
+       {},
+       2,
+       "--encoding latin1 is not cp949 or utf-8"},
       {{"convert", csv, in.Path("out.txt")}, {}, 2, "OUTPUT must end in .qxk or .qxu"},
       {{"info", csv, "--json=yes"}, {}, 2, "--json takes no value"},
       {{"info", csv, "--json", "--json"}, {}, 2, "--json is given twice"},
@@ -160,6 +249,8 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{"print", in.Path("blank.csv"), "--device", "virtual"}, {}, 3, "가져올 데이터가 없습니다!"},
       // 4: an output that cannot be written.
       {{"convert", csv, notADir + ".qxk"}, {}, 4, "파일을 저장할 수 없습니다!"},
+      {{"export", csv, notADir + ".csv"}, {}, 4, "파일을 저장할 수 없습니다!"},
+      {{"export", csv, in.Path("folder.qxk")}, {}, 2, "OUT must end in .csv"},
       {{"render", csv, notADir + ".png"}, QtLeaks, 4, "cannot write " + notADir + ".png: "},
       // Only a regular file is ever replaced.
       {{"convert", csv, in.Path("pipe.qxk")}, {}, 4, "It is a pipe, not a file"},
@@ -233,7 +324,7 @@ TEST(CommandLine, EveryCommandExplainsItselfAndTheExitStatus) {
   const ProgramResult help = RunProgram({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.err, "");
-  for (const char* command : {"convert", "info", "print", "render", "devices"}) {
+  for (const char* command : {"convert", "info", "print", "render", "export", "devices"}) {
     EXPECT_NE(help.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     const ProgramResult own = RunProgram({command, "--help"});
     EXPECT_EQ(own.status, 0) << command;
