@@ -18,6 +18,7 @@
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
 #include "support/RecordText.h"
+#include "support/SheetFiles.h"
 
 namespace q5300 {
 namespace {
@@ -57,6 +58,10 @@ struct Window {
   void Import(const fs::path& path) {
     op.files.push_back(path.string());
     engine.Import();
+  }
+  void Export(const fs::path& path, CsvEncoding encoding = CsvEncoding::Utf8) {
+    op.files.push_back(path.string());
+    engine.Export(encoding);
   }
   std::u16string Cell(int row, int column) const { return engine.grid().CellText(row, column); }
   const PageRecord& Record(int row) const { return *engine.job().pages.At(row); }
@@ -628,6 +633,121 @@ TEST(FileCommands, AnImportThatFindsNothingLeavesTheJob) {
   EXPECT_EQ(texts[2], "1 페이지 범위초과로,페이지 길이는 40 입니다.");
   EXPECT_EQ(StateOf(w.engine), before);
   EXPECT_FALSE(w.engine.popup().visible());
+}
+
+// A wire list kept in a spreadsheet comes in as the same list in a CSV file
+// does; a file that is no spreadsheet after all leaves the job as it was.
+TEST(FileCommands, ImportTakesSpreadsheets) {
+  test::TempDir dir;
+  const std::string rows =
+      "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c><c "
+      "r=\"C1\"><v>3</v></c></row><row r=\"3\"><c r=\"A3\"><v>101</v></c></row>";
+  const std::vector<uint8_t> xlsx = testing::XlsxOf(rows, "<si><t>전원</t></si><si><t>L1</t></si>");
+  std::ofstream(dir.path() / "list.xlsx", std::ios::binary)
+      .write(reinterpret_cast<const char*>(xlsx.data()), static_cast<std::streamsize>(xlsx.size()));
+  Put(dir.path() / "broken.xlsx", "A1,B2,3\r\n");
+  Put(dir.path() / "same.csv", "\xC0\xFC\xBF\xF8,L1,3\r\n\r\n101\r\n");
+
+  Window fromSheet;
+  fromSheet.Import(dir.path() / "list.xlsx");
+  Window fromCsv;
+  fromCsv.Import(dir.path() / "same.csv");
+  EXPECT_EQ(StateOf(fromSheet.engine), StateOf(fromCsv.engine));
+  ASSERT_EQ(fromSheet.engine.grid().rowCount(), 2);
+  EXPECT_EQ(fromSheet.Cell(0, Line1Column), u"전원");
+  EXPECT_EQ(fromSheet.Cell(0, RepeatColumn), u"3");
+  EXPECT_EQ(fromSheet.Cell(1, Line1Column), u"101");
+  EXPECT_EQ(fromSheet.op.TakeTexts(),
+            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오."}));
+
+  const JobState before = StateOf(fromSheet.engine);
+  fromSheet.Import(dir.path() / "broken.xlsx");
+  const std::vector<std::string> texts = fromSheet.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], "파일을 열 수 없습니다!\n" + (dir.path() / "broken.xlsx").string() +
+                          "\nIts name says spreadsheet, but it is no zip container as .xlsx and "
+                          ".ods files are; it may be damaged.");
+  EXPECT_EQ(StateOf(fromSheet.engine), before);
+  EXPECT_FALSE(fromSheet.engine.popup().visible());
+}
+
+// A quote that opens a field and is never closed takes the rest of the file;
+// the operator hears where it began.
+TEST(FileCommands, AnImportTellsOfAQuoteNeverClosed) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv", "A,B\r\n\"C,D\r\nE,F\r\n");
+  Window w;
+  w.Import(dir.path() / "in.csv");
+  ASSERT_EQ(w.engine.grid().rowCount(), 2);
+  EXPECT_EQ(w.Cell(1, Line1Column), u"C,D??E,F??");
+  const std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], "따옴표가 닫히지 않았습니다!\n" + (dir.path() / "in.csv").string() +
+                          "\nThe quoted field that begins in line 2 has no closing quote: the "
+                          "rest of the file was read as part of it.");
+}
+
+// Export writes the job's pages so that an import gives them back.
+TEST(FileCommands, ExportWritesThePagesThatAnImportGivesBack) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv",
+      "\xC0\xFC\xBF\xF8,L1,3\r\n\"A,B\",\"say \"\"x\"\"\",200\r\n\xC9\xA1,,7\r\n");
+  for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::CodePage949}) {
+    Window w;
+    w.Import(dir.path() / "in.csv");
+    ASSERT_EQ(w.engine.grid().rowCount(), 3);
+    w.grid.Type(2, Line2Column, u"typed");  // still open when the command runs
+    w.op.TakeTexts();
+    w.Export(dir.path() / "out", encoding);
+    EXPECT_TRUE(w.op.TakeTexts().empty());
+    ASSERT_EQ(w.op.dialogs.size(), 2u);
+    const FileDialog& dialog = w.op.dialogs[1];
+    EXPECT_EQ(dialog.kind, FileDialog::SaveFile);
+    EXPECT_EQ(dialog.initialName, ".csv");
+    EXPECT_EQ(dialog.filter, "Excel file(*.csv)|*.csv|");
+    EXPECT_TRUE(dialog.confirmReplace);
+
+    // The name gets its extension.
+    const std::string text = Contents(dir.path() / "out.csv");
+    EXPECT_EQ(text.starts_with("\xEF\xBB\xBF"), encoding == CsvEncoding::Utf8);
+    EXPECT_NE(text.find("\"A,B\",\"say \"\"x\"\"\",200\r\n"), std::string::npos) << text;
+
+    Window again;
+    again.Import(dir.path() / "out.csv");
+    ASSERT_EQ(again.engine.grid().rowCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+      for (const int column : {Line1Column, Line2Column, RepeatColumn}) {
+        EXPECT_EQ(again.Cell(row, column), w.Cell(row, column)) << row << " " << column;
+      }
+    }
+    EXPECT_EQ(again.Cell(2, Line1Column), u"\uE000");
+    EXPECT_EQ(again.Cell(2, Line2Column), u"typed");
+    fs::remove(dir.path() / "out.csv");
+  }
+}
+
+TEST(FileCommands, AnExportThatCannotBeWrittenSaysWhyAndACancelWritesNothing) {
+  test::TempDir dir;
+  Window w;
+  w.Page(0, u"x");
+  w.engine.Export(CsvEncoding::Utf8);  // cancelled
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+  EXPECT_TRUE(w.op.told.empty());
+
+  const fs::path nowhere = dir.path() / "missing" / "out.csv";
+  w.Export(nowhere);
+  const std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].rfind("파일을 저장할 수 없습니다!\n" + nowhere.string() + "\n", 0), 0u)
+      << texts[0];
+  EXPECT_FALSE(fs::exists(nowhere));
+
+  // A name the dialog did not ask about is not replaced without a question.
+  Put(dir.path() / "kept.csv", "earlier");
+  w.op.yesNo.push_back(false);
+  w.Export(dir.path() / "kept");
+  EXPECT_EQ(w.op.asked.size(), 1u);
+  EXPECT_EQ(Contents(dir.path() / "kept.csv"), "earlier");
 }
 
 }  // namespace
