@@ -1,0 +1,147 @@
+// Imports of wire lists as operators bring them: spreadsheets of 200 and of
+// 100,000 rows (the import stops at 200 pages), and the same lists as text.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editing/Engine.h"
+#include "files/ImportFile.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/SheetFiles.h"
+
+namespace q5300 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptedOperator final : public Operator {
+ public:
+  std::string file;
+  void Tell(const Message&) override {}
+  bool AskYesNo(const Message&) override { return true; }
+  std::optional<std::string> ChooseFile(const FileDialog&) override { return file; }
+  bool RunNumberingDialog(NumSet&) override { return false; }
+  bool RunSymbolPicker(Dqfh&) override { return false; }
+  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
+};
+
+class NoGrid final : public GridActions {
+ public:
+  void FocusGrid() override {}
+  void BeginCellEdit(int, int) override {}
+  void SelectRow(int, bool) override {}
+};
+
+// A wire list as a spreadsheet program writes it: line 1 a text of its own on
+// every row, line 2 one of three, the repeat count a number; the shared strings
+// in the order the cells first use them.
+std::vector<uint8_t> WireListXlsx(int rows, bool tooLong) {
+  std::string sheet;
+  std::string strings =
+      "<si><t>L1 \xEB\x8B\xA8\xEC\x9E\x90</t></si><si><t>L2</t></si>"
+      "<si><t>L3</t></si>";
+  const std::string pad = tooLong ? std::string(40, 'x') : "";
+  for (int i = 1; i <= rows; ++i) {
+    const std::string n = std::to_string(i);
+    strings += "<si><t>\xEC\xA0\x9C\xEC\x96\xB4\xEB\xB0\x98 MCC-" + n + pad + "</t></si>";
+    sheet += "<row r=\"" + n + "\" spans=\"1:3\"><c r=\"A" + n + "\" t=\"s\"><v>" +
+             std::to_string(i + 2) + "</v></c><c r=\"B" + n + "\" t=\"s\"><v>" +
+             std::to_string(i % 3) + "</v></c><c r=\"C" + n + "\"><v>" + std::to_string(i % 7 + 1) +
+             "</v></c></row>";
+  }
+  return testing::XlsxOf(sheet, strings);
+}
+
+std::vector<uint8_t> WireListOds(int rows) {
+  const std::string cell = "<table:table-cell office:value-type=";
+  std::string content;
+  for (int i = 1; i <= rows; ++i) {
+    const std::string count = std::to_string(i % 7 + 1);
+    content += "<table:table-row table:style-name=\"ro1\">" + cell +
+               "\"string\"><text:p>\xEC\xA0\x9C\xEC\x96\xB4\xEB\xB0\x98 MCC-" + std::to_string(i) +
+               "</text:p></table:table-cell>" + cell + "\"string\"><text:p>L" +
+               std::to_string(i % 3 + 1) + "</text:p></table:table-cell>" + cell +
+               "\"float\" office:value=\"" + count + "\"><text:p>" + count +
+               "</text:p></table:table-cell></table:table-row>";
+  }
+  return testing::OdsOf(content);
+}
+
+std::vector<uint8_t> WireListUtf8(int rows) {
+  std::string text = "\xEF\xBB\xBF";
+  for (int i = 1; i <= rows; ++i) {
+    text += "\xEC\xA0\x9C\xEC\x96\xB4\xEB\xB0\x98 MCC-" + std::to_string(i) + ",L" +
+            std::to_string(i % 3 + 1) + "," + std::to_string(i % 7 + 1) + "\r\n";
+  }
+  return {text.begin(), text.end()};
+}
+
+// The window's Import command on a file: read, checked, and the job replaced.
+void ImportCommand(benchmark::State& state, std::vector<uint8_t> (*make)(int), int rows,
+                   const char* extension) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("q5300-bench-" + std::to_string(std::random_device{}()));
+  fs::create_directories(folder);
+  const std::vector<uint8_t> bytes = make(rows);
+  ScriptedOperator op;
+  op.file = (folder / (std::string("list") + extension)).string();
+  std::ofstream(op.file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  NoGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+  engine.StartUp();
+  for (auto _ : state) {
+    engine.Import();
+    benchmark::DoNotOptimize(engine.grid().rowCount());
+  }
+  if (engine.grid().rowCount() != std::min(rows, MaxPages)) {
+    state.SkipWithError("the import did not take every page");
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+  std::error_code ec;
+  fs::remove_all(folder, ec);
+}
+
+std::vector<uint8_t> Xlsx(int rows) {
+  return WireListXlsx(rows, false);
+}
+
+BENCHMARK_CAPTURE(ImportCommand, xlsx200, Xlsx, 200, ".xlsx")
+    ->Name("import 200-row xlsx")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportCommand, xlsx100000, Xlsx, 100000, ".xlsx")
+    ->Name("import 100000-row xlsx (stops at 200 pages)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportCommand, ods100000, WireListOds, 100000, ".ods")
+    ->Name("import 100000-row ods (stops at 200 pages)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportCommand, utf8, WireListUtf8, 100000, ".csv")
+    ->Name("import 100000-line UTF-8 CSV (stops at 200 pages)")
+    ->Unit(benchmark::kMillisecond);
+
+// The reader alone on a sheet that has to be read to its end: every row too
+// long for a page.
+void ReadWholeSheet(benchmark::State& state) {
+  const std::vector<uint8_t> bytes = WireListXlsx(100000, true);
+  for (auto _ : state) {
+    const Result<CsvImport> read = ReadImport(bytes, "list.xlsx");
+    if (!read || read->overLongLines != 100000) state.SkipWithError("not read to its end");
+    benchmark::DoNotOptimize(read.ok());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(ReadWholeSheet)
+    ->Name("read 100000-row xlsx to its end (no row fits a page)")
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace q5300
