@@ -16,6 +16,7 @@
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
 #include "support/QueueDispatcher.h"
+#include "support/RunTimers.h"
 
 namespace q5300 {
 namespace {
@@ -40,15 +41,7 @@ class PrintingTest : public ::testing::Test {
     for (int row = 0; row < count; ++row) engine.grid().SetCellText(row, Line1Column, line);
   }
 
-  // Runs the armed timers until none is left, as the window's event loop would.
-  void RunTimers() {
-    for (int guard = 0; guard < 100; ++guard) {
-      const auto id = timers.WaitForNext();
-      if (!id) return;
-      engine.TimerFired(*id);
-    }
-    FAIL() << "the timers never stop";
-  }
+  void RunTimers() { ASSERT_TRUE(testing::RunTimers(timers, engine)) << "the timers never stop"; }
 
   // The writes the printer took, as (time, bytes), from the index `from` on.
   std::vector<std::pair<milliseconds, std::vector<uint8_t>>> Writes(size_t from = 0) const {

@@ -21,6 +21,7 @@
 #include "printer/UsbDevice.h"
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
+#include "support/RunTimers.h"
 #include "usb/EmulatedPrinter.h"
 
 namespace q5300::usbtest {
@@ -83,14 +84,7 @@ struct Rig {
       engine.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
     }
   }
-  void RunTimers() {
-    for (int guard = 0; guard < 100; ++guard) {
-      const auto id = timers.WaitForNext();
-      if (!id) return;
-      engine.TimerFired(*id);
-    }
-    FAIL() << "the timers never stop";
-  }
+  void RunTimers() { ASSERT_TRUE(testing::RunTimers(timers, engine)) << "the timers never stop"; }
   Bytes Packet(int start) {
     return BuildPacket(engine.job().settings, engine.job().pages.first(), start).bytes;
   }
