@@ -82,6 +82,7 @@ bool Engine::OpenFile(const std::string& path) {
 }
 
 bool Engine::OpenLabelFile(const std::string& path, bool discard) {
+  const Change change(*this, discard);
   const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
   if (!bytes) {
     op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
@@ -118,7 +119,10 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
     return false;
   }
 
-  if (discard) DiscardJob();
+  if (discard) {
+    DiscardJob();
+    jobPath_ = path;
+  }
   job_.settings = file->settings;
   ShowSettingsInControls(image);
   for (const PageRecord& page : std::span(file->pages).first(static_cast<std::size_t>(taken))) {
@@ -199,6 +203,8 @@ bool Engine::SaveLabelFile(const std::string& path, LabelFileKind kind) {
       return false;
     }
     MarkSaved();
+    jobPath_ = path;
+    JobChanged();
     return true;
   }
   // A print image loses what the printer does not need: the job stays unsaved.
@@ -272,7 +278,10 @@ bool Engine::ImportFile(const std::string& path) {
   }
 
   gridActions_.FocusGrid();
+  const Change change(*this, /*replacesJob=*/true);
   DiscardJob();
+  // The pages are new: they belong to no label file yet.
+  jobPath_.clear();
   int imported = 0;
   for (const CsvPage& page : import.pages) {
     const int row = grid_.rowCount();

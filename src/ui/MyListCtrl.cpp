@@ -146,9 +146,7 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
 
 void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
   if (engine_ == nullptr || !outcome.text) return;
-  engine_->grid().SetCellText(outcome.row, outcome.column, ToU16(*outcome.text));
-  engine_->editEndedByEnter = outcome.byEnter;
-  engine_->CellEdited(outcome.row, outcome.column);
+  engine_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
 }
 
 void MyListCtrl::SelectRow(int row, bool ensureVisible) {
