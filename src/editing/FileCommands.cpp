@@ -63,7 +63,9 @@ Message AboutFile(const char* headline, const std::string& path, const std::stri
 }  // namespace
 
 void Engine::Open() {
-  const auto chosen = op_.ChooseFile(OpenDialog(".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
+  // Both kinds first: the qxk file just saved shows without a change of filter.
+  const auto chosen = op_.ChooseFile(OpenDialog(
+      ".qxu", "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   OpenFile(*chosen);
 }

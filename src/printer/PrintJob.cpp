@@ -8,6 +8,11 @@ constexpr const char* NoPrinterMessage =
     "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct connect "
     "to the PC!";
 constexpr const char* LinkFailedMessage = "시리얼 포트 오류!";
+constexpr const char* VirtualPrinterHint =
+    "No Q5300 was found on USB.\rTo try the program without the printer, start it with the "
+    "virtual printer, which answers like a ready printer and keeps what it receives in a "
+    "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
+    "listed in /tmp/q5300-out/labels.txt.";
 }  // namespace
 
 PrintJob::PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
@@ -30,6 +35,9 @@ bool PrintJob::CheckDevice() {
   if (!result.ok()) {
     op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
     TellOpenDetail(result);
+    if (result.status == OpenStatus::NoDevice) {
+      op_.Tell(Message{VirtualPrinterHint, ApplicationTitle});
+    }
     return false;
   }
   device.UsbId();
