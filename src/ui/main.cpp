@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <chrono>
 
+#include "ui/Application.h"
 #include "ui/OrvelTestDlg.h"
-#include "ui/Theme.h"
 
 namespace {
 
@@ -46,13 +46,7 @@ class FirstPaintMark final : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  InitQ5300Resources();
-  QApplication::setApplicationName(QStringLiteral("Q5300 Application"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Q5300"));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.q5300.Q5300"));
-  QFont font = QApplication::font();
-  font.setFamilies(q5300::ui::TextFamilies());
-  QApplication::setFont(font);
+  q5300::ui::SetUpApplication();
 
   QCommandLineParser arguments;
   arguments.setApplicationDescription(QStringLiteral("Q5300 marking printer"));
