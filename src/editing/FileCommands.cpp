@@ -63,7 +63,9 @@ Message AboutFile(const char* headline, const std::string& path, const std::stri
 }  // namespace
 
 void Engine::Open() {
-  const auto chosen = op_.ChooseFile(OpenDialog(".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
+  // Both kinds first: the qxk file just saved shows without a change of filter.
+  const auto chosen = op_.ChooseFile(OpenDialog(
+      ".qxu", "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   OpenFile(*chosen);
 }
@@ -82,6 +84,7 @@ bool Engine::OpenFile(const std::string& path) {
 }
 
 bool Engine::OpenLabelFile(const std::string& path, bool discard) {
+  const Change change(*this, discard);
   const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
   if (!bytes) {
     op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
@@ -118,7 +121,10 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
     return false;
   }
 
-  if (discard) DiscardJob();
+  if (discard) {
+    DiscardJob();
+    jobPath_ = path;
+  }
   job_.settings = file->settings;
   ShowSettingsInControls(image);
   for (const PageRecord& page : std::span(file->pages).first(static_cast<std::size_t>(taken))) {
@@ -201,6 +207,8 @@ bool Engine::SaveLabelFile(const std::string& path, LabelFileKind kind) {
       return false;
     }
     MarkSaved();
+    jobPath_ = path;
+    JobChanged();
     return true;
   }
   // A print image loses what the printer does not need: the job stays unsaved.
@@ -274,7 +282,10 @@ bool Engine::ImportFile(const std::string& path) {
   }
 
   gridActions_.FocusGrid();
+  const Change change(*this, /*replacesJob=*/true);
   DiscardJob();
+  // The pages are new: they belong to no label file yet.
+  jobPath_.clear();
   int imported = 0;
   for (const CsvPage& page : import.pages) {
     const int row = grid_.rowCount();

@@ -121,7 +121,8 @@ TEST(FileCommands, DialogsAsTheWindowShowsThemAndCancelChangesNothing) {
     bool confirmReplace;
   };
   const Expected expected[] = {
-      {FileDialog::OpenFile, ".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
+      {FileDialog::OpenFile, ".qxu",
+       "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
       {FileDialog::SaveFile, ".qxk", "QXK(*.qxk)|*.qxk|", false, true},
       {FileDialog::SaveFile, "Vexal", "QXU(*.qxu)|*.qxu|", false, true},
       {FileDialog::OpenFile, ".csv", "Excel file(*.csv)|*.csv|", true, false},
