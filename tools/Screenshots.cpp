@@ -1,10 +1,15 @@
 // Pictures of the program for the documentation: the main window with a few
-// pages of sample content and the preview shown, the numbering dialog and the
-// symbol picker. The job is filled through the editing engine, as the operator's
-// commands fill it; tools/screenshots runs this under Xvfb.
+// pages of sample content and the preview shown, an edit too long for its page,
+// the grid's menu, the status popup, the numbering dialog and the symbol
+// picker; or only the main window as large as a small screen lets it be. The
+// job is filled through the editing engine, as the operator's commands fill it;
+// tools/screenshots runs this under Xvfb.
 //   q5300-screenshots OUTPUT_DIR
+//   q5300-screenshots OUTPUT_DIR --fit NAME.png
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 #include <optional>
@@ -14,7 +19,11 @@
 #include "editing/Dqfh.h"
 #include "editing/NumSet.h"
 #include "printer/VirtualPrinter.h"
+#include "ui/Application.h"
 #include "ui/DqfhDialog.h"
+#include "ui/InPlaceEdit.h"
+#include "ui/MyListCtrl.h"
+#include "ui/MyState.h"
 #include "ui/NumSetDialog.h"
 #include "ui/OrvelTestDlg.h"
 #include "ui/Theme.h"
@@ -87,6 +96,15 @@ void FillJob(Engine& engine, ScriptedOperator& op) {
   TypeLine(engine, Line1Column,
            engine.grid().CellText(engine.currentPageIndex(), Line1Column) + u"2 단면적 2.5");
 
+  // A page of a set length that its text does not fit: marked in red.
+  engine.Add();
+  engine.SetLengthModeClicked();
+  engine.LengthTextChanged(u"30");
+  engine.SetLengthPressed();
+  TypeLine(engine, Line1Column, u"분전반 MCC-1 차단기");
+  engine.Add();
+  TypeLine(engine, Line1Column, u"분전반 MCC-2");
+
   engine.RowClicked(0, Line1Column);
   engine.Preview();
 }
@@ -107,6 +125,35 @@ bool Save(QWidget& widget, const QDir& out, const QString& name) {
   return true;
 }
 
+// The window as the screen shows it, with any menu open over it.
+bool SaveScreen(QWidget& window, const QDir& out, const QString& name) {
+  QTest::qWait(700);
+  const QString path = out.filePath(name);
+  const QRect area = window.frameGeometry();
+  const QPixmap picture =
+      window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  if (!picture.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+// The main window as large as the screen lets it be, less room for a title bar
+// and a panel, never smaller than it may be.
+bool SaveFitted(OrvelTestDlg& window, const QDir& out, const QString& name) {
+  const QRect screen = window.screen()->availableGeometry();
+  const QSize size(screen.width(), screen.height() - 60);
+  window.resize(size.expandedTo(window.minimumSizeHint()));
+  window.move(screen.topLeft());
+  if (window.width() > size.width() || window.height() > size.height()) {
+    std::fprintf(stderr, "the window needs %dx%d, more than %dx%d\n", window.width(),
+                 window.height(), size.width(), size.height());
+  }
+  return Save(window, out, name);
+}
+
 }  // namespace
 }  // namespace q5300::ui
 
@@ -114,12 +161,10 @@ int main(int argc, char* argv[]) {
   using namespace q5300;
   using namespace q5300::ui;
   QApplication app(argc, argv);
-  InitQ5300Resources();
-  QFont font = QApplication::font();
-  font.setFamilies(TextFamilies());
-  QApplication::setFont(font);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: q5300-screenshots OUTPUT_DIR\n");
+  SetUpApplication();
+  const bool fit = argc == 4 && std::string(argv[2]) == "--fit";
+  if (argc != 2 && !fit) {
+    std::fprintf(stderr, "usage: q5300-screenshots OUTPUT_DIR [--fit NAME.png]\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -127,10 +172,37 @@ int main(int argc, char* argv[]) {
   ManualClock clock;
   ScriptedOperator op;
   OrvelTestDlg window(&op, std::make_unique<VirtualPrinter>(clock));
-  window.resize(1280, 760);
+  window.resize(1280, 880);
   window.StartUp();
   FillJob(window.engine(), op);
+  if (fit) return SaveFitted(window, out, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
   bool ok = Save(window, out, QStringLiteral("main-window.png"));
+
+  // An edit too long for its page: red before Enter, the status line says by how much.
+  Engine& engine = window.engine();
+  const int last = engine.grid().rowCount() - 1;
+  engine.RowClicked(last, Line1Column);
+  window.grid()->BeginCellEdit(last, Line1Column);
+  if (InPlaceEdit* editor = window.grid()->editor()) {
+    editor->setText(editor->text() + QStringLiteral(" 차단기"));
+    editor->deselect();
+  }
+  ok = Save(window, out, QStringLiteral("length-feedback.png")) && ok;
+  window.grid()->FocusGrid();
+
+  // The grid's right-click menu over the last page.
+  const QRect cell = window.grid()->visualRect(window.grid()->model()->index(last, Line1Column));
+  window.gridMenu()->popup(window.grid()->viewport()->mapToGlobal(cell.center()));
+  ok = SaveScreen(window, out, QStringLiteral("grid-menu.png")) && ok;
+  window.gridMenu()->hide();
+
+  // The status popup of a print job over the grid.
+  engine.popup().SetStatusText("인쇄 데이터 전송중...");
+  engine.popup().ShowStopButton(true);
+  engine.popup().Show();
+  window.statusPopup()->move(window.grid()->mapToGlobal(QPoint(140, 200)));
+  ok = SaveScreen(window, out, QStringLiteral("status-popup.png")) && ok;
+  engine.popup().Hide();
 
   NumberingFields fields;
   fields.flags[static_cast<std::size_t>(NumberingKind::Fixed)] = 1;

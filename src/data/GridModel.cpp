@@ -30,6 +30,12 @@ void GridModel::DeleteAllRows() {
   if (observer_ != nullptr) observer_->EndRemoveAllRows();
 }
 
+void GridModel::ReplaceRows(std::vector<Row> rows) {
+  if (observer_ != nullptr) observer_->BeginRemoveAllRows();
+  rows_ = std::move(rows);
+  if (observer_ != nullptr) observer_->EndRemoveAllRows();
+}
+
 const std::u16string& GridModel::CellText(int row, int column) const {
   if (!IsValidRow(row) || !IsValidColumn(column)) return kEmpty;
   return rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)];

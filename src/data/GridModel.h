@@ -33,6 +33,7 @@ class GridObserver {
   virtual void EndInsertRow() = 0;
   virtual void BeginRemoveRow(int row) = 0;
   virtual void EndRemoveRow() = 0;
+  // Every row goes; other rows may come in their place before the end.
   virtual void BeginRemoveAllRows() = 0;
   virtual void EndRemoveAllRows() = 0;
   virtual void CellChanged(int row, int column) = 0;
@@ -49,6 +50,8 @@ class GridModel {
   struct Row {
     bool checked = false;
     std::array<std::u16string, GridColumnCount> cells;
+
+    friend bool operator==(const Row&, const Row&) = default;
   };
 
   int rowCount() const { return static_cast<int>(rows_.size()); }
@@ -58,6 +61,9 @@ class GridModel {
   bool InsertRow(int row);
   bool DeleteRow(int row);
   void DeleteAllRows();
+  // Every row at once, in place of the rows there are (one change for a view).
+  void ReplaceRows(std::vector<Row> rows);
+  const std::vector<Row>& rows() const { return rows_; }
 
   // Empty for a cell outside the grid.
   const std::u16string& CellText(int row, int column) const;

@@ -51,6 +51,9 @@ void Engine::StartUp(bool checkDevice) {
   currentRecord_ = nullptr;
   Add();
   MarkSaved();
+  // The first page is where the job starts, not a change to take back.
+  history_.Clear();
+  JobChanged();
   if (checkDevice) printJob_.CheckDevice();
 }
 
@@ -114,6 +117,7 @@ void Engine::Add() {
     return;
   }
   gridActions_.FocusGrid();
+  const Change change(*this);
   PageRecord* const before = currentRecord_;
   PageRecord* record = nullptr;
   int row = 0;
@@ -151,6 +155,7 @@ void Engine::Add() {
 
 void Engine::Delete() {
   gridActions_.FocusGrid();
+  const Change change(*this);
   if (grid_.rowCount() == 1) {
     PageRecord* only = job_.pages.first();
     if (only != nullptr) {
@@ -176,6 +181,7 @@ void Engine::Delete() {
 // ---- Media bar ----------------------------------------------------------------------
 
 void Engine::MaterialChosen(int index) {
+  const Change change(*this);
   if (!job_.ChooseMaterial(index)) return;
   controls_.material = index;
   controls_.mediaSize = 1;
@@ -185,6 +191,7 @@ void Engine::MaterialChosen(int index) {
 }
 
 void Engine::SizeChosen(int index) {
+  const Change change(*this);
   const SizeChoice choice = job_.ChooseMediaSize(index, currentRecord_);
   controls_.mediaSize = choice.shownIndex;
   ControlsChanged();
@@ -192,31 +199,37 @@ void Engine::SizeChosen(int index) {
 }
 
 void Engine::CuttingChosen(int index) {
+  const Change change(*this);
   job_.ChooseCutting(index);
   controls_.cutting = index;
 }
 
 void Engine::MarginChosen(int index) {
+  const Change change(*this);
   job_.ChooseMargin(index);
   controls_.margin = index;
 }
 
 void Engine::AlignmentChosen(int index) {
+  const Change change(*this);
   job_.ChooseAlignment(index);
   controls_.alignment = index;
 }
 
 void Engine::DensityChosen(int index) {
+  const Change change(*this);
   job_.ChooseDensity(index);
   controls_.density = index;
 }
 
 void Engine::CopiesChosen(int index) {
+  const Change change(*this);
   job_.ChooseCopies(index);
   controls_.copies = index;
 }
 
 void Engine::RepeatModeChosen(bool continuous) {
+  const Change change(*this);
   job_.ChooseRepeatMode(continuous ? Continuous : Sequential);
   controls_.continuous = continuous;
 }
@@ -234,6 +247,7 @@ void Engine::RowClicked(int row, int /*column*/) {
     controls_.direction = direction;
   }
   ControlsChanged();
+  JobChanged();
 }
 
 bool Engine::CellEditQuery(int /*row*/, int column) {
@@ -257,6 +271,7 @@ bool Engine::FitsOnePage(std::u16string_view line1, std::u16string_view line2) {
 }
 
 void Engine::CellEdited(int row, int column) {
+  const Change change(*this);
   // The flag belongs to this one edit, whatever becomes of it.
   const bool endedByEnter = editEndedByEnter;
   editEndedByEnter = false;
@@ -321,6 +336,7 @@ void Engine::CellEdited(int row, int column) {
 
 void Engine::HeadingClicked(int column) {
   if (column != CheckColumn) return;
+  const Change change(*this);
   const int state = grid_.GetHeaderCheckState(CheckColumn);
   if (state != EmptyBox && state != CheckedBox) return;
   const bool check = state == EmptyBox;

@@ -13,6 +13,8 @@
 #include "editing/Controls.h"
 #include "editing/GridActions.h"
 #include "editing/JobFingerprint.h"
+#include "editing/PageLength.h"
+#include "editing/UndoHistory.h"
 #include "files/CsvExport.h"
 #include "files/ImportRules.h"
 #include "files/LabelFile.h"
@@ -39,6 +41,9 @@ class WindowView {
   virtual void MediaWidthChanged(double /*mediaWidthMm*/) {}
   // A print job opened a printer: which one, and which were passed over.
   virtual void PrinterChanged(const std::string& /*note*/) {}
+  // A command is through: the job, its file, whether it is saved, its lengths or
+  // the current page may have changed.
+  virtual void JobChanged() {}
 };
 
 // Everything the main window does to a job. The window passes the operator's
@@ -111,6 +116,11 @@ class Engine final : private PrintSource {
   void RowClicked(int row, int column);
   bool CellEditQuery(int row, int column);
   void CellEdited(int row, int column);
+  // The grid's report of a committed edit: the text goes into the cell, then on
+  // as CellEdited. One change, taken back as a whole.
+  void CommitCellEdit(int row, int column, std::u16string text, bool byEnter);
+  // The operator ticked or cleared the box of a row.
+  void RowChecked(int row, bool checked);
   // The two lines fit into one page record: at most 40 characters and 40 bytes.
   static bool FitsOnePage(std::u16string_view line1, std::u16string_view line2);
   void HeadingClicked(int column);
@@ -178,6 +188,58 @@ class Engine final : private PrintSource {
   double previewWidthMm_ = 9.0;
   float lengthValue_ = 20.0f;  // bound to edit 1019
   int32_t repeatValue_ = 1;    // bound to edit 1020
+
+  // ---- Undo and redo (Undo.cpp) ----------------------------------------------------------
+ public:
+  // Takes back the last change to the job, or makes again the last one taken
+  // back. An edit still open is committed first, as a change of its own.
+  void Undo();
+  void Redo();
+  bool canUndo() const { return history_.CanUndo(); }
+  bool canRedo() const { return history_.CanRedo(); }
+  const UndoHistory& history() const { return history_; }
+  // The label file the job was last saved as or opened from; empty for a new job.
+  const std::string& jobPath() const { return jobPath_; }
+
+ private:
+  // One change the operator makes. The outermost one notes the job as it was and
+  // records it for undo when the operator's inputs differ at its end.
+  class Change {
+   public:
+    explicit Change(Engine& engine, bool replacesJob = false);
+    ~Change();
+    Change(const Change&) = delete;
+    Change& operator=(const Change&) = delete;
+
+   private:
+    Engine& engine_;
+  };
+  void EndChange();
+  JobSnapshot TakeSnapshot() const;
+  void Restore(const JobSnapshot& snapshot, bool withPath);
+  void JobChanged();
+
+  UndoHistory history_;
+  int changeDepth_ = 0;
+  std::optional<JobSnapshot> changeBefore_;
+  bool changeReplacesJob_ = false;
+  std::string jobPath_;
+
+  // ---- Lengths at a glance (Lengths.cpp) ---------------------------------------------------
+ public:
+  // The current lengths of a row's page, as of the last command; a row outside
+  // the grid has none.
+  const PageLength& rowLength(int row) const;
+  const JobCounts& counts() const { return counts_; }
+  // The page of `row` as it would be with `text` in `column` (an edit not yet committed).
+  PageLength MeasureDraft(int row, int column, std::u16string_view text);
+
+ private:
+  PageLength Measure(const PageRecord& record, std::u16string_view line1,
+                     std::u16string_view line2);
+  void RefreshLengths();
+  std::vector<PageLength> lengths_;
+  JobCounts counts_;
 
   // ---- Label files and CSV import (FileCommands.cpp) -----------------------------------
  public:

@@ -31,9 +31,10 @@ constexpr char kImportLimit[] = "Max import data:100 rows!";
 constexpr char kOverLongLines[] = "%d 페이지 범위초과로,페이지 길이는 %d 입니다.";
 constexpr char kImageLimit[] = "Has exceeded the maximum print volume!";
 constexpr char kImportUnclosedQuote[] = "따옴표가 닫히지 않았습니다!";
+// Every kind first: a spreadsheet shows without a change of filter.
 constexpr char kImportFilter[] =
-    "Excel file(*.csv)|*.csv|Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|"
-    "Unicode text(*.txt)|*.txt|";
+    "Import files(*.csv;*.xlsx;*.ods;*.txt)|*.csv;*.xlsx;*.ods;*.txt|Excel file(*.csv)|*.csv|"
+    "Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|Unicode text(*.txt)|*.txt|";
 
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
@@ -67,7 +68,9 @@ Message AboutFile(const char* headline, const std::string& path, const std::stri
 }  // namespace
 
 void Engine::Open() {
-  const auto chosen = op_.ChooseFile(OpenDialog(".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
+  // Both kinds first: the qxk file just saved shows without a change of filter.
+  const auto chosen = op_.ChooseFile(OpenDialog(
+      ".qxu", "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   OpenFile(*chosen);
 }
@@ -86,6 +89,7 @@ bool Engine::OpenFile(const std::string& path) {
 }
 
 bool Engine::OpenLabelFile(const std::string& path, bool discard) {
+  const Change change(*this, discard);
   const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
   if (!bytes) {
     op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
@@ -127,7 +131,10 @@ bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
     return false;
   }
 
-  if (discard) DiscardJob();
+  if (discard) {
+    DiscardJob();
+    jobPath_ = path;
+  }
   job_.settings = file->settings;
   ShowSettingsInControls(image);
   for (const PageRecord& page : std::span(file->pages).first(static_cast<std::size_t>(taken))) {
@@ -213,7 +220,11 @@ bool Engine::SaveLabelFile(const std::string& path, LabelFileKind kind) {
     return false;
   }
   // A print image loses what the printer does not need: the job stays unsaved.
-  if (kind == LabelFileKind::Qxk) MarkSaved();
+  if (kind == LabelFileKind::Qxk) {
+    MarkSaved();
+    jobPath_ = path;
+    JobChanged();
+  }
   return true;
 }
 
@@ -286,7 +297,10 @@ bool Engine::ImportPages(const CsvImport& import, const std::string& path) {
   }
 
   gridActions_.FocusGrid();
+  const Change change(*this, /*replacesJob=*/true);
   DiscardJob();
+  // The pages are new: they belong to no label file yet.
+  jobPath_.clear();
   int imported = 0;
   for (const CsvPage& page : import.pages) {
     const int row = grid_.rowCount();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,5 +45,8 @@ struct JobFingerprint {
 
 // Row i of the grid goes with record i of the job.
 JobFingerprint TakeJobFingerprint(const Job& job, const GridModel& grid);
+// The same of a job held as values (a snapshot).
+JobFingerprint TakeJobFingerprint(const JobSettings& settings, std::span<const PageRecord> records,
+                                  std::span<const GridModel::Row> rows);
 
 }  // namespace q5300

@@ -30,6 +30,7 @@ void Engine::Subscript() {
 
 void Engine::InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage) {
   gridActions_.FocusGrid();
+  const Change change(*this);
   PageRecord* const page = currentRecord_;
   const int row = currentPageIndex_;
   if (page == nullptr || !grid_.IsValidRow(row)) return;
@@ -69,6 +70,7 @@ void Engine::ElectricalSymbols() {
   if (!op_.RunSymbolPicker(picker)) return;
 
   gridActions_.FocusGrid();
+  const Change change(*this);
   const int row = currentPageIndex_;
   if (currentRecord_ == nullptr || !grid_.IsValidRow(row)) return;
   const int column = TextColumn(grid_.currentColumn());

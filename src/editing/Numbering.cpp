@@ -45,6 +45,7 @@ void Engine::NumberingPressed() {
   if (!op_.RunNumberingDialog(dialog)) return;
 
   gridActions_.FocusGrid();
+  const Change change(*this);
   PageRecord* const page = currentRecord_;
   const int row = currentPageIndex_;
   if (page == nullptr || !grid_.IsValidRow(row)) return;

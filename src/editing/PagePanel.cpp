@@ -61,6 +61,7 @@ void Engine::RepeatTextChanged(std::u16string text) {
 }
 
 void Engine::AutoLengthClicked() {
+  const Change change(*this);
   job_.defaults.autoLength = true;
   SetField(job_.defaults.lengthCode, "Au");
   int refused = 0;
@@ -93,6 +94,7 @@ void Engine::SetLengthModeClicked() {
 
 void Engine::SetLengthPressed() {
   if (!ReadPanelEdits(/*lengthButton=*/true)) return;
+  const Change change(*this);
   const float length = lengthValue_;
   if (length < static_cast<float>(MinLengthMm) || length > static_cast<float>(MaxLengthMm)) {
     lengthValue_ = 25.0f;
@@ -160,6 +162,7 @@ bool Engine::FitFontSize(PageRecord& page) {
 
 void Engine::FontSizeChosen(int index) {
   if (index < 0 || index > 6) return;
+  const Change change(*this);
   controls_.fontSize = index;
   job_.defaults.autoFont = index == 0;
   job_.defaults.fontSize = static_cast<uint8_t>(index);
@@ -239,6 +242,7 @@ void Engine::FontSizeChosen(int index) {
 
 void Engine::DirectionChosen(int index) {
   if (index < 0) return;
+  const Change change(*this);
   const bool vertical = index != 0;
   const std::array<char, 2> code =
       vertical ? std::array<char, 2>{'1', '3'} : std::array<char, 2>{'0', '4'};
@@ -285,6 +289,7 @@ void Engine::DirectionChosen(int index) {
 }
 
 void Engine::FrameChosen(int index) {
+  const Change change(*this);
   const char frame = FrameForIndex(index);
   controls_.frame = IndexForFrame(frame);
   job_.defaults.frame = frame;
@@ -296,6 +301,7 @@ void Engine::FrameChosen(int index) {
 }
 
 void Engine::WidthChosen(int index) {
+  const Change change(*this);
   const uint8_t half = index == 0 ? 0 : 1;
   controls_.width = half;
   WalkScope([&](PageRecord& page, int row) {
@@ -307,6 +313,7 @@ void Engine::WidthChosen(int index) {
 
 void Engine::SetRepeatPressed() {
   if (!ReadPanelEdits(/*lengthButton=*/false)) return;
+  const Change change(*this);
   const int32_t count = repeatValue_;
   if (count < MinRepeat || count > MaxRepeat) {
     repeatValue_ = 1;

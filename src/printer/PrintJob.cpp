@@ -18,6 +18,11 @@ std::string Range(int from, int to) {
   return from == to ? std::to_string(from) : std::to_string(from) + "–" + std::to_string(to);
 }
 
+constexpr const char* VirtualPrinterHint =
+    "No Q5300 was found on USB.\rTo try the program without the printer, start it with the "
+    "virtual printer, which answers like a ready printer and keeps what it receives in a "
+    "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
+    "listed in /tmp/q5300-out/labels.txt.";
 }  // namespace
 
 std::string SentReport(int firstNotSent, int pageCount) {
@@ -64,6 +69,14 @@ void PrintJob::TellOpenDetail(const OpenResult& result) {
   }
 }
 
+void PrintJob::TellNoPrinter(const OpenResult& result) {
+  op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
+  TellOpenDetail(result);
+  // Nothing on USB at all: the program can still be tried without a printer.
+  if (result.status == OpenStatus::NoDevice)
+    op_.Tell(Message{VirtualPrinterHint, ApplicationTitle});
+}
+
 void PrintJob::NotePrinter(const OpenResult& result) {
   std::string note =
       "Printer: " + (result.printer.empty() ? std::string("the printer") : result.printer) + ".";
@@ -77,8 +90,7 @@ bool PrintJob::CheckDevice() {
   Device& device = link_.device();
   const OpenResult result = device.Open();
   if (!result.ok()) {
-    op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
-    TellOpenDetail(result);
+    TellNoPrinter(result);
     return false;
   }
   device.UsbId();
@@ -178,8 +190,7 @@ void PrintJob::OnStarted(const Started& result) {
     deviceChecked_ = result.check.ok();
     if (!deviceChecked_) {
       popup_.Hide();
-      op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
-      TellOpenDetail(result.check);
+      TellNoPrinter(result.check);
       return;
     }
   }

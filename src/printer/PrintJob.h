@@ -116,6 +116,9 @@ class PrintJob {
   void EndEarly(EndReason reason);
   // Tells the operator why the printer could not be opened, beyond the message.
   void TellOpenDetail(const OpenResult& result);
+  // The device check found no printer that opens: the operator hears why and
+  // what to do.
+  void TellNoPrinter(const OpenResult& result);
   void NotePrinter(const OpenResult& result);
   // Hands `work` to the link's worker; `report` runs on this thread once it is done.
   void RunOnWorker(std::function<void()> work, std::function<void()> report = {});

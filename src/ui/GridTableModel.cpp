@@ -1,5 +1,7 @@
 #include "ui/GridTableModel.h"
 
+#include <QColor>
+
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -36,14 +38,34 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
       return grid_.IsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
+    case Qt::ForegroundRole:
+      if (index.column() != Line1Column && index.column() != Line2Column) return {};
+      if (!rowProblem_ || rowProblem_(index.row()).isEmpty()) return {};
+      return OverLengthColor;
+    case Qt::ToolTipRole: {
+      if (!rowProblem_) return {};
+      const QString problem = rowProblem_(index.row());
+      return problem.isEmpty() ? QVariant() : QVariant(problem);
+    }
     default:
       return {};
   }
 }
 
+void GridTableModel::ProblemsChanged() {
+  if (grid_.rowCount() == 0) return;
+  emit dataChanged(index(0, 0), index(grid_.rowCount() - 1, GridColumnCount - 1),
+                   {Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole) return false;
-  return grid_.SetChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+  const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
+  if (checkHandler_) {
+    checkHandler_(index.row(), checked);
+    return true;
+  }
+  return grid_.SetChecked(index.row(), checked);
 }
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "data/GridModel.h"
 
 namespace q5300::ui {
 
 // Shows the engine's grid model to a Qt item view: ten columns, a check box in
-// column 0, every text centred. The grid model stays the one truth; this only
-// translates.
+// column 0, every text centred, the lines of a page that does not fit in red
+// with the reason as the row's tooltip. The grid model stays the one truth;
+// this only translates.
 class GridTableModel final : public QAbstractTableModel, private GridObserver {
   Q_OBJECT
 
@@ -25,6 +27,15 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
 
   GridModel& grid() { return grid_; }
 
+  // Why a row's text does not fit its page; empty when it does.
+  using RowProblem = std::function<QString(int row)>;
+  void SetRowProblem(RowProblem problem) { rowProblem_ = std::move(problem); }
+  // Ticking a row's box goes here instead of straight into the grid model.
+  using CheckHandler = std::function<void(int row, bool checked)>;
+  void SetCheckHandler(CheckHandler handler) { checkHandler_ = std::move(handler); }
+  // The rows' problems may have changed: the view asks again.
+  void ProblemsChanged();
+
  signals:
   void headerCheckChanged(int column);
 
@@ -40,6 +51,8 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
   void HeaderCheckChanged(int column) override;
 
   GridModel& grid_;
+  RowProblem rowProblem_;
+  CheckHandler checkHandler_;
 };
 
 }  // namespace q5300::ui

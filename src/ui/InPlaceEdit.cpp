@@ -1,5 +1,6 @@
 #include "ui/InPlaceEdit.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -79,7 +80,17 @@ void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void InPlaceEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  // The editor's own menu (Paste, Undo, ...) takes the focus while it is open:
+  // the edit goes on and takes what the menu does to it.
+  if (event->reason() == Qt::PopupFocusReason && OwnPopupIsOpen()) return;
   Finish();
+}
+
+bool InPlaceEdit::OwnPopupIsOpen() const {
+  for (const QWidget* w = QApplication::activePopupWidget(); w != nullptr; w = w->parentWidget()) {
+    if (w == this) return true;
+  }
+  return false;
 }
 
 void InPlaceEdit::EndByKey() {

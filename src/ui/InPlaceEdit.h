@@ -8,7 +8,8 @@ namespace q5300::ui {
 
 // The cell editor: a line edit laid over one cell of the grid. It ends when it
 // loses the focus (Enter, Esc, a click elsewhere, a scroll, a command that
-// focuses the grid) and reports once: the text, or nothing after Esc.
+// focuses the grid), but not to its own right-click menu, and reports once:
+// the text, or nothing after Esc.
 class InPlaceEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -28,6 +29,8 @@ class InPlaceEdit final : public QLineEdit {
   int row() const { return row_; }
   int column() const { return column_; }
   bool digitsOnly() const { return digitsOnly_; }
+  // The edit has ended; the editor goes once the event loop runs.
+  bool finished() const { return finished_; }
   // Ends the edit now, keeping the text, as losing the focus does.
   void Commit();
 
@@ -41,6 +44,7 @@ class InPlaceEdit final : public QLineEdit {
   // Enter, Esc, Up, Down: the grid takes the focus, which ends the edit.
   void EndByKey();
   void GrowToText();
+  bool OwnPopupIsOpen() const;
 
   QWidget* grid_;
   int row_;

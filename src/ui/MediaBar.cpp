@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 
 #include "data/JobSettings.h"
@@ -9,6 +10,8 @@
 
 namespace q5300::ui {
 namespace {
+constexpr int kPairSpacing = 10;
+
 void Fill(QComboBox* box, std::span<const std::string_view> items) {
   for (const std::string_view item : items) {
     box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
@@ -19,8 +22,14 @@ void Fill(QComboBox* box, std::span<const std::string_view> items) {
 MediaBar::MediaBar(Engine& engine, QWidget* parent)
     : QGroupBox(QStringLiteral("메체정보"), parent), engine_(engine) {
   setObjectName(QStringLiteral("mediaBar"));
-  auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(8, 4, 8, 6);
+  column_ = new QVBoxLayout(this);
+  column_->setContentsMargins(8, 4, 8, 6);
+  column_->setSpacing(4);
+  for (QHBoxLayout*& line : lines_) {
+    line = new QHBoxLayout;
+    line->setSpacing(kPairSpacing);
+    column_->addLayout(line);
+  }
   material_ = AddBox("재료 :", "material", 110);
   size_ = AddBox("재료 사이즈:", "mediaSize", 70);
   cutting_ = AddBox("커팅설정 :", "cutting", 110);
@@ -28,7 +37,7 @@ MediaBar::MediaBar(Engine& engine, QWidget* parent)
   alignment_ = AddBox("정렬 :", "alignment", 80);
   density_ = AddBox("농도 :", "density", 48);
   copies_ = AddBox("전체반복:", "copies", 56);
-  layout->addStretch();
+  Arrange(1);
 
   for (const MediaMaterial& m : MediaTable()) {
     material_->addItem(QString::fromUtf8(m.item.data(), static_cast<qsizetype>(m.item.size())));
@@ -52,16 +61,57 @@ MediaBar::MediaBar(Engine& engine, QWidget* parent)
 }
 
 QComboBox* MediaBar::AddBox(const char* caption, const char* name, int width) {
-  auto* label = new QLabel(QString::fromUtf8(caption), this);
-  auto* box = new QComboBox(this);
+  auto* pair = new QWidget(this);
+  auto* label = new QLabel(QString::fromUtf8(caption), pair);
+  auto* box = new QComboBox(pair);
   box->setObjectName(QString::fromLatin1(name));
   box->setMinimumWidth(width);
   label->setBuddy(box);
-  auto* row = static_cast<QHBoxLayout*>(layout());
+  auto* row = new QHBoxLayout(pair);
+  row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(label);
   row->addWidget(box);
-  row->addSpacing(10);
+  pairs_.push_back(pair);
   return box;
+}
+
+void MediaBar::Arrange(int rows) {
+  if (rows == rows_) return;
+  rows_ = rows;
+  const std::size_t perRow =
+      (pairs_.size() + static_cast<std::size_t>(rows) - 1) / static_cast<std::size_t>(rows);
+  for (QHBoxLayout* line : lines_) {
+    while (QLayoutItem* item = line->takeAt(0)) delete item;  // the widgets stay
+  }
+  for (std::size_t i = 0; i < pairs_.size(); ++i) lines_[i / perRow]->addWidget(pairs_[i]);
+  // What is left of the width stays right of the boxes.
+  for (QHBoxLayout* line : lines_) line->addStretch();
+  updateGeometry();
+}
+
+int MediaBar::WidthFor(int rows) const {
+  const std::size_t perRow =
+      (pairs_.size() + static_cast<std::size_t>(rows) - 1) / static_cast<std::size_t>(rows);
+  int widest = 0;
+  for (std::size_t start = 0; start < pairs_.size(); start += perRow) {
+    int width = 0;
+    for (std::size_t i = start; i < std::min(pairs_.size(), start + perRow); ++i) {
+      width += pairs_[i]->sizeHint().width() + kPairSpacing;
+    }
+    widest = std::max(widest, width);
+  }
+  const QMargins margins = column_->contentsMargins() + contentsMargins();
+  return widest + margins.left() + margins.right();
+}
+
+QSize MediaBar::minimumSizeHint() const {
+  // Narrow enough for two rows; as high as the rows the boxes stand in now.
+  return {WidthFor(2), QGroupBox::minimumSizeHint().height()};
+}
+
+void MediaBar::resizeEvent(QResizeEvent* event) {
+  QGroupBox::resizeEvent(event);
+  Arrange(event->size().width() >= WidthFor(1) ? 1 : 2);
 }
 
 void MediaBar::FillSizes(int material) {

@@ -2,6 +2,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <array>
+#include <vector>
 
 namespace q5300 {
 class Engine;
@@ -11,7 +15,8 @@ struct ControlsState;
 namespace q5300::ui {
 
 // The media bar "메체정보": material, size, cutting, spacing, alignment,
-// density and copies of the whole job.
+// density and copies of the whole job. The boxes stand in one row, or in two
+// when the window is too narrow for one.
 class MediaBar final : public QGroupBox {
   Q_OBJECT
 
@@ -28,10 +33,20 @@ class MediaBar final : public QGroupBox {
   QComboBox* alignment() const { return alignment_; }
   QComboBox* density() const { return density_; }
   QComboBox* copies() const { return copies_; }
+  int rows() const { return rows_; }
+
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QComboBox* AddBox(const char* caption, const char* name, int width);
   void FillSizes(int material);
+  // Places the boxes in `rows` rows (1 or 2).
+  void Arrange(int rows);
+  // The width the boxes need in `rows` rows, with the bar's margins.
+  int WidthFor(int rows) const;
 
   Engine& engine_;
   QComboBox* material_;
@@ -42,6 +57,10 @@ class MediaBar final : public QGroupBox {
   QComboBox* density_;
   QComboBox* copies_;
   int sizesOf_ = -1;
+  QVBoxLayout* column_;
+  std::array<QHBoxLayout*, 2> lines_{};
+  std::vector<QWidget*> pairs_;  // a caption with its box
+  int rows_ = 0;
 };
 
 }  // namespace q5300::ui

@@ -6,6 +6,7 @@
 
 #include "editing/Engine.h"
 #include "ui/GridTableModel.h"
+#include "ui/LengthText.h"
 #include "ui/MyHeaderCtrl.h"
 #include "ui/Theme.h"
 
@@ -43,6 +44,8 @@ MyListCtrl::~MyListCtrl() {
 void MyListCtrl::Attach(Engine& engine) {
   engine_ = &engine;
   model_ = new GridTableModel(engine.grid(), this);
+  model_->SetRowProblem([&engine](int row) { return OverLengthReason(engine.rowLength(row)); });
+  model_->SetCheckHandler([&engine](int row, bool checked) { engine.RowChecked(row, checked); });
   header_ = new MyHeaderCtrl(engine.grid(), this);
   setHorizontalHeader(header_);
   setModel(model_);
@@ -140,15 +143,23 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
   editor_ = editor;
+  connect(editor, &QLineEdit::textChanged, this,
+          [this, row, column](const QString& text) { emit editTextChanged(row, column, text); });
   editor->show();
   editor->setFocus(Qt::OtherFocusReason);
+  emit editTextChanged(row, column, editor->text());
 }
 
 void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
-  if (engine_ == nullptr || !outcome.text) return;
-  engine_->grid().SetCellText(outcome.row, outcome.column, ToU16(*outcome.text));
-  engine_->editEndedByEnter = outcome.byEnter;
-  engine_->CellEdited(outcome.row, outcome.column);
+  if (engine_ == nullptr) return;
+  if (outcome.text) {
+    engine_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
+  }
+  emit editFinished();
+}
+
+void MyListCtrl::ProblemsChanged() {
+  if (model_ != nullptr) model_->ProblemsChanged();
 }
 
 void MyListCtrl::SelectRow(int row, bool ensureVisible) {

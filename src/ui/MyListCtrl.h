@@ -36,9 +36,22 @@ class MyListCtrl final : public QTableView, public GridActions {
   // (row, column) under a point of the viewport; row -1 and column 0 off the rows.
   std::pair<int, int> CellFromPoint(const QPoint& point) const;
   InPlaceEdit* editor() const { return editor_; }
+  // The editor whose edit is still going on, if any.
+  InPlaceEdit* openEditor() const {
+    return editor_ && !editor_->finished() ? editor_.data() : nullptr;
+  }
   MyHeaderCtrl* header() const { return header_; }
 
   static constexpr int ColumnWidths[10] = {16, 16, 40, 260, 90, 45, 55, 75, 95, 45};
+
+  // The engine's rows may fit their pages differently now: the marks follow.
+  void ProblemsChanged();
+
+ signals:
+  // The text in the open editor, as typed, pasted or composed so far.
+  void editTextChanged(int row, int column, const QString& text);
+  // The editor is gone, committed or cancelled.
+  void editFinished();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

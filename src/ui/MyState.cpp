@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -68,6 +69,15 @@ void MyState::Follow() {
   } else if (!popup_.visible() && isVisible()) {
     hide();
   }
+}
+
+void MyState::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // The thin border that sets the popup off from the grid it stands over, which
+  // has the same background colour.
+  QPainter painter(this);
+  painter.setPen(BorderColor);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void MyState::keyPressEvent(QKeyEvent* event) {

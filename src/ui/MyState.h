@@ -8,8 +8,8 @@
 
 namespace q5300::ui {
 
-// The small status window of printing and importing: no caption, on top of the
-// other windows, blue text, and the stop button of a long print job.
+// The small status window of printing and importing: no caption, a thin border,
+// on top of the other windows, blue text, and the stop button of a long print job.
 class MyState final : public QWidget {
   Q_OBJECT
 
@@ -20,7 +20,10 @@ class MyState final : public QWidget {
   QPushButton* stopButton() const { return stop_; }
   QLabel* label() const { return label_; }
 
+  static inline const QColor BorderColor{100, 100, 100};
+
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

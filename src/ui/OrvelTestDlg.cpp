@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QSvgWidget>
 #include <QTimer>
@@ -17,6 +20,8 @@
 
 #include "printer/DeviceFactory.h"
 #include "printer/UsbDevice.h"
+#include "ui/InPlaceEdit.h"
+#include "ui/LengthText.h"
 #include "ui/MediaBar.h"
 #include "ui/MyListCtrl.h"
 #include "ui/MyPrintView.h"
@@ -32,21 +37,39 @@ struct ToolbarEntry {
   const char* caption;
   const char* icon;
   bool separatorBefore;
+  const char* shortcut;  // portable text; none when empty
 };
 
 constexpr ToolbarEntry kToolbar[] = {
-    {Command::Open, "열기", "open", false},
-    {Command::Save, "저장", "save", false},
-    {Command::Import, "가져오기", "import", true},
-    {Command::Add, "추가", "add", true},
-    {Command::Delete, "삭제", "delete", false},
-    {Command::Superscript, "윗첨자", "superscript", true},
-    {Command::Subscript, "아래첨자", "subscript", false},
-    {Command::Preview, "미리보기", "preview", true},
-    {Command::Print, "인쇄", "print", false},
-    {Command::Symbols, "전기기호", "symbols", true},
-    {Command::SaveU, "SaveU", "saveu", true},
-    {Command::Exit, "나가기", "exit", false},
+    {Command::Open, "열기", "open", false, "Ctrl+O"},
+    {Command::Save, "저장", "save", false, "Ctrl+S"},
+    {Command::Import, "가져오기", "import", true, "Ctrl+I"},
+    {Command::Add, "추가", "add", true, "Ins"},
+    {Command::Delete, "삭제", "delete", false, "Del"},
+    {Command::Superscript, "윗첨자", "superscript", true, ""},
+    {Command::Subscript, "아래첨자", "subscript", false, ""},
+    {Command::Preview, "미리보기", "preview", true, "F5"},
+    {Command::Print, "인쇄", "print", false, "Ctrl+P"},
+    {Command::Symbols, "전기기호", "symbols", true, ""},
+    {Command::SaveU, "SaveU", "saveu", true, ""},
+    {Command::Exit, "나가기", "exit", false, ""},
+};
+
+// The page panel scrolls when the window is too low for it, and otherwise asks
+// for its whole height, which the grid then takes too.
+class PanelScroll final : public QScrollArea {
+ public:
+  PanelScroll(QWidget* panel, QWidget* parent) : QScrollArea(parent) {
+    setObjectName(QStringLiteral("pagePanelScroll"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidgetResizable(true);
+    setWidget(panel);
+    // Room for the bar, so that the grid does not move when it comes.
+    setFixedWidth(panel->minimumWidth() + verticalScrollBar()->sizeHint().width());
+  }
+  QSize sizeHint() const override { return {width(), widget()->sizeHint().height()}; }
+  QSize minimumSizeHint() const override { return {width(), 80}; }
 };
 
 // The printer worker's reports, posted to the window's event loop. A report
@@ -93,8 +116,10 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
   popup_ = new MyState(engine_->popup(), nullptr);
 
   MakeToolbar();
+  MakeEditCommands();
   mediaBar_ = new MediaBar(*engine_, this);
   pagePanel_ = new PagePanel(*engine_, this);
+  panelScroll_ = new PanelScroll(pagePanel_, this);
 
   preview_ = new MyPrintView(this);
   preview_->setMinimumHeight(110);
@@ -104,17 +129,26 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
   page->setContentsMargins(5, 4, 5, 5);
   page->addWidget(mediaBar_);
   auto* middle = new QHBoxLayout;
-  middle->addWidget(pagePanel_, 0, Qt::AlignTop);
+  middle->addWidget(panelScroll_);
   middle->addWidget(grid_, 1);
-  // The grid keeps its height as the window grows; the preview strip takes the rest.
-  grid_->setFixedHeight(pagePanel_->sizeHint().height());
+  // The grid keeps the page panel's height as the window grows, and the preview
+  // strip takes the rest; a low window shortens the grid and scrolls the panel.
+  grid_->setMaximumHeight(pagePanel_->sizeHint().height());
+  // At the least: the headings, four rows and the scroll bar under them.
+  grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          4 * grid_->verticalHeader()->defaultSectionSize() +
+                          grid_->horizontalScrollBar()->sizeHint().height() +
+                          2 * grid_->frameWidth());
   page->addLayout(middle);
   page->addWidget(preview_, 1);
   setCentralWidget(central);
+  MakeStatusLine();
+  // Which printer the last job went to, on the left of the status line.
   printerNote_ = new QLabel(this);
   printerNote_->setObjectName(QStringLiteral("printerNote"));
-  statusBar()->addPermanentWidget(printerNote_);
+  statusBar()->addWidget(printerNote_, 1);
   ControlsChanged();
+  JobChanged();
 }
 
 OrvelTestDlg::~OrvelTestDlg() {
@@ -150,6 +184,12 @@ void OrvelTestDlg::MakeToolbar() {
                                QString::fromUtf8(entry.caption), this);
     action->setObjectName(QString::fromLatin1(entry.icon));
     action->setToolTip(QString::fromUtf8(entry.caption));
+    if (*entry.shortcut != 0) {
+      const QKeySequence keys(QString::fromLatin1(entry.shortcut));
+      action->setShortcut(keys);
+      action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption),
+                                                       keys.toString(QKeySequence::NativeText)));
+    }
     connect(action, &QAction::triggered, this, [this, c = entry.command] { Run(c); });
     bar->addAction(action);
     actions_[entry.command] = action;
@@ -167,6 +207,97 @@ void OrvelTestDlg::MakeToolbar() {
     menu.exec(bar->mapToGlobal(at));
   });
   addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void OrvelTestDlg::MakeEditCommands() {
+  undo_ = new QAction(QStringLiteral("실행 취소"), this);
+  undo_->setObjectName(QStringLiteral("undo"));
+  undo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  redo_ = new QAction(QStringLiteral("다시 실행"), this);
+  redo_->setObjectName(QStringLiteral("redo"));
+  redo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  addAction(undo_);
+  addAction(redo_);
+  connect(undo_, &QAction::triggered, this, [this] { engine_->Undo(); });
+  connect(redo_, &QAction::triggered, this, [this] { engine_->Redo(); });
+
+  // Delete removes a page only from the grid: in a text field it deletes text.
+  QAction* remove = action(Command::Delete);
+  remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  grid_->addAction(remove);
+
+  gridMenu_ = new QMenu(this);
+  gridMenu_->setObjectName(QStringLiteral("gridMenu"));
+  gridMenu_->addAction(undo_);
+  gridMenu_->addAction(redo_);
+  gridMenu_->addSeparator();
+  gridMenu_->addAction(action(Command::Add));
+  gridMenu_->addAction(remove);
+  grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid_, &QWidget::customContextMenuRequested, this, &OrvelTestDlg::ShowGridMenu);
+  connect(grid_, &MyListCtrl::editTextChanged, this, [this] { UpdateStatus(); });
+  connect(grid_, &MyListCtrl::editFinished, this, [this] { UpdateStatus(); });
+}
+
+void OrvelTestDlg::ShowGridMenu(const QPoint& at) {
+  // A right click on a row makes it the current page, as a left click does,
+  // so that the menu's commands act on the row under the pointer.
+  const auto [row, column] = grid_->CellFromPoint(at);
+  if (row >= 0) {
+    grid_->FocusGrid();
+    engine_->RowClicked(row, column);
+  }
+  gridMenu_->popup(grid_->viewport()->mapToGlobal(at));
+}
+
+void OrvelTestDlg::MakeStatusLine() {
+  pageStatus_ = new QLabel(this);
+  pageStatus_->setObjectName(QStringLiteral("pageStatus"));
+  jobStatus_ = new QLabel(this);
+  jobStatus_->setObjectName(QStringLiteral("jobStatus"));
+  jobStatus_->setContentsMargins(16, 0, 0, 0);
+  // Permanent, on the right: the bar's messages keep the left part.
+  statusBar()->addPermanentWidget(pageStatus_);
+  statusBar()->addPermanentWidget(jobStatus_);
+  statusBar()->setSizeGripEnabled(true);
+}
+
+void OrvelTestDlg::JobChanged() {
+  UpdateTitle();
+  UpdateStatus();
+  grid_->ProblemsChanged();
+  undo_->setEnabled(engine_->canUndo());
+  redo_->setEnabled(engine_->canRedo());
+}
+
+void OrvelTestDlg::UpdateTitle() {
+  const std::string& path = engine_->jobPath();
+  const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+  setWindowTitle(name.isEmpty() ? WindowTitle + QStringLiteral("[*]")
+                                : name + QStringLiteral("[*] — ") + WindowTitle);
+  setWindowModified(engine_->modified());
+}
+
+void OrvelTestDlg::UpdateStatus() {
+  if (pageStatus_ == nullptr) return;
+  int row = engine_->currentPageIndex();
+  PageLength length = engine_->rowLength(row);
+  if (InPlaceEdit* editor = grid_->openEditor()) {
+    row = editor->row();
+    length = engine_->MeasureDraft(row, editor->column(), ToU16(editor->text()));
+    QPalette colours = editor->palette();
+    colours.setColor(QPalette::Text, length.overLength ? OverLengthColor : QColor(Qt::black));
+    editor->setPalette(colours);
+    editor->setToolTip(OverLengthReason(length));
+  }
+  pageStatus_->setText(row >= 0 ? PageLengthText(row, length) : QString());
+  QPalette colours = pageStatus_->palette();
+  colours.setColor(QPalette::WindowText,
+                   length.overLength ? OverLengthColor : palette().color(QPalette::WindowText));
+  pageStatus_->setPalette(colours);
+  pageStatus_->setToolTip(OverLengthReason(length));
+  jobStatus_->setText(JobCountsText(engine_->counts()));
 }
 
 void OrvelTestDlg::Run(Command command) {

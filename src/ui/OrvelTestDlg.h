@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QScrollArea>
 #include <map>
 #include <memory>
 
@@ -62,6 +64,15 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   MyPrintView* preview() const { return preview_; }
   // Which printer the last job went to, in the status line.
   QLabel* printerNote() const { return printerNote_; }
+  QAction* undoAction() const { return undo_; }
+  QAction* redoAction() const { return redo_; }
+  // The grid's right-click menu; other commands on pages may be added to it.
+  QMenu* gridMenu() const { return gridMenu_; }
+  // The status line: the current page's length and labels, the job's pages and
+  // labels. Messages of the status bar (QStatusBar::showMessage) stand beside them.
+  QLabel* pageStatus() const { return pageStatus_; }
+  QLabel* jobStatus() const { return jobStatus_; }
+  QScrollArea* pagePanelScroll() const { return panelScroll_; }
 
  signals:
   void commandRun(Command command);
@@ -77,8 +88,16 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override;
   void MediaWidthChanged(double mediaWidthMm) override;
   void PrinterChanged(const std::string& note) override;
+  void JobChanged() override;
 
   void MakeToolbar();
+  void MakeEditCommands();
+  void MakeStatusLine();
+  void ShowGridMenu(const QPoint& at);
+  // "name.qxk — Q5300_V1.04", marked while the job has unsaved changes.
+  void UpdateTitle();
+  // The page being edited, or else the current page, and the job.
+  void UpdateStatus();
   void Run(Command command);
   void ShowAbout();
 
@@ -96,6 +115,12 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   MyState* popup_ = nullptr;
   MyPrintView* preview_ = nullptr;
   QLabel* printerNote_ = nullptr;
+  QScrollArea* panelScroll_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QMenu* gridMenu_ = nullptr;
+  QLabel* pageStatus_ = nullptr;
+  QLabel* jobStatus_ = nullptr;
   bool previewRefreshQueued_ = false;
   std::map<Command, QAction*> actions_;
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -12,28 +13,42 @@
 
 namespace q5300::ui {
 
+void QtOperator::FitCaption(QMessageBox& box) {
+  // A box with a short text is narrower than its title bar needs: the window
+  // system would cut the caption to a few letters.
+  const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 160;
+  if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+    layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                    layout->rowCount(), 0, 1, layout->columnCount());
+  }
+}
+
 void QtOperator::Tell(const Message& message) {
   QMessageBox box(
       message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
       QString::fromStdString(message.caption), MessageText(message.text), QMessageBox::Ok, parent_);
+  FitCaption(box);
   box.exec();
 }
 
 bool QtOperator::AskYesNo(const Message& question) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                   MessageText(question.text), QMessageBox::Yes | QMessageBox::No, parent_);
+  FitCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 
 QString QtOperator::QtFilter(const std::string& filter) {
-  // Pairs of description|pattern|.
+  // Pairs of description|patterns|, the patterns separated by ';', the
+  // description perhaps naming them in brackets: "QXU(*.qxu)".
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList entries;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) continue;
-    QString description = parts[i];
-    if (!description.contains(QLatin1Char('('))) description += " (" + parts[i + 1] + ")";
-    entries << description;
+    const QString name = parts[i].section(QLatin1Char('('), 0, 0).trimmed();
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    entries << name + QStringLiteral(" (") + patterns.simplified() + QStringLiteral(")");
   }
   return entries.join(QStringLiteral(";;"));
 }
@@ -45,7 +60,10 @@ std::optional<std::string> QtOperator::ChooseFile(const FileDialog& dialog) {
   box.setFileMode(dialog.kind == FileDialog::OpenFile && dialog.mustExist
                       ? QFileDialog::ExistingFile
                       : QFileDialog::AnyFile);
-  box.setNameFilter(QtFilter(dialog.filter));
+  const QString filters = QtFilter(dialog.filter);
+  box.setNameFilter(filters);
+  // The first entry, whatever the dialog remembers.
+  box.selectNameFilter(filters.section(QStringLiteral(";;"), 0, 0));
   box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.confirmReplace);
   box.setOption(QFileDialog::ReadOnly, false);
   box.setDirectory(QDir::currentPath());
@@ -68,6 +86,7 @@ SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                   MessageText(question.text),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  FitCaption(box);
   box.button(QMessageBox::Save)->setText(QStringLiteral("저장"));
   box.button(QMessageBox::Discard)->setText(QStringLiteral("저장 안 함"));
   box.button(QMessageBox::Cancel)->setText(QStringLiteral("취소"));

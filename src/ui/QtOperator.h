@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -20,8 +21,11 @@ class QtOperator final : public Operator {
   bool RunSymbolPicker(Dqfh& picker) override;
   SaveAnswer AskSaveChanges(const Message& question) override;
 
-  // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|" as Qt writes a filter list.
+  // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|" as Qt writes a filter list:
+  // "QXU (*.qxu);;QXK (*.qxk)".
   static QString QtFilter(const std::string& filter);
+  // Makes a message box wide enough for its caption.
+  static void FitCaption(QMessageBox& box);
 
  private:
   QPointer<QWidget> parent_;

@@ -11,6 +11,9 @@ inline const QColor ApplicationBackground(242, 243, 246);
 
 inline const QString WindowTitle = QStringLiteral("Q5300_V1.04");
 
+// Texts of a page that does not fit its length.
+inline const QColor OverLengthColor(200, 0, 0);
+
 // Loads the program's symbol font from the resources (once) and returns the
 // families to list for texts that may hold Hangul and the private-use characters
 // of symbols, placeholders and markers.

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <cstdio>
 
+#include "ui/Application.h"
 #include "ui/DisplayCheck.h"
 #include "ui/OrvelTestDlg.h"
-#include "ui/Theme.h"
 
 namespace {
 
@@ -54,13 +54,7 @@ int main(int argc, char* argv[]) {
   q5300::ui::ExitPlainlyIfQtCannotStart();
   QApplication app(argc, argv);
   q5300::ui::EndQtStartWatch();
-  InitQ5300Resources();
-  QApplication::setApplicationName(QStringLiteral("Q5300 Application"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Q5300"));
-  QApplication::setDesktopFileName(QStringLiteral("io.github.q5300.Q5300"));
-  QFont font = QApplication::font();
-  font.setFamilies(q5300::ui::TextFamilies());
-  QApplication::setFont(font);
+  q5300::ui::SetUpApplication();
 
   QCommandLineParser arguments;
   arguments.setApplicationDescription(QStringLiteral("Q5300 marking printer"));

@@ -31,12 +31,32 @@ TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
   EXPECT_EQ(engine.grid().CellText(0, DirectionColumn), u"Horizontal");
   EXPECT_TRUE(engine.grid().IsChecked(0));
   EXPECT_EQ(engine.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
-  ASSERT_EQ(op.told.size(), 1u);
+  ASSERT_EQ(op.told.size(), 2u);
   EXPECT_EQ(op.told[0].caption, "Q5300 Application");
   EXPECT_EQ(op.told[0].icon, MessageIcon::Warning);
   EXPECT_EQ(op.told[0].text,
             "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct "
             "connect to the PC!");
+  // Then how to try the program without a printer.
+  EXPECT_EQ(op.told[1].caption, "Q5300 Application");
+  EXPECT_NE(op.told[1].text.find("Q5300_DEVICE=virtual:/tmp/q5300-out q5300"), std::string::npos);
+}
+
+TEST(EngineStart, APrinterThatIsThereGetsNoHintOfTheVirtualPrinter) {
+  for (const OpenStatus status : {OpenStatus::NoPermission, OpenStatus::Opened}) {
+    testing::FakeOperator op;
+    testing::FakeGrid grid;
+    ManualClock clock;
+    TimerQueue timers(clock);
+    VirtualPrinter printer(clock);
+    if (status != OpenStatus::Opened) printer.RefuseOpen(status);
+    Engine engine(op, grid, timers, printer, clock);
+    grid.Attach(engine);
+    engine.StartUp();
+    for (const Message& m : op.told) {
+      EXPECT_EQ(m.text.find("Q5300_DEVICE"), std::string::npos) << m.text;
+    }
+  }
 }
 
 }  // namespace

@@ -126,12 +126,14 @@ TEST(FileCommands, DialogsAsTheWindowShowsThemAndCancelChangesNothing) {
     bool confirmReplace;
   };
   const Expected expected[] = {
-      {FileDialog::OpenFile, ".qxu", "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
+      {FileDialog::OpenFile, ".qxu",
+       "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|", true, false},
       {FileDialog::SaveFile, ".qxk", "QXK(*.qxk)|*.qxk|", false, true},
       {FileDialog::SaveFile, "Vexal", "QXU(*.qxu)|*.qxu|", false, true},
       {FileDialog::OpenFile, ".csv",
-       "Excel file(*.csv)|*.csv|Excel workbook(*.xlsx)|*.xlsx|OpenDocument "
-       "spreadsheet(*.ods)|*.ods|Unicode text(*.txt)|*.txt|",
+       "Import files(*.csv;*.xlsx;*.ods;*.txt)|*.csv;*.xlsx;*.ods;*.txt|Excel file(*.csv)|*.csv|"
+       "Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|Unicode "
+       "text(*.txt)|*.txt|",
        true, false},
   };
   for (std::size_t i = 0; i < 4; ++i) {

@@ -37,9 +37,7 @@ class FakeGrid : public GridActions {
     ++focusCount;
     if (!openEdit || engine_ == nullptr) return;
     const Edit edit = *std::exchange(openEdit, std::nullopt);
-    engine_->grid().SetCellText(edit.row, edit.column, edit.text);
-    engine_->editEndedByEnter = edit.byEnter;
-    engine_->CellEdited(edit.row, edit.column);
+    engine_->CommitCellEdit(edit.row, edit.column, edit.text, edit.byEnter);
   }
   void BeginCellEdit(int row, int column) override {
     begunEdits.emplace_back(row, column);

@@ -2,8 +2,12 @@
 // filters, Enter and Esc, the arrow keys and the check-all box of the header.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QWheelEvent>
 #include <functional>
 
@@ -51,6 +55,46 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
   EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 1);
   EXPECT_EQ(rig.engine().grid().rowCount(), 2);
   EXPECT_TRUE(rig.op.told.empty());
+}
+
+// The Paste item of a line edit's standard menu ("&Paste", then its shortcut).
+bool IsPaste(const QAction* action) {
+  return action->text().remove(u'&').startsWith(QStringLiteral("Paste"));
+}
+
+TEST(GridEdit, APasteFromTheEditorsOwnMenuIsKept) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  InPlaceEdit* editor = rig.grid()->editor();
+  Type(editor, QStringLiteral("AB"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("CD"));
+
+  // The menu opens on the right click and takes the focus; Paste is chosen from
+  // it once the event loop runs.
+  bool openWhileMenuShows = false;
+  bool pasted = false;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    openWhileMenuShows = rig.grid()->openEditor() == editor;
+    for (QAction* action : menu->actions()) {
+      if (IsPaste(action)) {
+        pasted = true;
+        action->trigger();
+      }
+    }
+    menu->close();
+  });
+  const QPoint at = editor->rect().center();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, editor->mapToGlobal(at));
+  QApplication::sendEvent(editor, &click);
+  ASSERT_TRUE(Eventually([&] { return pasted; }));
+  EXPECT_TRUE(openWhileMenuShows);
+
+  // However the edit ends now, the cell takes the pasted text.
+  rig.grid()->FocusGrid();
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"ABCD");
 }
 
 TEST(GridEdit, EscapeKeepsTheOldTextAndTellsTheEngineNothing) {

@@ -4,16 +4,13 @@
 
 #include <QApplication>
 
-#include "ui/Theme.h"
+#include "ui/Application.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("Q5300_DEVICE")) qputenv("Q5300_DEVICE", "virtual");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  InitQ5300Resources();
-  QFont font = QApplication::font();
-  font.setFamilies(q5300::ui::TextFamilies());
-  QApplication::setFont(font);
+  q5300::ui::SetUpApplication();
   return RUN_ALL_TESTS();
 }

@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -41,6 +42,13 @@ inline void Compose(QWidget* widget, const QString& text) {
   QInputMethodEvent event;
   event.setCommitString(text);
   QApplication::sendEvent(widget, &event);
+}
+
+// The title as the window system gets it: Qt's "[*]" as the mark of unsaved
+// changes, or left out.
+inline QString ShownTitle(QWidget& window) {
+  window.winId();  // the window system's window, which takes the title
+  return window.windowHandle()->title();
 }
 
 // The main window, shown and active, over a virtual printer that answers ready,

@@ -20,7 +20,7 @@ TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   testing::FakeOperator op;
   OrvelTestDlg window(&op);
   window.StartUp();
-  EXPECT_EQ(window.windowTitle(), "Q5300_V1.04");
+  EXPECT_EQ(test::ShownTitle(window), "Q5300_V1.04");
   EXPECT_EQ(window.grid()->model()->rowCount(), 1);
   EXPECT_EQ(window.grid()->model()->index(0, 1).data().toString(), QString::fromUtf8("∽"));
   EXPECT_EQ(window.mediaBar()->size()->currentText(), "4.0");

@@ -220,8 +220,11 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
        [](Rig&) {},
        {},
        [](Rig& r) {
-         // Nothing to fix on the printer's side: the first message says it all.
-         EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{NoPrinter});
+         // Nothing to fix on a printer: no detail, but how to try the program without one.
+         ASSERT_EQ(r.op.told.size(), 2u);
+         EXPECT_EQ(r.op.told[0].text, NoPrinter);
+         EXPECT_TRUE(r.op.told[1].text.starts_with("No Q5300 was found on USB."))
+             << r.op.told[1].text;
        }},
       {"two printers: the first by port, whatever their addresses",
        2,

@@ -1,0 +1,107 @@
+// What undo costs on the largest job (200 pages of two lines): a change with the
+// job noted before it and the lengths of every page measured after it; undo and
+// redo; the lengths kept at hand; one keystroke measured in the editor; the
+// memory of a full history.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "editing/Engine.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+
+namespace q5300 {
+namespace {
+
+class QuietOperator final : public Operator {
+ public:
+  void Tell(const Message&) override {}
+  bool AskYesNo(const Message&) override { return false; }
+  std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
+  bool RunNumberingDialog(NumSet&) override { return false; }
+  bool RunSymbolPicker(Dqfh&) override { return false; }
+  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
+};
+
+class NoGrid final : public GridActions {
+ public:
+  void FocusGrid() override {}
+  void BeginCellEdit(int, int) override {}
+  void SelectRow(int, bool) override {}
+};
+
+std::u16string Digits(int value) {
+  const std::string s = std::to_string(value);
+  return std::u16string(s.begin(), s.end());
+}
+
+// 200 pages of two lines at automatic length, Hangul and ASCII mixed, typed in.
+struct LargestJob {
+  LargestJob() {
+    engine.StartUp();
+    engine.AutoLengthClicked();
+    engine.FontSizeChosen(3);
+    while (engine.grid().rowCount() < MaxPages) engine.Add();
+    for (int i = 0; i < MaxPages; ++i) {
+      engine.CommitCellEdit(i, Line1Column, u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i), false);
+      engine.CommitCellEdit(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + Digits(i % 3 + 1), false);
+    }
+    engine.RowClicked(100, Line1Column);
+  }
+
+  QuietOperator op;
+  NoGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+void Change(benchmark::State& state) {
+  LargestJob job;
+  int frame = 0;
+  for (auto _ : state) {
+    frame = 1 - frame;
+    job.engine.FrameChosen(frame);
+  }
+  state.counters["history MB"] =
+      static_cast<double>(job.engine.history().MemoryBytes()) / (1024.0 * 1024.0);
+  state.counters["steps"] = static_cast<double>(job.engine.history().undoCount());
+}
+BENCHMARK(Change)
+    ->Name("undo change on 200-page job (note, compare, lengths)")
+    ->Unit(benchmark::kMicrosecond);
+
+void UndoRedo(benchmark::State& state) {
+  LargestJob job;
+  job.engine.FrameChosen(1);
+  for (auto _ : state) {
+    job.engine.Undo();
+    job.engine.Redo();
+  }
+}
+BENCHMARK(UndoRedo)->Name("undo and redo on 200-page job")->Unit(benchmark::kMicrosecond);
+
+void RowClick(benchmark::State& state) {
+  LargestJob job;
+  int row = 0;
+  for (auto _ : state) {
+    row = (row + 1) % MaxPages;
+    job.engine.RowClicked(row, Line1Column);
+  }
+}
+BENCHMARK(RowClick)
+    ->Name("undo row click on 200-page job (lengths of every page)")
+    ->Unit(benchmark::kMicrosecond);
+
+void Keystroke(benchmark::State& state) {
+  LargestJob job;
+  const std::u16string typed = u"\uC804\uC6D0\uACF5\uAE09 MCC-123 \uC81C\uC5B4";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(job.engine.MeasureDraft(100, Line1Column, typed).neededDots);
+  }
+}
+BENCHMARK(Keystroke)->Name("undo keystroke measured in the editor")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace q5300

@@ -1,0 +1,172 @@
+// The length of every page as the window shows it beside the grid: needed
+// against set, over length as soon as any command makes it so, an edit measured
+// before it is committed, and the labels of the page and of the job.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "editing/Engine.h"
+#include "editing/NumSet.h"
+#include "printer/TempDir.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeGrid.h"
+#include "support/FakeOperator.h"
+
+namespace q5300 {
+namespace {
+
+// A new job: one page of 20 mm (240 dots), font size 4 (40 dots a character).
+struct NewJob {
+  NewJob() {
+    grid.Attach(engine);
+    engine.StartUp();
+    op.told.clear();
+  }
+  void Type(int row, std::u16string text, int column = Line1Column) {
+    grid.Commit(row, column, std::move(text), false);
+  }
+
+  testing::FakeOperator op;
+  testing::FakeGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {
+  struct Case {
+    const char* name;
+    std::function<void(NewJob&)> run;
+    int needed;
+    int length;
+    bool over;
+    bool fits = true;
+  };
+  const Case cases[] = {
+      {"empty page", [](NewJob&) {}, 0, 240, false},
+      {"four letters fit", [](NewJob& j) { j.Type(0, u"ABCD"); }, 208, 240, false},
+      {"five letters do not", [](NewJob& j) { j.Type(0, u"ABCDE"); }, 248, 240, true},
+      {"Hangul counts double-byte", [](NewJob& j) { j.Type(0, u"가나다라"); }, 208, 240, false},
+      {"more spacing makes it too long",
+       [](NewJob& j) {
+         j.Type(0, u"ABCD");
+         j.engine.MarginChosen(11);
+       },
+       241, 240, true},
+      {"a longer set length takes it",
+       [](NewJob& j) {
+         j.Type(0, u"ABCDE");
+         j.engine.LengthTextChanged(u"25");
+         j.engine.SetLengthPressed();
+       },
+       248, 300, false},
+      {"automatic length is never over",
+       [](NewJob& j) {
+         j.engine.AutoLengthClicked();
+         j.Type(0, u"ABCDEFGHIJ");
+       },
+       448, 448, false},
+      {"41 characters do not fit a record, whatever the length",
+       [](NewJob& j) {
+         j.engine.AutoLengthClicked();
+         j.Type(0, std::u16string(41, u'i'));
+       },
+       0, 0, true, false},
+      {"the wider of two lines",
+       [](NewJob& j) {
+         j.engine.FontSizeChosen(2);
+         j.Type(0, u"AB");
+         j.Type(0, u"CDEFGHI", Line2Column);
+       },
+       216, 240, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    NewJob job;
+    c.run(job);
+    const PageLength& length = job.engine.rowLength(0);
+    if (c.fits) {
+      EXPECT_EQ(length.neededDots, c.needed);
+      EXPECT_EQ(length.lengthDots, c.length);
+    }
+    EXPECT_EQ(length.overLength, c.over);
+    EXPECT_EQ(length.fits, c.fits);
+    EXPECT_EQ(job.engine.counts().overLengthPages, c.over ? 1 : 0);
+  }
+}
+
+TEST(Lengths, AnEditIsMeasuredBeforeItIsCommittedWithoutChangingTheJob) {
+  NewJob job;
+  job.Type(0, u"AB");
+  const std::size_t steps = job.engine.history().undoCount();
+  const PageLength draft = job.engine.MeasureDraft(0, Line1Column, u"ABCDE");
+  EXPECT_EQ(draft.neededDots, 248);
+  EXPECT_TRUE(draft.overLength);
+  EXPECT_EQ(job.engine.MeasureDraft(0, Line1Column, u"ABC").neededDots, 168);
+  EXPECT_EQ(job.engine.MeasureDraft(0, RepeatColumn, u"5").labels, 5);
+
+  EXPECT_EQ(job.engine.grid().CellText(0, Line1Column), u"AB");
+  EXPECT_EQ(job.engine.rowLength(0).neededDots, 128);
+  EXPECT_EQ(job.engine.history().undoCount(), steps);
+  EXPECT_TRUE(job.op.told.empty());
+}
+
+TEST(Lengths, AnEditOnAPageOfAutomaticFontSizeIsMeasuredAtTheSizeThatFits) {
+  NewJob job;
+  job.engine.FontSizeChosen(0);
+  job.Type(0, u"ABCDEFGH");
+  EXPECT_EQ(job.engine.rowLength(0).neededDots, 8 * 24 + 48);
+  const PageLength draft = job.engine.MeasureDraft(0, Line1Column, u"ABCDEFGHIJ");
+  EXPECT_EQ(draft.neededDots, 10 * 16 + 48);
+  EXPECT_FALSE(draft.overLength);
+}
+
+TEST(Lengths, AnImportedPageTooLongForItsLengthIsMarkedWithoutAMessage) {
+  NewJob job;
+  test::TempDir dir;
+  const auto csv = dir.path() / "in.csv";
+  std::ofstream(csv) << "AB,,1\r\nABCDEFGH,,1\r\n";
+  ASSERT_TRUE(job.engine.ImportFile(csv.string()));
+  EXPECT_FALSE(job.engine.rowLength(0).overLength);
+  EXPECT_TRUE(job.engine.rowLength(1).overLength);
+  EXPECT_EQ(job.engine.counts().overLengthPages, 1);
+  EXPECT_TRUE(job.op.told.empty());
+}
+
+TEST(Lengths, LabelsOfAPageAndOfTheJob) {
+  NewJob job;
+  job.engine.AutoLengthClicked();
+  job.Type(0, u"N");
+  job.op.numbering = [](NumSet& dialog) {
+    dialog.TextChanged(NumBox::Start, u"1");
+    dialog.TextChanged(NumBox::End, u"20");
+    return dialog.Accept().ok();
+  };
+  job.engine.NumberingPressed();
+  job.Type(0, u"3", RepeatColumn);
+  job.engine.Add();
+  job.Type(1, u"B");
+  job.engine.Add();  // no text: not printed
+  job.engine.Add();
+  job.Type(3, u"D");
+  job.engine.RowChecked(3, false);
+  job.engine.CopiesChosen(1);
+
+  EXPECT_EQ(job.engine.rowLength(0).labels, 60);
+  EXPECT_EQ(job.engine.rowLength(1).labels, 1);
+  EXPECT_EQ(job.engine.rowLength(2).labels, 0);
+  EXPECT_EQ(job.engine.rowLength(3).labels, 0);
+  const JobCounts& counts = job.engine.counts();
+  EXPECT_EQ(counts.pages, 4);
+  EXPECT_EQ(counts.printedPages, 2);
+  EXPECT_EQ(counts.labels, 61);
+  EXPECT_EQ(counts.copies, 2);
+}
+
+}  // namespace
+}  // namespace q5300

@@ -1,0 +1,183 @@
+// The keys a desktop user tries first: the toolbar's shortcuts (shown in the
+// tooltips), undo and redo, Delete only outside a text; the grid's right-click
+// menu; a title that names the job and marks unsaved changes.
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+
+#include "WindowRig.h"
+#include "printer/TempDir.h"
+
+namespace q5300::ui::test {
+namespace {
+
+// Types the first line of the current page through the engine, as a finished edit.
+void Line1(WindowRig& rig, const std::u16string& text) {
+  rig.engine().CommitCellEdit(rig.engine().currentPageIndex(), Line1Column, text, false);
+}
+
+TEST(Shortcuts, EveryToolbarShortcutRunsItsCommandAndShowsInTheTooltip) {
+  struct Case {
+    Command command;
+    QKeyCombination keys;
+    const char* tooltip;
+    std::function<void(WindowRig&)> before;
+    std::function<bool(WindowRig&)> done;
+  };
+  auto nothing = [](WindowRig&) {};
+  auto dialogOfKind = [](FileDialog::Kind kind) {
+    return
+        [kind](WindowRig& r) { return r.op.dialogs.size() == 1 && r.op.dialogs[0].kind == kind; };
+  };
+  const Case cases[] = {
+      {Command::Open, Qt::CTRL | Qt::Key_O, "열기 (Ctrl+O)", nothing,
+       dialogOfKind(FileDialog::OpenFile)},
+      {Command::Save, Qt::CTRL | Qt::Key_S, "저장 (Ctrl+S)", nothing,
+       dialogOfKind(FileDialog::SaveFile)},
+      {Command::Import, Qt::CTRL | Qt::Key_I, "가져오기 (Ctrl+I)", nothing,
+       [](WindowRig& r) { return r.op.dialogs.size() == 1 && r.op.told.size() == 1; }},
+      {Command::Print, Qt::CTRL | Qt::Key_P, "인쇄 (Ctrl+P)", [](WindowRig& r) { Line1(r, u"A"); },
+       [](WindowRig& r) { return r.printer->packets().size() == 1; }},
+      {Command::Preview, QKeyCombination(Qt::Key_F5), "미리보기 (F5)", nothing,
+       [](WindowRig& r) { return r.engine().previewShown(); }},
+      {Command::Add, QKeyCombination(Qt::Key_Insert), "추가 (Ins)", nothing,
+       [](WindowRig& r) { return r.engine().grid().rowCount() == 2; }},
+      {Command::Delete, QKeyCombination(Qt::Key_Delete), "삭제 (Del)",
+       [](WindowRig& r) { r.engine().Add(); },
+       [](WindowRig& r) { return r.engine().grid().rowCount() == 1; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tooltip);
+    WindowRig rig;
+    ASSERT_TRUE(rig.shown);
+    EXPECT_EQ(rig.window->action(c.command)->toolTip(), QString::fromUtf8(c.tooltip));
+    c.before(rig);
+    rig.grid()->setFocus();
+    QTest::keyClick(rig.grid(), c.keys.key(), c.keys.keyboardModifiers());
+    EXPECT_TRUE(Eventually([&] { return c.done(rig); }));
+  }
+}
+
+TEST(Shortcuts, F1StillOpensTheAboutBox) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      for (const QLabel* label : box->findChildren<QLabel*>()) shown += label->text();
+      box->accept();
+    }
+  });
+  QTest::keyClick(rig.grid(), Qt::Key_F1);
+  EXPECT_EQ(shown, QStringLiteral("Version 1.11"));
+}
+
+TEST(Shortcuts, DeleteInACellEditDeletesTextNotThePage) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().Add();
+  ASSERT_TRUE(rig.OpenEditor(1, Line1Column));
+  InPlaceEdit* editor = rig.grid()->editor();
+  Type(editor, QStringLiteral("ABC"));
+  QTest::keyClick(editor, Qt::Key_Home);
+  QTest::keyClick(editor, Qt::Key_Delete);
+  EXPECT_EQ(editor->text(), QStringLiteral("BC"));
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  // The length field of the panel is a text too.
+  QLineEdit* length = rig.window->findChild<QLineEdit*>(QStringLiteral("lengthEdit"));
+  length->setFocus();
+  QTest::keyClick(length, Qt::Key_Delete);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  // Nor does a box of the media bar delete pages.
+  QWidget* material = rig.window->findChild<QWidget*>(QStringLiteral("material"));
+  material->setFocus();
+  QTest::keyClick(material, Qt::Key_Delete);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+}
+
+TEST(Shortcuts, UndoAndRedoKeysTakeTheJobBackAndForth) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  EXPECT_FALSE(rig.window->undoAction()->isEnabled());
+  rig.window->action(Command::Add)->trigger();
+  ASSERT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_TRUE(rig.window->undoAction()->isEnabled());
+
+  rig.grid()->setFocus();
+  QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
+  EXPECT_TRUE(rig.window->redoAction()->isEnabled());
+  QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(rig.grid(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_FALSE(rig.window->redoAction()->isEnabled());
+}
+
+TEST(Shortcuts, UndoInACellEditTakesBackTheTypingOnly) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.window->action(Command::Add)->trigger();
+  ASSERT_TRUE(rig.OpenEditor(1, Line1Column));
+  InPlaceEdit* editor = rig.grid()->editor();
+  Type(editor, QStringLiteral("AB"));
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(editor->text(), QString());
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.grid()->openEditor(), editor);
+}
+
+TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().Add();
+  rig.engine().Add();
+  rig.engine().RowClicked(0, Line1Column);
+  QMenu* menu = rig.window->gridMenu();
+  QStringList items;
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator()) items << action->objectName();
+  }
+  EXPECT_EQ(items.join(u','), QStringLiteral("undo,redo,add,delete"));
+
+  const QPoint at = rig.CellCentre(1, Line1Column);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, at, rig.grid()->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(rig.grid()->viewport(), &click);
+  ASSERT_TRUE(Eventually([&] { return menu->isVisible(); }));
+  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  menu->hide();
+  rig.window->action(Command::Delete)->trigger();
+  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+}
+
+TEST(Title, NamesTheJobsFileAndMarksUnsavedChanges) {
+  q5300::test::TempDir dir;
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("Q5300_V1.04"));
+  Line1(rig, u"AB");
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("Q5300_V1.04*"));
+
+  rig.op.files.push_back((dir.path() / "cables.qxk").string());
+  rig.window->action(Command::Save)->trigger();
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk — Q5300_V1.04"));
+  Line1(rig, u"ABC");
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk* — Q5300_V1.04"));
+  rig.window->undoAction()->trigger();
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk — Q5300_V1.04"));
+
+  // A print image written is not the job saved.
+  rig.op.files.push_back((dir.path() / "cables.qxu").string());
+  rig.window->action(Command::SaveU)->trigger();
+  Line1(rig, u"D");
+  EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk* — Q5300_V1.04"));
+}
+
+}  // namespace
+}  // namespace q5300::ui::test

@@ -1,0 +1,126 @@
+// The length of the current page always in view: the status line follows the
+// current page, the job and an edit still being typed; a row whose text does not
+// fit is red with the reason as its tooltip, without waiting for Enter.
+#include <gtest/gtest.h>
+
+#include <QStatusBar>
+
+#include "WindowRig.h"
+#include "ui/LengthText.h"
+#include "ui/Theme.h"
+
+namespace q5300::ui::test {
+namespace {
+
+bool IsRed(const QWidget* widget, QPalette::ColorRole role) {
+  return widget->palette().color(role) == OverLengthColor;
+}
+
+QVariant RowData(WindowRig& rig, int row, int column, int role) {
+  return rig.grid()->model()->index(row, column).data(role);
+}
+
+TEST(StatusLine, ShowsTheCurrentPageAndTheJob) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  QLabel* page = rig.window->pageStatus();
+  QLabel* job = rig.window->jobStatus();
+  EXPECT_TRUE(page->isVisible());
+  EXPECT_EQ(page->text(), QStringLiteral("Page 1: no text, 20.0 mm (240 dots) · 0 labels"));
+  EXPECT_EQ(job->text(), QStringLiteral("Job: 1 page, 0 labels"));
+
+  rig.engine().CommitCellEdit(0, Line1Column, u"ABCD", false);
+  rig.engine().CommitCellEdit(0, RepeatColumn, u"3", false);
+  EXPECT_EQ(page->text(), QStringLiteral("Page 1: 17.3 of 20.0 mm (208 / 240 dots) · 3 labels"));
+  EXPECT_FALSE(IsRed(page, QPalette::WindowText));
+
+  rig.window->action(Command::Add)->trigger();
+  EXPECT_EQ(page->text(), QStringLiteral("Page 2: no text, 20.0 mm (240 dots) · 0 labels"));
+  EXPECT_EQ(job->text(), QStringLiteral("Job: 2 pages, 3 labels"));
+  rig.Click(0, PageColumn);
+  EXPECT_TRUE(page->text().startsWith(QStringLiteral("Page 1: 17.3")));
+
+  // The bar's own messages have room beside the figures.
+  rig.window->statusBar()->showMessage(QStringLiteral("note"));
+  EXPECT_TRUE(page->isVisible());
+}
+
+TEST(StatusLine, AnEditTooLongForItsPageIsRedBeforeEnterAndItsRowAfterIt) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  InPlaceEdit* editor = rig.grid()->editor();
+  QLabel* page = rig.window->pageStatus();
+
+  Type(editor, QStringLiteral("ABCD"));
+  EXPECT_EQ(page->text(), QStringLiteral("Page 1: 17.3 of 20.0 mm (208 / 240 dots) · 1 label"));
+  EXPECT_FALSE(IsRed(editor, QPalette::Text));
+  Type(editor, QStringLiteral("E"));
+  EXPECT_EQ(page->text(),
+            QStringLiteral("Page 1: 20.7 of 20.0 mm (248 / 240 dots), over length · 1 label"));
+  EXPECT_TRUE(IsRed(editor, QPalette::Text));
+  EXPECT_TRUE(IsRed(page, QPalette::WindowText));
+  EXPECT_TRUE(rig.op.told.empty());
+  // Nothing of it is in the job yet.
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"");
+  EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ForegroundRole).isValid());
+
+  QTest::keyClick(editor, Qt::Key_Tab);  // commits by losing the focus
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() == nullptr; }));
+  ASSERT_EQ(rig.op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
+  EXPECT_EQ(RowData(rig, 0, Line1Column, Qt::ForegroundRole).value<QColor>(), OverLengthColor);
+  EXPECT_EQ(RowData(rig, 0, RepeatColumn, Qt::ToolTipRole).toString(),
+            QStringLiteral("Over length: the text needs 20.7 mm (248 dots), the page is 20.0 mm "
+                           "(240 dots)."));
+  EXPECT_EQ(rig.window->jobStatus()->text(), QStringLiteral("Job: 1 page, 1 label, 1 over length"));
+
+  // A longer length from the panel, and the row is in order again.
+  rig.engine().LengthTextChanged(u"25");
+  rig.engine().SetLengthPressed();
+  EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ForegroundRole).isValid());
+  EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ToolTipRole).isValid());
+  EXPECT_FALSE(IsRed(page, QPalette::WindowText));
+}
+
+TEST(StatusLine, EscapeGoesBackToThePageAsItIs) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.engine().CommitCellEdit(0, Line1Column, u"AB", false);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  Type(rig.grid()->editor(), QStringLiteral("ABCDEFG"));
+  ASSERT_TRUE(rig.window->pageStatus()->text().contains(QStringLiteral("over length")));
+  QTest::keyClick(rig.grid()->editor(), Qt::Key_Escape);
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() == nullptr; }));
+  EXPECT_EQ(rig.window->pageStatus()->text(),
+            QStringLiteral("Page 1: 10.7 of 20.0 mm (128 / 240 dots) · 1 label"));
+}
+
+TEST(StatusLine, TextsForEveryKindOfPage) {
+  struct Case {
+    PageLength length;
+    const char* page;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {{true, true, true, 488, 488, false, 1},
+       "Page 4: 40.7 mm automatic (488 dots) · 1 label",
+       ""},
+      {{false, true, true, 0, 0, false, 0}, "Page 4: no text, automatic length · 0 labels", ""},
+      {{true, false, false, 500, 240, true, 2},
+       "Page 4: more than a page holds · 2 labels",
+       "The lines do not fit one page: at most 40 characters and 40 bytes (a Hangul syllable or "
+       "a symbol takes two)."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PageLengthText(3, c.length), QString::fromUtf8(c.page));
+    EXPECT_EQ(OverLengthReason(c.length), QString::fromUtf8(c.reason));
+  }
+  JobCounts counts;
+  counts.pages = 200;
+  counts.labels = 200000;
+  counts.copies = 3;
+  EXPECT_EQ(JobCountsText(counts), QStringLiteral("Job: 200 pages, 200000 labels × 3 copies"));
+}
+
+}  // namespace
+}  // namespace q5300::ui::test
