@@ -117,6 +117,7 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
 
   MakeToolbar();
   MakeEditCommands();
+  MakeExportCommands();
   mediaBar_ = new MediaBar(*engine_, this);
   pagePanel_ = new PagePanel(*engine_, this);
   panelScroll_ = new PanelScroll(pagePanel_, this);
@@ -207,6 +208,25 @@ void OrvelTestDlg::MakeToolbar() {
     menu.exec(bar->mapToGlobal(at));
   });
   addToolBar(Qt::TopToolBarArea, bar);
+}
+
+// The toolbar keeps its twelve commands: export is on the grid's menu and keys.
+void OrvelTestDlg::MakeExportCommands() {
+  const auto make = [this](const char* caption, const char* name, QKeyCombination keys,
+                           CsvEncoding encoding) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(QKeySequence(keys));
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, encoding] { engine_->Export(encoding); });
+    return action;
+  };
+  exportUtf8_ = make("CSV로 내보내기...", "export", Qt::CTRL | Qt::Key_E, CsvEncoding::Utf8);
+  export949_ = make("CSV로 내보내기 (949)...", "export949", Qt::CTRL | Qt::SHIFT | Qt::Key_E,
+                    CsvEncoding::CodePage949);
+  gridMenu_->addSeparator();
+  gridMenu_->addAction(exportUtf8_);
+  gridMenu_->addAction(export949_);
 }
 
 void OrvelTestDlg::MakeEditCommands() {

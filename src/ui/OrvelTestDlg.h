@@ -66,6 +66,10 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   QLabel* printerNote() const { return printerNote_; }
   QAction* undoAction() const { return undo_; }
   QAction* redoAction() const { return redo_; }
+  // Export as CSV: UTF-8 (Ctrl+E) or code page 949 (Ctrl+Shift+E).
+  QAction* exportAction(CsvEncoding encoding) const {
+    return encoding == CsvEncoding::Utf8 ? exportUtf8_ : export949_;
+  }
   // The grid's right-click menu; other commands on pages may be added to it.
   QMenu* gridMenu() const { return gridMenu_; }
   // The status line: the current page's length and labels, the job's pages and
@@ -92,6 +96,7 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
 
   void MakeToolbar();
   void MakeEditCommands();
+  void MakeExportCommands();
   void MakeStatusLine();
   void ShowGridMenu(const QPoint& at);
   // "name.qxk — Q5300_V1.04", marked while the job has unsaved changes.
@@ -119,6 +124,8 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QMenu* gridMenu_ = nullptr;
+  QAction* exportUtf8_ = nullptr;
+  QAction* export949_ = nullptr;
   QLabel* pageStatus_ = nullptr;
   QLabel* jobStatus_ = nullptr;
   bool previewRefreshQueued_ = false;

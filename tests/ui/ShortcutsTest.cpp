@@ -8,7 +8,10 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "WindowRig.h"
 #include "printer/TempDir.h"
@@ -144,7 +147,7 @@ TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
   for (QAction* action : menu->actions()) {
     if (!action->isSeparator()) items << action->objectName();
   }
-  EXPECT_EQ(items.join(u','), QStringLiteral("undo,redo,add,delete"));
+  EXPECT_EQ(items.join(u','), QStringLiteral("undo,redo,add,delete,export,export949"));
 
   const QPoint at = rig.CellCentre(1, Line1Column);
   QContextMenuEvent click(QContextMenuEvent::Mouse, at, rig.grid()->viewport()->mapToGlobal(at));
@@ -154,6 +157,45 @@ TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
   menu->hide();
   rig.window->action(Command::Delete)->trigger();
   EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+}
+
+// Export is not on the toolbar: the grid's menu and Ctrl+E (UTF-8) or
+// Ctrl+Shift+E (code page 949) take the job out as CSV, an open edit included.
+TEST(GridMenu, ExportWritesTheJobAsCsvFromTheMenuAndTheKeys) {
+  q5300::test::TempDir dir;
+  struct Case {
+    std::function<void(WindowRig&)> run;
+    const char* file;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {[](WindowRig& r) { r.window->exportAction(CsvEncoding::Utf8)->trigger(); }, "menu.csv",
+       "\xEF\xBB\xBF\"\xED\x95\x9C,1\",L2,1\r\n"},
+      {[](WindowRig& r) { QTest::keyClick(r.grid(), Qt::Key_E, Qt::ControlModifier); }, "key.csv",
+       "\xEF\xBB\xBF\"\xED\x95\x9C,1\",L2,1\r\n"},
+      {[](WindowRig& r) {
+         QTest::keyClick(r.grid(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+       },
+       "949.csv", "\"\xC7\xD1,1\",L2,1\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    WindowRig rig;
+    ASSERT_TRUE(rig.shown);
+    rig.engine().CommitCellEdit(0, Line2Column, u"L2", false);
+    // Still typing when the command comes.
+    ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+    Type(rig.grid()->editor(), QString::fromUtf8("\xED\x95\x9C,1"));
+    rig.op.files.push_back((dir.path() / c.file).string());
+    c.run(rig);
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(dir.path() / c.file); }));
+    ASSERT_EQ(rig.op.dialogs.size(), 1u);
+    EXPECT_EQ(rig.op.dialogs[0].filter, "Excel file(*.csv)|*.csv|");
+    std::ifstream in(dir.path() / c.file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.expected);
+    // An export is no save: the job still counts as changed.
+    EXPECT_TRUE(rig.engine().modified());
+  }
 }
 
 TEST(Title, NamesTheJobsFileAndMarksUnsavedChanges) {
