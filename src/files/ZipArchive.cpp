@@ -30,7 +30,7 @@ Result<std::unique_ptr<ZipArchive>> ZipArchive::Open(std::span<const uint8_t> by
     return failure;
   }
   zip_error_fini(&error);
-  std::unique_ptr<ZipArchive> opened(new ZipArchive(archive));
+  auto opened = std::make_unique<ZipArchive>(Key(), archive);
   const int64_t entries = zip_get_num_entries(archive, 0);
   if (entries > MaxEntries) {
     return Message{"Its zip container holds " + std::to_string(entries) +
@@ -68,7 +68,7 @@ Result<std::unique_ptr<ZipArchive::Entry>> ZipArchive::Read(int64_t index, uint6
     return Message{name + " in it cannot be read: " + zip_error_strerror(zip_get_error(archive_)) +
                    "."};
   }
-  return std::unique_ptr<Entry>(new Entry(file, name, maxBytes));
+  return std::make_unique<Entry>(Key(), file, name, maxBytes);
 }
 
 ZipArchive::Entry::~Entry() {

@@ -17,6 +17,11 @@ namespace q5300 {
 // A zip container in memory (a spreadsheet file), read through libzip. Every
 // size the file states is a claim: what is read is counted as it is read.
 class ZipArchive {
+  // Only the archive makes archives and entries.
+  struct Key {
+    explicit Key() = default;
+  };
+
  public:
   // More entries than any spreadsheet file has.
   static constexpr int64_t MaxEntries = 10000;
@@ -24,6 +29,7 @@ class ZipArchive {
   // Refused when the bytes are no zip container or hold more than MaxEntries
   // entries. The bytes must outlive the archive.
   static Result<std::unique_ptr<ZipArchive>> Open(std::span<const uint8_t> bytes);
+  ZipArchive(Key, zip* archive) : archive_(archive) {}
   ~ZipArchive();
   ZipArchive(const ZipArchive&) = delete;
   ZipArchive& operator=(const ZipArchive&) = delete;
@@ -34,6 +40,8 @@ class ZipArchive {
   // One entry, read in pieces.
   class Entry {
    public:
+    Entry(Key, zip_file* file, std::string name, uint64_t maxBytes)
+        : file_(file), name_(std::move(name)), maxBytes_(maxBytes) {}
     ~Entry();
     Entry(const Entry&) = delete;
     Entry& operator=(const Entry&) = delete;
@@ -43,9 +51,6 @@ class ZipArchive {
     Result<std::string_view> Next();
 
    private:
-    friend class ZipArchive;
-    Entry(zip_file* file, std::string name, uint64_t maxBytes)
-        : file_(file), name_(std::move(name)), maxBytes_(maxBytes) {}
     zip_file* file_;
     std::string name_;
     uint64_t maxBytes_;
@@ -58,7 +63,6 @@ class ZipArchive {
   Result<std::unique_ptr<Entry>> Read(int64_t index, uint64_t maxBytes);
 
  private:
-  explicit ZipArchive(zip* archive) : archive_(archive) {}
   zip* archive_;
 };
 
