@@ -195,8 +195,9 @@ Result<Target> FindTarget(const std::string& path) {
     if (stat(resolved.c_str(), &st) != 0) {
       return Failure("the link cannot be followed: " + Reason(errno));
     }
-    if (!S_ISREG(st.st_mode))
+    if (!S_ISREG(st.st_mode)) {
       return Failure("it is a link to " + WhatItIs(st.st_mode) + ", not to a file");
+    }
   } else if (!S_ISREG(st.st_mode)) {
     return Failure(NotAFile(st.st_mode));
   }
