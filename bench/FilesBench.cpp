@@ -116,5 +116,36 @@ void ImportCsv(benchmark::State& state) {
 }
 BENCHMARK(ImportCsv)->Name("files import CSV of 100000 lines")->Unit(benchmark::kMicrosecond);
 
+// Import files at and past the size limit: the window stays frozen no longer
+// than this. A file of 1 GB is a hole (it takes no disk); the largest file read
+// holds no usable line, so every byte of it is read.
+void ImportLargeCsv(benchmark::State& state, uint64_t size, const std::string& line) {
+  Bench bench;
+  bench.op.file = (bench.folder / "large.csv").string();
+  {
+    std::ofstream out(bench.op.file, std::ios::binary);
+    if (!line.empty()) {
+      for (uint64_t written = 0; written + line.size() <= size; written += line.size()) out << line;
+    }
+  }
+  fs::resize_file(bench.op.file, size);
+  for (auto _ : state) {
+    bench.engine.Import();
+    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+  }
+}
+BENCHMARK_CAPTURE(ImportLargeCsv, refused, uint64_t{1} << 30, std::string())
+    ->Name("files import CSV of 1 GB (refused)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportLargeCsv, blankLines, uint64_t{16} << 20, std::string("\r\n"))
+    ->Name("files import CSV of 16 MB of blank lines")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportLargeCsv, commas, uint64_t{16} << 20, std::string(",,\n"))
+    ->Name("files import CSV of 16 MB of lines of commas")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ImportLargeCsv, oneLine, uint64_t{16} << 20, std::string(1000, 'x'))
+    ->Name("files import CSV of one line of 16 MB")
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace q5300

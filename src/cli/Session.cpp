@@ -1,10 +1,8 @@
 #include "cli/Session.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+
+#include "files/FileIo.h"
 
 namespace q5300::cli {
 namespace {
@@ -17,19 +15,12 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Why `path` cannot be read at all, or nothing. (The engine would say it too,
-// with a diagnostic line besides; a script wants one line.)
+// with a diagnostic line besides; a script wants one line.) The check opens the
+// file as the engine does, so a name that changes hands meanwhile never makes
+// either wait.
 std::optional<std::string> WhyUnreadable(const std::string& path) {
-  const std::filesystem::path p(std::u8string(path.begin(), path.end()));
-  std::error_code ec;
-  const auto status = std::filesystem::status(p, ec);
-  if (ec) return ec.message();
-  if (std::filesystem::is_directory(status)) return "it is a folder, not a file";
-  if (!std::filesystem::is_regular_file(status)) return "it is not a file";
-  errno = 0;
-  const std::ifstream file(p, std::ios::binary);
-  if (!file) {
-    return errno != 0 ? std::generic_category().message(errno) : "it cannot be opened";
-  }
+  const auto file = OpenRegularFile(path);
+  if (!file) return file.failure().text;
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "editing/JobFingerprint.h"
 #include "editing/PageLength.h"
 #include "editing/UndoHistory.h"
+#include "files/ImportRules.h"
 #include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
 #include "printer/Clock.h"
@@ -255,8 +257,17 @@ class Engine final : private PrintSource {
   bool OpenLabelFile(const std::string& path, bool discard);
   // Replaces the job with the pages of an import file.
   bool ImportFile(const std::string& path);
+  // Replaces the job with pages an import file gave (`path` names the file in
+  // messages). The job stays as it was when there are none.
+  bool ImportPages(const CsvImport& import, const std::string& path);
   // Writes the job to `path` as it stands, as Save (qxk) or SaveU (qxu) writes it.
   bool SaveLabelFile(const std::string& path, LabelFileKind kind);
+
+  // The same without the disk: the bytes of a label file read from `path`, and
+  // the bytes a save writes (the records rebuilt and, for a qxu file, stamped).
+  bool OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind, const std::string& path,
+                      bool discard);
+  Result<std::vector<uint8_t>> LabelFileBytes(LabelFileKind kind);
 
  private:
   void DiscardJob();

@@ -90,8 +90,13 @@ bool Engine::OpenLabelFile(const std::string& path, bool discard) {
     op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
     return false;
   }
-  const bool image = KindOfPath(path) == LabelFileKind::Qxu;
-  const auto file = image ? ReadQxu(*bytes, job_.settings) : ReadQxk(*bytes, job_.settings);
+  return OpenLabelBytes(*bytes, KindOfPath(path), path, discard);
+}
+
+bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
+                            const std::string& path, bool discard) {
+  const bool image = kind == LabelFileKind::Qxu;
+  const auto file = image ? ReadQxu(bytes, job_.settings) : ReadQxk(bytes, job_.settings);
   if (!file) {
     op_.Tell(AboutFile(kCannotOpen, path, file.failure().text));
     return false;
@@ -199,34 +204,35 @@ void Engine::Save() {
 }
 
 bool Engine::SaveLabelFile(const std::string& path, LabelFileKind kind) {
-  if (kind == LabelFileKind::Qxk) {
-    Rebuild(RebuildMode::EditorMode);
-    const Status written = WriteFileAtomically(path, WriteQxk(job_.settings, job_.pages));
-    if (!written) {
-      op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
-      return false;
-    }
-    MarkSaved();
-    jobPath_ = path;
-    JobChanged();
-    return true;
-  }
-  // A print image loses what the printer does not need: the job stays unsaved.
-  Rebuild(RebuildMode::PrinterMode);
-  for (PageRecord& r : job_.pages) {
-    if (r.IsPrintable()) StampQxuRecord(r);
-  }
-  const auto image = WriteQxu(job_.settings, job_.pages);
-  if (!image) {
-    op_.Tell(AboutFile(kCannotSave, path, image.failure().text));
+  const auto bytes = LabelFileBytes(kind);
+  if (!bytes) {
+    op_.Tell(AboutFile(kCannotSave, path, bytes.failure().text));
     return false;
   }
-  const Status written = WriteFileAtomically(path, *image);
+  const Status written = WriteFileAtomically(path, *bytes);
   if (!written) {
     op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
     return false;
   }
+  // A print image loses what the printer does not need: the job stays unsaved.
+  if (kind == LabelFileKind::Qxk) {
+    MarkSaved();
+    jobPath_ = path;
+    JobChanged();
+  }
   return true;
+}
+
+Result<std::vector<uint8_t>> Engine::LabelFileBytes(LabelFileKind kind) {
+  if (kind == LabelFileKind::Qxk) {
+    Rebuild(RebuildMode::EditorMode);
+    return WriteQxk(job_.settings, job_.pages);
+  }
+  Rebuild(RebuildMode::PrinterMode);
+  for (PageRecord& r : job_.pages) {
+    if (r.IsPrintable()) StampQxuRecord(r);
+  }
+  return WriteQxu(job_.settings, job_.pages);
 }
 
 bool Engine::MayWrite(const std::string& chosen, const std::string& path) {
@@ -268,7 +274,10 @@ bool Engine::ImportFile(const std::string& path) {
     op_.Tell(AboutFile(kCannotOpen, path, read.failure().text));
     return false;
   }
-  const CsvImport& import = *read;
+  return ImportPages(*read, path);
+}
+
+bool Engine::ImportPages(const CsvImport& import, const std::string& path) {
   if (import.pages.empty()) {
     // Nothing to replace the job with: it stays as it was.
     popup_.Hide();

@@ -1,9 +1,8 @@
 #include "files/CsvImport.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "compile/CodePage.h"
-#include "data/JobSettings.h"
 #include "files/FileIo.h"
 
 namespace q5300 {
@@ -14,14 +13,22 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Past this the repeat count is clamped to 200 anyway.
+// Past this the repeat count is limited to 200 anyway.
 constexpr long kRepeatCeiling = 100000;
 
 }  // namespace
 
 bool CsvImporter::Feed(std::string_view bytes) {
-  for (const char c : bytes) {
+  const char* at = bytes.data();
+  const char* const end = at + bytes.size();
+  while (at != end) {
     if (done_) return false;
+    if (!carriageReturn_ && FieldIsSettled()) {
+      // Nothing more of this field is kept: on to the next comma or line end.
+      while (at != end && *at != ',' && *at != '\n' && *at != '\r') ++at;
+      if (at == end) break;
+    }
+    const char c = *at++;
     if (c == '\n') {
       carriageReturn_ = false;  // a carriage return before the line feed is dropped
       EndLine();
@@ -38,6 +45,19 @@ bool CsvImporter::Feed(std::string_view bytes) {
     Take(c);
   }
   return !done_;
+}
+
+bool CsvImporter::FieldIsSettled() const {
+  switch (field_) {
+    case 0:
+      return line1_.length == kKept;
+    case 1:
+      return line2_.length == kKept;
+    case 2:
+      return repeatPhase_ == RepeatPhase::Done;
+    default:
+      return true;
+  }
 }
 
 void CsvImporter::Finish() {
@@ -89,27 +109,19 @@ void CsvImporter::Take(char c) {
 }
 
 void CsvImporter::EndLine() {
-  const std::size_t length1 = line1_.length;
-  const std::size_t length2 = line2_.length;
-  if (length1 != 0 || length2 != 0) {
-    // The page text is line 1, the separator byte and line 2: a line that fills
-    // 40 bytes with its two fields alone would lose its last byte in print.
-    const std::size_t textBytes = length1 + (length2 != 0 ? 1 + length2 : 0);
-    if (textBytes > static_cast<std::size_t>(MaxTextBytes)) {
-      ++result_.overLongLines;
-    } else {
-      CsvPage page;
-      page.line1 = FromPrinterCodePage(line1_.view());
-      page.line2 = FromPrinterCodePage(line2_.view());
-      const long repeat = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
-      page.repeatCount = static_cast<uint16_t>(std::clamp<long>(repeat, MinRepeat, MaxRepeat));
-      result_.pages.push_back(std::move(page));
-      if (result_.pages.size() >= static_cast<std::size_t>(MaxPages)) {
-        result_.pageLimitReached = true;
-        done_ = true;
-      }
-    }
+  // A line without text is passed over, whatever its repeat count.
+  if (line1_.length == 0 && line2_.length == 0) {
+    field_ = 0;
+    repeatPhase_ = RepeatPhase::Blanks;
+    repeatNegative_ = false;
+    repeatValue_ = 0;
+    return;
   }
+  ImportRow row;
+  row.line1 = line1_.view();
+  row.line2 = line2_.view();
+  row.repeatCount = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
+  if (!rules_.Take(row)) done_ = true;
   line1_.length = 0;
   line2_.length = 0;
   field_ = 0;
@@ -125,10 +137,21 @@ CsvImport ParseCsv(std::string_view bytes) {
 }
 
 Result<CsvImport> ReadCsvFile(std::FILE* file, const std::string& path) {
+  const auto tooLarge = [](uint64_t size) {
+    return Message{"The file has " + std::to_string(size) + " bytes, more than the " +
+                   std::to_string(MaxImportFileSize) +
+                   " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
+                   "was imported."};
+  };
+  if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return tooLarge(size);
   CsvImporter importer;
   std::vector<char> buffer(64 * 1024);
+  uint64_t total = 0;
   for (;;) {
     const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+    total += got;
+    // A file that grows while it is read.
+    if (total > MaxImportFileSize) return tooLarge(total);
     if (!importer.Feed(std::string_view(buffer.data(), got))) break;
     if (got < buffer.size()) {
       if (std::ferror(file) != 0) return ReadFailure(path);

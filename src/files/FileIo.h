@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/Result.h"
@@ -21,13 +22,23 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // operator is told separately.
 void TraceCannotOpen(const std::string& path, unsigned code);
 
-// A regular file opened for reading in binary. A path that names no regular
-// file (a folder, a device, a pipe) is refused before it is opened, so nothing
-// waits on it. A failure writes the diagnostic line; the message says why.
+// A regular file opened for reading in binary, quietly. The name is looked at
+// first, so that a device is never opened only to be refused; then the file is
+// opened without waiting and what was opened is checked again, so a name handed
+// to a pipe or a device in between is refused too, never waited on. What is read
+// is what was checked. The failure's text is a phrase in the system's words or
+// ours ("it is a pipe, not a file"), without a full stop, for a message of the
+// caller's own.
+Result<FilePtr> OpenRegularFile(const std::string& path);
+
+// The same, with the diagnostic line on failure and a message that says why.
 Result<FilePtr> OpenForReading(const std::string& path);
 
 // The reason the last read of `path` failed, from errno.
 Message ReadFailure(const std::string& path);
+
+// The size of an open file in bytes.
+uint64_t FileSizeOf(std::FILE* file);
 
 // The whole file, refused when it is larger than `maxBytes` (no more than
 // maxBytes + 1 bytes are ever read or held).
@@ -36,10 +47,28 @@ Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t 
 // Something (a file, a folder, a link) has this name.
 bool PathExists(const std::string& path);
 
+// How a save makes the new file before it takes the name: unnamed until it is
+// whole, where the file system can (nothing is left behind by a save that is
+// killed), or under a temporary name from the start.
+enum class TemporaryFile { Unnamed, Named };
+
 // Writes `bytes` to a new file in the folder of `path`, flushes it to the disk
-// and only then moves it over `path`. Any failure leaves an earlier file at
-// `path` as it was and removes the new one; the message says why. A file the
-// operator made read-only is not replaced. A symbolic link is written through.
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+// and only then moves it over `path`, so the name always holds the earlier file
+// or the whole new one. Only a regular file, or a symbolic link to one (written
+// through), is replaced: a folder, a pipe, a device, a socket or a link to
+// nothing is refused. A file is replaced only when this user may write to it,
+// and never when it has no write permission at all; it keeps its mode and, where
+// this user may give them (root), its owner and group. Any failure leaves an
+// earlier file at `path` as it was and removes the new one; the message says why.
+// The temporary name is short and fixed in length, so any name the file system
+// takes can be saved; temporary files a killed save left in the folder are
+// removed first.
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                           TemporaryFile temporary = TemporaryFile::Unnamed);
+
+// Names this program gives its temporary files beside a saved file: those of
+// today and those of earlier versions (".NAME.N.N.N.tmp" for a label file or an
+// image).
+bool IsTemporaryFileName(std::string_view name);
 
 }  // namespace q5300

@@ -36,6 +36,15 @@ std::string SavePathFor(std::string_view chosen, std::string_view extension,
 // reason, or nothing when every value is one of the boxes' items.
 std::optional<std::string> SettingsFault(const JobSettings& settings);
 
+// Why a page read from a file is not one this program makes, or nothing: a flag
+// that is neither 0 nor 1, a font size, frame, direction, repeat count, set
+// length, length code, creation number or numbering value outside what the page
+// panel, the numbering dialog and the import give, or a control byte in the text
+// that is none of the printer's. Fields computed again from the text before any
+// use (counts, widths, limits) and the spare bytes are taken as they are; so are
+// the medium codes, which only choose the medium when they name one.
+std::optional<std::string> PageFault(const PageRecord& record);
+
 // The material and size codes of the media table for the settings' material and
 // size, as the material and size boxes would set them.
 void SetMediaCodes(JobSettings& settings);

@@ -199,8 +199,11 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
 
   data.pages.reserve(static_cast<std::size_t>(count));
   at = QxkHeaderSize;
-  for (int page = 0; page < count; ++page) {
+  for (int page = 1; page <= count; ++page) {
     data.pages.push_back(ReadRecord(p + at));
+    if (auto fault = PageFault(data.pages.back())) {
+      return Malformed("Page " + std::to_string(page) + ": " + *fault + ".");
+    }
     at += QxkRecordSize + data.pages.back().textLength;
   }
   return data;

@@ -187,6 +187,9 @@ Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings&
   data.pages.reserve(static_cast<std::size_t>(count));
   for (at = QxuHeaderSize; at < end; at += QxuRecordSize + data.pages.back().textLength) {
     data.pages.push_back(ReadRecord(p + at));
+    if (auto fault = PageFault(data.pages.back())) {
+      return Malformed("Page " + std::to_string(data.pages.size()) + ": " + *fault + ".");
+    }
     if (const auto medium = MediumOf(data.pages.back())) {
       s.material = medium->material;
       s.mediaSize = medium->mediaSize;

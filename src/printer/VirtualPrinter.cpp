@@ -1,11 +1,15 @@
 #include "printer/VirtualPrinter.h"
 
-#include <thread>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "printer/PrintedLabels.h"
 
@@ -32,6 +36,43 @@ unsigned FileNumber(const std::string& name) {
     number = number * 10 + static_cast<unsigned>(c - '0');
   }
   return number;
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+constexpr int kNotARegularFile = -1;
+
+// Appends `text` to the regular file at `path` (made when missing), or leaves
+// it as it was: the error code, kNotARegularFile, or 0. A pipe or a device
+// there is refused, not waited on.
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
+  struct stat named {};
+  if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return kNotARegularFile;
+  const int fd =
+      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return errno;
+  struct stat st {};
+  int error = 0;
+  if (fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = kNotARegularFile;
+  } else if (!WriteAll(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
+    error = errno;
+    [[maybe_unused]] const int cut = ftruncate(fd, st.st_size);
+  }
+  if (close(fd) != 0 && error == 0) error = errno;
+  return error;
 }
 
 unsigned NextFreeNumber(const std::filesystem::path& dir) {
@@ -103,6 +144,7 @@ OpenResult VirtualPrinter::Open() {
         break;
       case OpenStatus::Opened:
         open_ = true;
+        outputError_.clear();
         result = {OpenStatus::Opened, outputDir_ ? "Opened the virtual printer writing into " +
                                                        outputDir_->string() + "."
                                                  : std::string("Opened the virtual printer.")};
@@ -169,7 +211,9 @@ bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
     Log(DeviceCall::Write, 0, bytes);
     return false;
   }
-  bool taken = Usable();
+  // A printer that lost a write takes nothing more until it is opened again:
+  // later writes must not hide the loss.
+  bool taken = Usable() && outputError_.empty();
   if (taken && writeFailsIn_ > 0) taken = --writeFailsIn_ != 0;
   DecodedMessage message = DecodeMessage(bytes);
   if (taken) taken = Store(bytes, message);
@@ -191,33 +235,49 @@ bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
 
 bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage& message) {
   if (!outputDir_) return true;
-  char name[32];
-  std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
-  const std::filesystem::path path = *outputDir_ / name;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (file) file.write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-  file.close();
-  if (!file) {
-    outputError_ = "Cannot write " + path.string() + ".";
-    return false;
+  // Each write a file of its own, never one that is there already.
+  int fd = -1;
+  std::filesystem::path path;
+  for (int attempt = 0; attempt < 1000 && fd < 0; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
+    path = *outputDir_ / name;
+    fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) ++nextFileNumber_;
+    if (fd < 0 && errno != EEXIST) break;
   }
-  ++nextFileNumber_;
+  if (fd < 0) return Fail(path, errno);
+  const bool written = WriteAll(fd, bytes);
+  const int code = errno;
+  if (close(fd) != 0 || !written) {
+    // Half a write is no record of it.
+    unlink(path.c_str());
+    return Fail(path, written ? errno : code);
+  }
   if (message.kind == MessageKind::PrintPacket) {
     // What the printer would print: one line per label, in print order.
-    const std::filesystem::path labelsPath = *outputDir_ / "labels.txt";
-    std::ofstream labels(labelsPath, std::ios::binary | std::ios::app);
-    ForEachPrintedLabel(message.packet, [&labels](const std::string& text) {
-      labels << text << '\n';
-      return static_cast<bool>(labels);
+    std::string lines;
+    ForEachPrintedLabel(message.packet, [&lines](const std::string& text) {
+      lines += text;
+      lines += '\n';
+      return true;
     });
-    labels.close();
-    if (!labels) {
-      outputError_ = "Cannot write " + labelsPath.string() + ".";
-      return false;
+    const std::filesystem::path labelsPath = *outputDir_ / "labels.txt";
+    if (const int error = AppendToRegularFile(labelsPath, lines); error != 0) {
+      unlink(path.c_str());
+      return Fail(labelsPath, error);
     }
   }
-  outputError_.clear();
+  ++nextFileNumber_;
   return true;
+}
+
+bool VirtualPrinter::Fail(const std::filesystem::path& path, int code) {
+  outputError_ = "Cannot write " + path.string() + ": " +
+                 (code == kNotARegularFile ? std::string("it is not a regular file")
+                                           : std::generic_category().message(code)) +
+                 ".";
+  return false;
 }
 
 }  // namespace q5300

@@ -52,9 +52,12 @@ class VirtualPrinter final : public Device {
   // `clock` must outlive the printer.
   explicit VirtualPrinter(const Clock& clock);
   // Also stores every write it takes in `outputDir`, which must exist. Files are
-  // numbered on from the highest write-NNNN.bin already there, so an earlier
-  // run is never overwritten; a zero-length write is an empty file. The labels
-  // of every print packet go on to outputDir/labels.txt, one line each.
+  // numbered on from the highest write-NNNN.bin already there and only ever
+  // made new, so nothing there is overwritten; a zero-length write is an empty
+  // file. The labels of every print packet go on to outputDir/labels.txt, one
+  // line each, when that is a regular file or missing. A write that cannot be
+  // stored whole fails and leaves nothing behind; from then on every write
+  // fails, until the printer is opened again.
   VirtualPrinter(const Clock& clock, std::filesystem::path outputDir);
 
   OpenResult Open() override;
@@ -108,13 +111,15 @@ class VirtualPrinter final : public Device {
   bool isOpen() const { return open_; }
   bool isUnplugged() const { return unplugged_; }
   const std::optional<std::filesystem::path>& outputDir() const { return outputDir_; }
-  // Why the last write could not be stored; empty when all went well.
+  // Why a write could not be stored since the printer was opened; empty when
+  // all went well.
   const std::string& outputError() const { return outputError_; }
 
  private:
   bool Usable() const { return open_ && !unplugged_; }
   void Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes = {});
   bool Store(std::span<const uint8_t> bytes, const DecodedMessage& message);
+  bool Fail(const std::filesystem::path& path, int code);
 
   const Clock& clock_;
   std::optional<std::filesystem::path> outputDir_;

@@ -15,6 +15,7 @@
 #include "HandFixtures.h"
 #include "RunProgram.h"
 #include "printer/TempDir.h"
+#include "support/FullDisk.h"
 
 namespace q5300::cli::test {
 namespace {
@@ -68,9 +69,16 @@ struct Inputs {
     std::vector<uint8_t> truncated = Hex(MarkedQxk);
     truncated.resize(truncated.size() - 3);
     WriteBytes(Path("truncated.qxk"), truncated);
+    std::vector<uint8_t> repeated = Hex(MarkedQxk);
+    repeated[20 + 27] = repeated[20 + 28] = 0xFF;  // repeat count 65535
+    WriteBytes(Path("repeated.qxk"), repeated);
     WriteText(Path("garbage.qxu"), "this is not a print image, only text that looks like one\n");
     WriteText(Path("blank.csv"), ",,\r\n\n,\n");
     fs::create_directory(Path("folder.qxk"));
+    mkfifo(Path("pipe.qxk").c_str(), 0644);
+    mkfifo(Path("pipe.csv").c_str(), 0644);
+    mkfifo(Path("pipe.png").c_str(), 0644);
+    fs::create_symlink("absent.qxk", Path("nowhere.qxk"));
   }
   std::string Path(std::string_view name) const { return (dir.path() / name).string(); }
 };
@@ -140,7 +148,11 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       // 3: an input that cannot be read or is malformed, with the reason.
       {{"info", in.Path("absent.qxk")}, {}, 3, "cannot read " + in.Path("absent.qxk") + ": "},
       {{"info", in.Path("folder.qxk")}, {}, 3, "it is a folder, not a file"},
+      // A pipe is refused at once, never waited on.
+      {{"info", in.Path("pipe.csv")}, {}, 3, "it is a pipe, not a file"},
+      {{"convert", in.Path("pipe.qxk"), out}, {}, 3, "it is a pipe, not a file"},
       {{"info", in.Path("truncated.qxk")}, {}, 3, "ends inside page 1: it is cut short"},
+      {{"info", in.Path("repeated.qxk")}, {}, 3, "Page 1: the repeat count 65535 is not one of"},
       {{"convert", in.Path("garbage.qxu"), out},
        {},
        3,
@@ -149,6 +161,10 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       // 4: an output that cannot be written.
       {{"convert", csv, notADir + ".qxk"}, {}, 4, "파일을 저장할 수 없습니다!"},
       {{"render", csv, notADir + ".png"}, QtLeaks, 4, "cannot write " + notADir + ".png: "},
+      // Only a regular file is ever replaced.
+      {{"convert", csv, in.Path("pipe.qxk")}, {}, 4, "It is a pipe, not a file"},
+      {{"convert", csv, in.Path("nowhere.qxk")}, {}, 4, "link to a file that does not exist"},
+      {{"render", csv, in.Path("pipe.png")}, QtLeaks, 4, "pipe.png: It is a pipe, not a file"},
       {{"print", csv},
        {{"Q5300_DEVICE", "virtual:" + notADir}},
        4,
@@ -315,6 +331,24 @@ TEST(CommandLine, PrintToTheVirtualPrinterWriteByWrite) {
                 "q5300-cli: 인쇄 데이터 전송중...", "q5300-cli: packet 1 sent: 2 pages, 129 bytes",
                 "q5300-cli: 모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.",
                 "q5300-cli: the job has ended: 2 pages in 1 packet"}));
+}
+
+// The printer's folder on a disk that is already full: the first write cannot
+// be kept, and that is what the program reports, not a busy printer.
+TEST(CommandLine, PrintToTheVirtualPrinterOnAFullDiskIsAnOutputFailure) {
+  const Inputs in;
+  const fs::path dir = in.dir.path() / "printer";
+  fs::create_directory(dir);
+  ProgramResult run;
+  {
+    const q5300::testing::FullDisk full;
+    run = RunProgram({"print", in.Path("two.csv"), "--device", "virtual:" + dir.string()});
+  }
+  EXPECT_EQ(run.status, 4) << run.err;
+  EXPECT_NE(run.err.find("q5300-cli: Cannot write " + (dir / "write-0001.bin").string() + ": "),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(FileNames(dir), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -343,13 +343,20 @@ TEST(FileCommands, ARefusedFileLeavesTheJobExactlyAsItWas) {
   Put(dir.path() / "bad.qxu",
       std::string{0x02, 'A', 0x00, 0x0C, 0x01, 'C', 0x08, 0x00, 0x00, 0x01, 'E'});
   fs::create_directory(dir.path() / "folder.qxk");
+  std::string large = good;
+  large[20 + 7] = static_cast<char>(255);  // the font size of page 1
+  Put(dir.path() / "large.qxk", large);
   struct Case {
     const char* file;
     const char* reason;
   };
   const Case cases[] = {
-      {"absent.qxk", "No such file"},      {"cut.qxk", "cut short"}, {"long.qxk", "larger than"},
-      {"bad.qxu", "length bytes give 12"}, {"folder.qxk", "folder"},
+      {"absent.qxk", "No such file"},
+      {"cut.qxk", "cut short"},
+      {"long.qxk", "larger than"},
+      {"bad.qxu", "length bytes give 12"},
+      {"folder.qxk", "folder"},
+      {"large.qxk", "Page 1: the font size 255 is not one of 0..6."},
   };
   Window b;
   b.Page(0, u"mine");
@@ -550,6 +557,35 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
   EXPECT_FALSE(w.engine.popup().visible());
   EXPECT_EQ(w.engine.popup().text(), "데이타 추출중, 잠시 기다려 주십시오...");
   EXPECT_TRUE(w.engine.modified());
+}
+
+// What an import puts into the grid is what a save keeps and an open shows:
+// no byte of the file turns into a line break, a marker or a placeholder.
+TEST(FileCommands, ImportedTextReadsTheSameOnceSavedAndOpenedAgain) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv", std::string("A\x1A"
+                                         "B,C,1\r\n\x12x,\x1Cy\x1E,2\r\n\0\0\r\nz\x18,\x14\x16\r\n",
+                                         30));
+  Window w;
+  w.Import(dir.path() / "in.csv");
+  ASSERT_EQ(w.engine.grid().rowCount(), 4);
+  const std::u16string lines[][2] = {{u"A?B", u"C"}, {u"?x", u"?y?"}, {u"??", u""}, {u"z?", u"??"}};
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(w.Cell(row, Line1Column), lines[row][0]) << row;
+    EXPECT_EQ(w.Cell(row, Line2Column), lines[row][1]) << row;
+  }
+  w.Save(dir.path() / "first.qxk");
+  Window again;
+  again.Open(dir.path() / "first.qxk");
+  ASSERT_EQ(again.engine.grid().rowCount(), 4);
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(again.Cell(row, Line1Column), lines[row][0]) << row;
+    EXPECT_EQ(again.Cell(row, Line2Column), lines[row][1]) << row;
+    EXPECT_EQ(again.Record(row).hasNumbering, 0) << row;
+    EXPECT_EQ(again.Record(row).scriptCount, 0) << row;
+  }
+  again.Save(dir.path() / "second.qxk");
+  EXPECT_EQ(Contents(dir.path() / "second.qxk"), Contents(dir.path() / "first.qxk"));
 }
 
 TEST(FileCommands, ImportStopsAtTwoHundredPages) {

@@ -2,11 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace q5300 {
+
+void PrintTo(const CsvPage& page, std::ostream* out) {
+  *out << ::testing::PrintToString(page.line1) << ", " << ::testing::PrintToString(page.line2)
+       << ", " << page.repeatCount;
+}
+
 namespace {
+
+using namespace std::string_literals;
 
 // Two bytes each in code page 949.
 std::string Hangul(int syllables) {
@@ -40,7 +51,7 @@ TEST(CsvImport, LinesFieldsAndRepeatCounts) {
       {"\n\nA\n,,\n,,,\n,,5\nB\n", {{u"A", u"", 1}, {u"B", u"", 1}}},
       // A carriage return counts only before a line feed.
       {"A\r\nB\r\n", {{u"A", u"", 1}, {u"B", u"", 1}}},
-      {"A\rB,C\r\n", {{u"A\rB", u"C", 1}}},
+      {"A\rB,C\r\n", {{u"A?B", u"C", 1}}},
       {"A,B,\r7\r\n", {{u"A", u"B", 7}}},
       {"\xC7\xD1,\xB1\xDB,2\r\n", {{u"\uD55C", u"\uAE00", 2}}},
       // The page text is line 1, the separator byte and line 2: at most 40 bytes.
@@ -56,6 +67,42 @@ TEST(CsvImport, LinesFieldsAndRepeatCounts) {
     EXPECT_EQ(import.pages, c.pages) << c.file;
     EXPECT_EQ(import.overLongLines, c.overLong) << c.file;
     EXPECT_FALSE(import.pageLimitReached) << c.file;
+  }
+}
+
+// A control byte in a text field is a plain character of the file, never the
+// printer's marker, placeholder or line separator: it is imported as '?'.
+TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
+  struct Case {
+    std::string file;
+    std::vector<CsvPage> pages;
+  };
+  std::vector<Case> cases = {
+      // Not the lines "AB" and "C" (0x1A would part them once saved and opened).
+      {std::string("A\x1A"
+                   "B,C,1"),
+       {{u"A?B", u"C", 1}}},
+      // A NUL neither cuts a field short nor leaves a page without text.
+      {"A\0B,\0,2\n"s, {{u"A?B", u"?", 2}}},
+      {"\0\0\0\n,\0\n"s, {{u"???", u"", 1}, {u"", u"?", 1}}},
+      // The repeat count is read as before: leading blanks, tabs among them, are skipped.
+      {"A\tB,C,\t 7\n\x12,\x1C\x1E,3", {{u"A?B", u"C", 7}, {u"?", u"??", 3}}},
+      // Bytes that are no character: '?', as a save would make them.
+      {"\x81\x20x,y", {{u"? x", u"y", 1}}},
+      // Blanks alone are text, as before.
+      {" , ,4", {{u" ", u" ", 4}}},
+  };
+  // Every control byte that is no line end, in either text field.
+  for (int b = 0; b < 0x20; ++b) {
+    if (b == '\n') continue;
+    const std::string c(1, static_cast<char>(b));
+    // A carriage return before the line feed ends the line.
+    cases.push_back({"x" + c + ",y" + c + "\n", {{u"x?", b == '\r' ? u"y" : u"y?", 1}}});
+  }
+  for (const Case& c : cases) {
+    const CsvImport import = ParseCsv(c.file);
+    EXPECT_EQ(import.pages, c.pages) << ::testing::PrintToString(c.file);
+    EXPECT_EQ(import.overLongLines, 0) << ::testing::PrintToString(c.file);
   }
 }
 
@@ -97,6 +144,55 @@ TEST(CsvImport, AnEndlessLineIsCountedWithoutBeingKept) {
   EXPECT_EQ(import.overLongLines, 1);
   ASSERT_EQ(import.pages.size(), 1u);
   EXPECT_EQ(import.pages[0].line1, u"short");
+}
+
+// Any reader's rows go through the same rules: the text fields as a page holds
+// them, at most 40 bytes together, and the 200-page stop.
+TEST(ImportRules, TakeRowsFromAnyReader) {
+  ImportRules rules;
+  EXPECT_TRUE(rules.Take({"A", "B", 250}));
+  EXPECT_TRUE(rules.Take({"", "", 9}));                    // no text: passed over
+  EXPECT_TRUE(rules.Take({std::string(41, 'x'), "", 1}));  // refused, counted
+  EXPECT_TRUE(rules.Take({std::string(20, 'x'), std::string(19, 'y'), -3}));
+  EXPECT_TRUE(
+      rules.Take({std::string(20, 'x'), std::string(20, 'y'), 1}));  // 41 with the separator
+  EXPECT_EQ(rules.result().pages,
+            (std::vector<CsvPage>{{u"A", u"B", 200},
+                                  {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
+  EXPECT_EQ(rules.result().overLongLines, 2);
+  for (int i = 2; i < 199; ++i) ASSERT_TRUE(rules.Take({"p", "", 1})) << i;
+  EXPECT_FALSE(rules.Take({"p200", "", 1}));
+  EXPECT_TRUE(rules.result().pageLimitReached);
+  EXPECT_FALSE(rules.Take({"p201", "", 1}));
+  EXPECT_EQ(rules.result().pages.size(), 200u);
+  EXPECT_EQ(rules.result().pages.back().line1, u"p200");
+}
+
+// A file too large for any import is refused before a byte of it is read.
+TEST(CsvImport, AFileOfMoreThanSixteenMegabytesIsRefusedUnread) {
+  struct Case {
+    uint64_t size;
+    bool taken;
+  };
+  for (const Case c : {Case{MaxImportFileSize, true}, Case{MaxImportFileSize + 1, false},
+                       Case{uint64_t{1} << 30, false}}) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    std::fputs("first,page,2\n", file);
+    // The rest of the file is a hole: blank lines, as far as the import sees.
+    ASSERT_EQ(ftruncate(fileno(file), static_cast<off_t>(c.size)), 0);
+    std::rewind(file);
+    const auto read = ReadCsvFile(file, "big.csv");
+    EXPECT_EQ(read.ok(), c.taken) << c.size;
+    if (read) {
+      EXPECT_EQ(read->pages, (std::vector<CsvPage>{{u"first", u"page", 2}}));
+    } else {
+      EXPECT_NE(read.failure().text.find(std::to_string(c.size) + " bytes"), std::string::npos)
+          << read.failure().text;
+      EXPECT_EQ(std::ftell(file), 0) << "read from";
+    }
+    std::fclose(file);
+  }
 }
 
 }  // namespace

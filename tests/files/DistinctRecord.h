@@ -54,4 +54,40 @@ inline PageRecord DistinctRecord() {
   return r;
 }
 
+// DistinctRecord() with the values a page can have where a reader checks them:
+// the flags 0 or 1, a font size, a repeat count and a set length in range. The
+// unchecked fields keep their distinct values; each flag is told apart from the
+// others by FlagFields().
+inline PageRecord ReadableDistinctRecord() {
+  PageRecord r = DistinctRecord();
+  r.twoLines = 1;
+  r.autoFont = 1;
+  r.fontSize = 5;
+  r.halfWidth = 1;
+  r.numLower = 0;
+  r.numNumber = 0;
+  r.repeatCount = 199;  // as repeatCode and repeatText say
+  r.autoLength = 0;
+  r.lengthDots = 0x0516;  // 108.5 mm
+  r.numFixed = 0;
+  r.numHex2 = 0;
+  r.numHex1 = 0;
+  r.hasNumbering = 1;
+  return r;
+}
+
+// The one-byte flags of a page, 0 or 1 each.
+struct FlagField {
+  const char* name;
+  uint8_t PageRecord::*field;
+};
+inline constexpr FlagField FlagFields[] = {
+    {"twoLines", &PageRecord::twoLines},         {"autoLength", &PageRecord::autoLength},
+    {"autoFont", &PageRecord::autoFont},         {"halfWidth", &PageRecord::halfWidth},
+    {"hasNumbering", &PageRecord::hasNumbering}, {"numNumber", &PageRecord::numNumber},
+    {"numFixed", &PageRecord::numFixed},         {"numHex2", &PageRecord::numHex2},
+    {"numHex1", &PageRecord::numHex1},           {"numUpper", &PageRecord::numUpper},
+    {"numLower", &PageRecord::numLower},
+};
+
 }  // namespace q5300::testing

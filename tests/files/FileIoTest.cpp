@@ -70,7 +70,7 @@ TEST(AtomicSave, AFailureLeavesTheEarlierFileUntouched) {
          fs::create_directory(folder / "job.qxk");
          Put(folder / "job.qxk" / "inside", "keep");
        },
-       "job.qxk", "could not be replaced"},
+       "job.qxk", "folder, not a file"},
       {"a read-only file",
        [](const fs::path& folder) {
          Put(folder / "job.qxk", "keep");

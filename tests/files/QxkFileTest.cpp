@@ -15,6 +15,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using testing::DistinctRecord;
+using testing::ReadableDistinctRecord;
 using testing::RecordText;
 
 JobSettings DistinctSettings() {
@@ -56,6 +57,26 @@ const Bytes kDistinctRecord = {
     0x1F, 0x1E, 0x21, 0x20, 0x22, 0x23, '1',  'Q',  0x24,        // 61 + n ..
 };
 
+// ReadableDistinctRecord() as the page table lays it out.
+Bytes ReadableRecordBytes() {
+  Bytes b = kDistinctRecord;
+  b[5] = 1;     // twoLines
+  b[6] = 1;     // autoFont
+  b[7] = 5;     // fontSize
+  b[9] = 1;     // halfWidth
+  b[11] = 0;    // numLower
+  b[19] = 0;    // numNumber
+  b[27] = 199;  // repeatCount
+  b[28] = 0;
+  b[40] = 0x05;   // lengthDots 0x0516
+  b[41] = 0;      // autoLength
+  b[57] = 0;      // numFixed
+  b[58] = 0;      // numHex2
+  b[59] = 0;      // numHex1
+  b[69 + 3] = 1;  // hasNumbering
+  return b;
+}
+
 Bytes Join(Bytes a, const Bytes& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
@@ -70,15 +91,28 @@ TEST(QxkFile, EveryFieldAtItsOffsetLittleEndian) {
 TEST(QxkFile, ReadsEveryFieldOfHandBuiltBytes) {
   JobSettings current;
   current.copies = 4;
-  const auto data = ReadQxk(Join(kDistinctHeader, kDistinctRecord), current);
+  const auto data = ReadQxk(Join(kDistinctHeader, ReadableRecordBytes()), current);
   ASSERT_TRUE(data) << data.failure().text;
   JobSettings expected = DistinctSettings();
   expected.copies = 4;  // not in the file
   EXPECT_EQ(data->settings, expected);
   ASSERT_EQ(data->pages.size(), 1u);
-  EXPECT_EQ(RecordText(data->pages[0]), RecordText(DistinctRecord()));
+  EXPECT_EQ(RecordText(data->pages[0]), RecordText(ReadableDistinctRecord()));
   EXPECT_EQ(data->pages[0].prev, nullptr);
   EXPECT_EQ(data->pages[0].next, nullptr);
+}
+
+// The flags share the values 0 and 1: each is set alone once, so that a flag
+// read from another's place shows.
+TEST(QxkFile, ReadsEachFlagFromItsOwnPlace) {
+  for (const testing::FlagField& flag : testing::FlagFields) {
+    PageRecord page = ReadableDistinctRecord();
+    for (const testing::FlagField& other : testing::FlagFields) page.*other.field = 0;
+    page.*flag.field = 1;
+    const auto data = ReadQxk(WriteQxk(DistinctSettings(), std::span(&page, 1)), JobSettings{});
+    ASSERT_TRUE(data) << flag.name << ": " << data.failure().text;
+    EXPECT_EQ(RecordText(data->pages[0]), RecordText(page)) << flag.name;
+  }
 }
 
 TEST(QxkFile, AnEmptyOnePageJobIs90Bytes) {
@@ -107,7 +141,7 @@ TEST(QxkFile, RoundTripKeepsEveryPageAndField) {
   PageList pages;
   const PageDefaults defaults;
   const JobSettings settings = DistinctSettings();
-  CopyPageContent(*pages.AppendRecord(defaults, settings), DistinctRecord());
+  CopyPageContent(*pages.AppendRecord(defaults, settings), ReadableDistinctRecord());
   PageRecord& unchecked = *pages.AppendRecord(defaults, settings);
   CompilePageText(RebuildMode::EditorMode,
                   u"A\uE051"
@@ -141,7 +175,7 @@ TEST(QxkFile, RoundTripKeepsEveryPageAndField) {
 TEST(QxkFile, RefusesMalformedFiles) {
   // Two pages: the distinct one at 20..92 and an empty one at 93..162.
   PageList pages;
-  CopyPageContent(*pages.AppendRecord(PageDefaults{}, JobSettings{}), DistinctRecord());
+  CopyPageContent(*pages.AppendRecord(PageDefaults{}, JobSettings{}), ReadableDistinctRecord());
   pages.AppendRecord(PageDefaults{}, JobSettings{});
   const Bytes valid = WriteQxk(DistinctSettings(), pages);
   ASSERT_EQ(valid.size(), 163u);

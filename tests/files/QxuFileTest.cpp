@@ -15,6 +15,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using testing::DistinctRecord;
+using testing::ReadableDistinctRecord;
 using testing::RecordText;
 
 JobSettings ImageSettings() {
@@ -42,6 +43,25 @@ const Bytes kDistinctImage = {
     0x00, 0x00, '3',  '4',  '5',  0x00, 'x',  0xB0, 0xA1,        // 50..55, text
     'E',
 };
+
+// ReadableDistinctRecord() in the image of kDistinctImage.
+Bytes ReadableImage() {
+  Bytes b = kDistinctImage;
+  constexpr std::size_t r = 10;  // the record's offsets follow the header
+  b[r + 1] = 1;                  // hasNumbering
+  b[r + 2] = 0;                  // numNumber
+  b[r + 3] = 0;                  // numFixed
+  b[r + 5] = 0;                  // numLower
+  b[r + 6] = 1;                  // twoLines
+  b[r + 10] = 0;                 // autoLength
+  b[r + 11] = 1;                 // autoFont
+  b[r + 30] = 0;                 // repeatCount 199
+  b[r + 31] = 199;
+  b[r + 32] = 0x05;  // lengthDots 0x0516
+  b[r + 40] = 5;     // fontSize
+  b[r + 42] = 1;     // halfWidth
+  return b;
+}
 
 TEST(QxuFile, EveryFieldAtItsOffsetBigEndian) {
   const PageRecord page = DistinctRecord();
@@ -98,7 +118,7 @@ TEST(QxuFile, OnlyCheckedPagesWithTextAndTheLengthHighByteFirst) {
 TEST(QxuFile, ReadsTheCarriedFieldsAndTakesTheRestFromANewPage) {
   JobSettings current;
   current.copies = 1;
-  const auto data = ReadQxu(kDistinctImage, current);
+  const auto data = ReadQxu(ReadableImage(), current);
   ASSERT_TRUE(data) << data.failure().text;
   JobSettings expected = ImageSettings();
   expected.material = Label;  // "LAB", "12"
@@ -107,7 +127,7 @@ TEST(QxuFile, ReadsTheCarriedFieldsAndTakesTheRestFromANewPage) {
   SetField(expected.sizeCode, "12");
   EXPECT_EQ(data->settings, expected);
 
-  PageRecord page = DistinctRecord();
+  PageRecord page = ReadableDistinctRecord();
   page.hasNumbering = 1;  // follows the kinds carried
   page.reserved1 = 0;
   page.reserved2 = 0;
@@ -127,9 +147,36 @@ TEST(QxuFile, ReadsTheCarriedFieldsAndTakesTheRestFromANewPage) {
   EXPECT_EQ(RecordText(data->pages[0]), RecordText(page));
 }
 
+// The flags the image carries, each set alone once; hasNumbering follows the
+// numbering kinds.
+TEST(QxuFile, ReadsEachFlagFromItsOwnPlace) {
+  for (const testing::FlagField& flag : testing::FlagFields) {
+    if (flag.field == &PageRecord::numHex2 || flag.field == &PageRecord::numHex1 ||
+        flag.field == &PageRecord::hasNumbering) {
+      continue;  // not in the image
+    }
+    PageRecord page = ReadableDistinctRecord();
+    for (const testing::FlagField& other : testing::FlagFields) page.*other.field = 0;
+    page.*flag.field = 1;
+    const auto image = WriteQxu(ImageSettings(), std::span(&page, 1));
+    ASSERT_TRUE(image);
+    const auto data = ReadQxu(*image, JobSettings{});
+    ASSERT_TRUE(data) << flag.name << ": " << data.failure().text;
+    const PageRecord& read = data->pages.at(0);
+    for (const testing::FlagField& other : testing::FlagFields) {
+      const bool numbering =
+          other.field == &PageRecord::hasNumbering &&
+          (flag.field == &PageRecord::numNumber || flag.field == &PageRecord::numFixed ||
+           flag.field == &PageRecord::numUpper || flag.field == &PageRecord::numLower);
+      EXPECT_EQ(read.*other.field, other.field == flag.field || numbering ? 1 : 0)
+          << flag.name << " set, " << other.name << " read";
+    }
+  }
+}
+
 TEST(QxuFile, TheLastPageNamingAMediumSetsMaterialAndSize) {
   auto page = [](const char* material, const char* size) {
-    PageRecord r = DistinctRecord();
+    PageRecord r = ReadableDistinctRecord();
     SetField(r.materialCode, material);
     SetField(r.sizeCode, size);
     return r;
@@ -161,7 +208,7 @@ TEST(QxuFile, DensityOfAnEarlierGenerationReadsSevenLower) {
   const std::pair<uint8_t, uint8_t> cases[] = {{1, 1},   {9, 9},   {10, 10}, {16, 16},
                                                {17, 10}, {20, 13}, {23, 16}};
   for (const auto& [stored, density] : cases) {
-    Bytes image = kDistinctImage;
+    Bytes image = ReadableImage();
     image[6] = stored;
     const auto data = ReadQxu(image, JobSettings{});
     ASSERT_TRUE(data) << int{stored};
@@ -211,8 +258,9 @@ TEST(QxuFile, RefusesMalformedFiles) {
        },
        "at most 200"},
   };
+  ASSERT_TRUE(ReadQxu(ReadableImage(), JobSettings{}));
   for (const Case& c : cases) {
-    Bytes bytes = kDistinctImage;
+    Bytes bytes = ReadableImage();
     c.spoil(bytes);
     const auto data = ReadQxu(bytes, JobSettings{});
     ASSERT_FALSE(data) << c.what;

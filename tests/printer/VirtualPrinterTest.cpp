@@ -6,8 +6,11 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 #include "printer/HandPacket.h"
 #include "printer/TempDir.h"
+#include "support/FullDisk.h"
 
 namespace q5300 {
 namespace {
@@ -163,6 +166,54 @@ TEST_F(VirtualPrinterDirectoryTest, AWriteThatCannotBeStoredFails) {
   EXPECT_NE(printer.outputError().find("write-0001.bin"), std::string::npos);
   EXPECT_TRUE(printer.received().empty());
   EXPECT_EQ(printer.PendingUploads(), 0);
+}
+
+// A write the printer cannot keep is a failure that stands: the writes after it
+// (the zero-length packet that completes a query, say) fail too, so nothing
+// hides the loss, and no file of it is left, until the printer is opened again.
+TEST_F(VirtualPrinterDirectoryTest, AFullDiskFailsEveryWriteUntilOpenedAgain) {
+  VirtualPrinter printer(clock, dir.path());
+  ASSERT_TRUE(printer.Open().ok());
+  {
+    const testing::FullDisk full;
+    EXPECT_FALSE(printer.Write(Query));
+    EXPECT_FALSE(printer.Write({}));
+    EXPECT_FALSE(printer.Write(End));
+  }
+  EXPECT_NE(printer.outputError().find((dir.path() / "write-0001.bin").string()), std::string::npos)
+      << printer.outputError();
+  EXPECT_TRUE(printer.received().empty());
+  EXPECT_EQ(printer.PendingUploads(), 0);
+  EXPECT_TRUE(FileNames().empty());
+  // Still failing once there is room again: the job that lost a write goes on failing.
+  EXPECT_FALSE(printer.Write({}));
+
+  printer.Close();
+  ASSERT_TRUE(printer.Open().ok());
+  EXPECT_EQ(printer.outputError(), "");
+  EXPECT_TRUE(printer.Write(Query));
+  EXPECT_EQ(FileBytes(dir.path() / "write-0001.bin"), Query);
+}
+
+// Only files of its own: a name taken meanwhile is passed by, and the label
+// list is written only when it is a regular file.
+TEST_F(VirtualPrinterDirectoryTest, WritesNoFileItDidNotMake) {
+  const Bytes packet = OnePagePacket();
+  VirtualPrinter printer(clock, dir.path());
+  ASSERT_TRUE(printer.Open().ok());
+  mkfifo((dir.path() / "write-0001.bin").c_str(), 0644);
+  EXPECT_TRUE(printer.Write(Query));
+  EXPECT_EQ(FileBytes(dir.path() / "write-0002.bin"), Query);
+
+  mkfifo((dir.path() / "labels.txt").c_str(), 0644);
+  EXPECT_FALSE(printer.Write(packet));
+  EXPECT_NE(printer.outputError().find("labels.txt: it is not a regular file"), std::string::npos)
+      << printer.outputError();
+  EXPECT_EQ(FileNames(),
+            (std::vector<std::string>{"labels.txt", "write-0001.bin", "write-0002.bin"}));
+  struct stat st {};
+  ASSERT_EQ(lstat((dir.path() / "write-0001.bin").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 }  // namespace

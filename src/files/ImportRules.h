@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q5300 {
+
+// One page of an import file: its two lines as the grid shows them and its
+// repeat count, 1..200.
+struct CsvPage {
+  std::u16string line1;
+  std::u16string line2;
+  uint16_t repeatCount = 1;
+
+  friend bool operator==(const CsvPage&, const CsvPage&) = default;
+};
+
+// What an import takes from a file.
+struct CsvImport {
+  std::vector<CsvPage> pages;     // at most 200, in file order
+  int overLongLines = 0;          // lines whose page text would pass 40 bytes
+  bool pageLimitReached = false;  // the 200th page is in; nothing after it was read
+
+  friend bool operator==(const CsvImport&, const CsvImport&) = default;
+};
+
+// One row of an import file as a reader gives it: the first and the second text
+// line in code page 949, and the repeat count as read. A reader may cut a text
+// field after 41 bytes (a page holds 40, so the row is refused either way).
+struct ImportRow {
+  std::string_view line1;
+  std::string_view line2;
+  long repeatCount = 1;  // before it is limited to 1..200; 1 when the field is absent
+};
+
+// The rules of a job for imported rows, whatever file they come from: a row
+// without text is passed over, a row whose page text would pass 40 bytes is
+// counted and left out, the repeat count is limited to 1..200, and the 200th
+// page ends the import. A control byte in a text field (below 0x20: the printer's
+// markers, placeholders and line separator among them) becomes '?', and so does
+// a byte sequence that is no character of the code page, so that what is
+// imported reads the same once saved and opened again.
+class ImportRules {
+ public:
+  // False once no further page can be taken.
+  bool Take(const ImportRow& row);
+  bool full() const { return result_.pageLimitReached; }
+  const CsvImport& result() const { return result_; }
+  CsvImport TakeResult() { return std::move(result_); }
+
+ private:
+  CsvImport result_;
+};
+
+}  // namespace q5300
