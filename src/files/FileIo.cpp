@@ -195,21 +195,25 @@ Result<Target> FindTarget(const std::string& path) {
     if (stat(resolved.c_str(), &st) != 0) {
       return Failure("the link cannot be followed: " + Reason(errno));
     }
-    if (!S_ISREG(st.st_mode))
+    if (!S_ISREG(st.st_mode)) {
       return Failure("it is a link to " + WhatItIs(st.st_mode) + ", not to a file");
+    }
   } else if (!S_ISREG(st.st_mode)) {
     return Failure(NotAFile(st.st_mode));
   }
   if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    errno = EACCES;  // for the diagnostic line
     return Failure("the file is read-only; it was left as it was");
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   if (faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0) {
     const int code = errno;
-    if (code == EACCES || code == EPERM) {
-      return Failure("this user may not change the file; it was left as it was");
-    }
-    return Failure("the file cannot be changed: " + Reason(code) + "; it was left as it was");
+    Message why =
+        code == EACCES || code == EPERM
+            ? Failure("this user may not change the file; it was left as it was")
+            : Failure("the file cannot be changed: " + Reason(code) + "; it was left as it was");
+    errno = code;
+    return why;
   }
   return Target{FolderOf(resolved), NameOf(resolved), st};
 }

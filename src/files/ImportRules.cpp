@@ -23,6 +23,14 @@ struct PlainField {
   std::string_view view() const { return {bytes, length}; }
 };
 
+// A byte sequence that is no character of the code page is shown as the '?' a
+// save makes of it.
+std::u16string Decoded(std::string_view bytes) {
+  std::u16string text = FromPrinterCodePage(bytes);
+  std::replace(text.begin(), text.end(), u'\uFFFD', u'?');
+  return text;
+}
+
 }  // namespace
 
 bool ImportRules::Take(const ImportRow& row) {
@@ -44,8 +52,8 @@ bool ImportRules::Take(const ImportRow& row, long times) {
     return true;
   }
   CsvPage page;
-  page.line1 = FromPrinterCodePage(line1.view());
-  page.line2 = FromPrinterCodePage(line2.view());
+  page.line1 = Decoded(line1.view());
+  page.line2 = Decoded(line2.view());
   page.repeatCount = static_cast<uint16_t>(std::clamp<long>(row.repeatCount, MinRepeat, MaxRepeat));
   const long room = MaxPages - static_cast<long>(result_.pages.size());
   result_.pages.insert(result_.pages.end(), static_cast<std::size_t>(std::min(times, room)), page);

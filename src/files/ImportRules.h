@@ -42,8 +42,9 @@ struct ImportRow {
 // without text is passed over, a row whose page text would pass 40 bytes is
 // counted and left out, the repeat count is limited to 1..200, and the 200th
 // page ends the import. A control byte in a text field (below 0x20: the printer's
-// markers, placeholders and line separator among them) becomes '?', so that
-// what is imported reads the same once saved and opened again.
+// markers, placeholders and line separator among them) becomes '?', and so does
+// a byte sequence that is no character of the code page, so that what is
+// imported reads the same once saved and opened again.
 class ImportRules {
  public:
   // False once no further page can be taken.

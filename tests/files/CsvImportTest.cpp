@@ -90,6 +90,8 @@ TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
       {"\0\0\0\n,\0\n"s, {{u"???", u"", 1}, {u"", u"?", 1}}},
       // The repeat count is read as before: leading blanks, tabs among them, are skipped.
       {"A\tB,C,\t 7\n\x12,\x1C\x1E,3", {{u"A?B", u"C", 7}, {u"?", u"??", 3}}},
+      // Bytes that are no character: '?', as a save would make them.
+      {"\x81\x20x,y", {{u"? x", u"y", 1}}},
       // Blanks alone are text, as before.
       {" , ,4", {{u" ", u" ", 4}}},
   };

@@ -1,0 +1,63 @@
+#pragma once
+
+// The window's engine with quiet stand-ins around it, for fuzz targets that
+// follow a file into the job: nobody answers a question, the printer is the
+// virtual one, time moves only when told.
+#include <optional>
+#include <string>
+
+#include "data/Operator.h"
+#include "editing/Engine.h"
+#include "editing/GridActions.h"
+#include "printer/Clock.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+
+namespace q5300::fuzz {
+
+class QuietOperator final : public Operator {
+ public:
+  void Tell(const Message& /*message*/) override {}
+  bool AskYesNo(const Message& /*question*/) override { return true; }
+  std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {
+    return std::nullopt;
+  }
+  bool RunNumberingDialog(NumSet& /*dialog*/) override { return false; }
+  bool RunSymbolPicker(Dqfh& /*picker*/) override { return false; }
+  SaveAnswer AskSaveChanges(const Message& /*question*/) override { return SaveAnswer::Discard; }
+};
+
+class NoGrid final : public GridActions {
+ public:
+  void FocusGrid() override {}
+  void BeginCellEdit(int /*row*/, int /*column*/) override {}
+  void SelectRow(int /*row*/, bool /*ensureVisible*/) override {}
+};
+
+class PreviewCatcher final : public WindowView {
+ public:
+  void PreviewChanged(const PreviewSnapshot& snapshot, double /*mediaWidthMm*/) override {
+    snapshot_ = snapshot;
+  }
+  const std::optional<PreviewSnapshot>& snapshot() const { return snapshot_; }
+
+ private:
+  std::optional<PreviewSnapshot> snapshot_;
+};
+
+// A window just started: one empty page, the settings of a new run.
+struct FuzzEngine {
+  FuzzEngine() {
+    engine.SetView(&view);
+    engine.StartUp(/*checkDevice=*/false);
+  }
+  QuietOperator op;
+  NoGrid grid;
+  PreviewCatcher view;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+}  // namespace q5300::fuzz
