@@ -1,0 +1,56 @@
+#pragma once
+
+// What every reader of import files owes the job: pages a job can hold, which an
+// engine takes in and saves, and which read the same once opened again.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "FuzzEngine.h"
+#include "compile/CodePage.h"
+#include "compile/RebuildRecords.h"
+#include "data/JobSettings.h"
+#include "files/ImportRules.h"
+
+namespace q5300::fuzz {
+
+inline std::vector<std::u16string> ShownLines(const Engine& engine) {
+  std::vector<std::u16string> lines;
+  for (int row = 0; row < engine.grid().rowCount(); ++row) {
+    lines.push_back(engine.grid().CellText(row, Line1Column));
+    lines.push_back(engine.grid().CellText(row, Line2Column));
+  }
+  return lines;
+}
+
+inline void CheckImport(const CsvImport& import) {
+  if (import.pages.size() > static_cast<std::size_t>(MaxPages)) __builtin_trap();
+  if (import.pageLimitReached != (import.pages.size() == static_cast<std::size_t>(MaxPages))) {
+    __builtin_trap();
+  }
+  if (import.overLongLines < 0 || import.unclosedQuoteLine < 0) __builtin_trap();
+  for (const CsvPage& page : import.pages) {
+    if (page.repeatCount < MinRepeat || page.repeatCount > MaxRepeat) __builtin_trap();
+    if (page.line1.empty() && page.line2.empty()) __builtin_trap();
+    for (const std::u16string* line : {&page.line1, &page.line2}) {
+      for (const char16_t c : *line) {
+        if (c < 0x20) __builtin_trap();
+      }
+    }
+    const std::string text = ToPrinterCodePage(JoinLines(page.line1, page.line2));
+    if (text.size() > static_cast<std::size_t>(MaxTextBytes)) __builtin_trap();
+  }
+
+  FuzzEngine imported;
+  if (!imported.engine.ImportPages(import, "fuzz")) return;
+  const std::vector<std::u16string> lines = ShownLines(imported.engine);
+  const auto saved = imported.engine.LabelFileBytes(LabelFileKind::Qxk);
+  if (!saved) __builtin_trap();
+  FuzzEngine reopened;
+  if (!reopened.engine.OpenLabelBytes(*saved, LabelFileKind::Qxk, "fuzz.qxk", true)) {
+    __builtin_trap();
+  }
+  if (ShownLines(reopened.engine) != lines) __builtin_trap();
+}
+
+}  // namespace q5300::fuzz

@@ -1,0 +1,23 @@
+// Any bytes as an import file of text: the encoding told by a byte order mark or
+// by UTF-8 validity, converted to code page 949 and read as lines and fields,
+// then followed into the job. Read as the engine reads a file, the same bytes
+// give the same pages.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "ImportChecks.h"
+#include "files/ImportFile.h"
+#include "files/TextImport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  using namespace q5300;
+  const CsvImport import =
+      ReadImportText(std::string_view(reinterpret_cast<const char*>(data), size));
+  // A zip container or an old binary workbook is no text to the engine.
+  const bool container = size >= 2 && ((data[0] == 'P' && data[1] == 'K') || data[0] == 0xD0);
+  const Result<CsvImport> read = ReadImport({data, size}, "list.csv");
+  if (!container && (!read || !(*read == import))) __builtin_trap();
+  fuzz::CheckImport(import);
+  return 0;
+}
