@@ -51,21 +51,41 @@ CsvImporter::Separator CsvImporter::SeparatorScan::Step(char c) {
   return Separator::Unknown;
 }
 
+std::size_t CsvImporter::SeparatorScan::Unchanged(std::string_view bytes) const {
+  std::size_t at = 0;
+  if (inQuotes) {
+    if (quoteSeen) return 0;
+    while (at < bytes.size() && bytes[at] != '"') ++at;
+  } else if (!lineHasText) {
+    // Empty lines.
+    while (at < bytes.size() && (bytes[at] == '\n' || bytes[at] == '\r')) ++at;
+  } else if (!fieldStart) {
+    // Within a field nothing but a line end and the separators counts.
+    while (at < bytes.size() && bytes[at] != '\n' && bytes[at] != ',' && bytes[at] != '\t') ++at;
+  }
+  return at;
+}
+
 bool CsvImporter::Feed(std::string_view bytes) {
   while (separator_ == Separator::Unknown && !bytes.empty()) {
     if (done_) return false;
-    const char c = bytes.front();
-    bytes.remove_prefix(1);
-    const Separator decided = scan_.Step(c);
-    if (decided != Separator::Unknown) {
-      held_ += c;
-      Decide(decided);
-    } else if (scan_.tabSeen) {
-      held_ += c;
-    } else {
-      // No separator seen yet: both separators read these bytes alike.
-      Split(std::string_view(&c, 1));
+    // Bytes before the first tab read alike with either separator and go on at
+    // once; from the first tab on they are held until the separator is known.
+    const bool holding = scan_.tabSeen;
+    Separator decided = Separator::Unknown;
+    std::size_t scanned = 0;
+    while (scanned < bytes.size() && decided == Separator::Unknown) {
+      scanned += scan_.Unchanged(bytes.substr(scanned));
+      if (scanned == bytes.size()) break;
+      decided = scan_.Step(bytes[scanned++]);
+      if (!holding && scan_.tabSeen) break;
     }
+    const bool stopped = decided != Separator::Unknown || (!holding && scan_.tabSeen);
+    const std::size_t direct = holding ? 0 : stopped ? scanned - 1 : scanned;
+    Split(bytes.substr(0, direct));
+    held_.append(bytes.substr(direct, scanned - direct));
+    bytes.remove_prefix(scanned);
+    if (decided != Separator::Unknown) Decide(decided);
   }
   return Split(bytes);
 }

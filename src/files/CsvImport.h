@@ -40,6 +40,8 @@ class CsvImporter {
     bool quoteSeen = false;  // in quotes: a quote that closes or doubles
     bool tabSeen = false;
     Separator Step(char c);
+    // How many bytes from the start of `bytes` leave the scan as it is.
+    std::size_t Unchanged(std::string_view bytes) const;
     Separator AtEnd() const { return tabSeen ? Separator::Tab : Separator::Comma; }
   };
   void Decide(Separator separator);
