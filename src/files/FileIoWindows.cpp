@@ -299,8 +299,17 @@ void TakeOverAttributes(HANDLE file, DWORD earlier) {
 // flushes a folder opened for writing; where a file system refuses, the rename
 // is still whole, only perhaps not yet on the disk.
 void FlushFolder(const std::wstring& folder) {
-  const Handle handle(CreateFileW((folder + L".").c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  // The prefix without its last separator, but for a root; "." stands for the
+  // current folder only where the path is not taken literally (no "\\?\").
+  std::wstring path = folder;
+  if (path.empty() || path.back() == L':') {
+    path += L".";
+  } else if (path.size() > 1 && path[path.size() - 2] != L':' && path[path.size() - 2] != L'\\' &&
+             path[path.size() - 2] != L'/') {
+    path.pop_back();
+  }
+  const Handle handle(CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (handle) FlushFileBuffers(handle.get());
 }
 
