@@ -1,8 +1,8 @@
 #pragma once
 
-// What the system-specific halves of FileIo (FileIoPosix.cpp, FileIoWindows.cpp)
-// share with the part that is the same everywhere (FileIo.cpp). Not for use
-// outside files/.
+// What the halves of FileIo that speak to the system (FileIoPosix.cpp,
+// FileIoWindows.cpp) share with what is the same everywhere (FileIo.cpp). Not
+// for use outside files/.
 
 #include <cstdint>
 #include <string>
