@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "compile/RebuildRecords.h"
 #include "data/FixedField.h"
@@ -64,12 +65,13 @@ LineFont FontOf(const PageRecord& r, int margin) {
 // character after it out of them even when that character is double-byte, so the
 // count goes below zero and the double-byte and script widths make up for it. Only
 // a line whose whole width comes out below zero (a marker with no character after
-// it) is clamped, to no width rather than some 65,500 dots.
-Dots LineWidth(const LineFont& f, long cells, long wide, long scripts) {
-  const long characters = cells + wide;
+// it) is clamped, to no width rather than some 65,500 dots. Cell counts are
+// int64_t: signed and wider than unsigned on every system (long is not on Windows).
+Dots LineWidth(const LineFont& f, int64_t cells, int64_t wide, int64_t scripts) {
+  const int64_t characters = cells + wide;
   if (characters == 0) return 0;
-  const long width =
-      cells * f.single + wide * f.wide + scripts * f.script + (characters - 1) * long{f.spacing};
+  const int64_t width =
+      cells * f.single + wide * f.wide + scripts * f.script + (characters - 1) * int64_t{f.spacing};
   return width > 0 ? Wrap(static_cast<unsigned>(width)) : Dots{0};
 }
 
@@ -134,19 +136,20 @@ void ComputeMetrics(PageRecord& r, int margin) {
       if (placeholder != textEnd) p = static_cast<unsigned>(placeholder - text);
     }
     const bool numberOnLine1 = j > p;
-    const long number = long{nd} - long{nb};
-    const long number1 = numberOnLine1 ? number : 0;
-    const long number2 = numberOnLine1 ? 0 : number;
+    const int64_t number = int64_t{nd} - int64_t{nb};
+    const int64_t number1 = numberOnLine1 ? number : 0;
+    const int64_t number2 = numberOnLine1 ? 0 : number;
     // Ordinary cells of each line: its bytes less what the markers, the double-byte
     // characters and the placeholder take out.
-    const long c1 = long{j} + number1 - long{k * s1} - 2L * d1;
-    const long c2 = long{line2Bytes} + number2 - long{k * s2} - 2L * d2;
+    const int64_t c1 = int64_t{j} + number1 - int64_t{k * s1} - int64_t{2} * d1;
+    const int64_t c2 = int64_t{line2Bytes} + number2 - int64_t{k * s2} - int64_t{2} * d2;
     r.line1Width = LineWidth(font, c1, d1, s1);
     r.line2Width = LineWidth(font, c2, d2, s2);
   } else {
     const Dots d = r.wideCount;
     const Dots s = r.scriptCount;
-    const long c = static_cast<long>(length) - long{nb} + long{nd} - long{k * s} - 2L * d;
+    const int64_t c =
+        static_cast<int64_t>(length) - int64_t{nb} + int64_t{nd} - int64_t{k * s} - int64_t{2} * d;
     r.line1Width = LineWidth(font, c, d, s);
   }
 

@@ -1,5 +1,6 @@
 #include "data/NumberText.h"
 
+#include <cstdint>
 #include <limits>
 
 namespace q5300 {
@@ -47,13 +48,14 @@ long ReadLeading(std::basic_string_view<Char> text) {
     negative = text[i] == '-';
     ++i;
   }
-  long v = 0;
-  constexpr long kLimit = std::numeric_limits<int>::max();
+  // Wide enough for ten times the limit plus a digit; long is not on Windows.
+  int64_t v = 0;
+  constexpr int64_t kLimit = std::numeric_limits<int>::max();
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
     v = v * 10 + (text[i] - '0');
     if (v > kLimit) v = kLimit;
   }
-  return negative ? -v : v;
+  return static_cast<long>(negative ? -v : v);
 }
 }  // namespace
 

@@ -2,14 +2,20 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 
 #include "printer/PrintedLabels.h"
 
@@ -38,6 +44,78 @@ unsigned FileNumber(const std::string& name) {
   return number;
 }
 
+constexpr int kNotARegularFile = -1;
+
+// Writes `bytes` to a new file at `path`, never one that is there already: the
+// error code (EEXIST when the name is taken) or 0. Half a write is no record of
+// it, so a failed file is removed.
+int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+
+// Appends `text` to the regular file at `path` (made when missing), or leaves
+// it as it was: the error code, kNotARegularFile, or 0. A pipe or a device
+// there is refused, not waited on.
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text);
+
+void RemoveFile(const std::filesystem::path& path);
+
+#ifdef _WIN32
+
+// Through the C runtime's wide-character calls, so any folder name works; binary,
+// and not handed down to child processes. Opening a pipe or a device does not
+// wait on it, and what was opened is checked before anything is written.
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
+    const int n = _write(fd, bytes.data(), chunk);
+    if (n <= 0) return false;
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) return errno;
+  const bool written = WriteAll(fd, bytes);
+  const int code = errno;
+  if (_close(fd) != 0 || !written) {
+    const int error = written ? errno : code;
+    _wunlink(path.c_str());
+    return error;
+  }
+  return 0;
+}
+
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
+  struct _stat64 named {};
+  if (_wstat64(path.c_str(), &named) == 0 && (named.st_mode & _S_IFMT) != _S_IFREG) {
+    return kNotARegularFile;
+  }
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) return errno;
+  struct _stat64 st {};
+  int error = 0;
+  if (_fstat64(fd, &st) != 0) {
+    error = errno;
+  } else if ((st.st_mode & _S_IFMT) != _S_IFREG) {
+    error = kNotARegularFile;
+  } else if (!WriteAll(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
+    error = errno;
+    [[maybe_unused]] const errno_t cut = _chsize_s(fd, st.st_size);
+  }
+  if (_close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+void RemoveFile(const std::filesystem::path& path) {
+  _wunlink(path.c_str());
+}
+
+#else
+
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   while (!bytes.empty()) {
     const ssize_t n = write(fd, bytes.data(), bytes.size());
@@ -50,11 +128,19 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   return true;
 }
 
-constexpr int kNotARegularFile = -1;
+int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  const bool written = WriteAll(fd, bytes);
+  const int code = errno;
+  if (close(fd) != 0 || !written) {
+    const int error = written ? errno : code;
+    unlink(path.c_str());
+    return error;
+  }
+  return 0;
+}
 
-// Appends `text` to the regular file at `path` (made when missing), or leaves
-// it as it was: the error code, kNotARegularFile, or 0. A pipe or a device
-// there is refused, not waited on.
 int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
   struct stat named {};
   if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return kNotARegularFile;
@@ -75,12 +161,30 @@ int AppendToRegularFile(const std::filesystem::path& path, std::string_view text
   return error;
 }
 
+void RemoveFile(const std::filesystem::path& path) {
+  unlink(path.c_str());
+}
+
+#endif
+
+// A file name as ASCII, or empty. Only ASCII names can be ours, and no other is
+// converted: on Windows a name outside the session's code page cannot be.
+std::string AsciiName(const std::filesystem::path& name) {
+  std::string ascii;
+  for (const auto c : name.native()) {
+    const auto code = static_cast<std::make_unsigned_t<std::filesystem::path::value_type>>(c);
+    if (code == 0 || code >= 0x80) return {};
+    ascii += static_cast<char>(code);
+  }
+  return ascii;
+}
+
 unsigned NextFreeNumber(const std::filesystem::path& dir) {
   unsigned highest = 0;
   std::error_code ec;
   for (auto it = std::filesystem::directory_iterator(dir, ec);
        !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    highest = std::max(highest, FileNumber(it->path().filename().string()));
+    highest = std::max(highest, FileNumber(AsciiName(it->path().filename())));
   }
   return highest + 1;
 }
@@ -236,24 +340,16 @@ bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
 bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage& message) {
   if (!outputDir_) return true;
   // Each write a file of its own, never one that is there already.
-  int fd = -1;
+  int error = EEXIST;
   std::filesystem::path path;
-  for (int attempt = 0; attempt < 1000 && fd < 0; ++attempt) {
+  for (int attempt = 0; attempt < 1000 && error == EEXIST; ++attempt) {
     char name[32];
     std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
     path = *outputDir_ / name;
-    fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EEXIST) ++nextFileNumber_;
-    if (fd < 0 && errno != EEXIST) break;
+    error = WriteNewFile(path, bytes);
+    if (error == EEXIST) ++nextFileNumber_;
   }
-  if (fd < 0) return Fail(path, errno);
-  const bool written = WriteAll(fd, bytes);
-  const int code = errno;
-  if (close(fd) != 0 || !written) {
-    // Half a write is no record of it.
-    unlink(path.c_str());
-    return Fail(path, written ? errno : code);
-  }
+  if (error != 0) return Fail(path, error);
   if (message.kind == MessageKind::PrintPacket) {
     // What the printer would print: one line per label, in print order.
     std::string lines;
@@ -263,9 +359,9 @@ bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage&
       return true;
     });
     const std::filesystem::path labelsPath = *outputDir_ / "labels.txt";
-    if (const int error = AppendToRegularFile(labelsPath, lines); error != 0) {
-      unlink(path.c_str());
-      return Fail(labelsPath, error);
+    if (const int appended = AppendToRegularFile(labelsPath, lines); appended != 0) {
+      RemoveFile(path);
+      return Fail(labelsPath, appended);
     }
   }
   ++nextFileNumber_;
