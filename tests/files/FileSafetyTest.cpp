@@ -315,9 +315,12 @@ TEST_P(FileSafety, NeitherASaveNorAReadTrustsTheNameBlindly) {
     }
     case Act::ReadWhileSwapped: {
       // Every read ends: with the file's bytes, or refused because a pipe had
-      // the name. A read that waits on the pipe is freed by opening its other
-      // name for writing, and counted.
+      // the name. A read that waits on the pipe makes no progress; it is freed
+      // by opening the pipe's other name for writing, and counted. (An open for
+      // writing also succeeds while a read has the pipe open only to refuse it,
+      // so it is tried only when the reads have stood still for a while.)
       while (scene.swaps.load() < 100) std::this_thread::yield();
+      std::atomic<int> progress{0};
       auto reads = std::async(std::launch::async, [&] {
         int read = 0;
         int refused = 0;
@@ -333,16 +336,22 @@ TEST_P(FileSafety, NeitherASaveNorAReadTrustsTheNameBlindly) {
             EXPECT_NE(file.failure().text.find("pipe"), std::string::npos) << file.failure().text;
             ++refused;
           }
+          ++progress;
         }
         return std::min(read, refused);
       });
       int freed = 0;
-      while (reads.wait_for(std::chrono::milliseconds(200)) != std::future_status::ready) {
-        const int writer = open(scene.Path("pipe-again").c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) {
-          ++freed;
-          close(writer);
+      int seen = -1;
+      while (reads.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
+        const int now = progress.load();
+        if (now == seen) {
+          const int writer = open(scene.Path("pipe-again").c_str(), O_WRONLY | O_NONBLOCK);
+          if (writer >= 0) {
+            ++freed;
+            close(writer);
+          }
         }
+        seen = now;
       }
       EXPECT_EQ(freed, 0) << "reads waited on the pipe";
       EXPECT_GE(reads.get(), 30000) << "the file and the pipe did not each have the name often";
