@@ -6,6 +6,7 @@
 #include <string>
 
 #include "compile/RebuildRecords.h"
+#include "BenchOperator.h"
 #include "editing/Engine.h"
 #include "files/QxkFile.h"
 #include "printer/TimerQueue.h"
@@ -14,26 +15,10 @@
 namespace q5300 {
 namespace {
 
+using bench::NoGrid;
+using bench::ScriptedOperator;
+
 namespace fs = std::filesystem;
-
-// Answers every dialog with one file and every question with Yes.
-class ScriptedOperator final : public Operator {
- public:
-  std::string file;
-  void Tell(const Message&) override {}
-  bool AskYesNo(const Message&) override { return true; }
-  std::optional<std::string> ChooseFile(const FileDialog&) override { return file; }
-  bool RunNumberingDialog(NumSet&) override { return false; }
-  bool RunSymbolPicker(Dqfh&) override { return false; }
-  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
-};
-
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int, int) override {}
-  void SelectRow(int, bool) override {}
-};
 
 // A window's engine over a folder of its own.
 struct Bench {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchOperator.h"
 #include "editing/Engine.h"
 #include "files/ImportFile.h"
 #include "printer/TimerQueue.h"
@@ -17,25 +18,10 @@
 namespace q5300 {
 namespace {
 
+using bench::NoGrid;
+using bench::ScriptedOperator;
+
 namespace fs = std::filesystem;
-
-class ScriptedOperator final : public Operator {
- public:
-  std::string file;
-  void Tell(const Message&) override {}
-  bool AskYesNo(const Message&) override { return true; }
-  std::optional<std::string> ChooseFile(const FileDialog&) override { return file; }
-  bool RunNumberingDialog(NumSet&) override { return false; }
-  bool RunSymbolPicker(Dqfh&) override { return false; }
-  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
-};
-
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int, int) override {}
-  void SelectRow(int, bool) override {}
-};
 
 // A wire list as a spreadsheet program writes it: line 1 a text of its own on
 // every row, line 2 one of three, the repeat count a number; the shared strings

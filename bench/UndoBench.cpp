@@ -6,12 +6,15 @@
 
 #include <string>
 
+#include "BenchOperator.h"
 #include "editing/Engine.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
 
 namespace q5300 {
 namespace {
+
+using bench::NoGrid;
 
 class QuietOperator final : public Operator {
  public:
@@ -21,13 +24,6 @@ class QuietOperator final : public Operator {
   bool RunNumberingDialog(NumSet&) override { return false; }
   bool RunSymbolPicker(Dqfh&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
-};
-
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int, int) override {}
-  void SelectRow(int, bool) override {}
 };
 
 std::u16string Digits(int value) {

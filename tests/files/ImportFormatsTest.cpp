@@ -13,6 +13,7 @@
 #include "files/ImportFile.h"
 #include "files/TextImport.h"
 #include "support/SheetFiles.h"
+#include "support/UnicodeBytes.h"
 
 namespace q5300 {
 
@@ -21,6 +22,8 @@ void PrintTo(const CsvPage& page, std::ostream* out);
 namespace {
 
 using testing::OdsOf;
+using testing::Utf16;
+using testing::Utf8;
 using testing::XlsxOf;
 
 // The list in code page 949, written out byte by byte.
@@ -61,43 +64,6 @@ const std::vector<Row> kRows = {
     {u"", u"2.5", u""},
     {u"1호", u"x", u"250"},
 };
-
-std::string Utf8(std::u16string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-  std::string out;
-  for (const char16_t unit : text) {
-    const char high = static_cast<char>(unit >> 8);
-    const char low = static_cast<char>(unit & 0xFF);
-    out += bigEndian ? high : low;
-    out += bigEndian ? low : high;
-  }
-  return out;
-}
 
 std::u16string Field(const std::u16string& text, char16_t separator) {
   if (text.find(separator) == std::u16string::npos) return text;

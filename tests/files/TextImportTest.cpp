@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/CsvImport.h"
+#include "support/UnicodeBytes.h"
 
 namespace q5300 {
 
@@ -13,13 +14,10 @@ void PrintTo(const CsvPage& page, std::ostream* out);
 
 namespace {
 
+using testing::Utf8;
+
 std::string Utf16LE(std::u16string_view text) {
-  std::string out;
-  for (const char16_t unit : text) {
-    out += static_cast<char>(unit & 0xFF);
-    out += static_cast<char>(unit >> 8);
-  }
-  return out;
+  return testing::Utf16(text, false);
 }
 
 // Real Hangul both ways: code page 949 Hangul is not valid UTF-8, and UTF-8
@@ -116,27 +114,6 @@ TEST(TextImport, CharactersWithoutACodePageFormBecomeQuestionMarks) {
   for (const Case& c : cases) {
     EXPECT_EQ(ReadImportText(c.file).pages, c.pages) << ::testing::PrintToString(c.file);
   }
-}
-
-std::string Utf8(std::u16string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
 }
 
 // The text is converted in pieces of 64 KB: characters across the pieces'
