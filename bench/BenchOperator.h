@@ -1,10 +1,11 @@
 #pragma once
 
-// The window's side of an engine in a benchmark: no one to ask, no grid to show.
+// The operator of an engine in a benchmark: no one to ask.
 #include <optional>
 #include <string>
 
 #include "editing/Engine.h"
+#include "editing/Headless.h"
 
 namespace q5300::bench {
 
@@ -18,13 +19,6 @@ class ScriptedOperator final : public Operator {
   bool RunNumberingDialog(NumSet&) override { return false; }
   bool RunSymbolPicker(Dqfh&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
-};
-
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int, int) override {}
-  void SelectRow(int, bool) override {}
 };
 
 }  // namespace q5300::bench

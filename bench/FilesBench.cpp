@@ -15,7 +15,6 @@
 namespace q5300 {
 namespace {
 
-using bench::NoGrid;
 using bench::ScriptedOperator;
 
 namespace fs = std::filesystem;

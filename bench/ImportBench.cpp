@@ -18,7 +18,6 @@
 namespace q5300 {
 namespace {
 
-using bench::NoGrid;
 using bench::ScriptedOperator;
 
 namespace fs = std::filesystem;

@@ -14,7 +14,6 @@
 namespace q5300 {
 namespace {
 
-using bench::NoGrid;
 
 class QuietOperator final : public Operator {
  public:

@@ -8,7 +8,7 @@
 
 #include "data/Operator.h"
 #include "editing/Engine.h"
-#include "editing/GridActions.h"
+#include "editing/Headless.h"
 #include "printer/Clock.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -25,24 +25,6 @@ class QuietOperator final : public Operator {
   bool RunNumberingDialog(NumSet& /*dialog*/) override { return false; }
   bool RunSymbolPicker(Dqfh& /*picker*/) override { return false; }
   SaveAnswer AskSaveChanges(const Message& /*question*/) override { return SaveAnswer::Discard; }
-};
-
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int /*row*/, int /*column*/) override {}
-  void SelectRow(int /*row*/, bool /*ensureVisible*/) override {}
-};
-
-class PreviewCatcher final : public WindowView {
- public:
-  void PreviewChanged(const PreviewSnapshot& snapshot, double /*mediaWidthMm*/) override {
-    snapshot_ = snapshot;
-  }
-  const std::optional<PreviewSnapshot>& snapshot() const { return snapshot_; }
-
- private:
-  std::optional<PreviewSnapshot> snapshot_;
 };
 
 // A window just started: one empty page, the settings of a new run.

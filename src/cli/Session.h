@@ -8,7 +8,7 @@
 #include "cli/ExitCode.h"
 #include "data/Operator.h"
 #include "editing/Engine.h"
-#include "editing/GridActions.h"
+#include "editing/Headless.h"
 #include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
 #include "printer/Clock.h"
@@ -49,29 +49,6 @@ class CliOperator final : public Operator {
   std::ostream& err_;
   std::optional<std::string> file_;
   int told_ = 0;
-};
-
-// No grid widget: there is no edit to commit and no row to show.
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int /*row*/, int /*column*/) override {}
-  void SelectRow(int /*row*/, bool /*ensureVisible*/) override {}
-};
-
-// Keeps what the preview command hands to the strip.
-class PreviewCatcher final : public WindowView {
- public:
-  void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override {
-    snapshot_ = snapshot;
-    mediaWidthMm_ = mediaWidthMm;
-  }
-  const std::optional<PreviewSnapshot>& snapshot() const { return snapshot_; }
-  double mediaWidthMm() const { return mediaWidthMm_; }
-
- private:
-  std::optional<PreviewSnapshot> snapshot_;
-  double mediaWidthMm_ = 9.0;
 };
 
 // Import files (text or a spreadsheet) and label files.
