@@ -13,10 +13,7 @@
 #include "editing/Engine.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "support/EngineParts.h"
 #include "support/RecordText.h"
 #include "support/SheetFiles.h"
 
@@ -28,7 +25,7 @@ using testing::RecordText;
 
 // One main window with its engine, started up with one empty page; pages take
 // their length from their text.
-struct Window {
+struct Window : testing::EngineParts {
   Window() {
     grid.Attach(engine);
     engine.StartUp();
@@ -65,13 +62,6 @@ struct Window {
   }
   std::u16string Cell(int row, int column) const { return engine.grid().CellText(row, column); }
   const PageRecord& Record(int row) const { return *engine.job().pages.At(row); }
-
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 // Everything a refused command must leave as it was.

@@ -11,16 +11,13 @@
 #include "editing/Engine.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "support/EngineParts.h"
 
 namespace q5300 {
 namespace {
 
 // A new job: one page of 20 mm (240 dots), font size 4 (40 dots a character).
-struct NewJob {
+struct NewJob : testing::EngineParts {
   NewJob() {
     grid.Attach(engine);
     engine.StartUp();
@@ -29,13 +26,6 @@ struct NewJob {
   void Type(int row, std::u16string text, int column = Line1Column) {
     grid.Commit(row, column, std::move(text), false);
   }
-
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {

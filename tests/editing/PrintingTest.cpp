@@ -13,8 +13,7 @@
 #include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "support/EngineParts.h"
 #include "support/QueueDispatcher.h"
 #include "support/RunTimers.h"
 
@@ -27,7 +26,7 @@ const std::vector<uint8_t> kZeroLength;
 const std::vector<uint8_t> kStatusQuery = {0x01, 'A'};
 const std::vector<uint8_t> kEndCommand = {0x02, 'H'};
 
-class PrintingTest : public ::testing::Test {
+class PrintingTest : public ::testing::Test, public testing::EngineParts {
  protected:
   void SetUp() override {
     grid.Attach(engine);
@@ -55,13 +54,6 @@ class PrintingTest : public ::testing::Test {
   std::vector<uint8_t> ExpectedPacket(int start) const {
     return BuildPacket(engine.job().settings, engine.job().pages.first(), start).bytes;
   }
-
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {

@@ -14,10 +14,7 @@
 #include "editing/Engine.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "support/EngineParts.h"
 
 namespace q5300 {
 namespace {
@@ -31,7 +28,7 @@ std::vector<char> ReadBytes(const fs::path& path) {
 
 // A job of three pages (a one-line page, a two-line page at font size 3, a page
 // repeated three times) with the second page current and a ready printer.
-struct ThreePages {
+struct ThreePages : testing::EngineParts {
   ThreePages() {
     grid.Attach(engine);
     engine.StartUp();
@@ -81,12 +78,6 @@ struct ThreePages {
   }
 
   test::TempDir dir;
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 struct Command {

@@ -12,8 +12,7 @@
 #include "printer/TempDir.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "support/EngineParts.h"
 
 namespace q5300 {
 namespace {
@@ -21,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A job of two typed pages, just saved as a qxk file; a ready printer.
-struct SavedJob {
+struct SavedJob : testing::EngineParts {
   SavedJob() {
     grid.Attach(engine);
     engine.StartUp();
@@ -41,12 +40,6 @@ struct SavedJob {
   }
 
   test::TempDir dir;
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 struct Action {
