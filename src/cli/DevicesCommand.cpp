@@ -12,11 +12,7 @@ namespace {
 // "bus 001 port 1.2 address 005": the port path stays when the printer is
 // plugged in again, the address does not.
 std::string Place(const UsbPrinterEntry& printer) {
-  std::string ports;
-  for (const uint8_t port : printer.place.ports) {
-    if (!ports.empty()) ports += '.';
-    ports += std::to_string(port);
-  }
+  const std::string ports = printer.place.PortPath();
   char text[64];
   std::snprintf(text, sizeof text, "bus %03u port %s address %03u", unsigned{printer.place.bus},
                 ports.empty() ? "-" : ports.c_str(), unsigned{printer.place.address});
@@ -37,8 +33,7 @@ ExitCode RunDevices(const ParsedArguments& /*args*/, Console& console) {
     usable += opened ? 1 : 0;
     console.out << FormatUsbId(printer.id) << ' ' << Place(printer) << ' '
                 << (opened ? "ok" : "cannot-open");
-    if (!opened || printer.detail != "can be opened")
-      console.out << ": " << OneLine(printer.detail);
+    if (!printer.detail.empty()) console.out << ": " << OneLine(printer.detail);
     console.out << '\n';
   }
   console.out.flush();

@@ -56,7 +56,6 @@ void Say(std::ostream& err, std::string_view text) {
 }
 
 void CliOperator::Tell(const Message& message) {
-  ++told_;
   Say(err_, OneLine(message.text));
 }
 

@@ -42,13 +42,10 @@ class CliOperator final : public Operator {
   SaveAnswer AskSaveChanges(const Message& question) override;
 
   void SetFile(std::string path) { file_ = std::move(path); }
-  // Messages shown so far.
-  int toldCount() const { return told_; }
 
  private:
   std::ostream& err_;
   std::optional<std::string> file_;
-  int told_ = 0;
 };
 
 // Import files (text or a spreadsheet) and label files.

@@ -9,20 +9,14 @@
 
 namespace q5300 {
 
-// Where the reports of the printer link's worker run. The window posts them to
-// its event loop; the command-line program and the tests run them at once.
+// Where the reports of the printer link's worker run once it has a thread of
+// its own. The window posts them to its event loop.
 class Dispatcher {
  public:
   virtual ~Dispatcher() = default;
   // Called on the worker's thread; `report` must run on the thread that owns
   // the job.
   virtual void Post(std::function<void()> report) = 0;
-};
-
-// Runs every report at once, on the thread that posts it.
-class ImmediateDispatcher final : public Dispatcher {
- public:
-  void Post(std::function<void()> report) override { report(); }
 };
 
 // Carries out the USB work of a print job in order, one piece after another,
@@ -50,7 +44,6 @@ class LinkWorker {
 
   // Work handed over whose report has not run yet.
   bool busy() const { return pending_ > 0; }
-  bool threaded() const { return thread_.joinable(); }
 
  private:
   void Loop();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "compile/PrintPacket.h"
+
 namespace q5300 {
 namespace {
 constexpr const char* NoPrinterMessage =
@@ -23,6 +25,16 @@ constexpr const char* VirtualPrinterHint =
     "virtual printer, which answers like a ready printer and keeps what it receives in a "
     "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
     "listed in /tmp/q5300-out/labels.txt.";
+
+// Looks for the printer and reads its identity; the device goes back closed so
+// the link can open it.
+OpenResult LookForPrinter(Device& device) {
+  OpenResult result = device.Open();
+  if (!result.ok()) return result;
+  device.UsbId();
+  device.Close();
+  return result;
+}
 }  // namespace
 
 std::string SentReport(int firstNotSent, int pageCount) {
@@ -87,15 +99,11 @@ void PrintJob::NotePrinter(const OpenResult& result) {
 }
 
 bool PrintJob::CheckDevice() {
-  Device& device = link_.device();
-  const OpenResult result = device.Open();
+  const OpenResult result = LookForPrinter(link_.device());
   if (!result.ok()) {
     TellNoPrinter(result);
     return false;
   }
-  device.UsbId();
-  // The check only looks: the device goes back closed so the link can open it.
-  device.Close();
   return true;
 }
 
@@ -152,7 +160,6 @@ void PrintJob::Start(int start) {
   popup_.ClearStopRequest();
   waitingForPrinter_ = false;
   stopRequested_ = false;
-  jobStart_ = start;
   nextIndex_ = start;
   phase_ = Phase::Opening;
 
@@ -172,10 +179,8 @@ void PrintJob::Start(int start) {
         if (check) {
           // The first job of a run looks for the printer before it opens the link.
           started->checkRan = true;
-          started->check = device.Open();
+          started->check = LookForPrinter(device);
           if (!started->check.ok()) return;
-          device.UsbId();
-          device.Close();
         }
         started->opened = link.OpenLink();
         started->open = link.lastOpen();
@@ -210,7 +215,7 @@ void PrintJob::OnStarted(const Started& result) {
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText(SendingText);
-  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), jobStart_);
+  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), nextIndex_);
   switch (packet.kind) {
     case Packet::NothingToPrint:
       unfinished_.reset();
@@ -230,7 +235,7 @@ void PrintJob::OnStarted(const Started& result) {
   phase_ = Phase::Sending;
   auto sent = std::make_shared<Continued>();
   RunOnWorker(
-      [&link = link_, packet = std::move(packet), start = jobStart_, sent] {
+      [&link = link_, packet = std::move(packet), start = nextIndex_, sent] {
         sent->outcome = SendPacket(link, packet, start);
         sent->lost = link.device().Lost();
       },
@@ -275,7 +280,7 @@ void PrintJob::TimerFired(TimerId id) {
 void PrintJob::ContinueTick() {
   timers_.Stop(TimerId::Continue);
   if (phase_ != Phase::Waiting) return;
-  if (stopRequested_ || popup_.state() == StatusPopup::StopRequested) {
+  if (stopRequested_) {
     EndEarly(EndReason::Stopped);
     return;
   }

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "compile/PrintPacket.h"
 #include "data/JobSettings.h"
 #include "data/Operator.h"
 #include "data/PageRecord.h"
@@ -103,7 +102,6 @@ class PrintJob {
 
   void Start(int start);
   void OnStarted(const Started& result);
-  void OnFirstPacket(const PacketOutcome& outcome);
   void ContinueTick();
   void OnContinued(const Continued& result);
   // A packet went out: the job waits for the next tick or is complete.
@@ -136,7 +134,6 @@ class PrintJob {
   bool printDeferred_ = false;
   bool waitingForPrinter_ = false;
   int nextIndex_ = 0;
-  int jobStart_ = 0;
   std::optional<int> unfinished_;
   std::string printerNote_;
   std::function<void()> printerObserver_;

@@ -25,7 +25,8 @@ class StatusPopup {
   void ShowStopButton(bool on);
   void Show();
   void Hide();
-  // The stop button: the job ends at its next tick.
+  // The stop button: the print job is told at once (it ends then, or once the
+  // packet under way has been answered).
   void StopPressed();
   // A new job forgets an earlier stop request.
   void ClearStopRequest();

@@ -272,15 +272,15 @@ OpenResult ProbeAccess(const Candidate& c) {
   if (r != 0) return Failure(r, c, "asking for the configuration");
   // An unconfigured chip or one held by a kernel driver is configured or
   // detached when a job opens it; until then it is left as it is.
-  if (configuration == 0) return {OpenStatus::Opened, "can be opened"};
+  if (configuration == 0) return {OpenStatus::Opened, ""};
   if (libusb_kernel_driver_active(handle.get(), ChipInterface) == 1) {
-    return {OpenStatus::Opened, "can be opened (a kernel driver holds it until a job opens it)"};
+    return {OpenStatus::Opened, "a kernel driver holds it until a job opens it"};
   }
   r = libusb_claim_interface(handle.get(), ChipInterface);
   if (r == LIBUSB_ERROR_BUSY) return InUse(c);
   if (r != 0 && r != LIBUSB_ERROR_NOT_FOUND) return Failure(r, c, "claiming interface 0");
   if (r == 0) libusb_release_interface(handle.get(), ChipInterface);
-  return {OpenStatus::Opened, "can be opened"};
+  return {OpenStatus::Opened, ""};
 }
 
 std::string WithProblems(std::string text, const std::vector<std::string>& problems) {
@@ -290,19 +290,23 @@ std::string WithProblems(std::string text, const std::vector<std::string>& probl
 
 }  // namespace
 
+std::string UsbPlace::PortPath() const {
+  std::string path;
+  for (const uint8_t port : ports) {
+    if (!path.empty()) path += '.';
+    path += std::to_string(port);
+  }
+  return path;
+}
+
 std::string UsbPlace::Describe() const {
   char text[64];
   if (ports.empty()) {
     std::snprintf(text, sizeof text, "bus %03u, address %03u", bus, address);
     return text;
   }
-  std::string path;
-  for (const uint8_t port : ports) {
-    if (!path.empty()) path += '.';
-    path += std::to_string(port);
-  }
   std::snprintf(text, sizeof text, "bus %03u, port ", bus);
-  return text + path;
+  return text + PortPath();
 }
 
 bool UsbPlace::SamePlace(const UsbPlace& other) const {
@@ -326,11 +330,6 @@ UsbDevice::UsbDevice(UsbIdList ids, UsbTimeouts timeouts)
     : ids_(std::move(ids)), timeouts_(timeouts) {}
 
 UsbDevice::~UsbDevice() = default;
-
-std::optional<UsbPlace> UsbDevice::place() const {
-  if (!session_) return std::nullopt;
-  return session_->claim->place;
-}
 
 OpenResult UsbDevice::Open() {
   return OpenAt({});
@@ -422,6 +421,12 @@ uint32_t UsbDevice::UsbId() {
   return static_cast<uint32_t>(id.product) << 16 | id.vendor;
 }
 
+void UsbDevice::AfterTransferError(int error, uint8_t endpoint) {
+  if (error == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
+  // A stalled endpoint stays stalled until it is cleared.
+  if (error == LIBUSB_ERROR_PIPE) libusb_clear_halt(session_->handle(), endpoint);
+}
+
 int UsbDevice::PendingUploads() {
   if (!session_) return 0;
   Session& s = *session_;
@@ -435,9 +440,7 @@ int UsbDevice::PendingUploads() {
       packet.resize(static_cast<size_t>(got));
       s.uploads.push_back(std::move(packet));
     }
-    if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
-    // A stalled endpoint stays stalled until it is cleared.
-    if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->inEndpoint);
+    AfterTransferError(r, s.claim->inEndpoint);
     if (r != 0 || got <= 0) break;
   }
   return static_cast<int>(s.uploads.size());
@@ -458,8 +461,7 @@ int UsbDevice::Read(std::span<uint8_t> buffer) {
         libusb_bulk_transfer(s.handle(), s.claim->inEndpoint, upload.data(),
                              static_cast<int>(upload.size()), &got, TimeoutOf(timeouts_.read));
     if (r != 0 && r != LIBUSB_ERROR_TIMEOUT) {
-      if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
-      if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->inEndpoint);
+      AfterTransferError(r, s.claim->inEndpoint);
       return -1;
     }
     if (got <= 0) return 0;
@@ -486,8 +488,7 @@ bool UsbDevice::Write(std::span<const uint8_t> bytes) {
       libusb_bulk_transfer(s.handle(), s.claim->outEndpoint, data, static_cast<int>(bytes.size()),
                            &sent, TimeoutOf(timeouts_.write));
   if (r != 0) {
-    if (r == LIBUSB_ERROR_NO_DEVICE) lost_ = true;
-    if (r == LIBUSB_ERROR_PIPE) libusb_clear_halt(s.handle(), s.claim->outEndpoint);
+    AfterTransferError(r, s.claim->outEndpoint);
     return false;
   }
   return static_cast<size_t>(sent) == bytes.size();

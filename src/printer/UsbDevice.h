@@ -35,6 +35,8 @@ struct UsbPlace {
 
   // "bus 001, port 2" or "bus 001, port 1.4"; the address where no port is known.
   std::string Describe() const;
+  // "1.4": the ports from the root hub down; empty where none is known.
+  std::string PortPath() const;
   bool SamePlace(const UsbPlace& other) const;
 };
 
@@ -76,12 +78,13 @@ class UsbDevice final : public Device {
   bool Lost() const override { return lost_; }
 
   const UsbIdList& ids() const { return ids_; }
-  // Where the open printer is; nothing when none is open.
-  std::optional<UsbPlace> place() const;
 
  private:
   struct Session;
   OpenResult OpenAt(const UsbPlace& place);
+  // After a failed transfer: a device that is gone is lost; a stalled
+  // endpoint has its halt cleared.
+  void AfterTransferError(int error, uint8_t endpoint);
 
   UsbIdList ids_;
   UsbTimeouts timeouts_;

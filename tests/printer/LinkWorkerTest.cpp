@@ -69,7 +69,7 @@ TEST(LinkWorker, StoppingWaitsForTheWorkUnderWayAndDropsItsReport) {
   worker.Stop();
   EXPECT_TRUE(finished);
   EXPECT_FALSE(worker.busy());
-  dispatcher.RunUntil([&] { return dispatcher.waiting() == 0; });
+  ASSERT_TRUE(dispatcher.RunUntil([&] { return dispatcher.waiting() == 0; }));
   EXPECT_FALSE(reported);
   // Work handed over after the stop runs at once again.
   bool ranAtOnce = false;

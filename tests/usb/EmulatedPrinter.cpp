@@ -258,7 +258,7 @@ bool EmulatedPrinter::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* urb
     if (buffer != nullptr) bytes.assign(buffer->data, buffer->data + urb->buffer_length);
   }
   const auto fault = faults_.find(number);
-  if (stopTakingInput_ || (fault != faults_.end() && fault->second == OutFault::Hang)) {
+  if (stopTakingInput_) {
     flying_.push_back(urbData);  // ends only when it is discarded
     Complete(client, 0, 0);
     return true;

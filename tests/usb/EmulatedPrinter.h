@@ -20,7 +20,6 @@ namespace q5300::usbtest {
 enum class OutFault {
   Stall,   // the endpoint stalls: the transfer fails with a halt to clear
   Short,   // only the first 8 bytes are taken
-  Hang,    // never completes: the transfer times out
   Vanish,  // the printer is unplugged while the transfer is under way
 };
 
