@@ -65,7 +65,11 @@ void Engine::Restore(const JobSnapshot& s, bool withPath) {
   const ApplyScope scope = controls_.scope;
   controls_ = s.controls;
   controls_.scope = scope;
-  if (withPath) jobPath_ = s.path;
+  if (withPath) {
+    jobPath_ = s.path;
+    // Pages not sent by a job printed from the file replaced are not this job's.
+    printJob_.ForgetUnfinished();
+  }
   if (const auto width = PreviewMediaWidth(job_.settings)) {
     previewWidthMm_ = *width;
     if (view_ != nullptr) view_->MediaWidthChanged(previewWidthMm_);

@@ -269,6 +269,27 @@ TEST_F(PrintingTest, AJobReplacedByAnotherOffersNothing) {
   EXPECT_FALSE(engine.printJob().unfinishedFrom());
 }
 
+TEST_F(PrintingTest, AJobBroughtBackByUndoOffersNothingOfTheJobItReplaced) {
+  MakePages(100, std::u16string(40, u'X'));
+  test::TempDir dir;
+  const std::string file = (dir.path() / "other.csv").string();
+  {
+    std::ofstream out(file);
+    for (int i = 0; i < 100; ++i) out << "Imported " << i << ",B,1\n";
+  }
+  ASSERT_TRUE(engine.ImportFile(file));
+  engine.Print();
+  engine.StopPressed();
+  ASSERT_TRUE(engine.printJob().unfinishedFrom());
+
+  engine.Undo();
+  ASSERT_EQ(engine.grid().CellText(0, Line1Column), std::u16string(40, u'X'));
+  op.asked.clear();
+  engine.Print();
+  EXPECT_TRUE(op.asked.empty());
+  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+}
+
 TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
   const std::vector<uint8_t> busy = {'B', 0, 0, 0, 0, 0, 0, 0, 0};
   MakePages(100, std::u16string(40, u'X'));
