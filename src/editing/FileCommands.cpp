@@ -266,7 +266,7 @@ void Engine::Import() {
 bool Engine::ImportFile(const std::string& path) {
   auto file = OpenForReading(path);
   if (!file) {
-    Tell(kCannotOpen);
+    op_.Tell(AboutFile(kCannotOpen, path, file.failure().text));
     return false;
   }
   popup_.SetStatusText("");

@@ -611,9 +611,13 @@ TEST(FileCommands, AnImportThatFindsNothingLeavesTheJob) {
   const JobState before = StateOf(w.engine);
 
   w.Import(dir.path() / "absent.csv");
-  EXPECT_EQ(w.op.TakeTexts(),
-            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
-                                      "파일을 열 수 없습니다!"}));
+  const std::vector<std::string> refused = w.op.TakeTexts();
+  ASSERT_EQ(refused.size(), 2u);
+  EXPECT_EQ(refused[0], "입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.");
+  // The file and why it cannot be opened, under the headline.
+  const std::string headline = "파일을 열 수 없습니다!\n" + (dir.path() / "absent.csv").string() + "\n";
+  EXPECT_EQ(refused[1].rfind(headline, 0), 0u) << refused[1];
+  EXPECT_GT(refused[1].size(), headline.size());
   EXPECT_EQ(StateOf(w.engine), before);
 
   w.Import(dir.path() / "empty.csv");
