@@ -1,6 +1,7 @@
 // export JOB OUT.csv: the job's pages as an import file.
 #include "cli/Commands.h"
 #include "cli/Session.h"
+#include "data/AsciiText.h"
 
 namespace q5300::cli {
 
@@ -11,7 +12,7 @@ ExitCode RunExport(const ParsedArguments& args, Console& console) {
     return UsageError(console, "export",
                       "JOB must end in " + std::string(InputExtensions) + ": " + input);
   }
-  if (!HasExtension(output, ".csv")) {
+  if (!EndsWithNoCase(output, ".csv")) {
     return UsageError(console, "export", "OUT must end in .csv: " + output);
   }
   CsvEncoding encoding = CsvEncoding::Utf8;

@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/Render.h"
 #include "cli/Session.h"
+#include "data/AsciiText.h"
 #include "files/FileIo.h"
 #include "ui/PreviewPainter.h"
 #include "ui/Theme.h"
@@ -68,7 +69,7 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
     return UsageError(console, "render",
                       "FILE must end in " + std::string(InputExtensions) + ": " + file);
   }
-  if (!HasExtension(output, ".png")) {
+  if (!EndsWithNoCase(output, ".png")) {
     return UsageError(console, "render", "OUTPUT must end in .png: " + output);
   }
   std::optional<int> page;

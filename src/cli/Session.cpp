@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/AsciiText.h"
 #include "files/FileIo.h"
 
 namespace q5300::cli {
@@ -22,10 +23,6 @@ std::optional<std::string> WhyUnreadable(const std::string& path) {
   const auto file = OpenRegularFile(path);
   if (!file) return file.failure().text;
   return std::nullopt;
-}
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 }  // namespace
@@ -79,13 +76,6 @@ SaveAnswer CliOperator::AskSaveChanges(const Message& /*question*/) {
   return SaveAnswer::Discard;
 }
 
-bool HasExtension(std::string_view path, std::string_view extension) {
-  if (path.size() < extension.size()) return false;
-  const std::string_view tail = path.substr(path.size() - extension.size());
-  return std::equal(tail.begin(), tail.end(), extension.begin(),
-                    [](char a, char b) { return AsciiLower(a) == b; });
-}
-
 namespace {
 
 constexpr std::pair<InputKind, const char*> kInputFormats[] = {
@@ -97,7 +87,7 @@ constexpr std::pair<InputKind, const char*> kInputFormats[] = {
 
 std::optional<InputKind> InputKindOf(std::string_view path) {
   for (const auto& [kind, name] : kInputFormats) {
-    if (HasExtension(path, std::string(".") + name)) return kind;
+    if (EndsWithNoCase(path, std::string(".") + name)) return kind;
   }
   return std::nullopt;
 }
@@ -110,8 +100,8 @@ const char* InputFormatName(InputKind kind) {
 }
 
 std::optional<LabelFileKind> OutputKindOf(std::string_view path) {
-  if (HasExtension(path, ".qxk")) return LabelFileKind::Qxk;
-  if (HasExtension(path, ".qxu")) return LabelFileKind::Qxu;
+  if (EndsWithNoCase(path, ".qxk")) return LabelFileKind::Qxk;
+  if (EndsWithNoCase(path, ".qxu")) return LabelFileKind::Qxu;
   return std::nullopt;
 }
 

@@ -57,8 +57,6 @@ const char* InputFormatName(InputKind kind);
 // The extensions an input may have, for messages.
 inline constexpr std::string_view InputExtensions = ".csv, .txt, .xlsx, .ods, .qxk or .qxu";
 std::optional<LabelFileKind> OutputKindOf(std::string_view path);
-// The file name ends in `extension` (lower case), in any case.
-bool HasExtension(std::string_view path, std::string_view extension);
 
 // The engine of the window with stand-ins for the window around it. It starts
 // as the window does: the settings and page defaults of a new run and one empty

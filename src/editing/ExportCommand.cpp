@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AsciiText.h"
 #include "editing/CellTexts.h"
 #include "editing/Engine.h"
 #include "files/FileIo.h"
@@ -13,13 +14,6 @@ namespace {
 
 constexpr char kCannotSave[] = "파일을 저장할 수 없습니다!";
 constexpr char kCsvFilter[] = "Excel file(*.csv)|*.csv|";
-
-bool EndsWithCsv(std::string_view path) {
-  if (path.size() < 4) return false;
-  const std::string_view tail = path.substr(path.size() - 4);
-  return tail[0] == '.' && (tail[1] | 0x20) == 'c' && (tail[2] | 0x20) == 's' &&
-         (tail[3] | 0x20) == 'v';
-}
 
 }  // namespace
 
@@ -32,7 +26,7 @@ void Engine::Export(CsvEncoding encoding) {
   const auto chosen = op_.ChooseFile(dialog);
   if (!chosen) return;
   gridActions_.FocusGrid();
-  const std::string path = EndsWithCsv(*chosen) ? *chosen : *chosen + ".csv";
+  const std::string path = EndsWithNoCase(*chosen, ".csv") ? *chosen : *chosen + ".csv";
   if (!MayWrite(*chosen, path)) return;
   ExportCsvFile(path, encoding);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "compile/CodePage.h"
+#include "data/AsciiText.h"
 
 namespace q5300 {
 namespace {
@@ -42,15 +43,11 @@ void AppendField(std::string& out, const std::string& field) {
   out += '"';
 }
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace
 
 std::optional<CsvEncoding> CsvEncodingNamed(std::string_view name) {
   std::string lower(name);
-  std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
+  std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
   if (lower == "utf-8" || lower == "utf8") return CsvEncoding::Utf8;
   if (lower == "cp949" || lower == "949" || lower == "windows-949") return CsvEncoding::CodePage949;
   return std::nullopt;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "data/AsciiText.h"
 #include "files/FileIoCommon.h"
 
 // The part of reading and saving that is the same on every system; what speaks
@@ -40,18 +41,6 @@ bool IsDigits(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// `ending` is in lower case.
-bool EndsWithAnyCase(std::string_view text, std::string_view ending) {
-  if (text.size() < ending.size()) return false;
-  const std::string_view tail = text.substr(text.size() - ending.size());
-  return std::equal(tail.begin(), tail.end(), ending.begin(),
-                    [](char a, char b) { return AsciiLower(a) == b; });
-}
-
 // Earlier versions named the new file ".NAME.T.C.A.tmp": the target's name and
 // three numbers.
 bool IsEarlierTemporaryName(std::string_view name) {
@@ -62,8 +51,8 @@ bool IsEarlierTemporaryName(std::string_view name) {
     if (dot == std::string_view::npos || !IsDigits(rest.substr(dot + 1))) return false;
     rest = rest.substr(0, dot);
   }
-  return EndsWithAnyCase(rest, ".qxk") || EndsWithAnyCase(rest, ".qxu") ||
-         EndsWithAnyCase(rest, ".png");
+  return EndsWithNoCase(rest, ".qxk") || EndsWithNoCase(rest, ".qxu") ||
+         EndsWithNoCase(rest, ".png");
 }
 
 }  // namespace

@@ -3,23 +3,13 @@
 #include <string_view>
 #include <vector>
 
+#include "data/AsciiText.h"
 #include "files/FileIo.h"
 #include "files/SheetImport.h"
 #include "files/TextImport.h"
 
 namespace q5300 {
 namespace {
-
-bool EndsWithNoCase(std::string_view name, std::string_view extension) {
-  if (name.size() < extension.size()) return false;
-  const std::string_view tail = name.substr(name.size() - extension.size());
-  for (std::size_t i = 0; i < tail.size(); ++i) {
-    const char c =
-        tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
-    if (c != extension[i]) return false;
-  }
-  return true;
-}
 
 // The compound file of the binary workbooks of old.
 bool IsCompoundFile(std::span<const uint8_t> bytes) {

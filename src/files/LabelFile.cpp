@@ -7,6 +7,7 @@
 #include "compile/CodePage.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
+#include "data/AsciiText.h"
 #include "data/PageRecord.h"
 
 namespace q5300 {
@@ -17,12 +18,6 @@ constexpr std::string_view kSeparators = "/\\";
 #else
 constexpr std::string_view kSeparators = "/";
 #endif
-
-// Only ASCII letters have a case in the names of label files: lowering byte by
-// byte leaves the bytes of any other character as they are.
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 char16_t MarkerForControlByte(char16_t c) {
   switch (c) {

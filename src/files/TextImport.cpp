@@ -25,10 +25,6 @@ ConverterPtr Open(const char* name) {
   return converter;
 }
 
-bool StartsWith(std::string_view bytes, std::string_view mark) {
-  return bytes.substr(0, mark.size()) == mark;
-}
-
 // What code page 949's 0xC4..0xC9 with a second byte of 0xA1..0xBF read as in UTF-8.
 constexpr UChar32 kCodePageLookalikeFirst = 0x100;
 constexpr UChar32 kCodePageLookalikeLast = 0x2AF;
@@ -50,9 +46,9 @@ const char* IcuName(TextEncoding encoding) {
 }  // namespace
 
 DetectedEncoding DetectTextEncoding(std::string_view bytes) {
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
-  if (StartsWith(bytes, "\xFF\xFE")) return {TextEncoding::Utf16LE, 2};
-  if (StartsWith(bytes, "\xFE\xFF")) return {TextEncoding::Utf16BE, 2};
+  if (bytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
+  if (bytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16LE, 2};
+  if (bytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16BE, 2};
 
   const auto* const data = reinterpret_cast<const uint8_t*>(bytes.data());
   const auto length = static_cast<int64_t>(bytes.size());

@@ -21,10 +21,6 @@ constexpr std::size_t kKeptEscapedBytes = 8 * (MaxTextBytes + 1);
 // More relationships than a workbook has.
 constexpr std::size_t kMaxRelationships = 10000;
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -363,7 +359,7 @@ Result<CsvImport> ReadXlsx(ZipArchive& archive) {
     const auto relationships = ReadRelationships(archive, packageRels);
     if (!relationships) return relationships.failure();
     for (const Relationship& r : *relationships) {
-      if (EndsWith(r.type, "/officeDocument") && !r.external) {
+      if (r.type.ends_with("/officeDocument") && !r.external) {
         workbook = Resolve("", r.target);
         break;
       }
@@ -392,13 +388,13 @@ Result<CsvImport> ReadXlsx(ZipArchive& archive) {
   for (const Relationship& r : *relationships) {
     if (r.external) continue;
     if (r.id == *sheets.firstSheet) {
-      if (!EndsWith(r.type, "/worksheet")) {
+      if (!r.type.ends_with("/worksheet")) {
         return Message{
             "Its first sheet holds no cells (a chart or a dialog); move the sheet "
             "with the list to the front."};
       }
       sheetName = Resolve(folder, r.target);
-    } else if (EndsWith(r.type, "/sharedStrings") && !stringsName) {
+    } else if (r.type.ends_with("/sharedStrings") && !stringsName) {
       stringsName = Resolve(folder, r.target);
     }
   }
