@@ -1,5 +1,6 @@
-// The toolbar commands that move a job between the window and the disk: Open,
-// Save and SaveU for label files, Import for CSV files and spreadsheets.
+// The commands that move a job between the window and the disk: the toolbar's
+// Open, Save and SaveU for label files and Import for CSV files and
+// spreadsheets, and Export back to CSV.
 #include "editing/Engine.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "compile/CodePage.h"
 #include "compile/PrintPacket.h"
+#include "data/AsciiText.h"
 #include "data/MessageText.h"
 #include "editing/CellTexts.h"
 #include "files/FileIo.h"
@@ -35,6 +37,7 @@ constexpr char kImportUnclosedQuote[] = "따옴표가 닫히지 않았습니다!
 constexpr char kImportFilter[] =
     "Import files(*.csv;*.xlsx;*.ods;*.txt)|*.csv;*.xlsx;*.ods;*.txt|Excel file(*.csv)|*.csv|"
     "Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|Unicode text(*.txt)|*.txt|";
+constexpr char kCsvFilter[] = "Excel file(*.csv)|*.csv|";
 
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
@@ -346,6 +349,40 @@ void Engine::TellUnclosedQuote(const CsvImport& import, const std::string& path)
                      FillNumbers("The quoted field that begins in line %d has no closing quote: "
                                  "the rest of the file was read as part of it.",
                                  {import.unclosedQuoteLine})));
+}
+
+// Export: the job's pages out to a CSV file that the import reads back as the
+// same pages (lines and repeat counts; every other attribute is the import's).
+void Engine::Export(CsvEncoding encoding) {
+  const auto chosen = op_.ChooseFile(SaveDialog(".csv", kCsvFilter));
+  if (!chosen) return;
+  gridActions_.FocusGrid();
+  const std::string path = EndsWithNoCase(*chosen, ".csv") ? *chosen : *chosen + ".csv";
+  if (!MayWrite(*chosen, path)) return;
+  ExportCsvFile(path, encoding);
+}
+
+bool Engine::ExportCsvFile(const std::string& path, CsvEncoding encoding) {
+  const std::string text = CsvExportText(ExportedPages(), encoding);
+  const Status written = WriteFileAtomically(
+      path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  if (!written) {
+    op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+    return false;
+  }
+  return true;
+}
+
+std::vector<CsvPage> Engine::ExportedPages() const {
+  std::vector<CsvPage> pages;
+  int row = 0;
+  for (const PageRecord& r : job_.pages) {
+    if (row >= grid_.rowCount()) break;
+    pages.push_back(
+        {grid_.CellText(row, Line1Column), grid_.CellText(row, Line2Column), r.repeatCount});
+    ++row;
+  }
+  return pages;
 }
 
 }  // namespace q5300
