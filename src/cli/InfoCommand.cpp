@@ -32,12 +32,6 @@ std::string NumberingOf(const PageRecord& r) {
   }
 }
 
-int64_t LabelsOf(const PageRecord& r) {
-  if (!r.IsPrintable()) return 0;
-  // Counted without the 16-bit wrap of labelTotal: 200 repeats of 1000 numbers
-  // are 200,000 labels.
-  return r.hasNumbering != 0 ? int64_t{r.repeatCount} * r.numCount : int64_t{r.repeatCount};
-}
 
 }  // namespace
 
@@ -55,7 +49,7 @@ JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format) {
     page.line1 = ReadableText(engine.grid().CellText(row, Line1Column));
     page.line2 = ReadableText(engine.grid().CellText(row, Line2Column));
     page.numbering = NumberingOf(r);
-    page.labels = LabelsOf(r);
+    page.labels = LabelCount(r);
     info.labels += page.labels;
     info.pages.push_back(std::move(page));
     ++row;

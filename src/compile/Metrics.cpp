@@ -85,11 +85,11 @@ Dots CountScripts(const uint8_t* begin, const uint8_t* end) {
       begin, end, [](uint8_t b) { return b == SuperscriptCode || b == SubscriptCode; })));
 }
 
-Dots WidestLine(const PageRecord& r) {
+}  // namespace
+
+uint16_t WidestLine(const PageRecord& r) {
   return r.twoLines == 1 ? std::max(r.line1Width, r.line2Width) : r.line1Width;
 }
-
-}  // namespace
 
 void ComputeMetrics(PageRecord& r, int margin) {
   const std::size_t length = std::min<std::size_t>(r.textLength, MaxTextBytes);

@@ -11,6 +11,9 @@ inline constexpr int LengthSlack = 48;
 // in printer dots. `margin` is the job's extra spacing between two characters.
 void ComputeMetrics(PageRecord& record, int margin);
 
+// The wider of the record's lines, the first alone on a page of one line.
+uint16_t WidestLine(const PageRecord& record);
+
 // True when the record has a set length and its text does not fit into it.
 // Computes the metrics first.
 bool IsOverLength(PageRecord& record, int margin);

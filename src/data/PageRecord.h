@@ -65,6 +65,13 @@ struct PageRecord {
   bool IsPrintable() const { return isChecked != 0 && textLength != 0; }
 };
 
+// The labels a page prints, counted without the 16-bit wrap of labelTotal: 200
+// repeats of 1000 numbers are 200,000 labels.
+inline int64_t LabelCount(const PageRecord& r) {
+  if (!r.IsPrintable()) return 0;
+  return r.hasNumbering != 0 ? int64_t{r.repeatCount} * r.numCount : int64_t{r.repeatCount};
+}
+
 // Fills a record with the values of a new page: the page panel's attribute set
 // and the job's medium codes. Links are cleared.
 void InitRecord(PageRecord& record, const PageDefaults& defaults, const JobSettings& settings);

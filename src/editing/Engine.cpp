@@ -23,6 +23,12 @@ void ForgetWidths(PageRecord& page) {
 
 }  // namespace
 
+void Engine::TakeText(PageRecord& page, std::u16string_view line1, std::u16string_view line2) {
+  CompilePageText(RebuildMode::PrinterMode, line1, line2, page);
+  if (page.textLength == 0) ForgetWidths(page);
+  if (page.autoLength == 0 && page.autoFont != 0) FitFontSize(page);
+}
+
 Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
                Clock& clock)
     : op_(op),
@@ -296,12 +302,7 @@ void Engine::CellEdited(int row, int column) {
       Tell("입력 길이 초과!");
       return;
     }
-    // The record takes the text as the printer gets it, so a packet still to go
-    // carries it right and the length is measured on what is printed: a marker
-    // is one control byte there, not a double-byte character.
-    CompilePageText(RebuildMode::PrinterMode, line1, line2, *page);
-    if (page->textLength == 0) ForgetWidths(*page);
-    if (page->autoLength == 0 && page->autoFont != 0) FitFontSize(*page);
+    TakeText(*page, line1, line2);
     if (IsOverLength(*page, margin)) {
       Tell("입력 길이 초과!");
       return;

@@ -237,6 +237,11 @@ class Engine final : private PrintSource {
  private:
   PageLength Measure(const PageRecord& record, std::u16string_view line1,
                      std::u16string_view line2);
+  // The record takes the text as the printer gets it, so a packet still to go
+  // carries it right and the length is measured on what is printed (a marker is
+  // one control byte there, not a double-byte character); the automatic font
+  // size is fitted to a set length.
+  void TakeText(PageRecord& page, std::u16string_view line1, std::u16string_view line2);
   void RefreshLengths();
   std::vector<PageLength> lengths_;
   JobCounts counts_;

@@ -15,29 +15,16 @@ PageLength Engine::Measure(const PageRecord& record, std::u16string_view line1,
   PageRecord page = record;
   page.prev = page.next = nullptr;
   length.fits = FitsOnePage(line1, line2);
-  // As a committed edit takes the text: compiled for the printer, the automatic
-  // font size fitted to a set length.
-  CompilePageText(RebuildMode::PrinterMode, line1, line2, page);
+  // As a committed edit takes the text.
+  TakeText(page, line1, line2);
   length.hasText = page.textLength != 0;
   length.autoLength = page.autoLength != 0;
-  if (!length.hasText) {
-    page.line1Width = 0;
-    page.line2Width = 0;
-  } else if (page.autoLength == 0 && page.autoFont != 0) {
-    FitFontSize(page);
-  }
   // The test measures the page first.
   const bool over = length.hasText && IsOverLength(page, job_.settings.margin);
-  const int widest =
-      page.twoLines != 0 ? std::max(page.line1Width, page.line2Width) : page.line1Width;
-  length.neededDots = length.hasText ? widest + LengthSlack : 0;
+  length.neededDots = length.hasText ? WidestLine(page) + LengthSlack : 0;
   length.lengthDots = length.autoLength ? length.neededDots : page.lengthDots;
   length.overLength = !length.fits || over;
-  if (length.hasText && page.isChecked != 0) {
-    // Counted without the 16-bit wrap of labelTotal.
-    length.labels = page.hasNumbering != 0 ? int64_t{page.repeatCount} * page.numCount
-                                           : int64_t{page.repeatCount};
-  }
+  length.labels = LabelCount(page);
   return length;
 }
 
