@@ -92,7 +92,6 @@ bool Engine::OpenFile(const std::string& path) {
 }
 
 bool Engine::OpenLabelFile(const std::string& path, bool discard) {
-  const Change change(*this, discard);
   const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
   if (!bytes) {
     op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
@@ -134,6 +133,7 @@ bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
     return false;
   }
 
+  const Change change(*this, discard);
   if (discard) {
     DiscardJob();
     jobPath_ = path;
