@@ -6,14 +6,6 @@
 namespace q5300 {
 namespace {
 
-// C's isspace in the "C" locale, without the line feed that never reaches a field.
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Past this the repeat count is limited to 200 anyway.
-constexpr long kRepeatCeiling = 100000;
-
 }  // namespace
 
 CsvImporter::Separator CsvImporter::SeparatorScan::Step(char c) {
@@ -158,7 +150,7 @@ bool CsvImporter::FieldIsSettled() const {
     case 1:
       return line2_.length == kKept;
     case 2:
-      return repeatPhase_ == RepeatPhase::Done;
+      return repeat_.done();
     default:
       return true;
   }
@@ -202,27 +194,9 @@ void CsvImporter::Take(char c) {
       line2_.Add(c);
       return;
     case 2:
-      break;
+      repeat_.Add(c);
+      return;
     default:
-      return;
-  }
-  switch (repeatPhase_) {
-    case RepeatPhase::Blanks:
-      if (IsBlank(c)) return;
-      repeatPhase_ = RepeatPhase::Digits;
-      if (c == '-' || c == '+') {
-        repeatNegative_ = c == '-';
-        return;
-      }
-      [[fallthrough]];
-    case RepeatPhase::Digits:
-      if (c >= '0' && c <= '9') {
-        repeatValue_ = std::min(repeatValue_ * 10 + (c - '0'), kRepeatCeiling);
-      } else {
-        repeatPhase_ = RepeatPhase::Done;
-      }
-      return;
-    case RepeatPhase::Done:
       return;
   }
 }
@@ -233,16 +207,14 @@ void CsvImporter::EndLine() {
     ImportRow row;
     row.line1 = line1_.view();
     row.line2 = line2_.view();
-    row.repeatCount = field_ < 2 ? 1 : (repeatNegative_ ? -repeatValue_ : repeatValue_);
+    row.repeatCount = field_ < 2 ? 1 : repeat_.value();
     if (!rules_.Take(row)) done_ = true;
   }
   line1_.length = 0;
   line2_.length = 0;
   field_ = 0;
   fieldStart_ = true;
-  repeatPhase_ = RepeatPhase::Blanks;
-  repeatNegative_ = false;
-  repeatValue_ = 0;
+  repeat_ = {};
 }
 
 CsvImport ParseCsv(std::string_view bytes) {

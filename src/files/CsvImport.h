@@ -81,10 +81,7 @@ class CsvImporter {
   int line_ = 1;       // the line of the file being read, counted from 1
   int quoteLine_ = 0;  // the line where the open quoted field began
   // The repeat count as C's atoi reads it: blanks, one sign, digits.
-  enum class RepeatPhase { Blanks, Digits, Done };
-  RepeatPhase repeatPhase_ = RepeatPhase::Blanks;
-  bool repeatNegative_ = false;
-  long repeatValue_ = 0;
+  RepeatCountReader repeat_;
   bool carriageReturn_ = false;  // a 0x0D waiting to see whether a line feed follows
   bool done_ = false;
 };

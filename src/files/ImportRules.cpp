@@ -61,21 +61,35 @@ bool ImportRules::Take(const ImportRow& row, long times) {
   return !full();
 }
 
-long RepeatCountOf(std::string_view text) {
+void RepeatCountReader::Add(char c) {
   // Past this the count is limited to 200 anyway.
   constexpr long kCeiling = 100000;
-  std::size_t at = 0;
-  const auto blank = [](char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n';
-  };
-  while (at < text.size() && blank(text[at])) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
-  long value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    value = std::min(value * 10 + (text[at] - '0'), kCeiling);
+  switch (phase_) {
+    case Phase::Blanks:
+      // C's isspace in the "C" locale.
+      if (c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n') return;
+      phase_ = Phase::Digits;
+      if (c == '-' || c == '+') {
+        negative_ = c == '-';
+        return;
+      }
+      [[fallthrough]];
+    case Phase::Digits:
+      if (c >= '0' && c <= '9') {
+        value_ = std::min(value_ * 10 + (c - '0'), kCeiling);
+      } else {
+        phase_ = Phase::Done;
+      }
+      return;
+    case Phase::Done:
+      return;
   }
-  return negative ? -value : value;
+}
+
+long RepeatCountOf(std::string_view text) {
+  RepeatCountReader reader;
+  for (const char c : text) reader.Add(c);
+  return reader.value();
 }
 
 }  // namespace q5300

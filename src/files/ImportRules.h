@@ -61,8 +61,24 @@ class ImportRules {
   CsvImport result_;
 };
 
-// A repeat count written as text, as C's atoi reads it: leading blanks, one sign,
-// the digits up to the first other character; no digits give 0. Not limited yet.
+// A repeat count written as text, read a byte at a time as C's atoi reads it:
+// leading blanks, one sign, the digits up to the first other character; no
+// digits give 0. Not limited yet.
+class RepeatCountReader {
+ public:
+  void Add(char c);
+  long value() const { return negative_ ? -value_ : value_; }
+  // No further byte changes the value.
+  bool done() const { return phase_ == Phase::Done; }
+
+ private:
+  enum class Phase { Blanks, Digits, Done };
+  Phase phase_ = Phase::Blanks;
+  bool negative_ = false;
+  long value_ = 0;
+};
+
+// The same for a whole text.
 long RepeatCountOf(std::string_view text);
 
 }  // namespace q5300

@@ -27,9 +27,7 @@ class ContentReader final : public XmlHandler {
       : reader_(*this, std::move(source), "The content (content.xml)") {}
 
   Result<CsvImport> Read() {
-    while (reader_.More()) {
-    }
-    if (reader_.failure()) return *reader_.failure();
+    if (const Status read = reader_.ReadAll(); !read) return read.failure();
     return rules_.TakeResult();
   }
 
@@ -119,7 +117,6 @@ class ContentReader final : public XmlHandler {
     const std::string value = number_ ? *number_ : text_.text();
     for (long column = cellColumn_; column < std::min(cellColumn_ + cellTimes_, 3L); ++column) {
       row_.cells[column] = value;
-      row_.present[column] = true;
     }
   }
 

@@ -54,7 +54,8 @@ bool TakeSheetRow(ImportRules& rules, const SheetRow& row, long times) {
   ImportRow imported;
   imported.line1 = line1.view();
   imported.line2 = line2.view();
-  imported.repeatCount = row.present[2] ? RepeatCountOf(row.cells[2]) : 1;
+  // An empty cell reads as 0, which the rules take as 1.
+  imported.repeatCount = RepeatCountOf(row.cells[2]);
   return rules.Take(imported, times);
 }
 

@@ -47,12 +47,8 @@ std::string GeneralNumber(std::string_view value);
 // The first three cells of a sheet row: the two lines and the repeat count.
 struct SheetRow {
   std::string cells[3];
-  bool present[3] = {false, false, false};
   void Clear() {
-    for (int i = 0; i < 3; ++i) {
-      cells[i].clear();
-      present[i] = false;
-    }
+    for (std::string& cell : cells) cell.clear();
   }
 };
 

@@ -199,9 +199,7 @@ class SheetReader final : public XmlHandler {
       : reader_(*this, std::move(source), "The first sheet"), strings_(strings) {}
 
   Result<CsvImport> Read() {
-    while (reader_.More()) {
-    }
-    if (reader_.failure()) return *reader_.failure();
+    if (const Status read = reader_.ReadAll(); !read) return read.failure();
     return rules_.TakeResult();
   }
 
@@ -289,7 +287,6 @@ class SheetReader final : public XmlHandler {
       value = text;  // an error such as #N/A, or a date written out
     }
     row_.cells[i] = std::move(value);
-    row_.present[i] = true;
   }
 
   XmlReader reader_;

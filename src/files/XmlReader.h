@@ -60,7 +60,6 @@ class XmlReader {
   void Stop();
   // From a handler: the part is refused for this reason.
   void Fail(std::string reason);
-  bool finished() const { return finished_; }
   const std::optional<Message>& failure() const { return failure_; }
 
  private:

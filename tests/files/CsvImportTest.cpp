@@ -129,6 +129,8 @@ TEST(CsvImport, QuotedFields) {
       {" \"x,y\"", {{u" \"x", u"y\"", 1}}},
       // An empty quoted field is no text.
       {"\"\",\"\",5\n\"\",B", {{u"", u"B", 1}}},
+      // A quoted repeat count is read as a sheet's cell is: blanks, line ends too, first.
+      {"A,B,\" \r\n7\"", {{u"A", u"B", 7}}},
       // The repeat count and the fields after it may be quoted too.
       {"A,B,\"7\"\nA,B,\"1,5\"\nA,B,3,\"x\ny\",z\nC",
        {{u"A", u"B", 7}, {u"A", u"B", 1}, {u"A", u"B", 3}, {u"C", u"", 1}}},
