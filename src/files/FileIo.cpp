@@ -98,23 +98,36 @@ Message ReadFailure(const std::string& path) {
   return Failure("the file could not be read: " + Reason(code));
 }
 
-Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-  auto file = OpenForReading(path);
-  if (!file) return file.failure();
-  std::vector<uint8_t> bytes(maxBytes + 1);
+Result<std::vector<uint8_t>> ReadAtMost(std::FILE* file, const std::string& path,
+                                        std::size_t maxBytes) {
+  const std::size_t limit = maxBytes + 1;
+  // Room for the size the file has now; more only if it grows.
+  std::vector<uint8_t> bytes(
+      static_cast<std::size_t>(std::min<uint64_t>(FileSizeOf(file) + 1, limit)));
   std::size_t got = 0;
-  while (got < bytes.size()) {
+  for (;;) {
+    if (got == bytes.size()) {
+      if (bytes.size() == limit) break;
+      bytes.resize(std::min(bytes.size() * 2, limit));
+    }
     errno = 0;
-    const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file->get());
+    const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file);
     got += n;
     if (n == 0) break;
   }
-  if (std::ferror(file->get()) != 0) return ReadFailure(path);
-  if (got > maxBytes) {
+  if (std::ferror(file) != 0) return ReadFailure(path);
+  bytes.resize(got);
+  return bytes;
+}
+
+Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  auto file = OpenForReading(path);
+  if (!file) return file.failure();
+  auto bytes = ReadAtMost(file->get(), path, maxBytes);
+  if (bytes && bytes->size() > maxBytes) {
     return Failure("the file is larger than " + std::to_string(maxBytes) +
                    " bytes, more than any label file holds");
   }
-  bytes.resize(got);
   return bytes;
 }
 

@@ -40,6 +40,11 @@ Message ReadFailure(const std::string& path);
 // The size of an open file in bytes.
 uint64_t FileSizeOf(std::FILE* file);
 
+// An open file read to its end, but no more than maxBytes + 1 bytes: a result
+// longer than `maxBytes` tells a file that is larger (or grew while it was read).
+Result<std::vector<uint8_t>> ReadAtMost(std::FILE* file, const std::string& path,
+                                        std::size_t maxBytes);
+
 // The whole file, refused when it is larger than `maxBytes` (no more than
 // maxBytes + 1 bytes are ever read or held).
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);

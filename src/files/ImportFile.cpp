@@ -45,21 +45,10 @@ Result<CsvImport> ReadImport(std::span<const uint8_t> bytes, const std::string& 
 
 Result<CsvImport> ReadImportFile(std::FILE* file, const std::string& path) {
   if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return TooLarge(size);
-  // One byte more than may be taken tells a file that grows while it is read.
-  std::vector<uint8_t> bytes(FileSizeOf(file) + 1);
-  std::size_t got = 0;
-  for (;;) {
-    if (got == bytes.size()) {
-      if (bytes.size() > MaxImportFileSize) return TooLarge(got);
-      bytes.resize(std::min<std::size_t>(bytes.size() * 2, MaxImportFileSize + 1));
-    }
-    const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file);
-    got += n;
-    if (n == 0) break;
-  }
-  if (std::ferror(file) != 0) return ReadFailure(path);
-  bytes.resize(got);
-  return ReadImport(bytes, path);
+  const auto bytes = ReadAtMost(file, path, MaxImportFileSize);
+  if (!bytes) return bytes.failure();
+  if (bytes->size() > MaxImportFileSize) return TooLarge(bytes->size());
+  return ReadImport(*bytes, path);
 }
 
 }  // namespace q5300
