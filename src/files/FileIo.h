@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
@@ -48,6 +49,19 @@ Result<std::vector<uint8_t>> ReadAtMost(std::FILE* file, const std::string& path
 // The whole file, refused when it is larger than `maxBytes` (no more than
 // maxBytes + 1 bytes are ever read or held).
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Files written beside the job, not saved over one (the virtual printer's
+// records). Each gives 0 or what went wrong: an error code of the system, or
+// NotARegularFile.
+inline constexpr int NotARegularFile = -1;
+// Writes `bytes` to a new file at `path`, never one that is there already
+// (EEXIST when the name is taken). Half a write is no record of it, so a failed
+// file is removed.
+int CreateNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Appends `text` to the regular file at `path` (made when missing), or leaves it
+// as it was. A pipe or a device there is refused, not waited on.
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text);
+void RemoveFile(const std::filesystem::path& path);
 
 // Something (a file, a folder, a link) has this name.
 bool PathExists(const std::string& path);

@@ -337,4 +337,41 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   return Status::Ok();
 }
 
+int CreateNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  const bool written = WriteAll(fd, bytes);
+  const int code = errno;
+  if (close(fd) != 0 || !written) {
+    const int error = written ? errno : code;
+    unlink(path.c_str());
+    return error;
+  }
+  return 0;
+}
+
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
+  struct stat named {};
+  if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return NotARegularFile;
+  const int fd =
+      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return errno;
+  struct stat st {};
+  int error = 0;
+  if (fstat(fd, &st) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = NotARegularFile;
+  } else if (!WriteAll(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
+    error = errno;
+    [[maybe_unused]] const int cut = ftruncate(fd, st.st_size);
+  }
+  if (close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+void RemoveFile(const std::filesystem::path& path) {
+  unlink(path.c_str());
+}
+
 }  // namespace q5300

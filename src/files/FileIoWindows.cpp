@@ -420,4 +420,62 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   return Status::Ok();
 }
 
+namespace {
+
+// The virtual printer's files: through the C runtime's wide-character calls, so any folder name works; binary,
+// and not handed down to child processes. Opening a pipe or a device does not
+// wait on it, and what was opened is checked before anything is written.
+
+bool WriteAllTo(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const auto chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
+    const int n = _write(fd, bytes.data(), chunk);
+    if (n <= 0) return false;
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+int CreateNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) return errno;
+  const bool written = WriteAllTo(fd, bytes);
+  const int code = errno;
+  if (_close(fd) != 0 || !written) {
+    const int error = written ? errno : code;
+    _wunlink(path.c_str());
+    return error;
+  }
+  return 0;
+}
+
+int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
+  struct _stat64 named {};
+  if (_wstat64(path.c_str(), &named) == 0 && (named.st_mode & _S_IFMT) != _S_IFREG) {
+    return NotARegularFile;
+  }
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) return errno;
+  struct _stat64 st {};
+  int error = 0;
+  if (_fstat64(fd, &st) != 0) {
+    error = errno;
+  } else if ((st.st_mode & _S_IFMT) != _S_IFREG) {
+    error = NotARegularFile;
+  } else if (!WriteAllTo(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
+    error = errno;
+    [[maybe_unused]] const errno_t cut = _chsize_s(fd, st.st_size);
+  }
+  if (_close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+void RemoveFile(const std::filesystem::path& path) {
+  _wunlink(path.c_str());
+}
+
 }  // namespace q5300

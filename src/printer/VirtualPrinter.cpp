@@ -1,22 +1,14 @@
 #include "printer/VirtualPrinter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
 #include <thread>
 #include <type_traits>
 
+#include "files/FileIo.h"
 #include "printer/PrintedLabels.h"
 
 namespace q5300 {
@@ -43,129 +35,6 @@ unsigned FileNumber(const std::string& name) {
   }
   return number;
 }
-
-constexpr int kNotARegularFile = -1;
-
-// Writes `bytes` to a new file at `path`, never one that is there already: the
-// error code (EEXIST when the name is taken) or 0. Half a write is no record of
-// it, so a failed file is removed.
-int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
-
-// Appends `text` to the regular file at `path` (made when missing), or leaves
-// it as it was: the error code, kNotARegularFile, or 0. A pipe or a device
-// there is refused, not waited on.
-int AppendToRegularFile(const std::filesystem::path& path, std::string_view text);
-
-void RemoveFile(const std::filesystem::path& path);
-
-#ifdef _WIN32
-
-// Through the C runtime's wide-character calls, so any folder name works; binary,
-// and not handed down to child processes. Opening a pipe or a device does not
-// wait on it, and what was opened is checked before anything is written.
-
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const auto chunk = static_cast<unsigned>(std::min<std::size_t>(bytes.size(), INT_MAX));
-    const int n = _write(fd, bytes.data(), chunk);
-    if (n <= 0) return false;
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                        _S_IREAD | _S_IWRITE);
-  if (fd < 0) return errno;
-  const bool written = WriteAll(fd, bytes);
-  const int code = errno;
-  if (_close(fd) != 0 || !written) {
-    const int error = written ? errno : code;
-    _wunlink(path.c_str());
-    return error;
-  }
-  return 0;
-}
-
-int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
-  struct _stat64 named {};
-  if (_wstat64(path.c_str(), &named) == 0 && (named.st_mode & _S_IFMT) != _S_IFREG) {
-    return kNotARegularFile;
-  }
-  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT,
-                        _S_IREAD | _S_IWRITE);
-  if (fd < 0) return errno;
-  struct _stat64 st {};
-  int error = 0;
-  if (_fstat64(fd, &st) != 0) {
-    error = errno;
-  } else if ((st.st_mode & _S_IFMT) != _S_IFREG) {
-    error = kNotARegularFile;
-  } else if (!WriteAll(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
-    error = errno;
-    [[maybe_unused]] const errno_t cut = _chsize_s(fd, st.st_size);
-  }
-  if (_close(fd) != 0 && error == 0) error = errno;
-  return error;
-}
-
-void RemoveFile(const std::filesystem::path& path) {
-  _wunlink(path.c_str());
-}
-
-#else
-
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-int WriteNewFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  const bool written = WriteAll(fd, bytes);
-  const int code = errno;
-  if (close(fd) != 0 || !written) {
-    const int error = written ? errno : code;
-    unlink(path.c_str());
-    return error;
-  }
-  return 0;
-}
-
-int AppendToRegularFile(const std::filesystem::path& path, std::string_view text) {
-  struct stat named {};
-  if (stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return kNotARegularFile;
-  const int fd =
-      open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) return errno;
-  struct stat st {};
-  int error = 0;
-  if (fstat(fd, &st) != 0) {
-    error = errno;
-  } else if (!S_ISREG(st.st_mode)) {
-    error = kNotARegularFile;
-  } else if (!WriteAll(fd, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()))) {
-    error = errno;
-    [[maybe_unused]] const int cut = ftruncate(fd, st.st_size);
-  }
-  if (close(fd) != 0 && error == 0) error = errno;
-  return error;
-}
-
-void RemoveFile(const std::filesystem::path& path) {
-  unlink(path.c_str());
-}
-
-#endif
 
 // A file name as ASCII, or empty. Only ASCII names can be ours, and no other is
 // converted: on Windows a name outside the session's code page cannot be.
@@ -346,7 +215,7 @@ bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage&
     char name[32];
     std::snprintf(name, sizeof name, "write-%04u.bin", nextFileNumber_);
     path = *outputDir_ / name;
-    error = WriteNewFile(path, bytes);
+    error = CreateNewFile(path, bytes);
     if (error == EEXIST) ++nextFileNumber_;
   }
   if (error != 0) return Fail(path, error);
@@ -370,7 +239,7 @@ bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage&
 
 bool VirtualPrinter::Fail(const std::filesystem::path& path, int code) {
   outputError_ = "Cannot write " + path.string() + ": " +
-                 (code == kNotARegularFile ? std::string("it is not a regular file")
+                 (code == NotARegularFile ? std::string("it is not a regular file")
                                            : std::generic_category().message(code)) +
                  ".";
   return false;
