@@ -1,7 +1,8 @@
 #pragma once
 
 // What every reader of import files owes the job: pages a job can hold, which an
-// engine takes in and saves, and which read the same once opened again.
+// engine takes in and saves, and which read the same once opened again and save
+// to the same bytes.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -51,6 +52,9 @@ inline void CheckImport(const CsvImport& import) {
     __builtin_trap();
   }
   if (ShownLines(reopened.engine) != lines) __builtin_trap();
+  // Saved once more, the reopened job gives the same bytes.
+  const auto again = reopened.engine.LabelFileBytes(LabelFileKind::Qxk);
+  if (!again || *again != *saved) __builtin_trap();
 }
 
 }  // namespace q5300::fuzz

@@ -4,10 +4,12 @@
 // give the same pages.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "ImportChecks.h"
 #include "files/ImportFile.h"
+#include "files/SheetImport.h"
 #include "files/TextImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -15,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const CsvImport import =
       ReadImportText(std::string_view(reinterpret_cast<const char*>(data), size));
   // A zip container or an old binary workbook is no text to the engine.
-  const bool container = size >= 2 && ((data[0] == 'P' && data[1] == 'K') || data[0] == 0xD0);
+  static constexpr uint8_t kCompoundFile[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+  const bool container =
+      IsZipContainer({data, size}) ||
+      (size >= sizeof kCompoundFile && std::memcmp(data, kCompoundFile, sizeof kCompoundFile) == 0);
   const Result<CsvImport> read = ReadImport({data, size}, "list.csv");
   if (!container && (!read || !(*read == import))) __builtin_trap();
   fuzz::CheckImport(import);
