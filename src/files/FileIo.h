@@ -67,8 +67,8 @@ void RemoveFile(const std::filesystem::path& path);
 bool PathExists(const std::string& path);
 
 // How a save makes the new file before it takes the name: unnamed until it is
-// whole, where the file system can (nothing is left behind by a save that is
-// killed), or under a temporary name from the start.
+// whole, where the file system can (a save killed while it writes leaves
+// nothing behind), or under a temporary name from the start.
 enum class TemporaryFile { Unnamed, Named };
 
 // Writes `bytes` to a new file in the folder of `path`, flushes it to the disk

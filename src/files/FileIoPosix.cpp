@@ -115,11 +115,14 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-Result<Target> FindTarget(const std::string& path) {
+// `code` gets the system's error code of a refusal, for the diagnostic line.
+Result<Target> FindTarget(const std::string& path, int& code) {
+  code = EINVAL;
   std::string resolved = path;
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) {
-    if (errno != ENOENT) return Failure("the file could not be created: " + Reason(errno));
+    code = errno;
+    if (code != ENOENT) return Failure("the file could not be created: " + Reason(code));
     // A new file; a missing folder shows when the file is made.
     return Target{FolderOf(path), NameOf(path), std::nullopt};
   }
@@ -127,14 +130,15 @@ Result<Target> FindTarget(const std::string& path) {
     // Written through: the file the link names is replaced, the link stays.
     char* real = realpath(path.c_str(), nullptr);
     if (real == nullptr) {
-      const int code = errno;
+      code = errno;
       if (code == ENOENT) return Failure("it is a link to a file that does not exist");
       return Failure("the link cannot be followed: " + Reason(code));
     }
     resolved = real;
     std::free(real);
     if (stat(resolved.c_str(), &st) != 0) {
-      return Failure("the link cannot be followed: " + Reason(errno));
+      code = errno;
+      return Failure("the link cannot be followed: " + Reason(code));
     }
     if (!S_ISREG(st.st_mode)) {
       return Failure("it is a link to " + WhatItIs(st.st_mode) + ", not to a file");
@@ -143,18 +147,16 @@ Result<Target> FindTarget(const std::string& path) {
     return Failure(NotAFile(st.st_mode));
   }
   if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-    errno = EACCES;  // for the diagnostic line
+    code = EACCES;
     return Failure("the file is read-only; it was left as it was");
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   if (faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0) {
-    const int code = errno;
-    Message why =
-        code == EACCES || code == EPERM
-            ? Failure("this user may not change the file; it was left as it was")
-            : Failure("the file cannot be changed: " + Reason(code) + "; it was left as it was");
-    errno = code;
-    return why;
+    code = errno;
+    return code == EACCES || code == EPERM
+               ? Failure("this user may not change the file; it was left as it was")
+               : Failure("the file cannot be changed: " + Reason(code) +
+                         "; it was left as it was");
   }
   return Target{FolderOf(resolved), NameOf(resolved), st};
 }
@@ -165,18 +167,33 @@ struct NewFile {
   std::string name;  // empty while unnamed
 };
 
-Result<NewFile> CreateNamed(int folder) {
+// `code` gets the system's error code of a failure, for the diagnostic line.
+Result<NewFile> CreateNamed(int folder, int& code) {
   NewFile file;
+  code = EEXIST;
   for (int attempt = 0; attempt < 100; ++attempt) {
     file.name = NewTemporaryName();
     file.fd.Reset(openat(folder, file.name.c_str(),
                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (file.fd) break;
-    if (errno != EEXIST) break;
+    if (!file.fd) {
+      code = errno;
+      if (code != EEXIST) break;
+      continue;
+    }
+    flock(file.fd.get(), LOCK_EX);
+    // Another save in this folder may have found the file unlocked between its
+    // making and the lock, taken it for a stale one and removed it.
+    struct stat opened {};
+    struct stat named {};
+    if (fstat(file.fd.get(), &opened) != 0) return file;
+    if (fstatat(folder, file.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0
+            ? named.st_dev == opened.st_dev && named.st_ino == opened.st_ino
+            : errno != ENOENT) {
+      return file;
+    }
+    file.fd.Reset();
   }
-  if (!file.fd) return Failure("the file could not be created: " + Reason(errno));
-  flock(file.fd.get(), LOCK_EX);
-  return file;
+  return Failure("the file could not be created: " + Reason(code));
 }
 
 // An unnamed file, where the file system makes them.
@@ -283,9 +300,9 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     TraceCannotOpen(path, static_cast<unsigned>(code));
     return Status(why);
   };
-  errno = 0;
-  const auto target = FindTarget(path);
-  if (!target) return refused(target.failure(), errno != 0 ? errno : EINVAL);
+  int refusal = 0;
+  const auto target = FindTarget(path, refusal);
+  if (!target) return refused(target.failure(), refusal);
   if (target->name.empty()) return refused(Failure("the path names a folder, not a file"), EISDIR);
 
   const Descriptor folder(open(target->folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -302,8 +319,8 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   };
   for (;;) {
     if (!made) {
-      auto named = CreateNamed(folder.get());
-      if (!named) return refused(named.failure(), errno);
+      auto named = CreateNamed(folder.get(), refusal);
+      if (!named) return refused(named.failure(), refusal);
       made = std::move(*named);
     }
     errno = 0;
