@@ -34,11 +34,6 @@ struct JobInfo {
 // The job of `engine` compiled as for printing, with its metrics.
 JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format);
 
-// Millimetres of a length in printer dots.
-inline double DotsToMm(int dots) {
-  return static_cast<double>(dots) / DotsPerMm;
-}
-
 // One line of settings and one line per page.
 void WriteInfoText(std::ostream& out, const JobInfo& info);
 // One JSON document; the settings and page fields carry the names of JobSettings

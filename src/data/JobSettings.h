@@ -11,6 +11,10 @@ namespace q5300 {
 
 // Printer resolution: a length of L mm is trunc(12 * L) dots.
 inline constexpr int DotsPerMm = 12;
+// Millimetres of a length in printer dots.
+inline constexpr double DotsToMm(int dots) {
+  return static_cast<double>(dots) / DotsPerMm;
+}
 inline constexpr int MaxPages = 200;
 inline constexpr int MaxTextBytes = 40;
 inline constexpr int MinRepeat = 1;

@@ -6,7 +6,7 @@ namespace q5300::ui {
 namespace {
 
 QString Millimetres(int dots) {
-  return QString::number(static_cast<double>(dots) / DotsPerMm, 'f', 1);
+  return QString::number(DotsToMm(dots), 'f', 1);
 }
 
 QString Count(int64_t n, const char* one, const char* many) {
@@ -18,8 +18,9 @@ QString Count(int64_t n, const char* one, const char* many) {
 QString OverLengthReason(const PageLength& length) {
   if (!length.fits) {
     return QStringLiteral(
-        "The lines do not fit one page: at most 40 characters and 40 bytes "
-        "(a Hangul syllable or a symbol takes two).");
+               "The lines do not fit one page: at most %1 characters and %1 bytes "
+               "(a Hangul syllable or a symbol takes two).")
+        .arg(MaxTextBytes);
   }
   if (!length.overLength) return {};
   return QStringLiteral("Over length: the text needs %1 mm (%2 dots), the page is %3 mm (%4 dots).")

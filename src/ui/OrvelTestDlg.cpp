@@ -93,6 +93,16 @@ std::unique_ptr<Device> ChooseDevice(const Clock& clock, Operator& op) {
   return std::make_unique<UsbDevice>();
 }
 
+// A text over length in red, with the reason as its tooltip; otherwise in the
+// colour the widget has from its style.
+void MarkOverLength(QWidget* widget, QPalette::ColorRole role, const PageLength& length) {
+  QPalette colours = widget->palette();
+  colours.setColor(role, length.overLength ? OverLengthColor
+                                           : QApplication::palette(widget).color(role));
+  widget->setPalette(colours);
+  widget->setToolTip(OverLengthReason(length));
+}
+
 }  // namespace
 
 OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget* parent)
@@ -306,17 +316,10 @@ void OrvelTestDlg::UpdateStatus() {
   if (InPlaceEdit* editor = grid_->openEditor()) {
     row = editor->row();
     length = engine_->MeasureDraft(row, editor->column(), ToU16(editor->text()));
-    QPalette colours = editor->palette();
-    colours.setColor(QPalette::Text, length.overLength ? OverLengthColor : QColor(Qt::black));
-    editor->setPalette(colours);
-    editor->setToolTip(OverLengthReason(length));
+    MarkOverLength(editor, QPalette::Text, length);
   }
   pageStatus_->setText(row >= 0 ? PageLengthText(row, length) : QString());
-  QPalette colours = pageStatus_->palette();
-  colours.setColor(QPalette::WindowText,
-                   length.overLength ? OverLengthColor : palette().color(QPalette::WindowText));
-  pageStatus_->setPalette(colours);
-  pageStatus_->setToolTip(OverLengthReason(length));
+  MarkOverLength(pageStatus_, QPalette::WindowText, length);
   jobStatus_->setText(JobCountsText(engine_->counts()));
 }
 
