@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "ui/LengthText.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -10,8 +11,8 @@ const char* const kHeadings[GridColumnCount] = {
     "", "", "Page", "1st Line", "2nd Line", "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
 }
 
-GridTableModel::GridTableModel(GridModel& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {
+GridTableModel::GridTableModel(Engine& engine, QObject* parent)
+    : QAbstractTableModel(parent), engine_(engine), grid_(engine.grid()) {
   grid_.SetObserver(this);
 }
 
@@ -40,11 +41,10 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
       return int(Qt::AlignCenter);
     case Qt::ForegroundRole:
       if (index.column() != Line1Column && index.column() != Line2Column) return {};
-      if (!rowProblem_ || rowProblem_(index.row()).isEmpty()) return {};
+      if (!engine_.rowLength(index.row()).overLength) return {};
       return OverLengthColor;
     case Qt::ToolTipRole: {
-      if (!rowProblem_) return {};
-      const QString problem = rowProblem_(index.row());
+      const QString problem = OverLengthReason(engine_.rowLength(index.row()));
       return problem.isEmpty() ? QVariant() : QVariant(problem);
     }
     default:
@@ -60,12 +60,9 @@ void GridTableModel::ProblemsChanged() {
 
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole) return false;
-  const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
-  if (checkHandler_) {
-    checkHandler_(index.row(), checked);
-    return true;
-  }
-  return grid_.SetChecked(index.row(), checked);
+  // A change of the job like any other: it can be undone.
+  engine_.RowChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+  return true;
 }
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,21 +1,21 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <functional>
 
 #include "data/GridModel.h"
+#include "editing/Engine.h"
 
 namespace q5300::ui {
 
 // Shows the engine's grid model to a Qt item view: ten columns, a check box in
 // column 0, every text centred, the lines of a page that does not fit in red
 // with the reason as the row's tooltip. The grid model stays the one truth;
-// this only translates.
+// this only translates, and a ticked box goes to the engine as a change.
 class GridTableModel final : public QAbstractTableModel, private GridObserver {
   Q_OBJECT
 
  public:
-  explicit GridTableModel(GridModel& grid, QObject* parent = nullptr);
+  explicit GridTableModel(Engine& engine, QObject* parent = nullptr);
   ~GridTableModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -27,12 +27,6 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
 
   GridModel& grid() { return grid_; }
 
-  // Why a row's text does not fit its page; empty when it does.
-  using RowProblem = std::function<QString(int row)>;
-  void SetRowProblem(RowProblem problem) { rowProblem_ = std::move(problem); }
-  // Ticking a row's box goes here instead of straight into the grid model.
-  using CheckHandler = std::function<void(int row, bool checked)>;
-  void SetCheckHandler(CheckHandler handler) { checkHandler_ = std::move(handler); }
   // The rows' problems may have changed: the view asks again.
   void ProblemsChanged();
 
@@ -50,9 +44,8 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
   void CheckChanged(int row) override;
   void HeaderCheckChanged(int column) override;
 
+  Engine& engine_;
   GridModel& grid_;
-  RowProblem rowProblem_;
-  CheckHandler checkHandler_;
 };
 
 }  // namespace q5300::ui

@@ -6,7 +6,6 @@
 
 #include "editing/Engine.h"
 #include "ui/GridTableModel.h"
-#include "ui/LengthText.h"
 #include "ui/MyHeaderCtrl.h"
 #include "ui/Theme.h"
 
@@ -43,9 +42,7 @@ MyListCtrl::~MyListCtrl() {
 
 void MyListCtrl::Attach(Engine& engine) {
   engine_ = &engine;
-  model_ = new GridTableModel(engine.grid(), this);
-  model_->SetRowProblem([&engine](int row) { return OverLengthReason(engine.rowLength(row)); });
-  model_->SetCheckHandler([&engine](int row, bool checked) { engine.RowChecked(row, checked); });
+  model_ = new GridTableModel(engine, this);
   header_ = new MyHeaderCtrl(engine.grid(), this);
   setHorizontalHeader(header_);
   setModel(model_);

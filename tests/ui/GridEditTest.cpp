@@ -219,6 +219,11 @@ TEST(GridClicks, ARowBoxTogglesThePageAndMakesItCurrentWithoutAnEditor) {
   EXPECT_TRUE(rig.engine().grid().IsChecked(0));
   EXPECT_EQ(rig.engine().currentPageIndex(), 1);
   EXPECT_EQ(rig.grid()->editor(), nullptr);
+  // A change of the job: it can be taken back.
+  rig.engine().Undo();
+  EXPECT_TRUE(rig.engine().grid().IsChecked(1));
+  rig.engine().Redo();
+  EXPECT_FALSE(rig.engine().grid().IsChecked(1));
   // A click on a cell that is not typed into only makes its page current.
   rig.Click(0, FontSizeColumn);
   EXPECT_EQ(rig.engine().currentPageIndex(), 0);
