@@ -86,9 +86,7 @@ TEST(GridEdit, APasteFromTheEditorsOwnMenuIsKept) {
     }
     menu->close();
   });
-  const QPoint at = editor->rect().center();
-  QContextMenuEvent click(QContextMenuEvent::Mouse, at, editor->mapToGlobal(at));
-  QApplication::sendEvent(editor, &click);
+  WindowRig::RightClick(editor, editor->rect().center());
   ASSERT_TRUE(Eventually([&] { return pasted; }));
   EXPECT_TRUE(openWhileMenuShows);
 

@@ -19,11 +19,6 @@
 namespace q5300::ui::test {
 namespace {
 
-// Types the first line of the current page through the engine, as a finished edit.
-void Line1(WindowRig& rig, const std::u16string& text) {
-  rig.engine().CommitCellEdit(rig.engine().currentPageIndex(), Line1Column, text, false);
-}
-
 TEST(Shortcuts, EveryToolbarShortcutRunsItsCommandAndShowsInTheTooltip) {
   struct Case {
     Command command;
@@ -44,7 +39,7 @@ TEST(Shortcuts, EveryToolbarShortcutRunsItsCommandAndShowsInTheTooltip) {
        dialogOfKind(FileDialog::SaveFile)},
       {Command::Import, Qt::CTRL | Qt::Key_I, "가져오기 (Ctrl+I)", nothing,
        [](WindowRig& r) { return r.op.dialogs.size() == 1 && r.op.told.size() == 1; }},
-      {Command::Print, Qt::CTRL | Qt::Key_P, "인쇄 (Ctrl+P)", [](WindowRig& r) { Line1(r, u"A"); },
+      {Command::Print, Qt::CTRL | Qt::Key_P, "인쇄 (Ctrl+P)", [](WindowRig& r) { r.Line1(u"A"); },
        [](WindowRig& r) { return r.printer->packets().size() == 1; }},
       {Command::Preview, QKeyCombination(Qt::Key_F5), "미리보기 (F5)", nothing,
        [](WindowRig& r) { return r.engine().previewShown(); }},
@@ -139,8 +134,12 @@ TEST(Shortcuts, UndoInACellEditTakesBackTheTypingOnly) {
 TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
+  rig.Line1(u"one");
   rig.engine().Add();
+  rig.Line1(u"two");
   rig.engine().Add();
+  rig.Line1(u"three");
+  ASSERT_EQ(rig.engine().grid().CellText(1, Line1Column), u"two");
   rig.engine().RowClicked(0, Line1Column);
   QMenu* menu = rig.window->gridMenu();
   QStringList items;
@@ -149,14 +148,15 @@ TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
   }
   EXPECT_EQ(items.join(u','), QStringLiteral("undo,redo,add,delete,export,export949"));
 
-  const QPoint at = rig.CellCentre(1, Line1Column);
-  QContextMenuEvent click(QContextMenuEvent::Mouse, at, rig.grid()->viewport()->mapToGlobal(at));
-  QApplication::sendEvent(rig.grid()->viewport(), &click);
+  WindowRig::RightClick(rig.grid()->viewport(), rig.CellCentre(1, Line1Column));
   ASSERT_TRUE(Eventually([&] { return menu->isVisible(); }));
   EXPECT_EQ(rig.engine().currentPageIndex(), 1);
   menu->hide();
   rig.window->action(Command::Delete)->trigger();
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  // The page under the pointer went.
+  ASSERT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"one");
+  EXPECT_EQ(rig.engine().grid().CellText(1, Line1Column), u"three");
 }
 
 // Export is not on the toolbar: the grid's menu and Ctrl+E (UTF-8) or
@@ -203,13 +203,13 @@ TEST(Title, NamesTheJobsFileAndMarksUnsavedChanges) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("Q5300_V1.04"));
-  Line1(rig, u"AB");
+  rig.Line1(u"AB");
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("Q5300_V1.04*"));
 
   rig.op.files.push_back((dir.path() / "cables.qxk").string());
   rig.window->action(Command::Save)->trigger();
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk — Q5300_V1.04"));
-  Line1(rig, u"ABC");
+  rig.Line1(u"ABC");
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk* — Q5300_V1.04"));
   rig.window->undoAction()->trigger();
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk — Q5300_V1.04"));
@@ -217,7 +217,7 @@ TEST(Title, NamesTheJobsFileAndMarksUnsavedChanges) {
   // A print image written is not the job saved.
   rig.op.files.push_back((dir.path() / "cables.qxu").string());
   rig.window->action(Command::SaveU)->trigger();
-  Line1(rig, u"D");
+  rig.Line1(u"D");
   EXPECT_EQ(ShownTitle(*rig.window), QStringLiteral("cables.qxk* — Q5300_V1.04"));
 }
 

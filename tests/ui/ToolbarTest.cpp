@@ -26,13 +26,6 @@ void Press(OrvelTestDlg& window, Command command) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Types the first line of the current page through the engine, as a finished edit.
-void Line1(WindowRig& rig, const std::u16string& text) {
-  const int row = rig.engine().currentPageIndex();
-  rig.engine().grid().SetCellText(row, Line1Column, text);
-  rig.engine().CellEdited(row, Line1Column);
-}
-
 TEST(Toolbar, TwelveCommandsWithTheirCaptionsInOrder) {
   WindowRig rig;
   auto* bar = rig.window->findChild<QToolBar*>(QStringLiteral("toolbar"));
@@ -69,7 +62,7 @@ TEST(Toolbar, EveryCommandReachesItsHandler) {
       {Command::Subscript, nothing,
        [](WindowRig& r) { return r.engine().grid().CellText(0, Line1Column) == u"\uE052"; }},
       {Command::Preview, nothing, [](WindowRig& r) { return r.engine().previewShown(); }},
-      {Command::Print, [](WindowRig& r) { Line1(r, u"A"); },
+      {Command::Print, [](WindowRig& r) { r.Line1(u"A"); },
        [](WindowRig& r) { return r.printer->packets().size() == 1; }},
       {Command::Symbols, nothing, [](WindowRig& r) { return r.op.pickerRuns == 1; }},
       {Command::Exit, nothing, [](WindowRig& r) { return !r.window->isVisible(); }},
@@ -89,7 +82,7 @@ TEST(Toolbar, EveryCommandReachesItsHandler) {
 TEST(Closing, EscapeLeavesTheWindowOpen) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  Line1(rig, u"work");
+  rig.Line1(u"work");
   for (QWidget* target :
        {static_cast<QWidget*>(rig.window.get()), static_cast<QWidget*>(rig.grid()),
         static_cast<QWidget*>(rig.window->mediaBar())}) {
@@ -105,7 +98,7 @@ TEST(Closing, TheCloseBoxAndExitAskBeforeUnsavedWorkIsLost) {
   const std::filesystem::path file = dir.path() / "job.qxk";
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  Line1(rig, u"work");
+  rig.Line1(u"work");
 
   rig.op.saveAnswers = {SaveAnswer::Stay};
   EXPECT_FALSE(rig.window->close());
@@ -133,7 +126,7 @@ TEST(Closing, TheCloseBoxAndExitAskBeforeUnsavedWorkIsLost) {
   EXPECT_EQ(rig.op.asked.back().text, "변경된 내용이 저장되지 않았습니다. 저장하시겠습니까?");
 
   WindowRig other;
-  Line1(other, u"thrown away");
+  other.Line1(u"thrown away");
   other.op.saveAnswers = {SaveAnswer::Discard};
   EXPECT_TRUE(other.window->close());
 }
@@ -141,7 +134,7 @@ TEST(Closing, TheCloseBoxAndExitAskBeforeUnsavedWorkIsLost) {
 TEST(Printing, TheWindowKeepsWorkingWhileTheFinalMessageStands) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  Line1(rig, u"A");
+  rig.Line1(u"A");
   Press(*rig.window, Command::Print);
   // The printer's work runs beside the window; its report comes back on the event loop.
   ASSERT_TRUE(

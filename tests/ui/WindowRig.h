@@ -44,8 +44,9 @@ inline void Compose(QWidget* widget, const QString& text) {
   QApplication::sendEvent(widget, &event);
 }
 
-// The title as the window system gets it: Qt's "[*]" as the mark of unsaved
-// changes, or left out.
+// The title as Qt hands it to the window system: "[*]" made the mark of unsaved
+// changes, or left out. (A display name would be added after this, by the
+// platform itself.)
 inline QString ShownTitle(QWidget& window) {
   window.winId();  // the window system's window, which takes the title
   return window.windowHandle()->title();
@@ -76,6 +77,15 @@ struct WindowRig {
   }
   void Click(int row, int column) {
     QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
+  }
+  // A right click at `at` in `widget`, as the mouse gives it.
+  static void RightClick(QWidget* widget, QPoint at) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &click);
+  }
+  // Types the first line of the current page through the engine, as a finished edit.
+  void Line1(const std::u16string& text) {
+    engine().CommitCellEdit(engine().currentPageIndex(), Line1Column, text, false);
   }
   // Opens the editor on a cell with a click; false when none opened there.
   bool OpenEditor(int row, int column) {
