@@ -9,13 +9,19 @@
 
 namespace q5300::bench {
 
-// Answers every dialog with one file and every question with Yes.
+// Shows nothing; answers every file dialog with one file (cancels it while there
+// is none) and every question the same way.
 class ScriptedOperator final : public Operator {
  public:
   std::string file;
-  void Tell(const Message&) override {}
-  bool AskYesNo(const Message&) override { return true; }
-  std::optional<std::string> ChooseFile(const FileDialog&) override { return file; }
+  bool yes = true;
+  int told = 0;
+  void Tell(const Message&) override { ++told; }
+  bool AskYesNo(const Message&) override { return yes; }
+  std::optional<std::string> ChooseFile(const FileDialog&) override {
+    if (file.empty()) return std::nullopt;
+    return file;
+  }
   bool RunNumberingDialog(NumSet&) override { return false; }
   bool RunSymbolPicker(Dqfh&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }

@@ -2,13 +2,13 @@
 // viewport, jumping to the end, and the memory the largest job takes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <fstream>
 #include <optional>
 #include <string>
 
+#include "QtBenchMain.h"
 #include "compile/CodePage.h"
 #include "compile/Metrics.h"
 #include "data/FixedField.h"
@@ -16,7 +16,6 @@
 #include "preview/PreviewLayout.h"
 #include "preview/StripScroll.h"
 #include "ui/PreviewPainter.h"
-#include "ui/Theme.h"
 
 namespace q5300 {
 namespace {
@@ -215,17 +214,6 @@ BENCHMARK(BuildAndPaint)
 }  // namespace q5300
 
 int main(int argc, char** argv) {
-  // Painting needs no screen: a machine without a display runs these too.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  InitQ5300Resources();
-  QFont font = QApplication::font();
-  font.setFamilies(q5300::ui::TextFamilies());
-  QApplication::setFont(font);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  q5300::largestJobMemory = q5300::MeasureLargestJobMemory();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return q5300::bench::RunQtBenchmarks(
+      argc, argv, [] { q5300::largestJobMemory = q5300::MeasureLargestJobMemory(); });
 }

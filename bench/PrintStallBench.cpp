@@ -4,33 +4,21 @@
 // loop's own tick, whatever the printer holds.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 
+#include "BenchOperator.h"
+#include "QtBenchMain.h"
 #include "data/GridModel.h"
 #include "printer/VirtualPrinter.h"
 #include "ui/OrvelTestDlg.h"
-#include "ui/Theme.h"
 
 namespace q5300 {
 namespace {
 
-// Answers nothing and shows nothing: a message box would hold the loop itself.
-class QuietOperator final : public Operator {
- public:
-  void Tell(const Message& /*message*/) override { ++told; }
-  bool AskYesNo(const Message& /*question*/) override { return true; }
-  std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {
-    return std::nullopt;
-  }
-  bool RunNumberingDialog(NumSet& /*dialog*/) override { return false; }
-  bool RunSymbolPicker(Dqfh& /*picker*/) override { return false; }
-  SaveAnswer AskSaveChanges(const Message& /*question*/) override { return SaveAnswer::Discard; }
-  int told = 0;
-};
+using bench::ScriptedOperator;
 
 // Each write to the printer is held `range(0)` ms and then fails, as a USB write
 // does until its time-out. The figure is the longest gap between two turns of
@@ -42,7 +30,8 @@ void StalledPrinter(benchmark::State& state) {
     SystemClock clock;
     auto device = std::make_unique<VirtualPrinter>(clock);
     device->StopTakingInput(hold);
-    QuietOperator op;
+    // Answers and shows nothing: a message box would hold the loop itself.
+    ScriptedOperator op;
     ui::OrvelTestDlg window(&op, std::move(device));
     window.StartUp();
     Engine& engine = window.engine();
@@ -66,8 +55,17 @@ void StalledPrinter(benchmark::State& state) {
       if (!engine.printJob().busy() && op.told > 0) loop.quit();
     });
     done.start(5);
+    bool timedOut = false;
+    QTimer::singleShot(std::chrono::seconds(60), &loop, [&] {
+      timedOut = true;
+      loop.quit();
+    });
     loop.exec();
     turn.stop();
+    if (timedOut) {
+      state.SkipWithError("the job did not end within a minute");
+      break;
+    }
     longestMs = longest;
     state.SetIterationTime(longest / 1000.0);
   }
@@ -87,12 +85,5 @@ BENCHMARK(StalledPrinter)
 }  // namespace q5300
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  benchmark::Initialize(&argc, argv);
-  QApplication app(argc, argv);
-  InitQ5300Resources();
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return q5300::bench::RunQtBenchmarks(argc, argv);
 }

@@ -14,16 +14,7 @@
 namespace q5300 {
 namespace {
 
-
-class QuietOperator final : public Operator {
- public:
-  void Tell(const Message&) override {}
-  bool AskYesNo(const Message&) override { return false; }
-  std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
-  bool RunNumberingDialog(NumSet&) override { return false; }
-  bool RunSymbolPicker(Dqfh&) override { return false; }
-  SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
-};
+using bench::ScriptedOperator;
 
 std::u16string Digits(int value) {
   const std::string s = std::to_string(value);
@@ -33,6 +24,7 @@ std::u16string Digits(int value) {
 // 200 pages of two lines at automatic length, Hangul and ASCII mixed, typed in.
 struct LargestJob {
   LargestJob() {
+    op.yes = false;
     engine.StartUp();
     engine.AutoLengthClicked();
     engine.FontSizeChosen(3);
@@ -44,7 +36,7 @@ struct LargestJob {
     engine.RowClicked(100, Line1Column);
   }
 
-  QuietOperator op;
+  ScriptedOperator op;
   NoGrid grid;
   ManualClock clock;
   TimerQueue timers{clock};
