@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -109,15 +110,11 @@ void FillJob(Engine& engine, ScriptedOperator& op) {
   engine.Preview();
 }
 
-bool Save(QWidget& widget, const QDir& out, const QString& name) {
-  widget.show();
-  widget.raise();
-  widget.activateWindow();
-  if (!QTest::qWaitForWindowExposed(&widget)) return false;
-  // Let queued layouts and the preview's timers settle before the picture is taken.
+// Once queued layouts and the preview's timers have settled, the picture.
+bool SavePicture(const QDir& out, const QString& name, const std::function<QPixmap()>& take) {
   QTest::qWait(700);
   const QString path = out.filePath(name);
-  if (!widget.grab().save(path)) {
+  if (!take().save(path)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
   }
@@ -125,19 +122,20 @@ bool Save(QWidget& widget, const QDir& out, const QString& name) {
   return true;
 }
 
+bool Save(QWidget& widget, const QDir& out, const QString& name) {
+  widget.show();
+  widget.raise();
+  widget.activateWindow();
+  if (!QTest::qWaitForWindowExposed(&widget)) return false;
+  return SavePicture(out, name, [&widget] { return widget.grab(); });
+}
+
 // The window as the screen shows it, with any menu open over it.
 bool SaveScreen(QWidget& window, const QDir& out, const QString& name) {
-  QTest::qWait(700);
-  const QString path = out.filePath(name);
-  const QRect area = window.frameGeometry();
-  const QPixmap picture =
-      window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-  if (!picture.save(path)) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-  }
-  std::printf("%s\n", qPrintable(path));
-  return true;
+  return SavePicture(out, name, [&window] {
+    const QRect area = window.frameGeometry();
+    return window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  });
 }
 
 // The main window as large as the screen lets it be, less room for a title bar
@@ -148,8 +146,10 @@ bool SaveFitted(OrvelTestDlg& window, const QDir& out, const QString& name) {
   window.resize(size.expandedTo(window.minimumSizeHint()));
   window.move(screen.topLeft());
   if (window.width() > size.width() || window.height() > size.height()) {
+    // The picture would show a window cut off by the screen's edge.
     std::fprintf(stderr, "the window needs %dx%d, more than %dx%d\n", window.width(),
                  window.height(), size.width(), size.height());
+    return false;
   }
   return Save(window, out, name);
 }
