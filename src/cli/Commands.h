@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/Arguments.h"
@@ -38,5 +40,13 @@ std::span<const Command> Commands();
 
 // Refuses the command line: the reason on one line, with where to find help.
 ExitCode UsageError(Console& console, std::string_view command, std::string_view reason);
+// That line.
+std::string UsageErrorText(std::string_view command, std::string_view reason);
+// Refuses the command line when `path` (the argument `label`) names no input
+// file the program reads.
+std::optional<ExitCode> RefuseUnlessInput(Console& console, std::string_view command,
+                                          std::string_view label, const std::string& path);
+// "--page 5: the job has 3 pages".
+std::string PageBeyondJob(std::string_view option, int page, int pages);
 
 }  // namespace q5300::cli

@@ -7,10 +7,7 @@ namespace q5300::cli {
 ExitCode RunConvert(const ParsedArguments& args, Console& console) {
   const std::string& input = args.positionals[0];
   const std::string& output = args.positionals[1];
-  if (!InputKindOf(input)) {
-    return UsageError(console, "convert",
-                      "INPUT must end in " + std::string(InputExtensions) + ": " + input);
-  }
+  if (const auto refused = RefuseUnlessInput(console, "convert", "INPUT", input)) return *refused;
   // The output's extension says what to write; the name is taken as given,
   // in its own case, with nothing appended.
   const auto kind = OutputKindOf(output);

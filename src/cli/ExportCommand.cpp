@@ -8,10 +8,7 @@ namespace q5300::cli {
 ExitCode RunExport(const ParsedArguments& args, Console& console) {
   const std::string& input = args.positionals[0];
   const std::string& output = args.positionals[1];
-  if (!InputKindOf(input)) {
-    return UsageError(console, "export",
-                      "JOB must end in " + std::string(InputExtensions) + ": " + input);
-  }
+  if (const auto refused = RefuseUnlessInput(console, "export", "JOB", input)) return *refused;
   if (!EndsWithNoCase(output, ".csv")) {
     return UsageError(console, "export", "OUT must end in .csv: " + output);
   }

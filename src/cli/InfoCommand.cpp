@@ -59,10 +59,8 @@ JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format) {
 
 ExitCode RunInfo(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
+  if (const auto refused = RefuseUnlessInput(console, "info", "FILE", file)) return *refused;
   const auto kind = InputKindOf(file);
-  if (!kind)
-    return UsageError(console, "info",
-                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
   const JobInfo info = CollectJobInfo(session->engine(), file, InputFormatName(*kind));

@@ -20,10 +20,7 @@ bool IsDeviceChoice(std::string_view choice) {
 
 ExitCode RunPrint(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
-  if (!InputKindOf(file)) {
-    return UsageError(console, "print",
-                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
-  }
+  if (const auto refused = RefuseUnlessInput(console, "print", "FILE", file)) return *refused;
   std::string choice = "usb";
   if (const auto given = args.Value("--device")) {
     if (!IsDeviceChoice(*given)) {

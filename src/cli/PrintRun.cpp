@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/Commands.h"
 #include "printer/PacketDecoder.h"
 #include "printer/PrintJob.h"
 
@@ -59,8 +60,7 @@ ExitCode PrintRun::Run(const std::string& file, int fromPage) {
   Engine& engine = session_.engine();
   const int pages = engine.grid().rowCount();
   if (fromPage > pages) {
-    Say(err_, "--from-page " + std::to_string(fromPage) + ": the job has " + std::to_string(pages) +
-                  (pages == 1 ? " page" : " pages"));
+    Say(err_, UsageErrorText("print", PageBeyondJob("--from-page", fromPage, pages)));
     return ExitCode::Usage;
   }
   engine.popup().SetObserver([this] { ShowStage(); });

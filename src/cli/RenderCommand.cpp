@@ -65,10 +65,7 @@ StripImage RenderStrip(const PreviewSnapshot& snapshot, double mediaWidthMm, boo
 ExitCode RunRender(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   const std::string& output = args.positionals[1];
-  if (!InputKindOf(file)) {
-    return UsageError(console, "render",
-                      "FILE must end in " + std::string(InputExtensions) + ": " + file);
-  }
+  if (const auto refused = RefuseUnlessInput(console, "render", "FILE", file)) return *refused;
   if (!EndsWithNoCase(output, ".png")) {
     return UsageError(console, "render", "OUTPUT must end in .png: " + output);
   }
@@ -84,9 +81,7 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
   if (page) {
     const int pages = engine.grid().rowCount();
     if (*page > pages) {
-      return UsageError(console, "render",
-                        "--page " + std::to_string(*page) + ": the job has " +
-                            std::to_string(pages) + (pages == 1 ? " page" : " pages"));
+      return UsageError(console, "render", PageBeyondJob("--page", *page, pages));
     }
     // As the window shows it after a click on that page.
     engine.SetCurrentPage(*page - 1);

@@ -102,7 +102,7 @@ std::span<const Command> Commands() {
   return CommandTable;
 }
 
-ExitCode UsageError(Console& console, std::string_view command, std::string_view reason) {
+std::string UsageErrorText(std::string_view command, std::string_view reason) {
   std::string text(command);
   if (!text.empty()) text += ": ";
   text += reason;
@@ -110,8 +110,25 @@ ExitCode UsageError(Console& console, std::string_view command, std::string_view
   text += ProgramName;
   if (!command.empty()) text.append(" ").append(command);
   text += " --help)";
-  Say(console.err, text);
+  return text;
+}
+
+ExitCode UsageError(Console& console, std::string_view command, std::string_view reason) {
+  Say(console.err, UsageErrorText(command, reason));
   return ExitCode::Usage;
+}
+
+std::optional<ExitCode> RefuseUnlessInput(Console& console, std::string_view command,
+                                          std::string_view label, const std::string& path) {
+  if (InputKindOf(path)) return std::nullopt;
+  return UsageError(console, command,
+                    std::string(label) + " must end in " + std::string(InputExtensions) + ": " +
+                        path);
+}
+
+std::string PageBeyondJob(std::string_view option, int page, int pages) {
+  return std::string(option) + " " + std::to_string(page) + ": the job has " +
+         std::to_string(pages) + (pages == 1 ? " page" : " pages");
 }
 
 }  // namespace q5300::cli

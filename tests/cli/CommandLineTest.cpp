@@ -228,7 +228,7 @@ TEST(CommandLine, ExitStatusAndOneLineReasonForEveryKindOfFailure) {
       {{"print", csv, "--device", "virtual", "--from-page", "3"},
        {},
        2,
-       "--from-page 3: the job has 2 pages"},
+       "print: --from-page 3: the job has 2 pages (see"},
       {{"render", csv, in.Path("x.png"), "--page", "0"}, {}, 2, "--page takes a page number"},
       {{"render", csv, in.Path("x.png"), "--page"}, {}, 2, "--page needs a value"},
       {{"render", csv, in.Path("x.png"), "--page", "3"}, {}, 2, "--page 3: the job has 2 pages"},
