@@ -21,6 +21,7 @@ namespace q5300 {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::RecordBytes;
 using testing::RecordText;
 
 // One main window with its engine, started up with one empty page; pages take
@@ -205,10 +206,6 @@ TEST(FileCommands, SaveAndOpenKeepEveryPageNumberingMarkerAndSymbol) {
   EXPECT_TRUE(b.engine.modified());
 }
 
-std::string PageText(const PageRecord& r) {
-  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
-}
-
 // The numbering command puts a placeholder after 39 letters: the record holds them
 // in 40 bytes, the placeholder being one control byte.
 TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
@@ -229,7 +226,7 @@ TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
   a.grid.Commit(0, Line1Column, line, /*byEnter=*/true);
   EXPECT_TRUE(a.op.told.empty()) << a.op.told[0].text;
   EXPECT_EQ(a.engine.grid().rowCount(), 2);
-  EXPECT_EQ(PageText(a.Record(0)), std::string(39, 'A') + "\x12");
+  EXPECT_EQ(RecordBytes(a.Record(0)), std::string(39, 'A') + "\x12");
   a.Save(dir.path() / "full");
   ASSERT_TRUE(a.op.told.empty()) << a.op.told[0].text;
 
@@ -238,7 +235,7 @@ TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
   EXPECT_TRUE(b.op.told.empty());
   ASSERT_EQ(b.engine.grid().rowCount(), 2);
   EXPECT_EQ(b.Cell(0, Line1Column), line);
-  EXPECT_EQ(PageText(b.Record(0)), std::string(39, 'A') + "\x12");
+  EXPECT_EQ(RecordBytes(b.Record(0)), std::string(39, 'A') + "\x12");
   EXPECT_EQ(b.Record(0).hasNumbering, 1);
   EXPECT_EQ(FieldText(b.Record(0).numStart), "1");
   EXPECT_EQ(FieldText(b.Record(0).numEnd), "5");
@@ -543,7 +540,7 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
     EXPECT_EQ(w.Cell(i, FontSizeColumn), row.fontSize) << i;
     EXPECT_EQ(w.Cell(i, PageColumn), NumberCellText(i + 1)) << i;
     EXPECT_TRUE(w.engine.grid().IsChecked(i)) << i;
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength), row.text);
+    EXPECT_EQ(RecordBytes(r), row.text);
     EXPECT_EQ(r.creationNo, i + 1);
     EXPECT_EQ(NumberCellText(r.repeatCount), row.repeat);
     EXPECT_EQ(r.twoLines, row.line2[0] != 0 ? 1 : 0) << i;

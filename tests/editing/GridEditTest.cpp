@@ -9,6 +9,7 @@
 #include "EditingRig.h"
 #include "compile/CodePage.h"
 #include "compile/RebuildRecords.h"
+#include "support/RecordText.h"
 
 namespace q5300 {
 namespace {
@@ -19,9 +20,7 @@ using testing::Rig;
 
 using Cell = std::pair<int, int>;
 
-std::string RecordText(const PageRecord& r) {
-  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
-}
+using testing::RecordBytes;
 
 TEST(GridEdit, RowClickLoadsTheClickedPageIntoThePanel) {
   Rig r;
@@ -177,11 +176,11 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
     EXPECT_EQ(r.Page(0).twoLines, c.line2.empty() ? 0 : 1);
     if (!c.accepted) {
       ExpectOneMessage(r.op, "입력 길이 초과!");
-      EXPECT_EQ(RecordText(r.Page(0)), "OLD");
+      EXPECT_EQ(RecordBytes(r.Page(0)), "OLD");
       continue;
     }
     ExpectNoMessage(r.op);
-    EXPECT_EQ(RecordText(r.Page(0)),
+    EXPECT_EQ(RecordBytes(r.Page(0)),
               c.record.empty() ? ToPrinterCodePage(JoinLines(c.line1, c.line2)) : c.record);
   }
 }
@@ -190,7 +189,7 @@ TEST(GridEdit, TextOverTheSetLengthStaysAndCanBeTakenBack) {
   Rig r;
   r.TypeLine1(0, u"ABCDE");  // 200 + 48 dots on a 240-dot page
   ExpectOneMessage(r.op, "입력 길이 초과!");
-  EXPECT_EQ(RecordText(r.Page(0)), "ABCDE");
+  EXPECT_EQ(RecordBytes(r.Page(0)), "ABCDE");
   EXPECT_EQ(r.Cell(0, Line1Column), u"ABCDE");
 
   // An emptied page is not measured by the text it had.
@@ -252,7 +251,7 @@ TEST(GridEdit, EnterOnTheLastRowAddsAPage) {
   ASSERT_EQ(r.Rows(), 4);
   EXPECT_EQ(r.engine.currentPageIndex(), 3);
   EXPECT_EQ(r.ui.begunEdits, (std::vector<Cell>{{3, Line1Column}}));
-  EXPECT_EQ(RecordText(r.Page(2)), "C");
+  EXPECT_EQ(RecordBytes(r.Page(2)), "C");
   EXPECT_EQ(r.Page(3).textLength, 0);
   EXPECT_EQ(r.Page(3).creationNo, 4);
 
@@ -264,7 +263,7 @@ TEST(GridEdit, EnterOnTheLastRowAddsAPage) {
   ExpectOneMessage(r.op, "Get the MaxPage!");
   EXPECT_EQ(r.Rows(), 200);
   EXPECT_TRUE(r.ui.begunEdits.empty());
-  EXPECT_EQ(RecordText(r.Page(199)), "Z");
+  EXPECT_EQ(RecordBytes(r.Page(199)), "Z");
 }
 
 TEST(GridEdit, ARefusedEditStaysAndForgetsItsEnter) {
@@ -297,7 +296,7 @@ TEST(GridEdit, AnEditGoesIntoTheRecordOfItsOwnRow) {
   r.engine.grid().SetCellText(2, RepeatColumn, u"0");
   r.engine.CellEdited(2, RepeatColumn);
   ExpectOneMessage(r.op, " [1-200] 반복, 설정이 잘못 되었습니다!");
-  EXPECT_EQ(RecordText(r.Page(2)), "XY");
+  EXPECT_EQ(RecordBytes(r.Page(2)), "XY");
   EXPECT_EQ(r.Cell(2, RepeatColumn), u"5");
   EXPECT_EQ(r.Page(0).textLength, 0);
   EXPECT_EQ(r.engine.currentPageIndex(), 0);

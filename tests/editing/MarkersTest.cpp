@@ -8,6 +8,7 @@
 #include "compile/CodePage.h"
 #include "editing/Dqfh.h"
 #include "editing/NumSet.h"
+#include "support/RecordText.h"
 
 namespace q5300 {
 namespace {
@@ -23,7 +24,7 @@ std::u16string S(std::u16string_view text) {
 class MarkersTest : public testing::CommandFixture {
  protected:
   std::string RecordText() {
-    return std::string(reinterpret_cast<const char*>(page().text.data()), page().textLength);
+    return testing::RecordBytes(page());
   }
   // The operator double-clicks the cells (row, column) and presses OK.
   void Pick(std::initializer_list<std::pair<int, int>> cells) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "EditingRig.h"
+#include "support/RecordText.h"
 
 namespace q5300 {
 namespace {
@@ -13,9 +14,7 @@ using testing::ExpectNoMessage;
 using testing::ExpectOneMessage;
 using testing::Rig;
 
-std::string RecordText(const PageRecord& r) {
-  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
-}
+using testing::RecordBytes;
 
 // Pages labelled "P1".."Pn" in their first lines.
 void LabelledPages(Rig& r, int count) {
@@ -33,7 +32,7 @@ void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
   for (int i = 0; i < r.Rows(); ++i) {
     const std::string& label = labels[static_cast<std::size_t>(i)];
     EXPECT_EQ(r.Cell(i, Line1Column), std::u16string(label.begin(), label.end())) << i;
-    EXPECT_EQ(RecordText(r.Page(i)), label) << i;
+    EXPECT_EQ(RecordBytes(r.Page(i)), label) << i;
     EXPECT_EQ(r.Cell(i, PageColumn), NumberCellText(i + 1)) << i;
     EXPECT_EQ(r.Cell(i, MarkColumn), i == current ? u"∽" : u"") << i;
   }

@@ -208,7 +208,7 @@ TEST(Undo, WhatChangesNoInputLeavesNothingToTakeBack) {
       {"print",
        [](ThreePages& j) {
          j.engine.Print();
-         while (const auto id = j.timers.WaitForNext()) j.engine.TimerFired(*id);
+         EXPECT_TRUE(j.RunTimers());
        }},
       {"save", [](ThreePages& j) { j.Qxk(); }},
       {"same text again", [](ThreePages& j) { j.Type(0, u"AB가"); }},
@@ -328,7 +328,7 @@ TEST(Undo, APrintJobInProgressGoesOnUntouched) {
   EXPECT_EQ(job.timers.deadline(TimerId::Continue), deadline);
   EXPECT_TRUE(job.engine.popup().visible());
 
-  while (const auto id = job.timers.WaitForNext()) job.engine.TimerFired(*id);
+  ASSERT_TRUE(job.RunTimers());
   EXPECT_EQ(job.engine.printJob().phase(), PrintJob::Phase::Idle);
   EXPECT_TRUE(job.op.told.empty()) << job.op.told.front().text;
 }

@@ -54,7 +54,7 @@ TEST(UnsavedChanges, WorkingWithAJobWithoutChangingItLeavesItSaved) {
       {"print",
        [](SavedJob& j) {
          j.engine.Print();
-         while (const auto id = j.timers.WaitForNext()) j.engine.TimerFired(*id);
+         EXPECT_TRUE(j.RunTimers());
        }},
       {"print image saved",
        [](SavedJob& j) {

@@ -8,6 +8,7 @@
 #include "printer/VirtualPrinter.h"
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
+#include "support/RunTimers.h"
 
 namespace q5300::testing {
 
@@ -18,6 +19,9 @@ struct EngineParts {
   TimerQueue timers{clock};
   VirtualPrinter printer{clock};
   Engine engine{op, grid, timers, printer, clock};
+
+  // The armed timers run until none is left; false when they never stop.
+  bool RunTimers() { return testing::RunTimers(timers, engine); }
 };
 
 }  // namespace q5300::testing

@@ -7,6 +7,11 @@
 
 namespace q5300::testing {
 
+// The record's text as the bytes it holds.
+inline std::string RecordBytes(const PageRecord& r) {
+  return std::string(reinterpret_cast<const char*>(r.text.data()), r.textLength);
+}
+
 // Every field of a record but the links, one "name=value" per field, so that a
 // comparison of two records names the fields that differ.
 inline std::string RecordText(const PageRecord& r) {
