@@ -231,7 +231,7 @@ void OrvelTestDlg::MakeExportCommands() {
     connect(action, &QAction::triggered, this, [this, encoding] { engine_->Export(encoding); });
     return action;
   };
-  exportUtf8_ = make("CSV로 내보내기...", "export", Qt::CTRL | Qt::Key_E, CsvEncoding::Utf8);
+  exportUtf8_ = make("CSV로 내보내기 (UTF-8)...", "export", Qt::CTRL | Qt::Key_E, CsvEncoding::Utf8);
   export949_ = make("CSV로 내보내기 (949)...", "export949", Qt::CTRL | Qt::SHIFT | Qt::Key_E,
                     CsvEncoding::CodePage949);
   gridMenu_->addSeparator();
