@@ -131,14 +131,14 @@ Result<Target> FindTarget(const std::string& path, int& code) {
     char* real = realpath(path.c_str(), nullptr);
     if (real == nullptr) {
       code = errno;
-      if (code == ENOENT) return Failure("it is a link to a file that does not exist");
-      return Failure("the link cannot be followed: " + Reason(code));
+      if (code == ENOENT) return Failure(fileio::kLinkToNothing);
+      return Failure(fileio::kLinkNotFollowed + Reason(code));
     }
     resolved = real;
     std::free(real);
     if (stat(resolved.c_str(), &st) != 0) {
       code = errno;
-      return Failure("the link cannot be followed: " + Reason(code));
+      return Failure(fileio::kLinkNotFollowed + Reason(code));
     }
     if (!S_ISREG(st.st_mode)) {
       return Failure("it is a link to " + WhatItIs(st.st_mode) + ", not to a file");
@@ -148,15 +148,14 @@ Result<Target> FindTarget(const std::string& path, int& code) {
   }
   if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
     code = EACCES;
-    return Failure("the file is read-only; it was left as it was");
+    return Failure(fileio::kReadOnly);
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   if (faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0) {
     code = errno;
     return code == EACCES || code == EPERM
-               ? Failure("this user may not change the file; it was left as it was")
-               : Failure("the file cannot be changed: " + Reason(code) +
-                         "; it was left as it was");
+               ? Failure(fileio::kMayNotChange)
+               : Failure(fileio::kCannotChange + Reason(code) + fileio::kLeftAsItWas);
   }
   return Target{FolderOf(resolved), NameOf(resolved), st};
 }
@@ -303,7 +302,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   int refusal = 0;
   const auto target = FindTarget(path, refusal);
   if (!target) return refused(target.failure(), refusal);
-  if (target->name.empty()) return refused(Failure("the path names a folder, not a file"), EISDIR);
+  if (target->name.empty()) return refused(Failure(fileio::kNamesAFolder), EISDIR);
 
   const Descriptor folder(open(target->folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder) {

@@ -208,9 +208,9 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!opened) {
     code = GetLastError();
-    if (link && IsMissing(code)) return Failure("it is a link to a file that does not exist");
-    if (link) return Failure("the link cannot be followed: " + SystemReason(code));
-    return Failure("the file cannot be changed: " + SystemReason(code) + "; it was left as it was");
+    if (link && IsMissing(code)) return Failure(fileio::kLinkToNothing);
+    if (link) return Failure(fileio::kLinkNotFollowed + SystemReason(code));
+    return Failure(fileio::kCannotChange + SystemReason(code) + fileio::kLeftAsItWas);
   }
   DWORD attributes = 0;
   if (const auto what = NotRegular(opened.get(), attributes)) {
@@ -224,13 +224,13 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
     auto finalPath = FinalPath(opened.get());
     if (!finalPath) {
       code = GetLastError();
-      return Failure("the link cannot be followed: " + SystemReason(code));
+      return Failure(fileio::kLinkNotFollowed + SystemReason(code));
     }
     resolved = std::move(*finalPath);
   }
   if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     code = ERROR_ACCESS_DENIED;
-    return Failure("the file is read-only; it was left as it was");
+    return Failure(fileio::kReadOnly);
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   // Opening it so changes nothing in it.
@@ -239,9 +239,9 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
   if (!writable) {
     code = GetLastError();
     if (code == ERROR_ACCESS_DENIED) {
-      return Failure("this user may not change the file; it was left as it was");
+      return Failure(fileio::kMayNotChange);
     }
-    return Failure("the file cannot be changed: " + SystemReason(code) + "; it was left as it was");
+    return Failure(fileio::kCannotChange + SystemReason(code) + fileio::kLeftAsItWas);
   }
   return Split(resolved, attributes);
 }
@@ -386,7 +386,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   const auto target = fileio::FindTarget(*wide, code);
   if (!target) return refused(target.failure(), code != 0 ? code : fileio::kNotAFileCode);
   if (target->name.empty()) {
-    return refused(Failure("the path names a folder, not a file"), ERROR_DIRECTORY);
+    return refused(Failure(fileio::kNamesAFolder), ERROR_DIRECTORY);
   }
   fileio::RemoveStaleTemporaries(target->folder);
 
