@@ -146,9 +146,9 @@ bool CsvImporter::Split(std::string_view bytes) {
 bool CsvImporter::FieldIsSettled() const {
   switch (field_) {
     case 0:
-      return line1_.length == kKept;
+      return line1_.length() == ImportField::Kept;
     case 1:
-      return line2_.length == kKept;
+      return line2_.length() == ImportField::Kept;
     case 2:
       return repeat_.done();
     default:
@@ -203,15 +203,12 @@ void CsvImporter::Take(char c) {
 
 void CsvImporter::EndLine() {
   // A line without text is passed over, whatever its repeat count.
-  if (line1_.length != 0 || line2_.length != 0) {
-    ImportRow row;
-    row.line1 = line1_.view();
-    row.line2 = line2_.view();
-    row.repeatCount = field_ < 2 ? 1 : repeat_.value();
+  if (line1_.length() != 0 || line2_.length() != 0) {
+    const ImportRow row{line1_, line2_, field_ < 2 ? 1 : repeat_.value()};
     if (!rules_.Take(row)) done_ = true;
   }
-  line1_.length = 0;
-  line2_.length = 0;
+  line1_.Clear();
+  line2_.Clear();
   field_ = 0;
   fieldStart_ = true;
   repeat_ = {};

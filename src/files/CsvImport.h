@@ -54,26 +54,14 @@ class CsvImporter {
   // is already too long, a repeat count read to its end, anything after it).
   bool FieldIsSettled() const;
 
-  // Of each text field only as much is kept as a page can hold, and one byte
-  // more to tell a field that is too long.
-  static constexpr std::size_t kKept = 41;
-  struct TextField {
-    char bytes[kKept];
-    std::size_t length = 0;  // counts every byte, kept or not, up to kKept
-    void Add(char c) {
-      if (length < kKept) bytes[length++] = c;
-    }
-    std::string_view view() const { return {bytes, length}; }
-  };
-
   ImportRules rules_;
   Separator separator_ = Separator::Unknown;
   int separatorChar_ = 0x100;  // ',' or '\t' once known; no byte before
   SeparatorScan scan_;
   std::string held_;  // bytes read while the separator is unknown, from the first tab
 
-  TextField line1_;
-  TextField line2_;
+  ImportField line1_;
+  ImportField line2_;
   int field_ = 0;           // 0, 1, 2 the three fields, 3 anything after a third separator
   bool fieldStart_ = true;  // nothing of the current field read yet
   enum class Quote { None, Inside, QuoteSeen };

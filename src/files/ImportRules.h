@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/JobSettings.h"
+
 namespace q5300 {
 
 // One page of an import file: its two lines as the grid shows them and its
@@ -29,22 +31,39 @@ struct CsvImport {
   friend bool operator==(const CsvImport&, const CsvImport&) = default;
 };
 
+// A text field of an import file in code page 949, as far as a page can hold
+// it and one byte more to tell a field that is too long. A control byte (below
+// 0x20: the printer's markers, placeholders and line separator among them)
+// becomes '?', so that what is imported reads the same once saved and opened
+// again.
+class ImportField {
+ public:
+  static constexpr std::size_t Kept = MaxTextBytes + 1;
+  void Add(char c) {
+    if (length_ < Kept) bytes_[length_++] = static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+  }
+  void Clear() { length_ = 0; }
+  std::size_t length() const { return length_; }
+  std::string_view view() const { return {bytes_, length_}; }
+
+ private:
+  char bytes_[Kept];
+  std::size_t length_ = 0;
+};
+
 // One row of an import file as a reader gives it: the first and the second text
-// line in code page 949, and the repeat count as read. A reader may cut a text
-// field after 41 bytes (a page holds 40, so the row is refused either way).
+// line, and the repeat count as read.
 struct ImportRow {
-  std::string_view line1;
-  std::string_view line2;
+  const ImportField& line1;
+  const ImportField& line2;
   long repeatCount = 1;  // before it is limited to 1..200; 1 when the field is absent
 };
 
 // The rules of a job for imported rows, whatever file they come from: a row
 // without text is passed over, a row whose page text would pass 40 bytes is
 // counted and left out, the repeat count is limited to 1..200, and the 200th
-// page ends the import. A control byte in a text field (below 0x20: the printer's
-// markers, placeholders and line separator among them) becomes '?', and so does
-// a byte sequence that is no character of the code page, so that what is
-// imported reads the same once saved and opened again.
+// page ends the import. A byte sequence that is no character of the code page
+// becomes '?', as a control byte did in the field.
 class ImportRules {
  public:
   // False once no further page can be taken.

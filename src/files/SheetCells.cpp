@@ -11,25 +11,23 @@
 namespace q5300 {
 namespace {
 
-// A cell's text in code page 949, as far as a page can hold it and one byte more.
-struct CodePageField {
-  char bytes[MaxTextBytes + 1];
-  std::size_t length = 0;
-
-  explicit CodePageField(std::string_view utf8) {
-    if (utf8.empty()) return;
-    // Every UTF-8 byte gives at most one UTF-16 unit.
-    std::u16string text(utf8.size(), u'\0');
-    int32_t length16 = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(text.data(), static_cast<int32_t>(text.size()), &length16, utf8.data(),
-                         static_cast<int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
-    if (U_FAILURE(status)) return;
-    text.resize(static_cast<std::size_t>(length16));
-    length = ToPrinterCodePage(text, std::span<char>(bytes));
-  }
-  std::string_view view() const { return {bytes, length}; }
-};
+// A cell's text (UTF-8) in code page 949, as far as a page can hold it.
+ImportField CodePageField(std::string_view utf8) {
+  ImportField field;
+  if (utf8.empty()) return field;
+  // Every UTF-8 byte gives at most one UTF-16 unit.
+  std::u16string text(utf8.size(), u'\0');
+  int32_t length16 = 0;
+  UErrorCode status = U_ZERO_ERROR;
+  u_strFromUTF8WithSub(text.data(), static_cast<int32_t>(text.size()), &length16, utf8.data(),
+                       static_cast<int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
+  if (U_FAILURE(status)) return field;
+  text.resize(static_cast<std::size_t>(length16));
+  char bytes[ImportField::Kept];
+  const std::size_t length = ToPrinterCodePage(text, std::span<char>(bytes));
+  for (std::size_t i = 0; i < length; ++i) field.Add(bytes[i]);
+  return field;
+}
 
 }  // namespace
 
@@ -49,14 +47,10 @@ std::string GeneralNumber(std::string_view value) {
 }
 
 bool TakeSheetRow(ImportRules& rules, const SheetRow& row, long times) {
-  const CodePageField line1(row.cells[0]);
-  const CodePageField line2(row.cells[1]);
-  ImportRow imported;
-  imported.line1 = line1.view();
-  imported.line2 = line2.view();
+  const ImportField line1 = CodePageField(row.cells[0]);
+  const ImportField line2 = CodePageField(row.cells[1]);
   // An empty cell reads as 0, which the rules take as 1.
-  imported.repeatCount = RepeatCountOf(row.cells[2]);
-  return rules.Take(imported, times);
+  return rules.Take({line1, line2, RepeatCountOf(row.cells[2])}, times);
 }
 
 }  // namespace q5300

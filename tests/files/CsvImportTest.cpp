@@ -225,20 +225,27 @@ TEST(CsvImport, AnEndlessLineIsCountedWithoutBeingKept) {
 // them, at most 40 bytes together, and the 200-page stop.
 TEST(ImportRules, TakeRowsFromAnyReader) {
   ImportRules rules;
-  EXPECT_TRUE(rules.Take({"A", "B", 250}));
-  EXPECT_TRUE(rules.Take({"", "", 9}));                    // no text: passed over
-  EXPECT_TRUE(rules.Take({std::string(41, 'x'), "", 1}));  // refused, counted
-  EXPECT_TRUE(rules.Take({std::string(20, 'x'), std::string(19, 'y'), -3}));
+  const auto take = [&rules](std::string_view line1, std::string_view line2, long repeat) {
+    ImportField first;
+    ImportField second;
+    for (const char c : line1) first.Add(c);
+    for (const char c : line2) second.Add(c);
+    return rules.Take({first, second, repeat});
+  };
+  EXPECT_TRUE(take("A", "B", 250));
+  EXPECT_TRUE(take("", "", 9));                    // no text: passed over
+  EXPECT_TRUE(take(std::string(41, 'x'), "", 1));  // refused, counted
+  EXPECT_TRUE(take(std::string(20, 'x'), std::string(19, 'y'), -3));
   EXPECT_TRUE(
-      rules.Take({std::string(20, 'x'), std::string(20, 'y'), 1}));  // 41 with the separator
+      take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
   EXPECT_EQ(rules.result().pages,
             (std::vector<CsvPage>{{u"A", u"B", 200},
                                   {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
   EXPECT_EQ(rules.result().overLongLines, 2);
-  for (int i = 2; i < 199; ++i) ASSERT_TRUE(rules.Take({"p", "", 1})) << i;
-  EXPECT_FALSE(rules.Take({"p200", "", 1}));
+  for (int i = 2; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
+  EXPECT_FALSE(take("p200", "", 1));
   EXPECT_TRUE(rules.result().pageLimitReached);
-  EXPECT_FALSE(rules.Take({"p201", "", 1}));
+  EXPECT_FALSE(take("p201", "", 1));
   EXPECT_EQ(rules.result().pages.size(), 200u);
   EXPECT_EQ(rules.result().pages.back().line1, u"p200");
 }
