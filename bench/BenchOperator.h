@@ -1,11 +1,15 @@
 #pragma once
 
-// The operator of an engine in a benchmark: no one to ask.
+// An engine in a benchmark: no one to ask, no grid to show, the manual clock
+// and the virtual printer.
 #include <optional>
 #include <string>
 
 #include "editing/Engine.h"
 #include "editing/Headless.h"
+#include "printer/Clock.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
 
 namespace q5300::bench {
 
@@ -26,5 +30,19 @@ class ScriptedOperator final : public Operator {
   bool RunSymbolPicker(Dqfh&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
 };
+
+struct BenchEngine {
+  ScriptedOperator op;
+  NoGrid grid;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Engine engine{op, grid, timers, printer, clock};
+};
+
+inline std::u16string Digits(int value) {
+  const std::string s = std::to_string(value);
+  return std::u16string(s.begin(), s.end());
+}
 
 }  // namespace q5300::bench

@@ -15,12 +15,10 @@
 namespace q5300 {
 namespace {
 
-using bench::ScriptedOperator;
-
 namespace fs = std::filesystem;
 
 // A window's engine over a folder of its own.
-struct Bench {
+struct Bench : bench::BenchEngine {
   Bench()
       : folder(fs::temp_directory_path() /
                ("q5300-bench-" + std::to_string(std::random_device{}()))) {
@@ -32,27 +30,17 @@ struct Bench {
     fs::remove_all(folder, ec);
   }
 
-  std::u16string Digits(int value) {
-    const std::string s = std::to_string(value);
-    return std::u16string(s.begin(), s.end());
-  }
   // 200 pages of two lines, Hangul and ASCII mixed, a running number on line 1.
   void FillJob() {
     while (engine.grid().rowCount() < MaxPages) engine.Add();
     for (int i = 0; i < MaxPages; ++i) {
       engine.grid().SetCellText(i, Line1Column,
-                                u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i) + u"-\uE04D");
-      engine.grid().SetCellText(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + Digits(i % 3 + 1));
+                                u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i) + u"-\uE04D");
+      engine.grid().SetCellText(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1));
     }
   }
 
   fs::path folder;
-  ScriptedOperator op;
-  NoGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 void OpenQxk(benchmark::State& state) {

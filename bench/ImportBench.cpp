@@ -18,8 +18,6 @@
 namespace q5300 {
 namespace {
 
-using bench::ScriptedOperator;
-
 namespace fs = std::filesystem;
 
 // A wire list as a spreadsheet program writes it: line 1 a text of its own on
@@ -73,16 +71,12 @@ void ImportCommand(benchmark::State& state, std::vector<uint8_t> (*make)(int), i
       fs::temp_directory_path() / ("q5300-bench-" + std::to_string(std::random_device{}()));
   fs::create_directories(folder);
   const std::vector<uint8_t> bytes = make(rows);
-  ScriptedOperator op;
-  op.file = (folder / (std::string("list") + extension)).string();
-  std::ofstream(op.file, std::ios::binary)
+  bench::BenchEngine window;
+  window.op.file = (folder / (std::string("list") + extension)).string();
+  std::ofstream(window.op.file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
-  NoGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
+  Engine& engine = window.engine;
   engine.StartUp();
   for (auto _ : state) {
     engine.Import();

@@ -14,15 +14,8 @@
 namespace q5300 {
 namespace {
 
-using bench::ScriptedOperator;
-
-std::u16string Digits(int value) {
-  const std::string s = std::to_string(value);
-  return std::u16string(s.begin(), s.end());
-}
-
 // 200 pages of two lines at automatic length, Hangul and ASCII mixed, typed in.
-struct LargestJob {
+struct LargestJob : bench::BenchEngine {
   LargestJob() {
     op.yes = false;
     engine.StartUp();
@@ -30,18 +23,11 @@ struct LargestJob {
     engine.FontSizeChosen(3);
     while (engine.grid().rowCount() < MaxPages) engine.Add();
     for (int i = 0; i < MaxPages; ++i) {
-      engine.CommitCellEdit(i, Line1Column, u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i), false);
-      engine.CommitCellEdit(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + Digits(i % 3 + 1), false);
+      engine.CommitCellEdit(i, Line1Column, u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i), false);
+      engine.CommitCellEdit(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1), false);
     }
     engine.RowClicked(100, Line1Column);
   }
-
-  ScriptedOperator op;
-  NoGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
 };
 
 void Change(benchmark::State& state) {
