@@ -154,7 +154,14 @@ ShownFileDialog ShowFileDialog(QtOperator& op, const FileDialog& request, const 
       shown.initialName = QFileInfo(box->selectedFiles().front()).fileName();
     }
     box->setDirectory(folder);
-    box->selectFile(existing);
+    // As the user types the name: selectFile leaves the name box alone while it
+    // has the focus, which it may or may not have yet.
+    auto* name = box->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name != nullptr) {
+      name->setText(existing);
+    } else {
+      box->selectFile(existing);
+    }
     // OK, as the dialog's button gives it (the slot is not public).
     QMetaObject::invokeMethod(box, "accept", Qt::DirectConnection);
     if (box->isVisible()) box->reject();
