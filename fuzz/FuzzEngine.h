@@ -19,6 +19,10 @@ class QuietOperator final : public Operator {
  public:
   void Tell(const Message& /*message*/) override {}
   bool AskYesNo(const Message& /*question*/) override { return true; }
+  std::size_t Choose(const Message& /*question*/,
+                     const std::vector<std::string>& /*answers*/) override {
+    return 0;
+  }
   std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {
     return std::nullopt;
   }

@@ -39,6 +39,9 @@ class ScriptedOperator final : public Operator {
     std::fprintf(stderr, "told: %s\n", message.text.c_str());
   }
   bool AskYesNo(const Message&) override { return false; }
+  std::size_t Choose(const Message&, const std::vector<std::string>& answers) override {
+    return answers.empty() ? 0 : answers.size() - 1;
+  }
   std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
   bool RunNumberingDialog(NumSet& dialog) override {
     dialog.TextChanged(NumBox::Start, u"1");

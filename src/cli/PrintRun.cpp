@@ -8,9 +8,9 @@
 
 namespace q5300::cli {
 
-bool ProgressDevice::Write(std::span<const uint8_t> bytes) {
-  const bool written = printer_.Write(bytes);
-  if (!written) return false;
+Written ProgressDevice::Write(std::span<const uint8_t> bytes) {
+  const Written written = printer_.Write(bytes);
+  if (!written) return written;
   const DecodedMessage message = DecodeMessage(bytes);
   if (message.kind == MessageKind::PrintPacket) {
     ++packets_;
@@ -20,7 +20,7 @@ bool ProgressDevice::Write(std::span<const uint8_t> bytes) {
                   (records == 1 ? " page, " : " pages, ") + std::to_string(bytes.size()) +
                   " bytes");
   }
-  return true;
+  return written;
 }
 
 PrintRun::PrintRun(Device& printer, Clock& clock, std::ostream& err)

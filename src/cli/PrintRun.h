@@ -18,12 +18,13 @@ class ProgressDevice final : public Device {
   ProgressDevice(Device& printer, std::ostream& err) : printer_(printer), err_(err) {}
 
   OpenResult Open() override { return printer_.Open(); }
+  OpenResult Probe() override { return printer_.Probe(); }
   void Close() override { printer_.Close(); }
   ResetResult Reset() override { return printer_.Reset(); }
   uint32_t UsbId() override { return printer_.UsbId(); }
   int PendingUploads() override { return printer_.PendingUploads(); }
   int Read(std::span<uint8_t> buffer) override { return printer_.Read(buffer); }
-  bool Write(std::span<const uint8_t> bytes) override;
+  Written Write(std::span<const uint8_t> bytes) override;
   bool Lost() const override { return printer_.Lost(); }
 
   int packets() const { return packets_; }

@@ -60,6 +60,12 @@ bool CliOperator::AskYesNo(const Message& /*question*/) {
   return true;
 }
 
+std::size_t CliOperator::Choose(const Message& question,
+                               const std::vector<std::string>& /*answers*/) {
+  Tell(question);
+  return 0;
+}
+
 std::optional<std::string> CliOperator::ChooseFile(const FileDialog& /*dialog*/) {
   return file_;
 }

@@ -117,23 +117,37 @@ Packet BuildPacket(const JobSettings& settings, PageRecord* first, int start) {
   int position = 0;
   for (PageRecord* r = first; r != nullptr; r = r->next) {
     const std::size_t before = out.size();
-    if (position >= start && r->IsPrintable()) AppendPacketRecord(out, *r);
+    if (position >= start && r->IsPrintable()) {
+      AppendPacketRecord(out, *r);
+      packet.pages.push_back({r->pageId, position, before});
+    }
     ++position;
     if (out.size() > static_cast<std::size_t>(PacketFill)) {
       // This record starts the next packet.
       out.resize(before);
+      packet.pages.pop_back();
       --position;
+      packet.nextPageId = r->pageId;
       break;
     }
   }
   if (out.size() == static_cast<std::size_t>(PacketHeaderSize)) {
     out.clear();
+    packet.nextPageId = 0;
     return packet;
   }
   FinishPacket(out);
   packet.kind = Packet::Ready;
   packet.next = position;
   return packet;
+}
+
+std::vector<uint32_t> PagesReached(const Packet& packet, std::size_t taken) {
+  std::vector<uint32_t> reached;
+  for (const Packet::Page& page : packet.pages) {
+    if (page.offset < taken) reached.push_back(page.pageId);
+  }
+  return reached;
 }
 
 }  // namespace q5300

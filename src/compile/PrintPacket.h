@@ -45,10 +45,22 @@ struct Packet {
     NothingToPrint,  // no printable record at or after start
     TooLong,         // the whole image exceeds MaxImageSize
   };
+  // A page the packet carries: which, and where its record begins in `bytes`.
+  struct Page {
+    uint32_t pageId = 0;
+    int position = 0;
+    std::size_t offset = 0;
+  };
   Kind kind = NothingToPrint;
   std::vector<uint8_t> bytes;
   int next = 0;  // the first record left out, or the number of records when none was
+  uint32_t nextPageId = 0;  // the page at `next`; 0 when none was left out
+  std::vector<Page> pages;
 };
+
+// The pages of `packet` of which some bytes were among the first `taken`: a
+// printer that took that much may have printed them, whole or in part.
+std::vector<uint32_t> PagesReached(const Packet& packet, std::size_t taken);
 Packet BuildPacket(const JobSettings& settings, PageRecord* first, int start);
 
 struct PacketOutcome {
@@ -62,6 +74,8 @@ struct PacketOutcome {
   int next = 0;
   // Sent, but the zero-length packet that closes the transfer was not taken.
   bool endFailed = false;
+  // WriteFailed: how many bytes of the packet the printer took before it failed.
+  std::size_t taken = 0;
 };
 
 // Writes a ready packet and a zero-length packet, then waits 100 ms. A packet

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/Result.h"
 
@@ -32,6 +34,10 @@ class Operator {
   virtual void Tell(const Message& message) = 0;
   // A modal Yes/No question; true for Yes.
   virtual bool AskYesNo(const Message& question) = 0;
+  // A modal question with answers of its own, as buttons: the first is the
+  // default, the last is what Escape or closing the box gives. The index of
+  // the answer.
+  virtual std::size_t Choose(const Message& question, const std::vector<std::string>& answers) = 0;
   // A path, or nothing when the dialog was cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
   // Runs the numbering dialog on `dialog`; true when it was closed with OK.

@@ -57,6 +57,10 @@ struct PageRecord {
   uint8_t isChecked = 0;
   uint8_t isCurrent = 0;
   uint8_t creationNo = 0;
+  // The page's identity for the life of the job, given by the page list and
+  // kept by undo: what a print job goes on from. Never written to a file or
+  // sent to the printer.
+  uint32_t pageId = 0;
   PageRecord* prev = nullptr;
   PageRecord* next = nullptr;
 
@@ -76,7 +80,7 @@ inline int64_t LabelCount(const PageRecord& r) {
 // and the job's medium codes. Links are cleared.
 void InitRecord(PageRecord& record, const PageDefaults& defaults, const JobSettings& settings);
 
-// Every field of `from` except the two links.
+// Every field of `from` except the two links and the identity.
 void CopyPageContent(PageRecord& to, const PageRecord& from);
 
 // Sets repeatCount, repeatCode ("0012") and repeatText ("12").

@@ -33,9 +33,11 @@ void InitRecord(PageRecord& record, const PageDefaults& defaults, const JobSetti
 void CopyPageContent(PageRecord& to, const PageRecord& from) {
   PageRecord* const prev = to.prev;
   PageRecord* const next = to.next;
+  const uint32_t id = to.pageId;
   to = from;
   to.prev = prev;
   to.next = next;
+  to.pageId = id;
 }
 
 void SetRepeat(PageRecord& record, uint16_t count) {
@@ -62,8 +64,7 @@ PageRecord* PageList::last() const {
 
 PageRecord* PageList::CreateFirstRecord(const PageDefaults& defaults, const JobSettings& settings) {
   FreeAllRecords();
-  auto* r = new PageRecord;
-  InitRecord(*r, defaults, settings);
+  PageRecord* const r = NewRecord(defaults, settings);
   first_ = r;
   count_ = 1;
   return r;
@@ -74,22 +75,27 @@ PageRecord* PageList::InsertRecordAfter(PageRecord* r, const PageDefaults& defau
   if (first_ == nullptr || r == nullptr) {
     if (first_ == nullptr) return CreateFirstRecord(defaults, settings);
     // Before the first record.
-    auto* n = new PageRecord;
-    InitRecord(*n, defaults, settings);
+    PageRecord* const n = NewRecord(defaults, settings);
     n->next = first_;
     first_->prev = n;
     first_ = n;
     ++count_;
     return n;
   }
-  auto* n = new PageRecord;
-  InitRecord(*n, defaults, settings);
+  PageRecord* const n = NewRecord(defaults, settings);
   n->prev = r;
   n->next = r->next;
   if (r->next != nullptr) r->next->prev = n;
   r->next = n;
   ++count_;
   return n;
+}
+
+PageRecord* PageList::NewRecord(const PageDefaults& defaults, const JobSettings& settings) {
+  auto* r = new PageRecord;
+  InitRecord(*r, defaults, settings);
+  r->pageId = nextPageId_++;
+  return r;
 }
 
 PageRecord* PageList::AppendRecord(const PageDefaults& defaults, const JobSettings& settings) {
@@ -131,6 +137,24 @@ void PageList::FreeAllRecords() {
 PageRecord* PageList::At(int index) const {
   if (index < 0 || index >= count_) return nullptr;
   return RecordAt(first_, index);
+}
+
+PageRecord* PageList::Find(uint32_t pageId) const {
+  for (PageRecord* p = first_; p != nullptr; p = p->next) {
+    if (p->pageId == pageId) return p;
+  }
+  return nullptr;
+}
+
+PageRecord* PageList::AppendRecordAs(const PageRecord& page, const PageDefaults& defaults,
+                                     const JobSettings& settings) {
+  PageRecord* const r = AppendRecord(defaults, settings);
+  CopyPageContent(*r, page);
+  // Only a page this list made before may be brought back under its identity.
+  if (page.pageId != 0 && page.pageId < r->pageId && Find(page.pageId) == nullptr) {
+    r->pageId = page.pageId;
+  }
+  return r;
 }
 
 int PageList::IndexOf(const PageRecord* r) const {

@@ -33,6 +33,10 @@ class PageList {
                                 const JobSettings& settings);
   // A new initialised record after the last one.
   PageRecord* AppendRecord(const PageDefaults& defaults, const JobSettings& settings);
+  // A page of this list brought back (undo, redo): appended with its content and,
+  // when it is not in the list now, its identity.
+  PageRecord* AppendRecordAs(const PageRecord& page, const PageDefaults& defaults,
+                             const JobSettings& settings);
   // Unlinks and frees r; returns the record that takes its place: its successor, or
   // its predecessor when r was last, or none when the list is now empty.
   PageRecord* RemoveRecord(PageRecord* r);
@@ -43,6 +47,8 @@ class PageList {
   PageRecord* At(int index) const;
   // List position of r, or -1 when r is not in this list.
   int IndexOf(const PageRecord* r) const;
+  // The record of the page with this identity, or null.
+  PageRecord* Find(uint32_t pageId) const;
 
   class Iterator {
    public:
@@ -72,8 +78,12 @@ class PageList {
   Iterator end() const { return Iterator(nullptr); }
 
  private:
+  PageRecord* NewRecord(const PageDefaults& defaults, const JobSettings& settings);
+
   PageRecord* first_ = nullptr;
   int count_ = 0;
+  // Identities are never given twice in the life of a list.
+  uint32_t nextPageId_ = 1;
 };
 
 }  // namespace q5300

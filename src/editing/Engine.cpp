@@ -178,6 +178,7 @@ void Engine::Delete() {
   if (currentPageIndex_ < 0 || currentRecord_ == nullptr) return;  // nothing is current
   const int row = currentPageIndex_;
   const int count = grid_.rowCount();
+  printJob_.PageRemoved(*currentRecord_);
   currentRecord_ = job_.pages.RemoveRecord(currentRecord_);
   grid_.DeleteRow(row);
   SetCurrentPage(row == count - 1 ? row - 1 : row);

@@ -62,8 +62,9 @@ class Engine final : private PrintSource {
   // The header's check box, the first empty page and, unless the window does
   // it later (once it shows), the device check.
   void StartUp(bool checkDevice = true);
-  // Looks once for the printer and tells the operator when there is none.
-  bool CheckDevice() { return printJob_.CheckDevice(); }
+  // Looks once for the printer, changing nothing on it, and tells the operator
+  // when there is none. The look runs on the printer's worker.
+  void CheckDevice() { printJob_.CheckDevice(); }
 
   // ---- State --------------------------------------------------------------------
   Job& job() { return job_; }

@@ -137,6 +137,9 @@ bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
   if (discard) {
     DiscardJob();
     jobPath_ = path;
+  } else {
+    // The pages of a print job under way are no longer the job's pages alone.
+    printJob_.JobReplaced();
   }
   job_.settings = file->settings;
   ShowSettingsInControls(image);
@@ -169,8 +172,9 @@ bool Engine::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind kind,
 }
 
 void Engine::DiscardJob() {
-  // Pages not sent by an earlier job are not this job's pages.
-  printJob_.ForgetUnfinished();
+  // A print job of the pages that go ends, and pages it did not send are not
+  // this job's pages.
+  printJob_.JobReplaced();
   job_.pages.FreeAllRecords();
   grid_.DeleteAllRows();
   currentPageIndex_ = -1;

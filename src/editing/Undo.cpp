@@ -51,13 +51,15 @@ JobSnapshot Engine::TakeSnapshot() const {
 }
 
 void Engine::Restore(const JobSnapshot& s, bool withPath) {
+  // Another job comes back: a print job of the pages it replaces ends here.
+  if (withPath) printJob_.JobReplaced();
   job_.settings = s.settings;
   job_.defaults = s.defaults;
   job_.pages.FreeAllRecords();
   currentRecord_ = nullptr;
   currentPageIndex_ = -1;
   for (const PageRecord& r : s.records) {
-    CopyPageContent(*job_.pages.AppendRecord(job_.defaults, job_.settings), r);
+    job_.pages.AppendRecordAs(r, job_.defaults, job_.settings);
   }
   grid_.ReplaceRows(s.rows);
   grid_.SetHeaderCheckState(CheckColumn, s.headerCheck);
@@ -65,11 +67,7 @@ void Engine::Restore(const JobSnapshot& s, bool withPath) {
   const ApplyScope scope = controls_.scope;
   controls_ = s.controls;
   controls_.scope = scope;
-  if (withPath) {
-    jobPath_ = s.path;
-    // Pages not sent by a job printed from the file replaced are not this job's.
-    printJob_.ForgetUnfinished();
-  }
+  if (withPath) jobPath_ = s.path;
   if (const auto width = PreviewMediaWidth(job_.settings)) {
     previewWidthMm_ = *width;
     if (view_ != nullptr) view_->MediaWidthChanged(previewWidthMm_);

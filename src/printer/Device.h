@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,6 +31,14 @@ struct OpenResult {
   bool ok() const { return status == OpenStatus::Opened; }
 };
 
+// What a write did: how many of its bytes the device took, and whether it took
+// them all. A write that fails part-way may have delivered its first bytes.
+struct Written {
+  bool ok = false;
+  std::size_t taken = 0;
+  explicit operator bool() const { return ok; }
+};
+
 // What a reset left behind.
 enum class ResetResult {
   Done,      // the device is as it was, its endpoints cleared
@@ -37,13 +46,18 @@ enum class ResetResult {
   Gone,      // the device is no longer there; it is closed
 };
 
-// The printer's USB interface chip as the program uses it: seven operations,
-// always on device 0. Implemented over libusb for the real printer and by the
-// virtual printer.
+// The printer's USB interface chip as the program uses it: the seven operations
+// of the chip, always on device 0, and a look at which printer Open would take.
+// Implemented over libusb for the real printer and by the virtual printer.
 class Device {
  public:
   virtual ~Device() = default;
   virtual OpenResult Open() = 0;
+  // Which printer Open would take now, and whether it could, found without
+  // changing anything on any printer: no kernel driver is detached and no
+  // configuration set. While the device is open and not lost, the printer it
+  // has open.
+  virtual OpenResult Probe() = 0;
   virtual void Close() = 0;
   // Brings the open device back to a known state. It never moves to another
   // device: a device that went away is only opened again where it was.
@@ -54,8 +68,9 @@ class Device {
   virtual int PendingUploads() = 0;
   // Reads up to buffer.size() bytes; the number read, or -1 on failure.
   virtual int Read(std::span<uint8_t> buffer) = 0;
-  // Writes all bytes (an empty span is a zero-length packet); true on success.
-  virtual bool Write(std::span<const uint8_t> bytes) = 0;
+  // Writes all bytes (an empty span is a zero-length packet); ok when all were
+  // taken. A failed write says how many bytes the device took before it failed.
+  virtual Written Write(std::span<const uint8_t> bytes) = 0;
   // The open device went away (unplugged, switched off): its handle is dead and
   // every transfer on it fails until it is opened again.
   virtual bool Lost() const = 0;

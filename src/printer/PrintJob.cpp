@@ -15,16 +15,17 @@ constexpr const char* SendingText = "인쇄 데이터 전송중...";
 // The printer answered "busy" at a continuation: it is asked again at every
 // interval until it is ready or the operator stops the job.
 constexpr const char* WaitingForPrinterText = "PC가 사용중입니다! 준비되면 계속 인쇄합니다...";
-
-std::string Range(int from, int to) {
-  return from == to ? std::to_string(from) : std::to_string(from) + "–" + std::to_string(to);
-}
+constexpr const char* CompleteContinued =
+    "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
 
 constexpr const char* VirtualPrinterHint =
     "No Q5300 was found on USB.\rTo try the program without the printer, start it with the "
     "virtual printer, which answers like a ready printer and keeps what it receives in a "
     "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
     "listed in /tmp/q5300-out/labels.txt.";
+
+// The answers to the question whether to go on, in this order.
+enum Answer : std::size_t { GoOn = 0, StartAgain = 1, LeaveAsItIs = 2 };
 
 // Looks for the printer and reads its identity; the device goes back closed so
 // the link can open it.
@@ -35,17 +36,19 @@ OpenResult LookForPrinter(Device& device) {
   device.Close();
   return result;
 }
-}  // namespace
 
-std::string SentReport(int firstNotSent, int pageCount) {
-  if (pageCount <= 0) return {};
-  const int first = std::clamp(firstNotSent, 0, pageCount);
-  if (first == pageCount)
-    return (pageCount == 1 ? "Page " : "Pages ") + Range(1, pageCount) + " sent.";
-  if (first == 0) return (pageCount == 1 ? "Page " : "Pages ") + Range(1, pageCount) + " not sent.";
-  return (first == 1 ? "Page " : "Pages ") + Range(1, first) + " sent, " +
-         Range(first + 1, pageCount) + " not sent.";
+// Parts of a message, one space between those that are there.
+std::string Sentences(std::initializer_list<std::string> parts) {
+  std::string text;
+  for (const std::string& part : parts) {
+    if (part.empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += part;
+  }
+  return text;
 }
+
+}  // namespace
 
 // What the start of a job found: the device check (on the first job of a run),
 // the opening of the link and the printer's answer.
@@ -63,12 +66,27 @@ struct PrintJob::Continued {
   bool gone = false;  // the printer went away and did not come back at its place
   bool lost = false;  // the printer went away while the packet was written
   PacketOutcome outcome;
+  std::vector<uint32_t> reached;  // pages of a packet taken in part
 };
 
 PrintJob::PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
                    PrintSource& source)
     : link_(link), popup_(popup), timers_(timers), op_(op), source_(source) {
   popup_.SetStopHandler([this] { StopPressed(); });
+}
+
+PageOrder PrintJob::Order() const {
+  if (replacedOrder_) return *replacedOrder_;
+  return OrderOf(source_.FirstRecord());
+}
+
+int PrintJob::nextIndex() const {
+  return next_.PositionIn(Order());
+}
+
+std::optional<int> PrintJob::unfinishedFrom() const {
+  if (!unfinished_) return std::nullopt;
+  return unfinished_->PositionIn(Order());
 }
 
 void PrintJob::TellOpenDetail(const OpenResult& result) {
@@ -98,13 +116,12 @@ void PrintJob::NotePrinter(const OpenResult& result) {
   if (printerObserver_) printerObserver_();
 }
 
-bool PrintJob::CheckDevice() {
-  const OpenResult result = LookForPrinter(link_.device());
-  if (!result.ok()) {
-    TellNoPrinter(result);
-    return false;
-  }
-  return true;
+void PrintJob::CheckDevice() {
+  auto found = std::make_shared<OpenResult>();
+  RunOnWorker([&link = link_, found] { *found = link.device().Probe(); },
+              [this, found] {
+                if (!found->ok()) TellNoPrinter(*found);
+              });
 }
 
 void PrintJob::RunOnWorker(std::function<void()> work, std::function<void()> report) {
@@ -124,27 +141,95 @@ void PrintJob::CloseLinkOnWorker() {
 }
 
 void PrintJob::Print() {
+  // A second press while the question is being asked asks nothing more.
+  if (asking_) return;
   if (busy()) {
     printDeferred_ = true;
     return;
   }
-  timers_.Stop(TimerId::Continue);
-  if (phase_ == Phase::Waiting) {
-    // The job that waits ends here; what it had not sent is offered below.
-    phase_ = Phase::Idle;
-    if (nextIndex_ > 0) unfinished_ = nextIndex_;
-  }
   if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
 
-  int start = 0;
-  if (unfinished_ && *unfinished_ > 0 && *unfinished_ < source_.RowCount()) {
-    const int first = *unfinished_;
-    const std::string question =
-        "The last print job stopped before its end: " + SentReport(first, source_.RowCount()) +
-        "\n\nContinue from page " + std::to_string(first + 1) + "?\n(No: start again from page 1.)";
-    if (op_.AskYesNo(Message{question})) start = first;
+  const std::optional<ResumePoint> offer =
+      phase_ == Phase::Waiting ? std::optional(next_) : unfinished_;
+  if (!offer) {
+    Start({});
+    return;
   }
-  Start(start);
+  // The question waits for the printer a job would go to now, when it may be
+  // another one than the printer that took the pages before.
+  asking_ = true;
+  if (offer->printer.empty()) {
+    AskAndStart({});
+    return;
+  }
+  auto found = std::make_shared<OpenResult>();
+  RunOnWorker([&link = link_, found] { *found = link.device().Probe(); },
+              [this, found] { AskAndStart(*found); });
+}
+
+std::string PrintJob::QuestionAbout(const ResumePoint& offer, bool waiting,
+                                    const OpenResult& found) const {
+  const PageOrder order = Order();
+  const int first = offer.PositionIn(order);
+  std::string text =
+      Sentences({waiting ? "The print job waits to send its next packet:"
+                         : "The last print job stopped before its end:",
+                 SentReport(first, static_cast<int>(order.size())),
+                 PartialReport(offer.PartialPositions(order))});
+  if (found.ok() && !found.printer.empty() && !offer.printer.empty() &&
+      found.printer != offer.printer) {
+    text += "\n\nThe pages sent went to " + offer.printer + "; printing now goes to " +
+            found.printer + ".";
+  }
+  return text + "\n\nContinue from page " + std::to_string(first + 1) + "?";
+}
+
+void PrintJob::AskAndStart(const OpenResult& found) {
+  asking_ = false;
+  const bool waiting = phase_ == Phase::Waiting;
+  const std::optional<ResumePoint> offer = waiting ? std::optional(next_) : unfinished_;
+  const PageOrder order = Order();
+  const int first = offer ? offer->PositionIn(order) : 0;
+  const int pages = static_cast<int>(order.size());
+  if (!offer || first <= 0 || first >= pages) {
+    // Nothing to go on with: every page not sent is gone, or none was sent.
+    if (waiting) DropWaitingJob();
+    unfinished_.reset();
+    Start({});
+    return;
+  }
+
+  asking_ = true;
+  const std::size_t answer =
+      op_.Choose(Message{QuestionAbout(*offer, waiting, found)},
+                 {"Continue from page " + std::to_string(first + 1), "Start again from page 1",
+                  "Cancel"});
+  asking_ = false;
+  switch (answer) {
+    case GoOn:
+      if (waiting) DropWaitingJob();
+      Start(*offer);
+      return;
+    case StartAgain:
+      if (waiting) DropWaitingJob();
+      Start({});
+      return;
+    default:
+      // The job stays where it stood: a job that waits goes on waiting (a tick
+      // that came while the question was open comes now), and an unfinished
+      // job is offered again at the next Print.
+      if (waiting && tickDue_) {
+        tickDue_ = false;
+        ContinueTick();
+      }
+      return;
+  }
+}
+
+void PrintJob::DropWaitingJob() {
+  timers_.Stop(TimerId::Continue);
+  tickDue_ = false;
+  phase_ = Phase::Idle;
 }
 
 void PrintJob::PrintFrom(int start) {
@@ -152,15 +237,21 @@ void PrintJob::PrintFrom(int start) {
   timers_.Stop(TimerId::Continue);
   if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
   phase_ = Phase::Idle;
-  Start(std::clamp(start, 0, std::max(source_.RowCount() - 1, 0)));
+  const PageOrder order = Order();
+  Start(ResumePoint::At(order, std::clamp(start, 0, std::max(static_cast<int>(order.size()) - 1, 0))));
 }
 
-void PrintJob::Start(int start) {
+void PrintJob::Start(ResumePoint from) {
   // A new job forgets an earlier stop request.
   popup_.ClearStopRequest();
   waitingForPrinter_ = false;
   stopRequested_ = false;
-  nextIndex_ = start;
+  replaced_ = false;
+  replacedOrder_.reset();
+  tickDue_ = false;
+  afterPacket_.reset();
+  if (from.candidates.empty()) from = ResumePoint::At(Order(), 0);
+  next_ = std::move(from);
   phase_ = Phase::Opening;
 
   popup_.SetStatusText("인쇄데이터 처리중...");
@@ -191,8 +282,12 @@ void PrintJob::Start(int start) {
 
 void PrintJob::OnStarted(const Started& result) {
   phase_ = Phase::Idle;
+  if (result.checkRan) deviceChecked_ = result.check.ok();
+  if (replaced_) {
+    EndEarly(EndReason::Replaced);
+    return;
+  }
   if (result.checkRan) {
-    deviceChecked_ = result.check.ok();
     if (!deviceChecked_) {
       popup_.Hide();
       TellNoPrinter(result.check);
@@ -206,6 +301,11 @@ void PrintJob::OnStarted(const Started& result) {
     return;
   }
   NotePrinter(result.open);
+  jobPrinter_ = result.open.printer;
+  if (stopRequested_) {
+    EndEarly(EndReason::Stopped);
+    return;
+  }
   if (!result.ready) {
     // The popup stays with its text and the link stays open.
     op_.Tell(Message{NotReadyMessage});
@@ -215,7 +315,8 @@ void PrintJob::OnStarted(const Started& result) {
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText(SendingText);
-  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), nextIndex_);
+  const int start = next_.PositionIn(Order());
+  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), start);
   switch (packet.kind) {
     case Packet::NothingToPrint:
       unfinished_.reset();
@@ -232,38 +333,50 @@ void PrintJob::OnStarted(const Started& result) {
     case Packet::Ready:
       break;
   }
+  // A job of several packets can be stopped from its first packet on.
+  if (packet.nextPageId != 0) popup_.ShowStopButton(true);
+  Expect(packet);
   phase_ = Phase::Sending;
   auto sent = std::make_shared<Continued>();
   RunOnWorker(
-      [&link = link_, packet = std::move(packet), start = nextIndex_, sent] {
+      [&link = link_, packet = std::move(packet), start, sent] {
         sent->outcome = SendPacket(link, packet, start);
         sent->lost = link.device().Lost();
+        sent->reached = PagesReached(packet, sent->outcome.taken);
       },
       [this, sent] {
         phase_ = Phase::Idle;
         if (sent->outcome.kind != PacketOutcome::Sent) {
+          next_.partial = sent->reached;
           EndEarly(sent->lost ? EndReason::Disconnected : EndReason::WriteFailed);
           return;
         }
-        nextIndex_ = sent->outcome.next;
+        next_ = std::move(*afterPacket_);
+        afterPacket_.reset();
         AfterPacketSent(FirstTickDelay, false);
       });
 }
 
+void PrintJob::Expect(const Packet& packet) {
+  ResumePoint after;
+  if (packet.nextPageId != 0) after.candidates.push_back(packet.nextPageId);
+  after.printer = jobPrinter_;
+  afterPacket_ = std::move(after);
+}
+
 void PrintJob::AfterPacketSent(std::chrono::milliseconds delay, bool continued) {
-  if (stopRequested_) {
-    EndEarly(EndReason::Stopped);
+  if (replaced_ || stopRequested_) {
+    EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
     return;
   }
-  if (nextIndex_ < source_.RowCount()) {
+  if (nextIndex() < source_.RowCount()) {
     phase_ = Phase::Waiting;
     timers_.Arm(TimerId::Continue, delay);
     return;
   }
   unfinished_.reset();
   if (continued) {
-    nextIndex_ = 0;
-    Complete("모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.", true);
+    Complete(CompleteContinued, true);
   } else {
     Complete("모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.", false);
   }
@@ -280,6 +393,11 @@ void PrintJob::TimerFired(TimerId id) {
 void PrintJob::ContinueTick() {
   timers_.Stop(TimerId::Continue);
   if (phase_ != Phase::Waiting) return;
+  if (asking_) {
+    // The operator is deciding about this job: nothing goes out meanwhile.
+    tickDue_ = true;
+    return;
+  }
   if (stopRequested_) {
     EndEarly(EndReason::Stopped);
     return;
@@ -289,15 +407,15 @@ void PrintJob::ContinueTick() {
   // A preview or a save while the job waited compiled the records for the
   // editor: the printer must get its own bytes, as the records are now.
   source_.RecompileForPrinter();
-  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), nextIndex_);
+  const int start = nextIndex();
+  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), start);
   switch (packet.kind) {
     case Packet::NothingToPrint:
       // The pages still to come stopped being printable while the job waited:
       // what was to be printed has been sent.
       phase_ = Phase::Idle;
       unfinished_.reset();
-      nextIndex_ = 0;
-      Complete("모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.", true);
+      Complete(CompleteContinued, true);
       return;
     case Packet::TooLong:
       EndEarly(EndReason::TooLong);
@@ -306,10 +424,11 @@ void PrintJob::ContinueTick() {
       break;
   }
 
+  Expect(packet);
   phase_ = Phase::Continuing;
   auto turn = std::make_shared<Continued>();
   RunOnWorker(
-      [&link = link_, packet = std::move(packet), start = nextIndex_, turn] {
+      [&link = link_, packet = std::move(packet), start, turn] {
         Device& device = link.device();
         turn->ready = link.QueryReady();
         if (!turn->ready && !device.Lost()) return;  // busy: asked again later
@@ -329,6 +448,7 @@ void PrintJob::ContinueTick() {
         }
         turn->outcome = SendPacket(link, packet, start);
         turn->lost = device.Lost();
+        turn->reached = PagesReached(packet, turn->outcome.taken);
       },
       [this, turn] { OnContinued(*turn); });
 }
@@ -341,8 +461,8 @@ void PrintJob::OnContinued(const Continued& result) {
     return;
   }
   if (!result.ready) {
-    if (stopRequested_) {
-      EndEarly(EndReason::Stopped);
+    if (replaced_ || stopRequested_) {
+      EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
       return;
     }
     // Not ready: the popup says so and keeps the stop button; the printer is
@@ -354,27 +474,63 @@ void PrintJob::OnContinued(const Continued& result) {
     return;
   }
   if (result.outcome.kind != PacketOutcome::Sent) {
+    next_.partial = result.reached;
     EndEarly(result.lost ? EndReason::Disconnected : EndReason::WriteFailed);
     return;
   }
-  popup_.ShowStopButton(false);
-  popup_.SetStatusText(SendingText);
-  nextIndex_ = result.outcome.next;
+  if (!stopRequested_) popup_.SetStatusText(SendingText);
+  next_ = std::move(*afterPacket_);
+  afterPacket_.reset();
   AfterPacketSent(TickInterval, true);
 }
 
 void PrintJob::StopPressed() {
   if (phase_ == Phase::Waiting) {
+    // No transfer is under way.
     EndEarly(EndReason::Stopped);
-  } else if (busy()) {
-    // The packet under way may be taken; the job ends once the printer has answered.
+  } else if (phase_ == Phase::Opening || phase_ == Phase::Sending ||
+             phase_ == Phase::Continuing) {
+    // The transfer under way may be taken; the job ends once it has ended.
     stopRequested_ = true;
+    popup_.ShowStopButton(false);
+    popup_.SetStatusText(StoppingText);
+    popup_.Show();
+  }
+}
+
+void PrintJob::PageRemoved(const PageRecord& page) {
+  const PageOrder order = Order();
+  const uint32_t successor = page.next != nullptr ? page.next->pageId : 0;
+  if (phase_ != Phase::Idle && phase_ != Phase::FinalMessage)
+    next_.FollowRemoval(order, page.pageId, successor);
+  if (afterPacket_) afterPacket_->FollowRemoval(order, page.pageId, successor);
+  if (unfinished_) unfinished_->FollowRemoval(order, page.pageId, successor);
+}
+
+void PrintJob::JobReplaced() {
+  unfinished_.reset();
+  switch (phase_) {
+    case Phase::Waiting:
+      replacedOrder_ = Order();
+      EndEarly(EndReason::Replaced);
+      break;
+    case Phase::Opening:
+    case Phase::Sending:
+    case Phase::Continuing:
+      // The report of the transfer under way ends the job.
+      replacedOrder_ = Order();
+      replaced_ = true;
+      break;
+    case Phase::Idle:
+    case Phase::FinalMessage:
+      break;
   }
 }
 
 void PrintJob::Complete(const char* message, bool closeLinkNow) {
   if (closeLinkNow) CloseLinkOnWorker();
   closeLinkAfterMessage_ = !closeLinkNow;
+  popup_.ShowStopButton(false);
   popup_.SetStatusText(message);
   phase_ = Phase::FinalMessage;
   timers_.Arm(TimerId::FinalMessage, FinalMessageTime);
@@ -390,26 +546,34 @@ void PrintJob::FinalMessageElapsed() {
 
 void PrintJob::EndEarly(EndReason reason) {
   timers_.Stop(TimerId::Continue);
+  const PageOrder order = Order();
   phase_ = Phase::Idle;
   waitingForPrinter_ = false;
   stopRequested_ = false;
-  const int firstNotSent = nextIndex_;
-  const int pages = source_.RowCount();
+  replaced_ = false;
+  replacedOrder_.reset();
+  tickDue_ = false;
+  afterPacket_.reset();
+  const int pages = static_cast<int>(order.size());
+  const int firstNotSent = std::min(next_.PositionIn(order), pages);
   // Pages before the first not sent went out, in this job or the one it went on from.
   const bool someSent = firstNotSent > 0;
-  if (someSent) {
-    unfinished_ = firstNotSent;
+  const bool offered = someSent && reason != EndReason::Replaced;
+  if (offered) {
+    unfinished_ = next_;
+    unfinished_->printer = jobPrinter_;
   } else {
     unfinished_.reset();
   }
-  nextIndex_ = 0;
   CloseLinkOnWorker();
+  popup_.ShowStopButton(false);
   popup_.Hide();
 
-  const std::string report =
-      SentReport(firstNotSent, pages) +
-      (someSent ? " The next Print can continue from page " + std::to_string(firstNotSent + 1) + "."
-                : std::string());
+  const std::string report = Sentences(
+      {SentReport(firstNotSent, pages), PartialReport(next_.PartialPositions(order)),
+       offered ? "The next Print can continue from page " + std::to_string(firstNotSent + 1) + "."
+               : std::string()});
+  next_ = {};
   switch (reason) {
     case EndReason::Stopped:
       op_.Tell(Message{"Printing stopped. " + report});
@@ -419,11 +583,14 @@ void PrintJob::EndEarly(EndReason reason) {
       break;
     case EndReason::WriteFailed:
       op_.Tell(Message{LinkFailedMessage});
-      if (someSent) op_.Tell(Message{report});
+      op_.Tell(Message{report});
       break;
     case EndReason::TooLong:
       op_.Tell(Message{"Input is over length!!"});
       if (someSent) op_.Tell(Message{report});
+      break;
+    case EndReason::Replaced:
+      op_.Tell(Message{"The print job ended: another job took the place of its pages. " + report});
       break;
   }
 }

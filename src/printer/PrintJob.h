@@ -1,19 +1,24 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "data/JobSettings.h"
 #include "data/Operator.h"
 #include "data/PageRecord.h"
 #include "printer/PrinterLink.h"
+#include "printer/ResumePoint.h"
 #include "printer/StatusPopup.h"
 #include "printer/TimerService.h"
 
 namespace q5300 {
+
+struct Packet;
 
 // What a print job prints from: the job's page records, rebuilt for the printer
 // when the job starts.
@@ -36,37 +41,47 @@ inline constexpr std::chrono::milliseconds TickInterval{6551};
 inline constexpr std::chrono::milliseconds FinalMessageTime{5000};
 
 inline constexpr const char* ApplicationTitle = "Q5300 Application";
-
-// "Pages 1–41 sent, 42–100 not sent." for a job of `pageCount` pages whose
-// first page not sent is at list position `firstNotSent`.
-std::string SentReport(int firstNotSent, int pageCount);
+// The popup between a stop press and the end of the transfer under way.
+inline constexpr const char* StoppingText = "인쇄를 멈추는 중입니다. 전송 중인 데이터가 끝나면 멈춥니다...";
 
 // The print job from the Print command to the last packet. A job that does not
 // fit into one packet goes on packet by packet on timer ticks; the status popup
-// shows each stage and offers the stop button while the job waits.
+// shows each stage and offers the stop button from the first packet to the
+// final message.
 //
 // The USB work runs on the link's worker; the job carries on when its report
 // comes back, so the thread that owns the job never waits on the printer. Each
-// packet is built from the records as they are when it goes out. A job stays on
-// the printer it was opened on, and a job that ends before its last page knows
-// the first page not sent: the next Print offers to go on from there.
+// packet is built from the records as they are when it goes out, starting at
+// the first page not yet sent, by identity. A job stays on the printer it was
+// opened on, and a job that ends before its last page knows its first page not
+// sent: the next Print offers to go on from there.
 class PrintJob {
  public:
   PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
            PrintSource& source);
 
-  // Looks for the printer: true when it can be opened. Tells the operator when not.
-  bool CheckDevice();
-  // The Print command. A job that ended before its last page is offered to go on
-  // from its first page not sent; a job that waits ends there first.
+  // The start-up check: looks, on the worker and without changing anything on
+  // a printer, for the printer a job would take, and tells the operator when
+  // there is none.
+  void CheckDevice();
+  // The Print command. A job that waits, or one that ended before its last
+  // page, is offered to go on from its first page not sent, to start again, or
+  // to be left as it is.
   void Print();
   // Prints from list position `start` without asking (0: from the first page).
   void PrintFrom(int start);
   void TimerFired(TimerId id);
-  // The popup's stop button: a waiting job ends at once, a job whose packet is
-  // under way as soon as the printer has answered.
+  // The popup's stop button: a waiting job ends at once, a job whose transfer is
+  // under way as soon as the transfer has ended.
   void StopPressed();
-  // The job was replaced: there is no unfinished job to go on with.
+  // The page is about to leave the job (deleted): a job that was to go on with
+  // it goes on with the page that takes its place.
+  void PageRemoved(const PageRecord& page);
+  // The job is about to be replaced by another (a file opened or imported, an
+  // undo back to another job): a print job of it ends with its report, and its
+  // pages not sent are offered no more.
+  void JobReplaced();
+  // There is no unfinished job to go on with.
   void ForgetUnfinished() { unfinished_.reset(); }
 
   enum class Phase {
@@ -83,10 +98,13 @@ class PrintJob {
   bool deviceChecked() const { return deviceChecked_; }
   // The job waits because the printer answered "not ready" at its last turn.
   bool waitingForPrinter() const { return waitingForPrinter_; }
-  int nextIndex() const { return nextIndex_; }
+  // The stop button was pressed; the job ends once the transfer under way has.
+  bool stopping() const { return stopRequested_; }
+  // The list position the next packet starts at.
+  int nextIndex() const;
   // The list position of the first page not sent by the last job, when it ended
   // before its last page.
-  std::optional<int> unfinishedFrom() const { return unfinished_; }
+  std::optional<int> unfinishedFrom() const;
   // Which printer the last job went to and which were passed over, for the
   // window's status line; empty before the first job.
   const std::string& printerNote() const { return printerNote_; }
@@ -98,19 +116,29 @@ class PrintJob {
  private:
   struct Started;
   struct Continued;
-  enum class EndReason { Stopped, WriteFailed, Disconnected, TooLong };
+  enum class EndReason { Stopped, WriteFailed, Disconnected, TooLong, Replaced };
 
-  void Start(int start);
+  PageOrder Order() const;
+  void Start(ResumePoint from);
   void OnStarted(const Started& result);
+  // Asks whether to go on with the job that waits or stopped early, and does
+  // what the operator chose. `found` is the printer a job would go to now.
+  void AskAndStart(const OpenResult& found);
+  std::string QuestionAbout(const ResumePoint& offer, bool waiting, const OpenResult& found) const;
+  // Ends a job that waits without a word: a new one takes over from it.
+  void DropWaitingJob();
   void ContinueTick();
   void OnContinued(const Continued& result);
+  // The pages after `packet` are where the job goes on once it has been taken.
+  void Expect(const Packet& packet);
   // A packet went out: the job waits for the next tick or is complete.
   void AfterPacketSent(std::chrono::milliseconds delay, bool continued);
   // Everything went out: the final message stands, then the popup goes. The first
   // packet's job keeps the link open until then; a continued job closes it first.
   void Complete(const char* message, bool closeLinkNow);
   void FinalMessageElapsed();
-  // The job ends before its last page; the operator hears why and which pages went out.
+  // The job ends before its last page; the operator hears why and which pages
+  // went out, and which may have reached the printer in part.
   void EndEarly(EndReason reason);
   // Tells the operator why the printer could not be opened, beyond the message.
   void TellOpenDetail(const OpenResult& result);
@@ -133,8 +161,20 @@ class PrintJob {
   bool stopRequested_ = false;
   bool printDeferred_ = false;
   bool waitingForPrinter_ = false;
-  int nextIndex_ = 0;
-  std::optional<int> unfinished_;
+  // The question whether to go on is open (or about to be): ticks wait for it.
+  bool asking_ = false;
+  bool tickDue_ = false;
+  // The job was replaced while its transfer was under way: it ends at the report.
+  bool replaced_ = false;
+  // The pages of a job that was replaced, for its report.
+  std::optional<PageOrder> replacedOrder_;
+  // Where the next packet starts, and where the job goes on once the packet
+  // under way has been taken.
+  ResumePoint next_;
+  std::optional<ResumePoint> afterPacket_;
+  std::optional<ResumePoint> unfinished_;
+  // The printer the pages of this job went to.
+  std::string jobPrinter_;
   std::string printerNote_;
   std::function<void()> printerObserver_;
 };

@@ -63,8 +63,8 @@ bool PrinterLink::SendEndCommand() {
   return true;
 }
 
-bool PrinterLink::WriteData(std::span<const uint8_t> bytes) {
-  if (!isOpen_) return false;
+Written PrinterLink::WriteData(std::span<const uint8_t> bytes) {
+  if (!isOpen_) return {};
   return device_.Write(bytes);
 }
 

@@ -27,7 +27,7 @@ class PrinterLink {
   bool QueryReady();
   // Sends 0x02 'H', then waits 1000 ms.
   bool SendEndCommand();
-  bool WriteData(std::span<const uint8_t> bytes);
+  Written WriteData(std::span<const uint8_t> bytes);
   int ReadData(std::span<uint8_t> buffer);
   // Closes the device when this link opened it.
   void CloseLink();

@@ -33,7 +33,6 @@ void StatusPopup::Hide() {
 void StatusPopup::StopPressed() {
   state_ = StopRequested;
   stopButtonShown_ = false;
-  visible_ = false;
   Changed();
   if (stopHandler_) stopHandler_();
 }

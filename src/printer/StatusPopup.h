@@ -25,8 +25,9 @@ class StatusPopup {
   void ShowStopButton(bool on);
   void Show();
   void Hide();
-  // The stop button: the print job is told at once (it ends then, or once the
-  // packet under way has been answered).
+  // The stop button: it goes, and the print job is told at once. The job says
+  // what happens next: it ends then, or says that it stops once the transfer
+  // under way has ended.
   void StopPressed();
   // A new job forgets an earlier stop request.
   void ClearStopRequest();

@@ -384,6 +384,34 @@ OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
   return first;
 }
 
+OpenResult UsbDevice::Probe() {
+  if (session_ && !lost_) {
+    const Candidate open{nullptr, session_->claim->id, session_->claim->place};
+    OpenResult result{OpenStatus::Opened, ""};
+    result.printer = Describe(open);
+    return result;
+  }
+  const UsbPrinterListing listing = ListUsbPrinters(ids_);
+  if (listing.printers.empty()) {
+    return {OpenStatus::NoDevice, WithProblems("No printer is connected (looked for the USB ids " +
+                                                   FormatUsbIds(ids_.ids) + ").",
+                                               listing.problems)};
+  }
+  std::vector<std::string> skipped;
+  for (const UsbPrinterEntry& entry : listing.printers) {
+    const Candidate c{nullptr, entry.id, entry.place};
+    if (entry.access == OpenStatus::Opened) {
+      OpenResult result{OpenStatus::Opened, ""};
+      result.printer = Describe(c);
+      result.skipped = std::move(skipped);
+      return result;
+    }
+    skipped.push_back(entry.detail);
+  }
+  const UsbPrinterEntry& first = listing.printers.front();
+  return {first.access, first.detail};
+}
+
 void UsbDevice::Close() {
   session_.reset();
   lost_ = false;
@@ -475,9 +503,9 @@ int UsbDevice::Read(std::span<uint8_t> buffer) {
   return static_cast<int>(n);
 }
 
-bool UsbDevice::Write(std::span<const uint8_t> bytes) {
-  if (!session_) return false;
-  if (bytes.size() > static_cast<size_t>(INT_MAX)) return false;
+Written UsbDevice::Write(std::span<const uint8_t> bytes) {
+  if (!session_) return {};
+  if (bytes.size() > static_cast<size_t>(INT_MAX)) return {};
   Session& s = *session_;
   // libusb takes a non-const buffer for both directions; an OUT transfer only
   // reads it. A zero-length transfer still needs a valid pointer.
@@ -487,11 +515,13 @@ bool UsbDevice::Write(std::span<const uint8_t> bytes) {
   const int r =
       libusb_bulk_transfer(s.handle(), s.claim->outEndpoint, data, static_cast<int>(bytes.size()),
                            &sent, TimeoutOf(timeouts_.write));
+  // A transfer that times out or is cut off may have delivered its first bytes.
+  const size_t taken = static_cast<size_t>(std::max(sent, 0));
   if (r != 0) {
     AfterTransferError(r, s.claim->outEndpoint);
-    return false;
+    return {false, taken};
   }
-  return static_cast<size_t>(sent) == bytes.size();
+  return {taken == bytes.size(), taken};
 }
 
 UsbPrinterListing ListUsbPrinters(const UsbIdList& ids) {

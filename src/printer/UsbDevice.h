@@ -63,6 +63,9 @@ class UsbDevice final : public Device {
 
   // Opening an open device closes it and opens it afresh.
   OpenResult Open() override;
+  // The first printer, in bus and port order, that this user could open and
+  // claim, as ListUsbPrinters finds it; the printers passed over are named.
+  OpenResult Probe() override;
   void Close() override;
   // Clears a halt on both endpoints and drops input taken but not read. No USB
   // port reset: nothing the printer does depends on one, and a reset makes the
@@ -74,7 +77,7 @@ class UsbDevice final : public Device {
   // number of uploads waiting there.
   int PendingUploads() override;
   int Read(std::span<uint8_t> buffer) override;
-  bool Write(std::span<const uint8_t> bytes) override;
+  Written Write(std::span<const uint8_t> bytes) override;
   bool Lost() const override { return lost_; }
 
   const UsbIdList& ids() const { return ids_; }

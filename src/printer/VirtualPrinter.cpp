@@ -82,8 +82,9 @@ void VirtualPrinter::AddStaleInput(int count) {
   for (int i = 0; i < count; ++i) uploads_.push_back({StaleByte});
 }
 
-void VirtualPrinter::Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes) {
-  calls_.push_back({call, clock_.Now(), {bytes.begin(), bytes.end()}, result});
+void VirtualPrinter::Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes,
+                         std::size_t taken) {
+  calls_.push_back({call, clock_.Now(), {bytes.begin(), bytes.end()}, result, taken});
 }
 
 int VirtualPrinter::CountCalls(DeviceCall call) const {
@@ -99,7 +100,8 @@ std::vector<DecodedPacket> VirtualPrinter::packets() const {
   return found;
 }
 
-OpenResult VirtualPrinter::Open() {
+// What opening would give now; nothing changes.
+OpenResult VirtualPrinter::Answer() {
   OpenResult result;
   if (unplugged_) {
     result = {OpenStatus::NoDevice, "The virtual printer has been unplugged."};
@@ -116,8 +118,6 @@ OpenResult VirtualPrinter::Open() {
         result = {OpenStatus::Failed, "The virtual printer could not be opened (told so)."};
         break;
       case OpenStatus::Opened:
-        open_ = true;
-        outputError_.clear();
         result = {OpenStatus::Opened, outputDir_ ? "Opened the virtual printer writing into " +
                                                        outputDir_->string() + "."
                                                  : std::string("Opened the virtual printer.")};
@@ -126,7 +126,23 @@ OpenResult VirtualPrinter::Open() {
         break;
     }
   }
+  return result;
+}
+
+OpenResult VirtualPrinter::Open() {
+  OpenResult result = Answer();
+  if (result.ok()) {
+    open_ = true;
+    outputError_.clear();
+  }
   Log(DeviceCall::Open, static_cast<int64_t>(result.status));
+  return result;
+}
+
+OpenResult VirtualPrinter::Probe() {
+  OpenResult result = Answer();
+  if (result.ok()) result.detail.clear();
+  Log(DeviceCall::Probe, static_cast<int64_t>(result.status));
   return result;
 }
 
@@ -177,21 +193,31 @@ int VirtualPrinter::Read(std::span<uint8_t> buffer) {
   return static_cast<int>(n);
 }
 
-bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
+Written VirtualPrinter::Write(std::span<const uint8_t> bytes) {
   if (stallWrites_ && Usable()) {
     // A printer whose input is full holds the write until it times out.
     std::this_thread::sleep_for(*stallWrites_);
     Log(DeviceCall::Write, 0, bytes);
-    return false;
+    return {};
   }
   // A printer that lost a write takes nothing more until it is opened again:
   // later writes must not hide the loss.
   bool taken = Usable() && outputError_.empty();
-  if (taken && writeFailsIn_ > 0) taken = --writeFailsIn_ != 0;
+  if (taken && writeFailsIn_ > 0 && --writeFailsIn_ == 0) {
+    // The write fails, perhaps after part of it went out.
+    const std::size_t part = std::min(failedWriteTakes_, bytes.size());
+    failedWriteTakes_ = 0;
+    if (unplugAtFailedWrite_) {
+      unplugAtFailedWrite_ = false;
+      unplugged_ = true;
+    }
+    Log(DeviceCall::Write, 0, bytes, part);
+    return {false, part};
+  }
   DecodedMessage message = DecodeMessage(bytes);
   if (taken) taken = Store(bytes, message);
-  Log(DeviceCall::Write, taken ? 1 : 0, bytes);
-  if (!taken) return false;
+  Log(DeviceCall::Write, taken ? 1 : 0, bytes, taken ? bytes.size() : 0);
+  if (!taken) return {};
 
   received_.push_back({clock_.Now(), {bytes.begin(), bytes.end()}, std::move(message)});
   if (received_.back().message.kind == MessageKind::StatusQuery) {
@@ -203,7 +229,7 @@ bool VirtualPrinter::Write(std::span<const uint8_t> bytes) {
     }
   }
   if (unplugIn_ > 0 && --unplugIn_ == 0) unplugged_ = true;
-  return true;
+  return {true, bytes.size()};
 }
 
 bool VirtualPrinter::Store(std::span<const uint8_t> bytes, const DecodedMessage& message) {

@@ -15,7 +15,7 @@
 
 namespace q5300 {
 
-enum class DeviceCall { Open, Close, Reset, UsbId, PendingUploads, Read, Write };
+enum class DeviceCall { Open, Close, Reset, UsbId, PendingUploads, Read, Write, Probe };
 
 // One call the virtual printer received, in order.
 struct DeviceCallRecord {
@@ -23,9 +23,11 @@ struct DeviceCallRecord {
   std::chrono::milliseconds time{0};
   // Write: the bytes given; Read: the bytes delivered.
   std::vector<uint8_t> bytes;
-  // Open: the OpenStatus; Write: 1 taken, 0 failed; Read, PendingUploads, UsbId:
-  // the value returned; Reset: 1 when the device was found gone; Close: 0.
+  // Open, Probe: the OpenStatus; Write: 1 taken, 0 failed; Read, PendingUploads,
+  // UsbId: the value returned; Reset: 1 when the device was found gone; Close: 0.
   int64_t result = 0;
+  // Write: how many of the bytes were taken.
+  std::size_t taken = 0;
 };
 
 // A write the printer took, and what it holds.
@@ -61,13 +63,14 @@ class VirtualPrinter final : public Device {
   VirtualPrinter(const Clock& clock, std::filesystem::path outputDir);
 
   OpenResult Open() override;
+  OpenResult Probe() override;
   void Close() override;
   // Gone once the printer was unplugged while open; it is then closed.
   ResetResult Reset() override;
   uint32_t UsbId() override;
   int PendingUploads() override;
   int Read(std::span<uint8_t> buffer) override;
-  bool Write(std::span<const uint8_t> bytes) override;
+  Written Write(std::span<const uint8_t> bytes) override;
   bool Lost() const override { return unplugged_; }
 
   // ---- How it answers ----
@@ -92,8 +95,18 @@ class VirtualPrinter final : public Device {
     unplugged_ = false;
     unplugIn_ = -1;
   }
-  // The `nth` write from now (1: the next one) fails and is not taken.
-  void FailWrite(int nth = 1) { writeFailsIn_ = nth; }
+  // The `nth` write from now (1: the next one) fails. Its first `taken` bytes
+  // reach the printer (a transfer that times out or is cut part-way); the
+  // write is not counted as received.
+  void FailWrite(int nth = 1, std::size_t taken = 0) {
+    writeFailsIn_ = nth;
+    failedWriteTakes_ = taken;
+  }
+  // The `nth` write from now is cut part-way by an unplug after `taken` bytes.
+  void UnplugDuringWrite(int nth, std::size_t taken) {
+    FailWrite(nth, taken);
+    unplugAtFailedWrite_ = true;
+  }
   // The next `count` reads deliver nothing; the reply each would have taken is lost.
   void DeliverNothing(int count = 1) { emptyReads_ = count; }
   // The printer stops taking input: every later write holds the calling thread
@@ -117,7 +130,9 @@ class VirtualPrinter final : public Device {
 
  private:
   bool Usable() const { return open_ && !unplugged_; }
-  void Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes = {});
+  void Log(DeviceCall call, int64_t result, std::span<const uint8_t> bytes = {},
+           std::size_t taken = 0);
+  OpenResult Answer();
   bool Store(std::span<const uint8_t> bytes, const DecodedMessage& message);
   bool Fail(const std::filesystem::path& path, int code);
 
@@ -132,6 +147,8 @@ class VirtualPrinter final : public Device {
   OpenStatus refusal_ = OpenStatus::Opened;
   int unplugIn_ = -1;  // writes until unplugged; -1: never
   int writeFailsIn_ = 0;
+  std::size_t failedWriteTakes_ = 0;
+  bool unplugAtFailedWrite_ = false;
   int emptyReads_ = 0;
   std::optional<std::chrono::milliseconds> stallWrites_;
   bool open_ = false;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <algorithm>
 
 #include "ui/DqfhDialog.h"
 #include "ui/NumSetDialog.h"
@@ -36,6 +37,28 @@ bool QtOperator::AskYesNo(const Message& question) {
                   MessageText(question.text), QMessageBox::Yes | QMessageBox::No, parent_);
   FitCaption(box);
   return box.exec() == QMessageBox::Yes;
+}
+
+std::size_t QtOperator::Choose(const Message& question, const std::vector<std::string>& answers) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
+                  MessageText(question.text), QMessageBox::NoButton, parent_);
+  std::vector<QPushButton*> buttons;
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    // The last answer is the one that leaves everything as it was: Escape and
+    // the close box give it.
+    const bool last = i + 1 == answers.size();
+    buttons.push_back(box.addButton(QString::fromStdString(answers[i]),
+                                    last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (buttons.empty()) return 0;
+  box.setDefaultButton(buttons.front());
+  box.setEscapeButton(buttons.back());
+  FitCaption(box);
+  box.exec();
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  // Closed without a button: as Escape.
+  if (chosen == buttons.end()) return buttons.size() - 1;
+  return static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 QString QtOperator::QtFilter(const std::string& filter) {

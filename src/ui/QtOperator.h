@@ -16,6 +16,7 @@ class QtOperator final : public Operator {
 
   void Tell(const Message& message) override;
   bool AskYesNo(const Message& question) override;
+  std::size_t Choose(const Message& question, const std::vector<std::string>& answers) override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
   bool RunNumberingDialog(NumSet& dialog) override;
   bool RunSymbolPicker(Dqfh& picker) override;

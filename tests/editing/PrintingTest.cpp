@@ -207,25 +207,28 @@ TEST_F(PrintingTest, AJobThatEndsEarlySaysWhichPagesWereSent) {
 
 TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
   struct Case {
-    bool goOn;
+    std::size_t answer;
     std::vector<int> firstPagesOfPackets;  // creation numbers
-  } const cases[] = {{true, {42, 83}}, {false, {1, 42, 83}}};
+  } const cases[] = {{0, {42, 83}}, {1, {1, 42, 83}}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.goOn);
+    SCOPED_TRACE(c.answer);
     MakePages(100, std::u16string(40, u'X'));
     engine.Print();
     engine.StopPressed();
     op.told.clear();
     op.asked.clear();
+    op.offered.clear();
     const size_t from = printer.packets().size();
 
-    op.yesNo = {c.goOn};
+    op.choices = {c.answer};
     engine.Print();
     RunTimers();
     ASSERT_EQ(op.asked.size(), 1u);
     EXPECT_EQ(op.asked[0].text,
               "The last print job stopped before its end: Pages 1–41 sent, 42–100 not sent.\n\n"
-              "Continue from page 42?\n(No: start again from page 1.)");
+              "Continue from page 42?");
+    EXPECT_EQ(op.offered[0], (std::vector<std::string>{"Continue from page 42",
+                                                       "Start again from page 1", "Cancel"}));
     std::vector<int> firstPages;
     for (size_t i = from; i < printer.packets().size(); ++i) {
       firstPages.push_back(printer.packets()[i].records.front().creationNo);
@@ -244,10 +247,13 @@ TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
 TEST_F(PrintingTest, PrintWhileAJobWaitsOffersToGoOnRatherThanPrintTwice) {
   MakePages(100, std::u16string(40, u'X'));
   engine.Print();
-  op.yesNo = {true};
+  op.choices = {0};
   engine.Print();  // pressed again while the job waits for its first tick
   RunTimers();
   ASSERT_EQ(op.asked.size(), 1u);
+  EXPECT_EQ(op.asked[0].text,
+            "The print job waits to send its next packet: Pages 1–41 sent, 42–100 not sent.\n\n"
+            "Continue from page 42?");
   std::vector<int> firstPages;
   for (const DecodedPacket& p : printer.packets())
     firstPages.push_back(p.records.front().creationNo);
@@ -369,10 +375,13 @@ TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
   engine.TimerFired(TimerId::Continue);  // the tick: its status query is held
   ASSERT_TRUE(engine.printJob().busy());
   engine.StopPressed();
-  // The popup goes at once; the job ends when the held transfer gives up.
-  EXPECT_FALSE(engine.popup().visible());
+  // The popup says that the job stops; it ends when the held transfer gives up.
+  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_EQ(engine.popup().text(), StoppingText);
+  EXPECT_FALSE(engine.popup().stopButtonVisible());
   EXPECT_TRUE(op.told.empty());
   ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
+  EXPECT_FALSE(engine.popup().visible());
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
                                                      "not sent. The next Print can continue "
                                                      "from page 42."});
@@ -391,18 +400,21 @@ TEST(SentReport, NamesTheRanges) {
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {
   MakePages(1, u"AB");
-  const int opensAtStart = printer.CountCalls(DeviceCall::Open);
-  EXPECT_EQ(printer.CountCalls(DeviceCall::Close), 1);  // the start-up check
+  // The start-up check only looks: nothing on the printer is opened or changed.
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Probe), 1);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 0);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Close), 0);
   engine.Print();
   RunTimers();
   // The check (open, id, close), then the link.
-  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), opensAtStart + 2);
-  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 1);
   engine.Print();
   RunTimers();
-  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), opensAtStart + 3);
-  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 3);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 1);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 2);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), printer.CountCalls(DeviceCall::Close));
 }
 
 TEST_F(PrintingTest, NoPrinterAtTheFirstPrintStopsBeforeAnythingIsSent) {
@@ -441,11 +453,13 @@ TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
   engine.Print();
   if (failedPacket == 1) printer.FailWrite(3);
   RunTimers();
-  // Pages that went out before the failure are named, and the next Print can go on there.
-  std::vector<std::string> told = {"시리얼 포트 오류!"};
-  if (failedPacket == 1) {
-    told.push_back("Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.");
-  }
+  // The pages that went out before the failure are named, none after a first
+  // packet that failed, and the next Print can go on there.
+  const std::vector<std::string> told = {
+      "시리얼 포트 오류!",
+      failedPacket == 1
+          ? "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42."
+          : "Pages 1–100 not sent."};
   EXPECT_EQ(op.TakeTexts(), told);
   EXPECT_EQ(engine.printJob().unfinishedFrom(),
             failedPacket == 1 ? std::optional<int>(41) : std::nullopt);

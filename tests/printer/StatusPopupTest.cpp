@@ -21,9 +21,14 @@ TEST(StatusPopup, AStopRequestSurvivesASecondOfferAndTheTextStays) {
   popup.Show();
   popup.ShowStopButton(true);
   EXPECT_EQ(popup.state(), StatusPopup::StopOffered);
+  int stops = 0;
+  popup.SetStopHandler([&] { ++stops; });
   popup.StopPressed();
-  EXPECT_FALSE(popup.visible());
+  // The button goes; the print job is told and says what happens next.
+  EXPECT_EQ(stops, 1);
+  EXPECT_TRUE(popup.visible());
   EXPECT_FALSE(popup.stopButtonVisible());
+  popup.Hide();
   EXPECT_EQ(popup.state(), StatusPopup::StopRequested);
   popup.ShowStopButton(false);  // already withdrawn: nothing changes
   EXPECT_EQ(popup.state(), StatusPopup::StopRequested);

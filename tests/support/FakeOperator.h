@@ -21,6 +21,15 @@ class FakeOperator : public Operator {
     yesNo.pop_front();
     return answer;
   }
+  // Answers from `choices`; with none left, the last answer, as Escape gives.
+  std::size_t Choose(const Message& question, const std::vector<std::string>& answers) override {
+    asked.push_back(question);
+    offered.push_back(answers);
+    if (choices.empty()) return answers.empty() ? 0 : answers.size() - 1;
+    const std::size_t answer = choices.front();
+    choices.pop_front();
+    return answer;
+  }
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override {
     dialogs.push_back(dialog);
     if (files.empty()) return std::nullopt;
@@ -55,6 +64,8 @@ class FakeOperator : public Operator {
   std::vector<Message> told;
   std::vector<Message> asked;
   std::deque<bool> yesNo;
+  std::deque<std::size_t> choices;
+  std::vector<std::vector<std::string>> offered;
   std::vector<FileDialog> dialogs;
   std::deque<std::optional<std::string>> files;
   std::function<bool(NumSet&)> numbering;

@@ -172,7 +172,8 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
        [](Rig& r) { r.bus.Plug(1).FailOut(3, OutFault::Short); },
        {},
        [](Rig& r) {
-         EXPECT_EQ(r.op.TakeTexts(), std::vector<std::string>{"시리얼 포트 오류!"});
+         EXPECT_EQ(r.op.TakeTexts(),
+                   (std::vector<std::string>{"시리얼 포트 오류!", "Pages 1–2 not sent."}));
          EXPECT_EQ(r.bus.Printer(0).Taken(), (std::vector<Bytes>{Query, Zero}));
          EXPECT_FALSE(r.engine.printJob().unfinishedFrom());
        }},
