@@ -25,6 +25,8 @@ class FakeOperator : public Operator {
   std::size_t Choose(const Message& question, const std::vector<std::string>& answers) override {
     asked.push_back(question);
     offered.push_back(answers);
+    // What happens while the box is open (timers fire in a modal loop).
+    if (whileChoosing) whileChoosing();
     if (choices.empty()) return answers.empty() ? 0 : answers.size() - 1;
     const std::size_t answer = choices.front();
     choices.pop_front();
@@ -66,6 +68,7 @@ class FakeOperator : public Operator {
   std::deque<bool> yesNo;
   std::deque<std::size_t> choices;
   std::vector<std::vector<std::string>> offered;
+  std::function<void()> whileChoosing;
   std::vector<FileDialog> dialogs;
   std::deque<std::optional<std::string>> files;
   std::function<bool(NumSet&)> numbering;
