@@ -129,6 +129,47 @@ TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
   }
 }
 
+// A job that ends early says which pages went out, which may have reached the
+// printer in part, and the command that goes on with the rest: a script that
+// follows the hint prints no page twice and leaves none out.
+TEST(PrintRun, AJobThatEndsEarlyGivesTheWholeCommandToGoOn) {
+  struct Case {
+    const char* name;
+    void (*fault)(VirtualPrinter&);
+    std::string said;
+  } const cases[] = {
+      {"unplugged between packets", [](VirtualPrinter& p) { p.UnplugAfterWrites(4); },
+       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. The "
+       "next Print can continue from page 42.\n"},
+      {"the second packet taken in part",
+       // query, its end, packet 1, its end, query, its end, packet 2
+       [](VirtualPrinter& p) { p.FailWrite(7, 2000); },
+       "q5300-cli: 시리얼 포트 오류!\n"
+       "q5300-cli: Pages 1–41 sent, 42–100 not sent. Pages 42–62 may have reached the printer "
+       "in part: look at the last tubes before you go on. The next Print can continue from page "
+       "42.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PrintRig rig;
+    const std::string file = rig.File("long.csv", HundredFullPages());
+    c.fault(rig.printer);
+    EXPECT_EQ(rig.Print(file), ExitCode::PrinterFailed);
+    EXPECT_TRUE(rig.Said(c.said + "q5300-cli: to go on with the pages not sent: print " + file +
+                         " --from-page 42\n"))
+        << rig.err.str();
+
+    // Following the hint sends exactly the pages not sent.
+    rig.printer.Replug();
+    const std::size_t before = rig.printer.packets().size();
+    EXPECT_EQ(rig.Print(file, 42), ExitCode::Success) << rig.err.str();
+    const auto packets = rig.printer.packets();
+    ASSERT_EQ(packets.size(), before + 2);
+    EXPECT_EQ(packets[before].records.front().creationNo, 42);
+    EXPECT_EQ(packets[before].records.size() + packets[before + 1].records.size(), 59u);
+  }
+}
+
 TEST(PrintRun, FromAPageOnSendsOnlyThePagesFromThere) {
   PrintRig rig;
   EXPECT_EQ(rig.Print(rig.File("long.csv", HundredFullPages()), 42), ExitCode::Success)
