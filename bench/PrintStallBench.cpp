@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 
 #include "BenchOperator.h"
 #include "QtBenchMain.h"
 #include "data/GridModel.h"
 #include "printer/VirtualPrinter.h"
+#include "ui/MyState.h"
 #include "ui/OrvelTestDlg.h"
 
 namespace q5300 {
@@ -76,6 +78,80 @@ void StalledPrinter(benchmark::State& state) {
 BENCHMARK(StalledPrinter)
     ->Arg(5000)
     ->Name("window event loop blocked at most, printer stops taking input")
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+
+// Runs the event loop until `done` holds; false after a minute.
+bool RunUntil(const std::function<bool()>& done) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (done()) loop.quit();
+  });
+  poll.start(1);
+  bool timedOut = false;
+  QTimer::singleShot(std::chrono::seconds(60), &loop, [&] {
+    timedOut = true;
+    loop.quit();
+  });
+  if (!done()) loop.exec();
+  return !timedOut;
+}
+
+// The stop button of a 100-page job pressed in the window, and the time until
+// the job has ended (the report told, nothing of the job under way). range(0):
+// 0, the job waits for its next packet; otherwise a status query of the next
+// packet is held that many ms by a printer that stops taking input.
+void StopPress(benchmark::State& state) {
+  const auto hold = std::chrono::milliseconds(state.range(0));
+  double lastMs = 0;
+  for (auto _ : state) {
+    SystemClock clock;
+    auto device = std::make_unique<VirtualPrinter>(clock);
+    VirtualPrinter& printer = *device;
+    ScriptedOperator op;
+    ui::OrvelTestDlg window(&op, std::move(device));
+    window.StartUp();
+    Engine& engine = window.engine();
+    while (engine.grid().rowCount() < 100) engine.Add();
+    for (int row = 0; row < 100; ++row)
+      engine.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
+    engine.Print();
+    if (!RunUntil([&] { return engine.printJob().phase() == PrintJob::Phase::Waiting; })) {
+      state.SkipWithError("the first packet did not go out");
+      break;
+    }
+    if (hold.count() > 0) {
+      // The tick comes now rather than in 7.5 s; its status query is held.
+      printer.StopTakingInput(hold);
+      engine.TimerFired(TimerId::Continue);
+    }
+    const int toldBefore = op.told;
+    QElapsedTimer sincePress;
+    sincePress.start();
+    window.statusPopup()->stopButton()->click();
+    if (!RunUntil([&] { return op.told > toldBefore && !engine.printJob().busy(); })) {
+      state.SkipWithError("the job did not end within a minute");
+      break;
+    }
+    lastMs = static_cast<double>(sincePress.nsecsElapsed()) / 1e6;
+    state.SetIterationTime(lastMs / 1000.0);
+  }
+  state.counters["printer_hold_ms"] = static_cast<double>(hold.count());
+}
+
+BENCHMARK(StopPress)
+    ->Arg(0)
+    ->Name("stop press to the end of the job, printer idle")
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(StopPress)
+    ->Arg(2000)
+    ->Name("stop press to the end of the job, a 2 s transfer held")
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(3)
