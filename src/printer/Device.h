@@ -55,8 +55,8 @@ class Device {
   virtual OpenResult Open() = 0;
   // Which printer Open would take now, and whether it could, found without
   // changing anything on any printer: no kernel driver is detached and no
-  // configuration set. While the device is open and not lost, the printer it
-  // has open.
+  // configuration set. A printer open here counts as one Open could take while
+  // it is still there.
   virtual OpenResult Probe() = 0;
   virtual void Close() = 0;
   // Brings the open device back to a known state. It never moves to another

@@ -283,6 +283,32 @@ OpenResult ProbeAccess(const Candidate& c) {
   return {OpenStatus::Opened, ""};
 }
 
+// Every printer with one of the ids, in place order, each tried for access and
+// released again; the printer at `ours` (when set) is open here and is not
+// tried: this program's own claim would make it look busy.
+UsbPrinterListing ListPrinters(const UsbIdList& ids, const std::optional<UsbPlace>& ours) {
+  UsbPrinterListing listing;
+  listing.problems = ids.problems;
+  libusb_context* rawContext = nullptr;
+  const int r = libusb_init(&rawContext);
+  if (r != 0) {
+    listing.problems.push_back("USB cannot be used on this computer: " + ErrorText(r));
+    return listing;
+  }
+  const Context context(rawContext);
+  const DeviceList list(rawContext);
+  if (list.error() != 0) {
+    listing.problems.push_back("the USB devices cannot be listed: " + ErrorText(list.error()));
+    return listing;
+  }
+  for (const Candidate& c : Matching(list, ids.ids)) {
+    const OpenResult access =
+        ours && c.place.SamePlace(*ours) ? OpenResult{OpenStatus::Opened, ""} : ProbeAccess(c);
+    listing.printers.push_back({c.id, c.place, access.status, access.detail});
+  }
+  return listing;
+}
+
 std::string WithProblems(std::string text, const std::vector<std::string>& problems) {
   for (const std::string& problem : problems) text += " " + problem + ".";
   return text;
@@ -385,13 +411,12 @@ OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
 }
 
 OpenResult UsbDevice::Probe() {
-  if (session_ && !lost_) {
-    const Candidate open{nullptr, session_->claim->id, session_->claim->place};
-    OpenResult result{OpenStatus::Opened, ""};
-    result.printer = Describe(open);
-    return result;
-  }
-  const UsbPrinterListing listing = ListUsbPrinters(ids_);
+  // Open lets go of the printer open here and takes the first one that can be
+  // taken: the open one only while it is still there and no printer before it
+  // has become free.
+  std::optional<UsbPlace> ours;
+  if (session_ && !lost_) ours = session_->claim->place;
+  const UsbPrinterListing listing = ListPrinters(ids_, ours);
   if (listing.printers.empty()) {
     return {OpenStatus::NoDevice, WithProblems("No printer is connected (looked for the USB ids " +
                                                    FormatUsbIds(ids_.ids) + ").",
@@ -525,25 +550,7 @@ Written UsbDevice::Write(std::span<const uint8_t> bytes) {
 }
 
 UsbPrinterListing ListUsbPrinters(const UsbIdList& ids) {
-  UsbPrinterListing listing;
-  listing.problems = ids.problems;
-  libusb_context* rawContext = nullptr;
-  const int r = libusb_init(&rawContext);
-  if (r != 0) {
-    listing.problems.push_back("USB cannot be used on this computer: " + ErrorText(r));
-    return listing;
-  }
-  const Context context(rawContext);
-  const DeviceList list(rawContext);
-  if (list.error() != 0) {
-    listing.problems.push_back("the USB devices cannot be listed: " + ErrorText(list.error()));
-    return listing;
-  }
-  for (const Candidate& c : Matching(list, ids.ids)) {
-    const OpenResult access = ProbeAccess(c);
-    listing.printers.push_back({c.id, c.place, access.status, access.detail});
-  }
-  return listing;
+  return ListPrinters(ids, std::nullopt);
 }
 
 }  // namespace q5300

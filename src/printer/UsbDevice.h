@@ -65,6 +65,7 @@ class UsbDevice final : public Device {
   OpenResult Open() override;
   // The first printer, in bus and port order, that this user could open and
   // claim, as ListUsbPrinters finds it; the printers passed over are named.
+  // The printer open here counts as one that can be taken while it is there.
   OpenResult Probe() override;
   void Close() override;
   // Clears a halt on both endpoints and drops input taken but not read. No USB

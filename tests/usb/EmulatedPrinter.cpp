@@ -6,6 +6,8 @@
 #include <linux/usbdevice_fs.h>
 #include <umockdev.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +18,7 @@ namespace {
 
 constexpr uint8_t OutEndpoint = 0x02;
 constexpr uint8_t InEndpoint = 0x82;
-constexpr int ShortLength = 8;
+constexpr int DefaultShortLength = 8;
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
   std::string text;
@@ -151,14 +153,15 @@ void EmulatedPrinter::AddStaleInput(std::vector<uint8_t> upload) {
   input_.push_back(std::move(upload));
 }
 
-void EmulatedPrinter::ClaimedByAnotherProgram() {
+void EmulatedPrinter::ClaimedByAnotherProgram(bool claimed) {
   const std::lock_guard lock(mutex_);
-  claimedElsewhere_ = true;
+  claimedElsewhere_ = claimed;
 }
 
-void EmulatedPrinter::FailOut(int nth, OutFault fault) {
+void EmulatedPrinter::FailOut(int nth, OutFault fault, std::optional<int> bytes) {
   const std::lock_guard lock(mutex_);
-  faults_[outSubmitted_ + nth] = fault;
+  faults_[outSubmitted_ + nth] = {
+      fault, bytes.value_or(fault == OutFault::Short ? DefaultShortLength : 0)};
 }
 
 void EmulatedPrinter::StopTakingInput() {
@@ -174,6 +177,11 @@ void EmulatedPrinter::VanishAtReset() {
 std::vector<std::vector<uint8_t>> EmulatedPrinter::Taken() const {
   const std::lock_guard lock(mutex_);
   return taken_;
+}
+
+std::vector<std::vector<uint8_t>> EmulatedPrinter::TakenInPart() const {
+  const std::lock_guard lock(mutex_);
+  return takenInPart_;
 }
 
 int EmulatedPrinter::OutTransfersSubmitted() const {
@@ -192,6 +200,11 @@ int EmulatedPrinter::Requests(unsigned long request) const {
   return it == requests_.end() ? 0 : it->second;
 }
 
+bool EmulatedPrinter::InterfaceClaimed() const {
+  const std::lock_guard lock(mutex_);
+  return interfaceClaimed_;
+}
+
 bool EmulatedPrinter::gone() const {
   const std::lock_guard lock(mutex_);
   return gone_;
@@ -204,10 +217,10 @@ void EmulatedPrinter::Vanish() {
 
 void EmulatedPrinter::VanishLocked() {
   gone_ = true;
-  // Transfers under way end as the kernel ends them on a disconnect.
+  // Transfers under way end as the kernel ends them on a disconnect, with what
+  // the printer took of them so far.
   for (UMockdevIoctlData* d : flying_) {
     Urb(d)->status = -ESHUTDOWN;
-    Urb(d)->actual_length = 0;
     done_.push_back(d);
   }
   flying_.clear();
@@ -243,6 +256,9 @@ void EmulatedPrinter::CompleteReads() {
 bool EmulatedPrinter::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* urbData) {
   usbdevfs_urb* urb = Urb(urbData);
   umockdev_ioctl_data_ref(urbData);
+  // A transfer that does not complete here keeps in its length what the
+  // printer took of it, for the moment it is discarded or cut off.
+  urb->actual_length = 0;
   if ((urb->endpoint & 0x80) != 0) {
     flying_.push_back(urbData);
     CompleteReads();
@@ -257,33 +273,45 @@ bool EmulatedPrinter::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* urb
                                     static_cast<gsize>(urb->buffer_length), nullptr);
     if (buffer != nullptr) bytes.assign(buffer->data, buffer->data + urb->buffer_length);
   }
-  const auto fault = faults_.find(number);
   if (stopTakingInput_) {
     flying_.push_back(urbData);  // ends only when it is discarded
     Complete(client, 0, 0);
     return true;
   }
-  if (fault != faults_.end() && fault->second == OutFault::Vanish) {
-    flying_.push_back(urbData);
-    VanishLocked();
-    Complete(client, 0, 0);
-    return true;
-  }
-  urb->status = 0;
-  urb->actual_length = urb->buffer_length;
-  if (fault != faults_.end() && fault->second == OutFault::Stall) {
-    urb->status = -EPIPE;
-    urb->actual_length = 0;
-  } else if (fault != faults_.end() && fault->second == OutFault::Short) {
-    urb->actual_length = std::min(urb->buffer_length, ShortLength);
-  } else {
+  const auto failure = faults_.find(number);
+  if (failure == faults_.end()) {
+    urb->status = 0;
+    urb->actual_length = urb->buffer_length;
     taken_.push_back(bytes);
     if (bytes.size() == 2 && bytes[0] == 0x01 && bytes[1] == 'A' && !silent_) {
       input_.push_back(reply_);
     }
+    done_.push_back(urbData);
+    CompleteReads();
+    Complete(client, 0, 0);
+    return true;
   }
-  done_.push_back(urbData);
-  CompleteReads();
+  const auto taken =
+      std::min<size_t>(static_cast<size_t>(std::max(failure->second.bytes, 0)), bytes.size());
+  takenInPart_.emplace_back(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(taken));
+  urb->actual_length = static_cast<int>(taken);
+  switch (failure->second.fault) {
+    case OutFault::Stall:
+      urb->status = -EPIPE;
+      done_.push_back(urbData);
+      break;
+    case OutFault::Short:
+      urb->status = 0;
+      done_.push_back(urbData);
+      break;
+    case OutFault::Vanish:
+      flying_.push_back(urbData);
+      VanishLocked();
+      break;
+    case OutFault::TimeOut:
+      flying_.push_back(urbData);  // ends when libusb discards it
+      break;
+  }
   Complete(client, 0, 0);
   return true;
 }
@@ -314,8 +342,13 @@ bool EmulatedPrinter::Handle(UMockdevIoctlClient* client) {
       if (claimedElsewhere_) {
         Complete(client, -1, EBUSY);
       } else {
+        interfaceClaimed_ = true;
         Complete(client, 0, 0);
       }
+      return true;
+    case USBDEVFS_RELEASEINTERFACE:
+      interfaceClaimed_ = false;
+      Complete(client, 0, 0);
       return true;
     case USBDEVFS_GETDRIVER:
       Complete(client, -1, ENODATA);  // no kernel driver holds the chip
@@ -330,7 +363,6 @@ bool EmulatedPrinter::Handle(UMockdevIoctlClient* client) {
       }
       Complete(client, 0, 0);
       return true;
-    case USBDEVFS_RELEASEINTERFACE:
     case USBDEVFS_SETINTERFACE:
     case USBDEVFS_RESET:
     case USBDEVFS_RESETEP:
@@ -363,8 +395,8 @@ bool EmulatedPrinter::Handle(UMockdevIoctlClient* client) {
       const auto address = reinterpret_cast<gulong>(*reinterpret_cast<void**>(arg->data));
       for (auto it = flying_.begin(); it != flying_.end(); ++it) {
         if ((*it)->client_addr != address) continue;
+        // What the printer took before the transfer was given up stays in its length.
         Urb(*it)->status = -ENOENT;
-        Urb(*it)->actual_length = 0;
         done_.push_back(*it);
         flying_.erase(it);
         Complete(client, 0, 0);

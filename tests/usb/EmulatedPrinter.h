@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,14 @@ struct _UMockdevIoctlData;
 
 namespace q5300::usbtest {
 
-// What the printer does with one of its next OUT transfers.
+// What the printer does with one of its next OUT transfers. The transfer's
+// first bytes may get through before it fails (Short: 8 unless told; the
+// others none unless told); the URB reports them as its actual length.
 enum class OutFault {
-  Stall,   // the endpoint stalls: the transfer fails with a halt to clear
-  Short,   // only the first 8 bytes are taken
-  Vanish,  // the printer is unplugged while the transfer is under way
+  Stall,    // the endpoint stalls: the transfer fails with a halt to clear
+  Short,    // the transfer ends short, as if complete
+  Vanish,   // the printer is unplugged while the transfer is under way
+  TimeOut,  // the printer takes nothing more until libusb gives the transfer up
 };
 
 // The printer's USB chip as the kernel's usbfs shows it to libusb: interface 0
@@ -39,9 +43,10 @@ class EmulatedPrinter {
   void SetReply(std::vector<uint8_t> reply);  // 'N' and eight zero bytes: ready
   void StaySilent();                          // status queries get no answer
   void AddStaleInput(std::vector<uint8_t> upload);
-  void ClaimedByAnotherProgram();
-  // The `nth` OUT transfer from now (1: the next one) fails as told.
-  void FailOut(int nth, OutFault fault);
+  void ClaimedByAnotherProgram(bool claimed = true);
+  // The `nth` OUT transfer from now (1: the next one) fails as told, after the
+  // printer took its first `bytes`.
+  void FailOut(int nth, OutFault fault, std::optional<int> bytes = std::nullopt);
   // Every OUT transfer from now on hangs until it times out.
   void StopTakingInput();
   // The printer is unplugged when the next endpoint halt is cleared (a reset).
@@ -50,10 +55,15 @@ class EmulatedPrinter {
   // ---- What happened ----
   // Every OUT transfer taken whole, zero-length ones included, in order.
   std::vector<std::vector<uint8_t>> Taken() const;
+  // The bytes taken of each OUT transfer a fault cut short, in order.
+  std::vector<std::vector<uint8_t>> TakenInPart() const;
   int OutTransfersSubmitted() const;
   int HaltsCleared() const;
   // How often a usbfs request (USBDEVFS_...) came.
   int Requests(unsigned long request) const;
+  // Interface 0 is claimed now: claimed and not released since (a claim that
+  // only the closing of a handle would end counts as held).
+  bool InterfaceClaimed() const;
   bool gone() const;
 
   uint8_t port() const { return port_; }
@@ -84,10 +94,15 @@ class EmulatedPrinter {
   std::vector<uint8_t> reply_;
   bool silent_ = false;
   bool claimedElsewhere_ = false;
+  bool interfaceClaimed_ = false;
   bool stopTakingInput_ = false;
   bool vanishAtReset_ = false;
   bool gone_ = false;
-  std::map<int, OutFault> faults_;  // by the number of the OUT transfer
+  struct Failure {
+    OutFault fault;
+    int bytes;
+  };
+  std::map<int, Failure> faults_;  // by the number of the OUT transfer
   int outSubmitted_ = 0;
   int haltsCleared_ = 0;
   std::map<unsigned long, int> requests_;
@@ -95,6 +110,7 @@ class EmulatedPrinter {
   std::deque<_UMockdevIoctlData*> flying_;  // submitted, not complete
   std::deque<_UMockdevIoctlData*> done_;    // complete, to be reaped
   std::vector<std::vector<uint8_t>> taken_;
+  std::vector<std::vector<uint8_t>> takenInPart_;
 };
 
 // A USB bus of its own for the program under test: a root hub on bus 1 and
@@ -116,6 +132,7 @@ class EmulatedBus {
   void Unplug(EmulatedPrinter& printer);
   // The printers in the order they were plugged in, unplugged ones included.
   EmulatedPrinter& Printer(size_t index) { return *printers_.at(index); }
+  size_t size() const { return printers_.size(); }
   // The device node of a printer, for its permissions.
   std::string NodePath(const EmulatedPrinter& printer) const;
 

@@ -21,6 +21,7 @@
 #include "printer/UsbDevice.h"
 #include "support/FakeGrid.h"
 #include "support/FakeOperator.h"
+#include "support/QueueDispatcher.h"
 #include "support/RunTimers.h"
 #include "usb/EmulatedPrinter.h"
 
@@ -38,6 +39,16 @@ const std::string NoPrinter =
     "connect to the PC!";
 const std::string Report =
     "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42.";
+// The second packet of a 100-page job cut off after 2,000 bytes: records of 96
+// bytes from byte 10 on, so the first 21 of its pages had begun.
+const std::string InPart =
+    "Pages 42–62 may have reached the printer in part: look at the last tubes before you go on.";
+const std::string ReportInPart =
+    "Pages 1–41 sent, 42–100 not sent. " + InPart + " The next Print can continue from page 42.";
+
+Bytes Prefix(const Bytes& bytes, size_t count) {
+  return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(count));
+}
 
 // Short time-outs: a printer that does not answer costs a test a fraction of a second.
 constexpr UsbTimeouts TestTimeouts{milliseconds(300), milliseconds(300), milliseconds(20),
@@ -74,9 +85,11 @@ struct Rig {
   UsbDevice device{ParseUsbIds("1a86:5537"), TestTimeouts};
   Engine engine{op, grid, timers, device, clock};
 
-  Rig() {
+  // Started as the window starts, without its device check, unless the test
+  // starts it itself.
+  explicit Rig(bool started = true) {
     grid.Attach(engine);
-    engine.StartUp(/*checkDevice=*/false);
+    if (started) engine.StartUp(/*checkDevice=*/false);
   }
   void Pages(int count) {
     while (engine.grid().rowCount() < count) engine.Add();
@@ -94,6 +107,12 @@ struct Rig {
     for (const int start : starts) {
       writes.insert(writes.end(), {Query, Zero, Packet(start), Zero});
     }
+    return writes;
+  }
+  // The first packet, then the query of the turn whose packet failed.
+  std::vector<Bytes> FirstPacketAndAQuery() {
+    auto writes = Job({0});
+    writes.insert(writes.end(), {Query, Zero});
     return writes;
   }
 };
@@ -277,10 +296,42 @@ TEST_F(UsbPrinterTest, EveryCaseOfTheRealPath) {
        [](Rig& r) {
          EXPECT_EQ(r.op.TakeTexts(),
                    std::vector<std::string>{"The printer is no longer connected. " + Report});
-         auto sent = r.Job({0});
-         sent.insert(sent.end(), {Query, Zero});
-         EXPECT_EQ(r.bus.Printer(0).Taken(), sent);
+         EXPECT_EQ(r.bus.Printer(0).Taken(), r.FirstPacketAndAQuery());
          EXPECT_TRUE(r.bus.Printer(1).Taken().empty());
+       }},
+      {"second packet timed out part-way, then continued",
+       100,
+       [](Rig& r) { r.bus.Plug(1).FailOut(7, OutFault::TimeOut, 2000); },
+       {},
+       [](Rig& r) {
+         EXPECT_EQ(r.op.TakeTexts(), (std::vector<std::string>{"시리얼 포트 오류!", ReportInPart}));
+         EmulatedPrinter& p = r.bus.Printer(0);
+         auto taken = r.FirstPacketAndAQuery();
+         EXPECT_EQ(p.Taken(), taken);
+         EXPECT_EQ(p.TakenInPart(), std::vector<Bytes>{Prefix(r.Packet(41), 2000)});
+         r.op.choices = {0};
+         r.engine.Print();
+         r.RunTimers();
+         ASSERT_EQ(r.op.asked.size(), 1u);
+         // The same printer: the question names none.
+         EXPECT_EQ(r.op.asked[0].text,
+                   "The last print job stopped before its end: Pages 1–41 sent, 42–100 not "
+                   "sent. " +
+                       InPart + "\n\nContinue from page 42?");
+         EXPECT_TRUE(r.op.told.empty());
+         const auto rest = r.Job({41, 82});
+         taken.insert(taken.end(), rest.begin(), rest.end());
+         EXPECT_EQ(p.Taken(), taken);
+       }},
+      {"unplug part-way through a packet",
+       100,
+       [](Rig& r) { r.bus.Plug(1).FailOut(7, OutFault::Vanish, 2000); },
+       {},
+       [](Rig& r) {
+         EXPECT_EQ(r.op.TakeTexts(),
+                   std::vector<std::string>{"The printer is no longer connected. " + ReportInPart});
+         EXPECT_EQ(r.bus.Printer(0).Taken(), r.FirstPacketAndAQuery());
+         EXPECT_EQ(r.bus.Printer(0).TakenInPart(), std::vector<Bytes>{Prefix(r.Packet(41), 2000)});
        }},
       {"reset with the device gone", 100,
        [](Rig& r) {
@@ -338,12 +389,174 @@ TEST_F(UsbPrinterTest, APrinterBackAtItsPlaceAfterAResetTakesTheRestOfTheJob) {
   replug.join();
   EXPECT_TRUE(rig.op.told.empty());
   // The first packet, and the query of the turn at which it went away.
-  auto before = rig.Job({0});
-  before.insert(before.end(), {Query, Zero});
-  EXPECT_EQ(rig.bus.Printer(0).Taken(), before);
+  EXPECT_EQ(rig.bus.Printer(0).Taken(), rig.FirstPacketAndAQuery());
   EXPECT_TRUE(rig.bus.Printer(1).Taken().empty());
   // Asked afresh whether it is ready before anything more is sent.
   EXPECT_EQ(rig.bus.Printer(2).Taken(), rig.Job({41, 82}));
+}
+
+// A first packet the printer took only part of: nothing counts as sent, and the
+// pages whose records had begun are named. Records of 96 bytes begin 10 bytes
+// into a packet.
+TEST_F(UsbPrinterTest, AFirstPacketTakenInPartNamesThePagesItReached) {
+  const std::string inPart =
+      " may have reached the printer in part: look at the last tubes before you go on.";
+  const struct {
+    int taken;
+    std::string report;
+  } cases[] = {
+      {10, "Pages 1–2 not sent."},  // the header only
+      {11, "Pages 1–2 not sent. Page 1" + inPart},
+      {106, "Pages 1–2 not sent. Page 1" + inPart},  // page 2 begins at byte 106
+      {150, "Pages 1–2 not sent. Pages 1–2" + inPart},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.taken);
+    Rig rig;
+    EmulatedPrinter& printer = rig.bus.Plug(1);
+    printer.FailOut(3, OutFault::Short, c.taken);
+    rig.Pages(2);
+    rig.engine.Print();
+    rig.RunTimers();
+    EXPECT_EQ(rig.op.TakeTexts(), (std::vector<std::string>{"시리얼 포트 오류!", c.report}));
+    EXPECT_EQ(printer.Taken(), (std::vector<Bytes>{Query, Zero}));
+    EXPECT_EQ(printer.TakenInPart(),
+              std::vector<Bytes>{Prefix(rig.Packet(0), static_cast<size_t>(c.taken))});
+    EXPECT_FALSE(rig.engine.printJob().unfinishedFrom());
+  }
+}
+
+// The job goes on, when the operator says so, on the printer a job would take
+// now; when that is not the printer that took the first pages, the question
+// names both, whether the job ended or still waits.
+TEST_F(UsbPrinterTest, GoingOnOnAnotherPrinterNamesBothInTheQuestion) {
+  const auto plugTwo = [](EmulatedBus& bus) {
+    bus.Plug(1);
+    bus.Plug(2);
+  };
+  const struct {
+    const char* name;
+    std::function<void(EmulatedBus&)> arrange;
+    std::function<void(EmulatedBus&)> change;  // after the first packet
+    bool ended;       // the job ended at its next turn, before Print was pressed
+    size_t from, to;  // which printer took the first pages, which takes the rest
+  } cases[] = {
+      {"the job ended when its printer went away", plugTwo,
+       [](EmulatedBus& bus) { bus.Unplug(bus.Printer(0)); }, true, 0, 1},
+      {"its printer went away while the job waits", plugTwo,
+       [](EmulatedBus& bus) { bus.Unplug(bus.Printer(0)); }, false, 0, 1},
+      {"a printer before it became free while the job waits",
+       [](EmulatedBus& bus) {
+         bus.Plug(1).ClaimedByAnotherProgram();
+         bus.Plug(2);
+       },
+       [](EmulatedBus& bus) { bus.Printer(0).ClaimedByAnotherProgram(false); }, false, 1, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig;
+    c.arrange(rig.bus);
+    rig.Pages(100);
+    rig.engine.Print();
+    c.change(rig.bus);
+    if (c.ended) {
+      rig.RunTimers();
+      EXPECT_EQ(rig.op.TakeTexts(),
+                std::vector<std::string>{"The printer is no longer connected. " + Report});
+    }
+    rig.op.choices = {0};
+    rig.engine.Print();
+    rig.RunTimers();
+    const auto name = [&rig](size_t i) {
+      return "the printer 1a86:5537 on bus 001, port " + std::to_string(rig.bus.Printer(i).port());
+    };
+    ASSERT_EQ(rig.op.asked.size(), 1u);
+    EXPECT_EQ(rig.op.asked[0].text,
+              std::string(c.ended ? "The last print job stopped before its end:"
+                                  : "The print job waits to send its next packet:") +
+                  " Pages 1–41 sent, 42–100 not sent.\n\nThe pages sent went to " + name(c.from) +
+                  "; printing now goes to " + name(c.to) + ".\n\nContinue from page 42?");
+    EXPECT_EQ(rig.op.offered[0], (std::vector<std::string>{"Continue from page 42",
+                                                           "Start again from page 1", "Cancel"}));
+    EXPECT_TRUE(rig.op.told.empty());
+    EXPECT_EQ(rig.bus.Printer(c.from).Taken(), rig.Job({0}));
+    EXPECT_EQ(rig.bus.Printer(c.to).Taken(), rig.Job({41, 82}));
+    EXPECT_EQ(rig.engine.printJob().printerNote(), "Printer: " + name(c.to) + ".");
+  }
+}
+
+// The window's start-up check only looks, on the link's worker: nothing on a
+// printer changes, and the operator hears only when no printer can be taken.
+TEST_F(UsbPrinterTest, TheStartUpCheckLooksOnTheWorkerAndChangesNothing) {
+  const struct {
+    const char* name;
+    std::function<void(EmulatedBus&)> arrange;
+    const char* detail;  // how the message after the first begins; none: nothing is told
+  } cases[] = {
+      {"a printer free to take", [](EmulatedBus& bus) { bus.Plug(1); }, nullptr},
+      {"a printer in use by another program",
+       [](EmulatedBus& bus) { bus.Plug(1).ClaimedByAnotherProgram(); },
+       "the printer 1a86:5537 on bus 001, port 1 is in use by another program"},
+      {"no printer", [](EmulatedBus&) {}, "No Q5300 was found on USB."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::QueueDispatcher dispatcher;  // outlives the worker
+    Rig rig(/*started=*/false);
+    c.arrange(rig.bus);
+    rig.engine.RunPrinterOnThread(dispatcher);
+    rig.engine.StartUp(/*checkDevice=*/true);
+    // Until its report runs on this thread, the check has told nothing.
+    EXPECT_TRUE(rig.engine.printJob().busy());
+    EXPECT_TRUE(rig.op.told.empty());
+    ASSERT_TRUE(dispatcher.RunUntil([&] { return !rig.engine.printJob().busy(); }));
+    rig.engine.link().worker().Stop();
+    if (c.detail == nullptr) {
+      EXPECT_TRUE(rig.op.told.empty());
+    } else {
+      ASSERT_EQ(rig.op.told.size(), 2u);
+      EXPECT_EQ(rig.op.told[0].text, NoPrinter);
+      EXPECT_TRUE(rig.op.told[1].text.starts_with(c.detail)) << rig.op.told[1].text;
+    }
+    for (size_t i = 0; i < rig.bus.size(); ++i) {
+      const EmulatedPrinter& p = rig.bus.Printer(i);
+      EXPECT_EQ(p.Requests(USBDEVFS_DISCONNECT_CLAIM), 0);
+      EXPECT_EQ(p.Requests(USBDEVFS_SETCONFIGURATION), 0);
+      EXPECT_EQ(p.Requests(USBDEVFS_IOCTL), 0);  // a kernel driver detached
+      EXPECT_FALSE(p.InterfaceClaimed());
+      EXPECT_EQ(p.OutTransfersSubmitted(), 0);
+    }
+  }
+}
+
+// The printer a job would take, found without taking it. The printer the device
+// has open counts as free and is not tried: its own claim would make it look busy.
+TEST_F(UsbPrinterTest, TheProbeNamesThePrinterAJobWouldTakeAndThosePassedOver) {
+  EmulatedBus bus;
+  EmulatedPrinter& claimed = bus.Plug(1);
+  claimed.ClaimedByAnotherProgram();
+  EmulatedPrinter& free = bus.Plug(2);
+  UsbDevice device{ParseUsbIds("1a86:5537"), TestTimeouts};
+  const OpenResult found = device.Probe();
+  EXPECT_TRUE(found.ok());
+  EXPECT_EQ(found.printer, "the printer 1a86:5537 on bus 001, port 2");
+  EXPECT_EQ(found.skipped, std::vector<std::string>{"the printer 1a86:5537 on bus 001, port 1 is "
+                                                    "in use by another program; close it and "
+                                                    "try again."});
+  for (const EmulatedPrinter* p : {&claimed, &free}) {
+    EXPECT_EQ(p->Requests(USBDEVFS_DISCONNECT_CLAIM), 0);
+    EXPECT_EQ(p->Requests(USBDEVFS_SETCONFIGURATION), 0);
+    EXPECT_EQ(p->Requests(USBDEVFS_IOCTL), 0);
+    EXPECT_FALSE(p->InterfaceClaimed());
+  }
+
+  ASSERT_TRUE(device.Open().ok());
+  const int claims = free.Requests(USBDEVFS_CLAIMINTERFACE);
+  EXPECT_EQ(device.Probe().printer, "the printer 1a86:5537 on bus 001, port 2");
+  EXPECT_EQ(free.Requests(USBDEVFS_CLAIMINTERFACE), claims);
+  EXPECT_TRUE(free.InterfaceClaimed());
+  device.Close();
+  EXPECT_FALSE(free.InterfaceClaimed());
 }
 
 TEST_F(UsbPrinterTest, TheListingChangesNothingAndNamesEachPrinterByPort) {
