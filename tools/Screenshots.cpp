@@ -203,7 +203,6 @@ int main(int argc, char* argv[]) {
   engine.popup().SetStatusText("인쇄 데이터 전송중...");
   engine.popup().ShowStopButton(true);
   engine.popup().Show();
-  window.statusPopup()->move(window.grid()->mapToGlobal(QPoint(140, 200)));
   ok = SaveScreen(window, out, QStringLiteral("status-popup.png")) && ok;
   engine.popup().Hide();
 

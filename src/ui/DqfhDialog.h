@@ -22,7 +22,7 @@ class SymbolSheet final : public QWidget {
 
 // The symbol picker "전기 기호 선택(더블 클릭)": every double-click on the sheet
 // adds a symbol to the selection; OK hands the selection over.
-class DqfhDialog final : public QDialog {
+class DqfhDialog : public QDialog {
   Q_OBJECT
 
  public:

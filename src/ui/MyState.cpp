@@ -1,18 +1,19 @@
 #include "ui/MyState.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/Theme.h"
 
 namespace q5300::ui {
 
-MyState::MyState(StatusPopup& popup, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+MyState::MyState(StatusPopup& popup, QWidget* window)
+    : QWidget(window, window != nullptr ? Qt::Widget : Qt::Tool | Qt::FramelessWindowHint),
       popup_(popup),
       label_(new QLabel(this)),
       unused_(new QPushButton(QStringLiteral("??"), this)),
@@ -46,6 +47,9 @@ MyState::MyState(StatusPopup& popup, QWidget* parent)
   layout->addLayout(buttons);
 
   connect(stop_, &QPushButton::clicked, this, [this] { popup_.StopPressed(); });
+  // The window tells when it is resized, and when a modal dialog blocks it or
+  // lets it go.
+  if (window != nullptr) window->installEventFilter(this);
   popup_.SetObserver([this] { Follow(); });
   popup_.SetUp();
   Follow();
@@ -59,16 +63,46 @@ void MyState::Follow() {
   label_->setText(QString::fromStdString(popup_.text()));
   stop_->setVisible(popup_.stopButtonVisible());
   unused_->hide();
-  if (popup_.visible() && !isVisible()) {
+  // A modal dialog has the operator's attention, and its text and buttons must
+  // stay readable wherever it is moved.
+  const bool shown = popup_.visible() && QApplication::activeModalWidget() == nullptr;
+  if (shown) {
+    // A new text may need another size.
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      move(screen->availableGeometry().center() - rect().center());
+    Centre();
+    if (isHidden()) {
+      show();
+      raise();
     }
-    show();
-    raise();
-  } else if (!popup_.visible() && isVisible()) {
+  } else if (!isHidden()) {
     hide();
   }
+}
+
+void MyState::Centre() {
+  if (const QWidget* window = parentWidget()) {
+    const QPoint at = window->rect().center() - rect().center();
+    move(std::max(at.x(), 0), std::max(at.y(), 0));
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+bool MyState::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parentWidget()) {
+    switch (event->type()) {
+      case QEvent::Resize:
+        if (!isHidden()) Centre();
+        break;
+      case QEvent::WindowBlocked:
+      case QEvent::WindowUnblocked:
+        Follow();
+        break;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MyState::paintEvent(QPaintEvent* event) {

@@ -8,13 +8,17 @@
 
 namespace q5300::ui {
 
-// The small status window of printing and importing: no caption, a thin border,
-// on top of the other windows, blue text, and the stop button of a long print job.
+// The small status panel of printing and importing: a thin border, blue text,
+// and the stop button of a long print job. Over a window it stands in the middle
+// of that window, inside it, so it never covers another window or a dialog; it
+// steps aside while a modal dialog of the program is open and comes back when
+// the dialog closes, if the job still has it shown. Without a window (a picture
+// of it alone) it is a small frameless window of its own.
 class MyState final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MyState(StatusPopup& popup, QWidget* parent = nullptr);
+  explicit MyState(StatusPopup& popup, QWidget* window = nullptr);
   ~MyState() override;
 
   QPushButton* stopButton() const { return stop_; }
@@ -25,9 +29,11 @@ class MyState final : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Follow();
+  void Centre();
 
   StatusPopup& popup_;
   QLabel* label_;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/Centred.h"
 #include "ui/MyEdit.h"
 #include "ui/Theme.h"
 
@@ -106,8 +107,10 @@ void NumSetDialog::ShowTexts() {
 void NumSetDialog::accept() {
   const Status status = model_.Accept();
   if (!status) {
-    QMessageBox::information(this, QString::fromStdString(status.failure().caption),
-                             MessageText(status.failure().text));
+    Centred<QMessageBox> box(QMessageBox::Information,
+                             QString::fromStdString(status.failure().caption),
+                             MessageText(status.failure().text), QMessageBox::Ok, this);
+    box.exec();
     return;  // the dialog stays open
   }
   QDialog::accept();

@@ -12,7 +12,7 @@ class MyEdit;
 
 // The numbering dialog "넘버링 설정": the kind of running value and its start and
 // end. It shows the NumSet model and passes every click and text change to it.
-class NumSetDialog final : public QDialog {
+class NumSetDialog : public QDialog {
   Q_OBJECT
 
  public:

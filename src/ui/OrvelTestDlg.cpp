@@ -17,9 +17,11 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "printer/DeviceFactory.h"
 #include "printer/UsbDevice.h"
+#include "ui/Centred.h"
 #include "ui/InPlaceEdit.h"
 #include "ui/LengthText.h"
 #include "ui/MediaBar.h"
@@ -105,7 +107,8 @@ void MarkOverLength(QWidget* widget, QPalette::ColorRole role, const PageLength&
 
 }  // namespace
 
-OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget* parent)
+OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget* parent,
+                           double timeScale)
     : QMainWindow(parent),
       op_(op != nullptr ? op : &qtOperator_),
       device_(device ? std::move(device) : ChooseDevice(clock_, *op_)),
@@ -116,14 +119,13 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
   colours.setColor(QPalette::Window, ApplicationBackground);
   setPalette(colours);
 
-  timers_ = std::make_unique<QtTimers>([this](TimerId id) { engine_->TimerFired(id); });
+  timers_ = std::make_unique<QtTimers>([this](TimerId id) { engine_->TimerFired(id); }, timeScale);
   engine_ = std::make_unique<Engine>(*op_, *grid_, *timers_, *device_, clock_);
   // The printer is never waited for on this thread.
   dispatcher_ = std::make_unique<EventLoopDispatcher>(*this);
   engine_->RunPrinterOnThread(*dispatcher_);
   engine_->SetView(this);
   grid_->Attach(*engine_);
-  popup_ = new MyState(engine_->popup(), nullptr);
 
   MakeToolbar();
   MakeEditCommands();
@@ -158,6 +160,8 @@ OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget
   printerNote_ = new QLabel(this);
   printerNote_->setObjectName(QStringLiteral("printerNote"));
   statusBar()->addWidget(printerNote_, 1);
+  // Made last, so that it stands over the window's other parts.
+  popup_ = new MyState(engine_->popup(), this);
   ControlsChanged();
   JobChanged();
 }
@@ -173,12 +177,39 @@ OrvelTestDlg::~OrvelTestDlg() {
 void OrvelTestDlg::StartUp(const QString& fileToOpen) {
   engine_->StartUp(false);
   grid_->setFocus();
-  // The device check speaks over the window, once it shows; then the file given
-  // on the command line opens in place of the empty first page.
-  QTimer::singleShot(0, this, [this, fileToOpen] {
-    engine_->CheckDevice();
-    if (!fileToOpen.isEmpty()) engine_->OpenFile(QFile::encodeName(fileToOpen).toStdString());
-  });
+  // The device check and the file's messages open centred on the window, so
+  // they wait until the window is on the screen (its first exposure): before
+  // that the window system may not have given it its place and size.
+  fileAtStart_ = fileToOpen;
+  startUpPending_ = true;
+  if (QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {
+    startUpPending_ = false;
+    QTimer::singleShot(0, this, &OrvelTestDlg::StartUpShown);
+  }
+}
+
+void OrvelTestDlg::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (startUpPending_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
+bool OrvelTestDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (startUpPending_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+      windowHandle()->isExposed()) {
+    startUpPending_ = false;
+    windowHandle()->removeEventFilter(this);
+    // Not inside the window system's event: the first paint goes first, and a
+    // message box runs an event loop of its own.
+    QTimer::singleShot(0, this, &OrvelTestDlg::StartUpShown);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void OrvelTestDlg::StartUpShown() {
+  engine_->CheckDevice();
+  // The file given on the command line opens in place of the empty first page.
+  if (!fileAtStart_.isEmpty()) engine_->OpenFile(QFile::encodeName(fileAtStart_).toStdString());
+  fileAtStart_.clear();
 }
 
 void OrvelTestDlg::MakeToolbar() {
@@ -366,7 +397,7 @@ void OrvelTestDlg::Run(Command command) {
 }
 
 void OrvelTestDlg::ShowAbout() {
-  QDialog box(this);
+  Centred<QDialog> box(this);
   box.setWindowTitle(QStringLiteral("Q5300"));
   auto* icon = new QSvgWidget(QStringLiteral(":/icons/app.svg"), &box);
   icon->setFixedSize(48, 48);

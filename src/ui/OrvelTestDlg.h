@@ -46,13 +46,14 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
 
  public:
   // `op` and `device` may be given (tests); otherwise the window asks with its
-  // own dialogs and takes the printer that Q5300_DEVICE names.
+  // own dialogs and takes the printer that Q5300_DEVICE names. `timeScale`
+  // multiplies the waits of a print job (tests; see QtTimers).
   explicit OrvelTestDlg(Operator* op = nullptr, std::unique_ptr<Device> device = nullptr,
-                        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr, double timeScale = 1.0);
   ~OrvelTestDlg() override;
 
-  // The first page; then, once the window shows, the device check and the
-  // label file named on the command line, if any.
+  // The first page; then, once the window is on the screen, the device check
+  // and the label file named on the command line, if any.
   void StartUp(const QString& fileToOpen = {});
 
   Engine& engine() { return *engine_; }
@@ -84,6 +85,8 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
  protected:
   // Escape is left alone: unlike a dialog, the window does not close on it.
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // WindowView
@@ -105,6 +108,8 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   void UpdateStatus();
   void Run(Command command);
   void ShowAbout();
+  // What StartUp leaves until the window is on the screen.
+  void StartUpShown();
 
   SystemClock clock_;
   QtOperator qtOperator_{this};
@@ -129,6 +134,9 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   QLabel* pageStatus_ = nullptr;
   QLabel* jobStatus_ = nullptr;
   bool previewRefreshQueued_ = false;
+  // StartUp ran and the window has not been exposed since.
+  bool startUpPending_ = false;
+  QString fileAtStart_;
   std::map<Command, QAction*> actions_;
 };
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ui/Centred.h"
 #include "ui/DqfhDialog.h"
 #include "ui/NumSetDialog.h"
 #include "ui/Theme.h"
@@ -25,7 +26,7 @@ void QtOperator::FitCaption(QMessageBox& box) {
 }
 
 void QtOperator::Tell(const Message& message) {
-  QMessageBox box(
+  Centred<QMessageBox> box(
       message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
       QString::fromStdString(message.caption), MessageText(message.text), QMessageBox::Ok, parent_);
   FitCaption(box);
@@ -33,15 +34,15 @@ void QtOperator::Tell(const Message& message) {
 }
 
 bool QtOperator::AskYesNo(const Message& question) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
-                  MessageText(question.text), QMessageBox::Yes | QMessageBox::No, parent_);
+  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
+                           MessageText(question.text), QMessageBox::Yes | QMessageBox::No, parent_);
   FitCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 
 std::size_t QtOperator::Choose(const Message& question, const std::vector<std::string>& answers) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
-                  MessageText(question.text), QMessageBox::NoButton, parent_);
+  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
+                           MessageText(question.text), QMessageBox::NoButton, parent_);
   std::vector<QPushButton*> buttons;
   for (std::size_t i = 0; i < answers.size(); ++i) {
     // The last answer is the one that leaves everything as it was: Escape and
@@ -77,7 +78,7 @@ QString QtOperator::QtFilter(const std::string& filter) {
 }
 
 std::optional<std::string> QtOperator::ChooseFile(const FileDialog& dialog) {
-  QFileDialog box(parent_);
+  Centred<QFileDialog> box(parent_);
   box.setAcceptMode(dialog.kind == FileDialog::OpenFile ? QFileDialog::AcceptOpen
                                                         : QFileDialog::AcceptSave);
   box.setFileMode(dialog.kind == FileDialog::OpenFile && dialog.mustExist
@@ -96,19 +97,19 @@ std::optional<std::string> QtOperator::ChooseFile(const FileDialog& dialog) {
 }
 
 bool QtOperator::RunNumberingDialog(NumSet& dialog) {
-  NumSetDialog box(dialog, parent_);
+  Centred<NumSetDialog> box(dialog, parent_);
   return box.exec() == QDialog::Accepted;
 }
 
 bool QtOperator::RunSymbolPicker(Dqfh& picker) {
-  DqfhDialog box(picker, parent_);
+  Centred<DqfhDialog> box(picker, parent_);
   return box.exec() == QDialog::Accepted;
 }
 
 SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
-                  MessageText(question.text),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
+                           MessageText(question.text),
+                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   FitCaption(box);
   box.button(QMessageBox::Save)->setText(QStringLiteral("저장"));
   box.button(QMessageBox::Discard)->setText(QStringLiteral("저장 안 함"));

@@ -1,8 +1,10 @@
 #include "ui/QtTimers.h"
 
+#include <chrono>
+
 namespace q5300::ui {
 
-QtTimers::QtTimers(std::function<void(TimerId)> fired) {
+QtTimers::QtTimers(std::function<void(TimerId)> fired, double timeScale) : timeScale_(timeScale) {
   for (auto [timer, id] : {std::pair{&continue_, TimerId::Continue},
                            std::pair{&finalMessage_, TimerId::FinalMessage}}) {
     timer->setSingleShot(true);
@@ -20,7 +22,8 @@ const QTimer& QtTimers::TimerFor(TimerId id) const {
 }
 
 void QtTimers::Arm(TimerId id, std::chrono::milliseconds delay) {
-  TimerFor(id).start(delay);
+  const auto scaled = std::chrono::duration<double, std::milli>(delay) * timeScale_;
+  TimerFor(id).start(std::chrono::round<std::chrono::milliseconds>(scaled));
 }
 
 void QtTimers::Stop(TimerId id) {

@@ -10,7 +10,9 @@ namespace q5300::ui {
 // The window's timers: each fires once on the event loop and hands its id on.
 class QtTimers final : public TimerService {
  public:
-  explicit QtTimers(std::function<void(TimerId)> fired);
+  // Every delay is multiplied by `timeScale`: 1 in the program; a window test
+  // runs a job's waits faster (or holds them) on the same timers and event loop.
+  explicit QtTimers(std::function<void(TimerId)> fired, double timeScale = 1.0);
 
   void Arm(TimerId id, std::chrono::milliseconds delay) override;
   void Stop(TimerId id) override;
@@ -20,6 +22,7 @@ class QtTimers final : public TimerService {
   QTimer& TimerFor(TimerId id);
   const QTimer& TimerFor(TimerId id) const;
 
+  double timeScale_;
   QTimer continue_;
   QTimer finalMessage_;
 };

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <functional>
 #include <memory>
@@ -52,14 +54,48 @@ inline QString ShownTitle(QWidget& window) {
   return window.windowHandle()->title();
 }
 
+// The device a rig's window gets, made from the rig's virtual printer.
+using DeviceOver = std::function<std::unique_ptr<Device>(std::unique_ptr<VirtualPrinter>)>;
+
+// Where a window's inside is on the screen (the test platform may put it two
+// points from where its geometry says).
+inline QRect OnScreen(const QWidget* widget) {
+  return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+// Hands each modal dialog to `handle` as it opens, from within the dialog's own
+// event loop; `handle` closes it, or the test waits on it.
+class ModalWatch {
+ public:
+  explicit ModalWatch(std::function<void(QWidget*)> handle) : handle_(std::move(handle)) {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == handled_ || !modal->isVisible()) return;
+      handled_ = modal;
+      handle_(modal);
+    });
+    poll_.start(5);
+  }
+
+ private:
+  std::function<void(QWidget*)> handle_;
+  QPointer<QWidget> handled_;
+  QTimer poll_;
+};
+
 // The main window, shown and active, over a virtual printer that answers ready,
 // with a fake operator that records every message and answers from a script.
 struct WindowRig {
-  // `fileToOpen` as if named on the command line.
-  explicit WindowRig(const QString& fileToOpen = {}) {
-    auto device = std::make_unique<VirtualPrinter>(clock);
-    printer = device.get();
-    window = std::make_unique<OrvelTestDlg>(&op, std::move(device));
+  // `fileToOpen` as if named on the command line; the waits of a print job
+  // multiplied by `timeScale`; the printer handed to the window through
+  // `deviceOver`, when given.
+  explicit WindowRig(const QString& fileToOpen = {}, double timeScale = 1.0,
+                     const DeviceOver& deviceOver = {}) {
+    auto virtualPrinter = std::make_unique<VirtualPrinter>(clock);
+    printer = virtualPrinter.get();
+    std::unique_ptr<Device> device =
+        deviceOver ? deviceOver(std::move(virtualPrinter)) : std::move(virtualPrinter);
+    window = std::make_unique<OrvelTestDlg>(&op, std::move(device), nullptr, timeScale);
     window->resize(1200, 800);
     window->StartUp(fileToOpen);
     window->show();

@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "WindowRig.h"
 #include "printer/TempDir.h"
@@ -40,16 +42,41 @@ TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   EXPECT_FALSE(window.engine().modified());
 }
 
-TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowRuns) {
-  testing::FakeOperator op;
+TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowShowsCentredOnIt) {
   ManualClock clock;
   auto printer = std::make_unique<VirtualPrinter>(clock);
   printer->RefuseOpen(OpenStatus::NoDevice);
-  OrvelTestDlg window(&op, std::move(printer));
+  // The window's own message boxes.
+  OrvelTestDlg window(nullptr, std::move(printer));
+  QStringList texts;
+  QList<QPoint> offsets;
+  test::ModalWatch watch([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return;
+    texts << box->text();
+    offsets << test::OnScreen(box).center() - test::OnScreen(&window).center();
+    box->accept();
+  });
   window.StartUp();
-  EXPECT_TRUE(op.told.empty());
-  ASSERT_TRUE(test::Eventually([&] { return !op.told.empty(); }));
-  EXPECT_EQ(op.told[0].caption, "Q5300 Application");
+  // Whatever was queued at start has run, and the printer's worker is idle:
+  // nothing is said before the window is on the screen.
+  bool looped = false;
+  QTimer::singleShot(0, [&] { looped = true; });
+  ASSERT_TRUE(test::Eventually([&] { return looped; }));
+  ASSERT_TRUE(test::Eventually([&] { return !window.engine().printJob().busy(); }));
+  EXPECT_TRUE(texts.isEmpty()) << texts.join(u'|').toStdString();
+
+  // Off the screen's middle, with room around it for the boxes.
+  window.setGeometry(0, 0, 760, 520);
+  window.show();
+  // No printer, and nothing on USB at all: how to try the program without one.
+  ASSERT_TRUE(test::Eventually([&] { return texts.size() == 2; }, 30000));
+  EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Unsuccessfully to open the serial port")));
+  EXPECT_TRUE(texts[1].contains(QStringLiteral("Q5300_DEVICE=virtual")));
+  for (const QPoint offset : offsets) {
+    // The test platform puts a dialog's frame where a window system puts the dialog.
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+  }
   // The window stays usable: a page can be added.
   window.action(Command::Add)->trigger();
   EXPECT_EQ(window.engine().grid().rowCount(), 2);
