@@ -15,7 +15,7 @@ namespace q5300::bench {
 
 // Shows nothing; answers every file dialog with one file (cancels it while there
 // is none) and every question the same way.
-class ScriptedOperator final : public Operator {
+class ScriptedOperator final : public EditingOperator {
  public:
   std::string file;
   bool yes = true;

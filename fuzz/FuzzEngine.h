@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "data/Operator.h"
+#include "editing/EditingOperator.h"
 #include "editing/Engine.h"
 #include "editing/Headless.h"
 #include "printer/Clock.h"
@@ -15,7 +15,7 @@
 
 namespace q5300::fuzz {
 
-class QuietOperator final : public Operator {
+class QuietOperator final : public EditingOperator {
  public:
   void Tell(const Message& /*message*/) override {}
   bool AskYesNo(const Message& /*question*/) override { return true; }

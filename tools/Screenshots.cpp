@@ -33,7 +33,7 @@ namespace q5300::ui {
 namespace {
 
 // Answers the engine's dialogs from a script instead of showing them.
-class ScriptedOperator final : public Operator {
+class ScriptedOperator final : public EditingOperator {
  public:
   void Tell(const Message& message) override {
     std::fprintf(stderr, "told: %s\n", message.text.c_str());

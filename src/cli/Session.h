@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/ExitCode.h"
-#include "data/Operator.h"
+#include "editing/EditingOperator.h"
 #include "editing/Engine.h"
 #include "editing/Headless.h"
 #include "files/LabelFile.h"
@@ -30,7 +30,7 @@ void Say(std::ostream& err, std::string_view text);
 // The operator is whoever reads standard error: every message goes there, on a
 // line of its own. A file dialog is answered with the file of the command line;
 // a question with Yes, so that opening a file starts from an empty job.
-class CliOperator final : public Operator {
+class CliOperator final : public EditingOperator {
  public:
   explicit CliOperator(std::ostream& err) : err_(err) {}
 

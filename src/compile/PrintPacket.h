@@ -8,8 +8,6 @@
 
 namespace q5300 {
 
-class PrinterLink;
-
 inline constexpr int MaxImageSize = 61440;  // the whole job, all printable records
 inline constexpr int PacketFill = 4096 - 100;
 inline constexpr int PacketHeaderSize = 10;
@@ -62,30 +60,5 @@ struct Packet {
 // printer that took that much may have printed them, whole or in part.
 std::vector<uint32_t> PagesReached(const Packet& packet, std::size_t taken);
 Packet BuildPacket(const JobSettings& settings, PageRecord* first, int start);
-
-struct PacketOutcome {
-  enum Kind {
-    Sent,            // the printer took every byte; `next` is where the next packet starts
-    NothingToPrint,  // no printable record at or after start; nothing written
-    TooLong,         // the image exceeds MaxImageSize; nothing written
-    WriteFailed,     // the printer did not take the packet; `next` is the start again
-  };
-  Kind kind = NothingToPrint;
-  int next = 0;
-  // Sent, but the zero-length packet that closes the transfer was not taken.
-  bool endFailed = false;
-  // WriteFailed: how many bytes of the packet the printer took before it failed.
-  std::size_t taken = 0;
-};
-
-// Writes a ready packet and a zero-length packet, then waits 100 ms. A packet
-// whose bytes were all taken counts as sent even when the zero-length packet
-// fails: sending it again would print its pages twice. `start` is where the
-// packet begins.
-PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start);
-
-// Builds one packet and sends it.
-PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings, PageRecord* first,
-                                 int start);
 
 }  // namespace q5300

@@ -9,9 +9,6 @@
 
 namespace q5300 {
 
-class NumSet;
-class Dqfh;
-
 // A file dialog as the window shows it.
 struct FileDialog {
   enum Kind { OpenFile, SaveFile };
@@ -40,10 +37,6 @@ class Operator {
   virtual std::size_t Choose(const Message& question, const std::vector<std::string>& answers) = 0;
   // A path, or nothing when the dialog was cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
-  // Runs the numbering dialog on `dialog`; true when it was closed with OK.
-  virtual bool RunNumberingDialog(NumSet& dialog) = 0;
-  // Runs the symbol picker on `picker`; true when it was closed with OK.
-  virtual bool RunSymbolPicker(Dqfh& picker) = 0;
   // The job has unsaved changes and is about to be closed.
   virtual SaveAnswer AskSaveChanges(const Message& question) = 0;
 };

@@ -29,7 +29,7 @@ void Engine::TakeText(PageRecord& page, std::u16string_view line1, std::u16strin
   if (page.autoLength == 0 && page.autoFont != 0) FitFontSize(page);
 }
 
-Engine::Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
+Engine::Engine(EditingOperator& op, GridActions& gridActions, TimerService& timers, Device& device,
                Clock& clock)
     : op_(op),
       gridActions_(gridActions),

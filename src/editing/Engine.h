@@ -9,8 +9,8 @@
 #include "compile/RebuildRecords.h"
 #include "data/GridModel.h"
 #include "data/Job.h"
-#include "data/Operator.h"
 #include "editing/Controls.h"
+#include "editing/EditingOperator.h"
 #include "editing/GridActions.h"
 #include "editing/JobFingerprint.h"
 #include "editing/PageLength.h"
@@ -51,7 +51,7 @@ class WindowView {
 // the life of the window.
 class Engine final : private PrintSource {
  public:
-  Engine(Operator& op, GridActions& gridActions, TimerService& timers, Device& device,
+  Engine(EditingOperator& op, GridActions& gridActions, TimerService& timers, Device& device,
          Clock& clock);
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
@@ -172,7 +172,7 @@ class Engine final : private PrintSource {
   bool ReadPanelEdits(bool lengthButton);
   void InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage);
 
-  Operator& op_;
+  EditingOperator& op_;
   GridActions& gridActions_;
   TimerService& timers_;
   Clock& clock_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compile/PrintPacket.h"
+#include "printer/PacketSender.h"
 
 namespace q5300 {
 namespace {

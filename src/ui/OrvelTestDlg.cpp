@@ -107,7 +107,7 @@ void MarkOverLength(QWidget* widget, QPalette::ColorRole role, const PageLength&
 
 }  // namespace
 
-OrvelTestDlg::OrvelTestDlg(Operator* op, std::unique_ptr<Device> device, QWidget* parent,
+OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, QWidget* parent,
                            double timeScale)
     : QMainWindow(parent),
       op_(op != nullptr ? op : &qtOperator_),

@@ -48,7 +48,7 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   // `op` and `device` may be given (tests); otherwise the window asks with its
   // own dialogs and takes the printer that Q5300_DEVICE names. `timeScale`
   // multiplies the waits of a print job (tests; see QtTimers).
-  explicit OrvelTestDlg(Operator* op = nullptr, std::unique_ptr<Device> device = nullptr,
+  explicit OrvelTestDlg(EditingOperator* op = nullptr, std::unique_ptr<Device> device = nullptr,
                         QWidget* parent = nullptr, double timeScale = 1.0);
   ~OrvelTestDlg() override;
 
@@ -113,7 +113,7 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
 
   SystemClock clock_;
   QtOperator qtOperator_{this};
-  Operator* op_;
+  EditingOperator* op_;
   std::unique_ptr<Device> device_;
   MyListCtrl* grid_;
   std::unique_ptr<QtTimers> timers_;

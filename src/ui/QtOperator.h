@@ -4,13 +4,13 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "data/Operator.h"
+#include "editing/EditingOperator.h"
 
 namespace q5300::ui {
 
 // The operator as the window asks and tells: message boxes, file dialogs and the
 // program's own dialogs, all modal over `parent`.
-class QtOperator final : public Operator {
+class QtOperator final : public EditingOperator {
  public:
   explicit QtOperator(QWidget* parent) : parent_(parent) {}
 

@@ -1,4 +1,4 @@
-// The packet builder and the printer, end to end: what BuildAndSendPacket writes
+// The packet builder and the printer, end to end: what a packet built and sent writes
 // is what the virtual printer decodes.
 #include <gtest/gtest.h>
 
@@ -7,11 +7,18 @@
 #include "compile/PrintPacket.h"
 #include "data/FixedField.h"
 #include "data/SerialPort.h"
+#include "printer/PacketSender.h"
 #include "printer/PrinterLink.h"
 #include "printer/VirtualPrinter.h"
 
 namespace q5300 {
 namespace {
+
+// One packet built from list position `start` and sent, as the print job does.
+PacketOutcome BuildAndSend(PrinterLink& link, const JobSettings& settings, PageRecord* first,
+                           int start) {
+  return SendPacket(link, BuildPacket(settings, first, start), start);
+}
 
 using std::chrono::milliseconds;
 
@@ -50,7 +57,7 @@ TEST_F(PacketSenderTest, ThePrinterDecodesWhatTheBuilderSends) {
   SetRepeat(page, 7);
 
   const milliseconds before = clock.Now();
-  const PacketOutcome outcome = BuildAndSendPacket(link, settings, pages.first(), 0);
+  const PacketOutcome outcome = BuildAndSend(link, settings, pages.first(), 0);
   EXPECT_EQ(outcome.kind, PacketOutcome::Sent);
   EXPECT_EQ(outcome.next, 1);
   EXPECT_EQ(clock.Now() - before, milliseconds(100));
@@ -83,7 +90,7 @@ TEST_F(PacketSenderTest, AHundredPagesGoOutInThreePackets) {
   std::vector<size_t> recordsPerPacket;
   std::vector<int> firstPages;
   for (int guard = 0; guard < 5 && start < 100; ++guard) {
-    const PacketOutcome outcome = BuildAndSendPacket(link, settings, pages.first(), start);
+    const PacketOutcome outcome = BuildAndSend(link, settings, pages.first(), start);
     ASSERT_EQ(outcome.kind, PacketOutcome::Sent);
     start = outcome.next;
   }
@@ -99,7 +106,7 @@ TEST_F(PacketSenderTest, AFailedWriteIsReportedAndNotCountedAsSent) {
   AddPages(2, "AB");
   printer.FailWrite(1);
   const milliseconds before = clock.Now();
-  const PacketOutcome outcome = BuildAndSendPacket(link, settings, pages.first(), 1);
+  const PacketOutcome outcome = BuildAndSend(link, settings, pages.first(), 1);
   EXPECT_EQ(outcome.kind, PacketOutcome::WriteFailed);
   EXPECT_EQ(outcome.next, 1);  // the same packet is still to be sent
   EXPECT_EQ(clock.Now(), before);
@@ -109,7 +116,7 @@ TEST_F(PacketSenderTest, AFailedWriteIsReportedAndNotCountedAsSent) {
 TEST_F(PacketSenderTest, APacketTakenWholeIsSentEvenWhenItsZeroLengthEndFails) {
   AddPages(2, "AB");
   printer.FailWrite(2);  // the packet is taken, the zero-length write after it is not
-  const PacketOutcome outcome = BuildAndSendPacket(link, settings, pages.first(), 0);
+  const PacketOutcome outcome = BuildAndSend(link, settings, pages.first(), 0);
   EXPECT_EQ(outcome.kind, PacketOutcome::Sent);
   EXPECT_EQ(outcome.next, 2);
   EXPECT_TRUE(outcome.endFailed);
@@ -118,11 +125,11 @@ TEST_F(PacketSenderTest, APacketTakenWholeIsSentEvenWhenItsZeroLengthEndFails) {
 
 TEST_F(PacketSenderTest, NothingIsWrittenWhenThereIsNothingToSendOrTooMuch) {
   AddPages(3, "");
-  EXPECT_EQ(BuildAndSendPacket(link, settings, pages.first(), 0).kind,
+  EXPECT_EQ(BuildAndSend(link, settings, pages.first(), 0).kind,
             PacketOutcome::NothingToPrint);
   pages.FreeAllRecords();
   AddPages(647, std::string(40, 'X'));
-  EXPECT_EQ(BuildAndSendPacket(link, settings, pages.first(), 0).kind, PacketOutcome::TooLong);
+  EXPECT_EQ(BuildAndSend(link, settings, pages.first(), 0).kind, PacketOutcome::TooLong);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Write), 0);
 }
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "data/Operator.h"
+#include "editing/EditingOperator.h"
 
 namespace q5300::testing {
 
 // Records every message box and answers questions and dialogs from a script.
-class FakeOperator : public Operator {
+class FakeOperator : public EditingOperator {
  public:
   void Tell(const Message& message) override { told.push_back(message); }
   bool AskYesNo(const Message& question) override {

@@ -1,14 +1,8 @@
+#include "printer/PacketSender.h"
+
 #include <chrono>
 
-#include "compile/PrintPacket.h"
-#include "printer/PrinterLink.h"
-
 namespace q5300 {
-
-PacketOutcome BuildAndSendPacket(PrinterLink& link, const JobSettings& settings, PageRecord* first,
-                                 int start) {
-  return SendPacket(link, BuildPacket(settings, first, start), start);
-}
 
 PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start) {
   switch (packet.kind) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/Operator.h"
+
+namespace q5300 {
+
+class NumSet;
+class Dqfh;
+
+// The operator as editing meets them: everything an operator is asked and told,
+// and the two dialogs of the page commands.
+class EditingOperator : public Operator {
+ public:
+  // Runs the numbering dialog on `dialog`; true when it was closed with OK.
+  virtual bool RunNumberingDialog(NumSet& dialog) = 0;
+  // Runs the symbol picker on `picker`; true when it was closed with OK.
+  virtual bool RunSymbolPicker(Dqfh& picker) = 0;
+};
+
+}  // namespace q5300
