@@ -11,23 +11,6 @@ std::size_t TextBytes(const PageRecord& r) {
   return std::min<std::size_t>(r.textLength, MaxTextBytes);
 }
 
-template <typename Field>
-void PutField(uint8_t* at, const Field& field) {
-  for (const auto c : field) *at++ = static_cast<uint8_t>(c);
-}
-
-void PutBigEndian(uint8_t* at, uint16_t value) {
-  at[0] = static_cast<uint8_t>(value >> 8);
-  at[1] = static_cast<uint8_t>(value & 0xFF);
-}
-
-// The three kinds that share placeholder 0x14 as the printer tells them apart.
-uint8_t FixedVariant(const PageRecord& r) {
-  if (r.numHex2 != 0) return 2;
-  if (r.numHex1 != 0) return 3;
-  return r.numFixed;
-}
-
 }  // namespace
 
 int PrintImageSize(PageRecord* first) {
@@ -56,46 +39,6 @@ void AppendPacketHeader(std::vector<uint8_t>& out, const JobSettings& settings) 
   out.push_back(static_cast<uint8_t>(settings.margin & 0xFF));
   out.push_back(settings.alignment);
   out.push_back(settings.repeatMode);
-}
-
-void AppendPacketRecord(std::vector<uint8_t>& out, const PageRecord& r, RecordLayout layout) {
-  const bool file = layout == RecordLayout::LabelFile;
-  const std::size_t n = TextBytes(r);
-  const std::size_t start = out.size();
-  out.resize(start + PacketRecordSize + n);
-  uint8_t* const p = out.data() + start;
-  p[0] = r.reserved0;
-  p[1] = r.hasNumbering;
-  p[2] = r.numNumber;
-  p[3] = file ? r.numFixed : FixedVariant(r);
-  p[4] = r.numUpper;
-  p[5] = r.numLower;
-  p[6] = r.twoLines;
-  p[7] = r.scriptCount;
-  p[8] = r.superCount;
-  p[9] = r.subCount;
-  p[10] = r.autoLength;
-  p[11] = r.autoFont;
-  p[12] = r.wideCount;
-  p[13] = static_cast<uint8_t>(r.frame);
-  PutField(p + 14, r.materialCode);
-  PutField(p + 18, r.lengthCode);
-  PutField(p + 22, r.sizeCode);
-  PutField(p + 25, r.repeatText);
-  PutBigEndian(p + 30, r.repeatCount);
-  PutBigEndian(p + 32, r.lengthDots);
-  p[34] = file ? uint8_t{0} : r.reserved1;
-  p[35] = file ? uint8_t{0} : r.reserved2;
-  p[36] = file ? static_cast<uint8_t>(n) : r.reserved3;
-  p[37] = static_cast<uint8_t>(n);
-  PutField(p + 38, r.direction);
-  p[40] = r.fontSize;
-  p[41] = r.creationNo;
-  p[42] = r.halfWidth;
-  PutField(p + 43, r.repeatCode);
-  PutField(p + 48, r.numStart);
-  PutField(p + 52, r.numEnd);
-  std::copy_n(r.text.begin(), n, p + PacketRecordSize);
 }
 
 void FinishPacket(std::vector<uint8_t>& out) {

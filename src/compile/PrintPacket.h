@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "compile/RecordLayout.h"
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
 
@@ -11,7 +12,6 @@ namespace q5300 {
 inline constexpr int MaxImageSize = 61440;  // the whole job, all printable records
 inline constexpr int PacketFill = 4096 - 100;
 inline constexpr int PacketHeaderSize = 10;
-inline constexpr int PacketRecordSize = 56;  // followed by the text
 inline constexpr int ImageTooLong = 9999;
 inline constexpr uint8_t PacketEnd = 'E';
 
@@ -19,18 +19,9 @@ inline constexpr uint8_t PacketEnd = 'E';
 // their wideCount as the packet carries it.
 int PrintImageSize(PageRecord* first);
 
-// Where a record goes: to the printer, or into a qxu label file. The file keeps
-// numFixed as it is in byte 3 and writes 0, 0 and the text length into the spare
-// bytes 34..36; the packet folds the three kinds of placeholder 0x14 into byte 3
-// and carries the spare bytes as they stand.
-enum class RecordLayout { Packet, LabelFile };
-
 // The ten header bytes with the job settings; the length bytes stay 0 until
 // FinishPacket.
 void AppendPacketHeader(std::vector<uint8_t>& out, const JobSettings& settings);
-// The page record: 56 bytes, then the text. Big-endian integers.
-void AppendPacketRecord(std::vector<uint8_t>& out, const PageRecord& record,
-                        RecordLayout layout = RecordLayout::Packet);
 // Appends 'E' and puts the total length, 'E' included, into bytes 2 and 3.
 void FinishPacket(std::vector<uint8_t>& out);
 

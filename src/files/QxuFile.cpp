@@ -8,49 +8,12 @@
 namespace q5300 {
 namespace {
 
-template <typename Byte, std::size_t N>
-void GetField(std::array<Byte, N>& field, const uint8_t* at) {
-  for (std::size_t i = 0; i < N; ++i) field[i] = static_cast<Byte>(at[i]);
-}
-
-// Fields the image does not carry are those of a new page.
-PageRecord ReadRecord(const uint8_t* p) {
+// Fields the image does not carry are those of a new page. `bytes` holds the
+// record and its text.
+PageRecord ReadRecord(std::span<const uint8_t> bytes) {
   PageRecord r;
   InitRecord(r, PageDefaults{}, JobSettings{});
-  const std::size_t n = p[37];
-  r.reserved0 = p[0];
-  r.hasNumbering = p[1];
-  r.numNumber = p[2];
-  r.numFixed = p[3];
-  r.numUpper = p[4];
-  r.numLower = p[5];
-  r.twoLines = p[6];
-  r.scriptCount = p[7];
-  r.superCount = p[8];
-  r.subCount = p[9];
-  r.autoLength = p[10];
-  r.autoFont = p[11];
-  r.wideCount = p[12];
-  r.frame = static_cast<char>(p[13]);
-  GetField(r.materialCode, p + 14);
-  GetField(r.lengthCode, p + 18);
-  GetField(r.sizeCode, p + 22);
-  GetField(r.repeatText, p + 25);
-  r.repeatCount = GetBe16(p + 30);
-  r.lengthDots = GetBe16(p + 32);
-  r.reserved1 = p[34];
-  r.reserved2 = p[35];
-  r.reserved3 = p[36];
-  r.textLength = static_cast<uint8_t>(n);
-  GetField(r.direction, p + 38);
-  r.fontSize = p[40];
-  r.creationNo = p[41];
-  r.halfWidth = p[42];
-  GetField(r.repeatCode, p + 43);
-  GetField(r.numStart, p + 48);
-  GetField(r.numEnd, p + 52);
-  r.text.fill(0);
-  std::copy_n(p + QxuRecordSize, n, r.text.begin());
+  ReadPacketRecord(bytes, RecordLayout::LabelFile, r);
   const bool numbered = r.numNumber != 0 || r.numFixed != 0 || r.numLower != 0 || r.numUpper != 0;
   r.hasNumbering = numbered ? 1 : 0;
   return r;
@@ -156,7 +119,7 @@ Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings&
       return Malformed("Page " + std::to_string(count) +
                        " does not fit within the length the length bytes give.");
     }
-    const std::size_t n = p[at + 37];
+    const std::size_t n = p[at + RecordTextLengthAt];
     if (n > static_cast<std::size_t>(MaxTextBytes)) {
       return Malformed("Page " + std::to_string(count) + " has a text of " + std::to_string(n) +
                        " bytes; a page holds at most 40.");
@@ -186,7 +149,7 @@ Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings&
 
   data.pages.reserve(static_cast<std::size_t>(count));
   for (at = QxuHeaderSize; at < end; at += QxuRecordSize + data.pages.back().textLength) {
-    data.pages.push_back(ReadRecord(p + at));
+    data.pages.push_back(ReadRecord(bytes.subspan(at, QxuRecordSize + p[at + RecordTextLengthAt])));
     if (auto fault = PageFault(data.pages.back())) {
       return Malformed("Page " + std::to_string(data.pages.size()) + ": " + *fault + ".");
     }

@@ -12,50 +12,25 @@ uint16_t BigEndian16(std::span<const uint8_t> bytes, size_t at) {
   return static_cast<uint16_t>((bytes[at] << 8) | bytes[at + 1]);
 }
 
-template <size_t N>
-std::array<char, N> CharsAt(std::span<const uint8_t> bytes, size_t at) {
-  std::array<char, N> chars{};
-  for (size_t i = 0; i < N; ++i) chars[i] = static_cast<char>(bytes[at + i]);
-  return chars;
-}
-
 // `bytes` holds the 56 fixed bytes and the text.
 DecodedRecord DecodeRecord(std::span<const uint8_t> bytes) {
   DecodedRecord r;
-  r.reserved0 = bytes[0];
-  r.hasNumbering = bytes[1];
-  r.numNumber = bytes[2];
-  r.numVariant = bytes[3];
-  r.numUpper = bytes[4];
-  r.numLower = bytes[5];
-  r.twoLines = bytes[6];
-  r.scriptCount = bytes[7];
-  r.superCount = bytes[8];
-  r.subCount = bytes[9];
-  r.autoLength = bytes[10];
-  r.autoFont = bytes[11];
-  r.wideCount = bytes[12];
-  r.frame = static_cast<char>(bytes[13]);
-  r.materialCode = CharsAt<4>(bytes, 14);
-  r.lengthCode = CharsAt<4>(bytes, 18);
-  r.sizeCode = CharsAt<3>(bytes, 22);
-  r.repeatText = CharsAt<5>(bytes, 25);
-  r.repeatCount = BigEndian16(bytes, 30);
-  r.lengthDots = BigEndian16(bytes, 32);
-  r.reserved1 = bytes[34];
-  r.reserved2 = bytes[35];
-  r.reserved3 = bytes[36];
-  r.textLength = bytes[37];
-  r.direction = CharsAt<2>(bytes, 38);
-  r.fontSize = bytes[40];
-  r.creationNo = bytes[41];
-  r.halfWidth = bytes[42];
-  r.repeatCode = CharsAt<5>(bytes, 43);
-  r.numStart = CharsAt<4>(bytes, 48);
-  r.numEnd = CharsAt<4>(bytes, 52);
+  ReadPacketRecord(bytes, RecordLayout::Packet, r);
+  r.numVariant = bytes[RecordKindAt];
   const auto text = bytes.subspan(DecodedRecordSize, r.textLength);
   r.text.assign(text.begin(), text.end());
   return r;
+}
+
+// The 56 bytes a record would be sent as, byte 3 and the text length as they arrived.
+std::vector<uint8_t> FixedBytes(const DecodedRecord& r) {
+  PageRecord fields = r;
+  fields.textLength = 0;
+  std::vector<uint8_t> bytes;
+  AppendPacketRecord(bytes, fields, RecordLayout::Packet);
+  bytes[RecordKindAt] = r.numVariant;
+  bytes[RecordTextLengthAt] = r.textLength;
+  return bytes;
 }
 
 DecodedMessage Fault(PacketFault fault, size_t offset, std::string reason) {
@@ -109,9 +84,9 @@ DecodedMessage DecodeBody(std::span<const uint8_t> bytes) {
                        Num(DecodedRecordSize) + " bytes, the packet has " + Num(end - at) +
                        " left");
     }
-    const uint8_t textLength = bytes[at + 37];
+    const uint8_t textLength = bytes[at + RecordTextLengthAt];
     if (textLength > MaxRecordText) {
-      return Fault(PacketFault::TextTooLong, at + 37,
+      return Fault(PacketFault::TextTooLong, at + RecordTextLengthAt,
                    "record " + Num(index) + " at byte " + Num(at) + " announces " +
                        Num(textLength) + " text bytes, at most " + Num(MaxRecordText) +
                        " are allowed");
@@ -165,6 +140,10 @@ DecodedMessage DecodeTwoByteCommand(std::span<const uint8_t> bytes, MessageKind 
 }
 
 }  // namespace
+
+bool operator==(const DecodedRecord& a, const DecodedRecord& b) {
+  return a.text == b.text && FixedBytes(a) == FixedBytes(b);
+}
 
 DecodedMessage DecodeMessage(std::span<const uint8_t> bytes) {
   if (bytes.empty()) {

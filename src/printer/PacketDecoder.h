@@ -7,44 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "compile/RecordLayout.h"
+#include "data/JobSettings.h"
+#include "data/PageRecord.h"
+
 namespace q5300 {
 
-// One page record as the printer receives it: 56 bytes, then the text.
-struct DecodedRecord {
-  uint8_t reserved0 = 0;
-  uint8_t hasNumbering = 0;
-  uint8_t numNumber = 0;
-  uint8_t numVariant = 0;  // placeholder 0x14: 2 "00~FF", 3 "0~F", else numFixed
-  uint8_t numUpper = 0;
-  uint8_t numLower = 0;
-  uint8_t twoLines = 0;
-  uint8_t scriptCount = 0;
-  uint8_t superCount = 0;
-  uint8_t subCount = 0;
-  uint8_t autoLength = 0;
-  uint8_t autoFont = 0;
-  uint8_t wideCount = 0;
-  char frame = 0;
-  std::array<char, 4> materialCode{};
-  std::array<char, 4> lengthCode{};
-  std::array<char, 3> sizeCode{};
-  std::array<char, 5> repeatText{};
-  uint16_t repeatCount = 0;
-  uint16_t lengthDots = 0;
-  uint8_t reserved1 = 0;
-  uint8_t reserved2 = 0;
-  uint8_t reserved3 = 0;
-  uint8_t textLength = 0;
-  std::array<char, 2> direction{};
-  uint8_t fontSize = 0;
-  uint8_t creationNo = 0;
-  uint8_t halfWidth = 0;
-  std::array<char, 5> repeatCode{};
-  std::array<char, 4> numStart{};
-  std::array<char, 4> numEnd{};
-  std::vector<uint8_t> text;  // textLength bytes, code page 949 with control bytes
+// One page record as the printer receives it: the page's fields as the record
+// carries them, and what the printer itself reads from it.
+struct DecodedRecord : PageRecord {
+  uint8_t numVariant = 0;  // byte 3 as it arrived: 2 "00~FF", 3 "0~F", else numFixed
+  // The textLength bytes that arrived, code page 949 with control bytes (the
+  // page's own text field holds them too, padded with zeros).
+  std::vector<uint8_t> text;
 
-  friend bool operator==(const DecodedRecord&, const DecodedRecord&) = default;
+  // The same when they carry the same bytes.
+  friend bool operator==(const DecodedRecord& a, const DecodedRecord& b);
 };
 
 // A print packet: the header with the job settings and the page records.
@@ -90,8 +68,8 @@ struct DecodedMessage {
 };
 
 inline constexpr size_t DecodedHeaderSize = 10;
-inline constexpr size_t DecodedRecordSize = 56;
-inline constexpr uint8_t MaxRecordText = 40;
+inline constexpr size_t DecodedRecordSize = PacketRecordSize;
+inline constexpr uint8_t MaxRecordText = MaxTextBytes;
 
 // Decodes one write to the printer. Never fails: a write that is not a valid
 // message comes back as Malformed with the fault and its reason.

@@ -112,6 +112,22 @@ TEST(PacketDecoderTest, DecodesEveryFieldOfAHandBuiltPacket) {
   EXPECT_EQ(p.records[1].text, FullPage().text);
 }
 
+// Two decoded records are the same only when every byte that arrived is.
+TEST(PacketDecoderTest, RecordsDifferingInAnyByteAreNotTheSame) {
+  const HandRecord one[] = {NumberedPage()};
+  const std::vector<uint8_t> bytes = HandPacket(one);
+  const DecodedRecord first = DecodeMessage(bytes).packet.records.at(0);
+  EXPECT_EQ(DecodeMessage(bytes).packet.records.at(0), first);
+  for (size_t i = 0; i < DecodedRecordSize + first.text.size(); ++i) {
+    if (i == RecordTextLengthAt) continue;  // another length is another packet
+    std::vector<uint8_t> changed = bytes;
+    changed[DecodedHeaderSize + i] ^= 0x01;
+    const DecodedMessage m = DecodeMessage(changed);
+    ASSERT_EQ(m.kind, MessageKind::PrintPacket) << "byte " << i << ": " << m.reason;
+    EXPECT_NE(m.packet.records.at(0), first) << "byte " << i;
+  }
+}
+
 TEST(PacketDecoderTest, TellsTheShortMessagesApart) {
   struct Case {
     std::vector<uint8_t> bytes;
