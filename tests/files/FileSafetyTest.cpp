@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -35,6 +36,11 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
 constexpr uid_t kOtherUser = 65534;  // "nobody" on most systems
+// Reads of a name swapped with a pipe go on until each outcome came this often,
+// however the threads are scheduled; the bound ends a case in which one never
+// comes (a machine at load 10 needed up to 200,000 reads for 20 of the rarer).
+constexpr int kRacesEach = 20;
+constexpr long kMaxReads = 5'000'000;
 const Bytes kEarlier = {'k', 'e', 'e', 'p'};
 const Bytes kNew = {'n', 'e', 'w'};
 
@@ -315,32 +321,48 @@ TEST_P(FileSafety, NeitherASaveNorAReadTrustsTheNameBlindly) {
     }
     case Act::ReadWhileSwapped: {
       // Every read ends: with the file's bytes, or refused because a pipe had
-      // the name. A read that waits on the pipe makes no progress; it is freed
-      // by opening the pipe's other name for writing, and counted. (An open for
+      // the name. The reads that matter are those whose look at the name found
+      // the file and whose open found the pipe. The kernel reports each open of
+      // the pipe on a watch of it (its second name is never swapped, so the
+      // watch is on the pipe itself), so those reads are counted, and reading
+      // goes on until enough of both kinds were seen, for at most a number of
+      // tries. A read that waits on the pipe makes no progress; it is freed by
+      // opening the pipe's other name for writing, and counted. (An open for
       // writing also succeeds while a read has the pipe open only to refuse it,
       // so it is tried only when the reads have stood still for a while.)
+      const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+      ASSERT_GE(watch, 0);
+      ASSERT_GE(inotify_add_watch(watch, scene.Path("pipe-again").c_str(), IN_OPEN), 0);
       while (scene.swaps.load() < 100) std::this_thread::yield();
       std::atomic<int> progress{0};
-      auto reads = std::async(std::launch::async, [&] {
+      std::atomic<int> freed{0};
+      struct Counts {
+        long tries = 0;
         int read = 0;
-        int refused = 0;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while ((read < 30000 || refused < 30000) && std::chrono::steady_clock::now() < until) {
+        int pipeOpened = 0;  // refused after the open found the pipe
+      };
+      auto reads = std::async(std::launch::async, [&] {
+        Counts n;
+        // A read that went wrong once says enough.
+        for (; (n.read < kRacesEach || n.pipeOpened < kRacesEach) && n.tries < kMaxReads &&
+               freed.load() == 0 && !::testing::Test::HasFailure();
+             ++n.tries) {
           const auto file = OpenRegularFile(path);
+          alignas(inotify_event) char events[4096];
+          const bool pipeOpened = read(watch, events, sizeof events) > 0;
           if (file) {
             char bytes[16];
-            const std::size_t n = std::fread(bytes, 1, sizeof bytes, file->get());
-            EXPECT_EQ(Bytes(bytes, bytes + n), kEarlier);
-            ++read;
+            const std::size_t got = std::fread(bytes, 1, sizeof bytes, file->get());
+            EXPECT_EQ(Bytes(bytes, bytes + got), kEarlier);
+            ++n.read;
           } else {
             EXPECT_NE(file.failure().text.find("pipe"), std::string::npos) << file.failure().text;
-            ++refused;
+            if (pipeOpened) ++n.pipeOpened;
           }
           ++progress;
         }
-        return std::min(read, refused);
+        return n;
       });
-      int freed = 0;
       int seen = -1;
       while (reads.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
         const int now = progress.load();
@@ -353,8 +375,13 @@ TEST_P(FileSafety, NeitherASaveNorAReadTrustsTheNameBlindly) {
         }
         seen = now;
       }
-      EXPECT_EQ(freed, 0) << "reads waited on the pipe";
-      EXPECT_GE(reads.get(), 30000) << "the file and the pipe did not each have the name often";
+      close(watch);
+      const Counts n = reads.get();
+      EXPECT_EQ(freed.load(), 0) << "reads waited on the pipe";
+      EXPECT_GE(n.read, kRacesEach) << "the file had the name for few of " << n.tries << " reads";
+      EXPECT_GE(n.pipeOpened, kRacesEach)
+          << "the pipe took the name between the look and the open in few of " << n.tries
+          << " reads";
       break;
     }
   }
