@@ -1,12 +1,11 @@
 #pragma once
 
-// An engine in a benchmark: no one to ask, no grid to show, the manual clock
+// A workbench in a benchmark: no one to ask, no window to show, the manual clock
 // and the virtual printer.
 #include <optional>
 #include <string>
 
-#include "editing/Engine.h"
-#include "editing/Headless.h"
+#include "editing/Workbench.h"
 #include "printer/Clock.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -32,13 +31,12 @@ class ScriptedOperator final : public EditingOperator {
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
 };
 
-struct BenchEngine {
+struct BenchWorkbench {
   ScriptedOperator op;
-  NoGrid grid;
   ManualClock clock;
   TimerQueue timers{clock};
   VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
+  Workbench bench{op, timers, printer, clock};
 };
 
 inline std::u16string Digits(int value) {

@@ -38,11 +38,11 @@ void CompileJob(benchmark::State& state) {
   FillJob(grid, pages);
   const JobSettings settings;
   for (auto _ : state) {
-    RebuildRecords(RebuildMode::PrinterMode, grid, 0, pages, settings.margin);
+    CompiledJob records = RebuildRecords(RebuildMode::PrinterMode, grid, 0, pages, settings.margin);
     std::size_t sent = 0;
     int start = 0;
-    while (start < pages.size()) {
-      const Packet packet = BuildPacket(settings, pages.first(), start);
+    while (start < static_cast<int>(records.size())) {
+      const Packet packet = BuildPacket(settings, records.first(), start);
       if (packet.kind != Packet::Ready) break;
       sent += packet.bytes.size();
       start = packet.next;

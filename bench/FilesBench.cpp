@@ -7,7 +7,7 @@
 
 #include "compile/RebuildRecords.h"
 #include "BenchOperator.h"
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "files/QxkFile.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -17,13 +17,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A window's engine over a folder of its own.
-struct Bench : bench::BenchEngine {
+// A window's workbench over a folder of its own.
+struct Bench : bench::BenchWorkbench {
   Bench()
       : folder(fs::temp_directory_path() /
                ("q5300-bench-" + std::to_string(std::random_device{}()))) {
     fs::create_directories(folder);
-    engine.StartUp();
+    bench.StartUp();
   }
   ~Bench() {
     std::error_code ec;
@@ -32,37 +32,42 @@ struct Bench : bench::BenchEngine {
 
   // 200 pages of two lines, Hangul and ASCII mixed, a running number on line 1.
   void FillJob() {
-    while (engine.grid().rowCount() < MaxPages) engine.Add();
-    for (int i = 0; i < MaxPages; ++i) {
-      engine.grid().SetCellText(i, Line1Column,
-                                u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i) + u"-\uE04D");
-      engine.grid().SetCellText(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1));
-    }
+    while (bench.document.grid().rowCount() < MaxPages) bench.pages.Add();
+    bench.document.Change([](JobEdit& e) {
+      for (int i = 0; i < MaxPages; ++i) {
+        e.grid().SetCellText(i, Line1Column,
+                             u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i) + u"-\uE04D");
+        e.grid().SetCellText(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1));
+      }
+    });
   }
 
   fs::path folder;
 };
 
 void OpenQxk(benchmark::State& state) {
-  Bench bench;
-  bench.FillJob();
-  bench.op.file = (bench.folder / "job.qxk").string();
-  bench.engine.Save();
+  Bench window;
+  window.FillJob();
+  window.op.file = (window.folder / "job.qxk").string();
+  window.bench.files.Save();
   for (auto _ : state) {
-    bench.engine.Open();
-    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+    window.bench.files.Open();
+    benchmark::DoNotOptimize(window.bench.document.grid().rowCount());
   }
-  if (bench.engine.grid().rowCount() != MaxPages) state.SkipWithError("the job did not open");
+  if (window.bench.document.grid().rowCount() != MaxPages) {
+    state.SkipWithError("the job did not open");
+  }
 }
 BENCHMARK(OpenQxk)->Name("files open 200-page qxk")->Unit(benchmark::kMicrosecond);
 
 void SaveQxkBytes(benchmark::State& state) {
-  Bench bench;
-  bench.FillJob();
-  Job& job = bench.engine.job();
+  Bench window;
+  window.FillJob();
+  const Job& job = window.bench.document.job();
   for (auto _ : state) {
-    RebuildRecords(RebuildMode::EditorMode, bench.engine.grid(), 0, job.pages, job.settings.margin);
-    const std::vector<uint8_t> bytes = WriteQxk(job.settings, job.pages);
+    const CompiledJob records = RebuildRecords(
+        RebuildMode::EditorMode, window.bench.document.grid(), 0, job.pages, job.settings.margin);
+    const std::vector<uint8_t> bytes = WriteQxk(job.settings, records.records());
     benchmark::DoNotOptimize(bytes.data());
   }
 }
@@ -71,20 +76,22 @@ BENCHMARK(SaveQxkBytes)
     ->Unit(benchmark::kMicrosecond);
 
 void ImportCsv(benchmark::State& state) {
-  Bench bench;
-  bench.op.file = (bench.folder / "lines.csv").string();
+  Bench window;
+  window.op.file = (window.folder / "lines.csv").string();
   {
-    std::ofstream out(bench.op.file, std::ios::binary);
+    std::ofstream out(window.op.file, std::ios::binary);
     for (int i = 1; i <= 100000; ++i) {
       out << "\xC1\xA6\xBE\xEE\xB9\xDD MCC-" << i << ",L" << i % 3 + 1 << " \xB4\xDC\xC0\xDA,"
           << i % 7 + 1 << "\r\n";
     }
   }
   for (auto _ : state) {
-    bench.engine.Import();
-    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+    window.bench.files.Import();
+    benchmark::DoNotOptimize(window.bench.document.grid().rowCount());
   }
-  if (bench.engine.grid().rowCount() != MaxPages) state.SkipWithError("the import stopped early");
+  if (window.bench.document.grid().rowCount() != MaxPages) {
+    state.SkipWithError("the import stopped early");
+  }
 }
 BENCHMARK(ImportCsv)->Name("files import CSV of 100000 lines")->Unit(benchmark::kMicrosecond);
 
@@ -92,18 +99,18 @@ BENCHMARK(ImportCsv)->Name("files import CSV of 100000 lines")->Unit(benchmark::
 // than this. A file of 1 GB is a hole (it takes no disk); the largest file read
 // holds no usable line, so every byte of it is read.
 void ImportLargeCsv(benchmark::State& state, uint64_t size, const std::string& line) {
-  Bench bench;
-  bench.op.file = (bench.folder / "large.csv").string();
+  Bench window;
+  window.op.file = (window.folder / "large.csv").string();
   {
-    std::ofstream out(bench.op.file, std::ios::binary);
+    std::ofstream out(window.op.file, std::ios::binary);
     if (!line.empty()) {
       for (uint64_t written = 0; written + line.size() <= size; written += line.size()) out << line;
     }
   }
-  fs::resize_file(bench.op.file, size);
+  fs::resize_file(window.op.file, size);
   for (auto _ : state) {
-    bench.engine.Import();
-    benchmark::DoNotOptimize(bench.engine.grid().rowCount());
+    window.bench.files.Import();
+    benchmark::DoNotOptimize(window.bench.document.grid().rowCount());
   }
 }
 BENCHMARK_CAPTURE(ImportLargeCsv, refused, uint64_t{1} << 30, std::string())

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "BenchOperator.h"
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "files/ImportFile.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -71,18 +71,18 @@ void ImportCommand(benchmark::State& state, std::vector<uint8_t> (*make)(int), i
       fs::temp_directory_path() / ("q5300-bench-" + std::to_string(std::random_device{}()));
   fs::create_directories(folder);
   const std::vector<uint8_t> bytes = make(rows);
-  bench::BenchEngine window;
+  bench::BenchWorkbench window;
   window.op.file = (folder / (std::string("list") + extension)).string();
   std::ofstream(window.op.file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
-  Engine& engine = window.engine;
-  engine.StartUp();
+  Workbench& bench = window.bench;
+  bench.StartUp();
   for (auto _ : state) {
-    engine.Import();
-    benchmark::DoNotOptimize(engine.grid().rowCount());
+    bench.files.Import();
+    benchmark::DoNotOptimize(bench.document.grid().rowCount());
   }
-  if (engine.grid().rowCount() != std::min(rows, MaxPages)) {
+  if (bench.document.grid().rowCount() != std::min(rows, MaxPages)) {
     state.SkipWithError("the import did not take every page");
   }
   state.counters["file bytes"] = static_cast<double>(bytes.size());
@@ -112,7 +112,7 @@ BENCHMARK_CAPTURE(ImportCommand, utf8, WireListUtf8, 100000, ".csv")
 void ReadWholeSheet(benchmark::State& state) {
   const std::vector<uint8_t> bytes = WireListXlsx(100000, true);
   for (auto _ : state) {
-    const Result<CsvImport> read = ReadImport(bytes, "list.xlsx");
+    const Result<ImportedPages> read = ReadImport(bytes, "list.xlsx");
     if (!read || read->overLongLines != 100000) state.SkipWithError("not read to its end");
     benchmark::DoNotOptimize(read.ok());
   }

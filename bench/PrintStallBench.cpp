@@ -36,8 +36,8 @@ void StalledPrinter(benchmark::State& state) {
     ScriptedOperator op;
     ui::OrvelTestDlg window(&op, std::move(device));
     window.StartUp();
-    Engine& engine = window.engine();
-    engine.grid().SetCellText(0, Line1Column, u"A");
+    Workbench& bench = window.bench();
+    bench.document.Change([](JobEdit& e) { e.grid().SetCellText(0, Line1Column, u"A"); });
 
     QElapsedTimer sinceLastTurn;
     double longest = 0;
@@ -50,11 +50,11 @@ void StalledPrinter(benchmark::State& state) {
     QCoreApplication::processEvents();
     sinceLastTurn.start();
     turn.start();
-    engine.Print();
+    bench.printing.Print();
     QEventLoop loop;
     QTimer done;
     QObject::connect(&done, &QTimer::timeout, [&] {
-      if (!engine.printJob().busy() && op.told > 0) loop.quit();
+      if (!bench.printing.busy() && op.told > 0) loop.quit();
     });
     done.start(5);
     bool timedOut = false;
@@ -114,25 +114,27 @@ void StopPress(benchmark::State& state) {
     ScriptedOperator op;
     ui::OrvelTestDlg window(&op, std::move(device));
     window.StartUp();
-    Engine& engine = window.engine();
-    while (engine.grid().rowCount() < 100) engine.Add();
-    for (int row = 0; row < 100; ++row)
-      engine.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
-    engine.Print();
-    if (!RunUntil([&] { return engine.printJob().phase() == PrintJob::Phase::Waiting; })) {
+    Workbench& bench = window.bench();
+    while (bench.document.grid().rowCount() < 100) bench.pages.Add();
+    bench.document.Change([](JobEdit& e) {
+      for (int row = 0; row < 100; ++row)
+        e.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
+    });
+    bench.printing.Print();
+    if (!RunUntil([&] { return bench.printing.phase() == PrintController::Phase::Waiting; })) {
       state.SkipWithError("the first packet did not go out");
       break;
     }
     if (hold.count() > 0) {
       // The tick comes now rather than in 7.5 s; its status query is held.
       printer.StopTakingInput(hold);
-      engine.TimerFired(TimerId::Continue);
+      bench.printing.TimerFired(TimerId::Continue);
     }
     const int toldBefore = op.told;
     QElapsedTimer sincePress;
     sincePress.start();
     window.statusPopup()->stopButton()->click();
-    if (!RunUntil([&] { return op.told > toldBefore && !engine.printJob().busy(); })) {
+    if (!RunUntil([&] { return op.told > toldBefore && !bench.printing.busy(); })) {
       state.SkipWithError("the job did not end within a minute");
       break;
     }

@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace q5300;
   const std::string_view file(reinterpret_cast<const char*>(data), size);
-  const CsvImport whole = ParseCsv(file);
+  const ImportedPages whole = ParseCsv(file);
   const std::size_t piece = size == 0 ? 1 : data[0] % 17 + 1;
   CsvImporter importer;
   bool wantsMore = true;

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "FuzzEngine.h"
+#include "FuzzWorkbench.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "files/CsvImport.h"
@@ -23,18 +23,19 @@ namespace {
 using namespace q5300;
 
 // The file saved as `kind` opens in a new window and saves to the same bytes.
-void SavedFileReadsBack(Engine& engine, LabelFileKind kind) {
-  const auto saved = engine.LabelFileBytes(kind);
+void SavedFileReadsBack(Workbench& bench, LabelFileKind kind) {
+  const auto saved = bench.files.LabelFileBytes(kind);
   if (!saved) {
     // Only a print image can be refused: the job's image would pass the limit.
-    if (kind != LabelFileKind::Qxu || PrintImageSize(engine.job().pages.first()) < MaxImageSize) {
+    CompiledJob image = bench.document.Compile(RebuildMode::PrinterMode);
+    if (kind != LabelFileKind::Qxu || PrintImageSize(image.first()) < MaxImageSize) {
       __builtin_trap();
     }
     return;
   }
-  fuzz::FuzzEngine reopened;
-  if (!reopened.engine.OpenLabelBytes(*saved, kind, "again", true)) __builtin_trap();
-  const auto again = reopened.engine.LabelFileBytes(kind);
+  fuzz::FuzzWorkbench reopened;
+  if (!reopened.bench.files.OpenLabelBytes(*saved, kind, "again", true)) __builtin_trap();
+  const auto again = reopened.bench.files.LabelFileBytes(kind);
   if (!again || *again != *saved) __builtin_trap();
 }
 
@@ -43,30 +44,31 @@ void SavedFileReadsBack(Engine& engine, LabelFileKind kind) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::span<const uint8_t> file(data + 1, size - 1);
-  fuzz::FuzzEngine window;
-  Engine& engine = window.engine;
+  fuzz::FuzzWorkbench window;
+  Workbench& bench = window.bench;
   bool taken = false;
   switch (data[0] % 3) {
     case 0:
-      taken = engine.OpenLabelBytes(file, LabelFileKind::Qxk, "fuzz.qxk", true);
+      taken = bench.files.OpenLabelBytes(file, LabelFileKind::Qxk, "fuzz.qxk", true);
       break;
     case 1:
-      taken = engine.OpenLabelBytes(file, LabelFileKind::Qxu, "fuzz.qxu", true);
+      taken = bench.files.OpenLabelBytes(file, LabelFileKind::Qxu, "fuzz.qxu", true);
       break;
     default:
-      taken = engine.ImportPages(
+      taken = bench.files.ImportPages(
           ParseCsv(std::string_view(reinterpret_cast<const char*>(file.data()), file.size())),
           "fuzz.csv");
       break;
   }
   if (!taken) return 0;
-  if (engine.grid().rowCount() != engine.job().pages.size() || engine.grid().rowCount() < 1 ||
-      engine.grid().rowCount() > MaxPages) {
+  const JobDocument& document = bench.document;
+  if (document.grid().rowCount() != document.job().pages.size() || document.grid().rowCount() < 1 ||
+      document.grid().rowCount() > MaxPages) {
     __builtin_trap();
   }
 
   // The preview, laid out with a fixed advance in place of the window's fonts.
-  engine.Preview();
+  bench.pages.Preview();
   const auto& snapshot = window.view.snapshot();
   if (!snapshot) __builtin_trap();
   FixedAdvanceMeasure measure(9);
@@ -75,17 +77,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   layout.VisibleLabels(0, 4000, 20);
 
   // Compiled for the printer and built into packets, as a print job sends them.
-  Job& job = engine.job();
-  RebuildRecords(RebuildMode::PrinterMode, engine.grid(), engine.currentPageIndex(), job.pages,
-                 job.settings.margin);
+  const JobSettings& settings = document.job().settings;
+  CompiledJob records = document.Compile(RebuildMode::PrinterMode);
   int printable = 0;
-  for (const PageRecord& r : job.pages) printable += r.IsPrintable() ? 1 : 0;
+  for (const PageRecord& r : records.records()) printable += r.IsPrintable() ? 1 : 0;
   int sent = 0;
   for (int start = 0;;) {
-    const Packet packet = BuildPacket(job.settings, job.pages.first(), start);
+    const Packet packet = BuildPacket(settings, records.first(), start);
     if (packet.kind == Packet::NothingToPrint) break;
     if (packet.kind == Packet::TooLong) {
-      if (PrintImageSize(job.pages.first()) < MaxImageSize) __builtin_trap();
+      if (PrintImageSize(records.first()) < MaxImageSize) __builtin_trap();
       sent = printable;
       break;
     }
@@ -99,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
   if (sent != printable) __builtin_trap();
 
-  SavedFileReadsBack(engine, LabelFileKind::Qxk);
-  SavedFileReadsBack(engine, LabelFileKind::Qxu);
+  SavedFileReadsBack(bench, LabelFileKind::Qxk);
+  SavedFileReadsBack(bench, LabelFileKind::Qxu);
   return 0;
 }

@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace q5300;
-  const Result<CsvImport> read = ReadSheetFile(std::span<const uint8_t>(data, size));
+  const Result<ImportedPages> read = ReadSheetFile(std::span<const uint8_t>(data, size));
   if (!read) {
     if (read.failure().text.empty()) __builtin_trap();
     return 0;

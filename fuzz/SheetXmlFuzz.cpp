@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::string_view xml(reinterpret_cast<const char*>(data) + 1, size - 1);
   const auto split = xml.find('\0');
-  const Result<CsvImport> read = data[0] % 2 == 0 ? ReadOdsContent(xml)
+  const Result<ImportedPages> read = data[0] % 2 == 0 ? ReadOdsContent(xml)
                                  : split == std::string_view::npos
                                      ? ReadXlsxSheet(xml, {})
                                      : ReadXlsxSheet(xml.substr(0, split), xml.substr(split + 1));

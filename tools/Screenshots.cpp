@@ -2,7 +2,7 @@
 // pages of sample content and the preview shown, an edit too long for its page,
 // the grid's menu, the status popup, the numbering dialog and the symbol
 // picker; or only the main window as large as a small screen lets it be. The
-// job is filled through the editing engine, as the operator's commands fill it;
+// job is filled through the window's workbench, as the operator's commands fill it;
 // tools/screenshots runs this under Xvfb.
 //   q5300-screenshots OUTPUT_DIR
 //   q5300-screenshots OUTPUT_DIR --fit NAME.png
@@ -32,7 +32,7 @@
 namespace q5300::ui {
 namespace {
 
-// Answers the engine's dialogs from a script instead of showing them.
+// Answers the commands' dialogs from a script instead of showing them.
 class ScriptedOperator final : public EditingOperator {
  public:
   void Tell(const Message& message) override {
@@ -61,56 +61,61 @@ class ScriptedOperator final : public EditingOperator {
   std::vector<int> symbols;
 };
 
-// Types a line into the current page as a finished edit of the grid.
-void TypeLine(Engine& engine, int column, const std::u16string& text) {
-  const int row = engine.currentPageIndex();
-  engine.grid().SetCellText(row, column, text);
-  engine.CellEdited(row, column);
-  engine.grid().SetCurrentColumn(column);
+// Types a line into the current page as a finished edit of the grid; the
+// markers and symbols that follow go into that cell.
+void TypeLine(Workbench& bench, int column, const std::u16string& text) {
+  const int row = bench.document.currentPageIndex();
+  bench.document.Change([&](JobEdit& e) {
+    bench.pages.CommitCellEdit(row, column, text, false);
+    e.SetCurrentColumn(column);
+  });
 }
 
-void FillJob(Engine& engine, ScriptedOperator& op) {
+void FillJob(Workbench& bench, ScriptedOperator& op) {
+  PageCommands& pages = bench.pages;
+  PanelCommands& panel = bench.panel;
   // Every page as long as its text.
-  engine.AutoLengthClicked();
-  TypeLine(engine, Line1Column, u"전원 케이블 A-01");
+  panel.AutoLengthClicked();
+  TypeLine(bench, Line1Column, u"전원 케이블 A-01");
 
-  engine.Add();
-  TypeLine(engine, Line1Column, u"접지 PE ");
+  pages.Add();
+  TypeLine(bench, Line1Column, u"접지 PE ");
   op.symbols = {0, 1};  // earth signs
-  engine.ElectricalSymbols();
+  pages.ElectricalSymbols();
 
-  engine.Add();
-  TypeLine(engine, Line1Column, u"No.");
-  engine.NumberingPressed();  // a running number, 1 to 24
+  pages.Add();
+  TypeLine(bench, Line1Column, u"No.");
+  pages.NumberingPressed();  // a running number, 1 to 24
 
-  engine.Add();
-  TypeLine(engine, Line1Column, u"MOTOR 2.2k");
+  pages.Add();
+  TypeLine(bench, Line1Column, u"MOTOR 2.2k");
   op.symbols = {49};  // kW
-  engine.ElectricalSymbols();
-  TypeLine(engine, RepeatColumn, u"3");
+  pages.ElectricalSymbols();
+  TypeLine(bench, RepeatColumn, u"3");
 
-  engine.Add();
-  engine.FontSizeChosen(3);
-  TypeLine(engine, Line1Column, u"단자대 X1");
-  TypeLine(engine, Line2Column, u"L1 L2 L3");
+  pages.Add();
+  panel.FontSizeChosen(3);
+  TypeLine(bench, Line1Column, u"단자대 X1");
+  TypeLine(bench, Line2Column, u"L1 L2 L3");
 
-  engine.Add();
-  TypeLine(engine, Line1Column, u"m");
-  engine.Superscript();
-  TypeLine(engine, Line1Column,
-           engine.grid().CellText(engine.currentPageIndex(), Line1Column) + u"2 단면적 2.5");
+  pages.Add();
+  TypeLine(bench, Line1Column, u"m");
+  pages.Superscript();
+  TypeLine(bench, Line1Column,
+           bench.document.grid().CellText(bench.document.currentPageIndex(), Line1Column) +
+               u"2 단면적 2.5");
 
   // A page of a set length that its text does not fit: marked in red.
-  engine.Add();
-  engine.SetLengthModeClicked();
-  engine.LengthTextChanged(u"30");
-  engine.SetLengthPressed();
-  TypeLine(engine, Line1Column, u"분전반 MCC-1 차단기");
-  engine.Add();
-  TypeLine(engine, Line1Column, u"분전반 MCC-2");
+  pages.Add();
+  panel.SetLengthModeClicked();
+  panel.LengthTextChanged(u"30");
+  panel.SetLengthPressed();
+  TypeLine(bench, Line1Column, u"분전반 MCC-1 차단기");
+  pages.Add();
+  TypeLine(bench, Line1Column, u"분전반 MCC-2");
 
-  engine.RowClicked(0, Line1Column);
-  engine.Preview();
+  pages.RowClicked(0, Line1Column);
+  pages.Preview();
 }
 
 // Once queued layouts and the preview's timers have settled, the picture.
@@ -177,14 +182,14 @@ int main(int argc, char* argv[]) {
   OrvelTestDlg window(&op, std::make_unique<VirtualPrinter>(clock));
   window.resize(1280, 880);
   window.StartUp();
-  FillJob(window.engine(), op);
+  FillJob(window.bench(), op);
   if (fit) return SaveFitted(window, out, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
   bool ok = Save(window, out, QStringLiteral("main-window.png"));
 
   // An edit too long for its page: red before Enter, the status line says by how much.
-  Engine& engine = window.engine();
-  const int last = engine.grid().rowCount() - 1;
-  engine.RowClicked(last, Line1Column);
+  Workbench& bench = window.bench();
+  const int last = bench.document.grid().rowCount() - 1;
+  bench.pages.RowClicked(last, Line1Column);
   window.grid()->BeginCellEdit(last, Line1Column);
   if (InPlaceEdit* editor = window.grid()->editor()) {
     editor->setText(editor->text() + QStringLiteral(" 차단기"));
@@ -200,11 +205,11 @@ int main(int argc, char* argv[]) {
   window.gridMenu()->hide();
 
   // The status popup of a print job over the grid.
-  engine.popup().SetStatusText("인쇄 데이터 전송중...");
-  engine.popup().ShowStopButton(true);
-  engine.popup().Show();
+  bench.popup().SetStatusText("인쇄 데이터 전송중...");
+  bench.popup().ShowStopButton(true);
+  bench.popup().Show();
   ok = SaveScreen(window, out, QStringLiteral("status-popup.png")) && ok;
-  engine.popup().Hide();
+  bench.popup().Hide();
 
   NumberingFields fields;
   fields.flags[static_cast<std::size_t>(NumberingKind::Fixed)] = 1;

@@ -15,7 +15,7 @@ ExitCode RunConvert(const ParsedArguments& args, Console& console) {
 
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(input); loaded != ExitCode::Success) return loaded;
-  return session->engine().SaveLabelFile(output, *kind) ? ExitCode::Success : ExitCode::BadOutput;
+  return session->bench().files.SaveLabelFile(output, *kind) ? ExitCode::Success : ExitCode::BadOutput;
 }
 
 }  // namespace q5300::cli

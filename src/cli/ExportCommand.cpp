@@ -21,7 +21,7 @@ ExitCode RunExport(const ParsedArguments& args, Console& console) {
   }
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(input); loaded != ExitCode::Success) return loaded;
-  return session->engine().ExportCsvFile(output, encoding) ? ExitCode::Success
+  return session->bench().files.ExportCsvFile(output, encoding) ? ExitCode::Success
                                                            : ExitCode::BadOutput;
 }
 

@@ -35,19 +35,18 @@ std::string NumberingOf(const PageRecord& r) {
 
 }  // namespace
 
-JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format) {
+JobInfo CollectJobInfo(const JobDocument& document, std::string file, std::string format) {
   // The records as a print job compiles them, with the lengths the printer is told.
-  RebuildRecords(RebuildMode::PrinterMode, engine.grid(), engine.currentPageIndex(),
-                 engine.job().pages, engine.job().settings.margin);
-  JobInfo info{std::move(file), std::move(format), engine.job().settings, {}, 0};
+  const CompiledJob compiled = document.Compile(RebuildMode::PrinterMode);
+  JobInfo info{std::move(file), std::move(format), document.job().settings, {}, 0};
   int row = 0;
-  for (const PageRecord& r : engine.job().pages) {
+  for (const PageRecord& r : compiled.records()) {
     PageInfo page;
     page.number = row + 1;
     page.record = r;
     page.record.prev = page.record.next = nullptr;
-    page.line1 = ReadableText(engine.grid().CellText(row, Line1Column));
-    page.line2 = ReadableText(engine.grid().CellText(row, Line2Column));
+    page.line1 = ReadableText(document.grid().CellText(row, Line1Column));
+    page.line2 = ReadableText(document.grid().CellText(row, Line2Column));
     page.numbering = NumberingOf(r);
     page.labels = LabelCount(r);
     info.labels += page.labels;
@@ -63,7 +62,7 @@ ExitCode RunInfo(const ParsedArguments& args, Console& console) {
   const auto kind = InputKindOf(file);
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
-  const JobInfo info = CollectJobInfo(session->engine(), file, InputFormatName(*kind));
+  const JobInfo info = CollectJobInfo(session->bench().document, file, InputFormatName(*kind));
   if (args.Has("--json")) {
     WriteInfoJson(console.out, info);
   } else {

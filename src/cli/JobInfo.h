@@ -8,7 +8,7 @@
 
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
-#include "editing/Engine.h"
+#include "editing/JobDocument.h"
 
 namespace q5300::cli {
 
@@ -31,8 +31,8 @@ struct JobInfo {
   int64_t labels = 0;  // per copy
 };
 
-// The job of `engine` compiled as for printing, with its metrics.
-JobInfo CollectJobInfo(Engine& engine, std::string file, std::string format);
+// The job of `document` compiled as for printing, with its metrics.
+JobInfo CollectJobInfo(const JobDocument& document, std::string file, std::string format);
 
 // One line of settings and one line per page.
 void WriteInfoText(std::ostream& out, const JobInfo& info);

@@ -4,7 +4,7 @@
 
 #include "cli/Commands.h"
 #include "printer/PacketDecoder.h"
-#include "printer/PrintJob.h"
+#include "editing/PrintController.h"
 
 namespace q5300::cli {
 
@@ -33,7 +33,7 @@ PrintRun::PrintRun(Device& printer, Clock& clock, std::ostream& err)
 void PrintRun::ShowStage() {
   // The printer is named as soon as it is open, before the stages that use it.
   ShowPrinter();
-  const std::string& text = session_.engine().popup().text();
+  const std::string& text = session_.bench().popup().text();
   if (text.empty() || text == lastStage_) return;
   lastStage_ = text;
   Say(err_, text);
@@ -49,7 +49,7 @@ void PrintRun::ShowWait() {
 }
 
 void PrintRun::ShowPrinter() {
-  const std::string& note = session_.engine().printJob().printerNote();
+  const std::string& note = session_.bench().printing.printerNote();
   if (note.empty() || note == lastPrinter_) return;
   lastPrinter_ = note;
   Say(err_, OneLine(note));
@@ -57,30 +57,30 @@ void PrintRun::ShowPrinter() {
 
 ExitCode PrintRun::Run(const std::string& file, int fromPage) {
   if (const ExitCode loaded = session_.Load(file); loaded != ExitCode::Success) return loaded;
-  Engine& engine = session_.engine();
-  const int pages = engine.grid().rowCount();
+  Workbench& bench = session_.bench();
+  const int pages = bench.document.grid().rowCount();
   if (fromPage > pages) {
     Say(err_, UsageErrorText("print", PageBeyondJob("--from-page", fromPage, pages)));
     return ExitCode::Usage;
   }
-  engine.popup().SetObserver([this] { ShowStage(); });
+  bench.popup().SetObserver([this] { ShowStage(); });
 
   // The window's Print command, then its timers as they come due: the job is
   // over when none is armed.
-  engine.PrintFrom(fromPage - 1);
-  PrintJob& job = engine.printJob();
-  bool allSent = job.phase() == PrintJob::Phase::FinalMessage;
+  PrintController& job = bench.printing;
+  job.PrintFrom(fromPage - 1);
+  bool allSent = job.phase() == PrintController::Phase::FinalMessage;
   ShowPrinter();
   ShowWait();
   while (const auto timer = timers_.WaitForNext()) {
-    engine.TimerFired(*timer);
-    allSent = allSent || job.phase() == PrintJob::Phase::FinalMessage;
+    job.TimerFired(*timer);
+    allSent = allSent || job.phase() == PrintController::Phase::FinalMessage;
     ShowPrinter();
     if (job.waitingForPrinter()) {
       // Nobody is at the stop button: a printer that is not ready at a
       // continuation ends the job, and the script can go on from there.
       Say(err_, "the printer was not ready for packet " + std::to_string(device_.packets() + 1));
-      engine.StopPressed();
+      job.StopPressed();
     }
     ShowWait();
   }

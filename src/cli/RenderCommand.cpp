@@ -77,16 +77,16 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
 
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
-  Engine& engine = session->engine();
+  Workbench& bench = session->bench();
   if (page) {
-    const int pages = engine.grid().rowCount();
+    const int pages = bench.document.grid().rowCount();
     if (*page > pages) {
       return UsageError(console, "render", PageBeyondJob("--page", *page, pages));
     }
     // As the window shows it after a click on that page.
-    engine.SetCurrentPage(*page - 1);
+    bench.pages.SetCurrentPage(*page - 1);
   }
-  engine.Preview();
+  bench.pages.Preview();
   const auto& snapshot = session->view().snapshot();
   if (!snapshot) return ExitCode::BadInput;  // the preview command always hands one over
 

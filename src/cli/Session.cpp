@@ -112,9 +112,9 @@ std::optional<LabelFileKind> OutputKindOf(std::string_view path) {
 }
 
 Session::Session(std::ostream& err, Device& device, Clock& clock, TimerService& timers)
-    : err_(err), op_(err), engine_(op_, grid_, timers, device, clock) {
-  engine_.SetView(&view_);
-  engine_.StartUp(/*checkDevice=*/false);
+    : err_(err), op_(err), bench_(op_, timers, device, clock) {
+  bench_.document.SetView(&view_);
+  bench_.StartUp(/*checkDevice=*/false);
 }
 
 ExitCode Session::Load(const std::string& path) {
@@ -132,7 +132,7 @@ ExitCode Session::Load(const std::string& path) {
   op_.SetFile(path);
   const bool label = *kind == InputKind::Qxk || *kind == InputKind::Qxu;
   const bool taken =
-      label ? engine_.OpenLabelFile(path, /*discard=*/true) : engine_.ImportFile(path);
+      label ? bench_.files.OpenLabelFile(path, /*discard=*/true) : bench_.files.ImportFile(path);
   return taken ? ExitCode::Success : ExitCode::BadInput;
 }
 

@@ -7,7 +7,7 @@
 
 #include "cli/ExitCode.h"
 #include "editing/EditingOperator.h"
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "editing/Headless.h"
 #include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
@@ -60,7 +60,7 @@ const char* InputFormatName(InputKind kind);
 inline constexpr std::string_view InputExtensions = ".csv, .txt, .xlsx, .ods, .qxk or .qxu";
 std::optional<LabelFileKind> OutputKindOf(std::string_view path);
 
-// The engine of the window with stand-ins for the window around it. It starts
+// The window's workbench with stand-ins for the window around it. It starts
 // as the window does: the settings and page defaults of a new run and one empty
 // page; the device is looked for only when a job is printed.
 class Session {
@@ -69,7 +69,7 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  Engine& engine() { return engine_; }
+  Workbench& bench() { return bench_; }
   CliOperator& op() { return op_; }
   const PreviewCatcher& view() const { return view_; }
 
@@ -82,9 +82,8 @@ class Session {
  private:
   std::ostream& err_;
   CliOperator op_;
-  NoGrid grid_;
   PreviewCatcher view_;
-  Engine engine_;
+  Workbench bench_;
 };
 
 // A session for the commands that print nothing: the device is never opened and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <span>
 
@@ -10,6 +11,8 @@
 
 namespace q5300 {
 namespace {
+
+std::atomic<std::size_t> compiles{0};
 
 constexpr unsigned char UserDefinedLead = 0xC9;
 // The printer's font keeps the electrical symbols in the first row of the code page.
@@ -100,6 +103,7 @@ class TextScan {
 // shows a cut. The marker counts and the numbering kind go into `r`.
 std::size_t CompileBytes(bool printer, std::u16string_view line1, std::u16string_view line2,
                          PageRecord& r, std::span<char, MaxTextBytes + 1> out) {
+  compiles.fetch_add(1, std::memory_order_relaxed);
   TextScan scan(printer);
   scan.Add(line1);
   if (!line2.empty()) {
@@ -173,16 +177,34 @@ std::size_t CompiledTextBytes(RebuildMode mode, std::u16string_view line1,
   return CompileBytes(mode == RebuildMode::PrinterMode, line1, line2, scratch, bytes);
 }
 
-void RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow, PageList& pages,
-                    int margin) {
-  // Record i belongs to row i; a row without a record has nothing to compile into.
-  PageRecord* r = pages.first();
-  for (int row = 0; row < grid.rowCount() && r != nullptr; ++row, r = r->next) {
-    r->isChecked = grid.IsChecked(row) ? 1 : 0;
-    r->isCurrent = row == currentRow ? 1 : 0;
-    CompilePageText(mode, grid.CellText(row, Line1Column), grid.CellText(row, Line2Column), *r);
-    ComputeMetrics(*r, margin);
+CompiledJob::CompiledJob(std::vector<PageRecord> records) : records_(std::move(records)) {
+  for (std::size_t i = 0; i < records_.size(); ++i) {
+    records_[i].prev = i == 0 ? nullptr : &records_[i - 1];
+    records_[i].next = i + 1 == records_.size() ? nullptr : &records_[i + 1];
   }
+}
+
+CompiledJob RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow,
+                           const PageList& pages, int margin) {
+  std::vector<PageRecord> records;
+  records.reserve(static_cast<std::size_t>(pages.size()));
+  int row = 0;
+  for (const PageRecord& page : pages) {
+    PageRecord& r = records.emplace_back(page);
+    // Record i belongs to row i; a record without a row is left as it is.
+    if (grid.IsValidRow(row)) {
+      r.isChecked = grid.IsChecked(row) ? 1 : 0;
+      r.isCurrent = row == currentRow ? 1 : 0;
+      CompilePageText(mode, grid.CellText(row, Line1Column), grid.CellText(row, Line2Column), r);
+      ComputeMetrics(r, margin);
+    }
+    ++row;
+  }
+  return CompiledJob(std::move(records));
+}
+
+std::size_t CompileCount() {
+  return compiles.load(std::memory_order_relaxed);
 }
 
 }  // namespace q5300

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "data/GridModel.h"
 #include "data/PageRecord.h"
@@ -54,10 +56,36 @@ void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string
 std::size_t CompiledTextBytes(RebuildMode mode, std::u16string_view line1,
                               std::u16string_view line2);
 
-// Recompiles the text of every record from its grid row (lines in columns 3
-// and 4, the row's check box), marks the record of `currentRow`, and refreshes
-// the metrics. Record i belongs to row i.
-void RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow, PageList& pages,
-                    int margin);
+// Records compiled from a job in one form: copies of the job's records, linked
+// in list order, which the job never sees again. Moving keeps the links; a copy
+// would not, so there is none.
+class CompiledJob {
+ public:
+  explicit CompiledJob(std::vector<PageRecord> records);
+  CompiledJob(CompiledJob&&) = default;
+  CompiledJob& operator=(CompiledJob&&) = default;
+  CompiledJob(const CompiledJob&) = delete;
+  CompiledJob& operator=(const CompiledJob&) = delete;
+
+  PageRecord* first() { return records_.empty() ? nullptr : records_.data(); }
+  const PageRecord* first() const { return records_.empty() ? nullptr : records_.data(); }
+  std::span<const PageRecord> records() const { return records_; }
+  const PageRecord& operator[](std::size_t i) const { return records_[i]; }
+  std::size_t size() const { return records_.size(); }
+
+ private:
+  std::vector<PageRecord> records_;
+};
+
+// The job's records compiled in `mode`, the job left as it is: the text of every
+// record from its grid row (lines in columns 3 and 4, the row's check box), the
+// record of `currentRow` marked, the metrics refreshed. Record i belongs to row
+// i; a record without a row is copied as it stands.
+CompiledJob RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow,
+                           const PageList& pages, int margin);
+
+// How many times a page text was compiled in this process (a figure for
+// benchmarks: what a command costs in compiles).
+std::size_t CompileCount();
 
 }  // namespace q5300

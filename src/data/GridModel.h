@@ -42,9 +42,9 @@ class GridObserver {
 };
 
 // What the label grid shows: per row a check box and ten cell texts (UTF-16, as
-// the operator typed them), the headings' check boxes, and the row and column
-// the grid treats as current. It is the single truth of the grid; the window
-// only displays it.
+// the operator typed them), and the headings' check boxes. It is the single
+// truth of the grid; the window only displays it. (The current row and column
+// are the job document's.)
 class GridModel {
  public:
   struct Row {
@@ -77,19 +77,13 @@ class GridModel {
   bool SetHeaderCheckState(int column, int state);
   int GetHeaderCheckState(int column) const;
 
-  int currentRow() const { return currentRow_; }
-  int currentColumn() const { return currentColumn_; }
-  void SetCurrentRow(int row) { currentRow_ = row; }
-  void SetCurrentColumn(int column) { currentColumn_ = column; }
-
-  void SetObserver(GridObserver* observer) { observer_ = observer; }
+  // Watching the grid changes nothing in it: a view of a const grid may watch.
+  void SetObserver(GridObserver* observer) const { observer_ = observer; }
 
  private:
   std::vector<Row> rows_;
   std::array<int, GridColumnCount> headerCheck_{};
-  int currentRow_ = 0;
-  int currentColumn_ = 0;
-  GridObserver* observer_ = nullptr;
+  mutable GridObserver* observer_ = nullptr;
 };
 
 }  // namespace q5300

@@ -1,25 +1,16 @@
 #pragma once
 
-// An engine without a window: the command-line program, fuzzing and
-// benchmarks run the same commands with these in place of the widgets.
+// A workbench without a window: the command-line program, fuzzing and
+// benchmarks run the same commands with this in place of the widgets.
 #include <optional>
 
-#include "editing/Engine.h"
-#include "editing/GridActions.h"
+#include "editing/JobDocument.h"
 #include "preview/PreviewSnapshot.h"
 
 namespace q5300 {
 
-// No grid widget: there is no edit to commit and no row to show.
-class NoGrid final : public GridActions {
- public:
-  void FocusGrid() override {}
-  void BeginCellEdit(int /*row*/, int /*column*/) override {}
-  void SelectRow(int /*row*/, bool /*ensureVisible*/) override {}
-};
-
 // Keeps what the preview command hands to the strip.
-class PreviewCatcher final : public WindowView {
+class PreviewCatcher final : public DocumentView {
  public:
   void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override {
     snapshot_ = snapshot;

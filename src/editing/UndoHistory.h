@@ -52,7 +52,6 @@ class UndoHistory {
   void Clear();
 
   std::size_t undoCount() const { return undo_.size(); }
-  std::size_t redoCount() const { return redo_.size(); }
   // About how much memory the steps take, in bytes.
   std::size_t MemoryBytes() const;
 

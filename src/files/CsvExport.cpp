@@ -53,9 +53,9 @@ std::optional<CsvEncoding> CsvEncodingNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string CsvExportText(std::span<const CsvPage> pages, CsvEncoding encoding) {
+std::string CsvExportText(std::span<const ImportedPage> pages, CsvEncoding encoding) {
   std::string out = encoding == CsvEncoding::Utf8 ? "\xEF\xBB\xBF" : "";
-  for (const CsvPage& page : pages) {
+  for (const ImportedPage& page : pages) {
     AppendField(out, Encoded(page.line1, encoding));
     out += ',';
     AppendField(out, Encoded(page.line2, encoding));

@@ -22,6 +22,6 @@ std::optional<CsvEncoding> CsvEncodingNamed(std::string_view name);
 // comma, a quote or a line end, or begins with a quote, is written in quotes
 // with its quotes doubled, so that the import reads every page as it was. A
 // character without a code page 949 form is written as '?' in that encoding.
-std::string CsvExportText(std::span<const CsvPage> pages, CsvEncoding encoding);
+std::string CsvExportText(std::span<const ImportedPage> pages, CsvEncoding encoding);
 
 }  // namespace q5300

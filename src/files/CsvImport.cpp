@@ -214,7 +214,7 @@ void CsvImporter::EndLine() {
   repeat_ = {};
 }
 
-CsvImport ParseCsv(std::string_view bytes) {
+ImportedPages ParseCsv(std::string_view bytes) {
   CsvImporter importer;
   if (importer.Feed(bytes)) importer.Finish();
   return importer.TakeResult();

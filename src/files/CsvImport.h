@@ -25,8 +25,8 @@ class CsvImporter {
   bool Feed(std::string_view bytes);
   // The end of the file: a last line without a line feed is a line too.
   void Finish();
-  const CsvImport& result() const { return rules_.result(); }
-  CsvImport TakeResult() { return rules_.TakeResult(); }
+  const ImportedPages& result() const { return rules_.result(); }
+  ImportedPages TakeResult() { return rules_.TakeResult(); }
 
  private:
   // Until the separator is known (a comma outside quotes in the first line with
@@ -75,6 +75,6 @@ class CsvImporter {
 };
 
 // The whole text in one piece, in code page 949.
-CsvImport ParseCsv(std::string_view bytes);
+ImportedPages ParseCsv(std::string_view bytes);
 
 }  // namespace q5300

@@ -18,16 +18,18 @@ bool IsCompoundFile(std::span<const uint8_t> bytes) {
          std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
 }
 
-Message TooLarge(uint64_t size) {
-  return Message{"The file has " + std::to_string(size) + " bytes, more than the " +
-                 std::to_string(MaxImportFileSize) +
+// `size` is the file's size, or with `atLeast` what was read of a file whose size
+// was not known beforehand (a pipe) or that grew while it was read.
+Message TooLarge(uint64_t size, bool atLeast = false) {
+  return Message{"The file has " + std::string(atLeast ? "at least " : "") + std::to_string(size) +
+                 " bytes, more than the " + std::to_string(MaxImportFileSize) +
                  " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
                  "was imported."};
 }
 
 }  // namespace
 
-Result<CsvImport> ReadImport(std::span<const uint8_t> bytes, const std::string& path) {
+Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::string& path) {
   if (IsZipContainer(bytes)) return ReadSheetFile(bytes);
   if (IsCompoundFile(bytes)) {
     return Message{
@@ -43,11 +45,13 @@ Result<CsvImport> ReadImport(std::span<const uint8_t> bytes, const std::string& 
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-Result<CsvImport> ReadImportFile(std::FILE* file, const std::string& path) {
+Result<ImportedPages> ReadImportFile(std::FILE* file, const std::string& path) {
   if (const uint64_t size = FileSizeOf(file); size > MaxImportFileSize) return TooLarge(size);
   const auto bytes = ReadAtMost(file, path, MaxImportFileSize);
   if (!bytes) return bytes.failure();
-  if (bytes->size() > MaxImportFileSize) return TooLarge(bytes->size());
+  // The size given beforehand may be none (a pipe gives 0) or may have grown:
+  // what was read is counted too.
+  if (bytes->size() > MaxImportFileSize) return TooLarge(bytes->size(), /*atLeast=*/true);
   return ReadImport(*bytes, path);
 }
 

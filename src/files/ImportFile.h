@@ -17,11 +17,12 @@ inline constexpr uint64_t MaxImportFileSize = 16 * 1024 * 1024;
 // An import file, whatever it is: a spreadsheet (.xlsx or .ods, told by its zip
 // container) or text in any encoding the import knows. `path` is only looked
 // at to refuse a name that promises a spreadsheet the bytes are not.
-Result<CsvImport> ReadImport(std::span<const uint8_t> bytes, const std::string& path);
+Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::string& path);
 
 // Reads an open import file whole and then as ReadImport does. Fails when the
-// file is larger than MaxImportFileSize (before anything is read) or cannot be
-// read; `path` names it in the message.
-Result<CsvImport> ReadImportFile(std::FILE* file, const std::string& path);
+// file is larger than MaxImportFileSize (before anything is read when its size
+// is known; once more than that was read when it is not, as with a pipe) or
+// cannot be read; `path` names it in the message.
+Result<ImportedPages> ReadImportFile(std::FILE* file, const std::string& path);
 
 }  // namespace q5300

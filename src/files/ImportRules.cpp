@@ -37,7 +37,7 @@ bool ImportRules::Take(const ImportRow& row, long times) {
     result_.overLongLines += static_cast<int>(std::min(times, room));
     return true;
   }
-  CsvPage page;
+  ImportedPage page;
   page.line1 = Decoded(line1.view());
   page.line2 = Decoded(line2.view());
   page.repeatCount = static_cast<uint16_t>(std::clamp<long>(row.repeatCount, MinRepeat, MaxRepeat));

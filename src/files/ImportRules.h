@@ -11,24 +11,24 @@ namespace q5300 {
 
 // One page of an import file: its two lines as the grid shows them and its
 // repeat count, 1..200.
-struct CsvPage {
+struct ImportedPage {
   std::u16string line1;
   std::u16string line2;
   uint16_t repeatCount = 1;
 
-  friend bool operator==(const CsvPage&, const CsvPage&) = default;
+  friend bool operator==(const ImportedPage&, const ImportedPage&) = default;
 };
 
 // What an import takes from a file.
-struct CsvImport {
-  std::vector<CsvPage> pages;     // at most 200, in file order
+struct ImportedPages {
+  std::vector<ImportedPage> pages;     // at most 200, in file order
   int overLongLines = 0;          // lines whose page text would pass 40 bytes
   bool pageLimitReached = false;  // the 200th page is in; nothing after it was read
   // The line (counted from 1) of a quoted field that the file ends in: the rest
   // of the file was read as that one field. 0 when every quote was closed.
   int unclosedQuoteLine = 0;
 
-  friend bool operator==(const CsvImport&, const CsvImport&) = default;
+  friend bool operator==(const ImportedPages&, const ImportedPages&) = default;
 };
 
 // A text field of an import file in code page 949, as far as a page can hold
@@ -73,11 +73,11 @@ class ImportRules {
   bool Take(const ImportRow& row, long times);
   void QuoteNotClosed(int line) { result_.unclosedQuoteLine = line; }
   bool full() const { return result_.pageLimitReached; }
-  const CsvImport& result() const { return result_; }
-  CsvImport TakeResult() { return std::move(result_); }
+  const ImportedPages& result() const { return result_; }
+  ImportedPages TakeResult() { return std::move(result_); }
 
  private:
-  CsvImport result_;
+  ImportedPages result_;
 };
 
 // A repeat count written as text, read a byte at a time as C's atoi reads it:

@@ -26,7 +26,7 @@ class ContentReader final : public XmlHandler {
   explicit ContentReader(XmlReader::Source source)
       : reader_(*this, std::move(source), "The content (content.xml)") {}
 
-  Result<CsvImport> Read() {
+  Result<ImportedPages> Read() {
     if (const Status read = reader_.ReadAll(); !read) return read.failure();
     return rules_.TakeResult();
   }
@@ -138,7 +138,7 @@ class ContentReader final : public XmlHandler {
 
 }  // namespace
 
-Result<CsvImport> ReadOds(ZipArchive& archive) {
+Result<ImportedPages> ReadOds(ZipArchive& archive) {
   if (const int64_t mimetype = archive.Find("mimetype"); mimetype >= 0) {
     auto entry = archive.Read(mimetype, 256);
     if (!entry) return entry.failure();
@@ -161,7 +161,7 @@ Result<CsvImport> ReadOds(ZipArchive& archive) {
   return ContentReader(*source).Read();
 }
 
-Result<CsvImport> ReadOdsContent(std::string_view contentXml) {
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml) {
   return ContentReader(XmlFromMemory(contentXml)).Read();
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "compile/RecordLayout.h"
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
 #include "data/Result.h"
@@ -15,11 +16,11 @@ namespace q5300 {
 // The print image as a file: the printer's ten header bytes, the record of every
 // checked page with text, and the end byte 'E'. Big-endian integers.
 inline constexpr int QxuHeaderSize = 10;
-inline constexpr int QxuRecordSize = 56;  // followed by the text
+inline constexpr int QxuRecordSize = PacketRecordSize;  // followed by the text
 
 // What a page carries in the image: spare bytes 0, 0 and the text length, and
 // the double-byte count the printer expects (text bytes 0xA0..0xFE, halved).
-// Saving a qxu file leaves these values in the job's records.
+// The file carries them; the job's own records stay as they are.
 void StampQxuRecord(PageRecord& record);
 
 // The image of the checked pages with text, each stamped as above. Refused when

@@ -11,7 +11,7 @@ namespace q5300 {
 // An entry of the container as a source of XML, refused past MaxSheetPartBytes.
 Result<XmlReader::Source> SheetPart(ZipArchive& archive, int64_t index);
 
-Result<CsvImport> ReadXlsx(ZipArchive& archive);
-Result<CsvImport> ReadOds(ZipArchive& archive);
+Result<ImportedPages> ReadXlsx(ZipArchive& archive);
+Result<ImportedPages> ReadOds(ZipArchive& archive);
 
 }  // namespace q5300

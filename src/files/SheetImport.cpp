@@ -20,7 +20,7 @@ Result<XmlReader::Source> SheetPart(ZipArchive& archive, int64_t index) {
   return XmlReader::Source([shared] { return shared->Next(); });
 }
 
-Result<CsvImport> ReadSheetFile(std::span<const uint8_t> bytes) {
+Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes) {
   auto archive = ZipArchive::Open(bytes);
   if (!archive) return archive.failure();
   ZipArchive& zip = **archive;

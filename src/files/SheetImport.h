@@ -17,11 +17,11 @@ bool IsZipContainer(std::span<const uint8_t> bytes);
 // each row a line, columns A, B and C its fields, cells of text and numbers (a
 // number as the general format shows it). Refused, with the reason, when it is
 // neither, is damaged, or would unpack to more than a spreadsheet does.
-Result<CsvImport> ReadSheetFile(std::span<const uint8_t> bytes);
+Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes);
 
 // The readers without the container: the first sheet's part of an .xlsx file
 // and its shared strings (empty for none), and the content.xml of an .ods file.
-Result<CsvImport> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml);
-Result<CsvImport> ReadOdsContent(std::string_view contentXml);
+Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml);
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml);
 
 }  // namespace q5300

@@ -81,7 +81,7 @@ DetectedEncoding DetectTextEncoding(std::string_view bytes) {
   return {TextEncoding::Utf8, 0};
 }
 
-CsvImport ReadImportText(std::string_view bytes) {
+ImportedPages ReadImportText(std::string_view bytes) {
   const DetectedEncoding detected = DetectTextEncoding(bytes);
   bytes.remove_prefix(detected.markBytes);
   if (detected.encoding == TextEncoding::CodePage949) return ParseCsv(bytes);

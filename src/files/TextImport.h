@@ -27,6 +27,6 @@ DetectedEncoding DetectTextEncoding(std::string_view bytes);
 // A whole import file of text: its encoding detected, converted to code page 949
 // (a character without a form there becomes '?') and read as CsvImporter reads
 // it, only as far as pages can still be taken.
-CsvImport ReadImportText(std::string_view bytes);
+ImportedPages ReadImportText(std::string_view bytes);
 
 }  // namespace q5300

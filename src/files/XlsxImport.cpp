@@ -198,7 +198,7 @@ class SheetReader final : public XmlHandler {
   SheetReader(XmlReader::Source source, SharedStrings& strings)
       : reader_(*this, std::move(source), "The first sheet"), strings_(strings) {}
 
-  Result<CsvImport> Read() {
+  Result<ImportedPages> Read() {
     if (const Status read = reader_.ReadAll(); !read) return read.failure();
     return rules_.TakeResult();
   }
@@ -349,7 +349,7 @@ std::string Resolve(const std::string& folder, std::string_view target) {
 
 }  // namespace
 
-Result<CsvImport> ReadXlsx(ZipArchive& archive) {
+Result<ImportedPages> ReadXlsx(ZipArchive& archive) {
   // The package's relationships name the workbook; most files keep it here.
   std::string workbook = "xl/workbook.xml";
   if (const int64_t packageRels = archive.Find("_rels/.rels"); packageRels >= 0) {
@@ -413,7 +413,7 @@ Result<CsvImport> ReadXlsx(ZipArchive& archive) {
   return SheetReader(*sheetSource, strings).Read();
 }
 
-Result<CsvImport> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml) {
+Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml) {
   SharedStrings strings(sharedStringsXml.empty()
                             ? std::nullopt
                             : std::optional<XmlReader::Source>(XmlFromMemory(sharedStringsXml)));

@@ -19,13 +19,12 @@ PrinterLink::~PrinterLink() {
   // Work under way finishes first (every transfer has a time-out); the device
   // is then this thread's alone.
   worker_.Stop();
-  if (deviceIndex_ != -1 && isOpen_) CloseLink();
+  if (isOpen_) CloseLink();
 }
 
 bool PrinterLink::OpenLink() {
   lastOpen_ = device_.Open();
   if (!lastOpen_.ok()) return false;
-  deviceIndex_ = 0;
   // Input left over from an earlier session would be taken for the answer to
   // the next status query.
   const int pending = device_.PendingUploads();
@@ -66,11 +65,6 @@ bool PrinterLink::SendEndCommand() {
 Written PrinterLink::WriteData(std::span<const uint8_t> bytes) {
   if (!isOpen_) return {};
   return device_.Write(bytes);
-}
-
-int PrinterLink::ReadData(std::span<uint8_t> buffer) {
-  if (!isOpen_) return -1;
-  return device_.Read(buffer);
 }
 
 void PrinterLink::CloseLink() {

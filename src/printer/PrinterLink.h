@@ -10,7 +10,7 @@
 namespace q5300 {
 
 // The USB link to the printer: open with a drain of stale input, status query,
-// end command, raw writes and reads, close. While a print job runs, the link is
+// end command, raw writes, close. While a print job runs, the link is
 // driven only through its worker.
 class PrinterLink {
  public:
@@ -28,12 +28,10 @@ class PrinterLink {
   // Sends 0x02 'H', then waits 1000 ms.
   bool SendEndCommand();
   Written WriteData(std::span<const uint8_t> bytes);
-  int ReadData(std::span<uint8_t> buffer);
   // Closes the device when this link opened it.
   void CloseLink();
 
   bool isOpen() const { return isOpen_; }
-  int32_t deviceIndex() const { return deviceIndex_; }
   const OpenResult& lastOpen() const { return lastOpen_; }
   Device& device() { return device_; }
   Clock& clock() { return clock_; }
@@ -42,7 +40,6 @@ class PrinterLink {
  private:
   Device& device_;
   Clock& clock_;
-  int32_t deviceIndex_ = -1;
   bool isOpen_ = false;
   OpenResult lastOpen_;
   LinkWorker worker_;

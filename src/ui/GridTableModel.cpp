@@ -11,8 +11,8 @@ const char* const kHeadings[GridColumnCount] = {
     "", "", "Page", "1st Line", "2nd Line", "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
 }
 
-GridTableModel::GridTableModel(Engine& engine, QObject* parent)
-    : QAbstractTableModel(parent), engine_(engine), grid_(engine.grid()) {
+GridTableModel::GridTableModel(const JobDocument& document, PageCommands& pages, QObject* parent)
+    : QAbstractTableModel(parent), document_(document), pages_(pages), grid_(document.grid()) {
   grid_.SetObserver(this);
 }
 
@@ -41,10 +41,10 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
       return int(Qt::AlignCenter);
     case Qt::ForegroundRole:
       if (index.column() != Line1Column && index.column() != Line2Column) return {};
-      if (!engine_.rowLength(index.row()).overLength) return {};
+      if (!document_.rowLength(index.row()).overLength) return {};
       return OverLengthColor;
     case Qt::ToolTipRole: {
-      const QString problem = OverLengthReason(engine_.rowLength(index.row()));
+      const QString problem = OverLengthReason(document_.rowLength(index.row()));
       return problem.isEmpty() ? QVariant() : QVariant(problem);
     }
     default:
@@ -61,7 +61,7 @@ void GridTableModel::ProblemsChanged() {
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || index.column() != CheckColumn || role != Qt::CheckStateRole) return false;
   // A change of the job like any other: it can be undone.
-  engine_.RowChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+  pages_.RowChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
   return true;
 }
 

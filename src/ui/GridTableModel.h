@@ -3,19 +3,20 @@
 #include <QAbstractTableModel>
 
 #include "data/GridModel.h"
-#include "editing/Engine.h"
+#include "editing/JobDocument.h"
+#include "editing/PageCommands.h"
 
 namespace q5300::ui {
 
-// Shows the engine's grid model to a Qt item view: ten columns, a check box in
+// Shows the document's grid to a Qt item view: ten columns, a check box in
 // column 0, every text centred, the lines of a page that does not fit in red
-// with the reason as the row's tooltip. The grid model stays the one truth;
-// this only translates, and a ticked box goes to the engine as a change.
+// with the reason as the row's tooltip. The grid stays the one truth; this only
+// translates, and a ticked box goes to the page commands as a change.
 class GridTableModel final : public QAbstractTableModel, private GridObserver {
   Q_OBJECT
 
  public:
-  explicit GridTableModel(Engine& engine, QObject* parent = nullptr);
+  GridTableModel(const JobDocument& document, PageCommands& pages, QObject* parent = nullptr);
   ~GridTableModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -24,8 +25,6 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-  GridModel& grid() { return grid_; }
 
   // The rows' problems may have changed: the view asks again.
   void ProblemsChanged();
@@ -44,8 +43,9 @@ class GridTableModel final : public QAbstractTableModel, private GridObserver {
   void CheckChanged(int row) override;
   void HeaderCheckChanged(int column) override;
 
-  Engine& engine_;
-  GridModel& grid_;
+  const JobDocument& document_;
+  PageCommands& pages_;
+  const GridModel& grid_;
 };
 
 }  // namespace q5300::ui

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 
 #include "data/JobSettings.h"
-#include "editing/Engine.h"
+#include "editing/PanelCommands.h"
 
 namespace q5300::ui {
 namespace {
@@ -19,8 +19,8 @@ void Fill(QComboBox* box, std::span<const std::string_view> items) {
 }
 }  // namespace
 
-MediaBar::MediaBar(Engine& engine, QWidget* parent)
-    : QGroupBox(QStringLiteral("메체정보"), parent), engine_(engine) {
+MediaBar::MediaBar(PanelCommands& panel, QWidget* parent)
+    : QGroupBox(QStringLiteral("메체정보"), parent), panel_(panel) {
   setObjectName(QStringLiteral("mediaBar"));
   column_ = new QVBoxLayout(this);
   column_->setContentsMargins(8, 4, 8, 6);
@@ -51,13 +51,13 @@ MediaBar::MediaBar(Engine& engine, QWidget* parent)
   density_->setMaxVisibleItems(16);
 
   // Only a pick from the list changes a setting.
-  connect(material_, &QComboBox::activated, this, [this](int i) { engine_.MaterialChosen(i); });
-  connect(size_, &QComboBox::activated, this, [this](int i) { engine_.SizeChosen(i); });
-  connect(cutting_, &QComboBox::activated, this, [this](int i) { engine_.CuttingChosen(i); });
-  connect(margin_, &QComboBox::activated, this, [this](int i) { engine_.MarginChosen(i); });
-  connect(alignment_, &QComboBox::activated, this, [this](int i) { engine_.AlignmentChosen(i); });
-  connect(density_, &QComboBox::activated, this, [this](int i) { engine_.DensityChosen(i); });
-  connect(copies_, &QComboBox::activated, this, [this](int i) { engine_.CopiesChosen(i); });
+  connect(material_, &QComboBox::activated, this, [this](int i) { panel_.MaterialChosen(i); });
+  connect(size_, &QComboBox::activated, this, [this](int i) { panel_.SizeChosen(i); });
+  connect(cutting_, &QComboBox::activated, this, [this](int i) { panel_.CuttingChosen(i); });
+  connect(margin_, &QComboBox::activated, this, [this](int i) { panel_.MarginChosen(i); });
+  connect(alignment_, &QComboBox::activated, this, [this](int i) { panel_.AlignmentChosen(i); });
+  connect(density_, &QComboBox::activated, this, [this](int i) { panel_.DensityChosen(i); });
+  connect(copies_, &QComboBox::activated, this, [this](int i) { panel_.CopiesChosen(i); });
 }
 
 QComboBox* MediaBar::AddBox(const char* caption, const char* name, int width) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace q5300 {
-class Engine;
+class PanelCommands;
 struct ControlsState;
 }  // namespace q5300
 
@@ -21,7 +21,7 @@ class MediaBar final : public QGroupBox {
   Q_OBJECT
 
  public:
-  MediaBar(Engine& engine, QWidget* parent = nullptr);
+  MediaBar(PanelCommands& panel, QWidget* parent = nullptr);
 
   // Shows the controls' state without running any change handling.
   void Show(const ControlsState& controls);
@@ -48,7 +48,7 @@ class MediaBar final : public QGroupBox {
   // The width the boxes need in `rows` rows, with the bar's margins.
   int WidthFor(int rows) const;
 
-  Engine& engine_;
+  PanelCommands& panel_;
   QComboBox* material_;
   QComboBox* size_;
   QComboBox* cutting_;

@@ -17,8 +17,6 @@ class MyEdit final : public QLineEdit {
   void SetDigitsMode(int limit);
   void SetLettersMode(int limit, int caseMode);
   void SetAnyMode(int limit);
-  QString GetText() const { return text(); }
-  void SetText(const QString& value) { setText(value); }
 
   FilterMode mode() const { return mode_; }
 

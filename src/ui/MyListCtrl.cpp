@@ -4,7 +4,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "editing/Engine.h"
+#include "editing/JobDocument.h"
+#include "editing/PageCommands.h"
 #include "ui/GridTableModel.h"
 #include "ui/MyHeaderCtrl.h"
 #include "ui/Theme.h"
@@ -36,14 +37,15 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
 
 MyListCtrl::~MyListCtrl() {
   // An edit still open when the grid goes is dropped, not reported.
-  engine_ = nullptr;
+  pages_ = nullptr;
   delete editor_;
 }
 
-void MyListCtrl::Attach(Engine& engine) {
-  engine_ = &engine;
-  model_ = new GridTableModel(engine, this);
-  header_ = new MyHeaderCtrl(engine.grid(), this);
+void MyListCtrl::Attach(const JobDocument& document, PageCommands& pages) {
+  document_ = &document;
+  pages_ = &pages;
+  model_ = new GridTableModel(document, pages, this);
+  header_ = new MyHeaderCtrl(document.grid(), this);
   setHorizontalHeader(header_);
   setModel(model_);
   header_->setFont(font());
@@ -59,7 +61,7 @@ void MyListCtrl::Attach(Engine& engine) {
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(header_, &QHeaderView::sectionClicked, this, [this](int section) {
     FocusGrid();
-    engine_->HeadingClicked(section);
+    pages_->HeadingClicked(section);
   });
   connect(model_, &GridTableModel::headerCheckChanged, header_,
           [this](int) { header_->viewport()->update(); });
@@ -74,18 +76,15 @@ std::pair<int, int> MyListCtrl::CellFromPoint(const QPoint& point) const {
 
 void MyListCtrl::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
-  if (event->button() != Qt::LeftButton || engine_ == nullptr) return;
+  if (event->button() != Qt::LeftButton || pages_ == nullptr) return;
   const auto [row, column] = CellFromPoint(event->position().toPoint());
-  GridModel& grid = engine_->grid();
-  grid.SetCurrentRow(row);
-  grid.SetCurrentColumn(column);
   if (row < 0) return;
-  engine_->RowClicked(row, column);
+  pages_->RowClicked(row, column);
   if (column != Line1Column && column != Line2Column && column != RepeatColumn) {
     SelectRow(row, false);
     return;
   }
-  if (!engine_->CellEditQuery(row, column)) return;
+  if (!pages_->CellEditQuery(row, column)) return;
   BeginCellEdit(row, column);
 }
 
@@ -96,14 +95,13 @@ void MyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void MyListCtrl::keyReleaseEvent(QKeyEvent* event) {
-  if (engine_ != nullptr && !event->isAutoRepeat() &&
+  if (pages_ != nullptr && !event->isAutoRepeat() &&
       (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-    GridModel& grid = engine_->grid();
-    int row = grid.currentRow();
+    const GridModel& grid = document_->grid();
+    int row = document_->currentPageIndex();
     if (event->key() == Qt::Key_Up && row > 0) --row;
     if (event->key() == Qt::Key_Down && row < grid.rowCount() - 1) ++row;
-    grid.SetCurrentRow(row);
-    engine_->RowClicked(row, grid.currentColumn());
+    pages_->RowClicked(row, document_->currentColumn());
     if (grid.IsValidRow(row)) SelectRow(row, true);
   }
   QTableView::keyReleaseEvent(event);
@@ -120,7 +118,7 @@ void MyListCtrl::FocusGrid() {
 }
 
 void MyListCtrl::BeginCellEdit(int row, int column) {
-  if (engine_ == nullptr || !engine_->grid().IsValidRow(row) || column < 0 ||
+  if (document_ == nullptr || !document_->grid().IsValidRow(row) || column < 0 ||
       column >= GridColumnCount || columnWidth(column) < 5) {
     return;
   }
@@ -133,9 +131,8 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   }
   const int left = cell.left() + 4;
   const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
-  engine_->grid().SetCurrentColumn(column);
-  auto* editor =
-      new InPlaceEdit(viewport(), this, row, column, FromU16(engine_->grid().CellText(row, column)),
+  auto* editor = new InPlaceEdit(viewport(), this, row, column,
+                                 FromU16(document_->grid().CellText(row, column)),
                       [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
@@ -148,9 +145,9 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
 }
 
 void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
-  if (engine_ == nullptr) return;
+  if (pages_ == nullptr) return;
   if (outcome.text) {
-    engine_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
+    pages_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
   }
   emit editFinished();
 }
@@ -161,7 +158,6 @@ void MyListCtrl::ProblemsChanged() {
 
 void MyListCtrl::SelectRow(int row, bool ensureVisible) {
   if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
-  engine_->grid().SetCurrentRow(row);
   const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
   selectionModel()->setCurrentIndex(
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

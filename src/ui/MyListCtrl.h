@@ -3,11 +3,11 @@
 #include <QPointer>
 #include <QTableView>
 
-#include "editing/GridActions.h"
 #include "ui/InPlaceEdit.h"
 
 namespace q5300 {
-class Engine;
+class JobDocument;
+class PageCommands;
 }
 
 namespace q5300::ui {
@@ -15,23 +15,25 @@ namespace q5300::ui {
 class GridTableModel;
 class MyHeaderCtrl;
 
-// The label grid: one row per page, ten columns. It shows the engine's grid
-// model, reports clicks, released Up/Down keys and committed edits to the
-// engine, and opens the cell editor over a cell.
-class MyListCtrl final : public QTableView, public GridActions {
+// The label grid: one row per page, ten columns. It shows the document's grid,
+// reports clicks, released Up/Down keys and committed edits to the page
+// commands, and opens the cell editor over a cell.
+class MyListCtrl final : public QTableView {
   Q_OBJECT
 
  public:
   explicit MyListCtrl(QWidget* parent = nullptr);
   ~MyListCtrl() override;
 
-  // Binds the grid to the engine's model; call once, before use.
-  void Attach(Engine& engine);
+  // Binds the grid to the document and its page commands; call once, before use.
+  void Attach(const JobDocument& document, PageCommands& pages);
 
-  // GridActions
-  void FocusGrid() override;
-  void BeginCellEdit(int row, int column) override;
-  void SelectRow(int row, bool ensureVisible) override;
+  // Takes the keyboard focus; an open cell edit ends and is committed first.
+  void FocusGrid();
+  // Opens the cell editor on (row, column).
+  void BeginCellEdit(int row, int column);
+  // Selects the row; scrolls it fully into view when asked.
+  void SelectRow(int row, bool ensureVisible);
 
   // (row, column) under a point of the viewport; row -1 and column 0 off the rows.
   std::pair<int, int> CellFromPoint(const QPoint& point) const;
@@ -44,7 +46,7 @@ class MyListCtrl final : public QTableView, public GridActions {
 
   static constexpr int ColumnWidths[10] = {16, 16, 40, 260, 90, 45, 55, 75, 95, 45};
 
-  // The engine's rows may fit their pages differently now: the marks follow.
+  // The rows may fit their pages differently now: the marks follow.
   void ProblemsChanged();
 
  signals:
@@ -62,7 +64,8 @@ class MyListCtrl final : public QTableView, public GridActions {
  private:
   void EditEnded(const InPlaceEdit::Outcome& outcome);
 
-  Engine* engine_ = nullptr;
+  const JobDocument* document_ = nullptr;
+  PageCommands* pages_ = nullptr;
   GridTableModel* model_ = nullptr;
   MyHeaderCtrl* header_ = nullptr;
   QPointer<InPlaceEdit> editor_;

@@ -74,6 +74,9 @@ void MyState::Follow() {
       show();
       raise();
     }
+    // Painted now: an import reads its file without the event loop running,
+    // and the operator is to see what it is doing meanwhile.
+    repaint();
   } else if (!isHidden()) {
     hide();
   }

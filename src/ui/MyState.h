@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "printer/StatusPopup.h"
+#include "editing/StatusPopup.h"
 
 namespace q5300::ui {
 

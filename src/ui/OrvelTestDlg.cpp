@@ -119,19 +119,21 @@ OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, 
   colours.setColor(QPalette::Window, ApplicationBackground);
   setPalette(colours);
 
-  timers_ = std::make_unique<QtTimers>([this](TimerId id) { engine_->TimerFired(id); }, timeScale);
-  engine_ = std::make_unique<Engine>(*op_, *grid_, *timers_, *device_, clock_);
+  timers_ = std::make_unique<QtTimers>(
+      [this](TimerId id) { bench_->printing.TimerFired(id); }, timeScale);
+  bench_ = std::make_unique<Workbench>(*op_, *timers_, *device_, clock_);
   // The printer is never waited for on this thread.
   dispatcher_ = std::make_unique<EventLoopDispatcher>(*this);
-  engine_->RunPrinterOnThread(*dispatcher_);
-  engine_->SetView(this);
-  grid_->Attach(*engine_);
+  bench_->printing.RunOnThread(*dispatcher_);
+  bench_->document.SetView(this);
+  bench_->printing.SetPrinterObserver([this] { PrinterChanged(); });
+  grid_->Attach(bench_->document, bench_->pages);
 
   MakeToolbar();
   MakeEditCommands();
   MakeExportCommands();
-  mediaBar_ = new MediaBar(*engine_, this);
-  pagePanel_ = new PagePanel(*engine_, this);
+  mediaBar_ = new MediaBar(bench_->panel, this);
+  pagePanel_ = new PagePanel(bench_->panel, bench_->pages, this);
   panelScroll_ = new PanelScroll(pagePanel_, this);
 
   preview_ = new MyPrintView(this);
@@ -161,21 +163,22 @@ OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, 
   printerNote_->setObjectName(QStringLiteral("printerNote"));
   statusBar()->addWidget(printerNote_, 1);
   // Made last, so that it stands over the window's other parts.
-  popup_ = new MyState(engine_->popup(), this);
+  popup_ = new MyState(bench_->popup(), this);
   ControlsChanged();
   JobChanged();
 }
 
 OrvelTestDlg::~OrvelTestDlg() {
   delete popup_;
-  engine_->SetView(nullptr);
-  // The widgets that show the engine's grid and controls go while the engine is
-  // still there: the grid's model unhooks itself from the engine's grid model.
+  bench_->document.SetView(nullptr);
+  bench_->printing.SetPrinterObserver({});
+  // The widgets that show the document's grid and controls go while the
+  // document is still there: the grid's model unhooks itself from the grid.
   delete centralWidget();
 }
 
 void OrvelTestDlg::StartUp(const QString& fileToOpen) {
-  engine_->StartUp(false);
+  bench_->StartUp(false);
   grid_->setFocus();
   // The device check and the file's messages open centred on the window, so
   // they wait until the window is on the screen (its first exposure): before
@@ -206,9 +209,9 @@ bool OrvelTestDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void OrvelTestDlg::StartUpShown() {
-  engine_->CheckDevice();
+  bench_->printing.CheckDevice();
   // The file given on the command line opens in place of the empty first page.
-  if (!fileAtStart_.isEmpty()) engine_->OpenFile(QFile::encodeName(fileAtStart_).toStdString());
+  if (!fileAtStart_.isEmpty()) bench_->files.OpenFile(QFile::encodeName(fileAtStart_).toStdString());
   fileAtStart_.clear();
 }
 
@@ -259,7 +262,7 @@ void OrvelTestDlg::MakeExportCommands() {
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(keys));
     addAction(action);
-    connect(action, &QAction::triggered, this, [this, encoding] { engine_->Export(encoding); });
+    connect(action, &QAction::triggered, this, [this, encoding] { Committed([&] { bench_->files.Export(encoding); }); });
     return action;
   };
   exportUtf8_ = make("CSV로 내보내기 (UTF-8)...", "export", Qt::CTRL | Qt::Key_E, CsvEncoding::Utf8);
@@ -280,8 +283,8 @@ void OrvelTestDlg::MakeEditCommands() {
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   addAction(undo_);
   addAction(redo_);
-  connect(undo_, &QAction::triggered, this, [this] { engine_->Undo(); });
-  connect(redo_, &QAction::triggered, this, [this] { engine_->Redo(); });
+  connect(undo_, &QAction::triggered, this, [this] { Committed([&] { bench_->document.Undo(); }); });
+  connect(redo_, &QAction::triggered, this, [this] { Committed([&] { bench_->document.Redo(); }); });
 
   // Delete removes a page only from the grid: in a text field it deletes text.
   QAction* remove = action(Command::Delete);
@@ -306,8 +309,7 @@ void OrvelTestDlg::ShowGridMenu(const QPoint& at) {
   // so that the menu's commands act on the row under the pointer.
   const auto [row, column] = grid_->CellFromPoint(at);
   if (row >= 0) {
-    grid_->FocusGrid();
-    engine_->RowClicked(row, column);
+    Committed([&] { bench_->pages.RowClicked(row, column); });
   }
   gridMenu_->popup(grid_->viewport()->mapToGlobal(at));
 }
@@ -328,70 +330,72 @@ void OrvelTestDlg::JobChanged() {
   UpdateTitle();
   UpdateStatus();
   grid_->ProblemsChanged();
-  undo_->setEnabled(engine_->canUndo());
-  redo_->setEnabled(engine_->canRedo());
+  undo_->setEnabled(bench_->document.canUndo());
+  redo_->setEnabled(bench_->document.canRedo());
 }
 
 void OrvelTestDlg::UpdateTitle() {
-  const std::string& path = engine_->jobPath();
+  const std::string& path = bench_->document.jobPath();
   const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
   setWindowTitle(name.isEmpty() ? WindowTitle + QStringLiteral("[*]")
                                 : name + QStringLiteral("[*] — ") + WindowTitle);
-  setWindowModified(engine_->modified());
+  setWindowModified(bench_->document.modified());
 }
 
 void OrvelTestDlg::UpdateStatus() {
   if (pageStatus_ == nullptr) return;
-  int row = engine_->currentPageIndex();
-  PageLength length = engine_->rowLength(row);
+  int row = bench_->document.currentPageIndex();
+  PageLength length = bench_->document.rowLength(row);
   if (InPlaceEdit* editor = grid_->openEditor()) {
     row = editor->row();
-    length = engine_->MeasureDraft(row, editor->column(), ToU16(editor->text()));
+    length = bench_->document.MeasureDraft(row, editor->column(), ToU16(editor->text()));
     MarkOverLength(editor, QPalette::Text, length);
   }
   pageStatus_->setText(row >= 0 ? PageLengthText(row, length) : QString());
   MarkOverLength(pageStatus_, QPalette::WindowText, length);
-  jobStatus_->setText(JobCountsText(engine_->counts()));
+  jobStatus_->setText(JobCountsText(bench_->document.counts()));
 }
 
 void OrvelTestDlg::Run(Command command) {
   emit commandRun(command);
+  // The command works on the text the operator sees: an open edit first goes in.
+  grid_->FocusGrid();
   switch (command) {
     case Command::Add:
-      engine_->Add();
+      bench_->pages.Add();
       break;
     case Command::Delete:
-      engine_->Delete();
+      bench_->pages.Delete();
       break;
     case Command::Superscript:
-      engine_->Superscript();
+      bench_->pages.Superscript();
       break;
     case Command::Subscript:
-      engine_->Subscript();
+      bench_->pages.Subscript();
       break;
     case Command::Symbols:
-      engine_->ElectricalSymbols();
+      bench_->pages.ElectricalSymbols();
       break;
     case Command::Print:
-      engine_->Print();
+      bench_->printing.Print();
       break;
     case Command::Exit:
-      if (engine_->ExitPressed()) close();
+      if (bench_->panel.ExitPressed()) close();
       break;
     case Command::Preview:
-      engine_->Preview();
+      bench_->pages.Preview();
       break;
     case Command::Open:
-      engine_->Open();
+      bench_->files.Open();
       break;
     case Command::Save:
-      engine_->Save();
+      bench_->files.Save();
       break;
     case Command::SaveU:
-      engine_->SaveU();
+      bench_->files.SaveU();
       break;
     case Command::Import:
-      engine_->Import();
+      bench_->files.Import();
       break;
   }
 }
@@ -414,20 +418,9 @@ void OrvelTestDlg::ShowAbout() {
 }
 
 void OrvelTestDlg::ControlsChanged() {
-  const ControlsState& controls = engine_->controls();
+  const ControlsState& controls = bench_->document.controls();
   if (mediaBar_ != nullptr) mediaBar_->Show(controls);
   if (pagePanel_ != nullptr) pagePanel_->Show(controls);
-}
-
-void OrvelTestDlg::PagesChanged() {
-  // Records came or went: the strip shows the job as it now is, once the
-  // command that changed it is through.
-  if (!engine_->previewShown() || previewRefreshQueued_) return;
-  previewRefreshQueued_ = true;
-  QTimer::singleShot(0, this, [this] {
-    previewRefreshQueued_ = false;
-    engine_->RefreshPreview();
-  });
 }
 
 void OrvelTestDlg::PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) {
@@ -439,13 +432,24 @@ void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
   preview_->SetMediaWidth(mediaWidthMm);
 }
 
-void OrvelTestDlg::PrinterChanged(const std::string& note) {
-  printerNote_->setText(QString::fromStdString(note));
+void OrvelTestDlg::CommitOpenEdit() { grid_->FocusGrid(); }
+
+void OrvelTestDlg::PrinterChanged() {
+  printerNote_->setText(QString::fromStdString(bench_->printing.printerNote()));
+}
+
+void OrvelTestDlg::CurrentPageChanged(int row, bool ensureVisible) {
+  grid_->SelectRow(row, ensureVisible);
+}
+
+void OrvelTestDlg::EditCell(int row, int column) {
+  grid_->BeginCellEdit(row, column);
 }
 
 void OrvelTestDlg::closeEvent(QCloseEvent* event) {
   // The close box and "나가기" alike: no work is lost by a slip.
-  if (!engine_->MayClose()) {
+  grid_->FocusGrid();
+  if (!bench_->files.MayClose()) {
     event->ignore();
     return;
   }

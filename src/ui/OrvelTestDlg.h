@@ -8,7 +8,7 @@
 #include <map>
 #include <memory>
 
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "printer/Clock.h"
 #include "printer/Device.h"
 #include "ui/QtOperator.h"
@@ -39,9 +39,10 @@ enum class Command {
 };
 
 // The main window: toolbar, media bar, page panel, label grid and preview strip
-// over one editing engine. It holds no rule of the job: it shows the engine's
-// state and passes the operator's actions on.
-class OrvelTestDlg final : public QMainWindow, private WindowView {
+// over one workbench. It holds no rule of the job: it shows the document and
+// passes the operator's actions on to the commands, an open cell edit committed
+// first.
+class OrvelTestDlg final : public QMainWindow, private DocumentView {
   Q_OBJECT
 
  public:
@@ -56,7 +57,7 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   // and the label file named on the command line, if any.
   void StartUp(const QString& fileToOpen = {});
 
-  Engine& engine() { return *engine_; }
+  Workbench& bench() { return *bench_; }
   QAction* action(Command command) const { return actions_.at(command); }
   MyListCtrl* grid() const { return grid_; }
   MediaBar* mediaBar() const { return mediaBar_; }
@@ -89,13 +90,22 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // WindowView
+  // DocumentView
   void ControlsChanged() override;
-  void PagesChanged() override;
   void PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) override;
   void MediaWidthChanged(double mediaWidthMm) override;
-  void PrinterChanged(const std::string& note) override;
   void JobChanged() override;
+  void CurrentPageChanged(int row, bool ensureVisible) override;
+  void EditCell(int row, int column) override;
+  void PrinterChanged();
+  // Runs `command` once an open cell edit is committed: a command always works
+  // on the text the operator sees.
+  template <typename Command>
+  void Committed(Command&& command) {
+    CommitOpenEdit();
+    command();
+  }
+  void CommitOpenEdit();
 
   void MakeToolbar();
   void MakeEditCommands();
@@ -117,9 +127,9 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   std::unique_ptr<Device> device_;
   MyListCtrl* grid_;
   std::unique_ptr<QtTimers> timers_;
-  // Brings the printer worker's reports to the event loop; outlives the engine.
+  // Brings the printer worker's reports to the event loop; outlives the workbench.
   std::unique_ptr<Dispatcher> dispatcher_;
-  std::unique_ptr<Engine> engine_;
+  std::unique_ptr<Workbench> bench_;
   MediaBar* mediaBar_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
   MyState* popup_ = nullptr;
@@ -133,7 +143,6 @@ class OrvelTestDlg final : public QMainWindow, private WindowView {
   QAction* export949_ = nullptr;
   QLabel* pageStatus_ = nullptr;
   QLabel* jobStatus_ = nullptr;
-  bool previewRefreshQueued_ = false;
   // StartUp ran and the window has not been exposed since.
   bool startUpPending_ = false;
   QString fileAtStart_;

@@ -9,7 +9,8 @@
 #include <QSvgWidget>
 #include <QVBoxLayout>
 
-#include "editing/Engine.h"
+#include "editing/PageCommands.h"
+#include "editing/PanelCommands.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -31,7 +32,8 @@ QPushButton* SetButton(const char* name, QWidget* parent) {
 
 }  // namespace
 
-PagePanel::PagePanel(Engine& engine, QWidget* parent) : QWidget(parent), engine_(engine) {
+PagePanel::PagePanel(PanelCommands& panel, PageCommands& pages, QWidget* parent)
+    : QWidget(parent), panel_(panel), pages_(pages) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(MakeScope());
@@ -52,9 +54,9 @@ QWidget* PagePanel::MakeScope() {
   layout->addWidget(currentPage_);
   layout->addWidget(followingPages_);
   connect(currentPage_, &QRadioButton::clicked, this,
-          [this] { engine_.ScopeChosen(ApplyScope::CurrentPage); });
+          [this] { panel_.ScopeChosen(ApplyScope::CurrentPage); });
   connect(followingPages_, &QRadioButton::clicked, this,
-          [this] { engine_.ScopeChosen(ApplyScope::FollowingPages); });
+          [this] { panel_.ScopeChosen(ApplyScope::FollowingPages); });
   return group;
 }
 
@@ -102,19 +104,19 @@ QWidget* PagePanel::MakePageInfo() {
   numbering_->setAutoDefault(false);
   layout->addWidget(numbering_);
 
-  connect(autoLength_, &QRadioButton::clicked, this, [this] { engine_.AutoLengthClicked(); });
-  connect(setLength_, &QRadioButton::clicked, this, [this] { engine_.SetLengthModeClicked(); });
-  connect(lengthButton_, &QPushButton::clicked, this, [this] { engine_.SetLengthPressed(); });
-  connect(repeatButton_, &QPushButton::clicked, this, [this] { engine_.SetRepeatPressed(); });
+  connect(autoLength_, &QRadioButton::clicked, this, [this] { panel_.AutoLengthClicked(); });
+  connect(setLength_, &QRadioButton::clicked, this, [this] { panel_.SetLengthModeClicked(); });
+  connect(lengthButton_, &QPushButton::clicked, this, [this] { panel_.SetLengthPressed(); });
+  connect(repeatButton_, &QPushButton::clicked, this, [this] { panel_.SetRepeatPressed(); });
   connect(lengthEdit_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { engine_.LengthTextChanged(ToU16(text)); });
+          [this](const QString& text) { panel_.LengthTextChanged(ToU16(text)); });
   connect(repeatEdit_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { engine_.RepeatTextChanged(ToU16(text)); });
-  connect(fontSize_, &QComboBox::activated, this, [this](int i) { engine_.FontSizeChosen(i); });
-  connect(width_, &QComboBox::activated, this, [this](int i) { engine_.WidthChosen(i); });
-  connect(frame_, &QComboBox::activated, this, [this](int i) { engine_.FrameChosen(i); });
-  connect(direction_, &QComboBox::activated, this, [this](int i) { engine_.DirectionChosen(i); });
-  connect(numbering_, &QPushButton::clicked, this, [this] { engine_.NumberingPressed(); });
+          [this](const QString& text) { panel_.RepeatTextChanged(ToU16(text)); });
+  connect(fontSize_, &QComboBox::activated, this, [this](int i) { panel_.FontSizeChosen(i); });
+  connect(width_, &QComboBox::activated, this, [this](int i) { panel_.WidthChosen(i); });
+  connect(frame_, &QComboBox::activated, this, [this](int i) { panel_.FrameChosen(i); });
+  connect(direction_, &QComboBox::activated, this, [this](int i) { panel_.DirectionChosen(i); });
+  connect(numbering_, &QPushButton::clicked, this, [this] { pages_.NumberingPressed(); });
   return group;
 }
 
@@ -127,8 +129,8 @@ QWidget* PagePanel::MakeRepeatMode() {
   auto* layout = new QHBoxLayout(group);
   layout->addWidget(continuous_);
   layout->addWidget(sequential_);
-  connect(continuous_, &QRadioButton::clicked, this, [this] { engine_.RepeatModeChosen(true); });
-  connect(sequential_, &QRadioButton::clicked, this, [this] { engine_.RepeatModeChosen(false); });
+  connect(continuous_, &QRadioButton::clicked, this, [this] { panel_.RepeatModeChosen(true); });
+  connect(sequential_, &QRadioButton::clicked, this, [this] { panel_.RepeatModeChosen(false); });
   return group;
 }
 

@@ -7,7 +7,8 @@
 #include <QWidget>
 
 namespace q5300 {
-class Engine;
+class PageCommands;
+class PanelCommands;
 struct ControlsState;
 }  // namespace q5300
 
@@ -20,7 +21,7 @@ class PagePanel final : public QWidget {
   Q_OBJECT
 
  public:
-  PagePanel(Engine& engine, QWidget* parent = nullptr);
+  PagePanel(PanelCommands& panel, PageCommands& pages, QWidget* parent = nullptr);
 
   // Shows the controls' state without running any change handling.
   void Show(const ControlsState& controls);
@@ -47,7 +48,8 @@ class PagePanel final : public QWidget {
   QWidget* MakeRepeatMode();
   QWidget* MakePicture();
 
-  Engine& engine_;
+  PanelCommands& panel_;
+  PageCommands& pages_;
   QRadioButton* currentPage_ = nullptr;
   QRadioButton* followingPages_ = nullptr;
   QRadioButton* autoLength_ = nullptr;

@@ -20,8 +20,8 @@ QImage DrawnHere(const std::string& file, int page = 0) {
   std::ostringstream err;
   OfflineSession session(err);
   EXPECT_EQ(session->Load(file), ExitCode::Success) << err.str();
-  if (page > 0) session->engine().SetCurrentPage(page - 1);
-  session->engine().Preview();
+  if (page > 0) session->bench().pages.SetCurrentPage(page - 1);
+  session->bench().pages.Preview();
   return RenderStrip(*session->view().snapshot(), session->view().mediaWidthMm(), page > 0)
       .image.convertToFormat(QImage::Format_RGB32);
 }

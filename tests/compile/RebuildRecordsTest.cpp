@@ -47,8 +47,20 @@ class RebuildFixture : public ::testing::Test {
     grid.SetChecked(row, checked);
     return *pages.AppendRecord(defaults, JobSettings{});
   }
-  void Rebuild(RebuildMode mode, int currentRow = 0) {
-    RebuildRecords(mode, grid, currentRow, pages, /*margin=*/0);
+  // The records compiled from the job; the job's own records stay as they were.
+  CompiledJob Rebuild(RebuildMode mode, int currentRow = 0) {
+    std::vector<PageRecord> before;
+    for (const PageRecord& r : pages) before.push_back(r);
+    CompiledJob compiled = RebuildRecords(mode, grid, currentRow, pages, /*margin=*/0);
+    std::size_t i = 0;
+    for (const PageRecord& r : pages) {
+      EXPECT_EQ(RecordBytesOf(r), RecordBytesOf(before[i++])) << "the job's record changed";
+    }
+    return compiled;
+  }
+  static std::string RecordBytesOf(const PageRecord& r) {
+    return std::string(r.text.begin(), r.text.end()) + std::to_string(r.textLength) +
+           std::to_string(r.lengthDots) + std::to_string(r.isChecked);
   }
 
   PageDefaults defaults = [] {
@@ -181,14 +193,14 @@ TEST_F(RebuildFixture, MarksRowsAndMeasuresEveryRecord) {
   AddRow(u"ABC", u"", /*checked=*/false);
   AddRow(u"", u"", true);
   pages.At(2)->textLength = 7;  // stale until the rebuild
-  Rebuild(RebuildMode::EditorMode, /*currentRow=*/1);
+  const CompiledJob compiled = Rebuild(RebuildMode::EditorMode, /*currentRow=*/1);
   const int checked[] = {1, 0, 1};
   const int current[] = {0, 1, 0};
   const int length[] = {2, 3, 0};
   const int lengthDots[] = {128, 168, 300};  // automatic length; an empty page keeps its own
   for (int i = 0; i < 3; ++i) {
     SCOPED_TRACE(i);
-    const PageRecord& r = *pages.At(i);
+    const PageRecord& r = compiled[static_cast<std::size_t>(i)];
     EXPECT_EQ(r.isChecked, checked[i]);
     EXPECT_EQ(r.isCurrent, current[i]);
     EXPECT_EQ(r.textLength, length[i]);
@@ -197,15 +209,17 @@ TEST_F(RebuildFixture, MarksRowsAndMeasuresEveryRecord) {
 }
 
 TEST_F(RebuildFixture, RemovingThePlaceholderShortensTheAutomaticLength) {
-  PageRecord& r = AddRow(u"N\uE04D");
-  SetField(r.numStart, "1");
-  SetField(r.numEnd, "100");
-  Rebuild(RebuildMode::PrinterMode);
-  EXPECT_EQ(r.numDigits, 3);
-  EXPECT_EQ(r.lengthDots, 4 * 40 + 48);
+  PageRecord& page = AddRow(u"N\uE04D");
+  SetField(page.numStart, "1");
+  SetField(page.numEnd, "100");
+  const PageRecord numbered = Rebuild(RebuildMode::PrinterMode)[0];
+  EXPECT_EQ(numbered.numDigits, 3);
+  EXPECT_EQ(numbered.lengthDots, 4 * 40 + 48);
 
+  // The job's record as the numbered page left it.
+  CopyPageContent(page, numbered);
   grid.SetCellText(0, Line1Column, u"N");
-  Rebuild(RebuildMode::PrinterMode);
+  const PageRecord r = Rebuild(RebuildMode::PrinterMode)[0];
   EXPECT_EQ(r.hasNumbering, 0);
   EXPECT_EQ(r.numDigits, 3);  // the record keeps the last digit count
   EXPECT_EQ(r.line1Width, 40);
@@ -216,8 +230,9 @@ TEST_F(RebuildFixture, ARowWithoutARecordOverwritesNothing) {
   AddRow(u"AB");
   grid.InsertRow(1);
   grid.SetCellText(1, Line1Column, u"XYZ");
-  Rebuild(RebuildMode::PrinterMode);
-  EXPECT_EQ(TextOf(*pages.first()), "AB");
+  const CompiledJob compiled = Rebuild(RebuildMode::PrinterMode);
+  EXPECT_EQ(TextOf(compiled[0]), "AB");
+  EXPECT_EQ(compiled.size(), 1u);
 }
 
 }  // namespace

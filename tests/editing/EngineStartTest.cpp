@@ -1,36 +1,29 @@
 #include <gtest/gtest.h>
 
-#include "editing/Engine.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/FakeGrid.h"
-#include "support/FakeOperator.h"
+#include "editing/Workbench.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
 
 TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers(clock);
-  VirtualPrinter printer(clock);
-  printer.RefuseOpen(OpenStatus::NoDevice);
-  Engine engine(op, grid, timers, printer, clock);
-  grid.Attach(engine);
-  engine.StartUp();
+  testing::WorkbenchParts parts;
+  parts.printer.RefuseOpen(OpenStatus::NoDevice);
+  parts.bench.StartUp();
+  const JobDocument& document = parts.bench.document;
+  testing::FakeOperator& op = parts.op;
 
-  EXPECT_EQ(engine.grid().rowCount(), 1);
-  EXPECT_EQ(engine.job().pages.size(), 1);
-  EXPECT_EQ(engine.currentPageIndex(), 0);
-  EXPECT_EQ(engine.currentRecord(), engine.job().pages.first());
-  EXPECT_EQ(engine.currentRecord()->creationNo, 1);
-  EXPECT_EQ(engine.grid().CellText(0, MarkColumn), u"∽");
-  EXPECT_EQ(engine.grid().CellText(0, PageColumn), u"1");
-  EXPECT_EQ(engine.grid().CellText(0, FontSizeColumn), u"4");
-  EXPECT_EQ(engine.grid().CellText(0, DirectionColumn), u"Horizontal");
-  EXPECT_TRUE(engine.grid().IsChecked(0));
-  EXPECT_EQ(engine.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_EQ(document.grid().rowCount(), 1);
+  EXPECT_EQ(document.job().pages.size(), 1);
+  EXPECT_EQ(document.currentPageIndex(), 0);
+  EXPECT_EQ(document.currentRecord(), document.job().pages.first());
+  EXPECT_EQ(document.currentRecord()->creationNo, 1);
+  EXPECT_EQ(document.grid().CellText(0, MarkColumn), u"∽");
+  EXPECT_EQ(document.grid().CellText(0, PageColumn), u"1");
+  EXPECT_EQ(document.grid().CellText(0, FontSizeColumn), u"4");
+  EXPECT_EQ(document.grid().CellText(0, DirectionColumn), u"Horizontal");
+  EXPECT_TRUE(document.grid().IsChecked(0));
+  EXPECT_EQ(document.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
   ASSERT_EQ(op.told.size(), 2u);
   EXPECT_EQ(op.told[0].caption, "Q5300 Application");
   EXPECT_EQ(op.told[0].icon, MessageIcon::Warning);
@@ -44,16 +37,10 @@ TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
 
 TEST(EngineStart, APrinterThatIsThereGetsNoHintOfTheVirtualPrinter) {
   for (const OpenStatus status : {OpenStatus::NoPermission, OpenStatus::Opened}) {
-    testing::FakeOperator op;
-    testing::FakeGrid grid;
-    ManualClock clock;
-    TimerQueue timers(clock);
-    VirtualPrinter printer(clock);
-    if (status != OpenStatus::Opened) printer.RefuseOpen(status);
-    Engine engine(op, grid, timers, printer, clock);
-    grid.Attach(engine);
-    engine.StartUp();
-    for (const Message& m : op.told) {
+    testing::WorkbenchParts parts;
+    if (status != OpenStatus::Opened) parts.printer.RefuseOpen(status);
+    parts.bench.StartUp();
+    for (const Message& m : parts.op.told) {
       EXPECT_EQ(m.text.find("Q5300_DEVICE"), std::string::npos) << m.text;
     }
   }

@@ -26,22 +26,22 @@ TEST(GridEdit, RowClickLoadsTheClickedPageIntoThePanel) {
   Rig r;
   r.Pages(2);
   r.FontSize(1, 2);
-  r.engine.WidthChosen(1);
-  r.engine.FrameChosen(1);
-  r.engine.DirectionChosen(1);
-  r.engine.LengthTextChanged(u"33");
-  r.engine.RepeatTextChanged(u"4");
+  r.bench.panel.WidthChosen(1);
+  r.bench.panel.FrameChosen(1);
+  r.bench.panel.DirectionChosen(1);
+  r.bench.panel.LengthTextChanged(u"33");
+  r.bench.panel.RepeatTextChanged(u"4");
   ExpectNoMessage(r.op);
 
-  r.engine.RowClicked(0, Line1Column);
-  ControlsState shown = r.engine.controls();
+  r.bench.pages.RowClicked(0, Line1Column);
+  ControlsState shown = r.bench.document.controls();
   EXPECT_EQ(shown.fontSize, 4);
   EXPECT_EQ(shown.width, 0);
   EXPECT_EQ(shown.frame, 0);
   EXPECT_EQ(shown.direction, 0);
-  r.engine.RowClicked(1, RepeatColumn);
-  shown = r.engine.controls();
-  EXPECT_EQ(r.engine.currentPageIndex(), 1);
+  r.bench.pages.RowClicked(1, RepeatColumn);
+  shown = r.bench.document.controls();
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 1);
   EXPECT_EQ(shown.fontSize, 2);
   EXPECT_EQ(shown.width, 1);
   EXPECT_EQ(shown.frame, 1);
@@ -52,16 +52,16 @@ TEST(GridEdit, RowClickLoadsTheClickedPageIntoThePanel) {
 
   // While the panel's size is automatic, a click leaves the size box alone.
   r.MakeCurrent(0);
-  r.engine.FontSizeChosen(0);
-  r.engine.RowClicked(1, Line1Column);
-  EXPECT_EQ(r.engine.controls().fontSize, 0);
+  r.bench.panel.FontSizeChosen(0);
+  r.bench.pages.RowClicked(1, Line1Column);
+  EXPECT_EQ(r.bench.document.controls().fontSize, 0);
 
   // A row outside the grid is ignored.
   for (const int row : {-1, 2}) {
-    const ControlsState before = r.engine.controls();
-    r.engine.RowClicked(row, Line1Column);
-    EXPECT_EQ(r.engine.currentPageIndex(), 1);
-    EXPECT_EQ(r.engine.controls(), before);
+    const ControlsState before = r.bench.document.controls();
+    r.bench.pages.RowClicked(row, Line1Column);
+    EXPECT_EQ(r.bench.document.currentPageIndex(), 1);
+    EXPECT_EQ(r.bench.document.controls(), before);
   }
 }
 
@@ -89,7 +89,7 @@ TEST(GridEdit, SecondLineIsRefusedForALargeFixedSize) {
     r.op.told.clear();
     const Rig::Snapshot before = r.Take();
     r.MakeCurrent(0);
-    EXPECT_EQ(r.engine.CellEditQuery(0, c.column), c.allowed);
+    EXPECT_EQ(r.bench.pages.CellEditQuery(0, c.column), c.allowed);
     if (c.allowed) {
       ExpectNoMessage(r.op);
     } else {
@@ -113,23 +113,23 @@ TEST(GridEdit, RepeatCellTakesOneTo200) {
     Rig r;
     r.Pages(2);
     r.MakeCurrent(0);
-    r.engine.RepeatTextChanged(u"7");
-    r.engine.SetRepeatPressed();
+    r.bench.panel.RepeatTextChanged(u"7");
+    r.bench.panel.SetRepeatPressed();
     const Rig::Snapshot before = r.Take();
-    r.ui.Commit(0, RepeatColumn, c.typed);
+    r.window.Commit(0, RepeatColumn, c.typed);
     if (c.count == 0) {
       ExpectOneMessage(r.op, " [1-200] 반복, 설정이 잘못 되었습니다!");
       r.ExpectUnchanged(before);
       EXPECT_EQ(r.Cell(0, RepeatColumn), u"7");
-      EXPECT_TRUE(r.ui.begunEdits.empty());
-      EXPECT_EQ(r.engine.currentPageIndex(), 0);
+      EXPECT_TRUE(r.window.begunEdits.empty());
+      EXPECT_EQ(r.bench.document.currentPageIndex(), 0);
       continue;
     }
     ExpectNoMessage(r.op);
     EXPECT_EQ(r.Page(0).repeatCount, c.count);
     EXPECT_EQ(FieldText(r.Page(0).repeatText), std::to_string(c.count));
     EXPECT_EQ(FieldText(r.Page(0).repeatCode), c.count == 200 ? "0200" : "0012");
-    EXPECT_EQ(r.ui.begunEdits, (std::vector<Cell>{{1, RepeatColumn}}));
+    EXPECT_EQ(r.window.begunEdits, (std::vector<Cell>{{1, RepeatColumn}}));
   }
 }
 
@@ -167,8 +167,8 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig r;
-    r.engine.AutoLengthClicked();
-    r.TypeLine1(0, u"OLD");
+    r.bench.panel.AutoLengthClicked();
+    r.Type(0, u"OLD");
     ExpectNoMessage(r.op);
     r.TypeLines(0, c.line1, c.line2);
     EXPECT_EQ(r.Cell(0, Line1Column), c.line1);
@@ -187,28 +187,28 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
 
 TEST(GridEdit, TextOverTheSetLengthStaysAndCanBeTakenBack) {
   Rig r;
-  r.TypeLine1(0, u"ABCDE");  // 200 + 48 dots on a 240-dot page
+  r.Type(0, u"ABCDE");  // 200 + 48 dots on a 240-dot page
   ExpectOneMessage(r.op, "입력 길이 초과!");
   EXPECT_EQ(RecordBytes(r.Page(0)), "ABCDE");
   EXPECT_EQ(r.Cell(0, Line1Column), u"ABCDE");
 
   // An emptied page is not measured by the text it had.
-  r.TypeLine1(0, u"");
+  r.Type(0, u"");
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(0).textLength, 0);
-  r.engine.LengthTextChanged(u"10");
-  r.engine.SetLengthPressed();
+  r.bench.panel.LengthTextChanged(u"10");
+  r.bench.panel.SetLengthPressed();
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(0).lengthDots, 120);
-  r.TypeLine1(0, u"A");
+  r.Type(0, u"A");
   ExpectNoMessage(r.op);
 }
 
 TEST(GridEdit, AutomaticSizeIsFittedToTheNewText) {
   Rig r;
-  r.engine.FontSizeChosen(0);
+  r.bench.panel.FontSizeChosen(0);
   EXPECT_EQ(r.Page(0).fontSize, 6);
-  r.TypeLine1(0, u"ABCDE");
+  r.Type(0, u"ABCDE");
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(0).fontSize, 3);
   EXPECT_EQ(r.Cell(0, FontSizeColumn), u"0");
@@ -231,13 +231,13 @@ TEST(GridEdit, EnterMovesEditingOn) {
     r.Pages(5);
     const int sizes[] = {3, 4, 3, 0, 5};
     for (int i = 0; i < 5; ++i) r.FontSize(i, sizes[i]);
-    r.TypeLine1(3, u"ABCDE");
+    r.Type(3, u"ABCDE");
     ASSERT_EQ(r.Page(3).fontSize, 3);
     r.MakeCurrent(c.edited.first);
-    r.ui.Commit(c.edited.first, c.edited.second, c.edited.second == RepeatColumn ? u"2" : u"A");
+    r.window.Commit(c.edited.first, c.edited.second, c.edited.second == RepeatColumn ? u"2" : u"A");
     ExpectNoMessage(r.op);
-    EXPECT_EQ(r.ui.begunEdits, std::vector<Cell>{c.next});
-    EXPECT_EQ(r.engine.currentPageIndex(), c.next.first);
+    EXPECT_EQ(r.window.begunEdits, std::vector<Cell>{c.next});
+    EXPECT_EQ(r.bench.document.currentPageIndex(), c.next.first);
     EXPECT_EQ(r.Rows(), 5);
   }
 }
@@ -246,11 +246,11 @@ TEST(GridEdit, EnterOnTheLastRowAddsAPage) {
   Rig r;
   r.Pages(3);
   r.MakeCurrent(0);  // the page after the edited last row is added, wherever the mark is
-  r.ui.Commit(2, Line1Column, u"C");
+  r.window.Commit(2, Line1Column, u"C");
   ExpectNoMessage(r.op);
   ASSERT_EQ(r.Rows(), 4);
-  EXPECT_EQ(r.engine.currentPageIndex(), 3);
-  EXPECT_EQ(r.ui.begunEdits, (std::vector<Cell>{{3, Line1Column}}));
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 3);
+  EXPECT_EQ(r.window.begunEdits, (std::vector<Cell>{{3, Line1Column}}));
   EXPECT_EQ(RecordBytes(r.Page(2)), "C");
   EXPECT_EQ(r.Page(3).textLength, 0);
   EXPECT_EQ(r.Page(3).creationNo, 4);
@@ -258,11 +258,11 @@ TEST(GridEdit, EnterOnTheLastRowAddsAPage) {
   // At the page limit the add is refused and editing stays where it was.
   r.Pages(200);
   r.MakeCurrent(199);
-  r.ui.begunEdits.clear();
-  r.ui.Commit(199, Line1Column, u"Z");
+  r.window.begunEdits.clear();
+  r.window.Commit(199, Line1Column, u"Z");
   ExpectOneMessage(r.op, "Get the MaxPage!");
   EXPECT_EQ(r.Rows(), 200);
-  EXPECT_TRUE(r.ui.begunEdits.empty());
+  EXPECT_TRUE(r.window.begunEdits.empty());
   EXPECT_EQ(RecordBytes(r.Page(199)), "Z");
 }
 
@@ -270,44 +270,41 @@ TEST(GridEdit, ARefusedEditStaysAndForgetsItsEnter) {
   Rig r;
   r.Pages(2);
   r.MakeCurrent(0);
-  r.ui.Commit(0, Line1Column, u"ABCDE");
+  r.window.Commit(0, Line1Column, u"ABCDE");
   ExpectOneMessage(r.op, "입력 길이 초과!");
-  EXPECT_TRUE(r.ui.begunEdits.empty());
-  EXPECT_EQ(r.engine.currentPageIndex(), 0);
-  EXPECT_FALSE(r.engine.editEndedByEnter);
+  EXPECT_TRUE(r.window.begunEdits.empty());
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 0);
+  // The Enter went with the refused edit: nothing of it waits for the next one.
+  EXPECT_FALSE(r.window.openEdit.has_value());
 
   // The next edit ends by a click elsewhere: editing does not move on.
-  r.engine.grid().SetCellText(0, Line1Column, u"AB");
-  r.engine.CellEdited(0, Line1Column);
+  r.bench.pages.CommitCellEdit(0, Line1Column, u"AB", /*byEnter=*/false);
   ExpectNoMessage(r.op);
-  EXPECT_TRUE(r.ui.begunEdits.empty());
-  EXPECT_EQ(r.engine.currentPageIndex(), 0);
+  EXPECT_TRUE(r.window.begunEdits.empty());
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 0);
 }
 
 TEST(GridEdit, AnEditGoesIntoTheRecordOfItsOwnRow) {
   Rig r;
   r.Pages(3);
   r.MakeCurrent(2);
-  r.engine.RepeatTextChanged(u"5");
-  r.engine.SetRepeatPressed();
+  r.bench.panel.RepeatTextChanged(u"5");
+  r.bench.panel.SetRepeatPressed();
   r.MakeCurrent(0);
-  r.engine.grid().SetCellText(2, Line1Column, u"XY");
-  r.engine.CellEdited(2, Line1Column);
-  r.engine.grid().SetCellText(2, RepeatColumn, u"0");
-  r.engine.CellEdited(2, RepeatColumn);
+  r.bench.pages.CommitCellEdit(2, Line1Column, u"XY", false);
+  r.bench.pages.CommitCellEdit(2, RepeatColumn, u"0", false);
   ExpectOneMessage(r.op, " [1-200] 반복, 설정이 잘못 되었습니다!");
   EXPECT_EQ(RecordBytes(r.Page(2)), "XY");
   EXPECT_EQ(r.Cell(2, RepeatColumn), u"5");
   EXPECT_EQ(r.Page(0).textLength, 0);
-  EXPECT_EQ(r.engine.currentPageIndex(), 0);
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 0);
 
   // A report about a row the grid does not have changes nothing.
-  r.engine.grid().SetCellText(0, Line1Column, u"kept");
-  r.engine.CellEdited(0, Line1Column);
+  r.bench.pages.CommitCellEdit(0, Line1Column, u"kept", false);
   const Rig::Snapshot before = r.Take();
   for (const int row : {-1, 3}) {
-    r.engine.CellEdited(row, Line1Column);
-    r.engine.CellEdited(row, RepeatColumn);
+    r.bench.pages.CommitCellEdit(row, Line1Column, u"XY", false);
+    r.bench.pages.CommitCellEdit(row, RepeatColumn, u"7", false);
   }
   ExpectNoMessage(r.op);
   r.ExpectUnchanged(before);

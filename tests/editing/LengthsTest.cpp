@@ -8,25 +8,15 @@
 #include <functional>
 #include <string>
 
-#include "editing/Engine.h"
+#include "EditingRig.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
-#include "support/EngineParts.h"
 
 namespace q5300 {
 namespace {
 
 // A new job: one page of 20 mm (240 dots), font size 4 (40 dots a character).
-struct NewJob : testing::EngineParts {
-  NewJob() {
-    grid.Attach(engine);
-    engine.StartUp();
-    op.told.clear();
-  }
-  void Type(int row, std::u16string text, int column = Line1Column) {
-    grid.Commit(row, column, std::move(text), false);
-  }
-};
+using NewJob = testing::Rig;
 
 TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {
   struct Case {
@@ -45,32 +35,32 @@ TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {
       {"more spacing makes it too long",
        [](NewJob& j) {
          j.Type(0, u"ABCD");
-         j.engine.MarginChosen(11);
+         j.bench.panel.MarginChosen(11);
        },
        241, 240, true},
       {"a longer set length takes it",
        [](NewJob& j) {
          j.Type(0, u"ABCDE");
-         j.engine.LengthTextChanged(u"25");
-         j.engine.SetLengthPressed();
+         j.bench.panel.LengthTextChanged(u"25");
+         j.bench.panel.SetLengthPressed();
        },
        248, 300, false},
       {"automatic length is never over",
        [](NewJob& j) {
-         j.engine.AutoLengthClicked();
+         j.bench.panel.AutoLengthClicked();
          j.Type(0, u"ABCDEFGHIJ");
        },
        448, 448, false},
       {"41 characters do not fit a record, whatever the length",
        [](NewJob& j) {
-         j.engine.AutoLengthClicked();
+         j.bench.panel.AutoLengthClicked();
          j.Type(0, std::u16string(41, u'i'));
        },
        // Measured on the 40 bytes a record keeps.
        1648, 1648, true, false},
       {"the wider of two lines",
        [](NewJob& j) {
-         j.engine.FontSizeChosen(2);
+         j.bench.panel.FontSizeChosen(2);
          j.Type(0, u"AB");
          j.Type(0, u"CDEFGHI", Line2Column);
        },
@@ -80,37 +70,37 @@ TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {
     SCOPED_TRACE(c.name);
     NewJob job;
     c.run(job);
-    const PageLength& length = job.engine.rowLength(0);
+    const PageLength& length = job.bench.document.rowLength(0);
     EXPECT_EQ(length.neededDots, c.needed);
     EXPECT_EQ(length.lengthDots, c.length);
     EXPECT_EQ(length.overLength, c.over);
     EXPECT_EQ(length.fits, c.fits);
-    EXPECT_EQ(job.engine.counts().overLengthPages, c.over ? 1 : 0);
+    EXPECT_EQ(job.bench.document.counts().overLengthPages, c.over ? 1 : 0);
   }
 }
 
 TEST(Lengths, AnEditIsMeasuredBeforeItIsCommittedWithoutChangingTheJob) {
   NewJob job;
   job.Type(0, u"AB");
-  const std::size_t steps = job.engine.history().undoCount();
-  const PageLength draft = job.engine.MeasureDraft(0, Line1Column, u"ABCDE");
+  const int steps = job.UndoSteps();
+  const PageLength draft = job.bench.document.MeasureDraft(0, Line1Column, u"ABCDE");
   EXPECT_EQ(draft.neededDots, 248);
   EXPECT_TRUE(draft.overLength);
-  EXPECT_EQ(job.engine.MeasureDraft(0, Line1Column, u"ABC").neededDots, 168);
-  EXPECT_EQ(job.engine.MeasureDraft(0, RepeatColumn, u"5").labels, 5);
+  EXPECT_EQ(job.bench.document.MeasureDraft(0, Line1Column, u"ABC").neededDots, 168);
+  EXPECT_EQ(job.bench.document.MeasureDraft(0, RepeatColumn, u"5").labels, 5);
 
-  EXPECT_EQ(job.engine.grid().CellText(0, Line1Column), u"AB");
-  EXPECT_EQ(job.engine.rowLength(0).neededDots, 128);
-  EXPECT_EQ(job.engine.history().undoCount(), steps);
+  EXPECT_EQ(job.grid().CellText(0, Line1Column), u"AB");
+  EXPECT_EQ(job.bench.document.rowLength(0).neededDots, 128);
+  EXPECT_EQ(job.UndoSteps(), steps);
   EXPECT_TRUE(job.op.told.empty());
 }
 
 TEST(Lengths, AnEditOnAPageOfAutomaticFontSizeIsMeasuredAtTheSizeThatFits) {
   NewJob job;
-  job.engine.FontSizeChosen(0);
+  job.bench.panel.FontSizeChosen(0);
   job.Type(0, u"ABCDEFGH");
-  EXPECT_EQ(job.engine.rowLength(0).neededDots, 8 * 24 + 48);
-  const PageLength draft = job.engine.MeasureDraft(0, Line1Column, u"ABCDEFGHIJ");
+  EXPECT_EQ(job.bench.document.rowLength(0).neededDots, 8 * 24 + 48);
+  const PageLength draft = job.bench.document.MeasureDraft(0, Line1Column, u"ABCDEFGHIJ");
   EXPECT_EQ(draft.neededDots, 10 * 16 + 48);
   EXPECT_FALSE(draft.overLength);
 }
@@ -120,37 +110,37 @@ TEST(Lengths, AnImportedPageTooLongForItsLengthIsMarkedWithoutAMessage) {
   test::TempDir dir;
   const auto csv = dir.path() / "in.csv";
   std::ofstream(csv) << "AB,,1\r\nABCDEFGH,,1\r\n";
-  ASSERT_TRUE(job.engine.ImportFile(csv.string()));
-  EXPECT_FALSE(job.engine.rowLength(0).overLength);
-  EXPECT_TRUE(job.engine.rowLength(1).overLength);
-  EXPECT_EQ(job.engine.counts().overLengthPages, 1);
+  ASSERT_TRUE(job.bench.files.ImportFile(csv.string()));
+  EXPECT_FALSE(job.bench.document.rowLength(0).overLength);
+  EXPECT_TRUE(job.bench.document.rowLength(1).overLength);
+  EXPECT_EQ(job.bench.document.counts().overLengthPages, 1);
   EXPECT_TRUE(job.op.told.empty());
 }
 
 TEST(Lengths, LabelsOfAPageAndOfTheJob) {
   NewJob job;
-  job.engine.AutoLengthClicked();
+  job.bench.panel.AutoLengthClicked();
   job.Type(0, u"N");
   job.op.numbering = [](NumSet& dialog) {
     dialog.TextChanged(NumBox::Start, u"1");
     dialog.TextChanged(NumBox::End, u"20");
     return dialog.Accept().ok();
   };
-  job.engine.NumberingPressed();
+  job.bench.pages.NumberingPressed();
   job.Type(0, u"3", RepeatColumn);
-  job.engine.Add();
+  job.bench.pages.Add();
   job.Type(1, u"B");
-  job.engine.Add();  // no text: not printed
-  job.engine.Add();
+  job.bench.pages.Add();  // no text: not printed
+  job.bench.pages.Add();
   job.Type(3, u"D");
-  job.engine.RowChecked(3, false);
-  job.engine.CopiesChosen(1);
+  job.bench.pages.RowChecked(3, false);
+  job.bench.panel.CopiesChosen(1);
 
-  EXPECT_EQ(job.engine.rowLength(0).labels, 60);
-  EXPECT_EQ(job.engine.rowLength(1).labels, 1);
-  EXPECT_EQ(job.engine.rowLength(2).labels, 0);
-  EXPECT_EQ(job.engine.rowLength(3).labels, 0);
-  const JobCounts& counts = job.engine.counts();
+  EXPECT_EQ(job.bench.document.rowLength(0).labels, 60);
+  EXPECT_EQ(job.bench.document.rowLength(1).labels, 1);
+  EXPECT_EQ(job.bench.document.rowLength(2).labels, 0);
+  EXPECT_EQ(job.bench.document.rowLength(3).labels, 0);
+  const JobCounts& counts = job.bench.document.counts();
   EXPECT_EQ(counts.pages, 4);
   EXPECT_EQ(counts.printedPages, 2);
   EXPECT_EQ(counts.labels, 61);

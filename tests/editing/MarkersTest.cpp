@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "CommandFixture.h"
+#include "EditingRig.h"
 #include "compile/CodePage.h"
 #include "editing/Dqfh.h"
 #include "editing/NumSet.h"
@@ -21,11 +21,9 @@ std::u16string S(std::u16string_view text) {
   return std::u16string(text);
 }
 
-class MarkersTest : public testing::CommandFixture {
+class MarkersTest : public testing::CommandTest {
  protected:
-  std::string RecordText() {
-    return testing::RecordBytes(page());
-  }
+  std::string RecordText() { return testing::RecordBytes(page()); }
   // The operator double-clicks the cells (row, column) and presses OK.
   void Pick(std::initializer_list<std::pair<int, int>> cells) {
     op.symbols = [cells = std::vector<std::pair<int, int>>(cells)](Dqfh& picker) {
@@ -36,26 +34,26 @@ class MarkersTest : public testing::CommandFixture {
 };
 
 TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
-  page().autoLength = 1;  // no length to keep to
-  grid().SetCurrentColumn(Line1Column);
-  engine.Superscript();
+  EditPage(0, [](PageRecord& p) { p.autoLength = 1; });  // no length to keep to
+  SetColumn(Line1Column);
+  bench.pages.Superscript();
   EXPECT_EQ(Line1(), S(u"") + Sup);
   EXPECT_EQ(page().superCount, 1);
   EXPECT_EQ(page().scriptCount, 1);
   // The grid's owner took the new text over into the record, as the printer gets it.
   EXPECT_EQ(RecordText(), "\x1C");
 
-  engine.Superscript();
+  bench.pages.Superscript();
   EXPECT_EQ(Line1(), S(u"") + Sup);
   EXPECT_EQ(page().superCount, 1);
 
-  gridActions.Type(0, Line1Column, S(u"") + Sup + u"2");
-  engine.Superscript();
+  window.Type(0, Line1Column, S(u"") + Sup + u"2");
+  window.Run([&] { bench.pages.Superscript(); });
   EXPECT_EQ(Line1(), S(u"") + Sup + u"2" + Sup);
   EXPECT_EQ(page().superCount, 2);
   EXPECT_EQ(page().scriptCount, 2);
 
-  engine.Subscript();
+  bench.pages.Subscript();
   EXPECT_EQ(Line1(), S(u"") + Sup + u"2" + Sup + Sub);
   EXPECT_EQ(page().subCount, 1);
   EXPECT_EQ(page().superCount, 2);
@@ -68,17 +66,17 @@ TEST_F(MarkersTest, SuperscriptIsNeverDoubledAtTheEnd) {
 
 TEST_F(MarkersTest, TheCountCoversTheEditedCellOnly) {
   SetLines(S(u"a") + Sub + u"b", S(u"") + Sub);
-  page().subCount = 7;
-  grid().SetCurrentColumn(Line1Column);
-  engine.Subscript();
+  EditPage(0, [](PageRecord& p) { p.subCount = 7; });
+  SetColumn(Line1Column);
+  bench.pages.Subscript();
   EXPECT_EQ(Line1(), S(u"a") + Sub + u"b" + Sub);
   // Taking the new text over counts the markers of both lines, as printing will.
   EXPECT_EQ(page().subCount, 3);
   EXPECT_EQ(page().scriptCount, 3);
 
   // Ending in the marker: the count is refreshed, nothing is appended.
-  page().subCount = 9;
-  engine.Subscript();
+  EditPage(0, [](PageRecord& p) { p.subCount = 9; });
+  bench.pages.Subscript();
   EXPECT_EQ(page().subCount, 2);
   EXPECT_EQ(Line1(), S(u"a") + Sub + u"b" + Sub);
 }
@@ -97,9 +95,9 @@ TEST_F(MarkersTest, MarkersGoIntoTheEditedLineOrTheFirst) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.currentColumn);
     SetLines(u"A", u"B");
-    page().fontSize = 3;  // a second line is allowed
-    grid().SetCurrentColumn(c.currentColumn);
-    engine.Superscript();
+    EditPage(0, [](PageRecord& p) { p.fontSize = 3; });  // a second line is allowed
+    SetColumn(c.currentColumn);
+    bench.pages.Superscript();
     EXPECT_EQ(Line1(), c.expected1);
     EXPECT_EQ(Line2(), c.expected2);
     EXPECT_EQ(page().twoLines, 1);
@@ -132,22 +130,24 @@ TEST_F(MarkersTest, RefusalsLeaveTheCellAndTheRecord) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetLines(c.line1, c.line2);
-    grid().SetCurrentColumn(c.currentColumn);
-    page().twoLines = c.line2.empty() ? 0 : 1;
-    page().superCount = 5;
-    page().subCount = 6;
-    page().scriptCount = 11;
+    SetColumn(c.currentColumn);
+    EditPage(0, [&](PageRecord& p) {
+      p.twoLines = c.line2.empty() ? 0 : 1;
+      p.superCount = 5;
+      p.subCount = 6;
+      p.scriptCount = 11;
+    });
     const std::string recordBefore = RecordText();
     Pick({{0, 0}});
     switch (c.command) {
       case Super:
-        engine.Superscript();
+        bench.pages.Superscript();
         break;
       case Subs:
-        engine.Subscript();
+        bench.pages.Subscript();
         break;
       case Symbols:
-        engine.ElectricalSymbols();
+        bench.pages.ElectricalSymbols();
         break;
     }
     ASSERT_EQ(op.told.size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(MarkersTest, RefusalsLeaveTheCellAndTheRecord) {
 // A marker takes two bytes in a label file: it goes in only while the page's
 // text stays within the record's 40 bytes, so no save can cut it off.
 TEST_F(MarkersTest, AMarkerGoesInOnlyWhileTheTextFitsTheRecord) {
-  page().autoLength = 1;  // no length to keep to
+  EditPage(0, [](PageRecord& p) { p.autoLength = 1; });  // no length to keep to
   const struct {
     std::u16string line1;
     std::u16string line2;
@@ -185,9 +185,9 @@ TEST_F(MarkersTest, AMarkerGoesInOnlyWhileTheTextFitsTheRecord) {
     for (const auto& c : cases) {
       SCOPED_TRACE(::testing::Message() << c.line1.size() << " and " << c.line2.size());
       SetLines(c.line1, c.line2);
-      page().twoLines = c.line2.empty() ? 0 : 1;
-      grid().SetCurrentColumn(c.column);
-      superscript ? engine.Superscript() : engine.Subscript();
+      EditPage(0, [&](PageRecord& p) { p.twoLines = c.line2.empty() ? 0 : 1; });
+      SetColumn(c.column);
+      superscript ? bench.pages.Superscript() : bench.pages.Subscript();
       const char16_t marker = superscript ? Sup : Sub;
       const std::u16string& edited = c.column == Line1Column ? c.line1 : c.line2;
       EXPECT_EQ(c.column == Line1Column ? Line1() : Line2(), c.taken ? edited + marker : edited);
@@ -205,10 +205,10 @@ TEST_F(MarkersTest, AMarkerGoesInOnlyWhileTheTextFitsTheRecord) {
 
 TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
   SetLines(u"AB", u"CD");
-  grid().SetCurrentColumn(Line2Column);  // no second-line query for symbols
+  SetColumn(Line2Column);  // no second-line query for symbols
   const std::string recordBefore = RecordText();
   Pick({{1, 0}, {4, 13}, {0, 0}, {4, 12}});
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line1(), u"AB");
   EXPECT_EQ(Line2(), u"CD\uE010\uE000\uE04C");
   EXPECT_EQ(RecordText(), recordBefore);
@@ -218,22 +218,22 @@ TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
   // symbol takes two); past them the symbols would not be printed, and the
   // operator is told instead.
   SetLines(std::u16string(34, u'x'), u"");
-  grid().SetCurrentColumn(FontSizeColumn);
+  SetColumn(FontSizeColumn);
   Pick({{0, 1}, {0, 2}, {0, 3}});
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line1(), std::u16string(34, u'x') + u"\uE001\uE002\uE003");
   SetLines(std::u16string(35, u'x'), u"");
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line1(), std::u16string(35, u'x'));
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
   // Into line 2, measured with line 2 as it would become.
-  grid().SetCurrentColumn(Line2Column);
+  SetColumn(Line2Column);
   Pick({{0, 1}});
   SetLines(u"y", std::u16string(36, u'x'));
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line2(), std::u16string(36, u'x') + u"\uE001");
   SetLines(u"y", std::u16string(37, u'x'));
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line2(), std::u16string(37, u'x'));
   EXPECT_EQ(Line1(), u"y");
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
@@ -244,39 +244,39 @@ TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
     picker.DoubleClicked(Sheet, 0, 0);
     return false;
   };
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   op.symbols = [](Dqfh& picker) {
     for (int i = 0; i < 3; ++i) picker.DoubleClicked(Sheet, 0, 0);
     picker.ClearSelection();
     return true;
   };
-  engine.ElectricalSymbols();
+  bench.pages.ElectricalSymbols();
   EXPECT_EQ(Line1(), u"AB");
   EXPECT_TRUE(op.told.empty());
 }
 
 TEST_F(MarkersTest, AnOpenEditIsCommittedFirst) {
-  grid().SetCurrentColumn(Line1Column);
-  gridActions.Type(0, Line1Column, u"V");
-  engine.Subscript();
+  SetColumn(Line1Column);
+  window.Type(0, Line1Column, u"V");
+  window.Run([&] { bench.pages.Subscript(); });
   EXPECT_EQ(Line1(), S(u"V") + Sub);
 
-  gridActions.Type(0, Line1Column, u"W");
+  window.Type(0, Line1Column, u"W");
   Pick({{2, 0}});
-  engine.ElectricalSymbols();
+  window.Run([&] { bench.pages.ElectricalSymbols(); });
   EXPECT_EQ(Line1(), u"W\uE020");
   EXPECT_EQ(page().textLength, 1);  // the committed "W"; the symbol waits for the rebuild
 }
 
 TEST_F(MarkersTest, NoCurrentPageNoCommand) {
-  engine.SetCurrentPage(-1);
-  ASSERT_EQ(engine.currentRecord(), nullptr);
+  bench.pages.SetCurrentPage(-1);
+  ASSERT_EQ(bench.document.currentRecord(), nullptr);
   Pick({{0, 0}});
   op.numbering = [](NumSet&) { return true; };
-  engine.Superscript();
-  engine.Subscript();
-  engine.ElectricalSymbols();
-  engine.NumberingPressed();
+  bench.pages.Superscript();
+  bench.pages.Subscript();
+  bench.pages.ElectricalSymbols();
+  bench.pages.NumberingPressed();
   EXPECT_EQ(op.pickerRuns, 0);
   EXPECT_EQ(op.numberingRuns, 0);
   EXPECT_TRUE(op.told.empty());
@@ -296,8 +296,8 @@ TEST_F(MarkersTest, AMarkerOnASetLengthPageIsMeasuredAsPrinted) {
   for (const std::u16string& line :
        {std::u16string(u""), std::u16string(u"m"), std::u16string(u"가")}) {
     SetLines(line, u"");
-    grid().SetCurrentColumn(Line1Column);
-    engine.Superscript();
+    SetColumn(Line1Column);
+    bench.pages.Superscript();
     EXPECT_EQ(Line1(), line + Sup);
     EXPECT_TRUE(op.TakeTexts().empty());
     EXPECT_LT(page().line1Width, 240);

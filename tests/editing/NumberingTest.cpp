@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "CommandFixture.h"
+#include "EditingRig.h"
 #include "data/FixedField.h"
 #include "editing/NumSet.h"
 
@@ -19,7 +19,7 @@ std::u16string S(std::u16string_view text) {
   return std::u16string(text);
 }
 
-class NumberingTest : public testing::CommandFixture {
+class NumberingTest : public testing::CommandTest {
  protected:
   // The operator chooses `kind`, enters the values and presses OK.
   void Answer(NumberingKind kind, std::u16string start, std::u16string end) {
@@ -35,7 +35,7 @@ class NumberingTest : public testing::CommandFixture {
     fields.flags[static_cast<std::size_t>(kind)] = 1;
     SetField(fields.start, start);
     SetField(fields.end, end);
-    StoreNumberingFields(page(), fields);
+    EditPage(0, [&](PageRecord& p) { StoreNumberingFields(p, fields); });
   }
 };
 
@@ -68,10 +68,10 @@ TEST_F(NumberingTest, PlaceholderIsTurnedInPlaceOrAppendedToTheEditedLine) {
     SCOPED_TRACE(::testing::PrintToString(c.expected1) + " " +
                  ::testing::PrintToString(c.expected2));
     SetLines(c.line1, c.line2);
-    grid().SetCurrentColumn(c.currentColumn);
+    SetColumn(c.currentColumn);
     const bool letters = c.kind == NumberingKind::Upper || c.kind == NumberingKind::Lower;
     Answer(c.kind, letters ? u"b" : u"1", letters ? u"d" : u"9");
-    engine.NumberingPressed();
+    bench.pages.NumberingPressed();
     EXPECT_EQ(Line1(), c.expected1);
     EXPECT_EQ(Line2(), c.expected2);
     EXPECT_EQ(NumberingFieldsOf(page()).flags[static_cast<std::size_t>(c.kind)], 1);
@@ -82,19 +82,19 @@ TEST_F(NumberingTest, PlaceholderIsTurnedInPlaceOrAppendedToTheEditedLine) {
 
 TEST_F(NumberingTest, OkStoresKindAndValuesInThePage) {
   SetLines(u"AB", u"");
-  grid().SetCurrentColumn(Line1Column);
+  SetColumn(Line1Column);
   const uint16_t repeatBefore = page().repeatCount;
   const uint8_t fontBefore = page().fontSize;
 
   Answer(NumberingKind::Number, u"007", u"120");
-  engine.NumberingPressed();
+  bench.pages.NumberingPressed();
   EXPECT_EQ(FieldText(page().numStart), "7");
   EXPECT_EQ(FieldText(page().numEnd), "120");
   EXPECT_EQ(page().numNumber, 1);
 
   // Another kind: the flags follow, the placeholder changes where it stands.
   Answer(NumberingKind::Hex2, u"ab", u"F");
-  engine.NumberingPressed();
+  bench.pages.NumberingPressed();
   EXPECT_EQ(FieldText(page().numStart), "171");
   EXPECT_EQ(FieldText(page().numEnd), "15");
   EXPECT_EQ(page().numNumber, 0);
@@ -107,12 +107,12 @@ TEST_F(NumberingTest, OkStoresKindAndValuesInThePage) {
     shownStart = dialog.text(NumBox::Start);
     return false;
   };
-  engine.NumberingPressed();
+  bench.pages.NumberingPressed();
   EXPECT_EQ(shownStart, u"AB");
 
   // The same kind again changes the values only.
   Answer(NumberingKind::Hex2, u"01", u"FF");
-  engine.NumberingPressed();
+  bench.pages.NumberingPressed();
   EXPECT_EQ(Line1(), S(u"AB") + F);
   EXPECT_EQ(FieldText(page().numStart), "1");
   EXPECT_EQ(FieldText(page().numEnd), "255");
@@ -122,10 +122,10 @@ TEST_F(NumberingTest, OkStoresKindAndValuesInThePage) {
 }
 
 TEST_F(NumberingTest, AnOpenEditIsCommittedBeforeThePlaceholderIsAdded) {
-  grid().SetCurrentColumn(Line1Column);
-  gridActions.Type(0, Line1Column, u"AB");
+  SetColumn(Line1Column);
+  window.Type(0, Line1Column, u"AB");
   Answer(NumberingKind::Upper, u"a", u"z");
-  engine.NumberingPressed();
+  window.Run([&] { bench.pages.NumberingPressed(); });
   EXPECT_EQ(Line1(), S(u"AB") + U);
   EXPECT_EQ(FieldText(page().numStart), "A");
   EXPECT_EQ(FieldText(page().numEnd), "Z");
@@ -155,9 +155,11 @@ TEST_F(NumberingTest, RefusalsLeaveThePageAndTheGridAsTheyWere) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetLines(c.line1, c.line2);
-    grid().SetCurrentColumn(c.currentColumn);
+    SetColumn(c.currentColumn);
     SetNumbering(NumberingKind::Upper, "B", "D");
-    page().direction = c.vertical ? std::array<char, 2>{'1', '3'} : std::array<char, 2>{'0', '4'};
+    EditPage(0, [&](PageRecord& p) {
+      p.direction = c.vertical ? std::array<char, 2>{'1', '3'} : std::array<char, 2>{'0', '4'};
+    });
     const NumberingFields before = NumberingFieldsOf(page());
     op.numberingRuns = 0;
     op.numbering = [&](NumSet& dialog) {
@@ -167,7 +169,7 @@ TEST_F(NumberingTest, RefusalsLeaveThePageAndTheGridAsTheyWere) {
       return dialog.Accept().ok() && !c.cancel;
     };
 
-    engine.NumberingPressed();
+    bench.pages.NumberingPressed();
     EXPECT_EQ(op.numberingRuns, c.dialogRuns);
     if (c.message) {
       ASSERT_EQ(op.told.size(), 1u);
@@ -185,10 +187,10 @@ TEST_F(NumberingTest, RefusalsLeaveThePageAndTheGridAsTheyWere) {
 
   // One character less is still taken.
   SetLines(almost, u"");
-  grid().SetCurrentColumn(Line1Column);
-  page().direction = {'0', '4'};
+  SetColumn(Line1Column);
+  EditPage(0, [](PageRecord& p) { p.direction = {'0', '4'}; });
   Answer(NumberingKind::Number, u"1", u"2");
-  engine.NumberingPressed();
+  bench.pages.NumberingPressed();
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(Line1(), almost + N);
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "EditingRig.h"
+#include "editing/CellTexts.h"
+#include "editing/PageFit.h"
 
 namespace q5300 {
 namespace {
@@ -18,8 +20,8 @@ constexpr std::array<char, 2> Horizontal = {'0', '4'};
 constexpr std::array<char, 2> Vertical = {'1', '3'};
 
 void SetLength(Rig& r, std::u16string text) {
-  r.engine.LengthTextChanged(std::move(text));
-  r.engine.SetLengthPressed();
+  r.bench.panel.LengthTextChanged(std::move(text));
+  r.bench.panel.SetLengthPressed();
 }
 
 TEST(PagePanel, SetLengthRangeAndCode) {
@@ -44,48 +46,48 @@ TEST(PagePanel, SetLengthRangeAndCode) {
     Rig r;
     r.Pages(2);
     r.MakeCurrent(0);
-    r.engine.ScopeChosen(ApplyScope::FollowingPages);
+    r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
     const Rig::Snapshot before = r.Take();
     SetLength(r, c.text);
     if (!c.accepted) {
       ExpectOneMessage(r.op, "(6-150)까지의 길이를 설정하십시오!");
       r.ExpectUnchanged(before);
-      EXPECT_EQ(r.engine.job().defaults, before.defaults);
-      EXPECT_EQ(r.engine.controls().lengthText, u"25");
+      EXPECT_EQ(r.job().defaults, before.defaults);
+      EXPECT_EQ(r.bench.document.controls().lengthText, u"25");
       // The bound value is 25 now as well.
-      r.engine.SetLengthPressed();
+      r.bench.panel.SetLengthPressed();
       ExpectNoMessage(r.op);
       EXPECT_EQ(r.Page(1).lengthDots, 300);
       continue;
     }
     ExpectNoMessage(r.op);
-    EXPECT_EQ(r.engine.controls().lengthText, c.shown.empty() ? c.text : c.shown);
+    EXPECT_EQ(r.bench.document.controls().lengthText, c.shown.empty() ? c.text : c.shown);
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(FieldText(r.Page(i).lengthCode), c.code);
       EXPECT_EQ(r.Page(i).autoLength, 0);
       EXPECT_EQ(r.Page(i).lengthDots, c.dots);
       EXPECT_EQ(r.Page(i).limitDots, c.dots);
     }
-    EXPECT_EQ(FieldText(r.engine.job().defaults.lengthCode), c.code);
-    EXPECT_FALSE(r.engine.job().defaults.autoLength);
+    EXPECT_EQ(FieldText(r.job().defaults.lengthCode), c.code);
+    EXPECT_FALSE(r.job().defaults.autoLength);
   }
 }
 
 TEST(PagePanel, SetLengthLeavesPagesThatWouldOverrunAsTheyWere) {
   Rig r;
   r.Pages(4);
-  r.TypeLine1(0, u"A");
-  r.TypeLine1(1, u"ABCD");
-  r.TypeLine1(2, u"ABCD");
-  r.TypeLine1(3, u"ABCD");
+  r.Type(0, u"A");
+  r.Type(1, u"ABCD");
+  r.Type(2, u"ABCD");
+  r.Type(3, u"ABCD");
   r.MakeCurrent(1);
   SetLength(r, u"20.5");
   r.MakeCurrent(3);
-  r.engine.AutoLengthClicked();
+  r.bench.panel.AutoLengthClicked();
   ExpectNoMessage(r.op);
 
   r.MakeCurrent(0);
-  r.engine.ScopeChosen(ApplyScope::FollowingPages);
+  r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
   SetLength(r, u"10");
   ExpectOneMessage(r.op, "3 페이지는 길이 범위 초과로, 설정이 잘못되었습니다!");
   EXPECT_EQ(FieldText(r.Page(0).lengthCode), "10");
@@ -102,8 +104,8 @@ TEST(PagePanel, SetLengthLeavesPagesThatWouldOverrunAsTheyWere) {
   // A page of automatic length stays automatic.
   EXPECT_EQ(FieldText(r.Page(3).lengthCode), "Au");
   EXPECT_EQ(r.Page(3).autoLength, 1);
-  EXPECT_EQ(FieldText(r.engine.job().defaults.lengthCode), "10");
-  EXPECT_EQ(r.engine.job().defaults.lengthMm, 10.0f);
+  EXPECT_EQ(FieldText(r.job().defaults.lengthCode), "10");
+  EXPECT_EQ(r.job().defaults.lengthMm, 10.0f);
 }
 
 TEST(PagePanel, AutomaticLengthAndAutomaticFontSizeExcludeEachOther) {
@@ -111,14 +113,14 @@ TEST(PagePanel, AutomaticLengthAndAutomaticFontSizeExcludeEachOther) {
   r.Pages(3);
   r.MakeCurrent(1);
   SetLength(r, u"20");
-  r.engine.FontSizeChosen(0);
-  r.TypeLine1(1, std::u16string(40, u'A'));  // too long even at size 0
+  r.bench.panel.FontSizeChosen(0);
+  r.Type(1, std::u16string(40, u'A'));  // too long even at size 0
   ExpectOneMessage(r.op, "입력 길이 초과!");
   const uint8_t fittedSize = r.Page(1).fontSize;
 
   r.MakeCurrent(0);
-  r.engine.ScopeChosen(ApplyScope::FollowingPages);
-  r.engine.AutoLengthClicked();
+  r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
+  r.bench.panel.AutoLengthClicked();
   ExpectOneMessage(r.op,
                    "1 페이지는 자동 글꼴 크기가 설정되어, 자동 길이 설정을 할 수 없습니다. "
                    "설정이 잘못되었습니다!");
@@ -128,30 +130,30 @@ TEST(PagePanel, AutomaticLengthAndAutomaticFontSizeExcludeEachOther) {
   }
   EXPECT_EQ(r.Page(1).autoLength, 0);
   EXPECT_EQ(FieldText(r.Page(1).lengthCode), "20");
-  EXPECT_TRUE(r.engine.controls().autoLength);
-  EXPECT_FALSE(r.engine.controls().lengthEditEnabled);
-  EXPECT_TRUE(r.engine.job().defaults.autoLength);
+  EXPECT_TRUE(r.bench.document.controls().autoLength);
+  EXPECT_FALSE(r.bench.document.controls().lengthEditEnabled);
+  EXPECT_TRUE(r.job().defaults.autoLength);
 
   const Rig::Snapshot before = r.Take();
-  r.engine.FontSizeChosen(0);
+  r.bench.panel.FontSizeChosen(0);
   ExpectOneMessage(r.op,
                    "2 페이지는 자동 길이가 설정되어 있어,자동으로 글꼴 크기를 설정할 수 없습니다! "
                    "\r\n1 페이지는 길이의 범위가 초과되어, 다른 글꼴을 선택하십시오! \r\n");
   r.ExpectUnchanged(before);
   EXPECT_EQ(r.Page(1).fontSize, fittedSize);
-  EXPECT_EQ(r.engine.controls().fontSize, 0);
+  EXPECT_EQ(r.bench.document.controls().fontSize, 0);
 }
 
 TEST(PagePanel, APageAddedAfterAutomaticLengthHasAutomaticLength) {
   Rig r;
   SetLength(r, u"30");
-  r.engine.AutoLengthClicked();
-  r.engine.Add();
+  r.bench.panel.AutoLengthClicked();
+  r.bench.pages.Add();
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(1).autoLength, 1);
   EXPECT_EQ(FieldText(r.Page(1).lengthCode), "Au");
-  EXPECT_EQ(FieldText(r.engine.job().defaults.lengthCode), "Au");
-  EXPECT_TRUE(r.engine.job().defaults.autoLength);
+  EXPECT_EQ(FieldText(r.job().defaults.lengthCode), "Au");
+  EXPECT_TRUE(r.job().defaults.autoLength);
 }
 
 TEST(PagePanel, AutomaticFontSizeTakesTheLargestSizeThatFits) {
@@ -171,12 +173,12 @@ TEST(PagePanel, AutomaticFontSizeTakesTheLargestSizeThatFits) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.size());
     Rig r;
-    r.TypeLine1(0, c.text);
+    r.Type(0, c.text);
     r.op.told.clear();
-    r.engine.FontSizeChosen(0);
-    EXPECT_EQ(r.engine.controls().fontSize, 0);
-    EXPECT_TRUE(r.engine.job().defaults.autoFont);
-    EXPECT_EQ(r.engine.job().defaults.fontSize, 0);
+    r.bench.panel.FontSizeChosen(0);
+    EXPECT_EQ(r.bench.document.controls().fontSize, 0);
+    EXPECT_TRUE(r.job().defaults.autoFont);
+    EXPECT_EQ(r.job().defaults.fontSize, 0);
     if (c.size < 0) {
       ExpectOneMessage(r.op, "1 페이지는 길이의 범위가 초과되어, 다른 글꼴을 선택하십시오! \r\n");
       EXPECT_EQ(r.Page(0).autoFont, 0);
@@ -194,23 +196,26 @@ TEST(PagePanel, AutomaticFontSizeTakesTheLargestSizeThatFits) {
 TEST(PagePanel, FitFontSizeShrinksOrKeepsTheSizeItHad) {
   Rig r;
   r.Pages(2);
-  r.TypeLine1(0, u"ABCD");
-  r.TypeLine1(1, std::u16string(40, u'A'));
+  r.Type(0, u"ABCD");
+  r.Type(1, std::u16string(40, u'A'));
   r.op.told.clear();
-  PageRecord& fits = r.Page(0);
+  // Fitted on copies of the pages: fitting is a function of the record alone.
+  const JobSettings& settings = r.job().settings;
+  PageRecord fits = r.Page(0);
   fits.fontSize = 6;
-  EXPECT_TRUE(r.engine.FitFontSize(fits));
+  EXPECT_TRUE(FitFontSize(fits, settings));
   EXPECT_EQ(fits.fontSize, 5);
-  PageRecord& never = r.Page(1);
+  PageRecord never = r.Page(1);
   never.fontSize = 3;
-  EXPECT_FALSE(r.engine.FitFontSize(never));
+  EXPECT_FALSE(FitFontSize(never, settings));
   EXPECT_EQ(never.fontSize, 3);
   // Lengthened past what size 1 holds, though the smallest print (size 0) would fit:
   // the page keeps its size.
-  r.TypeLine1(1, std::u16string(13, u'A'));
+  r.Type(1, std::u16string(13, u'A'));
   r.op.told.clear();
+  never = r.Page(1);
   never.fontSize = 3;
-  EXPECT_FALSE(r.engine.FitFontSize(never));
+  EXPECT_FALSE(FitFontSize(never, settings));
   EXPECT_EQ(never.fontSize, 3);
   EXPECT_EQ(never.line1Width, 13 * 32);
 }
@@ -223,13 +228,13 @@ TEST(PagePanel, TwoLinePagesRefuseSizes4To6) {
     r.TypeLines(0, u"AB", u"CD");
     ExpectNoMessage(r.op);
     const Rig::Snapshot before = r.Take();
-    r.engine.FontSizeChosen(size);
+    r.bench.panel.FontSizeChosen(size);
     ExpectOneMessage(
         r.op, "1 페이지의 글꼴 크기가 2줄 인쇄에 적합하지 않아, 다른 글꼴 크기를 선택하십시오\r\n");
     r.ExpectUnchanged(before);
-    EXPECT_EQ(r.engine.controls().fontSize, size);
-    EXPECT_EQ(r.engine.job().defaults.fontSize, size);
-    r.engine.Add();
+    EXPECT_EQ(r.bench.document.controls().fontSize, size);
+    EXPECT_EQ(r.job().defaults.fontSize, size);
+    r.bench.pages.Add();
     EXPECT_EQ(r.Page(1).fontSize, size);
     EXPECT_EQ(r.Cell(1, FontSizeColumn), NumberCellText(size));
   }
@@ -238,12 +243,12 @@ TEST(PagePanel, TwoLinePagesRefuseSizes4To6) {
 TEST(PagePanel, FixedSizeMessagesJoinInOrder) {
   Rig r;
   r.Pages(3);
-  r.TypeLine1(0, u"ABCD");
+  r.Type(0, u"ABCD");
   r.FontSize(1, 3);
   r.TypeLines(1, u"AB", u"CD");
   r.MakeCurrent(0);
-  r.engine.ScopeChosen(ApplyScope::FollowingPages);
-  r.engine.FontSizeChosen(6);
+  r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
+  r.bench.panel.FontSizeChosen(6);
   ExpectOneMessage(
       r.op,
       "1 페이지의 글꼴 크기가 2줄 인쇄에 적합하지 않아, 다른 글꼴 크기를 선택하십시오\r\n"
@@ -261,19 +266,19 @@ TEST(PagePanel, VerticalStopsAtAPageThatCannotStand) {
     std::function<void(Rig&)> makeThirdPage;
     bool refused;
   } const cases[] = {
-      {"numbering", [](Rig& r) { r.TypeLine1(2, u"N\uE04D"); }, true},
-      {"superscript", [](Rig& r) { r.TypeLine1(2, u"m\uE0512"); }, true},
+      {"numbering", [](Rig& r) { r.Type(2, u"N\uE04D"); }, true},
+      {"superscript", [](Rig& r) { r.Type(2, u"m\uE0512"); }, true},
       {"half width, two lines",
        [](Rig& r) {
          r.MakeCurrent(2);
-         r.engine.WidthChosen(1);
+         r.bench.panel.WidthChosen(1);
          r.TypeLines(2, u"A", u"B");
        },
        true},
       {"half width, one line",
        [](Rig& r) {
          r.MakeCurrent(2);
-         r.engine.WidthChosen(1);
+         r.bench.panel.WidthChosen(1);
        },
        false},
   };
@@ -281,12 +286,12 @@ TEST(PagePanel, VerticalStopsAtAPageThatCannotStand) {
     SCOPED_TRACE(c.name);
     Rig r;
     r.Pages(4);
-    for (int i = 0; i < 4; ++i) r.TypeLine1(i, u"A");
+    for (int i = 0; i < 4; ++i) r.Type(i, u"A");
     c.makeThirdPage(r);
     ExpectNoMessage(r.op);
     r.MakeCurrent(0);
-    r.engine.ScopeChosen(ApplyScope::FollowingPages);
-    r.engine.DirectionChosen(1);
+    r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
+    r.bench.panel.DirectionChosen(1);
     const int verticalPages = c.refused ? 2 : 4;
     for (int i = 0; i < 4; ++i) {
       EXPECT_EQ(r.Page(i).direction, i < verticalPages ? Vertical : Horizontal) << i;
@@ -297,26 +302,26 @@ TEST(PagePanel, VerticalStopsAtAPageThatCannotStand) {
       continue;
     }
     ExpectOneMessage(r.op, "세로쓰기불가!");
-    EXPECT_EQ(r.engine.controls().direction, 0);
-    EXPECT_EQ(r.engine.job().defaults.direction, Horizontal);
-    r.engine.Add();
+    EXPECT_EQ(r.bench.document.controls().direction, 0);
+    EXPECT_EQ(r.job().defaults.direction, Horizontal);
+    r.bench.pages.Add();
     EXPECT_EQ(r.Cell(1, DirectionColumn), u"Horizontal");
   }
 }
 
 TEST(PagePanel, DirectionRefitsAPageOfAutomaticFontSize) {
   Rig r;
-  r.engine.WidthChosen(1);
-  r.engine.FontSizeChosen(0);
-  r.TypeLine1(0, u"ABCDEF");  // half width: 32 dots a letter at size 6 across, 64 upright
+  r.bench.panel.WidthChosen(1);
+  r.bench.panel.FontSizeChosen(0);
+  r.Type(0, u"ABCDEF");  // half width: 32 dots a letter at size 6 across, 64 upright
   ExpectNoMessage(r.op);
   ASSERT_EQ(r.Page(0).fontSize, 6);
-  r.engine.DirectionChosen(1);
+  r.bench.panel.DirectionChosen(1);
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(0).direction, Vertical);
   EXPECT_EQ(r.Page(0).fontSize, 3);
   EXPECT_EQ(r.Page(0).autoFont, 1);
-  r.engine.DirectionChosen(0);
+  r.bench.panel.DirectionChosen(0);
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Page(0).direction, Horizontal);
   EXPECT_EQ(r.Page(0).fontSize, 6);
@@ -326,45 +331,45 @@ TEST(PagePanel, DirectionThatOverrunsIsUndoneForThatPage) {
   Rig r;
   r.Pages(2);
   r.MakeCurrent(0);
-  r.engine.WidthChosen(1);
-  r.TypeLine1(0, u"ABCDEF");  // half width: 144 dots across, 240 upright
-  r.TypeLine1(1, u"A");
+  r.bench.panel.WidthChosen(1);
+  r.Type(0, u"ABCDEF");  // half width: 144 dots across, 240 upright
+  r.Type(1, u"A");
   ExpectNoMessage(r.op);
   r.MakeCurrent(0);
-  r.engine.ScopeChosen(ApplyScope::FollowingPages);
-  r.engine.DirectionChosen(1);
+  r.bench.panel.ScopeChosen(ApplyScope::FollowingPages);
+  r.bench.panel.DirectionChosen(1);
   ExpectOneMessage(r.op, "1 페이지 길이초과.\r\n 수평/수직 방향이 잘못 설정되어 있습니다,");
   EXPECT_EQ(r.Page(0).direction, Horizontal);
   EXPECT_EQ(r.Cell(0, DirectionColumn), u"Horizontal");
   EXPECT_EQ(r.Page(1).direction, Vertical);
   EXPECT_EQ(r.Cell(1, DirectionColumn), u"Vertical");
-  EXPECT_EQ(r.engine.controls().direction, 1);
-  EXPECT_EQ(r.engine.job().defaults.direction, Vertical);
+  EXPECT_EQ(r.bench.document.controls().direction, 1);
+  EXPECT_EQ(r.job().defaults.direction, Vertical);
 }
 
 TEST(PagePanel, ScopeIsTheCurrentPageOrItAndThePagesAfterIt) {
   struct Case {
     const char* name;
-    std::function<void(Engine&)> apply;
+    std::function<void(PanelCommands&)> apply;
     std::function<void(Rig&, int)> expectChanged;
   } const cases[] = {
-      {"frame", [](Engine& e) { e.FrameChosen(1); },
+      {"frame", [](PanelCommands& e) { e.FrameChosen(1); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).frame, 'F');
          EXPECT_EQ(r.Cell(i, FrameColumn), u"Frame");
        }},
-      {"underline", [](Engine& e) { e.FrameChosen(2); },
+      {"underline", [](PanelCommands& e) { e.FrameChosen(2); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).frame, 'L');
          EXPECT_EQ(r.Cell(i, FrameColumn), u"Underline");
        }},
-      {"half width", [](Engine& e) { e.WidthChosen(1); },
+      {"half width", [](PanelCommands& e) { e.WidthChosen(1); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).halfWidth, 1);
          EXPECT_EQ(r.Cell(i, ZoomColumn), u"반각");
        }},
       {"repeat",
-       [](Engine& e) {
+       [](PanelCommands& e) {
          e.RepeatTextChanged(u"12");
          e.SetRepeatPressed();
        },
@@ -374,23 +379,23 @@ TEST(PagePanel, ScopeIsTheCurrentPageOrItAndThePagesAfterIt) {
          EXPECT_EQ(FieldText(r.Page(i).repeatCode), "0012");
          EXPECT_EQ(r.Cell(i, RepeatColumn), u"12");
        }},
-      {"font size", [](Engine& e) { e.FontSizeChosen(2); },
+      {"font size", [](PanelCommands& e) { e.FontSizeChosen(2); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).fontSize, 2);
          EXPECT_EQ(r.Cell(i, FontSizeColumn), u"2");
        }},
-      {"direction", [](Engine& e) { e.DirectionChosen(1); },
+      {"direction", [](PanelCommands& e) { e.DirectionChosen(1); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).direction, Vertical);
          EXPECT_EQ(r.Cell(i, DirectionColumn), u"Vertical");
        }},
-      {"automatic length", [](Engine& e) { e.AutoLengthClicked(); },
+      {"automatic length", [](PanelCommands& e) { e.AutoLengthClicked(); },
        [](Rig& r, int i) {
          EXPECT_EQ(r.Page(i).autoLength, 1);
          EXPECT_EQ(FieldText(r.Page(i).lengthCode), "Au");
        }},
       {"set length",
-       [](Engine& e) {
+       [](PanelCommands& e) {
          e.LengthTextChanged(u"30");
          e.SetLengthPressed();
        },
@@ -406,9 +411,9 @@ TEST(PagePanel, ScopeIsTheCurrentPageOrItAndThePagesAfterIt) {
       Rig r;
       r.Pages(4);
       r.MakeCurrent(1);
-      r.engine.ScopeChosen(scope);
+      r.bench.panel.ScopeChosen(scope);
       const Rig::Snapshot before = r.Take();
-      c.apply(r.engine);
+      c.apply(r.bench.panel);
       ExpectNoMessage(r.op);
       const std::vector<int> changed =
           scope == ApplyScope::CurrentPage ? std::vector<int>{1} : std::vector<int>{1, 2, 3};
@@ -420,12 +425,12 @@ TEST(PagePanel, ScopeIsTheCurrentPageOrItAndThePagesAfterIt) {
 
 TEST(PagePanel, FrameBoxMapsAnyOtherItemToNone) {
   Rig r;
-  r.engine.FrameChosen(1);
-  r.engine.FrameChosen(5);
+  r.bench.panel.FrameChosen(1);
+  r.bench.panel.FrameChosen(5);
   EXPECT_EQ(r.Page(0).frame, 'N');
   EXPECT_EQ(r.Cell(0, FrameColumn), u"None");
-  EXPECT_EQ(r.engine.controls().frame, 0);
-  EXPECT_EQ(r.engine.job().defaults.frame, 'N');
+  EXPECT_EQ(r.bench.document.controls().frame, 0);
+  EXPECT_EQ(r.job().defaults.frame, 'N');
 }
 
 TEST(PagePanel, SetRepeatRange) {
@@ -438,22 +443,22 @@ TEST(PagePanel, SetRepeatRange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
     Rig r;
-    r.engine.RepeatTextChanged(u"7");
-    r.engine.SetRepeatPressed();
+    r.bench.panel.RepeatTextChanged(u"7");
+    r.bench.panel.SetRepeatPressed();
     const Rig::Snapshot before = r.Take();
-    r.engine.RepeatTextChanged(c.text);
-    r.engine.SetRepeatPressed();
+    r.bench.panel.RepeatTextChanged(c.text);
+    r.bench.panel.SetRepeatPressed();
     if (!c.accepted) {
       ExpectOneMessage(r.op, "(1-200) 반복!");
       r.ExpectUnchanged(before);
-      EXPECT_EQ(r.engine.job().defaults.repeatCount, 7);
-      EXPECT_EQ(r.engine.controls().repeatText, u"1");
+      EXPECT_EQ(r.job().defaults.repeatCount, 7);
+      EXPECT_EQ(r.bench.document.controls().repeatText, u"1");
       continue;
     }
     ExpectNoMessage(r.op);
     EXPECT_EQ(FieldText(r.Page(0).repeatCode), c.code);
     EXPECT_EQ(r.Cell(0, RepeatColumn), c.text);
-    EXPECT_EQ(r.engine.job().defaults.repeatCount, r.Page(0).repeatCount);
+    EXPECT_EQ(r.job().defaults.repeatCount, r.Page(0).repeatCount);
   }
 }
 
@@ -474,13 +479,13 @@ TEST(PagePanel, EachSetButtonNeedsANumberInItsOwnEdit) {
     SCOPED_TRACE(c.refusal != nullptr ? c.refusal : c.lengthButton ? "length" : "repeat");
     Rig r;
     const Rig::Snapshot before = r.Take();
-    r.engine.LengthTextChanged(c.length);
-    r.engine.RepeatTextChanged(c.repeat);
-    c.lengthButton ? r.engine.SetLengthPressed() : r.engine.SetRepeatPressed();
+    r.bench.panel.LengthTextChanged(c.length);
+    r.bench.panel.RepeatTextChanged(c.repeat);
+    c.lengthButton ? r.bench.panel.SetLengthPressed() : r.bench.panel.SetRepeatPressed();
     if (c.refusal != nullptr) {
       ExpectOneMessage(r.op, c.refusal);
       r.ExpectUnchanged(before);
-      EXPECT_EQ(r.engine.job().defaults, before.defaults);
+      EXPECT_EQ(r.job().defaults, before.defaults);
       continue;
     }
     ExpectNoMessage(r.op);
@@ -504,8 +509,8 @@ TEST(PagePanel, LengthFieldTakesFiveCharactersWithOneDecimal) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed.begin(), c.typed.end()));
     Rig r;
-    r.engine.LengthTextChanged(c.typed);
-    EXPECT_EQ(r.engine.controls().lengthText, c.shown);
+    r.bench.panel.LengthTextChanged(c.typed);
+    EXPECT_EQ(r.bench.document.controls().lengthText, c.shown);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "EditingRig.h"
+#include "editing/CellTexts.h"
 #include "support/RecordText.h"
 
 namespace q5300 {
@@ -20,7 +21,7 @@ using testing::RecordBytes;
 void LabelledPages(Rig& r, int count) {
   r.Pages(count);
   for (int i = 0; i < count; ++i)
-    r.TypeLine1(i, u"P" + std::u16string(1, static_cast<char16_t>(u'1' + i)));
+    r.Type(i, u"P" + std::u16string(1, static_cast<char16_t>(u'1' + i)));
   ExpectNoMessage(r.op);
 }
 
@@ -28,7 +29,7 @@ void LabelledPages(Rig& r, int count) {
 // column counts 1..n and only `current` carries the mark.
 void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
   ASSERT_EQ(r.Rows(), static_cast<int>(labels.size()));
-  ASSERT_EQ(r.engine.job().pages.size(), r.Rows());
+  ASSERT_EQ(r.job().pages.size(), r.Rows());
   for (int i = 0; i < r.Rows(); ++i) {
     const std::string& label = labels[static_cast<std::size_t>(i)];
     EXPECT_EQ(r.Cell(i, Line1Column), std::u16string(label.begin(), label.end())) << i;
@@ -36,58 +37,63 @@ void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
     EXPECT_EQ(r.Cell(i, PageColumn), NumberCellText(i + 1)) << i;
     EXPECT_EQ(r.Cell(i, MarkColumn), i == current ? u"∽" : u"") << i;
   }
-  EXPECT_EQ(r.engine.currentPageIndex(), current);
-  EXPECT_EQ(r.engine.currentRecord(), r.engine.job().pages.At(current));
-  ASSERT_FALSE(r.ui.selectedRows.empty());
-  EXPECT_EQ(r.ui.selectedRows.back(), current);
-  EXPECT_EQ(r.engine.job().pages.first()->prev, nullptr);
+  EXPECT_EQ(r.bench.document.currentPageIndex(), current);
+  EXPECT_EQ(r.bench.document.currentRecord(), r.job().pages.At(current));
+  ASSERT_FALSE(r.window.selectedRows.empty());
+  EXPECT_EQ(r.window.selectedRows.back(), current);
+  EXPECT_EQ(r.job().pages.first()->prev, nullptr);
 }
 
 TEST(Pages, TheJobHoldsAtMost200Pages) {
   Rig r;
   r.Pages(199);
-  r.engine.Add();
+  r.bench.pages.Add();
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Rows(), 200);
-  EXPECT_EQ(r.engine.job().pages.size(), 200);
-  EXPECT_EQ(r.engine.currentPageIndex(), 199);
+  EXPECT_EQ(r.job().pages.size(), 200);
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 199);
   EXPECT_EQ(r.Page(199).creationNo, 200);
 
+  // The window takes the open edit in before it hands Add on: the text typed is
+  // in the job before the refusal, which changes nothing more.
+  r.window.Type(5, Line1Column, u"typed");
+  r.window.CommitOpenEdit();
+  r.op.told.clear();
   const Rig::Snapshot before = r.Take();
-  r.ui.Type(5, Line1Column, u"typed");
-  const int focus = r.ui.focusCount;
-  r.engine.Add();
+  const int changes = r.window.jobChanges;
+  r.bench.pages.Add();
   ExpectOneMessage(r.op, "Get the MaxPage!");
   r.ExpectUnchanged(before);
-  EXPECT_EQ(r.engine.currentPageIndex(), 199);
-  // Refused before the grid takes the focus: the open edit is still open.
-  EXPECT_EQ(r.ui.focusCount, focus);
-  EXPECT_TRUE(r.ui.openEdit.has_value());
+  EXPECT_EQ(r.bench.document.currentPageIndex(), 199);
+  // Refused before any change: the document has nothing new to tell the window,
+  // and what was typed stays.
+  EXPECT_EQ(r.window.jobChanges, changes);
+  EXPECT_EQ(r.Cell(5, Line1Column), u"typed");
 }
 
 TEST(Pages, AddInsertsAfterTheCurrentPageWithThePanelDefaults) {
   Rig r;
   LabelledPages(r, 5);
   r.MakeCurrent(2);
-  r.engine.FrameChosen(2);
-  r.engine.FontSizeChosen(2);
-  r.engine.DirectionChosen(1);
-  r.engine.RepeatTextChanged(u"3");
-  r.engine.SetRepeatPressed();
+  r.bench.panel.FrameChosen(2);
+  r.bench.panel.FontSizeChosen(2);
+  r.bench.panel.DirectionChosen(1);
+  r.bench.panel.RepeatTextChanged(u"3");
+  r.bench.panel.SetRepeatPressed();
   ExpectNoMessage(r.op);
 
   // An edit still open when Add is pressed is taken over first.
-  r.ui.Type(0, Line1Column, u"Q");
-  r.engine.Add();
+  r.window.Type(0, Line1Column, u"Q");
+  r.window.Run([&] { r.bench.pages.Add(); });
   ExpectNoMessage(r.op);
   ExpectPages(r, {"Q", "P2", "P3", "", "P4", "P5"}, 3);
-  EXPECT_TRUE(r.engine.grid().IsChecked(3));
+  EXPECT_TRUE(r.grid().IsChecked(3));
   EXPECT_EQ(r.Cell(3, RepeatColumn), u"3");
   EXPECT_EQ(r.Cell(3, FontSizeColumn), u"2");
   EXPECT_EQ(r.Cell(3, FrameColumn), u"Underline");
   EXPECT_EQ(r.Cell(3, DirectionColumn), u"Vertical");
   EXPECT_EQ(r.Cell(3, ZoomColumn), u"전각");
-  EXPECT_EQ(r.engine.grid().currentColumn(), PageColumn);
+  EXPECT_EQ(r.bench.document.currentColumn(), PageColumn);
   const PageRecord& added = r.Page(3);
   EXPECT_EQ(added.repeatCount, 3);
   EXPECT_EQ(added.fontSize, 2);
@@ -102,10 +108,10 @@ TEST(Pages, CreationNumberIsTheRowCountPlusOneAndStays) {
   EXPECT_EQ(r.Page(0).creationNo, 1);
   r.Pages(7);
   r.MakeCurrent(1);
-  r.engine.Add();
+  r.bench.pages.Add();
   EXPECT_EQ(r.Page(2).creationNo, 8);
   r.MakeCurrent(0);
-  r.engine.Delete();
+  r.bench.pages.Delete();
   const std::vector<int> expected = {2, 8, 3, 4, 5, 6, 7};
   for (int i = 0; i < r.Rows(); ++i)
     EXPECT_EQ(r.Page(i).creationNo, expected[static_cast<std::size_t>(i)]) << i;
@@ -126,7 +132,7 @@ TEST(Pages, DeleteMakesTheNextOrTheNewLastPageCurrent) {
     Rig r;
     LabelledPages(r, 5);
     r.MakeCurrent(c.current);
-    r.engine.Delete();
+    r.bench.pages.Delete();
     ExpectNoMessage(r.op);
     ExpectPages(r, c.left, c.nowCurrent);
   }
@@ -136,18 +142,20 @@ TEST(Pages, DeletingTheOnlyPageEmptiesItAndKeepsItsSettings) {
   Rig r;
   r.FontSize(0, 3);
   r.TypeLines(0, u"AB", u"CD");
-  r.engine.FrameChosen(1);
-  r.engine.RepeatTextChanged(u"9");
-  r.engine.SetRepeatPressed();
-  PageRecord* const page = &r.Page(0);
-  page->numNumber = 1;
-  SetField(page->numStart, "1");
+  r.bench.panel.FrameChosen(1);
+  r.bench.panel.RepeatTextChanged(u"9");
+  r.bench.panel.SetRepeatPressed();
+  r.EditPage(0, [](PageRecord& p) {
+    p.numNumber = 1;
+    SetField(p.numStart, "1");
+  });
+  const PageRecord* const page = &r.Page(0);
   ExpectNoMessage(r.op);
 
-  r.engine.Delete();
+  r.bench.pages.Delete();
   ExpectNoMessage(r.op);
   ASSERT_EQ(r.Rows(), 1);
-  ASSERT_EQ(r.engine.job().pages.first(), page);
+  ASSERT_EQ(r.job().pages.first(), page);
   EXPECT_EQ(page->textLength, 0);
   EXPECT_EQ(page->text, (std::array<uint8_t, 41>{}));
   EXPECT_EQ(r.Cell(0, Line1Column), u"");
@@ -161,7 +169,7 @@ TEST(Pages, DeletingTheOnlyPageEmptiesItAndKeepsItsSettings) {
   EXPECT_EQ(FieldText(page->numStart), "1");
   // An emptied page has no second line: small tube sizes are open again.
   EXPECT_EQ(page->twoLines, 0);
-  r.engine.SizeChosen(0);
+  r.bench.panel.SizeChosen(0);
   ExpectNoMessage(r.op);
   EXPECT_EQ(FieldText(page->sizeCode), "3");
 }
@@ -172,19 +180,19 @@ TEST(Pages, WithoutACurrentPageNothingIsDeletedAndAddAppends) {
     Rig r;
     LabelledPages(r, 3);
     r.MakeCurrent(1);
-    r.engine.SetCurrentPage(invalid);
-    EXPECT_EQ(r.engine.currentPageIndex(), -1);
-    EXPECT_EQ(r.engine.currentRecord(), nullptr);
+    r.bench.pages.SetCurrentPage(invalid);
+    EXPECT_EQ(r.bench.document.currentPageIndex(), -1);
+    EXPECT_EQ(r.bench.document.currentRecord(), nullptr);
     EXPECT_EQ(r.Cell(1, MarkColumn), u"∽");  // the marks stay as they were
 
     const Rig::Snapshot before = r.Take();
-    r.engine.Delete();
-    r.engine.FrameChosen(1);
-    r.engine.FontSizeChosen(2);
+    r.bench.pages.Delete();
+    r.bench.panel.FrameChosen(1);
+    r.bench.panel.FontSizeChosen(2);
     ExpectNoMessage(r.op);
     r.ExpectUnchanged(before);
 
-    r.engine.Add();
+    r.bench.pages.Add();
     ExpectNoMessage(r.op);
     ExpectPages(r, {"P1", "P2", "P3", ""}, 3);
     EXPECT_EQ(r.Page(3).creationNo, 4);
@@ -194,22 +202,21 @@ TEST(Pages, WithoutACurrentPageNothingIsDeletedAndAddAppends) {
 TEST(Pages, FirstHeadingTicksOrClearsEveryRow) {
   Rig r;
   r.Pages(3);
-  r.engine.grid().SetChecked(1, false);
+  r.SetChecked(1, false);
   const auto checks = [&] {
-    return std::vector<bool>{r.engine.grid().IsChecked(0), r.engine.grid().IsChecked(1),
-                             r.engine.grid().IsChecked(2)};
+    return std::vector<bool>{r.grid().IsChecked(0), r.grid().IsChecked(1), r.grid().IsChecked(2)};
   };
-  r.engine.HeadingClicked(0);
-  EXPECT_EQ(r.engine.grid().GetHeaderCheckState(CheckColumn), EmptyBox);
+  r.bench.pages.HeadingClicked(0);
+  EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), EmptyBox);
   EXPECT_EQ(checks(), std::vector<bool>(3, false));
-  r.engine.HeadingClicked(PageColumn);
-  EXPECT_EQ(r.engine.grid().GetHeaderCheckState(CheckColumn), EmptyBox);
-  r.engine.HeadingClicked(0);
-  EXPECT_EQ(r.engine.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  r.bench.pages.HeadingClicked(PageColumn);
+  EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), EmptyBox);
+  r.bench.pages.HeadingClicked(0);
+  EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
   EXPECT_EQ(checks(), std::vector<bool>(3, true));
-  r.engine.grid().SetHeaderCheckState(CheckColumn, NoBox);
-  r.engine.HeadingClicked(0);
-  EXPECT_EQ(r.engine.grid().GetHeaderCheckState(CheckColumn), NoBox);
+  r.Edit([](JobEdit& e) { e.grid().SetHeaderCheckState(CheckColumn, NoBox); });
+  r.bench.pages.HeadingClicked(0);
+  EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), NoBox);
   EXPECT_EQ(checks(), std::vector<bool>(3, true));
 }
 

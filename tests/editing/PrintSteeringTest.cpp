@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "printer/TempDir.h"
-#include "support/EngineParts.h"
+#include "support/WorkbenchRig.h"
 #include "support/QueueDispatcher.h"
 
 namespace q5300 {
@@ -48,16 +48,13 @@ Names Without(Names names, const std::string& name) {
   return names;
 }
 
-// An engine with a job of 100 pages named P001..P100, each 40 bytes long:
+// A workbench with a job of 100 pages named P001..P100, each 40 bytes long:
 // packets of 41, 41 and 18 pages.
-struct Rig : testing::EngineParts {
+struct Rig : testing::WorkbenchParts {
   Rig() {
-    grid.Attach(engine);
-    engine.StartUp();
-    while (engine.grid().rowCount() < 100) engine.Add();
-    for (int row = 0; row < 100; ++row) {
-      engine.grid().SetCellText(row, Line1Column, Text(Name(row + 1)));
-    }
+    bench.StartUp();
+    while (grid().rowCount() < 100) bench.pages.Add();
+    for (int row = 0; row < 100; ++row) SetCell(row, Line1Column, Text(Name(row + 1)));
     op.told.clear();
   }
 
@@ -77,53 +74,53 @@ struct Rig : testing::EngineParts {
     return names;
   }
 
-  void Click(int row) { engine.RowClicked(row, PageColumn); }
+  void Click(int row) { bench.pages.RowClicked(row, PageColumn); }
   // A new page after `row`, with the name given as its text.
   void InsertAfter(int row, const std::string& name) {
     Click(row);
-    engine.Add();
-    engine.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()), false);
+    bench.pages.Add();
+    bench.pages.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()), false);
   }
   void DeleteRow(int row) {
     Click(row);
-    engine.Delete();
+    bench.pages.Delete();
   }
-  void Tick() { engine.TimerFired(*timers.WaitForNext()); }
+  void Tick() { bench.printing.TimerFired(*timers.WaitForNext()); }
 };
 
 TEST(PrintSteering, TheStopButtonStandsFromTheFirstPacketToTheFinalMessage) {
   Rig r;
-  r.engine.Print();
+  r.bench.printing.Print();
   // Offered with the first packet and through the wait, not only for a moment
   // at each tick.
-  EXPECT_TRUE(r.engine.popup().stopButtonVisible());
-  EXPECT_EQ(r.engine.printJob().phase(), PrintJob::Phase::Waiting);
+  EXPECT_TRUE(r.bench.popup().stopButtonVisible());
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::Waiting);
   r.Tick();
   EXPECT_EQ(r.printer.packets().size(), 2u);
-  EXPECT_TRUE(r.engine.popup().stopButtonVisible());
+  EXPECT_TRUE(r.bench.popup().stopButtonVisible());
   r.Tick();
   // The final message stands without it.
-  EXPECT_EQ(r.engine.printJob().phase(), PrintJob::Phase::FinalMessage);
-  EXPECT_EQ(r.engine.popup().text(), AllSent);
-  EXPECT_FALSE(r.engine.popup().stopButtonVisible());
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::FinalMessage);
+  EXPECT_EQ(r.bench.popup().text(), AllSent);
+  EXPECT_FALSE(r.bench.popup().stopButtonVisible());
   ASSERT_TRUE(r.RunTimers());
 
   // A job of one packet never offers it.
-  for (int row = 10; row < 100; ++row) r.engine.grid().SetChecked(row, false);
-  r.engine.Print();
-  EXPECT_EQ(r.engine.printJob().phase(), PrintJob::Phase::FinalMessage);
-  EXPECT_FALSE(r.engine.popup().stopButtonVisible());
+  for (int row = 10; row < 100; ++row) r.SetChecked(row, false);
+  r.bench.printing.Print();
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::FinalMessage);
+  EXPECT_FALSE(r.bench.popup().stopButtonVisible());
 }
 
 TEST(PrintSteering, AStopWhileTheJobWaitsEndsItAtOnce) {
   Rig r;
-  r.engine.Print();
+  r.bench.printing.Print();
   const milliseconds pressed = r.clock.Now();
-  r.engine.popup().StopPressed();
+  r.bench.popup().StopPressed();
   EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–41 sent, 42–100 not sent. The "
                                     "next Print can continue from page 42."});
   EXPECT_EQ(r.clock.Now(), pressed);
-  EXPECT_FALSE(r.engine.popup().visible());
+  EXPECT_FALSE(r.bench.popup().visible());
   EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
   EXPECT_EQ(r.Printed(), Pages(1, 41));
 }
@@ -148,29 +145,29 @@ TEST(PrintSteering, TheQuestionToGoOnHasThreeAnswersAndEscapePrintsNothing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig r;
-    r.engine.Print();
-    if (c.situation == Stopped) r.engine.StopPressed();
+    r.bench.printing.Print();
+    if (c.situation == Stopped) r.bench.printing.StopPressed();
     r.op.told.clear();
 
     r.op.choices = c.answers;
-    r.engine.Print();
+    r.bench.printing.Print();
     ASSERT_EQ(r.op.asked.size(), 1u);
     EXPECT_EQ(r.op.offered[0],
               (Names{"Continue from page 42", "Start again from page 1", "Cancel"}));
     if (c.answers.empty()) {
       // Left where it stood: nothing more printed for now.
       EXPECT_EQ(r.printer.packets().size(), 1u);
-      EXPECT_EQ(r.engine.printJob().phase(),
-                c.situation == Waits ? PrintJob::Phase::Waiting : PrintJob::Phase::Idle);
+      EXPECT_EQ(r.bench.printing.phase(),
+                c.situation == Waits ? PrintController::Phase::Waiting : PrintController::Phase::Idle);
     }
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
     EXPECT_TRUE(r.op.told.empty());
     if (c.situation == Stopped && c.answers.empty()) {
       // The offer stays for the next Print.
-      EXPECT_EQ(r.engine.printJob().unfinishedFrom(), 41);
+      EXPECT_EQ(r.bench.printing.unfinishedFrom(), 41);
       r.op.choices = {0};
-      r.engine.Print();
+      r.bench.printing.Print();
       ASSERT_TRUE(r.RunTimers());
       EXPECT_EQ(r.op.asked.size(), 2u);
       EXPECT_EQ(r.Printed(), Pages(1, 100));
@@ -180,14 +177,14 @@ TEST(PrintSteering, TheQuestionToGoOnHasThreeAnswersAndEscapePrintsNothing) {
 
 TEST(PrintSteering, ATickThatComesWhileTheQuestionIsOpenWaitsForTheAnswer) {
   Rig r;
-  r.engine.Print();
+  r.bench.printing.Print();
   std::size_t packetsWhileAsked = 0;
   // The operator takes longer than the wait to answer, then presses Escape.
   r.op.whileChoosing = [&r, &packetsWhileAsked] {
     r.Tick();
     packetsWhileAsked = r.printer.packets().size();
   };
-  r.engine.Print();
+  r.bench.printing.Print();
   r.op.whileChoosing = {};
   EXPECT_EQ(packetsWhileAsked, 1u);
   // The tick that was due comes once the question is answered.
@@ -224,42 +221,42 @@ TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatAPage) {
       {"undo of a delete of the next page",
        [](Rig& r) {
          r.DeleteRow(41);
-         r.engine.Undo();
+         r.bench.document.Undo();
        },
        Pages(1, 100)},
       {"undo of a delete of a page sent before",
        [](Rig& r) {
          r.DeleteRow(4);
-         r.engine.Undo();
+         r.bench.document.Undo();
        },
        Pages(1, 100)},
       {"redo of a delete of the next page",
        [](Rig& r) {
          r.DeleteRow(41);
-         r.engine.Undo();
-         r.engine.Redo();
+         r.bench.document.Undo();
+         r.bench.document.Redo();
        },
        Without(Pages(1, 100), "P042")},
       {"a page not yet sent prints as it is",
-       [](Rig& r) { r.engine.CommitCellEdit(69, Line1Column, u"NEW7", false); },
+       [](Rig& r) { r.bench.pages.CommitCellEdit(69, Line1Column, u"NEW7", false); },
        Pages(1, 69) + Names{"NEW7"} + Pages(71, 100)},
       {"every page still to print deleted",
        [](Rig& r) {
-         while (r.engine.grid().rowCount() > 41) r.DeleteRow(41);
+         while (r.grid().rowCount() > 41) r.DeleteRow(41);
        },
        Pages(1, 41)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig r;
-    r.engine.Print();
-    ASSERT_EQ(r.engine.printJob().phase(), PrintJob::Phase::Waiting);
+    r.bench.printing.Print();
+    ASSERT_EQ(r.bench.printing.phase(), PrintController::Phase::Waiting);
     c.edit(r);
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
     EXPECT_TRUE(r.op.told.empty()) << r.op.told.front().text;
-    EXPECT_EQ(r.engine.popup().text(), AllSent);
-    EXPECT_FALSE(r.engine.printJob().unfinishedFrom());
+    EXPECT_EQ(r.bench.popup().text(), AllSent);
+    EXPECT_FALSE(r.bench.printing.unfinishedFrom());
   }
 }
 
@@ -272,51 +269,51 @@ TEST(PrintSteering, AJobReplacedWhileItWaitsEndsWithItsReport) {
   const std::string qxk = (dir.path() / "other.qxk").string();
   {
     Rig saver;
-    ASSERT_TRUE(saver.engine.SaveLabelFile(qxk, LabelFileKind::Qxk));
+    ASSERT_TRUE(saver.bench.files.SaveLabelFile(qxk, LabelFileKind::Qxk));
   }
   struct Case {
     const char* name;
     std::function<bool(Rig&)> replace;
   } const cases[] = {
-      {"import", [&csv](Rig& r) { return r.engine.ImportFile(csv); }},
-      {"open in place of the job", [&qxk](Rig& r) { return r.engine.OpenLabelFile(qxk, true); }},
+      {"import", [&csv](Rig& r) { return r.bench.files.ImportFile(csv); }},
+      {"open in place of the job", [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, true); }},
       {"open after the job's pages",
-       [&qxk](Rig& r) { return r.engine.OpenLabelFile(qxk, false); }},
+       [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, false); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig r;
-    r.engine.Print();
+    r.bench.printing.Print();
     ASSERT_TRUE(c.replace(r));
     EXPECT_EQ(r.op.TakeTexts(), Names{"The print job ended: another job took the place of its "
                                       "pages. Pages 1–41 sent, 42–100 not sent."});
     EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
-    EXPECT_FALSE(r.engine.popup().visible());
+    EXPECT_FALSE(r.bench.popup().visible());
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), Pages(1, 41));
-    EXPECT_FALSE(r.engine.printJob().unfinishedFrom());
-    r.engine.Print();
+    EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+    r.bench.printing.Print();
     EXPECT_TRUE(r.op.asked.empty());
   }
 }
 
 TEST(PrintSteering, AJobReplacedWhileItsPacketIsUnderWayEndsWhenThePacketHas) {
-  Rig r;
+  // The reports' queue outlives the worker that posts to it.
   testing::QueueDispatcher dispatcher;
-  r.engine.RunPrinterOnThread(dispatcher);
+  Rig r;
+  r.bench.printing.RunOnThread(dispatcher);
   test::TempDir dir;
   const std::string csv = (dir.path() / "other.csv").string();
   std::ofstream(csv) << "A,B,1\n";
-  r.engine.Print();
-  ASSERT_TRUE(r.engine.printJob().busy());
-  ASSERT_TRUE(r.engine.ImportFile(csv));
+  r.bench.printing.Print();
+  ASSERT_TRUE(r.bench.printing.busy());
+  ASSERT_TRUE(r.bench.files.ImportFile(csv));
   ASSERT_TRUE(dispatcher.RunUntil([&] { return !r.op.told.empty(); }));
   EXPECT_EQ(r.op.TakeTexts(), Names{"The print job ended: another job took the place of its "
                                     "pages. Pages 1–100 not sent."});
   EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
   EXPECT_TRUE(r.printer.packets().empty());
-  r.engine.link().worker().Stop();
-}
+  }
 
 // The printer took only part of a packet: the pages whose bytes went out are
 // named before the operator decides to go on, and the question names them again.
@@ -345,13 +342,13 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Rig r;
-    r.engine.Print();
+    r.bench.printing.Print();
     c.fault(r);
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.op.TakeTexts(), c.told);
     r.printer.Replug();
     r.op.choices = {0};
-    r.engine.Print();
+    r.bench.printing.Print();
     ASSERT_EQ(r.op.asked.size(), 1u);
     const bool partial = c.told.back().find("in part") != std::string::npos;
     EXPECT_EQ(r.op.asked[0].text,
@@ -364,12 +361,12 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
   // A first packet taken in part: nothing counts as sent, and the pages are named.
   Rig r;
   r.printer.FailWrite(3, 200);
-  r.engine.Print();
+  r.bench.printing.Print();
   EXPECT_EQ(r.op.TakeTexts(),
             (Names{"시리얼 포트 오류!",
                    "Pages 1–100 not sent. Pages 1–2 may have reached the printer in part: look at "
                    "the last tubes before you go on."}));
-  EXPECT_FALSE(r.engine.printJob().unfinishedFrom());
+  EXPECT_FALSE(r.bench.printing.unfinishedFrom());
 }
 
 }  // namespace

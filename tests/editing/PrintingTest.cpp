@@ -9,13 +9,10 @@
 #include <vector>
 
 #include "compile/PrintPacket.h"
-#include "editing/Engine.h"
+#include "editing/ResumePoint.h"
 #include "printer/TempDir.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/EngineParts.h"
 #include "support/QueueDispatcher.h"
-#include "support/RunTimers.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -26,21 +23,30 @@ const std::vector<uint8_t> kZeroLength;
 const std::vector<uint8_t> kStatusQuery = {0x01, 'A'};
 const std::vector<uint8_t> kEndCommand = {0x02, 'H'};
 
-class PrintingTest : public ::testing::Test, public testing::EngineParts {
+// The reports of the worker thread, kept until the test runs them: they outlive
+// the workbench whose worker posts them.
+struct WorkerReports {
+  testing::QueueDispatcher dispatcher;
+};
+
+class PrintingTest : public ::testing::Test,
+                     protected WorkerReports,
+                     public testing::WorkbenchParts {
  protected:
   void SetUp() override {
-    grid.Attach(engine);
-    engine.StartUp();
+    bench.StartUp();
     op.told.clear();
   }
 
   // Pages with these first lines (the job starts with one empty page).
   void MakePages(int count, const std::u16string& line) {
-    while (engine.grid().rowCount() < count) engine.Add();
-    for (int row = 0; row < count; ++row) engine.grid().SetCellText(row, Line1Column, line);
+    while (grid().rowCount() < count) bench.pages.Add();
+    Edit([&](JobEdit& e) {
+      for (int row = 0; row < count; ++row) e.grid().SetCellText(row, Line1Column, line);
+    });
   }
 
-  void RunTimers() { ASSERT_TRUE(testing::RunTimers(timers, engine)) << "the timers never stop"; }
+  void RunTimers() { ASSERT_TRUE(WorkbenchParts::RunTimers()) << "the timers never stop"; }
 
   // The writes the printer took, as (time, bytes), from the index `from` on.
   std::vector<std::pair<milliseconds, std::vector<uint8_t>>> Writes(size_t from = 0) const {
@@ -51,21 +57,23 @@ class PrintingTest : public ::testing::Test, public testing::EngineParts {
     return out;
   }
 
+  // The packet from list position `start`, built from the job as it stands.
   std::vector<uint8_t> ExpectedPacket(int start) const {
-    return BuildPacket(engine.job().settings, engine.job().pages.first(), start).bytes;
+    CompiledJob compiled = bench.document.Compile(RebuildMode::PrinterMode);
+    return BuildPacket(job().settings, compiled.first(), start).bytes;
   }
 };
 
 TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
   MakePages(100, std::u16string(40, u'X'));
   const milliseconds t0 = clock.Now();
-  engine.Print();
+  bench.printing.Print();
 
   EXPECT_TRUE(timers.IsArmed(TimerId::Continue));
   // The timer is armed once the packet and its 100 ms pause are through.
   EXPECT_EQ(*timers.deadline(TimerId::Continue), t0 + milliseconds(100 + 7551));
-  EXPECT_EQ(engine.popup().text(), "인쇄 데이터 전송중...");
-  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_EQ(bench.popup().text(), "인쇄 데이터 전송중...");
+  EXPECT_TRUE(bench.popup().visible());
   const milliseconds t1 = *timers.deadline(TimerId::Continue);
 
   RunTimers();
@@ -94,42 +102,42 @@ TEST_F(PrintingTest, AHundredPagesGoOutInThreePacketsOnTheTimer) {
   EXPECT_EQ(packets[2].records.size(), 18u);
 
   // The final message stood five seconds; the link closed before it.
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_EQ(engine.popup().text(),
+  EXPECT_FALSE(bench.popup().visible());
+  EXPECT_EQ(bench.popup().text(),
             "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
-  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(printer.isOpen());
   EXPECT_EQ(clock.Now(), t1 + milliseconds(100 + 6551 + 100 + 5000));
   EXPECT_TRUE(op.told.empty());
-  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::Idle);
   // The device is reset before the job and again before each continued packet.
   EXPECT_EQ(printer.CountCalls(DeviceCall::Reset), 3);
 }
 
 TEST_F(PrintingTest, AOnePacketJobNeverArmsTheContinuationTimer) {
   MakePages(3, u"AB");
-  engine.Print();
+  bench.printing.Print();
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.popup().text(),
+  EXPECT_EQ(bench.popup().text(),
             "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
-  EXPECT_TRUE(engine.popup().visible());
-  EXPECT_TRUE(engine.link().isOpen());  // until the final message has stood
+  EXPECT_TRUE(bench.popup().visible());
+  EXPECT_TRUE(printer.isOpen());  // until the final message has stood
   const milliseconds sent = clock.Now();
   RunTimers();
   EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(bench.popup().visible());
+  EXPECT_FALSE(printer.isOpen());
   ASSERT_EQ(printer.packets().size(), 1u);
   EXPECT_EQ(printer.packets()[0].records.size(), 3u);
 }
 
 TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
   MakePages(3, u"AB");
-  engine.Print();
-  ASSERT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
-  ASSERT_TRUE(engine.link().isOpen());
+  bench.printing.Print();
+  ASSERT_EQ(bench.printing.phase(), PrintController::Phase::FinalMessage);
+  ASSERT_TRUE(printer.isOpen());
   clock.Advance(milliseconds(2000));
   const size_t callsBefore = printer.calls().size();
-  engine.Print();
+  bench.printing.Print();
   // The first job's link is closed before the second job opens its own.
   const auto is = [](DeviceCall call) {
     return [call](const DeviceCallRecord& record) { return record.call == call; };
@@ -140,11 +148,11 @@ TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
   EXPECT_NE(std::find_if(from, open, is(DeviceCall::Close)), open);
   // The second job's message stands its full five seconds.
   const milliseconds sent = clock.Now();
-  EXPECT_TRUE(engine.popup().visible());
+  EXPECT_TRUE(bench.popup().visible());
   RunTimers();
   EXPECT_EQ(clock.Now(), sent + milliseconds(5000));
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(bench.popup().visible());
+  EXPECT_FALSE(printer.isOpen());
   EXPECT_EQ(printer.packets().size(), 2u);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Open) - printer.CountCalls(DeviceCall::Close), 0);
   EXPECT_TRUE(op.told.empty());
@@ -152,15 +160,15 @@ TEST_F(PrintingTest, PrintDuringTheFinalMessageEndsThePreviousJobFirst) {
 
 TEST_F(PrintingTest, NoPrintablePageSendsOnlyTheEndCommand) {
   MakePages(2, u"AB");
-  engine.grid().SetChecked(0, false);
-  engine.grid().SetCellText(1, Line1Column, u"");
-  engine.Print();
+  SetChecked(0, false);
+  SetCell(1, Line1Column, u"");
+  bench.printing.Print();
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"인쇄 내용 없음!"});
   EXPECT_EQ(Writes(), (decltype(Writes()){{Writes()[0].first, kStatusQuery},
                                           {Writes()[0].first, kZeroLength},
                                           {Writes()[0].first, kEndCommand}}));
-  EXPECT_FALSE(engine.link().isOpen());
-  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(printer.isOpen());
+  EXPECT_FALSE(bench.popup().visible());
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
 }
 
@@ -182,26 +190,26 @@ TEST_F(PrintingTest, AJobThatEndsEarlySaysWhichPagesWereSent) {
        [this] { printer.UnplugAfterWrites(2); },  // after the query
        {"The printer is no longer connected. " + report}},
       {"the stop button while the job waits",
-       [this] { engine.StopPressed(); },
+       [this] { bench.popup().StopPressed(); },
        {"Printing stopped. " + report}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     MakePages(100, std::u16string(40, u'X'));
     const size_t packetsBefore = printer.packets().size();
-    engine.Print();
+    bench.printing.Print();
     c.fault();
     RunTimers();
     EXPECT_EQ(op.TakeTexts(), c.told);
     EXPECT_EQ(printer.packets().size(), packetsBefore + 1);
-    EXPECT_EQ(engine.printJob().unfinishedFrom(), 41);
-    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
-    EXPECT_FALSE(engine.link().isOpen());
-    EXPECT_FALSE(engine.popup().visible());
+    EXPECT_EQ(bench.printing.unfinishedFrom(), 41);
+    EXPECT_EQ(bench.printing.phase(), PrintController::Phase::Idle);
+    EXPECT_FALSE(printer.isOpen());
+    EXPECT_FALSE(bench.popup().visible());
     EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
     // The next case starts afresh, with the printer back.
     printer.Replug();
-    engine.printJob().ForgetUnfinished();
+    bench.printing.ForgetUnfinished();
   }
 }
 
@@ -213,15 +221,15 @@ TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answer);
     MakePages(100, std::u16string(40, u'X'));
-    engine.Print();
-    engine.StopPressed();
+    bench.printing.Print();
+    bench.popup().StopPressed();
     op.told.clear();
     op.asked.clear();
     op.offered.clear();
     const size_t from = printer.packets().size();
 
     op.choices = {c.answer};
-    engine.Print();
+    bench.printing.Print();
     RunTimers();
     ASSERT_EQ(op.asked.size(), 1u);
     EXPECT_EQ(op.asked[0].text,
@@ -235,20 +243,20 @@ TEST_F(PrintingTest, TheNextPrintOffersToGoOnFromTheFirstPageNotSent) {
     }
     EXPECT_EQ(firstPages, c.firstPagesOfPackets);
     EXPECT_TRUE(op.told.empty());
-    EXPECT_FALSE(engine.printJob().unfinishedFrom());
+    EXPECT_FALSE(bench.printing.unfinishedFrom());
   }
   // A job that went out whole offers nothing.
   op.asked.clear();
-  engine.Print();
+  bench.printing.Print();
   RunTimers();
   EXPECT_TRUE(op.asked.empty());
 }
 
 TEST_F(PrintingTest, PrintWhileAJobWaitsOffersToGoOnRatherThanPrintTwice) {
   MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
+  bench.printing.Print();
   op.choices = {0};
-  engine.Print();  // pressed again while the job waits for its first tick
+  bench.printing.Print();  // pressed again while the job waits for its first tick
   RunTimers();
   ASSERT_EQ(op.asked.size(), 1u);
   EXPECT_EQ(op.asked[0].text,
@@ -262,17 +270,17 @@ TEST_F(PrintingTest, PrintWhileAJobWaitsOffersToGoOnRatherThanPrintTwice) {
 
 TEST_F(PrintingTest, AJobReplacedByAnotherOffersNothing) {
   MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
-  engine.StopPressed();
-  ASSERT_TRUE(engine.printJob().unfinishedFrom());
+  bench.printing.Print();
+  bench.popup().StopPressed();
+  ASSERT_TRUE(bench.printing.unfinishedFrom());
   test::TempDir dir;
   const std::string file = (dir.path() / "other.csv").string();
   std::ofstream(file) << "A,B,1\n";
-  ASSERT_TRUE(engine.ImportFile(file));
+  ASSERT_TRUE(bench.files.ImportFile(file));
   op.asked.clear();
-  engine.Print();
+  bench.printing.Print();
   EXPECT_TRUE(op.asked.empty());
-  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+  EXPECT_FALSE(bench.printing.unfinishedFrom());
 }
 
 TEST_F(PrintingTest, AJobBroughtBackByUndoOffersNothingOfTheJobItReplaced) {
@@ -283,34 +291,34 @@ TEST_F(PrintingTest, AJobBroughtBackByUndoOffersNothingOfTheJobItReplaced) {
     std::ofstream out(file);
     for (int i = 0; i < 100; ++i) out << "Imported " << i << ",B,1\n";
   }
-  ASSERT_TRUE(engine.ImportFile(file));
-  engine.Print();
-  engine.StopPressed();
-  ASSERT_TRUE(engine.printJob().unfinishedFrom());
+  ASSERT_TRUE(bench.files.ImportFile(file));
+  bench.printing.Print();
+  bench.popup().StopPressed();
+  ASSERT_TRUE(bench.printing.unfinishedFrom());
 
-  engine.Undo();
-  ASSERT_EQ(engine.grid().CellText(0, Line1Column), std::u16string(40, u'X'));
+  bench.document.Undo();
+  ASSERT_EQ(grid().CellText(0, Line1Column), std::u16string(40, u'X'));
   op.asked.clear();
-  engine.Print();
+  bench.printing.Print();
   EXPECT_TRUE(op.asked.empty());
-  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+  EXPECT_FALSE(bench.printing.unfinishedFrom());
 }
 
 TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
   const std::vector<uint8_t> busy = {'B', 0, 0, 0, 0, 0, 0, 0, 0};
   MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
+  bench.printing.Print();
   printer.SetStatusReply(busy);
   for (int tick = 0; tick < 3; ++tick) {
     const auto due = timers.WaitForNext();
     ASSERT_EQ(due, TimerId::Continue);
-    engine.TimerFired(*due);
+    bench.printing.TimerFired(*due);
     // Still waiting: the popup says why and keeps the stop button; no message box.
-    EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Waiting);
+    EXPECT_EQ(bench.printing.phase(), PrintController::Phase::Waiting);
     EXPECT_EQ(timers.deadline(TimerId::Continue), clock.Now() + TickInterval);
-    EXPECT_EQ(engine.popup().text(), "PC가 사용중입니다! 준비되면 계속 인쇄합니다...");
-    EXPECT_TRUE(engine.popup().visible());
-    EXPECT_TRUE(engine.popup().stopButtonVisible());
+    EXPECT_EQ(bench.popup().text(), "PC가 사용중입니다! 준비되면 계속 인쇄합니다...");
+    EXPECT_TRUE(bench.popup().visible());
+    EXPECT_TRUE(bench.popup().stopButtonVisible());
   }
   EXPECT_TRUE(op.told.empty());
   EXPECT_EQ(printer.packets().size(), 1u);
@@ -318,13 +326,13 @@ TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
   RunTimers();
   EXPECT_EQ(printer.packets().size(), 3u);
   EXPECT_TRUE(op.told.empty());
-  EXPECT_FALSE(engine.printJob().unfinishedFrom());
+  EXPECT_FALSE(bench.printing.unfinishedFrom());
 
   // Busy, then stopped: the job ends with what it sent.
-  engine.Print();
+  bench.printing.Print();
   printer.SetStatusReply(busy);
-  engine.TimerFired(*timers.WaitForNext());
-  engine.StopPressed();
+  bench.printing.TimerFired(*timers.WaitForNext());
+  bench.popup().StopPressed();
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
                                                      "not sent. The next Print can continue "
                                                      "from page 42."});
@@ -334,7 +342,7 @@ TEST_F(PrintingTest, ABusyPrinterAtATickIsAskedAgainUntilItIsReady) {
 TEST_F(PrintingTest, APacketTakenWholeCountsAsSentWhenItsZeroLengthEndFails) {
   MakePages(100, std::u16string(40, u'X'));
   printer.FailWrite(4);  // status query, its zero-length write, the packet, its zero-length end
-  engine.Print();
+  bench.printing.Print();
   RunTimers();
   EXPECT_TRUE(op.told.empty());
   ASSERT_EQ(printer.packets().size(), 3u);
@@ -343,51 +351,47 @@ TEST_F(PrintingTest, APacketTakenWholeCountsAsSentWhenItsZeroLengthEndFails) {
 
 TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
   MakePages(1, u"AB");
-  EXPECT_EQ(engine.printJob().printerNote(), "");
-  engine.Print();
-  EXPECT_EQ(engine.printJob().printerNote(), "Printer: the virtual printer.");
+  EXPECT_EQ(bench.printing.printerNote(), "");
+  bench.printing.Print();
+  EXPECT_EQ(bench.printing.printerNote(), "Printer: the virtual printer.");
 }
 
 TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter) {
-  testing::QueueDispatcher dispatcher;
-  engine.RunPrinterOnThread(dispatcher);
+  bench.printing.RunOnThread(dispatcher);
   MakePages(3, u"AB");
-  engine.Print();
-  EXPECT_TRUE(engine.printJob().busy());
-  engine.Print();  // while the printer is being opened
+  bench.printing.Print();
+  EXPECT_TRUE(bench.printing.busy());
+  bench.printing.Print();  // while the printer is being opened
   EXPECT_TRUE(op.asked.empty());
-  ASSERT_TRUE(dispatcher.RunUntil(
-      [&] { return printer.packets().size() == 2 && !engine.printJob().busy(); }));
-  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::FinalMessage);
+  ASSERT_TRUE(
+      dispatcher.RunUntil([&] { return printer.packets().size() == 2 && !bench.printing.busy(); }));
+  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::FinalMessage);
   EXPECT_TRUE(op.told.empty());
-  engine.link().worker().Stop();
 }
 
 TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
-  testing::QueueDispatcher dispatcher;
-  engine.RunPrinterOnThread(dispatcher);
+  bench.printing.RunOnThread(dispatcher);
   MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
-  ASSERT_TRUE(
-      dispatcher.RunUntil([&] { return engine.printJob().phase() == PrintJob::Phase::Waiting; }));
+  bench.printing.Print();
+  ASSERT_TRUE(dispatcher.RunUntil(
+      [&] { return bench.printing.phase() == PrintController::Phase::Waiting; }));
   printer.StopTakingInput(milliseconds(200));
   timers.Stop(TimerId::Continue);
-  engine.TimerFired(TimerId::Continue);  // the tick: its status query is held
-  ASSERT_TRUE(engine.printJob().busy());
-  engine.StopPressed();
+  bench.printing.TimerFired(TimerId::Continue);  // the tick: its status query is held
+  ASSERT_TRUE(bench.printing.busy());
+  bench.popup().StopPressed();
   // The popup says that the job stops; it ends when the held transfer gives up.
-  EXPECT_TRUE(engine.popup().visible());
-  EXPECT_EQ(engine.popup().text(), StoppingText);
-  EXPECT_FALSE(engine.popup().stopButtonVisible());
+  EXPECT_TRUE(bench.popup().visible());
+  EXPECT_EQ(bench.popup().text(), StoppingText);
+  EXPECT_FALSE(bench.popup().stopButtonVisible());
   EXPECT_TRUE(op.told.empty());
   ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
-  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(bench.popup().visible());
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
                                                      "not sent. The next Print can continue "
                                                      "from page 42."});
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
   EXPECT_EQ(printer.packets().size(), 1u);
-  engine.link().worker().Stop();
 }
 
 TEST(SentReport, NamesTheRanges) {
@@ -404,12 +408,12 @@ TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened)
   EXPECT_EQ(printer.CountCalls(DeviceCall::Probe), 1);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 0);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Close), 0);
-  engine.Print();
+  bench.printing.Print();
   RunTimers();
   // The check (open, id, close), then the link.
   EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 2);
   EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 1);
-  engine.Print();
+  bench.printing.Print();
   RunTimers();
   EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 3);
   EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 1);
@@ -420,24 +424,31 @@ TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened)
 TEST_F(PrintingTest, NoPrinterAtTheFirstPrintStopsBeforeAnythingIsSent) {
   MakePages(1, u"AB");
   printer.RefuseOpen(OpenStatus::NoPermission);
-  engine.Print();
+  bench.printing.Print();
   ASSERT_EQ(op.told.size(), 2u);
   EXPECT_EQ(op.told[0].text.substr(0, 37), "Unsuccessfully to open the serial por");
   EXPECT_EQ(op.told[0].caption, "Q5300 Application");
   // A printer that is there but may not be opened: the operator learns why.
   EXPECT_NE(op.told[1].text.find("may not open"), std::string::npos);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Write), 0);
-  EXPECT_FALSE(engine.printJob().deviceChecked());
+  // The check did not pass, so the next job checks again: it reads the
+  // printer's identity before its link opens.
+  printer.RefuseOpen(OpenStatus::Opened);
+  op.told.clear();
+  bench.printing.Print();
+  RunTimers();
+  EXPECT_EQ(printer.CountCalls(DeviceCall::UsbId), 1);
+  EXPECT_EQ(printer.CountCalls(DeviceCall::Open), 3);
 }
 
 TEST_F(PrintingTest, APrinterThatIsNotReadyKeepsThePopupAndTheLink) {
   MakePages(1, u"AB");
   printer.SetStatusReply({'B', 0, 0, 0, 0, 0, 0, 0, 0});
-  engine.Print();
+  bench.printing.Print();
   EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"PC가 사용중입니다!"});
-  EXPECT_EQ(engine.popup().text(), "프린터 상태 점검...");
-  EXPECT_TRUE(engine.popup().visible());
-  EXPECT_TRUE(engine.link().isOpen());
+  EXPECT_EQ(bench.popup().text(), "프린터 상태 점검...");
+  EXPECT_TRUE(bench.popup().visible());
+  EXPECT_TRUE(printer.isOpen());
   EXPECT_TRUE(printer.packets().empty());
 }
 
@@ -450,7 +461,7 @@ TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
   MakePages(100, std::u16string(40, u'X'));
   // Each packet's write follows a status query and its zero-length write.
   if (failedPacket == 0) printer.FailWrite(3);
-  engine.Print();
+  bench.printing.Print();
   if (failedPacket == 1) printer.FailWrite(3);
   RunTimers();
   // The pages that went out before the failure are named, none after a first
@@ -461,36 +472,36 @@ TEST_P(FailedWriteTest, AFailedWriteEndsTheJobAndTellsTheOperator) {
           ? "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42."
           : "Pages 1–100 not sent."};
   EXPECT_EQ(op.TakeTexts(), told);
-  EXPECT_EQ(engine.printJob().unfinishedFrom(),
+  EXPECT_EQ(bench.printing.unfinishedFrom(),
             failedPacket == 1 ? std::optional<int>(41) : std::nullopt);
   EXPECT_EQ(printer.packets().size(), failedPacket);
-  EXPECT_FALSE(engine.link().isOpen());
-  EXPECT_FALSE(engine.popup().visible());
+  EXPECT_FALSE(printer.isOpen());
+  EXPECT_FALSE(bench.popup().visible());
   EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(engine.printJob().phase(), PrintJob::Phase::Idle);
+  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::Idle);
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstOrSecondPacket, FailedWriteTest, ::testing::Values(0u, 1u));
 
 TEST_F(PrintingTest, ATickThatFindsNothingLeftEndsTheJobAsComplete) {
   MakePages(100, std::u16string(40, u'X'));
-  engine.Print();
+  bench.printing.Print();
   // The operator unticks the pages still to come while the job waits.
-  for (int row = 41; row < 100; ++row) engine.grid().SetChecked(row, false);
+  for (int row = 41; row < 100; ++row) bench.pages.RowChecked(row, false);
   RunTimers();
   EXPECT_EQ(printer.packets().size(), 1u);
   EXPECT_TRUE(op.told.empty());
-  EXPECT_EQ(engine.popup().text(),
+  EXPECT_EQ(bench.popup().text(),
             "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
-  EXPECT_FALSE(engine.popup().visible());
-  EXPECT_FALSE(engine.link().isOpen());
+  EXPECT_FALSE(bench.popup().visible());
+  EXPECT_FALSE(printer.isOpen());
 }
 
 TEST_F(PrintingTest, APreviewWhileTheJobWaitsDoesNotChangeWhatThePrinterGets) {
   // 38 letters and a superscript marker: 39 bytes for the printer, 40 in the editor.
   MakePages(100, std::u16string(38, u'X') + u"\uE051");
-  engine.Print();
-  engine.Preview();  // compiles the records for the editor
+  bench.printing.Print();
+  bench.pages.Preview();  // compiles the records for the editor
   RunTimers();
   const auto packets = printer.packets();
   ASSERT_EQ(packets.size(), 3u);
@@ -513,10 +524,11 @@ class ListSource : public PrintSource {
     r->text[40] = 0;
     r->textLength = 40;
   }
-  void PrepareForPrinting() override {}
-  void RecompileForPrinter() override {}
-  PageRecord* FirstRecord() override { return pages.first(); }
-  int RowCount() const override { return pages.size(); }
+  PageOrder Order() const override { return OrderOf(pages.first()); }
+  // The records hold the printer's bytes already.
+  CompiledJob CompileForPacket() const override {
+    return CompiledJob(std::vector<PageRecord>(pages.begin(), pages.end()));
+  }
   const JobSettings& Settings() const override { return settings; }
 
   JobSettings settings;
@@ -535,7 +547,7 @@ class ImageLimitTest : public ::testing::Test {
   PrinterLink link{printer, clock};
   StatusPopup popup;
   ListSource source{647};
-  PrintJob job{link, popup, timers, op, source};
+  PrintController job{link, popup, timers, op, source};
 };
 
 TEST_F(ImageLimitTest, AnImageOverTheLimitIsNotSent) {
@@ -561,7 +573,7 @@ TEST_F(ImageLimitTest, AJobThatGrowsOverTheLimitWhileItWaitsEndsWithTheMessage) 
   EXPECT_EQ(printer.packets().size(), 1u);
   EXPECT_FALSE(popup.visible());
   EXPECT_FALSE(link.isOpen());
-  EXPECT_EQ(job.phase(), PrintJob::Phase::Idle);
+  EXPECT_EQ(job.phase(), PrintController::Phase::Idle);
 }
 
 }  // namespace

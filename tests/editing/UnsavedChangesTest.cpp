@@ -7,12 +7,9 @@
 #include <string>
 
 #include "editing/Dqfh.h"
-#include "editing/Engine.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
-#include "support/EngineParts.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -20,23 +17,19 @@ namespace {
 namespace fs = std::filesystem;
 
 // A job of two typed pages, just saved as a qxk file; a ready printer.
-struct SavedJob : testing::EngineParts {
+struct SavedJob : testing::WorkbenchParts {
   SavedJob() {
-    grid.Attach(engine);
-    engine.StartUp();
+    bench.StartUp();
     Type(0, u"A가");
-    engine.Add();
+    bench.pages.Add();
     Type(1, u"B");
     Save(dir.path() / "job.qxk");
     op.told.clear();
   }
 
-  void Type(int row, std::u16string text, int column = Line1Column) {
-    grid.Commit(row, column, std::move(text), /*byEnter=*/false);
-  }
   void Save(const fs::path& path) {
     op.files.push_back(path.string());
-    engine.Save();
+    bench.files.Save();
   }
 
   test::TempDir dir;
@@ -49,41 +42,41 @@ struct Action {
 
 TEST(UnsavedChanges, WorkingWithAJobWithoutChangingItLeavesItSaved) {
   const Action actions[] = {
-      {"row click", [](SavedJob& j) { j.engine.RowClicked(0, Line1Column); }},
-      {"preview", [](SavedJob& j) { j.engine.Preview(); }},
+      {"row click", [](SavedJob& j) { j.bench.pages.RowClicked(0, Line1Column); }},
+      {"preview", [](SavedJob& j) { j.bench.pages.Preview(); }},
       {"print",
        [](SavedJob& j) {
-         j.engine.Print();
+         j.bench.printing.Print();
          EXPECT_TRUE(j.RunTimers());
        }},
       {"print image saved",
        [](SavedJob& j) {
          j.op.files.push_back((j.dir.path() / "job.qxu").string());
-         j.engine.SaveU();
+         j.bench.files.SaveU();
        }},
       {"page added and deleted",
        [](SavedJob& j) {
-         j.engine.Add();
-         j.engine.Delete();
+         j.bench.pages.Add();
+         j.bench.pages.Delete();
        }},
       {"heading box twice",
        [](SavedJob& j) {
-         j.engine.HeadingClicked(CheckColumn);
-         j.engine.HeadingClicked(CheckColumn);
+         j.bench.pages.HeadingClicked(CheckColumn);
+         j.bench.pages.HeadingClicked(CheckColumn);
        }},
       {"same text again", [](SavedJob& j) { j.Type(0, u"A가"); }},
       {"spacing changed and put back",
        [](SavedJob& j) {
-         j.engine.MarginChosen(3);
-         j.engine.MarginChosen(0);
+         j.bench.panel.MarginChosen(3);
+         j.bench.panel.MarginChosen(0);
        }},
-      {"scope", [](SavedJob& j) { j.engine.ScopeChosen(ApplyScope::FollowingPages); }},
+      {"scope", [](SavedJob& j) { j.bench.panel.ScopeChosen(ApplyScope::FollowingPages); }},
   };
   for (const Action& action : actions) {
     SavedJob job;
-    ASSERT_FALSE(job.engine.modified());
+    ASSERT_FALSE(job.bench.document.modified());
     action.run(job);
-    EXPECT_FALSE(job.engine.modified()) << action.name;
+    EXPECT_FALSE(job.bench.document.modified()) << action.name;
     EXPECT_TRUE(job.op.told.empty()) << action.name << ": " << job.op.told[0].text;
   }
 }
@@ -93,31 +86,31 @@ TEST(UnsavedChanges, EveryKindOfInputCountsAsAChange) {
       {"text", [](SavedJob& j) { j.Type(1, u"C"); }},
       {"second line",
        [](SavedJob& j) {
-         j.engine.FontSizeChosen(3);
+         j.bench.panel.FontSizeChosen(3);
          j.Save(j.dir.path() / "job.qxk");  // the size is saved; only the line is new
-         ASSERT_FALSE(j.engine.modified());
+         ASSERT_FALSE(j.bench.document.modified());
          j.Type(1, u"D", Line2Column);
        }},
-      {"row box", [](SavedJob& j) { j.engine.grid().SetChecked(0, false); }},
-      {"heading box", [](SavedJob& j) { j.engine.HeadingClicked(CheckColumn); }},
-      {"density", [](SavedJob& j) { j.engine.DensityChosen(2); }},
-      {"material", [](SavedJob& j) { j.engine.MaterialChosen(1); }},
-      {"copies", [](SavedJob& j) { j.engine.CopiesChosen(4); }},
-      {"repeat mode", [](SavedJob& j) { j.engine.RepeatModeChosen(false); }},
-      {"font size", [](SavedJob& j) { j.engine.FontSizeChosen(2); }},
-      {"frame", [](SavedJob& j) { j.engine.FrameChosen(1); }},
-      {"width", [](SavedJob& j) { j.engine.WidthChosen(1); }},
-      {"direction", [](SavedJob& j) { j.engine.DirectionChosen(1); }},
-      {"automatic length", [](SavedJob& j) { j.engine.AutoLengthClicked(); }},
+      {"row box", [](SavedJob& j) { j.bench.pages.RowChecked(0, false); }},
+      {"heading box", [](SavedJob& j) { j.bench.pages.HeadingClicked(CheckColumn); }},
+      {"density", [](SavedJob& j) { j.bench.panel.DensityChosen(2); }},
+      {"material", [](SavedJob& j) { j.bench.panel.MaterialChosen(1); }},
+      {"copies", [](SavedJob& j) { j.bench.panel.CopiesChosen(4); }},
+      {"repeat mode", [](SavedJob& j) { j.bench.panel.RepeatModeChosen(false); }},
+      {"font size", [](SavedJob& j) { j.bench.panel.FontSizeChosen(2); }},
+      {"frame", [](SavedJob& j) { j.bench.panel.FrameChosen(1); }},
+      {"width", [](SavedJob& j) { j.bench.panel.WidthChosen(1); }},
+      {"direction", [](SavedJob& j) { j.bench.panel.DirectionChosen(1); }},
+      {"automatic length", [](SavedJob& j) { j.bench.panel.AutoLengthClicked(); }},
       {"set length",
        [](SavedJob& j) {
-         j.engine.LengthTextChanged(u"30");
-         j.engine.SetLengthPressed();
+         j.bench.panel.LengthTextChanged(u"30");
+         j.bench.panel.SetLengthPressed();
        }},
       {"repeat from the panel",
        [](SavedJob& j) {
-         j.engine.RepeatTextChanged(u"3");
-         j.engine.SetRepeatPressed();
+         j.bench.panel.RepeatTextChanged(u"3");
+         j.bench.panel.SetRepeatPressed();
        }},
       {"repeat in the grid", [](SavedJob& j) { j.Type(1, u"5", RepeatColumn); }},
       {"numbering",
@@ -127,21 +120,21 @@ TEST(UnsavedChanges, EveryKindOfInputCountsAsAChange) {
            dialog.TextChanged(NumBox::End, u"9");
            return dialog.Accept().ok();
          };
-         j.engine.NumberingPressed();
+         j.bench.pages.NumberingPressed();
        }},
-      {"superscript", [](SavedJob& j) { j.engine.Superscript(); }},
+      {"superscript", [](SavedJob& j) { j.bench.pages.Superscript(); }},
       {"symbol",
        [](SavedJob& j) {
          j.op.symbols = [](Dqfh& picker) { return picker.DoubleClicked({0, 0, 160, 50}, 1, 1); };
-         j.engine.ElectricalSymbols();
+         j.bench.pages.ElectricalSymbols();
        }},
-      {"page added", [](SavedJob& j) { j.engine.Add(); }},
-      {"page deleted", [](SavedJob& j) { j.engine.Delete(); }},
+      {"page added", [](SavedJob& j) { j.bench.pages.Add(); }},
+      {"page deleted", [](SavedJob& j) { j.bench.pages.Delete(); }},
   };
   for (const Action& action : actions) {
     SavedJob job;
     action.run(job);
-    EXPECT_TRUE(job.engine.modified()) << action.name;
+    EXPECT_TRUE(job.bench.document.modified()) << action.name;
     EXPECT_TRUE(job.op.told.empty()) << action.name << ": " << job.op.told[0].text;
   }
 }
@@ -150,41 +143,35 @@ TEST(UnsavedChanges, TheJobCountsAsSavedWhenStartedSavedOrOpenedInItsPlace) {
   SavedJob job;
   job.Type(0, u"changed");
   job.Save(job.dir.path() / "nowhere" / "job.qxk");  // the folder does not exist
-  EXPECT_TRUE(job.engine.modified()) << "a failed save saves nothing";
-  job.engine.Save();  // dialog cancelled
-  EXPECT_TRUE(job.engine.modified());
+  EXPECT_TRUE(job.bench.document.modified()) << "a failed save saves nothing";
+  job.bench.files.Save();  // dialog cancelled
+  EXPECT_TRUE(job.bench.document.modified());
 
   // Opened in place of the job: nothing to save. Added to the job: not saved anywhere.
   job.op.files.push_back((job.dir.path() / "job.qxk").string());
   job.op.yesNo = {true};
-  job.engine.Open();
-  EXPECT_EQ(job.engine.grid().CellText(0, Line1Column), u"A가");
-  EXPECT_FALSE(job.engine.modified());
+  job.bench.files.Open();
+  EXPECT_EQ(job.grid().CellText(0, Line1Column), u"A가");
+  EXPECT_FALSE(job.bench.document.modified());
   job.op.files.push_back((job.dir.path() / "job.qxk").string());
   job.op.yesNo = {false};
-  job.engine.Open();
-  EXPECT_EQ(job.engine.grid().rowCount(), 4);
-  EXPECT_TRUE(job.engine.modified());
+  job.bench.files.Open();
+  EXPECT_EQ(job.grid().rowCount(), 4);
+  EXPECT_TRUE(job.bench.document.modified());
 
-  testing::FakeOperator op;
-  testing::FakeGrid grid;
-  ManualClock clock;
-  TimerQueue timers{clock};
-  VirtualPrinter printer{clock};
-  Engine fresh{op, grid, timers, printer, clock};
-  grid.Attach(fresh);
-  fresh.StartUp(false);
-  EXPECT_FALSE(fresh.modified());
-  fresh.Add();
-  EXPECT_TRUE(fresh.modified());
-  fresh.Delete();
-  EXPECT_FALSE(fresh.modified());
+  testing::WorkbenchParts fresh;
+  fresh.bench.StartUp(false);
+  EXPECT_FALSE(fresh.bench.document.modified());
+  fresh.bench.pages.Add();
+  EXPECT_TRUE(fresh.bench.document.modified());
+  fresh.bench.pages.Delete();
+  EXPECT_FALSE(fresh.bench.document.modified());
 }
 
 TEST(UnsavedChanges, CloseAsksOnlyWhenSomethingIsUnsavedAndFollowsTheAnswer) {
   {
     SavedJob job;
-    EXPECT_TRUE(job.engine.MayClose());
+    EXPECT_TRUE(job.bench.files.MayClose());
     EXPECT_TRUE(job.op.asked.empty());
   }
   struct Case {
@@ -202,28 +189,30 @@ TEST(UnsavedChanges, CloseAsksOnlyWhenSomethingIsUnsavedAndFollowsTheAnswer) {
   for (const Case& c : cases) {
     SavedJob job;
     // An edit still open in the grid is part of the job.
-    job.grid.Type(1, Line1Column, u"typed");
+    job.window.Type(1, Line1Column, u"typed");
     job.op.saveAnswers = {c.answer};
     const fs::path file = job.dir.path() / "closing.qxk";
     if (c.fileChosen) job.op.files.push_back(file.string());
-    EXPECT_EQ(job.engine.MayClose(), c.closes) << static_cast<int>(c.answer);
+    bool closes = false;
+    job.window.Run([&] { closes = job.bench.files.MayClose(); });
+    EXPECT_EQ(closes, c.closes) << static_cast<int>(c.answer);
     ASSERT_EQ(job.op.asked.size(), 1u);
     EXPECT_EQ(job.op.asked[0].text, "변경된 내용이 저장되지 않았습니다. 저장하시겠습니까?");
-    EXPECT_EQ(job.engine.grid().CellText(1, Line1Column), u"typed");
+    EXPECT_EQ(job.grid().CellText(1, Line1Column), u"typed");
     EXPECT_EQ(fs::exists(file), c.written);
-    EXPECT_EQ(job.engine.modified(), !c.written);
+    EXPECT_EQ(job.bench.document.modified(), !c.written);
   }
 }
 
 TEST(UnsavedChanges, ExitReadsBothEditsFirst) {
   SavedJob job;
-  job.engine.LengthTextChanged(u"");
-  EXPECT_FALSE(job.engine.ExitPressed());
-  job.engine.LengthTextChanged(u"30");
-  job.engine.RepeatTextChanged(u"");
-  EXPECT_FALSE(job.engine.ExitPressed());
-  job.engine.RepeatTextChanged(u"2");
-  EXPECT_TRUE(job.engine.ExitPressed());
+  job.bench.panel.LengthTextChanged(u"");
+  EXPECT_FALSE(job.bench.panel.ExitPressed());
+  job.bench.panel.LengthTextChanged(u"30");
+  job.bench.panel.RepeatTextChanged(u"");
+  EXPECT_FALSE(job.bench.panel.ExitPressed());
+  job.bench.panel.RepeatTextChanged(u"2");
+  EXPECT_TRUE(job.bench.panel.ExitPressed());
   EXPECT_EQ(job.op.TakeTexts(),
             (std::vector<std::string>{"Please enter a number.", "Please enter an integer."}));
 }

@@ -9,7 +9,7 @@
 
 namespace q5300 {
 
-void PrintTo(const CsvPage& page, std::ostream* out);
+void PrintTo(const ImportedPage& page, std::ostream* out);
 
 namespace {
 
@@ -18,7 +18,7 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 }
 
 TEST(CsvExport, OneLinePerPageInEitherEncoding) {
-  const std::vector<CsvPage> pages = {
+  const std::vector<ImportedPage> pages = {
       {u"A1", u"B2", 3}, {u"한글", u"", 200}, {u"", u"\uE000", 1}, {u"say \"hi\"", u"a,b", 12}};
   EXPECT_EQ(CsvExportText(pages, CsvEncoding::Utf8),
             "\xEF\xBB\xBF"
@@ -36,17 +36,17 @@ TEST(CsvExport, OneLinePerPageInEitherEncoding) {
 
 // What goes out comes back in as the same pages, whatever the texts hold.
 TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
-  std::vector<CsvPage> symbols;
+  std::vector<ImportedPage> symbols;
   for (char16_t k = 0; k < 0x53; ++k) {
     symbols.push_back({std::u16string(1, static_cast<char16_t>(0xE000 + k)), u"", 1});
   }
-  std::vector<CsvPage> full;
+  std::vector<ImportedPage> full;
   for (int i = 1; i <= 200; ++i) {
     full.push_back({u"\uC804\uC6D0 MCC-" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)),
                     u"L" + std::u16string(1, static_cast<char16_t>(u'0' + i % 3)),
                     static_cast<uint16_t>(i)});
   }
-  const std::vector<std::vector<CsvPage>> jobs = {
+  const std::vector<std::vector<ImportedPage>> jobs = {
       {{u"전원공급", u"L1", 2}, {u"제어반 MCC-1", u"단자 101", 1}},
       // Texts that must be quoted to come back whole.
       {{u"A,B", u"\"C\"", 4}, {u"\"", u",", 1}, {u"x\"y", u"\"\"", 1}, {u" \"lead", u"", 7}},
@@ -61,15 +61,15 @@ TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
   };
   for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::CodePage949}) {
     for (std::size_t j = 0; j < jobs.size(); ++j) {
-      std::vector<CsvPage> expected = jobs[j];
+      std::vector<ImportedPage> expected = jobs[j];
       // A tab is a control character, which the import takes as '?'.
-      for (CsvPage& page : expected) {
+      for (ImportedPage& page : expected) {
         for (std::u16string* line : {&page.line1, &page.line2}) {
           for (char16_t& c : *line) c = c == u'\t' ? u'?' : c;
         }
       }
       const std::string text = CsvExportText(jobs[j], encoding);
-      const Result<CsvImport> read = ReadImport(Bytes(text), "job.csv");
+      const Result<ImportedPages> read = ReadImport(Bytes(text), "job.csv");
       ASSERT_TRUE(read.ok()) << read.failure().text;
       EXPECT_EQ(read->pages, expected) << "job " << j << ", " << static_cast<int>(encoding);
       EXPECT_EQ(read->overLongLines, 0);

@@ -5,13 +5,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace q5300 {
 
-void PrintTo(const CsvPage& page, std::ostream* out) {
+void PrintTo(const ImportedPage& page, std::ostream* out) {
   *out << ::testing::PrintToString(page.line1) << ", " << ::testing::PrintToString(page.line2)
        << ", " << page.repeatCount;
 }
@@ -33,7 +35,7 @@ std::u16string HangulText(int syllables) {
 TEST(CsvImport, LinesFieldsAndRepeatCounts) {
   struct Case {
     std::string file;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
     int overLong = 0;
   };
   const Case cases[] = {
@@ -66,7 +68,7 @@ TEST(CsvImport, LinesFieldsAndRepeatCounts) {
        1},
   };
   for (const Case& c : cases) {
-    const CsvImport import = ParseCsv(c.file);
+    const ImportedPages import = ParseCsv(c.file);
     EXPECT_EQ(import.pages, c.pages) << c.file;
     EXPECT_EQ(import.overLongLines, c.overLong) << c.file;
     EXPECT_FALSE(import.pageLimitReached) << c.file;
@@ -78,7 +80,7 @@ TEST(CsvImport, LinesFieldsAndRepeatCounts) {
 TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
   struct Case {
     std::string file;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
   };
   std::vector<Case> cases = {
       // Not the lines "AB" and "C" (0x1A would part them once saved and opened).
@@ -103,7 +105,7 @@ TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
     cases.push_back({"x" + c + ",y" + c + "\n", {{u"x?", b == '\r' ? u"y" : u"y?", 1}}});
   }
   for (const Case& c : cases) {
-    const CsvImport import = ParseCsv(c.file);
+    const ImportedPages import = ParseCsv(c.file);
     EXPECT_EQ(import.pages, c.pages) << ::testing::PrintToString(c.file);
     EXPECT_EQ(import.overLongLines, 0) << ::testing::PrintToString(c.file);
   }
@@ -114,7 +116,7 @@ TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
 TEST(CsvImport, QuotedFields) {
   struct Case {
     std::string file;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
     int unclosedQuoteLine = 0;
   };
   const Case cases[] = {
@@ -141,7 +143,7 @@ TEST(CsvImport, QuotedFields) {
       {"x\n\n\"" + std::string(50, 'q'), {{u"x", u"", 1}}, 3},
   };
   for (const Case& c : cases) {
-    const CsvImport import = ParseCsv(c.file);
+    const ImportedPages import = ParseCsv(c.file);
     EXPECT_EQ(import.pages, c.pages) << c.file;
     EXPECT_EQ(import.unclosedQuoteLine, c.unclosedQuoteLine) << c.file;
     EXPECT_EQ(import.overLongLines, c.file.ends_with(std::string(50, 'q')) ? 1 : 0) << c.file;
@@ -153,7 +155,7 @@ TEST(CsvImport, QuotedFields) {
 TEST(CsvImport, TabsSeparateWhenTheFirstLineWithTextHasTabsAndNoCommas) {
   struct Case {
     std::string file;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
   };
   const Case cases[] = {
       {"A1\tB2\t3\r\nC\tD\r\n", {{u"A1", u"B2", 3}, {u"C", u"D", 1}}},
@@ -183,7 +185,7 @@ TEST(CsvImport, StopsAtTheTwoHundredthPage) {
     const bool wantsMore = importer.Feed(file);
     EXPECT_EQ(wantsMore, lines < 200) << lines;
     if (wantsMore) importer.Finish();
-    const CsvImport& import = importer.result();
+    const ImportedPages& import = importer.result();
     ASSERT_EQ(import.pages.size(), static_cast<std::size_t>(std::min(lines, 200))) << lines;
     const std::string last = "P" + std::to_string(std::min(lines, 200));
     EXPECT_EQ(import.pages.back().line1, std::u16string(last.begin(), last.end()));
@@ -199,7 +201,7 @@ TEST(CsvImport, PiecesOfAnySizeReadAsTheWhole) {
       "\"A,\"\"1\"\"\",B\r\n\"" + std::string(70, 'w') + "\",\"\r\n\",9\r\nC,\"D",
   };
   for (const std::string& file : files) {
-    const CsvImport whole = ParseCsv(file);
+    const ImportedPages whole = ParseCsv(file);
     ASSERT_GE(whole.pages.size() + static_cast<std::size_t>(whole.overLongLines), 3u) << file;
     for (const std::size_t piece : {1u, 2u, 3u, 7u, 64u}) {
       CsvImporter importer;
@@ -215,7 +217,7 @@ TEST(CsvImport, PiecesOfAnySizeReadAsTheWhole) {
 TEST(CsvImport, AnEndlessLineIsCountedWithoutBeingKept) {
   std::string file(4 << 20, 'q');
   file += ",also long\nshort";
-  const CsvImport import = ParseCsv(file);
+  const ImportedPages import = ParseCsv(file);
   EXPECT_EQ(import.overLongLines, 1);
   ASSERT_EQ(import.pages.size(), 1u);
   EXPECT_EQ(import.pages[0].line1, u"short");
@@ -239,7 +241,7 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
   EXPECT_TRUE(
       take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
   EXPECT_EQ(rules.result().pages,
-            (std::vector<CsvPage>{{u"A", u"B", 200},
+            (std::vector<ImportedPage>{{u"A", u"B", 200},
                                   {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
   EXPECT_EQ(rules.result().overLongLines, 2);
   for (int i = 2; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
@@ -267,13 +269,94 @@ TEST(CsvImport, AFileOfMoreThanSixteenMegabytesIsRefusedUnread) {
     const auto read = ReadImportFile(file, "big.csv");
     EXPECT_EQ(read.ok(), c.taken) << c.size;
     if (read) {
-      EXPECT_EQ(read->pages, (std::vector<CsvPage>{{u"first", u"page", 2}}));
+      EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"first", u"page", 2}}));
     } else {
       EXPECT_NE(read.failure().text.find(std::to_string(c.size) + " bytes"), std::string::npos)
           << read.failure().text;
       EXPECT_EQ(std::ftell(file), 0) << "read from";
     }
     std::fclose(file);
+  }
+}
+
+// Writes `size` bytes into a pipe from a thread of its own: a page, then zero
+// bytes (blank lines, as far as the import sees), then the end of the stream.
+class PipeStream {
+ public:
+  explicit PipeStream(uint64_t size) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    read_ = fdopen(fds[0], "rb");
+    writer_ = std::thread([fd = fds[1], size] {
+      const std::string page = "first,page,2\n";
+      std::vector<char> chunk(1 << 20, '\0');
+      std::copy(page.begin(), page.end(), chunk.begin());
+      for (uint64_t left = size; left > 0;) {
+        const auto n = static_cast<std::size_t>(std::min<uint64_t>(left, chunk.size()));
+        std::size_t done = 0;
+        while (done < n) {
+          const ssize_t put = write(fd, chunk.data() + done, n - done);
+          if (put <= 0) break;
+          done += static_cast<std::size_t>(put);
+        }
+        if (done < n) break;
+        left -= n;
+        chunk.assign(chunk.size(), '\0');
+      }
+      close(fd);
+    });
+  }
+  ~PipeStream() {
+    if (read_ != nullptr) {
+      DrainRest();
+      std::fclose(read_);
+    }
+    if (writer_.joinable()) writer_.join();
+  }
+  std::FILE* get() const { return read_; }
+  // Reads what is left up to the end of the stream; the bytes it took.
+  uint64_t DrainRest() {
+    uint64_t rest = 0;
+    char buffer[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, read_)) > 0) rest += n;
+    return rest;
+  }
+
+ private:
+  std::FILE* read_ = nullptr;
+  std::thread writer_;
+};
+
+// A stream whose size nothing tells beforehand (a pipe) is refused once what
+// is read runs past the limit, in the words of a file too large, and reading
+// stops there.
+TEST(CsvImport, AStreamOfUnknownSizeIsRefusedOnceItRunsPastSixteenMegabytes) {
+  const uint64_t limit = MaxImportFileSize;
+  // Past the limit, no more than the buffer of one read.
+  const uint64_t readAhead = 1 << 16;
+  struct Case {
+    uint64_t size;
+    bool taken;
+  };
+  for (const Case c : {Case{limit, true}, Case{limit + 1, false}, Case{4 * limit, false}}) {
+    SCOPED_TRACE(c.size);
+    PipeStream stream(c.size);
+    ASSERT_NE(stream.get(), nullptr);
+    const auto read = ReadImportFile(stream.get(), "list.csv");
+    EXPECT_EQ(read.ok(), c.taken);
+    if (read) {
+      EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"first", u"page", 2}}));
+    } else {
+      const std::string& text = read.failure().text;
+      EXPECT_NE(text.find("The file has at least " + std::to_string(limit + 1) +
+                          " bytes, more than the " + std::to_string(limit) +
+                          " bytes (16 MB) an import file may have"),
+                std::string::npos)
+          << text;
+      EXPECT_NE(text.find("Nothing was imported."), std::string::npos) << text;
+    }
+    EXPECT_LE(c.size - stream.DrainRest(), limit + 1 + readAhead) << "read past the limit";
   }
 }
 

@@ -17,7 +17,7 @@
 
 namespace q5300 {
 
-void PrintTo(const CsvPage& page, std::ostream* out);
+void PrintTo(const ImportedPage& page, std::ostream* out);
 
 namespace {
 
@@ -38,7 +38,7 @@ const std::string kCodePageCsv =
     ",2.5,\r\n"
     "1\xC8\xA3,x,250\r\n";  // 1호
 
-const std::vector<CsvPage> kPages = {
+const std::vector<ImportedPage> kPages = {
     {u"전원공급", u"L1", 2},
     {u"제어반 MCC-1", u"단자 101", 1},
     {u"제어반 MCC-1", u"단자 101", 1},
@@ -161,7 +161,7 @@ std::vector<uint8_t> Fixture(const std::string& name) {
 }
 
 TEST(ImportFormats, EveryFormOfTheWireListGivesThePagesOfTheCodePageCsv) {
-  const CsvImport reference = ParseCsv(kCodePageCsv);
+  const ImportedPages reference = ParseCsv(kCodePageCsv);
   ASSERT_EQ(reference.pages, kPages);
   ASSERT_EQ(reference.overLongLines, 0);
 
@@ -188,7 +188,7 @@ TEST(ImportFormats, EveryFormOfTheWireListGivesThePagesOfTheCodePageCsv) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_FALSE(c.bytes.empty());
-    const Result<CsvImport> read = ReadImport(c.bytes, c.file);
+    const Result<ImportedPages> read = ReadImport(c.bytes, c.file);
     ASSERT_TRUE(read.ok()) << read.failure().text;
     ASSERT_EQ(read->pages.size(), reference.pages.size());
     for (std::size_t i = 0; i < reference.pages.size(); ++i) {

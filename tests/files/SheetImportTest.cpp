@@ -13,7 +13,7 @@
 
 namespace q5300 {
 
-void PrintTo(const CsvPage& page, std::ostream* out);
+void PrintTo(const ImportedPage& page, std::ostream* out);
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(XlsxImport, CellsOfTheFirstSheet) {
     const char* name;
     std::string sheet;
     std::string strings;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
     int overLong = 0;
   };
   const Case cases[] = {
@@ -110,7 +110,7 @@ TEST(XlsxImport, CellsOfTheFirstSheet) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Result<CsvImport> read = ReadSheetFile(XlsxOf(c.sheet, c.strings));
+    const Result<ImportedPages> read = ReadSheetFile(XlsxOf(c.sheet, c.strings));
     ASSERT_TRUE(read.ok()) << read.failure().text;
     EXPECT_EQ(read->pages, c.pages);
     EXPECT_EQ(read->overLongLines, c.overLong);
@@ -121,7 +121,7 @@ TEST(OdsImport, CellsOfTheFirstTable) {
   struct Case {
     const char* name;
     std::string rows;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
     int overLong = 0;
   };
   const std::string text = "<table:table-cell office:value-type=\"string\">";
@@ -181,7 +181,7 @@ TEST(OdsImport, CellsOfTheFirstTable) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Result<CsvImport> read = ReadSheetFile(OdsOf(c.rows));
+    const Result<ImportedPages> read = ReadSheetFile(OdsOf(c.rows));
     ASSERT_TRUE(read.ok()) << read.failure().text;
     EXPECT_EQ(read->pages, c.pages);
     EXPECT_EQ(read->overLongLines, c.overLong);
@@ -204,7 +204,7 @@ TEST(SheetImport, StopsAtTheTwoHundredthPage) {
   }
   sheet += "<row><c r=\"A1\" t=\"s\"><v>not a number</v></c></row><broken";
   for (const auto& file : {XlsxOf(sheet, strings), OdsOf(rows + "<broken")}) {
-    const Result<CsvImport> read = ReadSheetFile(file);
+    const Result<ImportedPages> read = ReadSheetFile(file);
     ASSERT_TRUE(read.ok()) << read.failure().text;
     ASSERT_EQ(read->pages.size(), 200u);
     EXPECT_EQ(read->pages.back().line1, u"P200");
@@ -310,7 +310,7 @@ TEST(SheetImport, RefusesWhatIsNoSpreadsheetOrWouldUnpackWithoutBound) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Result<CsvImport> read = ReadImport(c.bytes, "list.xlsx");
+    const Result<ImportedPages> read = ReadImport(c.bytes, "list.xlsx");
     ASSERT_FALSE(read.ok());
     EXPECT_NE(read.failure().text.find(c.reason), std::string::npos) << read.failure().text;
   }
@@ -318,7 +318,7 @@ TEST(SheetImport, RefusesWhatIsNoSpreadsheetOrWouldUnpackWithoutBound) {
   // The content of an .ods is held to the same.
   const std::string odsLaughs =
       "<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]><office:document-content/>";
-  const Result<CsvImport> ods = ReadOdsContent(odsLaughs);
+  const Result<ImportedPages> ods = ReadOdsContent(odsLaughs);
   ASSERT_FALSE(ods.ok());
   EXPECT_EQ(ods.failure().text,
             "The content (content.xml) declares a document type, which no spreadsheet part has.");

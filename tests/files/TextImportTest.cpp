@@ -10,7 +10,7 @@
 
 namespace q5300 {
 
-void PrintTo(const CsvPage& page, std::ostream* out);
+void PrintTo(const ImportedPage& page, std::ostream* out);
 
 namespace {
 
@@ -100,7 +100,7 @@ TEST(TextEncoding, AByteOrderMarkDecides) {
 TEST(TextImport, CharactersWithoutACodePageFormBecomeQuestionMarks) {
   struct Case {
     std::string file;
-    std::vector<CsvPage> pages;
+    std::vector<ImportedPage> pages;
   };
   const Case cases[] = {
       {"caf\xC3\xA9,\xF0\x9F\x94\x8C plug,2", {{u"caf?", u"? plug", 2}}},
@@ -119,7 +119,7 @@ TEST(TextImport, CharactersWithoutACodePageFormBecomeQuestionMarks) {
 // The text is converted in pieces of 64 KB: characters across the pieces'
 // borders come out whole, and the conversion stops with the 200th page.
 TEST(TextImport, LongTextsConvertedInPieces) {
-  const auto listWith = [](std::size_t longLine, std::vector<CsvPage>& pages) {
+  const auto listWith = [](std::size_t longLine, std::vector<ImportedPage>& pages) {
     std::u16string text(longLine, u'x');  // too long for a page
     text += u"\n";
     pages.clear();
@@ -133,13 +133,13 @@ TEST(TextImport, LongTextsConvertedInPieces) {
   };
   // The first border falls at each byte of the lines after the long one.
   for (std::size_t shift = 0; shift < 24; ++shift) {
-    std::vector<CsvPage> expected;
+    std::vector<ImportedPage> expected;
     const std::string files[] = {
         Utf8(listWith(64 * 1024 - 24 + shift, expected)),
         "\xFF\xFE" + Utf16LE(listWith(32 * 1024 - 13 + shift, expected)),
     };
     for (const std::string& file : files) {
-      const CsvImport import = ReadImportText(file);
+      const ImportedPages import = ReadImportText(file);
       EXPECT_EQ(import.pages, expected) << shift;
       EXPECT_EQ(import.overLongLines, 1) << shift;
       EXPECT_TRUE(import.pageLimitReached) << shift;

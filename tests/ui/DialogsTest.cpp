@@ -183,10 +183,10 @@ TEST(FileDialogs, EachFileRequestBecomesItsQtDialog) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   // The requests of Open, Save, SaveU and Import, as the commands make them.
-  rig.engine().Open();
-  rig.engine().Save();
-  rig.engine().SaveU();
-  rig.engine().Import();
+  rig.bench().files.Open();
+  rig.bench().files.Save();
+  rig.bench().files.SaveU();
+  rig.bench().files.Import();
   ASSERT_EQ(rig.op.dialogs.size(), 4u);
 
   q5300::test::TempDir dir;
@@ -297,7 +297,7 @@ TEST(SymbolPicker, TheSymbolsCommandAppendsWhatThePickerCollected) {
     return !picker.selection().empty();
   };
   rig.window->action(Command::Symbols)->trigger();
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"\uE000");
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"\uE000");
   EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("\uE000"));
 }
 

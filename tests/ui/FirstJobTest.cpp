@@ -40,8 +40,8 @@ TEST(FirstJob, OnePageWithARunningNumberPreviewedPrintedAndSaved) {
 
   QTest::keyClick(rig.grid(), Qt::Key_P, Qt::ControlModifier);
   // The printer's work runs beside the window; the job reports back on the event loop.
-  ASSERT_TRUE(
-      Eventually([&] { return rig.engine().printJob().phase() == PrintJob::Phase::FinalMessage; }));
+  ASSERT_TRUE(Eventually(
+      [&] { return rig.bench().printing.phase() == PrintController::Phase::FinalMessage; }));
   ASSERT_EQ(rig.printer->packets().size(), 1u);
   std::vector<std::string> labels;
   ForEachPrintedLabel(rig.printer->packets()[0], [&](const std::string& label) {

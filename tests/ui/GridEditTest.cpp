@@ -34,15 +34,15 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
   QTest::keyClick(rig.grid()->editor(), Qt::Key_Return);
 
   // Enter on the last row adds a page and opens its first line.
-  ASSERT_TRUE(Eventually([&] { return rig.engine().grid().rowCount() == 2; }));
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"AB가");
+  ASSERT_TRUE(Eventually([&] { return rig.document().grid().rowCount() == 2; }));
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"AB가");
   EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("AB가"));
-  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 4) << "A, B and two bytes of 가";
+  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 4) << "A, B and two bytes of 가";
   ASSERT_TRUE(Eventually([&] {
     const InPlaceEdit* next = rig.grid()->editor();
     return next != nullptr && next->row() == 1 && next->column() == Line1Column && next->hasFocus();
   }));
-  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  EXPECT_EQ(rig.document().currentPageIndex(), 1);
 
   // Enter on a row with rows after it opens the next row, and adds nothing.
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
@@ -51,9 +51,9 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
     const InPlaceEdit* next = rig.grid()->editor();
     return next != nullptr && next->row() == 1 && next->hasFocus();
   }));
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"C");
-  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 1);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"C");
+  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 1);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   EXPECT_TRUE(rig.op.told.empty());
 }
 
@@ -92,7 +92,7 @@ TEST(GridEdit, APasteFromTheEditorsOwnMenuIsKept) {
 
   // However the edit ends now, the cell takes the pasted text.
   rig.grid()->FocusGrid();
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"ABCD");
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"ABCD");
 }
 
 TEST(GridEdit, EscapeKeepsTheOldTextAndTellsTheEngineNothing) {
@@ -100,17 +100,18 @@ TEST(GridEdit, EscapeKeepsTheOldTextAndTellsTheEngineNothing) {
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   rig.TypeAndEnd(QStringLiteral("OLD"), Qt::Key_Tab);  // ends by losing the focus, not by Enter
-  ASSERT_TRUE(Eventually([&] { return rig.engine().job().pages.At(0)->textLength == 3; }));
-  ASSERT_EQ(rig.engine().grid().rowCount(), 1);
+  ASSERT_TRUE(Eventually([&] { return rig.document().job().pages.At(0)->textLength == 3; }));
+  ASSERT_EQ(rig.document().grid().rowCount(), 1);
 
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   EXPECT_EQ(rig.grid()->editor()->text(), QStringLiteral("OLD"));
   rig.TypeAndEnd(QStringLiteral("NEW!"), Qt::Key_Escape);
   ASSERT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"OLD");
-  EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 3);
-  EXPECT_FALSE(rig.engine().editEndedByEnter);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"OLD");
+  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 3);
+  // Nothing of an Enter reached the pages: the page stays current, none is added.
+  EXPECT_EQ(rig.document().currentPageIndex(), 0);
+  EXPECT_EQ(rig.document().grid().rowCount(), 1);
   EXPECT_TRUE(rig.window->isVisible());
   EXPECT_TRUE(rig.grid()->hasFocus());
 }
@@ -139,7 +140,7 @@ TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) 
   Compose(editor, QStringLiteral("가"));
   EXPECT_EQ(editor->text(), QStringLiteral("12.3"));
   QTest::keyClick(editor, Qt::Key_Tab);
-  ASSERT_TRUE(Eventually([&] { return rig.engine().job().pages.At(0)->repeatCount == 12; }));
+  ASSERT_TRUE(Eventually([&] { return rig.document().job().pages.At(0)->repeatCount == 12; }));
 }
 
 TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
@@ -168,14 +169,14 @@ TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
     SCOPED_TRACE(c.name);
     WindowRig rig;
     ASSERT_TRUE(rig.shown);
-    while (rig.engine().grid().rowCount() < 60) rig.engine().Add();
+    while (rig.document().grid().rowCount() < 60) rig.bench().pages.Add();
     rig.grid()->scrollToTop();
     ASSERT_GT(rig.grid()->verticalScrollBar()->maximum(), 0);
     ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
     Type(rig.grid()->editor(), QStringLiteral("typed"));
     c.scroll(rig.grid());
-    EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"typed");
-    EXPECT_EQ(rig.engine().job().pages.At(0)->textLength, 5);
+    EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"typed");
+    EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 5);
     EXPECT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
   }
 }
@@ -183,9 +184,9 @@ TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
 TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.engine().Add();
-  rig.engine().Add();
-  ASSERT_EQ(rig.engine().currentPageIndex(), 2);
+  rig.bench().pages.Add();
+  rig.bench().pages.Add();
+  ASSERT_EQ(rig.document().currentPageIndex(), 2);
   rig.grid()->setFocus();
   struct Step {
     Qt::Key key;
@@ -195,47 +196,47 @@ TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {
                         {Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Down, 2}};
   for (const Step& step : steps) {
     QTest::keyClick(rig.grid(), step.key);
-    EXPECT_EQ(rig.engine().currentPageIndex(), step.current);
+    EXPECT_EQ(rig.document().currentPageIndex(), step.current);
     EXPECT_EQ(rig.Cell(step.current, MarkColumn), QStringLiteral("∽"));
     EXPECT_EQ(rig.grid()->currentIndex().row(), step.current);
   }
   // A key held down moves the page once, when it is let go.
   QTest::keyPress(rig.grid(), Qt::Key_Up);
   QTest::keyPress(rig.grid(), Qt::Key_Up);
-  EXPECT_EQ(rig.engine().currentPageIndex(), 2);
+  EXPECT_EQ(rig.document().currentPageIndex(), 2);
   QTest::keyRelease(rig.grid(), Qt::Key_Up);
-  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  EXPECT_EQ(rig.document().currentPageIndex(), 1);
 }
 
 TEST(GridClicks, ARowBoxTogglesThePageAndMakesItCurrentWithoutAnEditor) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.engine().Add();
-  rig.engine().RowClicked(0, PageColumn);
+  rig.bench().pages.Add();
+  rig.bench().pages.RowClicked(0, PageColumn);
   rig.Click(1, CheckColumn);
-  EXPECT_FALSE(rig.engine().grid().IsChecked(1));
-  EXPECT_TRUE(rig.engine().grid().IsChecked(0));
-  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  EXPECT_FALSE(rig.document().grid().IsChecked(1));
+  EXPECT_TRUE(rig.document().grid().IsChecked(0));
+  EXPECT_EQ(rig.document().currentPageIndex(), 1);
   EXPECT_EQ(rig.grid()->editor(), nullptr);
   // A change of the job: it can be taken back.
-  rig.engine().Undo();
-  EXPECT_TRUE(rig.engine().grid().IsChecked(1));
-  rig.engine().Redo();
-  EXPECT_FALSE(rig.engine().grid().IsChecked(1));
+  rig.bench().document.Undo();
+  EXPECT_TRUE(rig.document().grid().IsChecked(1));
+  rig.bench().document.Redo();
+  EXPECT_FALSE(rig.document().grid().IsChecked(1));
   // A click on a cell that is not typed into only makes its page current.
   rig.Click(0, FontSizeColumn);
-  EXPECT_EQ(rig.engine().currentPageIndex(), 0);
+  EXPECT_EQ(rig.document().currentPageIndex(), 0);
   EXPECT_EQ(rig.grid()->editor(), nullptr);
 }
 
 TEST(GridHeader, TheFirstHeadingTicksEveryRowAndADoubleClickCountsTwice) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.engine().Add();
-  rig.engine().Add();
+  rig.bench().pages.Add();
+  rig.bench().pages.Add();
   MyHeaderCtrl* header = rig.grid()->header();
   const QPoint box = header->CheckBoxRect(CheckColumn).center();
-  const GridModel& grid = rig.engine().grid();
+  const GridModel& grid = rig.document().grid();
   auto rowsTicked = [&](bool ticked) {
     for (int row = 0; row < grid.rowCount(); ++row) {
       if (grid.IsChecked(row) != ticked) return false;

@@ -73,10 +73,10 @@ struct LongJob {
           held = device.get();
           return device;
         }) {
-    Engine& engine = rig.engine();
-    while (engine.grid().rowCount() < kPages) engine.Add();
+    Workbench& bench = rig.bench();
+    while (bench.document.grid().rowCount() < kPages) bench.pages.Add();
     for (int row = 0; row < kPages; ++row) {
-      engine.CommitCellEdit(row, Line1Column, std::u16string(40, u'X'), false);
+      bench.pages.CommitCellEdit(row, Line1Column, std::u16string(40, u'X'), false);
     }
     // Each page is longer than its 20 mm, as each edit said.
     rig.op.told.clear();
@@ -137,7 +137,7 @@ TEST(LongJob, RunsPacketByPacketWithTheStopButtonToItsFinalMessage) {
     EXPECT_TRUE(hides.seen.empty());
     job.held->LetIn();
   }
-  ASSERT_TRUE(Eventually([&] { return !hides.seen.empty() && !job.rig.engine().printJob().busy(); },
+  ASSERT_TRUE(Eventually([&] { return !hides.seen.empty() && !job.rig.bench().printing.busy(); },
                          kLongWait));
   // It went once, from the final message.
   EXPECT_EQ(hides.seen,
@@ -145,7 +145,7 @@ TEST(LongJob, RunsPacketByPacketWithTheStopButtonToItsFinalMessage) {
   EXPECT_FALSE(job.popup()->isVisible());
   EXPECT_EQ(job.PacketPages(), (std::vector<std::size_t>{41, 41, 18}));
   EXPECT_EQ(job.held->arrived(), 3);
-  EXPECT_EQ(job.rig.engine().printJob().phase(), PrintJob::Phase::Idle);
+  EXPECT_EQ(job.rig.bench().printing.phase(), PrintController::Phase::Idle);
   EXPECT_TRUE(job.rig.op.told.empty()) << job.rig.op.told.front().text;
 }
 
@@ -174,7 +174,7 @@ TEST(LongJob, TheStopButtonEndsTheJobAtOnceOrWhenTheTransferHasEnded) {
     QPushButton* stop = job.popup()->stopButton();
     if (c.pressAtPacket == 0) {
       ASSERT_TRUE(Eventually(
-          [&] { return job.rig.engine().printJob().phase() == PrintJob::Phase::Waiting; },
+          [&] { return job.rig.bench().printing.phase() == PrintController::Phase::Waiting; },
           kLongWait));
       ASSERT_TRUE(stop->isVisible());
       QTest::mouseClick(stop, Qt::LeftButton);
@@ -193,8 +193,8 @@ TEST(LongJob, TheStopButtonEndsTheJobAtOnceOrWhenTheTransferHasEnded) {
     ASSERT_EQ(job.rig.op.told.size(), 1u);
     EXPECT_EQ(job.rig.op.told[0].text, c.report);
     EXPECT_FALSE(job.popup()->isVisible());
-    EXPECT_EQ(job.rig.engine().printJob().phase(), PrintJob::Phase::Idle);
-    ASSERT_TRUE(Eventually([&] { return !job.rig.engine().printJob().busy(); }, kLongWait));
+    EXPECT_EQ(job.rig.bench().printing.phase(), PrintController::Phase::Idle);
+    ASSERT_TRUE(Eventually([&] { return !job.rig.bench().printing.busy(); }, kLongWait));
     EXPECT_EQ(job.PacketPages().size(), static_cast<std::size_t>(std::max(c.pressAtPacket, 1)));
   }
 }

@@ -53,11 +53,11 @@ TEST(LengthField, ShowsExactlyTheLengthTheSetButtonUses) {
       }
     }
     EXPECT_EQ(field->text().toStdString(), c.shown.toStdString());
-    EXPECT_EQ(QString::fromStdU16String(rig.engine().controls().lengthText).toStdString(),
+    EXPECT_EQ(QString::fromStdU16String(rig.document().controls().lengthText).toStdString(),
               c.shown.toStdString());
 
     QTest::mouseClick(rig.window->pagePanel()->lengthButton(), Qt::LeftButton);
-    const PageRecord& page = *rig.engine().job().pages.At(0);
+    const PageRecord& page = *rig.document().job().pages.At(0);
     if (c.dots == 0) {
       ASSERT_EQ(rig.op.told.size(), 1u);
       EXPECT_EQ(rig.op.told[0].text, "(6-150)까지의 길이를 설정하십시오!");

@@ -42,12 +42,12 @@ TEST(Shortcuts, EveryToolbarShortcutRunsItsCommandAndShowsInTheTooltip) {
       {Command::Print, Qt::CTRL | Qt::Key_P, "인쇄 (Ctrl+P)", [](WindowRig& r) { r.Line1(u"A"); },
        [](WindowRig& r) { return r.printer->packets().size() == 1; }},
       {Command::Preview, QKeyCombination(Qt::Key_F5), "미리보기 (F5)", nothing,
-       [](WindowRig& r) { return r.engine().previewShown(); }},
+       [](WindowRig& r) { return r.document().previewShown(); }},
       {Command::Add, QKeyCombination(Qt::Key_Insert), "추가 (Ins)", nothing,
-       [](WindowRig& r) { return r.engine().grid().rowCount() == 2; }},
+       [](WindowRig& r) { return r.document().grid().rowCount() == 2; }},
       {Command::Delete, QKeyCombination(Qt::Key_Delete), "삭제 (Del)",
-       [](WindowRig& r) { r.engine().Add(); },
-       [](WindowRig& r) { return r.engine().grid().rowCount() == 1; }},
+       [](WindowRig& r) { r.bench().pages.Add(); },
+       [](WindowRig& r) { return r.document().grid().rowCount() == 1; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tooltip);
@@ -78,24 +78,24 @@ TEST(Shortcuts, F1StillOpensTheAboutBox) {
 TEST(Shortcuts, DeleteInACellEditDeletesTextNotThePage) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.engine().Add();
+  rig.bench().pages.Add();
   ASSERT_TRUE(rig.OpenEditor(1, Line1Column));
   InPlaceEdit* editor = rig.grid()->editor();
   Type(editor, QStringLiteral("ABC"));
   QTest::keyClick(editor, Qt::Key_Home);
   QTest::keyClick(editor, Qt::Key_Delete);
   EXPECT_EQ(editor->text(), QStringLiteral("BC"));
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   // The length field of the panel is a text too.
   QLineEdit* length = rig.window->findChild<QLineEdit*>(QStringLiteral("lengthEdit"));
   length->setFocus();
   QTest::keyClick(length, Qt::Key_Delete);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   // Nor does a box of the media bar delete pages.
   QWidget* material = rig.window->findChild<QWidget*>(QStringLiteral("material"));
   material->setFocus();
   QTest::keyClick(material, Qt::Key_Delete);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
 }
 
 TEST(Shortcuts, UndoAndRedoKeysTakeTheJobBackAndForth) {
@@ -103,18 +103,18 @@ TEST(Shortcuts, UndoAndRedoKeysTakeTheJobBackAndForth) {
   ASSERT_TRUE(rig.shown);
   EXPECT_FALSE(rig.window->undoAction()->isEnabled());
   rig.window->action(Command::Add)->trigger();
-  ASSERT_EQ(rig.engine().grid().rowCount(), 2);
+  ASSERT_EQ(rig.document().grid().rowCount(), 2);
   EXPECT_TRUE(rig.window->undoAction()->isEnabled());
 
   rig.grid()->setFocus();
   QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
+  EXPECT_EQ(rig.document().grid().rowCount(), 1);
   EXPECT_TRUE(rig.window->redoAction()->isEnabled());
   QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(rig.grid(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   EXPECT_FALSE(rig.window->redoAction()->isEnabled());
 }
 
@@ -127,7 +127,7 @@ TEST(Shortcuts, UndoInACellEditTakesBackTheTypingOnly) {
   Type(editor, QStringLiteral("AB"));
   QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(editor->text(), QString());
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
   EXPECT_EQ(rig.grid()->openEditor(), editor);
 }
 
@@ -135,12 +135,12 @@ TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   rig.Line1(u"one");
-  rig.engine().Add();
+  rig.bench().pages.Add();
   rig.Line1(u"two");
-  rig.engine().Add();
+  rig.bench().pages.Add();
   rig.Line1(u"three");
-  ASSERT_EQ(rig.engine().grid().CellText(1, Line1Column), u"two");
-  rig.engine().RowClicked(0, Line1Column);
+  ASSERT_EQ(rig.document().grid().CellText(1, Line1Column), u"two");
+  rig.bench().pages.RowClicked(0, Line1Column);
   QMenu* menu = rig.window->gridMenu();
   QStringList items;
   for (QAction* action : menu->actions()) {
@@ -150,13 +150,13 @@ TEST(GridMenu, ARightClickMakesTheRowCurrentAndOffersUndoRedoAddDelete) {
 
   WindowRig::RightClick(rig.grid()->viewport(), rig.CellCentre(1, Line1Column));
   ASSERT_TRUE(Eventually([&] { return menu->isVisible(); }));
-  EXPECT_EQ(rig.engine().currentPageIndex(), 1);
+  EXPECT_EQ(rig.document().currentPageIndex(), 1);
   menu->hide();
   rig.window->action(Command::Delete)->trigger();
   // The page under the pointer went.
-  ASSERT_EQ(rig.engine().grid().rowCount(), 2);
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"one");
-  EXPECT_EQ(rig.engine().grid().CellText(1, Line1Column), u"three");
+  ASSERT_EQ(rig.document().grid().rowCount(), 2);
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"one");
+  EXPECT_EQ(rig.document().grid().CellText(1, Line1Column), u"three");
 }
 
 // Export is not on the toolbar: the grid's menu and Ctrl+E (UTF-8) or
@@ -182,7 +182,7 @@ TEST(GridMenu, ExportWritesTheJobAsCsvFromTheMenuAndTheKeys) {
     SCOPED_TRACE(c.file);
     WindowRig rig;
     ASSERT_TRUE(rig.shown);
-    rig.engine().CommitCellEdit(0, Line2Column, u"L2", false);
+    rig.bench().pages.CommitCellEdit(0, Line2Column, u"L2", false);
     // Still typing when the command comes.
     ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
     Type(rig.grid()->editor(), QString::fromUtf8("\xED\x95\x9C,1"));
@@ -194,7 +194,7 @@ TEST(GridMenu, ExportWritesTheJobAsCsvFromTheMenuAndTheKeys) {
     std::ifstream in(dir.path() / c.file, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.expected);
     // An export is no save: the job still counts as changed.
-    EXPECT_TRUE(rig.engine().modified());
+    EXPECT_TRUE(rig.document().modified());
   }
 }
 

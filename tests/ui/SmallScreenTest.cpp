@@ -35,7 +35,7 @@ TEST(SmallScreen, TheSmallestWindowFitsTwiceTheScaleOnSixteenHundredByThousand) 
 TEST(SmallScreen, AtItsSmallestEveryCommandAndTheStatusLineAreWithinReach) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  for (int i = 0; i < 12; ++i) rig.engine().Add();
+  for (int i = 0; i < 12; ++i) rig.bench().pages.Add();
   rig.window->resize(rig.window->minimumSizeHint());
   QTest::qWait(50);
   QWidget* window = rig.window.get();

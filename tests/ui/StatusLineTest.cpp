@@ -29,8 +29,8 @@ TEST(StatusLine, ShowsTheCurrentPageAndTheJob) {
   EXPECT_EQ(page->text(), QStringLiteral("Page 1: no text, 20.0 mm (240 dots) · 0 labels"));
   EXPECT_EQ(job->text(), QStringLiteral("Job: 1 page, 0 labels"));
 
-  rig.engine().CommitCellEdit(0, Line1Column, u"ABCD", false);
-  rig.engine().CommitCellEdit(0, RepeatColumn, u"3", false);
+  rig.bench().pages.CommitCellEdit(0, Line1Column, u"ABCD", false);
+  rig.bench().pages.CommitCellEdit(0, RepeatColumn, u"3", false);
   EXPECT_EQ(page->text(), QStringLiteral("Page 1: 17.3 of 20.0 mm (208 / 240 dots) · 3 labels"));
   EXPECT_FALSE(IsRed(page, QPalette::WindowText));
 
@@ -62,7 +62,7 @@ TEST(StatusLine, AnEditTooLongForItsPageIsRedBeforeEnterAndItsRowAfterIt) {
   EXPECT_TRUE(IsRed(page, QPalette::WindowText));
   EXPECT_TRUE(rig.op.told.empty());
   // Nothing of it is in the job yet.
-  EXPECT_EQ(rig.engine().grid().CellText(0, Line1Column), u"");
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"");
   EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ForegroundRole).isValid());
 
   QTest::keyClick(editor, Qt::Key_Tab);  // commits by losing the focus
@@ -75,8 +75,8 @@ TEST(StatusLine, AnEditTooLongForItsPageIsRedBeforeEnterAndItsRowAfterIt) {
   EXPECT_EQ(rig.window->jobStatus()->text(), QStringLiteral("Job: 1 page, 1 label, 1 over length"));
 
   // A longer length from the panel, and the row is in order again.
-  rig.engine().LengthTextChanged(u"25");
-  rig.engine().SetLengthPressed();
+  rig.bench().panel.LengthTextChanged(u"25");
+  rig.bench().panel.SetLengthPressed();
   EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ForegroundRole).isValid());
   EXPECT_FALSE(RowData(rig, 0, Line1Column, Qt::ToolTipRole).isValid());
   EXPECT_FALSE(IsRed(page, QPalette::WindowText));
@@ -85,7 +85,7 @@ TEST(StatusLine, AnEditTooLongForItsPageIsRedBeforeEnterAndItsRowAfterIt) {
 TEST(StatusLine, EscapeGoesBackToThePageAsItIs) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.engine().CommitCellEdit(0, Line1Column, u"AB", false);
+  rig.bench().pages.CommitCellEdit(0, Line1Column, u"AB", false);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   Type(rig.grid()->editor(), QStringLiteral("ABCDEFG"));
   ASSERT_TRUE(rig.window->pageStatus()->text().contains(QStringLiteral("over length")));

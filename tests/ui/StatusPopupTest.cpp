@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
+#include <fstream>
 #include <QPushButton>
 
 #include "WindowRig.h"
 #include "editing/Dqfh.h"
 #include "editing/NumSet.h"
+#include "printer/TempDir.h"
 #include "ui/MyState.h"
 #include "ui/QtOperator.h"
 
@@ -24,7 +27,7 @@ QPoint Offset(MyState* popup, QWidget* window) {
 TEST(StatusPopup, StandsInTheMiddleOfTheWindow) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  StatusPopup& state = rig.engine().popup();
+  StatusPopup& state = rig.bench().popup();
   MyState* popup = rig.window->statusPopup();
   state.SetStatusText("인쇄 데이터 전송중...");
   state.Show();
@@ -90,7 +93,7 @@ TEST(StatusPopup, StepsAsideWhileAModalDialogIsOpen) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   QtOperator op(rig.window.get());
-  StatusPopup& state = rig.engine().popup();
+  StatusPopup& state = rig.bench().popup();
   MyState* popup = rig.window->statusPopup();
   for (const Dialog& dialog : dialogs) {
     // The job may go on while the dialog is open: its popup changes text, or goes.
@@ -124,6 +127,36 @@ TEST(StatusPopup, StepsAsideWhileAModalDialogIsOpen) {
     }
   }
   state.Hide();
+}
+
+// An import reads its file without the event loop turning: its "please wait"
+// is painted as it is shown, or the operator never sees it.
+TEST(StatusPopup, TheImportsWaitIsPaintedWhileTheFileIsRead) {
+  class PaintWatch : public QObject {
+   public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      const auto* label = qobject_cast<QLabel*>(watched);
+      if (event->type() == QEvent::Paint && label != nullptr && label->isVisible()) {
+        painted.push_back(label->text());
+      }
+      return false;
+    }
+    std::vector<QString> painted;
+  };
+  q5300::test::TempDir dir;
+  const std::string path = (dir.path() / "wires.csv").string();
+  std::ofstream(path, std::ios::binary) << "W-1,,1\r\nW-2,,1\r\n";
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  QApplication::processEvents();
+  PaintWatch watch;
+  rig.window->statusPopup()->label()->installEventFilter(&watch);
+  ASSERT_TRUE(rig.bench().files.ImportFile(path));
+  EXPECT_FALSE(rig.window->statusPopup()->isVisible());
+  EXPECT_NE(std::find(watch.painted.begin(), watch.painted.end(),
+                      QString::fromUtf8("데이타 추출중, 잠시 기다려 주십시오...")),
+            watch.painted.end());
+  rig.window->statusPopup()->label()->removeEventFilter(&watch);
 }
 
 }  // namespace

@@ -54,14 +54,14 @@ TEST(Toolbar, EveryCommandReachesItsHandler) {
       {Command::SaveU, nothing, oneDialog},
       {Command::Import, nothing,
        [](WindowRig& r) { return r.op.dialogs.size() == 1 && r.op.told.size() == 1; }},
-      {Command::Add, nothing, [](WindowRig& r) { return r.engine().grid().rowCount() == 2; }},
-      {Command::Delete, [](WindowRig& r) { r.engine().Add(); },
-       [](WindowRig& r) { return r.engine().grid().rowCount() == 1; }},
+      {Command::Add, nothing, [](WindowRig& r) { return r.document().grid().rowCount() == 2; }},
+      {Command::Delete, [](WindowRig& r) { r.bench().pages.Add(); },
+       [](WindowRig& r) { return r.document().grid().rowCount() == 1; }},
       {Command::Superscript, nothing,
-       [](WindowRig& r) { return r.engine().grid().CellText(0, Line1Column) == u"\uE051"; }},
+       [](WindowRig& r) { return r.document().grid().CellText(0, Line1Column) == u"\uE051"; }},
       {Command::Subscript, nothing,
-       [](WindowRig& r) { return r.engine().grid().CellText(0, Line1Column) == u"\uE052"; }},
-      {Command::Preview, nothing, [](WindowRig& r) { return r.engine().previewShown(); }},
+       [](WindowRig& r) { return r.document().grid().CellText(0, Line1Column) == u"\uE052"; }},
+      {Command::Preview, nothing, [](WindowRig& r) { return r.document().previewShown(); }},
       {Command::Print, [](WindowRig& r) { r.Line1(u"A"); },
        [](WindowRig& r) { return r.printer->packets().size() == 1; }},
       {Command::Symbols, nothing, [](WindowRig& r) { return r.op.pickerRuns == 1; }},
@@ -137,8 +137,8 @@ TEST(Printing, TheWindowKeepsWorkingWhileTheFinalMessageStands) {
   rig.Line1(u"A");
   Press(*rig.window, Command::Print);
   // The printer's work runs beside the window; its report comes back on the event loop.
-  ASSERT_TRUE(
-      Eventually([&] { return rig.engine().printJob().phase() == PrintJob::Phase::FinalMessage; }));
+  ASSERT_TRUE(Eventually(
+      [&] { return rig.bench().printing.phase() == PrintController::Phase::FinalMessage; }));
   EXPECT_TRUE(rig.window->statusPopup()->isVisible());
   EXPECT_TRUE(rig.window->statusPopup()->label()->text().startsWith(QStringLiteral("모든 인쇄")));
   // The status line names the printer the job went to.
@@ -148,8 +148,8 @@ TEST(Printing, TheWindowKeepsWorkingWhileTheFinalMessageStands) {
   QTimer::singleShot(0, [&] { looped = true; });
   EXPECT_TRUE(Eventually([&] { return looped; }));
   Press(*rig.window, Command::Add);
-  EXPECT_EQ(rig.engine().grid().rowCount(), 2);
-  EXPECT_EQ(rig.engine().printJob().phase(), PrintJob::Phase::FinalMessage);
+  EXPECT_EQ(rig.document().grid().rowCount(), 2);
+  EXPECT_EQ(rig.bench().printing.phase(), PrintController::Phase::FinalMessage);
   EXPECT_TRUE(rig.window->statusPopup()->isVisible());
   EXPECT_TRUE(rig.op.told.empty());
 }

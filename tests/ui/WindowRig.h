@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "editing/Engine.h"
+#include "editing/Workbench.h"
 #include "printer/VirtualPrinter.h"
 #include "support/FakeOperator.h"
 #include "ui/GridTableModel.h"
@@ -103,7 +103,8 @@ struct WindowRig {
     shown = QTest::qWaitForWindowActive(window.get());
   }
 
-  Engine& engine() { return window->engine(); }
+  Workbench& bench() { return window->bench(); }
+  const JobDocument& document() { return window->bench().document; }
   MyListCtrl* grid() { return window->grid(); }
   QString Cell(int row, int column) {
     return grid()->model()->index(row, column).data().toString();
@@ -119,9 +120,9 @@ struct WindowRig {
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &click);
   }
-  // Types the first line of the current page through the engine, as a finished edit.
+  // Types the first line of the current page through the page commands, as a finished edit.
   void Line1(const std::u16string& text) {
-    engine().CommitCellEdit(engine().currentPageIndex(), Line1Column, text, false);
+    bench().pages.CommitCellEdit(document().currentPageIndex(), Line1Column, text, false);
   }
   // Opens the editor on a cell with a click; false when none opened there.
   bool OpenEditor(int row, int column) {

@@ -29,17 +29,17 @@ TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   EXPECT_EQ(window.mediaBar()->cutting()->currentText(), QString::fromUtf8("하프커팅"));
   // The item of the density the job sends: density = item + 1.
   EXPECT_EQ(window.mediaBar()->density()->currentText(), "7");
-  EXPECT_EQ(window.engine().job().settings.density, 8);
+  EXPECT_EQ(window.bench().document.job().settings.density, 8);
   EXPECT_EQ(window.mediaBar()->copies()->currentText(), "1");
   EXPECT_TRUE(window.pagePanel()->currentPage()->isChecked());
   EXPECT_TRUE(window.pagePanel()->setLength()->isChecked());
   EXPECT_EQ(window.pagePanel()->lengthEdit()->text(), "20");
   EXPECT_EQ(window.pagePanel()->fontSize()->currentText(), "4");
   EXPECT_TRUE(window.pagePanel()->continuous()->isChecked());
-  EXPECT_EQ(window.engine().grid().GetHeaderCheckState(CheckColumn), CheckedBox);
-  EXPECT_TRUE(window.engine().grid().IsChecked(0));
-  EXPECT_EQ(window.engine().currentPageIndex(), 0);
-  EXPECT_FALSE(window.engine().modified());
+  EXPECT_EQ(window.bench().document.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_TRUE(window.bench().document.grid().IsChecked(0));
+  EXPECT_EQ(window.bench().document.currentPageIndex(), 0);
+  EXPECT_FALSE(window.bench().document.modified());
 }
 
 TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowShowsCentredOnIt) {
@@ -63,7 +63,7 @@ TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowShowsCentredOnIt) {
   bool looped = false;
   QTimer::singleShot(0, [&] { looped = true; });
   ASSERT_TRUE(test::Eventually([&] { return looped; }));
-  ASSERT_TRUE(test::Eventually([&] { return !window.engine().printJob().busy(); }));
+  ASSERT_TRUE(test::Eventually([&] { return !window.bench().printing.busy(); }));
   EXPECT_TRUE(texts.isEmpty()) << texts.join(u'|').toStdString();
 
   // Off the screen's middle, with room around it for the boxes.
@@ -79,7 +79,7 @@ TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowShowsCentredOnIt) {
   }
   // The window stays usable: a page can be added.
   window.action(Command::Add)->trigger();
-  EXPECT_EQ(window.engine().grid().rowCount(), 2);
+  EXPECT_EQ(window.bench().document.grid().rowCount(), 2);
 }
 
 TEST(WindowStart, ALabelFileNamedAtStartOpensInPlaceOfTheEmptyPage) {
@@ -87,16 +87,15 @@ TEST(WindowStart, ALabelFileNamedAtStartOpensInPlaceOfTheEmptyPage) {
   const std::string file = (dir.path() / "job.qxk").string();
   {
     test::WindowRig saving;
-    saving.engine().grid().SetCellText(0, Line1Column, u"케이블 A");
-    saving.engine().CellEdited(0, Line1Column);
+    saving.bench().pages.CommitCellEdit(0, Line1Column, u"케이블 A", false);
     saving.op.files = {file};
-    saving.engine().Save();
+    saving.bench().files.Save();
   }
   test::WindowRig rig(QString::fromStdString(file));
   ASSERT_TRUE(test::Eventually(
-      [&] { return rig.engine().grid().CellText(0, Line1Column) == u"케이블 A"; }));
-  EXPECT_EQ(rig.engine().grid().rowCount(), 1);
-  EXPECT_FALSE(rig.engine().modified());
+      [&] { return rig.document().grid().CellText(0, Line1Column) == u"케이블 A"; }));
+  EXPECT_EQ(rig.document().grid().rowCount(), 1);
+  EXPECT_FALSE(rig.document().modified());
   EXPECT_TRUE(rig.op.asked.empty());
   EXPECT_TRUE(rig.op.told.empty());
 }

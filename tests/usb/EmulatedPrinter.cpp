@@ -113,6 +113,9 @@ EmulatedPrinter::EmulatedPrinter(uint8_t port, uint8_t address, uint16_t vendor,
 EmulatedPrinter::~EmulatedPrinter() {
   for (UMockdevIoctlData* d : flying_) umockdev_ioctl_data_unref(d);
   for (UMockdevIoctlData* d : done_) umockdev_ioctl_data_unref(d);
+  // The handler may outlive this printer (a client of it holds it): it must
+  // not call back into freed memory.
+  g_signal_handlers_disconnect_by_data(handler_, this);
   g_object_unref(handler_);
 }
 
@@ -172,6 +175,22 @@ void EmulatedPrinter::StopTakingInput() {
 void EmulatedPrinter::VanishAtReset() {
   const std::lock_guard lock(mutex_);
   vanishAtReset_ = true;
+}
+
+void EmulatedPrinter::HoldNextRequest() {
+  const std::lock_guard lock(holdMutex_);
+  holdNext_ = true;
+}
+
+void EmulatedPrinter::WaitUntilHeld() {
+  std::unique_lock lock(holdMutex_);
+  holdChanged_.wait(lock, [this] { return held_; });
+}
+
+void EmulatedPrinter::Release() {
+  const std::lock_guard lock(holdMutex_);
+  held_ = false;
+  holdChanged_.notify_all();
 }
 
 std::vector<std::vector<uint8_t>> EmulatedPrinter::Taken() const {
@@ -317,6 +336,15 @@ bool EmulatedPrinter::Submit(UMockdevIoctlClient* client, UMockdevIoctlData* urb
 }
 
 bool EmulatedPrinter::Handle(UMockdevIoctlClient* client) {
+  {
+    std::unique_lock hold(holdMutex_);
+    if (holdNext_) {
+      holdNext_ = false;
+      held_ = true;
+      holdChanged_.notify_all();
+      holdChanged_.wait(hold, [this] { return !held_; });
+    }
+  }
   const std::lock_guard lock(mutex_);
   const gulong request = umockdev_ioctl_client_get_request(client);
   UMockdevIoctlData* arg = umockdev_ioctl_client_get_arg(client);
@@ -420,9 +448,10 @@ EmulatedBus::EmulatedBus() {
 
 EmulatedBus::~EmulatedBus() {
   if (testbed_ == nullptr) return;
+  // Every descriptor is closed by now (the bus outlives the devices of a test),
+  // so no client can be left connecting to a handler that goes.
   for (const auto& printer : printers_) {
-    if (!printer->gone())
-      umockdev_testbed_detach_ioctl(testbed_, printer->devnode().c_str(), nullptr);
+    umockdev_testbed_detach_ioctl(testbed_, printer->devnode().c_str(), nullptr);
   }
   g_object_unref(testbed_);
 }
@@ -451,7 +480,12 @@ EmulatedPrinter& EmulatedBus::Plug(uint8_t port, uint16_t vendor, uint16_t produ
 void EmulatedBus::Unplug(EmulatedPrinter& printer) {
   printer.Vanish();
   umockdev_testbed_remove_device(testbed_, printer.syspath().c_str());
-  umockdev_testbed_detach_ioctl(testbed_, printer.devnode().c_str(), nullptr);
+  // The handler stays until the bus goes. A program may have opened the device
+  // node a moment ago: its connection to the handler waits in the socket's
+  // queue until umockdev's thread takes it up, and detaching the handler now
+  // would drop it, so that the program's next request failed with EPIPE inside
+  // the preload library, which aborts the whole test program. Left attached,
+  // the handler answers it with ENODEV.
 }
 
 std::string EmulatedBus::NodePath(const EmulatedPrinter& printer) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -51,6 +52,12 @@ class EmulatedPrinter {
   void StopTakingInput();
   // The printer is unplugged when the next endpoint halt is cleared (a reset).
   void VanishAtReset();
+  // The next request to this printer holds umockdev's one thread until
+  // Release(): meanwhile no request to any printer of the bus is answered and
+  // no descriptor opened is taken up. WaitUntilHeld() returns once it holds.
+  void HoldNextRequest();
+  void WaitUntilHeld();
+  void Release();
 
   // ---- What happened ----
   // Every OUT transfer taken whole, zero-length ones included, in order.
@@ -90,6 +97,11 @@ class EmulatedPrinter {
   const uint16_t product_;
   _UMockdevIoctlBase* handler_ = nullptr;
 
+  std::mutex holdMutex_;  // apart from mutex_: held, the thread must not block the test
+  std::condition_variable holdChanged_;
+  bool holdNext_ = false;
+  bool held_ = false;
+
   mutable std::mutex mutex_;
   std::vector<uint8_t> reply_;
   bool silent_ = false;
@@ -128,7 +140,8 @@ class EmulatedBus {
 
   // A printer plugged into `port` of the root hub.
   EmulatedPrinter& Plug(uint8_t port, uint16_t vendor = 0x1a86, uint16_t product = 0x5537);
-  // The printer is pulled out: it leaves the bus.
+  // The printer is pulled out: it leaves the bus. A descriptor opened before
+  // goes on answering every request with ENODEV, as the kernel's does.
   void Unplug(EmulatedPrinter& printer);
   // The printers in the order they were plugged in, unplugged ones included.
   EmulatedPrinter& Printer(size_t index) { return *printers_.at(index); }

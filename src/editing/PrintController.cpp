@@ -1,16 +1,13 @@
-#include "printer/PrintJob.h"
+#include "editing/PrintController.h"
 
 #include <algorithm>
 
 #include "compile/PrintPacket.h"
+#include "editing/PrintMessages.h"
 #include "printer/PacketSender.h"
 
 namespace q5300 {
 namespace {
-constexpr const char* NoPrinterMessage =
-    "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct connect "
-    "to the PC!";
-constexpr const char* LinkFailedMessage = "시리얼 포트 오류!";
 constexpr const char* NotReadyMessage = "PC가 사용중입니다!";
 constexpr const char* SendingText = "인쇄 데이터 전송중...";
 // The printer answered "busy" at a continuation: it is asked again at every
@@ -18,15 +15,6 @@ constexpr const char* SendingText = "인쇄 데이터 전송중...";
 constexpr const char* WaitingForPrinterText = "PC가 사용중입니다! 준비되면 계속 인쇄합니다...";
 constexpr const char* CompleteContinued =
     "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
-
-constexpr const char* VirtualPrinterHint =
-    "No Q5300 was found on USB.\rTo try the program without the printer, start it with the "
-    "virtual printer, which answers like a ready printer and keeps what it receives in a "
-    "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
-    "listed in /tmp/q5300-out/labels.txt.";
-
-// The answers to the question whether to go on, in this order.
-enum Answer : std::size_t { GoOn = 0, StartAgain = 1, LeaveAsItIs = 2 };
 
 // Looks for the printer and reads its identity; the device goes back closed so
 // the link can open it.
@@ -38,22 +26,11 @@ OpenResult LookForPrinter(Device& device) {
   return result;
 }
 
-// Parts of a message, one space between those that are there.
-std::string Sentences(std::initializer_list<std::string> parts) {
-  std::string text;
-  for (const std::string& part : parts) {
-    if (part.empty()) continue;
-    if (!text.empty()) text += ' ';
-    text += part;
-  }
-  return text;
-}
-
 }  // namespace
 
 // What the start of a job found: the device check (on the first job of a run),
 // the opening of the link and the printer's answer.
-struct PrintJob::Started {
+struct PrintController::Started {
   bool checkRan = false;
   OpenResult check;
   bool opened = false;
@@ -62,7 +39,7 @@ struct PrintJob::Started {
 };
 
 // What a packet's turn found: the printer's answer, and what became of the packet.
-struct PrintJob::Continued {
+struct PrintController::Continued {
   bool ready = false;
   bool gone = false;  // the printer went away and did not come back at its place
   bool lost = false;  // the printer went away while the packet was written
@@ -70,45 +47,27 @@ struct PrintJob::Continued {
   std::vector<uint32_t> reached;  // pages of a packet taken in part
 };
 
-PrintJob::PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
+PrintController::PrintController(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
                    PrintSource& source)
     : link_(link), popup_(popup), timers_(timers), op_(op), source_(source) {
   popup_.SetStopHandler([this] { StopPressed(); });
 }
 
-PageOrder PrintJob::Order() const {
+PageOrder PrintController::Order() const {
   if (replacedOrder_) return *replacedOrder_;
-  return OrderOf(source_.FirstRecord());
+  return source_.Order();
 }
 
-int PrintJob::nextIndex() const {
+int PrintController::nextIndex() const {
   return next_.PositionIn(Order());
 }
 
-std::optional<int> PrintJob::unfinishedFrom() const {
+std::optional<int> PrintController::unfinishedFrom() const {
   if (!unfinished_) return std::nullopt;
   return unfinished_->PositionIn(Order());
 }
 
-void PrintJob::TellOpenDetail(const OpenResult& result) {
-  // A printer that is there but may not be opened needs another fix than a
-  // printer that is missing; say which.
-  if (result.status == OpenStatus::NoPermission || result.status == OpenStatus::Failed) {
-    if (!result.detail.empty()) {
-      op_.Tell(Message{result.detail, ApplicationTitle, MessageIcon::Warning});
-    }
-  }
-}
-
-void PrintJob::TellNoPrinter(const OpenResult& result) {
-  op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
-  TellOpenDetail(result);
-  // Nothing on USB at all: the program can still be tried without a printer.
-  if (result.status == OpenStatus::NoDevice)
-    op_.Tell(Message{VirtualPrinterHint, ApplicationTitle});
-}
-
-void PrintJob::NotePrinter(const OpenResult& result) {
+void PrintController::NotePrinter(const OpenResult& result) {
   std::string note =
       "Printer: " + (result.printer.empty() ? std::string("the printer") : result.printer) + ".";
   for (const std::string& passedOver : result.skipped) note += " Passed over: " + passedOver;
@@ -117,7 +76,7 @@ void PrintJob::NotePrinter(const OpenResult& result) {
   if (printerObserver_) printerObserver_();
 }
 
-void PrintJob::CheckDevice() {
+void PrintController::CheckDevice() {
   auto found = std::make_shared<OpenResult>();
   RunOnWorker([&link = link_, found] { *found = link.device().Probe(); },
               [this, found] {
@@ -125,7 +84,7 @@ void PrintJob::CheckDevice() {
               });
 }
 
-void PrintJob::RunOnWorker(std::function<void()> work, std::function<void()> report) {
+void PrintController::RunOnWorker(std::function<void()> work, std::function<void()> report) {
   link_.worker().Run(std::move(work), [this, report = std::move(report)] {
     if (report) report();
     // A Print pressed while the printer was busy with this work is carried out
@@ -137,103 +96,11 @@ void PrintJob::RunOnWorker(std::function<void()> work, std::function<void()> rep
   });
 }
 
-void PrintJob::CloseLinkOnWorker() {
+void PrintController::CloseLinkOnWorker() {
   RunOnWorker([&link = link_] { link.CloseLink(); });
 }
 
-void PrintJob::Print() {
-  // A second press while the question is being asked asks nothing more.
-  if (asking_) return;
-  if (busy()) {
-    printDeferred_ = true;
-    return;
-  }
-  if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
-
-  const std::optional<ResumePoint> offer =
-      phase_ == Phase::Waiting ? std::optional(next_) : unfinished_;
-  if (!offer) {
-    Start({});
-    return;
-  }
-  // The question waits for the printer a job would go to now, when it may be
-  // another one than the printer that took the pages before.
-  asking_ = true;
-  if (offer->printer.empty()) {
-    AskAndStart({});
-    return;
-  }
-  auto found = std::make_shared<OpenResult>();
-  RunOnWorker([&link = link_, found] { *found = link.device().Probe(); },
-              [this, found] { AskAndStart(*found); });
-}
-
-std::string PrintJob::QuestionAbout(const ResumePoint& offer, bool waiting,
-                                    const OpenResult& found) const {
-  const PageOrder order = Order();
-  const int first = offer.PositionIn(order);
-  std::string text =
-      Sentences({waiting ? "The print job waits to send its next packet:"
-                         : "The last print job stopped before its end:",
-                 SentReport(first, static_cast<int>(order.size())),
-                 PartialReport(offer.PartialPositions(order))});
-  if (found.ok() && !found.printer.empty() && !offer.printer.empty() &&
-      found.printer != offer.printer) {
-    text += "\n\nThe pages sent went to " + offer.printer + "; printing now goes to " +
-            found.printer + ".";
-  }
-  return text + "\n\nContinue from page " + std::to_string(first + 1) + "?";
-}
-
-void PrintJob::AskAndStart(const OpenResult& found) {
-  asking_ = false;
-  const bool waiting = phase_ == Phase::Waiting;
-  const std::optional<ResumePoint> offer = waiting ? std::optional(next_) : unfinished_;
-  const PageOrder order = Order();
-  const int first = offer ? offer->PositionIn(order) : 0;
-  const int pages = static_cast<int>(order.size());
-  if (!offer || first <= 0 || first >= pages) {
-    // Nothing to go on with: every page not sent is gone, or none was sent.
-    if (waiting) DropWaitingJob();
-    unfinished_.reset();
-    Start({});
-    return;
-  }
-
-  asking_ = true;
-  const std::size_t answer =
-      op_.Choose(Message{QuestionAbout(*offer, waiting, found)},
-                 {"Continue from page " + std::to_string(first + 1), "Start again from page 1",
-                  "Cancel"});
-  asking_ = false;
-  switch (answer) {
-    case GoOn:
-      if (waiting) DropWaitingJob();
-      Start(*offer);
-      return;
-    case StartAgain:
-      if (waiting) DropWaitingJob();
-      Start({});
-      return;
-    default:
-      // The job stays where it stood: a job that waits goes on waiting (a tick
-      // that came while the question was open comes now), and an unfinished
-      // job is offered again at the next Print.
-      if (waiting && tickDue_) {
-        tickDue_ = false;
-        ContinueTick();
-      }
-      return;
-  }
-}
-
-void PrintJob::DropWaitingJob() {
-  timers_.Stop(TimerId::Continue);
-  tickDue_ = false;
-  phase_ = Phase::Idle;
-}
-
-void PrintJob::PrintFrom(int start) {
+void PrintController::PrintFrom(int start) {
   if (busy()) return;
   timers_.Stop(TimerId::Continue);
   if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
@@ -242,9 +109,7 @@ void PrintJob::PrintFrom(int start) {
   Start(ResumePoint::At(order, std::clamp(start, 0, std::max(static_cast<int>(order.size()) - 1, 0))));
 }
 
-void PrintJob::Start(ResumePoint from) {
-  // A new job forgets an earlier stop request.
-  popup_.ClearStopRequest();
+void PrintController::Start(ResumePoint from) {
   waitingForPrinter_ = false;
   stopRequested_ = false;
   replaced_ = false;
@@ -257,7 +122,6 @@ void PrintJob::Start(ResumePoint from) {
 
   popup_.SetStatusText("인쇄데이터 처리중...");
   popup_.Show();
-  source_.PrepareForPrinting();
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText("프린터 상태 점검...");
@@ -281,7 +145,7 @@ void PrintJob::Start(ResumePoint from) {
       [this, started] { OnStarted(*started); });
 }
 
-void PrintJob::OnStarted(const Started& result) {
+void PrintController::OnStarted(const Started& result) {
   phase_ = Phase::Idle;
   if (result.checkRan) deviceChecked_ = result.check.ok();
   if (replaced_) {
@@ -317,7 +181,8 @@ void PrintJob::OnStarted(const Started& result) {
   popup_.Show();
   popup_.SetStatusText(SendingText);
   const int start = next_.PositionIn(Order());
-  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), start);
+  CompiledJob compiled = source_.CompileForPacket();
+  Packet packet = BuildPacket(source_.Settings(), compiled.first(), start);
   switch (packet.kind) {
     case Packet::NothingToPrint:
       unfinished_.reset();
@@ -358,19 +223,19 @@ void PrintJob::OnStarted(const Started& result) {
       });
 }
 
-void PrintJob::Expect(const Packet& packet) {
+void PrintController::Expect(const Packet& packet) {
   ResumePoint after;
   if (packet.nextPageId != 0) after.candidates.push_back(packet.nextPageId);
   after.printer = jobPrinter_;
   afterPacket_ = std::move(after);
 }
 
-void PrintJob::AfterPacketSent(std::chrono::milliseconds delay, bool continued) {
+void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool continued) {
   if (replaced_ || stopRequested_) {
     EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
     return;
   }
-  if (nextIndex() < source_.RowCount()) {
+  if (nextIndex() < static_cast<int>(Order().size())) {
     phase_ = Phase::Waiting;
     timers_.Arm(TimerId::Continue, delay);
     return;
@@ -383,7 +248,7 @@ void PrintJob::AfterPacketSent(std::chrono::milliseconds delay, bool continued) 
   }
 }
 
-void PrintJob::TimerFired(TimerId id) {
+void PrintController::TimerFired(TimerId id) {
   if (id == TimerId::Continue) {
     ContinueTick();
   } else if (phase_ == Phase::FinalMessage) {
@@ -391,7 +256,7 @@ void PrintJob::TimerFired(TimerId id) {
   }
 }
 
-void PrintJob::ContinueTick() {
+void PrintController::ContinueTick() {
   timers_.Stop(TimerId::Continue);
   if (phase_ != Phase::Waiting) return;
   if (asking_) {
@@ -405,11 +270,10 @@ void PrintJob::ContinueTick() {
   }
   popup_.ShowStopButton(true);
 
-  // A preview or a save while the job waited compiled the records for the
-  // editor: the printer must get its own bytes, as the records are now.
-  source_.RecompileForPrinter();
+  // The packet carries the pages as they are now.
   const int start = nextIndex();
-  Packet packet = BuildPacket(source_.Settings(), source_.FirstRecord(), start);
+  CompiledJob compiled = source_.CompileForPacket();
+  Packet packet = BuildPacket(source_.Settings(), compiled.first(), start);
   switch (packet.kind) {
     case Packet::NothingToPrint:
       // The pages still to come stopped being printable while the job waited:
@@ -454,7 +318,7 @@ void PrintJob::ContinueTick() {
       [this, turn] { OnContinued(*turn); });
 }
 
-void PrintJob::OnContinued(const Continued& result) {
+void PrintController::OnContinued(const Continued& result) {
   phase_ = Phase::Idle;
   waitingForPrinter_ = false;
   if (result.gone) {
@@ -485,7 +349,7 @@ void PrintJob::OnContinued(const Continued& result) {
   AfterPacketSent(TickInterval, true);
 }
 
-void PrintJob::StopPressed() {
+void PrintController::StopPressed() {
   if (phase_ == Phase::Waiting) {
     // No transfer is under way.
     EndEarly(EndReason::Stopped);
@@ -499,7 +363,7 @@ void PrintJob::StopPressed() {
   }
 }
 
-void PrintJob::PageRemoved(const PageRecord& page) {
+void PrintController::PageRemoved(const PageRecord& page) {
   const PageOrder order = Order();
   const uint32_t successor = page.next != nullptr ? page.next->pageId : 0;
   if (phase_ != Phase::Idle && phase_ != Phase::FinalMessage)
@@ -508,7 +372,7 @@ void PrintJob::PageRemoved(const PageRecord& page) {
   if (unfinished_) unfinished_->FollowRemoval(order, page.pageId, successor);
 }
 
-void PrintJob::JobReplaced() {
+void PrintController::JobReplaced() {
   unfinished_.reset();
   switch (phase_) {
     case Phase::Waiting:
@@ -528,7 +392,7 @@ void PrintJob::JobReplaced() {
   }
 }
 
-void PrintJob::Complete(const char* message, bool closeLinkNow) {
+void PrintController::Complete(const char* message, bool closeLinkNow) {
   if (closeLinkNow) CloseLinkOnWorker();
   closeLinkAfterMessage_ = !closeLinkNow;
   popup_.ShowStopButton(false);
@@ -537,63 +401,12 @@ void PrintJob::Complete(const char* message, bool closeLinkNow) {
   timers_.Arm(TimerId::FinalMessage, FinalMessageTime);
 }
 
-void PrintJob::FinalMessageElapsed() {
+void PrintController::FinalMessageElapsed() {
   timers_.Stop(TimerId::FinalMessage);
   phase_ = Phase::Idle;
   popup_.Hide();
   if (closeLinkAfterMessage_) CloseLinkOnWorker();
   closeLinkAfterMessage_ = false;
-}
-
-void PrintJob::EndEarly(EndReason reason) {
-  timers_.Stop(TimerId::Continue);
-  const PageOrder order = Order();
-  phase_ = Phase::Idle;
-  waitingForPrinter_ = false;
-  stopRequested_ = false;
-  replaced_ = false;
-  replacedOrder_.reset();
-  tickDue_ = false;
-  afterPacket_.reset();
-  const int pages = static_cast<int>(order.size());
-  const int firstNotSent = std::min(next_.PositionIn(order), pages);
-  // Pages before the first not sent went out, in this job or the one it went on from.
-  const bool someSent = firstNotSent > 0;
-  const bool offered = someSent && reason != EndReason::Replaced;
-  if (offered) {
-    unfinished_ = next_;
-    unfinished_->printer = jobPrinter_;
-  } else {
-    unfinished_.reset();
-  }
-  CloseLinkOnWorker();
-  popup_.ShowStopButton(false);
-  popup_.Hide();
-
-  const std::string report = Sentences(
-      {SentReport(firstNotSent, pages), PartialReport(next_.PartialPositions(order)),
-       offered ? "The next Print can continue from page " + std::to_string(firstNotSent + 1) + "."
-               : std::string()});
-  next_ = {};
-  switch (reason) {
-    case EndReason::Stopped:
-      op_.Tell(Message{"Printing stopped. " + report});
-      break;
-    case EndReason::Disconnected:
-      op_.Tell(Message{"The printer is no longer connected. " + report});
-      break;
-    case EndReason::WriteFailed:
-      op_.Tell(Message{LinkFailedMessage});
-      op_.Tell(Message{report});
-      break;
-    case EndReason::TooLong:
-      op_.Tell(Message{"Input is over length!!"});
-      if (someSent) op_.Tell(Message{report});
-      break;
-    case EndReason::Replaced:
-      op_.Tell(Message{"The print job ended: another job took the place of its pages. " + report});
-      break;
-  }
 }
 
 }  // namespace q5300

@@ -10,27 +10,26 @@
 
 #include "data/JobSettings.h"
 #include "data/Operator.h"
+#include "compile/RebuildRecords.h"
 #include "data/PageRecord.h"
 #include "printer/PrinterLink.h"
-#include "printer/ResumePoint.h"
-#include "printer/StatusPopup.h"
+#include "editing/ResumePoint.h"
+#include "editing/StatusPopup.h"
 #include "printer/TimerService.h"
 
 namespace q5300 {
 
 struct Packet;
 
-// What a print job prints from: the job's page records, rebuilt for the printer
-// when the job starts.
+// What a print job prints from: the job's pages as they are at the moment a
+// packet is built.
 class PrintSource {
  public:
   virtual ~PrintSource() = default;
-  // An open cell edit is committed and the records are compiled for the printer.
-  virtual void PrepareForPrinting() = 0;
-  // The records compiled for the printer again, as the grid holds them now.
-  virtual void RecompileForPrinter() = 0;
-  virtual PageRecord* FirstRecord() = 0;
-  virtual int RowCount() const = 0;
+  // The pages in list order, by identity.
+  virtual PageOrder Order() const = 0;
+  // The job's records compiled for the printer as they are now.
+  virtual CompiledJob CompileForPacket() const = 0;
   virtual const JobSettings& Settings() const = 0;
 };
 
@@ -55,9 +54,9 @@ inline constexpr const char* StoppingText = "인쇄를 멈추는 중입니다. �
 // the first page not yet sent, by identity. A job stays on the printer it was
 // opened on, and a job that ends before its last page knows its first page not
 // sent: the next Print offers to go on from there.
-class PrintJob {
+class PrintController {
  public:
-  PrintJob(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
+  PrintController(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
            PrintSource& source);
 
   // The start-up check: looks, on the worker and without changing anything on
@@ -71,6 +70,9 @@ class PrintJob {
   // Prints from list position `start` without asking (0: from the first page).
   void PrintFrom(int start);
   void TimerFired(TimerId id);
+  // The USB work of print jobs runs on a thread of its own from now on; its
+  // reports come back through `dispatcher` to the thread that owns the job.
+  void RunOnThread(Dispatcher& dispatcher) { link_.worker().StartThread(dispatcher); }
   // The popup's stop button: a waiting job ends at once, a job whose transfer is
   // under way as soon as the transfer has ended.
   void StopPressed();
@@ -95,13 +97,13 @@ class PrintJob {
   Phase phase() const { return phase_; }
   // USB work of the job is under way.
   bool busy() const { return link_.worker().busy(); }
-  bool deviceChecked() const { return deviceChecked_; }
   // The job waits because the printer answered "not ready" at its last turn.
   bool waitingForPrinter() const { return waitingForPrinter_; }
   // The stop button was pressed; the job ends once the transfer under way has.
   bool stopping() const { return stopRequested_; }
   // The list position the next packet starts at.
   int nextIndex() const;
+  const StatusPopup& popup() const { return popup_; }
   // The list position of the first page not sent by the last job, when it ended
   // before its last page.
   std::optional<int> unfinishedFrom() const;

@@ -1,4 +1,4 @@
-#include "printer/StatusPopup.h"
+#include "editing/StatusPopup.h"
 
 namespace q5300 {
 
@@ -16,7 +16,6 @@ void StatusPopup::SetStatusText(std::string text) {
 void StatusPopup::ShowStopButton(bool on) {
   if (on == stopButtonShown_) return;
   stopButtonShown_ = on;
-  if (on) state_ = StopOffered;
   Changed();
 }
 
@@ -31,14 +30,9 @@ void StatusPopup::Hide() {
 }
 
 void StatusPopup::StopPressed() {
-  state_ = StopRequested;
   stopButtonShown_ = false;
   Changed();
   if (stopHandler_) stopHandler_();
-}
-
-void StatusPopup::ClearStopRequest() {
-  if (state_ == StopRequested) state_ = Idle;
 }
 
 void StatusPopup::Changed() {

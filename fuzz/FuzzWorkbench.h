@@ -1,14 +1,14 @@
 #pragma once
 
-// The window's engine with quiet stand-ins around it, for fuzz targets that
+// The window's workbench with quiet stand-ins around it, for fuzz targets that
 // follow a file into the job: nobody answers a question, the printer is the
 // virtual one, time moves only when told.
 #include <optional>
 #include <string>
 
 #include "editing/EditingOperator.h"
-#include "editing/Engine.h"
 #include "editing/Headless.h"
+#include "editing/Workbench.h"
 #include "printer/Clock.h"
 #include "printer/TimerQueue.h"
 #include "printer/VirtualPrinter.h"
@@ -32,18 +32,17 @@ class QuietOperator final : public EditingOperator {
 };
 
 // A window just started: one empty page, the settings of a new run.
-struct FuzzEngine {
-  FuzzEngine() {
-    engine.SetView(&view);
-    engine.StartUp(/*checkDevice=*/false);
+struct FuzzWorkbench {
+  FuzzWorkbench() {
+    bench.document.SetView(&view);
+    bench.StartUp(/*checkDevice=*/false);
   }
   QuietOperator op;
-  NoGrid grid;
   PreviewCatcher view;
   ManualClock clock;
   TimerQueue timers{clock};
   VirtualPrinter printer{clock};
-  Engine engine{op, grid, timers, printer, clock};
+  Workbench bench{op, timers, printer, clock};
 };
 
 }  // namespace q5300::fuzz

@@ -1,34 +1,12 @@
 // The length of every page as the grid holds it, kept at hand for the window:
 // measured on a copy of the page's record, so measuring never changes the job.
-#include <algorithm>
-
-#include "compile/Metrics.h"
-#include "compile/RebuildRecords.h"
 #include "data/NumberText.h"
-#include "editing/Engine.h"
+#include "editing/JobDocument.h"
+#include "editing/PageFit.h"
 
 namespace q5300 {
 
-PageLength Engine::Measure(const PageRecord& record, std::u16string_view line1,
-                           std::u16string_view line2) {
-  PageLength length;
-  PageRecord page = record;
-  page.prev = page.next = nullptr;
-  length.fits = FitsOnePage(line1, line2);
-  // As a committed edit takes the text.
-  TakeText(page, line1, line2);
-  length.hasText = page.textLength != 0;
-  length.autoLength = page.autoLength != 0;
-  // The test measures the page first.
-  const bool over = length.hasText && IsOverLength(page, job_.settings.margin);
-  length.neededDots = length.hasText ? WidestLine(page) + LengthSlack : 0;
-  length.lengthDots = length.autoLength ? length.neededDots : page.lengthDots;
-  length.overLength = !length.fits || over;
-  length.labels = LabelCount(page);
-  return length;
-}
-
-PageLength Engine::MeasureDraft(int row, int column, std::u16string_view text) {
+PageLength JobDocument::MeasureDraft(int row, int column, std::u16string_view text) const {
   const PageRecord* record = job_.pages.At(row);
   if (record == nullptr || !grid_.IsValidRow(row)) return {};
   PageRecord page = *record;
@@ -38,10 +16,10 @@ PageLength Engine::MeasureDraft(int row, int column, std::u16string_view text) {
     if (count >= MinRepeat && count <= MaxRepeat) SetRepeat(page, static_cast<uint16_t>(count));
   }
   return Measure(page, column == Line1Column ? text : grid_.CellText(row, Line1Column),
-                 column == Line2Column ? text : grid_.CellText(row, Line2Column));
+                 column == Line2Column ? text : grid_.CellText(row, Line2Column), job_.settings);
 }
 
-void Engine::RefreshLengths() {
+void JobDocument::RefreshLengths() {
   lengths_.clear();
   counts_ = JobCounts{};
   counts_.pages = grid_.rowCount();
@@ -51,8 +29,9 @@ void Engine::RefreshLengths() {
     if (!grid_.IsValidRow(row)) break;
     PageRecord page = r;
     page.isChecked = grid_.IsChecked(row) ? 1 : 0;
-    const PageLength& length = lengths_.emplace_back(
-        Measure(page, grid_.CellText(row, Line1Column), grid_.CellText(row, Line2Column)));
+    const PageLength& length =
+        lengths_.emplace_back(Measure(page, grid_.CellText(row, Line1Column),
+                                      grid_.CellText(row, Line2Column), job_.settings));
     counts_.labels += length.labels;
     if (length.labels > 0) ++counts_.printedPages;
     if (length.overLength) ++counts_.overLengthPages;
@@ -60,7 +39,7 @@ void Engine::RefreshLengths() {
   }
 }
 
-const PageLength& Engine::rowLength(int row) const {
+const PageLength& JobDocument::rowLength(int row) const {
   static const PageLength none;
   return row >= 0 && static_cast<std::size_t>(row) < lengths_.size()
              ? lengths_[static_cast<std::size_t>(row)]

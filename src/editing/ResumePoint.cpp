@@ -1,4 +1,4 @@
-#include "printer/ResumePoint.h"
+#include "editing/ResumePoint.h"
 
 #include <algorithm>
 

@@ -5,23 +5,17 @@
 
 namespace q5300 {
 
-// The state of the small status window of long operations (printing, importing):
+// What the small status window of long operations (printing, importing) shows:
 // its text, whether it is shown, and the stop button of a long print job. The
-// window displays it; the print flow and the import drive it.
+// window displays it; the print flow and the import drive it. A stop request is
+// the print job's to keep.
 class StatusPopup {
  public:
-  enum State : int {
-    Idle = 0,
-    StopRequested = 2,  // the operator pressed the stop button
-    StopOffered = 3,    // the stop button is offered
-  };
-
   // The window exists: from now on texts are taken.
   void SetUp();
   // Taken only once the window is set up.
   void SetStatusText(std::string text);
-  // Offers (true) or withdraws (false) the stop button; nothing when it already
-  // is so, which keeps a stop request made in between.
+  // Offers (true) or withdraws (false) the stop button; nothing when it already is so.
   void ShowStopButton(bool on);
   void Show();
   void Hide();
@@ -29,14 +23,10 @@ class StatusPopup {
   // what happens next: it ends then, or says that it stops once the transfer
   // under way has ended.
   void StopPressed();
-  // A new job forgets an earlier stop request.
-  void ClearStopRequest();
 
   const std::string& text() const { return text_; }
   bool visible() const { return visible_; }
   bool stopButtonVisible() const { return stopButtonShown_; }
-  bool initialised() const { return initialised_; }
-  State state() const { return state_; }
 
   // Told when the stop button is pressed, after the popup has changed.
   void SetStopHandler(std::function<void()> handler) { stopHandler_ = std::move(handler); }
@@ -50,7 +40,6 @@ class StatusPopup {
   bool initialised_ = false;
   bool stopButtonShown_ = false;
   bool visible_ = false;
-  State state_ = Idle;
   std::function<void()> observer_;
   std::function<void()> stopHandler_;
 };

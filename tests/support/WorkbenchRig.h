@@ -1,0 +1,129 @@
+#pragma once
+
+// A workbench as the window has it, with the operator and the window played by
+// the test, on the manual clock and the virtual printer. Every engine test
+// builds on it.
+#include <array>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "editing/Workbench.h"
+#include "printer/Clock.h"
+#include "printer/TimerQueue.h"
+#include "printer/VirtualPrinter.h"
+#include "support/FakeOperator.h"
+#include "support/FakeWindow.h"
+#include "support/RunTimers.h"
+
+namespace q5300::testing {
+
+struct WorkbenchParts {
+  FakeOperator op;
+  FakeWindow window;
+  ManualClock clock;
+  TimerQueue timers{clock};
+  VirtualPrinter printer{clock};
+  Workbench bench{op, timers, printer, clock};
+
+  WorkbenchParts() { window.Attach(bench.document, bench.pages); }
+
+  // The armed timers run until none is left; false when they never stop.
+  bool RunTimers() { return testing::RunTimers(timers, bench); }
+
+  // A change made to the job as a test sets it up, through the document like
+  // every other change.
+  void Edit(const std::function<void(JobEdit&)>& change) { bench.document.Change(change); }
+  void SetCell(int row, int column, std::u16string text) {
+    Edit([&](JobEdit& e) { e.grid().SetCellText(row, column, std::move(text)); });
+  }
+  void SetChecked(int row, bool checked) {
+    Edit([&](JobEdit& e) { e.grid().SetChecked(row, checked); });
+  }
+  void EditPage(int row, const std::function<void(PageRecord&)>& change) {
+    Edit([&](JobEdit& e) { change(*e.Page(row)); });
+  }
+
+  const Job& job() const { return bench.document.job(); }
+  const GridModel& grid() const { return bench.document.grid(); }
+  const PageRecord& Page(int row) const { return *bench.document.job().pages.At(row); }
+  const std::u16string& Cell(int row, int column) const { return grid().CellText(row, column); }
+  int Rows() const { return grid().rowCount(); }
+
+  // ---- What the operator does, as the window hands it on ---------------------------
+  // Adds pages after the current one until the job has `count`.
+  void Pages(int count) {
+    while (Rows() < count) bench.pages.Add();
+  }
+  void MakeCurrent(int row) { bench.pages.RowClicked(row, PageColumn); }
+  // Types `text` into the cell and ends the edit by a click elsewhere, or by Enter.
+  void Type(int row, std::u16string text, int column = Line1Column, bool byEnter = false) {
+    window.Commit(row, column, std::move(text), byEnter);
+  }
+  // Both lines of `row`, taken over as one edit of its first line.
+  void TypeLines(int row, std::u16string line1, std::u16string line2) {
+    Edit([&](JobEdit& e) {
+      e.grid().SetCellText(row, Line2Column, std::move(line2));
+      bench.pages.CommitCellEdit(row, Line1Column, std::move(line1), false);
+    });
+  }
+  // Sets the font size of one page from the panel.
+  void FontSize(int row, int size) {
+    const ApplyScope scope = bench.document.controls().scope;
+    MakeCurrent(row);
+    bench.panel.ScopeChosen(ApplyScope::CurrentPage);
+    bench.panel.FontSizeChosen(size);
+    bench.panel.ScopeChosen(scope);
+  }
+  // The column a marker, symbol or placeholder goes into.
+  void SetColumn(int column) {
+    Edit([&](JobEdit& e) { e.SetCurrentColumn(column); });
+  }
+
+  // The steps there are to take back, counted by taking them all back and making
+  // them all again.
+  int UndoSteps() {
+    int steps = 0;
+    for (; bench.document.canUndo(); ++steps) bench.document.Undo();
+    for (int i = 0; i < steps; ++i) bench.document.Redo();
+    return steps;
+  }
+
+  // The pages and the grid rows as they stand, to compare with later.
+  struct Snapshot {
+    std::vector<PageRecord> pages;
+    std::vector<std::array<std::u16string, GridColumnCount>> cells;
+    std::vector<bool> checks;
+    PageDefaults defaults;
+    JobSettings settings;
+    int currentPageIndex = -1;
+  };
+  Snapshot Take() const {
+    Snapshot s;
+    for (const PageRecord& r : job().pages) s.pages.push_back(r);
+    for (int row = 0; row < Rows(); ++row) {
+      std::array<std::u16string, GridColumnCount> cells;
+      for (int c = 0; c < GridColumnCount; ++c) cells[static_cast<std::size_t>(c)] = Cell(row, c);
+      s.cells.push_back(cells);
+      s.checks.push_back(grid().IsChecked(row));
+    }
+    s.defaults = job().defaults;
+    s.settings = job().settings;
+    s.currentPageIndex = bench.document.currentPageIndex();
+    return s;
+  }
+};
+
+// What the operator sets on a page, and what a refused change must leave alone.
+// The computed widths are left out: an over-length test refreshes them.
+inline auto Attributes(const PageRecord& r) {
+  return std::make_tuple(r.hasNumbering, r.numNumber, r.numFixed, r.numHex2, r.numHex1, r.numUpper,
+                         r.numLower, r.twoLines, r.scriptCount, r.autoLength, r.autoFont, r.frame,
+                         r.textLength, r.direction, r.fontSize, r.halfWidth, r.materialCode,
+                         r.lengthCode, r.sizeCode, r.repeatText, r.repeatCount,
+                         r.autoLength != 0 ? 0 : r.lengthDots, r.numStart, r.numEnd, r.text,
+                         r.repeatCode, r.isChecked, r.creationNo);
+}
+
+}  // namespace q5300::testing
