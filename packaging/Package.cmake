@@ -1,5 +1,5 @@
-# The Debian package, made from the build by `cpack -G DEB`: both programs, the
-# printer's udev rule, the menu entry with its icons and the label file types,
+# The Debian package, made from the build by `cpack -G DEB`: both programs and
+# q5300-cli's renderer, the printer's udev rule, the menu entry with its icons and the label file types,
 # under /usr. Its scripts reload the udev rules and the MIME database.
 include(GNUInstallDirs)
 
@@ -44,9 +44,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what they load at
 # run time (the window system plugins, the fonts of Hangul and of the symbols'
-# neighbours) is named here.
+# neighbours, the spreadsheet and USB libraries q5300-cli loads when first
+# needed) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-nanum, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-nanum, fonts-dejavu-core, libzip4, libexpat1, libusb-1.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debian}/postinst ${debian}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

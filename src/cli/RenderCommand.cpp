@@ -11,8 +11,8 @@
 
 #include "cli/Commands.h"
 #include "cli/Render.h"
+#include "cli/RenderArguments.h"
 #include "cli/Session.h"
-#include "data/AsciiText.h"
 #include "files/FileIo.h"
 #include "ui/PreviewPainter.h"
 #include "ui/Theme.h"
@@ -65,15 +65,8 @@ StripImage RenderStrip(const PreviewSnapshot& snapshot, double mediaWidthMm, boo
 ExitCode RunRender(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   const std::string& output = args.positionals[1];
-  if (const auto refused = RefuseUnlessInput(console, "render", "FILE", file)) return *refused;
-  if (!EndsWithNoCase(output, ".png")) {
-    return UsageError(console, "render", "OUTPUT must end in .png: " + output);
-  }
-  std::optional<int> page;
-  if (const auto given = args.Value("--page")) {
-    page = PositiveNumber(*given);
-    if (!page) return UsageError(console, "render", "--page takes a page number from 1: " + *given);
-  }
+  if (const auto refused = RefuseRenderArguments(args, console)) return *refused;
+  const std::optional<int> page = RenderPage(args);
 
   OfflineSession session(console.err);
   if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;

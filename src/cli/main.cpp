@@ -1,4 +1,5 @@
-// q5300-cli: the control program's jobs from the command line.
+// q5300-cli: the control program's jobs from the command line. Also q5300-render,
+// the same program with the window's painter, to which q5300-cli hands render.
 #include <iostream>
 #include <string>
 #include <vector>

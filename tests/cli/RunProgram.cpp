@@ -52,13 +52,18 @@ std::filesystem::path ProgramPath() {
   return Q5300_CLI_PATH;
 }
 
+std::filesystem::path RendererPath() {
+  return Q5300_RENDERER_PATH;
+}
+
 ProgramResult RunProgram(const std::vector<std::string>& args,
                          const std::map<std::string, std::optional<std::string>>& environment) {
   return RunProgramAt(ProgramPath(), args, environment);
 }
 
 ProgramResult RunProgramAt(const std::filesystem::path& path, const std::vector<std::string>& args,
-                           const std::map<std::string, std::optional<std::string>>& environment) {
+                           const std::map<std::string, std::optional<std::string>>& environment,
+                           const std::filesystem::path& workingDirectory) {
   const std::string program = path.string();
   std::vector<std::string> argStrings = {program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
@@ -77,6 +82,9 @@ ProgramResult RunProgramAt(const std::filesystem::path& path, const std::vector<
   posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (!workingDirectory.empty()) {
+    posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+  }
   pid_t pid = 0;
   const int spawned =
       posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());

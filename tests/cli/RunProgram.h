@@ -21,12 +21,15 @@ struct ProgramResult {
 ProgramResult RunProgram(const std::vector<std::string>& args,
                          const std::map<std::string, std::optional<std::string>>& environment = {});
 
-// Any program, the same way.
+// Any program, the same way; in `workingDirectory` when one is given.
 ProgramResult RunProgramAt(
     const std::filesystem::path& path, const std::vector<std::string>& args,
-    const std::map<std::string, std::optional<std::string>>& environment = {});
+    const std::map<std::string, std::optional<std::string>>& environment = {},
+    const std::filesystem::path& workingDirectory = {});
 
 // The program's path, as the build made it.
 std::filesystem::path ProgramPath();
+// The path of q5300-render, which draws for it, as the build made it.
+std::filesystem::path RendererPath();
 
 }  // namespace q5300::cli::test
