@@ -1,6 +1,7 @@
 # The Debian package, made from the build by `cpack -G DEB`: both programs and
 # q5300-cli's renderer, the printer's udev rule, the menu entry with its icons and the label file types,
-# under /usr. Its scripts reload the udev rules and the MIME database.
+# the AppStream metainfo and q5300-cli's bash completion, under /usr. Its scripts reload the udev
+# rules and the MIME database.
 include(GNUInstallDirs)
 
 set(debian ${PROJECT_SOURCE_DIR}/packaging/debian)
@@ -25,6 +26,9 @@ endforeach()
 add_custom_target(q5300_packed_docs ALL DEPENDS ${packed_files})
 install(FILES ${debian}/copyright ${packed}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${packed}/q5300.1.gz ${packed}/q5300-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# What software centres show of the window program (AppStream).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/linux/io.github.q5300.q5300.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME q5300)
@@ -42,6 +46,8 @@ set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The homepage the metainfo names; its id's domain, io.github.q5300.
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://q5300.github.io/)
 # The libraries the programs link come from dpkg-shlibdeps; what they load at
 # run time (the window system plugins, the fonts of Hangul and of the symbols'
 # neighbours, the spreadsheet and USB libraries q5300-cli loads when first
