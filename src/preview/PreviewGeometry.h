@@ -21,6 +21,8 @@ inline constexpr int FirstFontPixels = 9;
 // cursor or tick and a box, the room after the last tick.
 inline constexpr int FirstCursorX = 10;
 inline constexpr int BoxGap = 4;
+// A text narrowed into its box keeps this many pixels free at either side.
+inline constexpr int TextInset = 1;
 inline constexpr int EndRoom = 10;
 // The marker is a triangle 30 pixels wide and 15 high at the top of the strip;
 // following the current page puts the point 20 pixels left of it at the left edge.

@@ -47,6 +47,7 @@ Group MeasureGroup(std::u16string_view text, bool twoLineBox, int boxLengthDots,
   Group group;
   group.boxWidth = boxLengthDots != 0 ? SetLengthPixels(boxLengthDots) : Bounded(extent.width);
   group.lineHeight = Bounded(extent.height);
+  group.textWidth = Bounded(extent.width);
   return group;
 }
 
@@ -134,6 +135,8 @@ PreviewLayout::PreviewLayout(const PreviewSnapshot& snapshot, int dpi, TextMeasu
     page.frame = source.frame;
     page.text = source.text;
     page.placeholder = PlaceholderIndex(page.text);
+    page.setLength = source.boxLengthDots != 0;
+    page.fitsBox = source.fitsBox;
     page.twoLineBox = source.twoLines && page.text.find(LineSeparator) != std::u16string::npos;
     page.repetitions = std::max(source.repeatCount, 0);
     if (source.hasNumbering) {
@@ -316,6 +319,8 @@ VisibleLabel PreviewLayout::LabelAt(int page, int64_t k, int mid) const {
   label.characterPixels = p.characterPixels;
   label.vertical = p.vertical;
   label.frame = p.frame;
+  label.textWidth = group.textWidth;
+  label.narrowed = p.fitsBox && p.setLength && group.textWidth > group.boxWidth - 2 * TextInset;
   return label;
 }
 

@@ -51,6 +51,10 @@ struct VisibleLabel {
   int characterPixels = 0;
   bool vertical = false;
   char frame = 'N';
+  // The widest line as the screen's face draws it, and whether it is to be
+  // narrowed into the box: the printer prints it whole within the set length.
+  int textWidth = 0;
+  bool narrowed = false;
 };
 
 // The preview strip laid out for one snapshot of the job: which label sits
@@ -109,6 +113,7 @@ class PreviewLayout {
   struct Group {
     int boxWidth = 0;
     int lineHeight = 0;
+    int textWidth = 0;  // the widest line in the screen's face
     int Pitch() const { return boxWidth + 2 * BoxGap; }
     friend bool operator==(const Group&, const Group&) = default;
   };
@@ -131,6 +136,8 @@ class PreviewLayout {
     bool numbered = false;    // a placeholder is there and the counter moves
     bool continuous = false;  // each value repeatCount times before the next
     bool twoLineBox = false;
+    bool setLength = false;  // the box is the page's set length
+    bool fitsBox = true;     // and the printer prints the whole text within it
     bool vertical = false;
     char frame = 'N';
     int characterPixels = 0;

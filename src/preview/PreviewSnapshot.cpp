@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compile/CodePage.h"
+#include "compile/Metrics.h"
 #include "data/FixedField.h"
 #include "data/NumberText.h"
 
@@ -47,6 +48,7 @@ PreviewPage PreviewPageOf(const PageRecord& r) {
   page.vertical = r.IsVertical();
   page.frame = r.frame;
   page.boxLengthDots = r.autoLength == 1 ? 0 : r.limitDots;
+  page.fitsBox = page.boxLengthDots == 0 || int{WidestLine(r)} + LengthSlack <= page.boxLengthDots;
   page.repeatCount = r.repeatCount;
   page.hasNumbering = r.hasNumbering != 0;
   page.kind = KindOf(r);

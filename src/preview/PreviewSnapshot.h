@@ -27,6 +27,10 @@ struct PreviewPage {
   bool vertical = false;
   char frame = 'N';
   int boxLengthDots = 0;  // 0 for an automatic length, else limitDots
+  // The printer prints the whole text within the set length: its widest line
+  // and the slack fit. The preview then shows all of it, however wide the
+  // screen's face draws it. Otherwise the box cuts it, as the printer would.
+  bool fitsBox = false;
   int repeatCount = 0;
   bool hasNumbering = false;
   NumberKind kind = NumberKind::None;

@@ -81,12 +81,24 @@ Extent QtTextMeasure::Measure(std::u16string_view text, int pixelHeight, bool ve
 namespace {
 
 // One line of a label in `area` (one line high), centred or from the left edge,
-// cut off at the edges of the area.
-void DrawLine(QPainter& painter, std::u16string_view text, const QRect& area, bool vertical,
-              bool left) {
+// cut off at the edges of the area. A line `narrowed` into its box is drawn
+// `scale` times as wide, so that the whole of the widest line fits.
+void DrawLine(QPainter& painter, std::u16string_view text, QRect area, bool vertical, bool left,
+              qreal scale) {
   if (text.empty()) return;
   painter.save();
   painter.setClipRect(area, Qt::IntersectClip);
+  if (scale < 1.0) {
+    // Narrowed towards the box's middle (or its left edge), inside its inset.
+    const qreal anchor = left ? area.left() + TextInset : area.left() + area.width() / 2.0;
+    painter.translate(anchor, 0);
+    painter.scale(scale, 1.0);
+    painter.translate(-anchor, 0);
+    const int wide = static_cast<int>(std::floor((area.width() - 2 * TextInset) / scale));
+    const int x = left ? area.left() + TextInset
+                       : static_cast<int>(std::lround(anchor - wide / 2.0));
+    area = QRect(x, area.top(), wide, area.height());
+  }
   if (!vertical) {
     const Qt::Alignment align = left ? Qt::AlignLeft : Qt::AlignHCenter;
     painter.drawText(area,
@@ -117,13 +129,17 @@ void DrawLabel(QPainter& painter, const VisibleLabel& label, int64_t position, b
   const int top = label.box.top;
   const int bottom = label.box.bottom;
   const int width = r - l;
+  const qreal scale = label.narrowed && label.textWidth > 0
+                          ? std::max(width - 2 * TextInset, 1) / static_cast<qreal>(label.textWidth)
+                          : 1.0;
   if (label.twoLineBox) {
     const QRect upper(l, top, width, label.lineHeight);
     const QRect lower(l, top + label.lineHeight, width, label.lineHeight);
-    DrawLine(painter, label.line1, upper, label.vertical, left);
-    DrawLine(painter, label.line2, lower, label.vertical, left);
+    DrawLine(painter, label.line1, upper, label.vertical, left, scale);
+    DrawLine(painter, label.line2, lower, label.vertical, left, scale);
   } else {
-    DrawLine(painter, label.line1, QRect(l, top, width, bottom - top), label.vertical, left);
+    DrawLine(painter, label.line1, QRect(l, top, width, bottom - top), label.vertical, left,
+             scale);
   }
   // The frame runs along the box's far edges too; the underline stops short of the
   // right edge, as a line drawn to a point leaves that point out.

@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <cmath>
 
+#include "compile/Metrics.h"
+#include "editing/NumSet.h"
 #include "preview/PreviewGeometry.h"
+#include "support/WorkbenchRig.h"
 #include "ui/PreviewPainter.h"
 #include "ui/Theme.h"
 
@@ -285,6 +288,67 @@ TEST(PreviewImage, VerticalPageTurnsEachCharacterButNotTheLine) {
   EXPECT_EQ(second.left() - first.left(), cell);
   EXPECT_GE(first.top(), label.box.top);
   EXPECT_LT(first.bottom(), label.box.bottom);
+}
+
+// A page whose set length is exactly what its text needs shows the whole text:
+// the screen's face draws most characters wider than the printer does, and the
+// box narrows the line instead of cutting it. Each kind of character, at both
+// widths; the printer's own figures decide the length.
+TEST(PreviewImage, APageOfExactlyTheLengthItsTextNeedsShowsAllOfIt) {
+  struct Case {
+    const char* name;
+    std::u16string line1;
+    std::u16string line2;
+    bool numbered;
+  };
+  const Case cases[] = {
+      {"ASCII", u"W-1024 L1", u"", false},
+      {"Hangul", u"케이블 2번", u"", false},
+      {"two lines", u"전원공급", u"MCC-12", false},
+      {"symbols", std::u16string{u'K', FirstSymbol, char16_t(FirstSymbol + 7), u'3'}, u"", false},
+      {"markers", std::u16string{u'M', u'M', SuperscriptMarker, u'2', SubscriptMarker, u'x'}, u"",
+       false},
+      {"placeholder", std::u16string{u'W', u'-', NumberPlaceholder}, u"", true},
+  };
+  for (const Case& c : cases) {
+    for (const int width : {0, 1}) {
+      SCOPED_TRACE(std::string(c.name) + (width == 0 ? " full width" : " half width"));
+      testing::WorkbenchParts parts;
+      parts.bench.StartUp(false);
+      parts.bench.panel.AutoLengthClicked();
+      parts.bench.panel.WidthChosen(width);
+      parts.TypeLines(0, c.line1, c.line2);
+      if (c.numbered) {
+        parts.op.numbering = [](NumSet& dialog) {
+          dialog.TextChanged(NumBox::Start, u"1");
+          dialog.TextChanged(NumBox::End, u"120");
+          return dialog.Accept().ok();
+        };
+        parts.bench.pages.NumberingPressed();
+      }
+      ASSERT_TRUE(parts.op.told.empty()) << parts.op.told[0].text;
+      PageRecord record = parts.bench.document.Compile(RebuildMode::EditorMode)[0];
+      // The set length the text needs, not a dot more.
+      record.autoLength = 0;
+      record.lengthDots = static_cast<uint16_t>(WidestLine(record) + LengthSlack);
+      ASSERT_FALSE(IsOverLength(record, 0));
+      PreviewPage page = PreviewPageOf(record);
+      ASSERT_TRUE(page.fitsBox);
+      page.current = false;
+      page.repeatCount = 1;
+      const Painted p = PaintPages({page}, 0, 1200);
+      const VisibleLabel& label = p.label;
+      const int left = static_cast<int>(label.box.left);
+      const int right = static_cast<int>(label.box.right);
+      // The example that showed the cut: the face draws it wider than its box.
+      if (std::string_view(c.name) == "Hangul") EXPECT_GT(label.textWidth, right - left);
+      // Nothing reaches the box's edges, where a cut line would end.
+      const QRect ink = InkIn(p.image, QRect(left, 0, right - left, SurfaceHeight));
+      ASSERT_FALSE(ink.isEmpty());
+      EXPECT_GT(ink.left(), left) << ink.left() << " " << left;
+      EXPECT_LT(ink.right(), right - 1) << ink.right() << " " << right;
+    }
+  }
 }
 
 }  // namespace
