@@ -21,7 +21,7 @@ class ScriptedOperator final : public EditingOperator {
   int told = 0;
   void Tell(const Message&) override { ++told; }
   bool AskYesNo(const Message&) override { return yes; }
-  std::size_t Choose(const Message&, const std::vector<std::string>&) override { return 0; }
+  std::size_t Choose(const Message&, const std::vector<Phrase>&) override { return 0; }
   std::optional<std::string> ChooseFile(const FileDialog&) override {
     if (file.empty()) return std::nullopt;
     return file;

@@ -20,7 +20,7 @@ class QuietOperator final : public EditingOperator {
   void Tell(const Message& /*message*/) override {}
   bool AskYesNo(const Message& /*question*/) override { return true; }
   std::size_t Choose(const Message& /*question*/,
-                     const std::vector<std::string>& /*answers*/) override {
+                     const std::vector<Phrase>& /*answers*/) override {
     return 0;
   }
   std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {

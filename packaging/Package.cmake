@@ -54,7 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://q5300.github.io/)
 # needed) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-nanum, fonts-dejavu-core, libzip4, libexpat1, libusb-1.0-0")
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-nanum, fonts-dejavu-core, libzip4, libexpat1, libusb-1.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debian}/postinst ${debian}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

@@ -23,6 +23,7 @@
 #include "ui/Application.h"
 #include "ui/DqfhDialog.h"
 #include "ui/InPlaceEdit.h"
+#include "ui/Language.h"
 #include "ui/MyListCtrl.h"
 #include "ui/MyState.h"
 #include "ui/NumSetDialog.h"
@@ -39,7 +40,7 @@ class ScriptedOperator final : public EditingOperator {
     std::fprintf(stderr, "told: %s\n", message.text.c_str());
   }
   bool AskYesNo(const Message&) override { return false; }
-  std::size_t Choose(const Message&, const std::vector<std::string>& answers) override {
+  std::size_t Choose(const Message&, const std::vector<Phrase>& answers) override {
     return answers.empty() ? 0 : answers.size() - 1;
   }
   std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
@@ -170,6 +171,8 @@ int main(int argc, char* argv[]) {
   using namespace q5300::ui;
   QApplication app(argc, argv);
   SetUpApplication();
+  // The language the locale asks for, as the program itself speaks it.
+  const WindowLanguage language(LanguageFromEnvironment());
   const bool fit = argc == 4 && std::string(argv[2]) == "--fit";
   if (argc != 2 && !fit) {
     std::fprintf(stderr, "usage: q5300-screenshots OUTPUT_DIR [--fit NAME.png]\n");

@@ -24,7 +24,7 @@ std::string Place(const UsbPrinterEntry& printer) {
 ExitCode RunDevices(const ParsedArguments& /*args*/, Console& console) {
   const UsbIdList ids = UsbIdsFromEnvironment();
   const UsbPrinterListing listing = ListUsbPrinters(ids);
-  for (const std::string& problem : listing.problems) Say(console.err, problem);
+  for (const Phrase& problem : listing.problems) Say(console.err, problem.Text());
 
   // One line per printer: id, place on the bus, and whether it can be opened.
   int usable = 0;
@@ -33,7 +33,7 @@ ExitCode RunDevices(const ParsedArguments& /*args*/, Console& console) {
     usable += opened ? 1 : 0;
     console.out << FormatUsbId(printer.id) << ' ' << Place(printer) << ' '
                 << (opened ? "ok" : "cannot-open");
-    if (!printer.detail.empty()) console.out << ": " << OneLine(printer.detail);
+    if (!printer.detail.empty()) console.out << ": " << OneLine(printer.detail.Text());
     console.out << '\n';
   }
   console.out.flush();

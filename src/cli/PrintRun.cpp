@@ -49,7 +49,7 @@ void PrintRun::ShowWait() {
 }
 
 void PrintRun::ShowPrinter() {
-  const std::string& note = session_.bench().printing.printerNote();
+  const std::string note = session_.bench().printing.printerNote();
   if (note.empty() || note == lastPrinter_) return;
   lastPrinter_ = note;
   Say(err_, OneLine(note));

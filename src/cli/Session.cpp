@@ -61,7 +61,7 @@ bool CliOperator::AskYesNo(const Message& /*question*/) {
 }
 
 std::size_t CliOperator::Choose(const Message& question,
-                               const std::vector<std::string>& /*answers*/) {
+                               const std::vector<Phrase>& /*answers*/) {
   Tell(question);
   return 0;
 }

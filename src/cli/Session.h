@@ -37,7 +37,7 @@ class CliOperator final : public EditingOperator {
   void Tell(const Message& message) override;
   bool AskYesNo(const Message& question) override;
   // The default answer: nobody is there to pick another.
-  std::size_t Choose(const Message& question, const std::vector<std::string>& answers) override;
+  std::size_t Choose(const Message& question, const std::vector<Phrase>& answers) override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
   bool RunNumberingDialog(NumSet& dialog) override;
   bool RunSymbolPicker(Dqfh& picker) override;

@@ -1,8 +1,15 @@
 #include "data/Job.h"
 
-#include "data/MessageText.h"
+#include "data/Phrase.h"
 
 namespace q5300 {
+namespace {
+
+constexpr char kTwoLinesNeedWiderMedium[] = Q5300_TEXT(
+    "q5300", "두줄 인쇄를 하기 위한 매체가 적합하지 않습니다. %1 페이지가 두줄로 설정되어 "
+    "있습니다.！");
+
+}  // namespace
 
 bool Job::ChooseMaterial(int index) {
   if (index < Tube || index > HeatShrinkTube) return false;
@@ -27,10 +34,7 @@ SizeChoice Job::ChooseMediaSize(int index, const PageRecord* current) {
         int shown = current != nullptr ? current->sizeCode[0] - '3' : settings.mediaSize;
         // A page that carries no tube size (a damaged file) shows the job's size.
         if (shown < 0 || shown > 3) shown = settings.mediaSize;
-        return {Message{FillNumbers("두줄 인쇄를 하기 위한 매체가 적합하지 않습니다. %d 페이지가 "
-                                    "두줄로 설정되어 있습니다.！",
-                                    {twoLinePages})},
-                shown};
+        return {Message{Phrase(kTwoLinesNeedWiderMedium, twoLinePages)}, shown};
       }
     }
     SetField(settings.sizeCode, std::string(1, static_cast<char>('0' + index + 3)));

@@ -1,5 +1,7 @@
 #include "data/JobSettings.h"
 
+#include "data/Phrase.h"
+
 namespace q5300 {
 namespace {
 
@@ -8,16 +10,19 @@ constexpr MediaSize kTubeSizes[] = {
 constexpr MediaSize kLabelSizes[] = {{"6 mm", "6", 6.0}, {"9 mm", "9", 9.0}, {"12mm", "12", 12.0}};
 
 constexpr MediaMaterial kMaterials[] = {
-    {"튜브", "TUB", kTubeSizes},
-    {"라벨", "LAB", kLabelSizes},
-    {"열수축 튜브", "STU", kTubeSizes},
+    {Q5300_TEXT("q5300", "튜브"), "TUB", kTubeSizes},
+    {Q5300_TEXT("q5300", "라벨"), "LAB", kLabelSizes},
+    {Q5300_TEXT("q5300", "열수축 튜브"), "STU", kTubeSizes},
 };
 
-constexpr std::string_view kCutting[] = {"커팅없음", "하프커팅", "커팅라인인쇄"};
+constexpr std::string_view kCutting[] = {Q5300_TEXT("q5300", "커팅없음"),
+                                         Q5300_TEXT("q5300", "하프커팅"),
+                                         Q5300_TEXT("q5300", "커팅라인인쇄")};
 constexpr std::string_view kMargins[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",
                                          "7",  "8",  "9",  "10", "11", "12", "13",
                                          "14", "15", "16", "17", "18", "19", "20"};
-constexpr std::string_view kAlignment[] = {"가운데", "왼쪽"};
+constexpr std::string_view kAlignment[] = {Q5300_TEXT("q5300", "가운데"),
+                                           Q5300_TEXT("q5300", "왼쪽")};
 constexpr std::string_view kDensity[] = {"0", "1", "2", "3", "4", "5", "6", "7",
                                          "8", "9", "A", "B", "C", "D", "E", "F"};
 constexpr std::string_view kCopies[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};

@@ -14,7 +14,7 @@ struct FileDialog {
   enum Kind { OpenFile, SaveFile };
   Kind kind = OpenFile;
   std::string initialName;  // ".qxu", ".qxk", "Vexal", ".csv"
-  std::string filter;       // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"
+  std::string filter;       // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"; the names translated
   bool mustExist = false;       // the file and its folder must exist
   bool confirmReplace = false;  // ask before an existing file is replaced
   bool hideReadOnly = true;
@@ -34,7 +34,7 @@ class Operator {
   // A modal question with answers of its own, as buttons: the first is the
   // default, the last is what Escape or closing the box gives. The index of
   // the answer.
-  virtual std::size_t Choose(const Message& question, const std::vector<std::string>& answers) = 0;
+  virtual std::size_t Choose(const Message& question, const std::vector<Phrase>& answers) = 0;
   // A path, or nothing when the dialog was cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
   // The job has unsaved changes and is about to be closed.

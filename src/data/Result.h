@@ -4,16 +4,27 @@
 #include <utility>
 #include <variant>
 
+#include "data/Phrase.h"
+
 namespace q5300 {
 
 // What the operator is told when something is refused or fails: the text of the
 // message box and its caption. Texts are UTF-8.
 enum class MessageIcon { Information, Warning };
 
+inline constexpr char PromptCaption[] = Q5300_TEXT("q5300", "Prompt");
+
 struct Message {
+  Message() = default;
+  Message(Phrase said, std::string caption_ = PromptCaption,  // NOLINT(google-explicit-constructor)
+          MessageIcon icon_ = MessageIcon::Information)
+      : text(said.Text()), caption(std::move(caption_)), icon(icon_), phrase(std::move(said)) {}
+
   std::string text;
-  std::string caption = "Prompt";
+  std::string caption = PromptCaption;  // a whole text, translated as one
   MessageIcon icon = MessageIcon::Information;
+  // The text as the window translates it; `text` is this phrase as it stands.
+  Phrase phrase;
 
   friend bool operator==(const Message&, const Message&) = default;
 };

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "compile/Symbols.h"
+#include "data/Phrase.h"
 
 namespace q5300 {
 
@@ -20,10 +21,10 @@ struct PictureRect {
 // double-clicking the symbol sheet.
 class Dqfh {
  public:
-  static constexpr std::string_view Caption = "전기 기호 선택(더블 클릭)";
-  static constexpr std::string_view ClearText = "선택취소";
-  static constexpr std::string_view OkText = "확인";
-  static constexpr std::string_view CancelText = "취소";
+  static constexpr std::string_view Caption = Q5300_TEXT("q5300", "전기 기호 선택(더블 클릭)");
+  static constexpr std::string_view ClearText = Q5300_TEXT("q5300", "선택취소");
+  static constexpr std::string_view OkText = Q5300_TEXT("q5300", "확인");
+  static constexpr std::string_view CancelText = Q5300_TEXT("q5300", "취소");
   static constexpr int PictureId = 1043;
   static constexpr int SelectionId = 1044;
   static constexpr int ClearId = 1045;

@@ -10,7 +10,6 @@
 
 #include "compile/PrintPacket.h"
 #include "data/AsciiText.h"
-#include "data/MessageText.h"
 #include "editing/CellTexts.h"
 #include "editing/FileMessages.h"
 #include "files/FileIo.h"
@@ -21,10 +20,17 @@
 namespace q5300 {
 namespace {
 
-constexpr char kDiscardQuestion[] = "현재 항목을 삭제하시겠습니까?";
-constexpr char kReplaceQuestion[] = "이 파일이 이미 있습니다. 바꾸시겠습니까?";
-constexpr char kSaveQuestion[] = "변경된 내용이 저장되지 않았습니다. 저장하시겠습니까?";
-constexpr char kCsvFilter[] = "Excel file(*.csv)|*.csv|";
+constexpr char kDiscardQuestion[] = Q5300_TEXT("q5300", "현재 항목을 삭제하시겠습니까?");
+constexpr char kReplaceQuestion[] = Q5300_TEXT("q5300", "이 파일이 이미 있습니다. 바꾸시겠습니까?");
+constexpr char kSaveQuestion[] =
+    Q5300_TEXT("q5300", "변경된 내용이 저장되지 않았습니다. 저장하시겠습니까?");
+constexpr char kNothingFits[] = Q5300_TEXT(
+    "q5300", "None of the file's %1 pages fits after the %2 pages of the job (at most %3 pages "
+    "and %4 bytes of print data). Nothing was opened.");
+constexpr char kPartOpened[] = Q5300_TEXT(
+    "q5300", "%1 of the file's %2 pages were opened; the last %3 were left out: a job holds at "
+    "most %4 pages and %5 bytes of print data.");
+
 
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
@@ -57,7 +63,8 @@ void ShowSettingsInControls(ControlsState& controls, const JobSettings& s, bool 
 void FileCommands::Open() {
   // Both kinds first: the qxk file just saved shows without a change of filter.
   const auto chosen = op_.ChooseFile(OpenDialog(
-      ".qxu", "Label files(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
+      ".qxu", std::string(kLabelFilesName) +
+                  "(*.qxk;*.qxu)|*.qxk;*.qxu|QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|"));
   if (!chosen) return;
   OpenFile(*chosen);
 }
@@ -78,7 +85,7 @@ bool FileCommands::OpenFile(const std::string& path) {
 bool FileCommands::OpenLabelFile(const std::string& path, bool discard) {
   const auto bytes = ReadWholeFile(path, kMaxLabelFileSize);
   if (!bytes) {
-    op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().text));
+    op_.Tell(AboutFile(kCannotOpen, path, bytes.failure().phrase));
     return false;
   }
   return OpenLabelBytes(*bytes, KindOfPath(path), path, discard);
@@ -90,7 +97,7 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
   const JobSettings& settings = document_.job().settings;
   const auto file = image ? ReadQxu(bytes, settings) : ReadQxk(bytes, settings);
   if (!file) {
-    op_.Tell(AboutFile(kCannotOpen, path, file.failure().text));
+    op_.Tell(AboutFile(kCannotOpen, path, file.failure().phrase));
     return false;
   }
 
@@ -112,10 +119,7 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
   }
   if (taken == 0 && fromFile > 0) {
     op_.Tell(AboutFile(kCannotOpen, path,
-                       FillNumbers("None of the file's %d pages fits after the %d pages of the job "
-                                   "(at most %d pages and %d bytes of print data). Nothing was "
-                                   "opened.",
-                                   {fromFile, kept, MaxPages, MaxImageSize})));
+                       Phrase(kNothingFits, fromFile, kept, MaxPages, MaxImageSize)));
     return false;
   }
 
@@ -151,9 +155,8 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
   });
   if (taken < fromFile) {
     op_.Tell(AboutFile(kImageLimit, path,
-                       FillNumbers("%d of the file's %d pages were opened; the last %d were left "
-                                   "out: a job holds at most %d pages and %d bytes of print data.",
-                                   {taken, fromFile, fromFile - taken, MaxPages, MaxImageSize})));
+                       Phrase(kPartOpened, taken, fromFile, fromFile - taken, MaxPages,
+                              MaxImageSize)));
   }
   return true;
 }
@@ -177,12 +180,12 @@ void FileCommands::SaveU() {
 bool FileCommands::SaveLabelFile(const std::string& path, LabelFileKind kind) {
   const auto bytes = LabelFileBytes(kind);
   if (!bytes) {
-    op_.Tell(AboutFile(kCannotSave, path, bytes.failure().text));
+    op_.Tell(AboutFile(kCannotSave, path, bytes.failure().phrase));
     return false;
   }
   const Status written = WriteFileAtomically(path, *bytes);
   if (!written) {
-    op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+    op_.Tell(AboutFile(kCannotSave, path, written.failure().phrase));
     return false;
   }
   // A print image loses what the printer does not need: the job stays unsaved.
@@ -208,17 +211,19 @@ bool FileCommands::MayWrite(const std::string& chosen, const std::string& path) 
   // The dialog asked about the name it was given; a lower-cased name or an added
   // extension can name another file, which is not replaced without a question.
   if (path == chosen || !PathExists(path)) return true;
-  return op_.AskYesNo(Message{path + "\n" + kReplaceQuestion});
+  return op_.AskYesNo(Message{Phrase("%1\n%2", Phrase::Literal(path), kReplaceQuestion)});
 }
 
 // Export: the job's pages out to a CSV file that the import reads back as the
 // same pages (lines and repeat counts; every other attribute is the import's).
 void FileCommands::Export(CsvEncoding encoding) {
-  const auto chosen = op_.ChooseFile(SaveDialog(".csv", kCsvFilter));
+  const auto chosen =
+      op_.ChooseFile(SaveDialog(".csv", std::string(kExcelFileName) + "(*.csv)|*.csv|"));
   if (!chosen) return;
   const std::string path = EndsWithNoCase(*chosen, ".csv") ? *chosen : *chosen + ".csv";
   if (!MayWrite(*chosen, path)) return;
-  ExportCsvFile(path, encoding);
+  // The window says where the file went; the command line stays quiet.
+  if (ExportCsvFile(path, encoding)) TellExported(path);
 }
 
 bool FileCommands::MayClose() {

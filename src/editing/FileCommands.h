@@ -59,6 +59,8 @@ class FileCommands {
   // Writes the job's pages to `path` as an import file that gives the same
   // pages back. False, the operator told why, when nothing was written.
   bool ExportCsvFile(const std::string& path, CsvEncoding encoding);
+  // That the export wrote its pages, and where.
+  void TellExported(const std::string& path);
   // Each page's lines as the grid shows them and its repeat count.
   std::vector<ImportedPage> ExportedPages() const;
 

@@ -8,9 +8,18 @@
 
 namespace q5300 {
 
-inline constexpr char kCannotOpen[] = "파일을 열 수 없습니다!";
-inline constexpr char kCannotSave[] = "파일을 저장할 수 없습니다!";
-inline constexpr char kImageLimit[] = "Has exceeded the maximum print volume!";
+inline constexpr char kCannotOpen[] = Q5300_TEXT("q5300", "파일을 열 수 없습니다!");
+inline constexpr char kCannotSave[] = Q5300_TEXT("q5300", "파일을 저장할 수 없습니다!");
+inline constexpr char kImageLimit[] = Q5300_TEXT("q5300", "Has exceeded the maximum print volume!");
+
+// The names in the dialogs' filters ("name(patterns)|patterns|" one after the
+// other); the window translates each name.
+inline constexpr char kLabelFilesName[] = Q5300_TEXT("q5300", "Label files");
+inline constexpr char kImportFilesName[] = Q5300_TEXT("q5300", "Import files");
+inline constexpr char kExcelFileName[] = Q5300_TEXT("q5300", "Excel file");
+inline constexpr char kExcelWorkbookName[] = Q5300_TEXT("q5300", "Excel workbook");
+inline constexpr char kOpenDocumentName[] = Q5300_TEXT("q5300", "OpenDocument spreadsheet");
+inline constexpr char kUnicodeTextName[] = Q5300_TEXT("q5300", "Unicode text");
 
 // The open kind: the file and its folder must exist, no read-only box.
 inline FileDialog OpenDialog(std::string initialName, std::string filter) {
@@ -34,8 +43,8 @@ inline FileDialog SaveDialog(std::string initialName, std::string filter) {
 }
 
 // What the operator reads when a file is refused: the headline, the file, why.
-inline Message AboutFile(const char* headline, const std::string& path, const std::string& why) {
-  return Message{std::string(headline) + "\n" + path + "\n" + why};
+inline Message AboutFile(const char* headline, const std::string& path, Phrase why) {
+  return Message{Phrase("%1\n%2\n%3", headline, Phrase::Literal(path), std::move(why))};
 }
 
 }  // namespace q5300

@@ -2,11 +2,11 @@
 // edit, a ticked box, the first heading.
 #include "compile/Metrics.h"
 #include "compile/PrintPacket.h"
-#include "data/MessageText.h"
 #include "data/NumberText.h"
 #include "editing/CellTexts.h"
 #include "editing/PageCommands.h"
 #include "editing/PageFit.h"
+#include "editing/PageMessages.h"
 
 namespace q5300 {
 
@@ -29,7 +29,7 @@ void PageCommands::RowClicked(int row, int column) {
 
 bool PageCommands::MayEditLine2(const PageRecord* page) {
   if (page != nullptr && page->twoLines == 0 && page->autoFont == 0 && page->fontSize > 3) {
-    Tell("글꼴크기가 너무 커, 두줄인쇄에 적합하지 않습니다. 1에서 3사이의 글꼴을 선택해주세요!");
+    Tell(kFontTooLargeForTwoLines);
     return false;
   }
   return true;
@@ -56,7 +56,7 @@ void PageCommands::CellEdited(JobEdit& e, int row, int column, bool byEnter) {
   if (column == RepeatColumn) {
     const long count = ReadLeadingInteger(grid.CellText(row, RepeatColumn));
     if (count > MaxRepeat || count <= 0) {
-      Tell(FillNumbers(" [1-%d] 반복, 설정이 잘못 되었습니다!", {MaxRepeat}));
+      Tell(Phrase(kRepeatOutOfRange, MaxRepeat));
       grid.SetCellText(row, RepeatColumn, NumberCellText(page->repeatCount));
       return;
     }
@@ -66,12 +66,12 @@ void PageCommands::CellEdited(JobEdit& e, int row, int column, bool byEnter) {
     const std::u16string& line2 = grid.CellText(row, Line2Column);
     page->twoLines = line2.empty() ? 0 : 1;
     if (!FitsOnePage(line1, line2)) {
-      Tell("입력 길이 초과!");
+      TellOverLength();
       return;
     }
     TakeText(*page, line1, line2, settings);
     if (IsOverLength(*page, settings.margin)) {
-      Tell("입력 길이 초과!");
+      TellOverLength();
       return;
     }
   }

@@ -4,7 +4,6 @@
 #include "compile/CodePage.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
-#include "data/MessageText.h"
 #include "editing/CellTexts.h"
 #include "editing/FileCommands.h"
 #include "editing/FileMessages.h"
@@ -14,22 +13,39 @@
 namespace q5300 {
 namespace {
 
-constexpr char kNothingToImport[] = "가져올 데이터가 없습니다!";
-constexpr char kCsvReminder[] = "입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.";
-constexpr char kImportWait[] = "데이타 추출중, 잠시 기다려 주십시오...";
-constexpr char kImportLimit[] = "Max import data:100 rows!";
-constexpr char kOverLongLines[] = "%d 페이지 범위초과로,페이지 길이는 %d 입니다.";
-constexpr char kImportUnclosedQuote[] = "따옴표가 닫히지 않았습니다!";
+constexpr char kNothingToImport[] = Q5300_TEXT("q5300", "가져올 데이터가 없습니다!");
+// Said before the dialog, which takes text files and spreadsheets alike.
+constexpr char kCsvReminder[] = Q5300_TEXT(
+    "q5300",
+    "가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). "
+    "1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.");
+constexpr char kExported[] =
+    Q5300_TEXT("q5300", "%1 페이지를 CSV 파일로 내보냈습니다:\n%2");
+constexpr char kImportWait[] = Q5300_TEXT("q5300", "데이타 추출중, 잠시 기다려 주십시오...");
+constexpr char kImportLimit[] = Q5300_TEXT("q5300", "Max import data:100 rows!");
+constexpr char kOverLongLines[] =
+    Q5300_TEXT("q5300", "%1 페이지 범위초과로,페이지 길이는 %2 입니다.");
+constexpr char kImportUnclosedQuote[] = Q5300_TEXT("q5300", "따옴표가 닫히지 않았습니다!");
+constexpr char kNoLineFits[] = Q5300_TEXT(
+    "q5300", "No line of the file has text that fits a page; the job was left as it was.");
+constexpr char kLinesLeftOut[] =
+    Q5300_TEXT("q5300", "Page %1 and the lines after it were left out.");
+constexpr char kQuoteNotClosed[] = Q5300_TEXT(
+    "q5300", "The quoted field that begins in line %1 has no closing quote: the rest of the file "
+    "was read as part of it.");
+
 // Every kind first: a spreadsheet shows without a change of filter.
-constexpr char kImportFilter[] =
-    "Import files(*.csv;*.xlsx;*.ods;*.txt)|*.csv;*.xlsx;*.ods;*.txt|Excel file(*.csv)|*.csv|"
-    "Excel workbook(*.xlsx)|*.xlsx|OpenDocument spreadsheet(*.ods)|*.ods|Unicode text(*.txt)|*.txt|";
+std::string ImportFilter() {
+  return std::string(kImportFilesName) + "(*.csv;*.xlsx;*.ods;*.txt)|*.csv;*.xlsx;*.ods;*.txt|" +
+         kExcelFileName + "(*.csv)|*.csv|" + kExcelWorkbookName + "(*.xlsx)|*.xlsx|" +
+         kOpenDocumentName + "(*.ods)|*.ods|" + kUnicodeTextName + "(*.txt)|*.txt|";
+}
 
 }  // namespace
 
 void FileCommands::Import() {
   op_.Tell(Message{kCsvReminder});
-  const auto chosen = op_.ChooseFile(OpenDialog(".csv", kImportFilter));
+  const auto chosen = op_.ChooseFile(OpenDialog(".csv", ImportFilter()));
   if (!chosen) return;
   ImportFile(*chosen);
 }
@@ -37,7 +53,7 @@ void FileCommands::Import() {
 bool FileCommands::ImportFile(const std::string& path) {
   auto file = OpenForReading(path);
   if (!file) {
-    op_.Tell(AboutFile(kCannotOpen, path, file.failure().text));
+    op_.Tell(AboutFile(kCannotOpen, path, file.failure().phrase));
     return false;
   }
   popup_.SetStatusText("");
@@ -47,7 +63,7 @@ bool FileCommands::ImportFile(const std::string& path) {
   file->reset();
   if (!read) {
     popup_.Hide();
-    op_.Tell(AboutFile(kCannotOpen, path, read.failure().text));
+    op_.Tell(AboutFile(kCannotOpen, path, read.failure().phrase));
     return false;
   }
   return ImportPages(*read, path);
@@ -57,11 +73,9 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
   if (import.pages.empty()) {
     // Nothing to replace the job with: it stays as it was.
     popup_.Hide();
-    op_.Tell(
-        AboutFile(kNothingToImport, path,
-                  "No line of the file has text that fits a page; the job was left as it was."));
+    op_.Tell(AboutFile(kNothingToImport, path, kNoLineFits));
     if (import.overLongLines > 0) {
-      op_.Tell(Message{FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes})});
+      op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
     }
     TellUnclosedQuote(import, path);
     return false;
@@ -94,9 +108,7 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
       if (PrintImageSize(e.Page(0)) >= MaxImageSize) {
         e.RemovePage(row);
         popup_.Hide();
-        op_.Tell(Message{FillNumbers(
-            std::string(kImageLimit) + "\nPage %d and the lines after it were left out.",
-            {row + 1})});
+        op_.Tell(Message{Phrase("%1\n%2", kImageLimit, Phrase(kLinesLeftOut, row + 1))});
         break;
       }
       ++imported;
@@ -106,7 +118,7 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
     e.SetCurrentPage(0);
   });
   if (import.overLongLines > 0) {
-    op_.Tell(Message{FillNumbers(kOverLongLines, {import.overLongLines, MaxTextBytes})});
+    op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
   }
   TellUnclosedQuote(import, path);
   return true;
@@ -115,9 +127,12 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
 void FileCommands::TellUnclosedQuote(const ImportedPages& import, const std::string& path) {
   if (import.unclosedQuoteLine == 0) return;
   op_.Tell(AboutFile(kImportUnclosedQuote, path,
-                     FillNumbers("The quoted field that begins in line %d has no closing quote: "
-                                 "the rest of the file was read as part of it.",
-                                 {import.unclosedQuoteLine})));
+                     Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
+}
+
+void FileCommands::TellExported(const std::string& path) {
+  op_.Tell(Message{Phrase(kExported, static_cast<int>(ExportedPages().size()),
+                          Phrase::Literal(path))});
 }
 
 bool FileCommands::ExportCsvFile(const std::string& path, CsvEncoding encoding) {
@@ -125,7 +140,7 @@ bool FileCommands::ExportCsvFile(const std::string& path, CsvEncoding encoding) 
   const Status written = WriteFileAtomically(
       path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (!written) {
-    op_.Tell(AboutFile(kCannotSave, path, written.failure().text));
+    op_.Tell(AboutFile(kCannotSave, path, written.failure().phrase));
     return false;
   }
   return true;

@@ -109,6 +109,28 @@ bool CellEditorAccepts(bool digitsOnly, std::u16string_view current, char16_t c)
 
 std::u16string AsciiToU16(std::string_view text) { return {text.begin(), text.end()}; }
 
+std::u16string Utf8ToU16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < text.size(); ++k) {
+      c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+    }
+    i += static_cast<std::size_t>(extra) + 1;
+    if (c < 0x10000) {
+      out += static_cast<char16_t>(c);
+    } else {
+      c -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (c >> 10));
+      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    }
+  }
+  return out;
+}
+
 std::string U16ToAscii(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -35,6 +35,8 @@ inline constexpr int MaxCellCharacters = 40;
 bool CellEditorAccepts(bool digitsOnly, std::u16string_view current, char16_t c);
 
 std::u16string AsciiToU16(std::string_view text);
+// The program's own UTF-8 texts (well-formed) as UTF-16.
+std::u16string Utf8ToU16(std::string_view text);
 std::string U16ToAscii(std::u16string_view text);  // non-ASCII characters become '?'
 
 }  // namespace q5300

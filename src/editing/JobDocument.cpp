@@ -156,6 +156,16 @@ void JobDocument::EndChange() {
   if (changed) history_.Record(std::move(before), replacesJob_);
   replacesJob_ = false;
   Tell();
+  // What was left for the end of the change; an action may make a change of its own.
+  for (std::function<void()>& action : std::exchange(afterChange_, {})) action();
+}
+
+void JobDocument::AfterChange(std::function<void()> action) {
+  if (depth_ == 0) {
+    action();
+  } else {
+    afterChange_.push_back(std::move(action));
+  }
 }
 
 void JobDocument::Tell() {
@@ -174,12 +184,8 @@ void JobDocument::Tell() {
 }
 
 bool JobDocument::modified() const {
-  // One page without text holds nothing that closing could lose, whatever its
-  // settings, and whatever a file saved earlier holds.
-  if (grid_.rowCount() == 1 && grid_.CellText(0, Line1Column).empty() &&
-      grid_.CellText(0, Line2Column).empty()) {
-    return false;
-  }
+  // Exactly when an input differs from the file's (or, for a new job, from the
+  // empty job it started as): an emptied job may still differ from its file.
   return TakeJobFingerprint(job_, grid_) != savedInputs_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -130,9 +131,9 @@ class JobDocument {
   const PageRecord* currentRecord() const { return job_.pages.At(currentRow_); }
   // The label file the job was last saved as or opened from; empty for a new job.
   const std::string& jobPath() const { return path_; }
-  // Closing now would lose the operator's work: the job holds text, and its inputs
-  // differ from those of the job as it was last saved as a qxk file, opened in
-  // place of the job, or started.
+  // Closing now would lose the operator's work: the job's inputs differ from
+  // those of the job as it was last saved as a qxk file, opened in place of the
+  // job, or started (one empty page).
   bool modified() const;
   bool canUndo() const { return history_.CanUndo(); }
   bool canRedo() const { return history_.CanRedo(); }
@@ -165,6 +166,10 @@ class JobDocument {
   void ChangeControls(Command&& command) {
     if (command(controls_) && view_ != nullptr) view_->ControlsChanged();
   }
+  // Runs `action` once the change under way has ended and the view shows it
+  // (a message about the change then stands beside the job as it now is); at
+  // once when no change is under way.
+  void AfterChange(std::function<void()> action);
   // Takes back the last change, or makes again the last one taken back.
   void Undo();
   void Redo();
@@ -213,6 +218,7 @@ class JobDocument {
 
   JobEdit edit_{*this};
   int depth_ = 0;
+  std::vector<std::function<void()>> afterChange_;
   std::optional<JobSnapshot> before_;
   bool replacesJob_ = false;
   // What the view is to learn at the end of the change.

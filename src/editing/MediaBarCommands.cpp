@@ -4,8 +4,8 @@
 
 namespace q5300 {
 
-void PanelCommands::Tell(const std::string& text) {
-  op_.Tell(Message{text});
+void PanelCommands::Tell(Phrase text) {
+  op_.Tell(Message{std::move(text)});
 }
 
 void PanelCommands::MaterialChosen(int index) {

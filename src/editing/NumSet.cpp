@@ -10,13 +10,17 @@ namespace q5300 {
 namespace {
 
 constexpr std::array<NumSet::Radio, NumberingKindCount> RadioTable = {{
-    {NumberingKind::Number, 1023, "번호 : 0-999"},
-    {NumberingKind::Fixed, 1021, "길이 고정 번호 : 000-999"},
+    {NumberingKind::Number, 1023, Q5300_TEXT("q5300", "번호 : 0-999")},
+    {NumberingKind::Fixed, 1021, Q5300_TEXT("q5300", "길이 고정 번호 : 000-999")},
     {NumberingKind::Hex2, 1065, "HEX:00~FF"},
     {NumberingKind::Hex1, 1066, "HEX:0~F"},
-    {NumberingKind::Upper, 1024, "대문자 : A-Z"},
-    {NumberingKind::Lower, 1022, "소문자 : a-z"},
+    {NumberingKind::Upper, 1024, Q5300_TEXT("q5300", "대문자 : A-Z")},
+    {NumberingKind::Lower, 1022, Q5300_TEXT("q5300", "소문자 : a-z")},
 }};
+
+constexpr char kNoticeCaption[] = Q5300_TEXT("q5300", "알림");
+constexpr char kEnterStart[] = Q5300_TEXT("q5300", "시작 문자를 입력해주세요!");
+constexpr char kEnterEnd[] = Q5300_TEXT("q5300", "종료 문자를 입력해주세요!");
 
 constexpr std::u16string_view HexDigits = u"0123456789ABCDEF";
 
@@ -227,9 +231,9 @@ void NumSet::Typed(NumBox box, char16_t c) {
 Status NumSet::Accept() {
   fields_.flags.fill(0);
   fields_.flags[FlagIndex(kind_)] = 1;
-  if (text(NumBox::Start).empty()) return Message{"시작 문자를 입력해주세요!", "알림"};
+  if (text(NumBox::Start).empty()) return Message{kEnterStart, kNoticeCaption};
   fields_.start = StoredValue(ConvertedValue(kind_, text(NumBox::Start)));
-  if (text(NumBox::End).empty()) return Message{"종료 문자를 입력해주세요!", "알림"};
+  if (text(NumBox::End).empty()) return Message{kEnterEnd, kNoticeCaption};
   fields_.end = StoredValue(ConvertedValue(kind_, text(NumBox::End)));
   return Status::Ok();
 }

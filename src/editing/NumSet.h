@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "data/PageRecord.h"
+#include "data/Phrase.h"
 #include "data/Result.h"
 #include "editing/InputFilters.h"
 
@@ -51,13 +52,13 @@ enum class NumBox { Start = 0, End = 1 };
 class NumSet {
  public:
   // ---- Texts and controls of the dialog ---------------------------------------------
-  static constexpr std::string_view Caption = "넘버링 설정";
-  static constexpr std::string_view KindGroupText = "넘버링 형식 선택";
-  static constexpr std::string_view ValueGroupText = "숫자 입력";
-  static constexpr std::string_view StartLabel = "시작 :";
-  static constexpr std::string_view EndLabel = "종료 :";
-  static constexpr std::string_view OkText = "확인(&O)";
-  static constexpr std::string_view CancelText = "취소(&C)";
+  static constexpr std::string_view Caption = Q5300_TEXT("q5300", "넘버링 설정");
+  static constexpr std::string_view KindGroupText = Q5300_TEXT("q5300", "넘버링 형식 선택");
+  static constexpr std::string_view ValueGroupText = Q5300_TEXT("q5300", "숫자 입력");
+  static constexpr std::string_view StartLabel = Q5300_TEXT("q5300", "시작 :");
+  static constexpr std::string_view EndLabel = Q5300_TEXT("q5300", "종료 :");
+  static constexpr std::string_view OkText = Q5300_TEXT("q5300", "확인(&O)");
+  static constexpr std::string_view CancelText = Q5300_TEXT("q5300", "취소(&C)");
   static constexpr int StartBoxId = 1032;
   static constexpr int EndBoxId = 1033;
 

@@ -47,7 +47,8 @@ class PageCommands {
   void Preview() { document_.ShowPreview(); }
 
  private:
-  void Tell(const std::string& text);
+  void Tell(Phrase text);
+  void TellOverLength();
   void InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage);
   // The committed text of (row, column) goes into its page.
   void CellEdited(JobEdit& e, int row, int column, bool byEnter);

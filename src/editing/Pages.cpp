@@ -1,19 +1,24 @@
 // Adding and deleting pages: the page list and the grid kept in step, the
 // current page tracked.
 #include "compile/PrintPacket.h"
-#include "data/MessageText.h"
 #include "editing/CellTexts.h"
 #include "editing/PageCommands.h"
+#include "editing/PageMessages.h"
 
 namespace q5300 {
 
-void PageCommands::Tell(const std::string& text) {
-  op_.Tell(Message{text});
+void PageCommands::Tell(Phrase text) {
+  op_.Tell(Message{std::move(text)});
+}
+
+void PageCommands::TellOverLength() {
+  // Told once the grid and the counts show the line that is too long.
+  document_.AfterChange([this] { Tell(kInputOverLength); });
 }
 
 void PageCommands::Add() {
   if (document_.grid().rowCount() >= MaxPages) {
-    Tell("Get the MaxPage!");
+    Tell(kMaxPages);
     return;
   }
   document_.Change([&](JobEdit& e) {
@@ -24,7 +29,7 @@ void PageCommands::Add() {
     PageRecord* const record = e.InsertPage(row);
     if (PrintImageSize(e.Page(0)) >= MaxImageSize) {
       e.RemovePage(row);
-      Tell("Has exceeded the maximum print volume!");
+      Tell(kMaxPrintVolume);
       return;
     }
     GridModel& grid = e.grid();

@@ -7,10 +7,10 @@
 
 #include "compile/Metrics.h"
 #include "compile/RebuildRecords.h"
-#include "data/MessageText.h"
 #include "editing/CellTexts.h"
 #include "editing/InputFilters.h"
 #include "editing/PageFit.h"
+#include "editing/PageMessages.h"
 
 namespace q5300 {
 
@@ -38,11 +38,11 @@ bool PanelCommands::ReadPanelEdits(bool lengthButton) {
   if (length) lengthValue_ = *length;
   if (repeat) repeatValue_ = *repeat;
   if (lengthButton && !length) {
-    Tell("Please enter a number.");
+    Tell(kEnterNumber);
     return false;
   }
   if (!lengthButton && !repeat) {
-    Tell("Please enter an integer.");
+    Tell(kEnterInteger);
     return false;
   }
   return true;
@@ -54,11 +54,11 @@ bool PanelCommands::ExitPressed() {
   if (length) lengthValue_ = *length;
   if (repeat) repeatValue_ = *repeat;
   if (!length) {
-    Tell("Please enter a number.");
+    Tell(kEnterNumber);
     return false;
   }
   if (!repeat) {
-    Tell("Please enter an integer.");
+    Tell(kEnterInteger);
     return false;
   }
   return true;
@@ -109,9 +109,7 @@ void PanelCommands::AutoLengthClicked() {
     e.ControlsChanged();
   });
   if (refused > 0) {
-    Tell(FillNumbers("%d 페이지는 자동 글꼴 크기가 설정되어, 자동 길이 설정을 할 수 없습니다. "
-                     "설정이 잘못되었습니다!",
-                     {refused}));
+    Tell(Phrase(kAutoFontBlocksAutoLength, refused));
   }
 }
 
@@ -132,7 +130,7 @@ void PanelCommands::SetLengthPressed() {
       controls.lengthText = u"25";
       return true;
     });
-    Tell(FillNumbers("(6-%d)까지의 길이를 설정하십시오!", {MaxLengthMm}));
+    Tell(Phrase(kLengthRange, MaxLengthMm));
     return;
   }
   int refused = 0;
@@ -165,7 +163,7 @@ void PanelCommands::SetLengthPressed() {
     });
   });
   if (refused > 0) {
-    Tell(FillNumbers("%d 페이지는 길이 범위 초과로, 설정이 잘못되었습니다!", {refused}));
+    Tell(Phrase(kLengthRefused, refused));
   }
 }
 
@@ -222,35 +220,16 @@ void PanelCommands::FontSizeChosen(int index) {
     e.ControlsChanged();
   });
 
-  std::string message;
+  std::vector<Phrase> message;
   if (index == 0) {
-    if (autoLengthPages > 0) {
-      message += FillNumbers(
-          "%d 페이지는 자동 길이가 설정되어 있어,자동으로 글꼴 크기를 설정할 수 없습니다! \r\n",
-          {autoLengthPages});
-    }
-    if (overLength > 0) {
-      message += FillNumbers("%d 페이지는 길이의 범위가 초과되어, 다른 글꼴을 선택하십시오! \r\n",
-                             {overLength});
-    }
+    if (autoLengthPages > 0) message.emplace_back(kAutoLengthBlocksAutoFont, autoLengthPages);
+    if (overLength > 0) message.emplace_back(kAutoFontOverLength, overLength);
   } else {
-    if (capped > 0) {
-      message += FillNumbers(
-          "%d 페이지의 글꼴 크기가 선택된 중간 사이즈의 범위를 초과하여, 다른 글꼴 크기를 "
-          "선택하십시오!\r\n",
-          {capped});
-    }
-    if (twoLinePages > 0) {
-      message += FillNumbers(
-          "%d 페이지의 글꼴 크기가 2줄 인쇄에 적합하지 않아, 다른 글꼴 크기를 선택하십시오\r\n",
-          {twoLinePages});
-    }
-    if (overLength > 0) {
-      message += FillNumbers(
-          "%d 페이지의 길이가 범위를 초과하여, 다른 글꼴 크기를 선택하십시오 !\r\n", {overLength});
-    }
+    if (capped > 0) message.emplace_back(kFontCapped, capped);
+    if (twoLinePages > 0) message.emplace_back(kFontNotForTwoLines, twoLinePages);
+    if (overLength > 0) message.emplace_back(kFontOverLength, overLength);
   }
-  if (!message.empty()) Tell(message);
+  if (!message.empty()) Tell(Phrase::Join(message));
 }
 
 void PanelCommands::DirectionChosen(int index) {
@@ -299,12 +278,11 @@ void PanelCommands::DirectionChosen(int index) {
     e.ControlsChanged();
   });
   if (refused) {
-    Tell("세로쓰기불가!");
+    Tell(kNoVerticalWriting);
     return;
   }
   if (overLength > 0) {
-    Tell(FillNumbers("%d 페이지 길이초과.\r\n 수평/수직 방향이 잘못 설정되어 있습니다,",
-                     {overLength}));
+    Tell(Phrase(kDirectionOverLength, overLength));
   }
 }
 
@@ -342,7 +320,7 @@ void PanelCommands::SetRepeatPressed() {
       controls.repeatText = u"1";
       return true;
     });
-    Tell(FillNumbers("(1-%d) 반복!", {MaxRepeat}));
+    Tell(Phrase(kRepeatRange, MaxRepeat));
     return;
   }
   document_.Change([&](JobEdit& e) {

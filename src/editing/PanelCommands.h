@@ -43,7 +43,7 @@ class PanelCommands {
   bool ExitPressed();
 
  private:
-  void Tell(const std::string& text);
+  void Tell(Phrase text);
   // Reads edits 1019 and 1020 into their values, each when it reads as a number;
   // false (after a prompt) when the edit of the pressed button does not.
   bool ReadPanelEdits(bool lengthButton);

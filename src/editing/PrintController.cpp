@@ -8,13 +8,22 @@
 
 namespace q5300 {
 namespace {
-constexpr const char* NotReadyMessage = "PC가 사용중입니다!";
-constexpr const char* SendingText = "인쇄 데이터 전송중...";
+constexpr char NotReadyMessage[] = Q5300_TEXT("q5300", "PC가 사용중입니다!");
+constexpr char SendingText[] = Q5300_TEXT("q5300", "인쇄 데이터 전송중...");
+constexpr char ProcessingText[] = Q5300_TEXT("q5300", "인쇄데이터 처리중...");
+constexpr char CheckingPrinterText[] = Q5300_TEXT("q5300", "프린터 상태 점검...");
+constexpr char NothingToPrintMessage[] = Q5300_TEXT("q5300", "인쇄 내용 없음!");
 // The printer answered "busy" at a continuation: it is asked again at every
 // interval until it is ready or the operator stops the job.
-constexpr const char* WaitingForPrinterText = "PC가 사용중입니다! 준비되면 계속 인쇄합니다...";
-constexpr const char* CompleteContinued =
-    "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
+constexpr char WaitingForPrinterText[] =
+    Q5300_TEXT("q5300", "PC가 사용중입니다! 준비되면 계속 인쇄합니다...");
+constexpr char CompleteContinued[] =
+    Q5300_TEXT("q5300", "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.");
+constexpr char CompleteAtOnce[] =
+    Q5300_TEXT("q5300", "모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.");
+constexpr char PrinterNote[] = Q5300_TEXT("q5300", "Printer: %1.");
+constexpr char SomePrinter[] = Q5300_TEXT("q5300", "the printer");
+constexpr char PassedOver[] = Q5300_TEXT("q5300", "Passed over: %1");
 
 // Looks for the printer and reads its identity; the device goes back closed so
 // the link can open it.
@@ -68,9 +77,10 @@ std::optional<int> PrintController::unfinishedFrom() const {
 }
 
 void PrintController::NotePrinter(const OpenResult& result) {
-  std::string note =
-      "Printer: " + (result.printer.empty() ? std::string("the printer") : result.printer) + ".";
-  for (const std::string& passedOver : result.skipped) note += " Passed over: " + passedOver;
+  std::vector<Phrase> parts{
+      Phrase(PrinterNote, result.printer.empty() ? Phrase(SomePrinter) : result.printer)};
+  for (const Phrase& passedOver : result.skipped) parts.emplace_back(PassedOver, passedOver);
+  Phrase note = Phrase::Join(parts, " ");
   if (note == printerNote_) return;
   printerNote_ = std::move(note);
   if (printerObserver_) printerObserver_();
@@ -120,11 +130,11 @@ void PrintController::Start(ResumePoint from) {
   next_ = std::move(from);
   phase_ = Phase::Opening;
 
-  popup_.SetStatusText("인쇄데이터 처리중...");
+  popup_.SetStatusText(ProcessingText);
   popup_.Show();
   popup_.SetStatusText("");
   popup_.Show();
-  popup_.SetStatusText("프린터 상태 점검...");
+  popup_.SetStatusText(CheckingPrinterText);
 
   const bool check = !deviceChecked_;
   auto started = std::make_shared<Started>();
@@ -187,14 +197,14 @@ void PrintController::OnStarted(const Started& result) {
     case Packet::NothingToPrint:
       unfinished_.reset();
       popup_.Hide();
-      op_.Tell(Message{"인쇄 내용 없음!"});
+      op_.Tell(Message{NothingToPrintMessage});
       RunOnWorker([&link = link_] {
         link.SendEndCommand();
         link.CloseLink();
       });
       return;
     case Packet::TooLong:
-      op_.Tell(Message{"Input is over length!!"});
+      op_.Tell(Message{InputOverLengthMessage});
       return;
     case Packet::Ready:
       break;
@@ -244,7 +254,7 @@ void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool cont
   if (continued) {
     Complete(CompleteContinued, true);
   } else {
-    Complete("모든 인쇄 내용을 전송했습니다. 인쇄가 끝날 때 까지 기다리십시오.", false);
+    Complete(CompleteAtOnce, false);
   }
 }
 

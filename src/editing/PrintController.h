@@ -39,9 +39,10 @@ inline constexpr std::chrono::milliseconds FirstTickDelay{7551};
 inline constexpr std::chrono::milliseconds TickInterval{6551};
 inline constexpr std::chrono::milliseconds FinalMessageTime{5000};
 
-inline constexpr const char* ApplicationTitle = "Q5300 Application";
+inline constexpr char ApplicationTitle[] = Q5300_TEXT("q5300", "Q5300 Application");
 // The popup between a stop press and the end of the transfer under way.
-inline constexpr const char* StoppingText = "인쇄를 멈추는 중입니다. 전송 중인 데이터가 끝나면 멈춥니다...";
+inline constexpr char StoppingText[] =
+    Q5300_TEXT("q5300", "인쇄를 멈추는 중입니다. 전송 중인 데이터가 끝나면 멈춥니다...");
 
 // The print job from the Print command to the last packet. A job that does not
 // fit into one packet goes on packet by packet on timer ticks; the status popup
@@ -109,7 +110,8 @@ class PrintController {
   std::optional<int> unfinishedFrom() const;
   // Which printer the last job went to and which were passed over, for the
   // window's status line; empty before the first job.
-  const std::string& printerNote() const { return printerNote_; }
+  std::string printerNote() const { return printerNote_.Text(); }
+  const Phrase& printerNotePhrase() const { return printerNote_; }
   // Told when the printer note changes.
   void SetPrinterObserver(std::function<void()> observer) {
     printerObserver_ = std::move(observer);
@@ -126,7 +128,7 @@ class PrintController {
   // Asks whether to go on with the job that waits or stopped early, and does
   // what the operator chose. `found` is the printer a job would go to now.
   void AskAndStart(const OpenResult& found);
-  std::string QuestionAbout(const ResumePoint& offer, bool waiting, const OpenResult& found) const;
+  Phrase QuestionAbout(const ResumePoint& offer, bool waiting, const OpenResult& found) const;
   // Ends a job that waits without a word: a new one takes over from it.
   void DropWaitingJob();
   void ContinueTick();
@@ -176,8 +178,8 @@ class PrintController {
   std::optional<ResumePoint> afterPacket_;
   std::optional<ResumePoint> unfinished_;
   // The printer the pages of this job went to.
-  std::string jobPrinter_;
-  std::string printerNote_;
+  Phrase jobPrinter_;
+  Phrase printerNote_;
   std::function<void()> printerObserver_;
 };
 

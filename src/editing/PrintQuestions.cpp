@@ -9,27 +9,37 @@
 namespace q5300 {
 namespace {
 
-constexpr const char* NoPrinterMessage =
-    "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct connect "
-    "to the PC!";
-constexpr const char* VirtualPrinterHint =
-    "No Q5300 was found on USB.\rTo try the program without the printer, start it with the "
-    "virtual printer, which answers like a ready printer and keeps what it receives in a "
-    "folder:\r\rQ5300_DEVICE=virtual:/tmp/q5300-out q5300\r\rThe labels it would print are "
-    "listed in /tmp/q5300-out/labels.txt.";
+constexpr char NoPrinterMessage[] = Q5300_TEXT(
+    "q5300", "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct "
+    "connect to the PC!");
+constexpr char VirtualPrinterHint[] = Q5300_TEXT(
+    "q5300", "No Q5300 was found on USB.\rTo try the program without the printer, start it with "
+    "the virtual printer, which answers like a ready printer and keeps what it receives in a "
+    "folder:\r\r%1\r\rThe labels it would print are listed in %2.");
+constexpr char VirtualPrinterCommand[] = "Q5300_DEVICE=virtual:/tmp/q5300-out q5300";
+constexpr char VirtualPrinterLabels[] = "/tmp/q5300-out/labels.txt";
+
+constexpr char JobWaits[] = Q5300_TEXT("q5300", "The print job waits to send its next packet:");
+constexpr char JobStopped[] = Q5300_TEXT("q5300", "The last print job stopped before its end:");
+constexpr char OtherPrinter[] =
+    Q5300_TEXT("q5300", "The pages sent went to %1; printing now goes to %2.");
+constexpr char ContinueQuestion[] = Q5300_TEXT("q5300", "Continue from page %1?");
+constexpr char ContinueAnswer[] = Q5300_TEXT("q5300", "Continue from page %1");
+constexpr char StartAgainAnswer[] = Q5300_TEXT("q5300", "Start again from page 1");
+constexpr char CancelAnswer[] = Q5300_TEXT("q5300", "Cancel");
+constexpr char NextPrintContinues[] =
+    Q5300_TEXT("q5300", "The next Print can continue from page %1.");
+constexpr char PrintingStopped[] = Q5300_TEXT("q5300", "Printing stopped. %1");
+constexpr char NoLongerConnected[] = Q5300_TEXT("q5300", "The printer is no longer connected. %1");
+constexpr char ReplacedByAnotherJob[] =
+    Q5300_TEXT("q5300", "The print job ended: another job took the place of its pages. %1");
 
 // The answers to the question whether to go on, in this order.
 enum Answer : std::size_t { GoOn = 0, StartAgain = 1, LeaveAsItIs = 2 };
 
 // Parts of a message, one space between those that are there.
-std::string Sentences(std::initializer_list<std::string> parts) {
-  std::string text;
-  for (const std::string& part : parts) {
-    if (part.empty()) continue;
-    if (!text.empty()) text += ' ';
-    text += part;
-  }
-  return text;
+Phrase Sentences(const std::vector<Phrase>& parts) {
+  return Phrase::Join(parts, " ");
 }
 
 }  // namespace
@@ -48,8 +58,11 @@ void PrintController::TellNoPrinter(const OpenResult& result) {
   op_.Tell(Message{NoPrinterMessage, ApplicationTitle, MessageIcon::Warning});
   TellOpenDetail(result);
   // Nothing on USB at all: the program can still be tried without a printer.
-  if (result.status == OpenStatus::NoDevice)
-    op_.Tell(Message{VirtualPrinterHint, ApplicationTitle});
+  if (result.status == OpenStatus::NoDevice) {
+    op_.Tell(Message{Phrase(VirtualPrinterHint, Phrase::Literal(VirtualPrinterCommand),
+                            Phrase::Literal(VirtualPrinterLabels)),
+                     ApplicationTitle});
+  }
 }
 
 void PrintController::Print() {
@@ -79,21 +92,19 @@ void PrintController::Print() {
               [this, found] { AskAndStart(*found); });
 }
 
-std::string PrintController::QuestionAbout(const ResumePoint& offer, bool waiting,
-                                    const OpenResult& found) const {
+Phrase PrintController::QuestionAbout(const ResumePoint& offer, bool waiting,
+                                     const OpenResult& found) const {
   const PageOrder order = Order();
   const int first = offer.PositionIn(order);
-  std::string text =
-      Sentences({waiting ? "The print job waits to send its next packet:"
-                         : "The last print job stopped before its end:",
-                 SentReport(first, static_cast<int>(order.size())),
-                 PartialReport(offer.PartialPositions(order))});
+  std::vector<Phrase> paragraphs{
+      Sentences({waiting ? JobWaits : JobStopped, SentReport(first, static_cast<int>(order.size())),
+                 PartialReport(offer.PartialPositions(order))})};
   if (found.ok() && !found.printer.empty() && !offer.printer.empty() &&
       found.printer != offer.printer) {
-    text += "\n\nThe pages sent went to " + offer.printer + "; printing now goes to " +
-            found.printer + ".";
+    paragraphs.emplace_back(OtherPrinter, offer.printer, found.printer);
   }
-  return text + "\n\nContinue from page " + std::to_string(first + 1) + "?";
+  paragraphs.emplace_back(ContinueQuestion, first + 1);
+  return Phrase::Join(paragraphs, "\n\n");
 }
 
 void PrintController::AskAndStart(const OpenResult& found) {
@@ -114,8 +125,7 @@ void PrintController::AskAndStart(const OpenResult& found) {
   asking_ = true;
   const std::size_t answer =
       op_.Choose(Message{QuestionAbout(*offer, waiting, found)},
-                 {"Continue from page " + std::to_string(first + 1), "Start again from page 1",
-                  "Cancel"});
+                 {Phrase(ContinueAnswer, first + 1), StartAgainAnswer, CancelAnswer});
   asking_ = false;
   switch (answer) {
     case GoOn:
@@ -169,28 +179,27 @@ void PrintController::EndEarly(EndReason reason) {
   popup_.ShowStopButton(false);
   popup_.Hide();
 
-  const std::string report = Sentences(
-      {SentReport(firstNotSent, pages), PartialReport(next_.PartialPositions(order)),
-       offered ? "The next Print can continue from page " + std::to_string(firstNotSent + 1) + "."
-               : std::string()});
+  const Phrase report =
+      Sentences({SentReport(firstNotSent, pages), PartialReport(next_.PartialPositions(order)),
+                 offered ? Phrase(NextPrintContinues, firstNotSent + 1) : Phrase()});
   next_ = {};
   switch (reason) {
     case EndReason::Stopped:
-      op_.Tell(Message{"Printing stopped. " + report});
+      op_.Tell(Message{Phrase(PrintingStopped, report)});
       break;
     case EndReason::Disconnected:
-      op_.Tell(Message{"The printer is no longer connected. " + report});
+      op_.Tell(Message{Phrase(NoLongerConnected, report)});
       break;
     case EndReason::WriteFailed:
       op_.Tell(Message{LinkFailedMessage});
       op_.Tell(Message{report});
       break;
     case EndReason::TooLong:
-      op_.Tell(Message{"Input is over length!!"});
+      op_.Tell(Message{InputOverLengthMessage});
       if (someSent) op_.Tell(Message{report});
       break;
     case EndReason::Replaced:
-      op_.Tell(Message{"The print job ended: another job took the place of its pages. " + report});
+      op_.Tell(Message{Phrase(ReplacedByAnotherJob, report)});
       break;
   }
 }

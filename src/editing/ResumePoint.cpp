@@ -5,8 +5,23 @@
 namespace q5300 {
 namespace {
 
-std::string Range(int from, int to) {
-  return from == to ? std::to_string(from) : std::to_string(from) + "–" + std::to_string(to);
+constexpr char kPageSent[] = Q5300_TEXT("q5300", "Page %1 sent.");
+constexpr char kPagesSent[] = Q5300_TEXT("q5300", "Pages %1 sent.");
+constexpr char kPageNotSent[] = Q5300_TEXT("q5300", "Page %1 not sent.");
+constexpr char kPagesNotSent[] = Q5300_TEXT("q5300", "Pages %1 not sent.");
+constexpr char kPageSentRestNot[] = Q5300_TEXT("q5300", "Page %1 sent, %2 not sent.");
+constexpr char kPagesSentRestNot[] = Q5300_TEXT("q5300", "Pages %1 sent, %2 not sent.");
+constexpr char kPageInPart[] = Q5300_TEXT(
+    "q5300", "Page %1 may have reached the printer in part: look at the last tubes before you go "
+    "on.");
+constexpr char kPagesInPart[] = Q5300_TEXT(
+    "q5300", "Pages %1 may have reached the printer in part: look at the last tubes before you go "
+    "on.");
+
+// "42" or "42–62".
+Phrase Range(int from, int to) {
+  return Phrase::Literal(from == to ? std::to_string(from)
+                                    : std::to_string(from) + "–" + std::to_string(to));
 }
 
 int Find(const PageOrder& order, uint32_t pageId) {
@@ -54,22 +69,24 @@ std::vector<int> ResumePoint::PartialPositions(const PageOrder& order) const {
   return positions;
 }
 
-std::string SentReport(int firstNotSent, int pageCount) {
+Phrase SentReport(int firstNotSent, int pageCount) {
   if (pageCount <= 0) return {};
   const int first = std::clamp(firstNotSent, 0, pageCount);
-  if (first == pageCount)
-    return (pageCount == 1 ? "Page " : "Pages ") + Range(1, pageCount) + " sent.";
-  if (first == 0) return (pageCount == 1 ? "Page " : "Pages ") + Range(1, pageCount) + " not sent.";
-  return (first == 1 ? "Page " : "Pages ") + Range(1, first) + " sent, " +
-         Range(first + 1, pageCount) + " not sent.";
+  if (first == pageCount) {
+    return Phrase(pageCount == 1 ? kPageSent : kPagesSent, Range(1, pageCount));
+  }
+  if (first == 0) {
+    return Phrase(pageCount == 1 ? kPageNotSent : kPagesNotSent, Range(1, pageCount));
+  }
+  return Phrase(first == 1 ? kPageSentRestNot : kPagesSentRestNot, Range(1, first),
+                Range(first + 1, pageCount));
 }
 
-std::string PartialReport(const std::vector<int>& positions) {
+Phrase PartialReport(const std::vector<int>& positions) {
   if (positions.empty()) return {};
   const int from = positions.front() + 1;
   const int to = positions.back() + 1;
-  return (from == to ? "Page " : "Pages ") + Range(from, to) +
-         " may have reached the printer in part: look at the last tubes before you go on.";
+  return Phrase(from == to ? kPageInPart : kPagesInPart, Range(from, to));
 }
 
 }  // namespace q5300

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/PageRecord.h"
+#include "data/Phrase.h"
 
 namespace q5300 {
 
@@ -24,7 +25,7 @@ struct ResumePoint {
   // printed, whole or in part.
   std::vector<uint32_t> partial;
   // The printer that took the pages before.
-  std::string printer;
+  Phrase printer;
 
   static ResumePoint At(const PageOrder& order, int position);
 
@@ -40,9 +41,9 @@ struct ResumePoint {
 
 // "Pages 1–41 sent, 42–100 not sent." for a job of `pageCount` pages whose
 // first page not sent is at list position `firstNotSent`.
-std::string SentReport(int firstNotSent, int pageCount);
+Phrase SentReport(int firstNotSent, int pageCount);
 // "Pages 44–64 may have reached the printer in part: look at the last tubes
 // before you go on." for the list positions given; empty for none.
-std::string PartialReport(const std::vector<int>& positions);
+Phrase PartialReport(const std::vector<int>& positions);
 
 }  // namespace q5300

@@ -3,11 +3,14 @@
 #include <functional>
 #include <string>
 
+#include "data/Phrase.h"
+
 namespace q5300 {
 
 // What the small status window of long operations (printing, importing) shows:
 // its text, whether it is shown, and the stop button of a long print job. The
-// window displays it; the print flow and the import drive it. A stop request is
+// window displays it (its texts are whole texts of the core's, translated as
+// such); the print flow and the import drive it. A stop request is
 // the print job's to keep.
 class StatusPopup {
  public:
@@ -36,7 +39,7 @@ class StatusPopup {
  private:
   void Changed();
 
-  std::string text_ = "Print data is being processed...";
+  std::string text_ = Q5300_TEXT("q5300", "Print data is being processed...");
   bool initialised_ = false;
   bool stopButtonShown_ = false;
   bool visible_ = false;

@@ -9,6 +9,7 @@
 #include "editing/NumSet.h"
 #include "editing/PageCommands.h"
 #include "editing/PageFit.h"
+#include "editing/PageMessages.h"
 
 namespace q5300 {
 namespace {
@@ -50,11 +51,11 @@ bool TurnPlaceholder(std::u16string& line, char16_t chosen) {
 }  // namespace
 
 void PageCommands::Superscript() {
-  InsertMarker(SuperscriptMarker, true, "입력 길이 초과!");
+  InsertMarker(SuperscriptMarker, true, kInputOverLength);
 }
 
 void PageCommands::Subscript() {
-  InsertMarker(SubscriptMarker, false, "Input is over length!");
+  InsertMarker(SubscriptMarker, false, kSubscriptOverLength);
 }
 
 void PageCommands::InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage) {
@@ -106,7 +107,7 @@ void PageCommands::ElectricalSymbols() {
     const int column = TextColumn(e.currentColumn());
     std::u16string text = grid.CellText(row, column);
     if (IsFull(text)) {
-      Tell("입력 길이 초과!");
+      TellOverLength();
       return;
     }
     // The grid holds the text: what is printed, saved or previewed is compiled
@@ -115,7 +116,7 @@ void PageCommands::ElectricalSymbols() {
     if (!FitsOnePage(column == Line1Column ? text : grid.CellText(row, Line1Column),
                      column == Line2Column ? text : grid.CellText(row, Line2Column))) {
       // Symbols past the record's 40 bytes would silently not be printed.
-      Tell("입력 길이 초과!");
+      TellOverLength();
       return;
     }
     grid.SetCellText(row, column, std::move(text));
@@ -126,7 +127,7 @@ void PageCommands::NumberingPressed() {
   const PageRecord* current = document_.currentRecord();
   if (current == nullptr) return;
   if (current->IsVertical()) {
-    Tell("세로쓰기불가!");
+    Tell(kNoVerticalWriting);
     return;
   }
   NumSet dialog(NumberingFieldsOf(*current));
@@ -142,7 +143,7 @@ void PageCommands::NumberingPressed() {
     std::u16string line1 = grid.CellText(row, Line1Column);
     std::u16string line2 = grid.CellText(row, Line2Column);
     if (IsFull(cell)) {
-      Tell("입력 길이 초과!");
+      TellOverLength();
       return;
     }
 

@@ -15,19 +15,12 @@
 namespace q5300 {
 namespace fileio {
 
-std::string Reason(int code) {
-  return std::generic_category().message(code);
+Phrase Reason(int code) {
+  return Phrase::Literal(std::generic_category().message(code));
 }
 
-std::string Sentence(std::string phrase) {
-  if (!phrase.empty() && phrase[0] >= 'a' && phrase[0] <= 'z') {
-    phrase[0] = static_cast<char>(phrase[0] - 'a' + 'A');
-  }
-  return phrase + ".";
-}
-
-Message Failure(const std::string& phrase) {
-  return Message{Sentence(phrase)};
+Message Failure(Phrase phrase) {
+  return Message{Phrase::Sentence(std::move(phrase))};
 }
 
 namespace {
@@ -73,6 +66,14 @@ std::string NewTemporaryName() {
 using fileio::Failure;
 using fileio::Reason;
 
+namespace {
+
+constexpr char kCouldNotRead[] = Q5300_TEXT("q5300", "the file could not be read: %1");
+constexpr char kLargerThanAnyLabelFile[] =
+    Q5300_TEXT("q5300", "the file is larger than %1 bytes, more than any label file holds");
+
+}  // namespace
+
 void TraceCannotOpen(const std::string& path, unsigned code) {
   std::fprintf(stderr, "Can't   open   file   %s,   error   =   %u\n", path.c_str(), code);
 }
@@ -87,7 +88,7 @@ Result<FilePtr> OpenForReading(const std::string& path) {
   auto file = fileio::OpenChecked(path, code);
   if (!file) {
     TraceCannotOpen(path, static_cast<unsigned>(code));
-    return Failure(file.failure().text);
+    return Failure(file.failure().phrase);
   }
   return file;
 }
@@ -95,7 +96,7 @@ Result<FilePtr> OpenForReading(const std::string& path) {
 Message ReadFailure(const std::string& path) {
   const int code = errno;
   TraceCannotOpen(path, static_cast<unsigned>(code));
-  return Failure("the file could not be read: " + Reason(code));
+  return Failure(Phrase(kCouldNotRead, Reason(code)));
 }
 
 Result<std::vector<uint8_t>> ReadAtMost(std::FILE* file, const std::string& path,
@@ -125,8 +126,7 @@ Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::size_t 
   if (!file) return file.failure();
   auto bytes = ReadAtMost(file->get(), path, maxBytes);
   if (bytes && bytes->size() > maxBytes) {
-    return Failure("the file is larger than " + std::to_string(maxBytes) +
-                   " bytes, more than any label file holds");
+    return Failure(Phrase(kLargerThanAnyLabelFile, maxBytes));
   }
   return bytes;
 }

@@ -24,16 +24,16 @@ using fileio::Reason;
 namespace {
 
 // What a name holds that is not a regular file, in the operator's words.
-std::string WhatItIs(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a pipe";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "something else";
+const char* WhatItIs(mode_t mode) {
+  if (S_ISDIR(mode)) return kIoAFolder;
+  if (S_ISFIFO(mode)) return kIoAPipe;
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return kIoADevice;
+  if (S_ISSOCK(mode)) return kIoASocket;
+  return kIoSomethingElse;
 }
 
-std::string NotAFile(mode_t mode) {
-  return "it is " + WhatItIs(mode) + ", not a file";
+Phrase NotAFile(mode_t mode) {
+  return Phrase(kIoNotAFile, WhatItIs(mode));
 }
 
 // A descriptor closed at the end of its scope.
@@ -122,7 +122,7 @@ Result<Target> FindTarget(const std::string& path, int& code) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) {
     code = errno;
-    if (code != ENOENT) return Failure("the file could not be created: " + Reason(code));
+    if (code != ENOENT) return Failure(Phrase(kIoCouldNotCreate, Reason(code)));
     // A new file; a missing folder shows when the file is made.
     return Target{FolderOf(path), NameOf(path), std::nullopt};
   }
@@ -131,31 +131,29 @@ Result<Target> FindTarget(const std::string& path, int& code) {
     char* real = realpath(path.c_str(), nullptr);
     if (real == nullptr) {
       code = errno;
-      if (code == ENOENT) return Failure(fileio::kLinkToNothing);
-      return Failure(fileio::kLinkNotFollowed + Reason(code));
+      if (code == ENOENT) return Failure(kIoLinkToNothing);
+      return Failure(Phrase(kIoLinkNotFollowed, Reason(code)));
     }
     resolved = real;
     std::free(real);
     if (stat(resolved.c_str(), &st) != 0) {
       code = errno;
-      return Failure(fileio::kLinkNotFollowed + Reason(code));
+      return Failure(Phrase(kIoLinkNotFollowed, Reason(code)));
     }
-    if (!S_ISREG(st.st_mode)) {
-      return Failure("it is a link to " + WhatItIs(st.st_mode) + ", not to a file");
-    }
+    if (!S_ISREG(st.st_mode)) return Failure(Phrase(kIoLinkNotToAFile, WhatItIs(st.st_mode)));
   } else if (!S_ISREG(st.st_mode)) {
     return Failure(NotAFile(st.st_mode));
   }
   if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
     code = EACCES;
-    return Failure(fileio::kReadOnly);
+    return Failure(kIoReadOnly);
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   if (faccessat(AT_FDCWD, resolved.c_str(), W_OK, AT_EACCESS) != 0) {
     code = errno;
     return code == EACCES || code == EPERM
-               ? Failure(fileio::kMayNotChange)
-               : Failure(fileio::kCannotChange + Reason(code) + fileio::kLeftAsItWas);
+               ? Failure(kIoMayNotChange)
+               : Failure(Phrase(kIoCannotChange, Reason(code)));
   }
   return Target{FolderOf(resolved), NameOf(resolved), st};
 }
@@ -192,7 +190,7 @@ Result<NewFile> CreateNamed(int folder, int& code) {
     }
     file.fd.Reset();
   }
-  return Failure("the file could not be created: " + Reason(code));
+  return Failure(Phrase(kIoCouldNotCreate, Reason(code)));
 }
 
 // An unnamed file, where the file system makes them.
@@ -259,7 +257,7 @@ uint64_t ProcessNumber() {
 
 // EINVAL for a name that holds no regular file.
 Result<FilePtr> OpenChecked(const std::string& path, int& code) {
-  const auto failed = [&code](int error, std::string phrase) {
+  const auto failed = [&code](int error, Phrase phrase) {
     code = error;
     return Message{std::move(phrase)};
   };
@@ -302,12 +300,12 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   int refusal = 0;
   const auto target = FindTarget(path, refusal);
   if (!target) return refused(target.failure(), refusal);
-  if (target->name.empty()) return refused(Failure(fileio::kNamesAFolder), EISDIR);
+  if (target->name.empty()) return refused(Failure(kIoNamesAFolder), EISDIR);
 
   const Descriptor folder(open(target->folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder) {
     const int code = errno;
-    return refused(Failure("the file could not be created: " + Reason(code)), code);
+    return refused(Failure(Phrase(kIoCouldNotCreate, Reason(code))), code);
   }
   RemoveStaleTemporaries(folder.get());
 
@@ -329,7 +327,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     if (!written) {
       const int code = errno;
       removeNew();
-      return Failure("the file could not be written: " + Reason(code));
+      return Failure(Phrase(kIoCouldNotWrite, Reason(code)));
     }
     if (!made->name.empty() || LinkIn(folder.get(), *made)) break;
     // The file system made the file but cannot name it: once more, named.
@@ -346,7 +344,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   if (renameat(folder.get(), made->name.c_str(), folder.get(), target->name.c_str()) != 0) {
     const int code = errno;
     removeNew();
-    return refused(Failure("the file could not be replaced: " + Reason(code)), code);
+    return refused(Failure(Phrase(kIoCouldNotReplace, Reason(code))), code);
   }
   // The new directory entry survives a power cut only once the folder is synced.
   fsync(folder.get());

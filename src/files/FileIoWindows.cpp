@@ -61,7 +61,7 @@ std::string Narrow(std::wstring_view text) {
 }
 
 // The system's text for a Windows error code, as a phrase without a full stop.
-std::string SystemReason(DWORD code) {
+Phrase SystemReason(DWORD code) {
   wchar_t* text = nullptr;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -72,10 +72,8 @@ std::string SystemReason(DWORD code) {
                              phrase.back() == '\r' || phrase.back() == '\n')) {
     phrase.pop_back();
   }
-  return phrase.empty() ? "error " + std::to_string(code) : phrase;
+  return Phrase::Literal(phrase.empty() ? "error " + std::to_string(code) : phrase);
 }
-
-constexpr std::string_view kNotUtf8 = "the name is not valid UTF-8";
 
 // The code of the diagnostic line for a name that holds no regular file.
 constexpr DWORD kNotAFileCode = ERROR_INVALID_PARAMETER;
@@ -106,14 +104,14 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 // What an open handle holds when it is not a regular file, in the operator's
 // words; nothing for a regular file. `attributes` receives the file's attributes.
-std::optional<std::string> NotRegular(HANDLE file, DWORD& attributes) {
+std::optional<Phrase> NotRegular(HANDLE file, DWORD& attributes) {
   const DWORD type = GetFileType(file);
-  if (type == FILE_TYPE_PIPE) return "a pipe";
-  if (type == FILE_TYPE_CHAR) return "a device";
+  if (type == FILE_TYPE_PIPE) return kIoAPipe;
+  if (type == FILE_TYPE_CHAR) return kIoADevice;
   BY_HANDLE_FILE_INFORMATION info{};
-  if (type != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info)) return "something else";
+  if (type != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info)) return kIoSomethingElse;
   attributes = info.dwFileAttributes;
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return "a folder";
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return kIoAFolder;
   return std::nullopt;
 }
 
@@ -197,7 +195,7 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
   const DWORD named = GetFileAttributesW(path.c_str());
   if (named == INVALID_FILE_ATTRIBUTES) {
     code = GetLastError();
-    if (!IsMissing(code)) return Failure("the file could not be created: " + SystemReason(code));
+    if (!IsMissing(code)) return Failure(Phrase(kIoCouldNotCreate, SystemReason(code)));
     // A new file; a missing folder shows when the file is made.
     return Split(path, std::nullopt);
   }
@@ -208,15 +206,14 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!opened) {
     code = GetLastError();
-    if (link && IsMissing(code)) return Failure(fileio::kLinkToNothing);
-    if (link) return Failure(fileio::kLinkNotFollowed + SystemReason(code));
-    return Failure(fileio::kCannotChange + SystemReason(code) + fileio::kLeftAsItWas);
+    if (link && IsMissing(code)) return Failure(kIoLinkToNothing);
+    if (link) return Failure(Phrase(kIoLinkNotFollowed, SystemReason(code)));
+    return Failure(Phrase(kIoCannotChange, SystemReason(code)));
   }
   DWORD attributes = 0;
   if (const auto what = NotRegular(opened.get(), attributes)) {
     code = kNotAFileCode;
-    return Failure(link ? "it is a link to " + *what + ", not to a file"
-                        : "it is " + *what + ", not a file");
+    return Failure(Phrase(link ? kIoLinkNotToAFile : kIoNotAFile, *what));
   }
   std::wstring resolved = path;
   if (link) {
@@ -224,13 +221,13 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
     auto finalPath = FinalPath(opened.get());
     if (!finalPath) {
       code = GetLastError();
-      return Failure(fileio::kLinkNotFollowed + SystemReason(code));
+      return Failure(Phrase(kIoLinkNotFollowed, SystemReason(code)));
     }
     resolved = std::move(*finalPath);
   }
   if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     code = ERROR_ACCESS_DENIED;
-    return Failure(fileio::kReadOnly);
+    return Failure(kIoReadOnly);
   }
   // Whoever may open the file for writing may replace it, as any editor would.
   // Opening it so changes nothing in it.
@@ -239,9 +236,9 @@ Result<Target> FindTarget(const std::wstring& path, DWORD& code) {
   if (!writable) {
     code = GetLastError();
     if (code == ERROR_ACCESS_DENIED) {
-      return Failure(fileio::kMayNotChange);
+      return Failure(kIoMayNotChange);
     }
-    return Failure(fileio::kCannotChange + SystemReason(code) + fileio::kLeftAsItWas);
+    return Failure(Phrase(kIoCannotChange, SystemReason(code)));
   }
   return Split(resolved, attributes);
 }
@@ -265,7 +262,7 @@ Result<NewFile> CreateNamed(const std::wstring& folder, DWORD& code) {
     code = GetLastError();
     if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) break;
   }
-  return Failure("the file could not be created: " + SystemReason(code));
+  return Failure(Phrase(kIoCouldNotCreate, SystemReason(code)));
 }
 
 bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
@@ -318,12 +315,12 @@ void FlushFolder(const std::wstring& folder) {
 // Opening a pipe or a device does not wait on it; only reading would, and
 // nothing is read before the handle is checked.
 Result<FilePtr> OpenChecked(const std::string& path, int& code) {
-  const auto failed = [&code](DWORD error, std::string phrase) {
+  const auto failed = [&code](DWORD error, Phrase phrase) {
     code = static_cast<int>(error);
     return Message{std::move(phrase)};
   };
   const auto wide = Wide(path);
-  if (!wide) return failed(ERROR_NO_UNICODE_TRANSLATION, std::string(kNotUtf8));
+  if (!wide) return failed(ERROR_NO_UNICODE_TRANSLATION, kIoNotUtf8);
   // The name first, so that a missing file or a folder is refused unopened.
   const DWORD named = GetFileAttributesW(wide->c_str());
   if (named == INVALID_FILE_ATTRIBUTES) {
@@ -331,7 +328,7 @@ Result<FilePtr> OpenChecked(const std::string& path, int& code) {
     return failed(error, SystemReason(error));
   }
   if ((named & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return failed(kNotAFileCode, "it is a folder, not a file");
+    return failed(kNotAFileCode, Phrase(kIoNotAFile, kIoAFolder));
   Handle file(CreateFileW(wide->c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
@@ -340,11 +337,11 @@ Result<FilePtr> OpenChecked(const std::string& path, int& code) {
   }
   DWORD attributes = 0;
   if (const auto what = NotRegular(file.get(), attributes)) {
-    return failed(kNotAFileCode, "it is " + *what + ", not a file");
+    return failed(kNotAFileCode, Phrase(kIoNotAFile, *what));
   }
   // What is read is what was checked: the stream reads from this very handle.
   const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file.get()), _O_RDONLY | _O_BINARY);
-  if (fd < 0) return failed(ERROR_INVALID_HANDLE, "the file could not be opened");
+  if (fd < 0) return failed(ERROR_INVALID_HANDLE, kIoCouldNotOpen);
   file.Release();  // the descriptor owns it now
   FilePtr stream(_fdopen(fd, "rb"));
   if (!stream) {
@@ -381,12 +378,12 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     return Status(why);
   };
   const auto wide = fileio::Wide(path);
-  if (!wide) return refused(Failure(std::string(fileio::kNotUtf8)), ERROR_NO_UNICODE_TRANSLATION);
+  if (!wide) return refused(Failure(kIoNotUtf8), ERROR_NO_UNICODE_TRANSLATION);
   DWORD code = 0;
   const auto target = fileio::FindTarget(*wide, code);
   if (!target) return refused(target.failure(), code != 0 ? code : fileio::kNotAFileCode);
   if (target->name.empty()) {
-    return refused(Failure(fileio::kNamesAFolder), ERROR_DIRECTORY);
+    return refused(Failure(kIoNamesAFolder), ERROR_DIRECTORY);
   }
   fileio::RemoveStaleTemporaries(target->folder);
 
@@ -396,7 +393,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   if (!fileio::WriteAll(file, bytes) || !FlushFileBuffers(file)) {
     code = GetLastError();
     fileio::RemoveThrough(file);
-    return Failure("the file could not be written: " + fileio::SystemReason(code));
+    return Failure(Phrase(kIoCouldNotWrite, fileio::SystemReason(code)));
   }
   if (target->earlier) fileio::TakeOverAttributes(file, *target->earlier);
 
@@ -405,7 +402,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
   const DWORD now = GetFileAttributesW(destination.c_str());
   if (now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     fileio::RemoveThrough(file);
-    return refused(Failure("it is a folder, not a file"), fileio::kNotAFileCode);
+    return refused(Failure(Phrase(kIoNotAFile, kIoAFolder)), fileio::kNotAFileCode);
   }
   // One rename in the folder: the name holds the earlier file or the whole new
   // one (flushed above), never a part. Write-through matters should the system
@@ -414,7 +411,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     code = GetLastError();
     fileio::RemoveThrough(file);
-    return refused(Failure("the file could not be replaced: " + fileio::SystemReason(code)), code);
+    return refused(Failure(Phrase(kIoCouldNotReplace, fileio::SystemReason(code))), code);
   }
   fileio::FlushFolder(target->folder);
   return Status::Ok();

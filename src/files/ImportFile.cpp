@@ -18,13 +18,23 @@ bool IsCompoundFile(std::span<const uint8_t> bytes) {
          std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin());
 }
 
+constexpr char kTooLarge[] = Q5300_TEXT(
+    "q5300", "The file has %1 bytes, more than the %2 bytes (16 MB) an import file may have; 200 "
+    "pages take far less. Nothing was imported.");
+constexpr char kTooLargeAtLeast[] = Q5300_TEXT(
+    "q5300", "The file has at least %1 bytes, more than the %2 bytes (16 MB) an import file may "
+    "have; 200 pages take far less. Nothing was imported.");
+constexpr char kOldWorkbook[] = Q5300_TEXT(
+    "q5300", "It is a workbook in the old binary format (.xls), which is not read; save it as "
+    ".xlsx, .ods or .csv.");
+constexpr char kNoZipContainer[] = Q5300_TEXT(
+    "q5300", "Its name says spreadsheet, but it is no zip container as .xlsx and .ods files are; "
+    "it may be damaged.");
+
 // `size` is the file's size, or with `atLeast` what was read of a file whose size
 // was not known beforehand (a pipe) or that grew while it was read.
 Message TooLarge(uint64_t size, bool atLeast = false) {
-  return Message{"The file has " + std::string(atLeast ? "at least " : "") + std::to_string(size) +
-                 " bytes, more than the " + std::to_string(MaxImportFileSize) +
-                 " bytes (16 MB) an import file may have; 200 pages take far less. Nothing "
-                 "was imported."};
+  return Message{Phrase(atLeast ? kTooLargeAtLeast : kTooLarge, size, MaxImportFileSize)};
 }
 
 }  // namespace
@@ -32,14 +42,10 @@ Message TooLarge(uint64_t size, bool atLeast = false) {
 Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::string& path) {
   if (IsZipContainer(bytes)) return ReadSheetFile(bytes);
   if (IsCompoundFile(bytes)) {
-    return Message{
-        "It is a workbook in the old binary format (.xls), which is not read; save it "
-        "as .xlsx, .ods or .csv."};
+    return Message{kOldWorkbook};
   }
   if (EndsWithNoCase(path, ".xlsx") || EndsWithNoCase(path, ".ods")) {
-    return Message{
-        "Its name says spreadsheet, but it is no zip container as .xlsx and .ods "
-        "files are; it may be damaged."};
+    return Message{kNoZipContainer};
   }
   return ReadImportText(
       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

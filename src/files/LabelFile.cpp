@@ -19,6 +19,48 @@ constexpr std::string_view kSeparators = "/\\";
 constexpr std::string_view kSeparators = "/";
 #endif
 
+constexpr char kNotOneOf[] = Q5300_TEXT("q5300", "%1 %2 is not one of %3");
+constexpr char kCharacterSpacing[] = Q5300_TEXT("q5300", "The character spacing");
+constexpr char kPrintDensity[] = Q5300_TEXT("q5300", "The print density");
+constexpr char kCuttingCode[] = Q5300_TEXT("q5300", "The cutting code %1 is not one of N, C, L");
+constexpr char kAlignment[] = Q5300_TEXT("q5300", "The alignment");
+constexpr char kMaterial[] = Q5300_TEXT("q5300", "The material");
+constexpr char kMediumSize[] = Q5300_TEXT("q5300", "The medium size");
+constexpr char kRepeatMode[] = Q5300_TEXT("q5300", "The repeat mode");
+constexpr char kCopies[] = Q5300_TEXT("q5300", "The number of copies");
+constexpr char kTwoLineFlag[] = Q5300_TEXT("q5300", "the two-line flag");
+constexpr char kAutoLengthFlag[] = Q5300_TEXT("q5300", "the automatic length flag");
+constexpr char kAutoFontFlag[] = Q5300_TEXT("q5300", "the automatic font size flag");
+constexpr char kHalfWidthFlag[] = Q5300_TEXT("q5300", "the half-width flag");
+constexpr char kNumberingFlag[] = Q5300_TEXT("q5300", "the numbering flag");
+constexpr char kNumberFlag[] = Q5300_TEXT("q5300", "the number flag");
+constexpr char kFixedFlag[] = Q5300_TEXT("q5300", "the fixed-length number flag");
+constexpr char kHex2Flag[] = Q5300_TEXT("q5300", "the two-digit hexadecimal flag");
+constexpr char kHex1Flag[] = Q5300_TEXT("q5300", "the one-digit hexadecimal flag");
+constexpr char kUpperFlag[] = Q5300_TEXT("q5300", "the capital letter flag");
+constexpr char kLowerFlag[] = Q5300_TEXT("q5300", "the small letter flag");
+constexpr char kFontSize[] = Q5300_TEXT("q5300", "the font size");
+constexpr char kAutomaticFontZero[] =
+    Q5300_TEXT("q5300", "the font size 0 (automatic) is on a page without automatic font size");
+constexpr char kFrameCode[] = Q5300_TEXT("q5300", "the frame code %1 is not one of N, F, L");
+constexpr char kDirectionCode[] =
+    Q5300_TEXT("q5300", "the direction code %1 is not one of \"04\", \"13\"");
+constexpr char kRepeatCount[] = Q5300_TEXT("q5300", "the repeat count");
+constexpr char kRepeatTexts[] =
+    Q5300_TEXT("q5300", "the repeat texts %1 and %2 do not give the repeat count %3");
+constexpr char kLengthCode[] =
+    Q5300_TEXT("q5300", "the length code %1 is neither \"Au\" nor a length of 6..150 mm");
+constexpr char kSetLength[] = Q5300_TEXT("q5300", "the set length in dots");
+constexpr char kCreationNumber[] = Q5300_TEXT("q5300", "the page's creation number");
+constexpr char kNumberingStart[] =
+    Q5300_TEXT("q5300", "the numbering start %1 is not a value of up to 3 characters");
+constexpr char kNumberingEnd[] =
+    Q5300_TEXT("q5300", "the numbering end %1 is not a value of up to 3 characters");
+constexpr char kControlByte[] =
+    Q5300_TEXT("q5300", "the text holds the byte %1 at %2, which is no character");
+constexpr char kSecondLineBreak[] =
+    Q5300_TEXT("q5300", "the text holds a second line break; a page has two lines at most");
+
 char16_t MarkerForControlByte(char16_t c) {
   switch (c) {
     case NumberCode:
@@ -38,11 +80,11 @@ char16_t MarkerForControlByte(char16_t c) {
   }
 }
 
-std::string Outside(std::string_view what, long value, std::string_view range) {
-  return std::string(what) + " " + std::to_string(value) + " is not one of " + std::string(range);
+Phrase Outside(const char* what, long value, const char* range) {
+  return Phrase(kNotOneOf, what, value, Phrase::Literal(range));
 }
 
-std::string Quoted(std::string_view field) {
+Phrase Quoted(std::string_view field) {
   std::string text = "\"";
   for (const char c : field) {
     const auto b = static_cast<unsigned char>(c);
@@ -54,7 +96,7 @@ std::string Quoted(std::string_view field) {
       text += escaped;
     }
   }
-  return text + "\"";
+  return Phrase::Literal(text + "\"");
 }
 
 // A fixed field holds its text and then only zero bytes.
@@ -116,87 +158,70 @@ std::string SavePathFor(std::string_view chosen, std::string_view extension,
   return path;
 }
 
-std::optional<std::string> SettingsFault(const JobSettings& s) {
-  if (s.margin < 0 || s.margin > 20) return Outside("The character spacing", s.margin, "0..20");
-  if (s.density < 1 || s.density > 16) return Outside("The print density", s.density, "1..16");
+std::optional<Phrase> SettingsFault(const JobSettings& s) {
+  if (s.margin < 0 || s.margin > 20) return Outside(kCharacterSpacing, s.margin, "0..20");
+  if (s.density < 1 || s.density > 16) return Outside(kPrintDensity, s.density, "1..16");
   if (IndexForCutMode(s.cutMode) < 0) {
-    return "The cutting code " + std::to_string(static_cast<unsigned char>(s.cutMode)) +
-           " is not one of N, C, L";
+    return Phrase(kCuttingCode, static_cast<unsigned char>(s.cutMode));
   }
-  if (s.alignment > 1) return Outside("The alignment", s.alignment, "0, 1");
+  if (s.alignment > 1) return Outside(kAlignment, s.alignment, "0, 1");
   if (s.material < Tube || s.material > HeatShrinkTube) {
-    return Outside("The material", s.material, "0..2");
+    return Outside(kMaterial, s.material, "0..2");
   }
   const auto sizes = MaterialAt(s.material).sizes.size();
   if (s.mediaSize < 0 || static_cast<std::size_t>(s.mediaSize) >= sizes) {
-    return Outside("The medium size", s.mediaSize, sizes == 3 ? "0..2" : "0..3");
+    return Outside(kMediumSize, s.mediaSize, sizes == 3 ? "0..2" : "0..3");
   }
-  if (s.repeatMode > 1) return Outside("The repeat mode", s.repeatMode, "0, 1");
-  if (s.copies < 1 || s.copies > 10) return Outside("The number of copies", s.copies, "1..10");
+  if (s.repeatMode > 1) return Outside(kRepeatMode, s.repeatMode, "0, 1");
+  if (s.copies < 1 || s.copies > 10) return Outside(kCopies, s.copies, "1..10");
   return std::nullopt;
 }
 
-std::optional<std::string> PageFault(const PageRecord& r) {
+std::optional<Phrase> PageFault(const PageRecord& r) {
   const std::pair<const char*, uint8_t> flags[] = {
-      {"the two-line flag", r.twoLines},
-      {"the automatic length flag", r.autoLength},
-      {"the automatic font size flag", r.autoFont},
-      {"the half-width flag", r.halfWidth},
-      {"the numbering flag", r.hasNumbering},
-      {"the number flag", r.numNumber},
-      {"the fixed-length number flag", r.numFixed},
-      {"the two-digit hexadecimal flag", r.numHex2},
-      {"the one-digit hexadecimal flag", r.numHex1},
-      {"the capital letter flag", r.numUpper},
-      {"the small letter flag", r.numLower},
+      {kTwoLineFlag, r.twoLines},    {kAutoLengthFlag, r.autoLength}, {kAutoFontFlag, r.autoFont},
+      {kHalfWidthFlag, r.halfWidth}, {kNumberingFlag, r.hasNumbering}, {kNumberFlag, r.numNumber},
+      {kFixedFlag, r.numFixed},      {kHex2Flag, r.numHex2},          {kHex1Flag, r.numHex1},
+      {kUpperFlag, r.numUpper},      {kLowerFlag, r.numLower},
   };
   for (const auto& [what, value] : flags) {
     if (value > 1) return Outside(what, value, "0, 1");
   }
   constexpr int kLargestFontSize = 6;  // every entry of the font size table
-  if (r.fontSize > kLargestFontSize) return Outside("the font size", r.fontSize, "0..6");
-  if (r.fontSize == 0 && r.autoFont == 0) {
-    return std::string("the font size 0 (automatic) is on a page without automatic font size");
-  }
+  if (r.fontSize > kLargestFontSize) return Outside(kFontSize, r.fontSize, "0..6");
+  if (r.fontSize == 0 && r.autoFont == 0) return Phrase(kAutomaticFontZero);
   if (r.frame != 'N' && r.frame != 'F' && r.frame != 'L') {
-    return "the frame code " + std::to_string(static_cast<unsigned char>(r.frame)) +
-           " is not one of N, F, L";
+    return Phrase(kFrameCode, static_cast<unsigned char>(r.frame));
   }
   const std::string_view direction(r.direction.data(), r.direction.size());
-  if (direction != "04" && direction != "13") {
-    return "the direction code " + Quoted(direction) + " is not one of \"04\", \"13\"";
-  }
+  if (direction != "04" && direction != "13") return Phrase(kDirectionCode, Quoted(direction));
   if (r.repeatCount < MinRepeat || r.repeatCount > MaxRepeat) {
-    return Outside("the repeat count", r.repeatCount, "1..200");
+    return Outside(kRepeatCount, r.repeatCount, "1..200");
   }
   PageRecord repeat;
   SetRepeat(repeat, r.repeatCount);
   if (r.repeatCode != repeat.repeatCode || r.repeatText != repeat.repeatText) {
-    return "the repeat texts " +
-           Quoted(std::string_view(r.repeatCode.data(), r.repeatCode.size())) + " and " +
-           Quoted(std::string_view(r.repeatText.data(), r.repeatText.size())) +
-           " do not give the repeat count " + std::to_string(r.repeatCount);
+    return Phrase(kRepeatTexts, Quoted(std::string_view(r.repeatCode.data(), r.repeatCode.size())),
+                  Quoted(std::string_view(r.repeatText.data(), r.repeatText.size())),
+                  r.repeatCount);
   }
   if (!IsLengthCode(r.lengthCode)) {
-    return "the length code " + Quoted(std::string_view(r.lengthCode.data(), 4)) +
-           " is neither \"Au\" nor a length of 6..150 mm";
+    return Phrase(kLengthCode, Quoted(std::string_view(r.lengthCode.data(), 4)));
   }
   constexpr int kShortest = MinLengthMm * DotsPerMm;
   constexpr int kLongest = MaxLengthMm * DotsPerMm;
   if (r.autoLength == 0 && (r.lengthDots < kShortest || r.lengthDots > kLongest) &&
       !(r.lengthDots == kEarlierRefusedLengthDots && FieldText(r.lengthCode) == "Au")) {
-    return Outside("the set length in dots", r.lengthDots, "72..1800 (6..150 mm)");
+    return Outside(kSetLength, r.lengthDots, "72..1800 (6..150 mm)");
   }
   if (r.creationNo < 1 || r.creationNo > MaxPages) {
-    return Outside("the page's creation number", r.creationNo, "1..200");
+    return Outside(kCreationNumber, r.creationNo, "1..200");
   }
   if (!IsNumberingValue(r.numStart)) {
-    return "the numbering start " + Quoted(std::string_view(r.numStart.data(), 4)) +
-           " is not a value of up to 3 characters";
+    return Phrase(kNumberingStart, Quoted(std::string_view(r.numStart.data(), 4)));
   }
   if (!IsNumberingValue(r.numEnd)) {
-    return "the numbering end " + Quoted(std::string_view(r.numEnd.data(), 4)) +
-           " is not a value of up to 3 characters";
+    return Phrase(kNumberingEnd, Quoted(std::string_view(r.numEnd.data(), 4)));
   }
   const std::size_t n = std::min<std::size_t>(r.textLength, MaxTextBytes);
   int separators = 0;
@@ -211,11 +236,10 @@ std::optional<std::string> PageFault(const PageRecord& r) {
     if (b < 0x20 && !IsPrinterControl(b)) {
       char hex[8];
       std::snprintf(hex, sizeof hex, "0x%02X", b);
-      return "the text holds the byte " + std::string(hex) + " at " + std::to_string(i) +
-             ", which is no character";
+      return Phrase(kControlByte, Phrase::Literal(hex), i);
     }
     if (b == SeparatorCode && ++separators > 1) {
-      return std::string("the text holds a second line break; a page has two lines at most");
+      return Phrase(kSecondLineBreak);
     }
   }
   return std::nullopt;

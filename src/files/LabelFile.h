@@ -9,6 +9,7 @@
 
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
+#include "data/Phrase.h"
 #include "data/Result.h"
 
 namespace q5300 {
@@ -34,7 +35,7 @@ std::string SavePathFor(std::string_view chosen, std::string_view extension,
 
 // Settings read from a file, checked against what the media bar can show. The
 // reason, or nothing when every value is one of the boxes' items.
-std::optional<std::string> SettingsFault(const JobSettings& settings);
+std::optional<Phrase> SettingsFault(const JobSettings& settings);
 
 // Why a page read from a file is not one this program makes, or nothing: a flag
 // that is neither 0 nor 1, a font size, frame, direction, repeat count, set
@@ -43,7 +44,7 @@ std::optional<std::string> SettingsFault(const JobSettings& settings);
 // that is none of the printer's. Fields computed again from the text before any
 // use (counts, widths, limits) and the spare bytes are taken as they are; so are
 // the medium codes, which only choose the medium when they name one.
-std::optional<std::string> PageFault(const PageRecord& record);
+std::optional<Phrase> PageFault(const PageRecord& record);
 
 // The material and size codes of the media table for the settings' material and
 // size, as the material and size boxes would set them.

@@ -11,6 +11,11 @@ namespace {
 
 constexpr std::string_view kSpreadsheetType = "application/vnd.oasis.opendocument.spreadsheet";
 
+constexpr char kContentPart[] = Q5300_TEXT("q5300", "The content (content.xml)");
+constexpr char kNoSpreadsheet[] =
+    Q5300_TEXT("q5300", "It is an OpenDocument file, but no spreadsheet (%1).");
+constexpr char kNoContent[] = Q5300_TEXT("q5300", "It holds no content.xml.");
+
 // A count such as number-rows-repeated: 1 when absent or unreadable, at most `limit`.
 long CountOf(std::optional<std::string_view> text, long limit) {
   if (!text) return 1;
@@ -24,7 +29,7 @@ long CountOf(std::optional<std::string_view> text, long limit) {
 class ContentReader final : public XmlHandler {
  public:
   explicit ContentReader(XmlReader::Source source)
-      : reader_(*this, std::move(source), "The content (content.xml)") {}
+      : reader_(*this, std::move(source), kContentPart) {}
 
   Result<ImportedPages> Read() {
     if (const Status read = reader_.ReadAll(); !read) return read.failure();
@@ -150,12 +155,11 @@ Result<ImportedPages> ReadOds(ZipArchive& archive) {
       type += *piece;
     }
     if (!type.starts_with(kSpreadsheetType)) {
-      return Message{"It is an OpenDocument file, but no spreadsheet (" + type.substr(0, 80) +
-                     ")."};
+      return Message{Phrase(kNoSpreadsheet, Phrase::Literal(type.substr(0, 80)))};
     }
   }
   const int64_t content = archive.Find("content.xml");
-  if (content < 0) return Message{"It holds no content.xml."};
+  if (content < 0) return Message{kNoContent};
   const auto source = SheetPart(archive, content);
   if (!source) return source.failure();
   return ContentReader(*source).Read();

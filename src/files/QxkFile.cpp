@@ -130,7 +130,21 @@ std::vector<uint8_t> Write(const JobSettings& s, const Records& pages, int count
   return out;
 }
 
-Message Malformed(std::string reason) {
+constexpr char kHeaderCutShort[] = Q5300_TEXT(
+    "q5300", "The file has %1 bytes, fewer than the 20 of a label file's header: it is cut short.");
+constexpr char kNoPages[] =
+    Q5300_TEXT("q5300", "The file counts %1 pages; a job has at least one.");
+constexpr char kTooManyPages[] =
+    Q5300_TEXT("q5300", "The file counts %1 pages; a job holds at most 200.");
+constexpr char kEndsInsidePage[] =
+    Q5300_TEXT("q5300", "The file counts %1 pages but ends inside page %2: it is cut short.");
+constexpr char kTextTooLong[] =
+    Q5300_TEXT("q5300", "Page %1 has a text of %2 bytes; a page holds at most 40.");
+constexpr char kBytesFollow[] =
+    Q5300_TEXT("q5300", "%1 bytes follow the last of the %2 pages the file counts.");
+constexpr char kPageFault[] = Q5300_TEXT("q5300", "Page %1: %2.");
+
+Message Malformed(Phrase reason) {
   return Message{std::move(reason)};
 }
 
@@ -147,41 +161,34 @@ std::vector<uint8_t> WriteQxk(const JobSettings& settings, const PageList& pages
 Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings& current) {
   const std::size_t size = bytes.size();
   if (size < static_cast<std::size_t>(QxkHeaderSize)) {
-    return Malformed("The file has " + std::to_string(size) +
-                     " bytes, fewer than the 20 of a label file's header: it is cut short.");
+    return Malformed(Phrase(kHeaderCutShort, size));
   }
   const uint8_t* const p = bytes.data();
   const auto count = static_cast<int32_t>(GetLe32(p + 16));
   if (count <= 0) {
-    return Malformed("The file counts " + std::to_string(count) +
-                     " pages; a job has at least one.");
+    return Malformed(Phrase(kNoPages, count));
   }
   if (count > MaxPages) {
-    return Malformed("The file counts " + std::to_string(count) +
-                     " pages; a job holds at most 200.");
+    return Malformed(Phrase(kTooManyPages, count));
   }
 
   // Every record must be whole before any is taken.
   std::size_t at = QxkHeaderSize;
   for (int page = 1; page <= count; ++page) {
     if (size - at < static_cast<std::size_t>(QxkRecordSize)) {
-      return Malformed("The file counts " + std::to_string(count) + " pages but ends inside page " +
-                       std::to_string(page) + ": it is cut short.");
+      return Malformed(Phrase(kEndsInsidePage, count, page));
     }
     const std::size_t n = p[at + 60];
     if (n > static_cast<std::size_t>(MaxTextBytes)) {
-      return Malformed("Page " + std::to_string(page) + " has a text of " + std::to_string(n) +
-                       " bytes; a page holds at most 40.");
+      return Malformed(Phrase(kTextTooLong, page, n));
     }
     if (size - at < QxkRecordSize + n) {
-      return Malformed("The file counts " + std::to_string(count) + " pages but ends inside page " +
-                       std::to_string(page) + ": it is cut short.");
+      return Malformed(Phrase(kEndsInsidePage, count, page));
     }
     at += QxkRecordSize + n;
   }
   if (at != size) {
-    return Malformed(std::to_string(size - at) + " bytes follow the last of the " +
-                     std::to_string(count) + " pages the file counts.");
+    return Malformed(Phrase(kBytesFollow, size - at, count));
   }
 
   LabelFileData data;
@@ -194,7 +201,7 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
   s.material = static_cast<int32_t>(GetLe32(p + 7));
   s.mediaSize = static_cast<int32_t>(GetLe32(p + 11));
   s.repeatMode = p[15];
-  if (auto fault = SettingsFault(s)) return Malformed(*fault + ".");
+  if (auto fault = SettingsFault(s)) return Malformed(Phrase("%1.", *fault));
   SetMediaCodes(s);
 
   data.pages.reserve(static_cast<std::size_t>(count));
@@ -202,7 +209,7 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
   for (int page = 1; page <= count; ++page) {
     data.pages.push_back(ReadRecord(p + at));
     if (auto fault = PageFault(data.pages.back())) {
-      return Malformed("Page " + std::to_string(page) + ": " + *fault + ".");
+      return Malformed(Phrase(kPageFault, page, *fault));
     }
     at += QxkRecordSize + data.pages.back().textLength;
   }

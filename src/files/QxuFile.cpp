@@ -42,6 +42,27 @@ std::optional<Medium> MediumOf(const PageRecord& r) {
   }
 }
 
+constexpr char kImageTooLarge[] =
+    Q5300_TEXT("q5300", "The print image would pass %1 bytes, more than the printer takes.");
+constexpr char kImageCutShort[] = Q5300_TEXT(
+    "q5300", "The file has %1 bytes, fewer than the 11 of the smallest print image: it is cut "
+    "short.");
+constexpr char kNoImageStart[] =
+    Q5300_TEXT("q5300", "The file does not start like a print image (0x02, 'A').");
+constexpr char kLengthCutShort[] =
+    Q5300_TEXT("q5300", "The length bytes give %1 bytes but the file has %2: it is cut short.");
+constexpr char kLengthDiffers[] =
+    Q5300_TEXT("q5300", "The length bytes give %1 bytes but the file has %2.");
+constexpr char kTooManyPages[] =
+    Q5300_TEXT("q5300", "The file holds more than 200 pages; a job holds at most 200.");
+constexpr char kPageDoesNotFit[] =
+    Q5300_TEXT("q5300", "Page %1 does not fit within the length the length bytes give.");
+constexpr char kTextTooLong[] =
+    Q5300_TEXT("q5300", "Page %1 has a text of %2 bytes; a page holds at most 40.");
+constexpr char kNoEndByte[] =
+    Q5300_TEXT("q5300", "The file does not end with the print image's end byte 'E'.");
+constexpr char kPageFault[] = Q5300_TEXT("q5300", "Page %1: %2.");
+
 // Files of an earlier printer generation carry densities 10..16 as 17..23.
 constexpr uint8_t kLastShiftedDensity = 23;
 constexpr uint8_t kDensityShift = 7;
@@ -56,15 +77,14 @@ Result<std::vector<uint8_t>> Write(const JobSettings& settings, const Records& p
     StampQxuRecord(stamped);
     AppendPacketRecord(out, stamped, RecordLayout::LabelFile);
     if (out.size() + 1 > static_cast<std::size_t>(MaxImageSize)) {
-      return Message{"The print image would pass " + std::to_string(MaxImageSize) +
-                     " bytes, more than the printer takes."};
+      return Message{Phrase(kImageTooLarge, MaxImageSize)};
     }
   }
   FinishPacket(out);
   return out;
 }
 
-Message Malformed(std::string reason) {
+Message Malformed(Phrase reason) {
   return Message{std::move(reason)};
 }
 
@@ -92,18 +112,15 @@ Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings, const PageLis
 Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings& current) {
   const std::size_t size = bytes.size();
   if (size < static_cast<std::size_t>(QxuHeaderSize + 1)) {
-    return Malformed("The file has " + std::to_string(size) +
-                     " bytes, fewer than the 11 of the smallest print image: it is cut short.");
+    return Malformed(Phrase(kImageCutShort, size));
   }
   const uint8_t* const p = bytes.data();
   if (p[0] != 0x02 || p[1] != 'A') {
-    return Malformed("The file does not start like a print image (0x02, 'A').");
+    return Malformed(kNoImageStart);
   }
   const std::size_t length = GetBe16(p + 2);
   if (length != size) {
-    return Malformed("The length bytes give " + std::to_string(length) +
-                     " bytes but the file has " + std::to_string(size) +
-                     (length > size ? ": it is cut short." : "."));
+    return Malformed(Phrase(length > size ? kLengthCutShort : kLengthDiffers, length, size));
   }
 
   // The records must fill the image exactly up to its end byte.
@@ -113,25 +130,22 @@ Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings&
   while (at < end) {
     ++count;
     if (count > MaxPages) {
-      return Malformed("The file holds more than 200 pages; a job holds at most 200.");
+      return Malformed(kTooManyPages);
     }
     if (end - at < static_cast<std::size_t>(QxuRecordSize)) {
-      return Malformed("Page " + std::to_string(count) +
-                       " does not fit within the length the length bytes give.");
+      return Malformed(Phrase(kPageDoesNotFit, count));
     }
     const std::size_t n = p[at + RecordTextLengthAt];
     if (n > static_cast<std::size_t>(MaxTextBytes)) {
-      return Malformed("Page " + std::to_string(count) + " has a text of " + std::to_string(n) +
-                       " bytes; a page holds at most 40.");
+      return Malformed(Phrase(kTextTooLong, count, n));
     }
     if (end - at < QxuRecordSize + n) {
-      return Malformed("Page " + std::to_string(count) +
-                       " does not fit within the length the length bytes give.");
+      return Malformed(Phrase(kPageDoesNotFit, count));
     }
     at += QxuRecordSize + n;
   }
   if (p[end] != PacketEnd) {
-    return Malformed("The file does not end with the print image's end byte 'E'.");
+    return Malformed(kNoEndByte);
   }
 
   LabelFileData data;
@@ -151,14 +165,14 @@ Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings&
   for (at = QxuHeaderSize; at < end; at += QxuRecordSize + data.pages.back().textLength) {
     data.pages.push_back(ReadRecord(bytes.subspan(at, QxuRecordSize + p[at + RecordTextLengthAt])));
     if (auto fault = PageFault(data.pages.back())) {
-      return Malformed("Page " + std::to_string(data.pages.size()) + ": " + *fault + ".");
+      return Malformed(Phrase(kPageFault, data.pages.size(), *fault));
     }
     if (const auto medium = MediumOf(data.pages.back())) {
       s.material = medium->material;
       s.mediaSize = medium->mediaSize;
     }
   }
-  if (auto fault = SettingsFault(s)) return Malformed(*fault + ".");
+  if (auto fault = SettingsFault(s)) return Malformed(Phrase("%1.", *fault));
   SetMediaCodes(s);
   return data;
 }

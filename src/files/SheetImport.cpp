@@ -6,6 +6,12 @@
 #include "files/SheetFormats.h"
 
 namespace q5300 {
+namespace {
+
+constexpr char kNoSpreadsheetInZip[] =
+    Q5300_TEXT("q5300", "It is a zip file, but neither an .xlsx nor an .ods spreadsheet.");
+
+}  // namespace
 
 bool IsZipContainer(std::span<const uint8_t> bytes) {
   // A local file header, or the end record of an empty container.
@@ -28,7 +34,7 @@ Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes) {
     return ReadXlsx(zip);
   }
   if (zip.Find("content.xml") >= 0 || zip.Find("mimetype") >= 0) return ReadOds(zip);
-  return Message{"It is a zip file, but neither an .xlsx nor an .ods spreadsheet."};
+  return Message{kNoSpreadsheetInZip};
 }
 
 }  // namespace q5300

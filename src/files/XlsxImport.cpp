@@ -21,6 +21,28 @@ constexpr std::size_t kKeptEscapedBytes = 8 * (MaxTextBytes + 1);
 // More relationships than a workbook has.
 constexpr std::size_t kMaxRelationships = 10000;
 
+// The parts of the file, as the reasons of XmlReader name them.
+constexpr char kSharedStringsPart[] = Q5300_TEXT("q5300", "The shared strings");
+constexpr char kFirstSheetPart[] = Q5300_TEXT("q5300", "The first sheet");
+constexpr char kRelationshipsPart[] = Q5300_TEXT("q5300", "A list of relationships");
+constexpr char kWorkbookPart[] = Q5300_TEXT("q5300", "The workbook");
+
+constexpr char kNoSuchString[] =
+    Q5300_TEXT("q5300", "A cell refers to shared string %1, but there are %2.");
+constexpr char kStringIndexNoNumber[] = Q5300_TEXT(
+    "q5300", "A cell of the first sheet names a shared string by \"%1\", which is no number.");
+constexpr char kTooManyRelationships[] =
+    Q5300_TEXT("q5300", "It lists more than %1 relationships; a workbook has far fewer.");
+constexpr char kNoWorkbook[] = Q5300_TEXT("q5300", "It holds no workbook (%1).");
+constexpr char kNoSheet[] = Q5300_TEXT("q5300", "Its workbook has no sheet.");
+constexpr char kNoSheetList[] = Q5300_TEXT("q5300", "It does not say where its sheets are (%1).");
+constexpr char kFirstSheetNoCells[] = Q5300_TEXT(
+    "q5300", "Its first sheet holds no cells (a chart or a dialog); move the sheet with the list "
+    "to the front.");
+constexpr char kFirstSheetNotInFile[] =
+    Q5300_TEXT("q5300", "Its workbook names a first sheet that is not in the file.");
+constexpr char kFirstSheetMissing[] = Q5300_TEXT("q5300", "Its first sheet (%1) is missing.");
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -142,7 +164,7 @@ class WorkbookReader final : public XmlHandler {
 class SharedStrings final : public XmlHandler {
  public:
   explicit SharedStrings(std::optional<XmlReader::Source> source) {
-    if (source) reader_.emplace(*this, std::move(*source), "The shared strings");
+    if (source) reader_.emplace(*this, std::move(*source), kSharedStringsPart);
   }
 
   // The string at `index`, or why there is none.
@@ -154,8 +176,7 @@ class SharedStrings final : public XmlHandler {
       return std::string_view(arena_).substr(begin, ends_[index] - begin);
     }
     if (reader_ && reader_->failure()) return *reader_->failure();
-    return Message{"A cell refers to shared string " + std::to_string(index) + ", but there are " +
-                   std::to_string(ends_.size()) + "."};
+    return Message{Phrase(kNoSuchString, index, ends_.size())};
   }
 
   void Start(XmlName name, const XmlAttributes&) override {
@@ -196,7 +217,7 @@ class SharedStrings final : public XmlHandler {
 class SheetReader final : public XmlHandler {
  public:
   SheetReader(XmlReader::Source source, SharedStrings& strings)
-      : reader_(*this, std::move(source), "The first sheet"), strings_(strings) {}
+      : reader_(*this, std::move(source), kFirstSheetPart), strings_(strings) {}
 
   Result<ImportedPages> Read() {
     if (const Status read = reader_.ReadAll(); !read) return read.failure();
@@ -267,13 +288,13 @@ class SheetReader final : public XmlHandler {
         index = index * 10 + static_cast<uint64_t>(c - '0');
       }
       if (!number) {
-        reader_.Fail("A cell of the first sheet names a shared string by \"" +
-                     std::string(digits.substr(0, 20)) + "\", which is no number.");
+        reader_.Fail(
+            Phrase(kStringIndexNoNumber, Phrase::Literal(std::string(digits.substr(0, 20)))));
         return;
       }
       const Result<std::string_view> shared = strings_.Get(index);
       if (!shared) {
-        reader_.Fail(shared.failure().text);
+        reader_.Fail(shared.failure().phrase);
         return;
       }
       value = std::string(*shared);
@@ -307,11 +328,10 @@ Result<std::vector<Relationship>> ReadRelationships(ZipArchive& archive, int64_t
   const auto source = SheetPart(archive, index);
   if (!source) return source.failure();
   RelationshipsReader relationships;
-  XmlReader reader(relationships, *source, "A list of relationships");
+  XmlReader reader(relationships, *source, kRelationshipsPart);
   if (const Status read = reader.ReadAll(); !read) return read.failure();
   if (relationships.tooMany) {
-    return Message{"It lists more than " + std::to_string(kMaxRelationships) +
-                   " relationships; a workbook has far fewer."};
+    return Message{Phrase(kTooManyRelationships, kMaxRelationships)};
   }
   return std::move(relationships.all);
 }
@@ -363,21 +383,21 @@ Result<ImportedPages> ReadXlsx(ZipArchive& archive) {
     }
   }
   const int64_t workbookIndex = archive.Find(workbook);
-  if (workbookIndex < 0) return Message{"It holds no workbook (" + workbook + ")."};
+  if (workbookIndex < 0) return Message{Phrase(kNoWorkbook, Phrase::Literal(workbook))};
 
   WorkbookReader sheets;
   {
     const auto source = SheetPart(archive, workbookIndex);
     if (!source) return source.failure();
-    XmlReader reader(sheets, *source, "The workbook");
+    XmlReader reader(sheets, *source, kWorkbookPart);
     if (const Status read = reader.ReadAll(); !read) return read.failure();
   }
-  if (!sheets.firstSheet) return Message{"Its workbook has no sheet."};
+  if (!sheets.firstSheet) return Message{kNoSheet};
 
   const std::string folder = FolderOf(workbook);
   const std::string relsName = folder + "_rels/" + workbook.substr(folder.size()) + ".rels";
   const int64_t relsIndex = archive.Find(relsName);
-  if (relsIndex < 0) return Message{"It does not say where its sheets are (" + relsName + ")."};
+  if (relsIndex < 0) return Message{Phrase(kNoSheetList, Phrase::Literal(relsName))};
   const auto relationships = ReadRelationships(archive, relsIndex);
   if (!relationships) return relationships.failure();
   std::optional<std::string> sheetName;
@@ -386,18 +406,16 @@ Result<ImportedPages> ReadXlsx(ZipArchive& archive) {
     if (r.external) continue;
     if (r.id == *sheets.firstSheet) {
       if (!r.type.ends_with("/worksheet")) {
-        return Message{
-            "Its first sheet holds no cells (a chart or a dialog); move the sheet "
-            "with the list to the front."};
+        return Message{kFirstSheetNoCells};
       }
       sheetName = Resolve(folder, r.target);
     } else if (r.type.ends_with("/sharedStrings") && !stringsName) {
       stringsName = Resolve(folder, r.target);
     }
   }
-  if (!sheetName) return Message{"Its workbook names a first sheet that is not in the file."};
+  if (!sheetName) return Message{kFirstSheetNotInFile};
   const int64_t sheetIndex = archive.Find(*sheetName);
-  if (sheetIndex < 0) return Message{"Its first sheet (" + *sheetName + ") is missing."};
+  if (sheetIndex < 0) return Message{Phrase(kFirstSheetMissing, Phrase::Literal(*sheetName))};
 
   std::optional<XmlReader::Source> stringsSource;
   if (stringsName) {

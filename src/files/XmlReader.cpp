@@ -10,6 +10,13 @@ namespace {
 // Expanded names are "namespace\x01local".
 constexpr char kSeparator = '\x01';
 
+// The part of the file comes first: "The workbook is not well-formed XML ...".
+constexpr char kOutOfMemory[] = Q5300_TEXT("q5300", "%1 cannot be read: out of memory.");
+constexpr char kNotWellFormed[] = Q5300_TEXT("q5300", "%1 is not well-formed XML (line %2: %3).");
+constexpr char kTooDeep[] = Q5300_TEXT("q5300", "%1 nests its elements deeper than %2 levels.");
+constexpr char kDocumentType[] =
+    Q5300_TEXT("q5300", "%1 declares a document type, which no spreadsheet part has.");
+
 XmlName Split(const char* expanded) {
   const std::string_view name(expanded);
   const auto at = name.find(kSeparator);
@@ -26,13 +33,13 @@ std::optional<std::string_view> XmlAttributes::Get(std::string_view local) const
   return std::nullopt;
 }
 
-XmlReader::XmlReader(XmlHandler& handler, Source source, std::string part)
+XmlReader::XmlReader(XmlHandler& handler, Source source, Phrase part)
     : parser_(XML_ParserCreateNS(nullptr, kSeparator)),
       handler_(handler),
       source_(std::move(source)),
       part_(std::move(part)) {
   if (parser_ == nullptr) {
-    failure_ = Message{part_ + " cannot be read: out of memory."};
+    failure_ = Message{Phrase(kOutOfMemory, part_)};
     finished_ = true;
     return;
   }
@@ -61,9 +68,9 @@ bool XmlReader::More() {
                                       last ? XML_TRUE : XML_FALSE);
   if (status == XML_STATUS_ERROR) {
     if (!failure_ && XML_GetErrorCode(parser_) != XML_ERROR_ABORTED) {
-      failure_ = Message{part_ + " is not well-formed XML (line " +
-                         std::to_string(XML_GetCurrentLineNumber(parser_)) + ": " +
-                         XML_ErrorString(XML_GetErrorCode(parser_)) + ")."};
+      failure_ = Message{Phrase(kNotWellFormed, part_,
+                                static_cast<long long>(XML_GetCurrentLineNumber(parser_)),
+                                Phrase::Literal(XML_ErrorString(XML_GetErrorCode(parser_))))};
     }
     finished_ = true;
     return false;
@@ -85,7 +92,7 @@ void XmlReader::Stop() {
   XML_StopParser(parser_, XML_FALSE);
 }
 
-void XmlReader::Fail(std::string reason) {
+void XmlReader::Fail(Phrase reason) {
   if (!failure_) failure_ = Message{std::move(reason)};
   Stop();
 }
@@ -94,8 +101,7 @@ void XmlReader::OnStart(void* self, const char* name, const char** attributes) {
   auto* const reader = static_cast<XmlReader*>(self);
   if (reader->finished_) return;
   if (++reader->depth_ > MaxDepth) {
-    reader->Fail(reader->part_ + " nests its elements deeper than " + std::to_string(MaxDepth) +
-                 " levels.");
+    reader->Fail(Phrase(kTooDeep, reader->part_, MaxDepth));
     return;
   }
   reader->handler_.Start(Split(name), XmlAttributes(attributes));
@@ -119,7 +125,7 @@ void XmlReader::OnDoctype(void* self, const char* /*name*/, const char* /*system
   auto* const reader = static_cast<XmlReader*>(self);
   // A spreadsheet part never declares a document type; one that does may define
   // entities that expand without end.
-  reader->Fail(reader->part_ + " declares a document type, which no spreadsheet part has.");
+  reader->Fail(Phrase(kDocumentType, reader->part_));
 }
 
 XmlReader::Source XmlFromMemory(std::string_view xml) {

@@ -46,7 +46,7 @@ class XmlReader {
   using Source = std::function<Result<std::string_view>()>;
 
   // `part` names the part in messages.
-  XmlReader(XmlHandler& handler, Source source, std::string part);
+  XmlReader(XmlHandler& handler, Source source, Phrase part);
   ~XmlReader();
   XmlReader(const XmlReader&) = delete;
   XmlReader& operator=(const XmlReader&) = delete;
@@ -59,7 +59,7 @@ class XmlReader {
   // From a handler: nothing more of this part is wanted.
   void Stop();
   // From a handler: the part is refused for this reason.
-  void Fail(std::string reason);
+  void Fail(Phrase reason);
   const std::optional<Message>& failure() const { return failure_; }
 
  private:
@@ -72,7 +72,7 @@ class XmlReader {
   XML_ParserStruct* parser_;
   XmlHandler& handler_;
   Source source_;
-  std::string part_;
+  Phrase part_;
   int depth_ = 0;
   bool finished_ = false;
   std::optional<Message> failure_;

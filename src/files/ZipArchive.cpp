@@ -5,8 +5,22 @@
 namespace q5300 {
 namespace {
 
-std::string Megabytes(uint64_t bytes) {
-  return std::to_string(bytes / (1024 * 1024)) + " MB";
+constexpr char kNotReadable[] = Q5300_TEXT("q5300", "It cannot be read as a zip container: %1.");
+constexpr char kNoZip[] = Q5300_TEXT("q5300", "It is no zip container that can be read: %1.");
+constexpr char kTooManyEntries[] =
+    Q5300_TEXT("q5300", "Its zip container holds %1 entries; a spreadsheet has far fewer than %2.");
+constexpr char kEntryUnreadable[] =
+    Q5300_TEXT("q5300", "An entry of its zip container cannot be read.");
+constexpr char kEncrypted[] =
+    Q5300_TEXT("q5300", "It is protected with a password (%1 is encrypted); save it without one.");
+constexpr char kUnpacksTo[] =
+    Q5300_TEXT("q5300", "%1 in it unpacks to %2 bytes, more than the %3 it may have.");
+constexpr char kPartUnreadable[] = Q5300_TEXT("q5300", "%1 in it cannot be read: %2.");
+constexpr char kUnpacksToMore[] =
+    Q5300_TEXT("q5300", "%1 in it unpacks to more than the %2 it may have.");
+
+Phrase Megabytes(uint64_t bytes) {
+  return Phrase::Literal(std::to_string(bytes / (1024 * 1024)) + " MB");
 }
 
 }  // namespace
@@ -16,16 +30,14 @@ Result<std::unique_ptr<ZipArchive>> ZipArchive::Open(std::span<const uint8_t> by
   zip_error_init(&error);
   zip_source_t* const source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
   if (source == nullptr) {
-    Message failure{std::string("It cannot be read as a zip container: ") +
-                    zip_error_strerror(&error) + "."};
+    Message failure{Phrase(kNotReadable, Phrase::Literal(zip_error_strerror(&error)))};
     zip_error_fini(&error);
     return failure;
   }
   zip_t* const archive = zip_open_from_source(source, ZIP_RDONLY, &error);
   if (archive == nullptr) {
     zip_source_free(source);
-    Message failure{std::string("It is no zip container that can be read: ") +
-                    zip_error_strerror(&error) + "."};
+    Message failure{Phrase(kNoZip, Phrase::Literal(zip_error_strerror(&error)))};
     zip_error_fini(&error);
     return failure;
   }
@@ -33,9 +45,7 @@ Result<std::unique_ptr<ZipArchive>> ZipArchive::Open(std::span<const uint8_t> by
   auto opened = std::make_unique<ZipArchive>(Key(), archive);
   const int64_t entries = zip_get_num_entries(archive, 0);
   if (entries > MaxEntries) {
-    return Message{"Its zip container holds " + std::to_string(entries) +
-                   " entries; a spreadsheet has far fewer than " + std::to_string(MaxEntries) +
-                   "."};
+    return Message{Phrase(kTooManyEntries, entries, MaxEntries)};
   }
   return opened;
 }
@@ -52,21 +62,19 @@ Result<std::unique_ptr<ZipArchive::Entry>> ZipArchive::Read(int64_t index, uint6
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (index < 0 || zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
-    return Message{"An entry of its zip container cannot be read."};
+    return Message{kEntryUnreadable};
   }
   const std::string name = (stat.valid & ZIP_STAT_NAME) != 0 ? stat.name : "?";
   if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
-    return Message{"It is protected with a password (" + name +
-                   " is encrypted); save it without one."};
+    return Message{Phrase(kEncrypted, Phrase::Literal(name))};
   }
   if ((stat.valid & ZIP_STAT_SIZE) != 0 && stat.size > maxBytes) {
-    return Message{name + " in it unpacks to " + std::to_string(stat.size) +
-                   " bytes, more than the " + Megabytes(maxBytes) + " it may have."};
+    return Message{Phrase(kUnpacksTo, Phrase::Literal(name), stat.size, Megabytes(maxBytes))};
   }
   zip_file_t* const file = zip_fopen_index(archive_, static_cast<zip_uint64_t>(index), 0);
   if (file == nullptr) {
-    return Message{name + " in it cannot be read: " + zip_error_strerror(zip_get_error(archive_)) +
-                   "."};
+    return Message{Phrase(kPartUnreadable, Phrase::Literal(name),
+                          Phrase::Literal(zip_error_strerror(zip_get_error(archive_))))};
   }
   return std::make_unique<Entry>(Key(), file, name, maxBytes);
 }
@@ -78,13 +86,13 @@ ZipArchive::Entry::~Entry() {
 Result<std::string_view> ZipArchive::Entry::Next() {
   const zip_int64_t got = zip_fread(file_, buffer_, sizeof buffer_);
   if (got < 0) {
-    return Message{name_ + " in it cannot be read: " + zip_file_strerror(file_) + "."};
+    return Message{
+        Phrase(kPartUnreadable, Phrase::Literal(name_), Phrase::Literal(zip_file_strerror(file_)))};
   }
   read_ += static_cast<uint64_t>(got);
   // The size in the entry's header may not be the size of what it unpacks to.
   if (read_ > maxBytes_) {
-    return Message{name_ + " in it unpacks to more than the " + Megabytes(maxBytes_) +
-                   " it may have."};
+    return Message{Phrase(kUnpacksToMore, Phrase::Literal(name_), Megabytes(maxBytes_))};
   }
   return std::string_view(buffer_, static_cast<std::size_t>(got));
 }

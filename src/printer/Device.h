@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/Phrase.h"
+
 namespace q5300 {
 
 enum class OpenStatus {
@@ -18,16 +20,15 @@ enum class OpenStatus {
 
 struct OpenResult {
   OpenResult() = default;
-  OpenResult(OpenStatus status_, std::string detail_)
-      : status(status_), detail(std::move(detail_)) {}
+  OpenResult(OpenStatus status_, Phrase detail_) : status(status_), detail(std::move(detail_)) {}
 
   OpenStatus status = OpenStatus::NoDevice;
-  std::string detail;  // for the operator: which device, what went wrong, how to fix it
+  Phrase detail;  // for the operator: which device, what went wrong, how to fix it
   // Opened: which printer, as the operator finds it ("the printer 1a86:5537 on
-  // bus 001, port 2").
-  std::string printer;
+  // bus 001, port 2"); two results name the same printer when these are equal.
+  Phrase printer;
   // Printers tried before the one opened, each with the reason it was passed over.
-  std::vector<std::string> skipped;
+  std::vector<Phrase> skipped;
   bool ok() const { return status == OpenStatus::Opened; }
 };
 

@@ -14,9 +14,11 @@ namespace {
 
 constexpr std::string_view VirtualPrefix = "virtual:";
 
-Message Refusal(std::string text) {
-  return Message{std::move(text)};
-}
+constexpr char kCannotWriteInto[] =
+    Q5300_TEXT("q5300", "The virtual printer cannot write into %1: %2.");
+constexpr char kNotADirectory[] = Q5300_TEXT("q5300", "it is not a directory");
+constexpr char kNotUnderstood[] = Q5300_TEXT(
+    "q5300", "%1=\"%2\" is not understood; use \"usb\", \"virtual\" or \"virtual:DIR\".");
 
 }  // namespace
 
@@ -31,13 +33,13 @@ Result<std::unique_ptr<Device>> MakeDevice(std::string_view choice, const Clock&
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec || !std::filesystem::is_directory(dir)) {
-      const std::string why = ec ? ec.message() : "it is not a directory";
-      return Refusal("The virtual printer cannot write into " + dir.string() + ": " + why + ".");
+      const Phrase why = ec ? Phrase::Literal(ec.message()) : Phrase(kNotADirectory);
+      return Message{Phrase(kCannotWriteInto, Phrase::Literal(dir.string()), why)};
     }
     return std::unique_ptr<Device>(std::make_unique<VirtualPrinter>(clock, dir));
   }
-  return Refusal(std::string(DeviceVariable) + "=\"" + std::string(choice) +
-                 "\" is not understood; use \"usb\", \"virtual\" or \"virtual:DIR\".");
+  return Message{Phrase(kNotUnderstood, Phrase::Literal(std::string(DeviceVariable)),
+                        Phrase::Literal(std::string(choice)))};
 }
 
 Result<std::unique_ptr<Device>> MakeDeviceFromEnvironment(const Clock& clock) {

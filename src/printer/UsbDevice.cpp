@@ -19,6 +19,38 @@ constexpr size_t MaxReadSize = 64 * 1024;
 constexpr std::chrono::milliseconds ReappearPause{100};
 constexpr int MaxPortDepth = 7;  // USB allows at most seven tiers
 
+constexpr char kPrinterOn[] = Q5300_TEXT("q5300", "the printer %1 on %2");
+constexpr char kPlaceByAddress[] = Q5300_TEXT("q5300", "bus %1, address %2");
+constexpr char kPlaceByPort[] = Q5300_TEXT("q5300", "bus %1, port %2");
+constexpr char kBindWinUsb[] =
+    Q5300_TEXT("q5300", "Bind the WinUSB driver to the printer, then try again.");
+constexpr char kInstallUdevRule[] = Q5300_TEXT(
+    "q5300", "Install the udev rule 70-q5300.rules that comes with the program (it gives the "
+    "logged-in user access with TAG+=\"uaccess\"): copy it to /etc/udev/rules.d/, run \"sudo "
+    "udevadm control --reload-rules && sudo udevadm trigger\" and plug the printer in again. Or "
+    "run the program as a member of the group that owns %1.");
+constexpr char kMayNotOpen[] =
+    Q5300_TEXT("q5300", "%1 is there, but this user may not open it. %2");
+constexpr char kWentAway[] = Q5300_TEXT("q5300", "%1 went away while it was being opened.");
+constexpr char kFailedWith[] = Q5300_TEXT("q5300", "%1: %2 failed with %3.");
+constexpr char kInUse[] =
+    Q5300_TEXT("q5300", "%1 is in use by another program; close it and try again.");
+constexpr char kNoEndpoints[] = Q5300_TEXT(
+    "q5300", "%1 has no bulk endpoint pair on interface 0; it is not in the mode this program "
+    "drives.");
+constexpr char kOpened[] = Q5300_TEXT("q5300", "Opened %1.");
+constexpr char kOpening[] = Q5300_TEXT("q5300", "opening");
+constexpr char kAskingConfiguration[] = Q5300_TEXT("q5300", "asking for the configuration");
+constexpr char kReadingDescriptor[] = Q5300_TEXT("q5300", "reading the configuration descriptor");
+constexpr char kSettingConfiguration[] = Q5300_TEXT("q5300", "setting the configuration");
+constexpr char kClaiming[] = Q5300_TEXT("q5300", "claiming interface 0");
+constexpr char kKernelDriverHolds[] =
+    Q5300_TEXT("q5300", "a kernel driver holds it until a job opens it");
+constexpr char kNoUsb[] = Q5300_TEXT("q5300", "USB cannot be used on this computer: %1");
+constexpr char kCannotList[] = Q5300_TEXT("q5300", "the USB devices cannot be listed: %1");
+constexpr char kNoPrinterConnected[] =
+    Q5300_TEXT("q5300", "No printer is connected (looked for the USB ids %1).");
+
 unsigned TimeoutOf(std::chrono::milliseconds duration) {
   return static_cast<unsigned>(std::max<std::chrono::milliseconds::rep>(duration.count(), 1));
 }
@@ -38,8 +70,10 @@ struct ConfigFree {
 };
 using ConfigDescriptor = std::unique_ptr<libusb_config_descriptor, ConfigFree>;
 
-std::string ErrorText(int error) {
-  return std::string(libusb_error_name(error)) + " (" + libusb_strerror(error) + ")";
+// libusb's words, as they stand.
+Phrase ErrorText(int error) {
+  return Phrase::Literal(std::string(libusb_error_name(error)) + " (" + libusb_strerror(error) +
+                         ")");
 }
 
 class DeviceList {
@@ -106,23 +140,18 @@ std::vector<Candidate> Matching(const DeviceList& list, std::span<const UsbDevic
   return found;
 }
 
-std::string Describe(const Candidate& c) {
-  return "the printer " + FormatUsbId(c.id) + " on " + c.place.Describe();
+Phrase Describe(const Candidate& c) {
+  return Phrase(kPrinterOn, Phrase::Literal(FormatUsbId(c.id)), c.place.Describe());
 }
 
-std::string PermissionHint(const Candidate& c) {
+Phrase PermissionHint(const Candidate& c) {
 #if defined(_WIN32)
   (void)c;
-  return " Bind the WinUSB driver to the printer, then try again.";
+  return kBindWinUsb;
 #else
   char node[40];
   std::snprintf(node, sizeof node, "/dev/bus/usb/%03u/%03u", c.place.bus, c.place.address);
-  return std::string(
-             " Install the udev rule 70-q5300.rules that comes with the program (it gives the "
-             "logged-in user access with TAG+=\"uaccess\"): copy it to /etc/udev/rules.d/, run "
-             "\"sudo udevadm control --reload-rules && sudo udevadm trigger\" and plug the "
-             "printer in again. Or run the program as a member of the group that owns ") +
-         node + ".";
+  return Phrase(kInstallUdevRule, Phrase::Literal(node));
 #endif
 }
 
@@ -138,23 +167,20 @@ OpenStatus StatusOf(int error) {
   }
 }
 
-OpenResult Failure(int error, const Candidate& c, std::string_view doing) {
+OpenResult Failure(int error, const Candidate& c, const char* doing) {
   const OpenStatus status = StatusOf(error);
   switch (status) {
     case OpenStatus::NoPermission:
-      return {status,
-              Describe(c) + " is there, but this user may not open it." + PermissionHint(c)};
+      return {status, Phrase(kMayNotOpen, Describe(c), PermissionHint(c))};
     case OpenStatus::NoDevice:
-      return {status, Describe(c) + " went away while it was being opened."};
+      return {status, Phrase(kWentAway, Describe(c))};
     default:
-      return {status,
-              Describe(c) + ": " + std::string(doing) + " failed with " + ErrorText(error) + "."};
+      return {status, Phrase(kFailedWith, Describe(c), doing, ErrorText(error))};
   }
 }
 
 OpenResult InUse(const Candidate& c) {
-  return {OpenStatus::Failed,
-          Describe(c) + " is in use by another program; close it and try again."};
+  return {OpenStatus::Failed, Phrase(kInUse, Describe(c))};
 }
 
 // An open handle with interface 0 claimed; released and closed on destruction.
@@ -215,7 +241,7 @@ OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
   opened->place = c.place;
   libusb_device_handle* raw = nullptr;
   int r = libusb_open(c.device, &raw);
-  if (r != 0) return Failure(r, c, "opening");
+  if (r != 0) return Failure(r, c, kOpening);
   opened->handle.reset(raw);
   libusb_device_handle* const handle = opened->handle.get();
 
@@ -224,26 +250,23 @@ OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
 
   int configuration = 0;
   r = libusb_get_configuration(handle, &configuration);
-  if (r != 0) return Failure(r, c, "asking for the configuration");
+  if (r != 0) return Failure(r, c, kAskingConfiguration);
   if (configuration == 0) {
     libusb_config_descriptor* first = nullptr;
     r = libusb_get_config_descriptor(c.device, 0, &first);
-    if (r != 0) return Failure(r, c, "reading the configuration descriptor");
+    if (r != 0) return Failure(r, c, kReadingDescriptor);
     const ConfigDescriptor owned(first);
     r = libusb_set_configuration(handle, owned->bConfigurationValue);
-    if (r != 0) return Failure(r, c, "setting the configuration");
+    if (r != 0) return Failure(r, c, kSettingConfiguration);
   }
 
   libusb_config_descriptor* active = nullptr;
   r = libusb_get_active_config_descriptor(c.device, &active);
-  if (r != 0) return Failure(r, c, "reading the configuration descriptor");
+  if (r != 0) return Failure(r, c, kReadingDescriptor);
   const ConfigDescriptor config(active);
   const Endpoints endpoints = FindBulkEndpoints(*config);
   if (!endpoints.found) {
-    return {OpenStatus::Failed,
-            Describe(c) +
-                " has no bulk endpoint pair on interface 0; it is not in the mode "
-                "this program drives."};
+    return {OpenStatus::Failed, Phrase(kNoEndpoints, Describe(c))};
   }
   opened->outEndpoint = endpoints.out;
   opened->inEndpoint = endpoints.in;
@@ -251,11 +274,11 @@ OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
 
   r = libusb_claim_interface(handle, ChipInterface);
   if (r == LIBUSB_ERROR_BUSY) return InUse(c);
-  if (r != 0) return Failure(r, c, "claiming interface 0");
+  if (r != 0) return Failure(r, c, kClaiming);
   opened->claimed = true;
 
   claim = std::move(opened);
-  OpenResult result{OpenStatus::Opened, "Opened " + Describe(c) + "."};
+  OpenResult result{OpenStatus::Opened, Phrase(kOpened, Describe(c))};
   result.printer = Describe(c);
   return result;
 }
@@ -265,20 +288,20 @@ OpenResult OpenAndClaim(const Candidate& c, std::unique_ptr<Claim>& claim) {
 OpenResult ProbeAccess(const Candidate& c) {
   libusb_device_handle* raw = nullptr;
   int r = libusb_open(c.device, &raw);
-  if (r != 0) return Failure(r, c, "opening");
+  if (r != 0) return Failure(r, c, kOpening);
   const Handle handle(raw);
   int configuration = 0;
   r = libusb_get_configuration(handle.get(), &configuration);
-  if (r != 0) return Failure(r, c, "asking for the configuration");
+  if (r != 0) return Failure(r, c, kAskingConfiguration);
   // An unconfigured chip or one held by a kernel driver is configured or
   // detached when a job opens it; until then it is left as it is.
   if (configuration == 0) return {OpenStatus::Opened, ""};
   if (libusb_kernel_driver_active(handle.get(), ChipInterface) == 1) {
-    return {OpenStatus::Opened, "a kernel driver holds it until a job opens it"};
+    return {OpenStatus::Opened, kKernelDriverHolds};
   }
   r = libusb_claim_interface(handle.get(), ChipInterface);
   if (r == LIBUSB_ERROR_BUSY) return InUse(c);
-  if (r != 0 && r != LIBUSB_ERROR_NOT_FOUND) return Failure(r, c, "claiming interface 0");
+  if (r != 0 && r != LIBUSB_ERROR_NOT_FOUND) return Failure(r, c, kClaiming);
   if (r == 0) libusb_release_interface(handle.get(), ChipInterface);
   return {OpenStatus::Opened, ""};
 }
@@ -292,13 +315,13 @@ UsbPrinterListing ListPrinters(const UsbIdList& ids, const std::optional<UsbPlac
   libusb_context* rawContext = nullptr;
   const int r = libusb_init(&rawContext);
   if (r != 0) {
-    listing.problems.push_back("USB cannot be used on this computer: " + ErrorText(r));
+    listing.problems.emplace_back(kNoUsb, ErrorText(r));
     return listing;
   }
   const Context context(rawContext);
   const DeviceList list(rawContext);
   if (list.error() != 0) {
-    listing.problems.push_back("the USB devices cannot be listed: " + ErrorText(list.error()));
+    listing.problems.emplace_back(kCannotList, ErrorText(list.error()));
     return listing;
   }
   for (const Candidate& c : Matching(list, ids.ids)) {
@@ -309,9 +332,10 @@ UsbPrinterListing ListPrinters(const UsbIdList& ids, const std::optional<UsbPlac
   return listing;
 }
 
-std::string WithProblems(std::string text, const std::vector<std::string>& problems) {
-  for (const std::string& problem : problems) text += " " + problem + ".";
-  return text;
+Phrase WithProblems(Phrase text, const std::vector<Phrase>& problems) {
+  std::vector<Phrase> parts{std::move(text)};
+  for (const Phrase& problem : problems) parts.emplace_back("%1.", problem);
+  return Phrase::Join(parts, " ");
 }
 
 }  // namespace
@@ -325,14 +349,15 @@ std::string UsbPlace::PortPath() const {
   return path;
 }
 
-std::string UsbPlace::Describe() const {
-  char text[64];
+Phrase UsbPlace::Describe() const {
+  char number[8];
+  std::snprintf(number, sizeof number, "%03u", bus);
+  const Phrase busNumber = Phrase::Literal(number);
   if (ports.empty()) {
-    std::snprintf(text, sizeof text, "bus %03u, address %03u", bus, address);
-    return text;
+    std::snprintf(number, sizeof number, "%03u", address);
+    return Phrase(kPlaceByAddress, busNumber, Phrase::Literal(number));
   }
-  std::snprintf(text, sizeof text, "bus %03u, port ", bus);
-  return text + PortPath();
+  return Phrase(kPlaceByPort, busNumber, Phrase::Literal(PortPath()));
 }
 
 bool UsbPlace::SamePlace(const UsbPlace& other) const {
@@ -370,9 +395,8 @@ OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
   libusb_context* rawContext = nullptr;
   const int r = libusb_init(&rawContext);
   if (r != 0) {
-    return {
-        OpenStatus::NoDevice,
-        WithProblems("USB cannot be used on this computer: " + ErrorText(r) + ".", ids_.problems)};
+    return {OpenStatus::NoDevice,
+            WithProblems(Phrase::Sentence(Phrase(kNoUsb, ErrorText(r))), ids_.problems)};
   }
   auto session = std::make_unique<Session>();
   session->context.reset(rawContext);
@@ -380,7 +404,7 @@ OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
   const DeviceList list(rawContext);
   if (list.error() != 0) {
     return {OpenStatus::NoDevice,
-            WithProblems("The USB devices cannot be listed: " + ErrorText(list.error()) + ".",
+            WithProblems(Phrase::Sentence(Phrase(kCannotList, ErrorText(list.error()))),
                          ids_.problems)};
   }
   std::vector<Candidate> candidates = Matching(list, ids_.ids);
@@ -388,15 +412,15 @@ OpenResult UsbDevice::OpenAt(const UsbPlace& only) {
     std::erase_if(candidates, [&only](const Candidate& c) { return !c.place.SamePlace(only); });
   }
   if (candidates.empty()) {
-    return {OpenStatus::NoDevice, WithProblems("No printer is connected (looked for the USB ids " +
-                                                   FormatUsbIds(ids_.ids) + ").",
-                                               ids_.problems)};
+    return {OpenStatus::NoDevice,
+            WithProblems(Phrase(kNoPrinterConnected, Phrase::Literal(FormatUsbIds(ids_.ids))),
+                         ids_.problems)};
   }
   // Device 0 is the first printer that opens, in place order; the ones passed
   // over are named with their reason. If none opens, the first one's reason is
   // the one to report.
   OpenResult first;
-  std::vector<std::string> skipped;
+  std::vector<Phrase> skipped;
   for (size_t i = 0; i < candidates.size(); ++i) {
     OpenResult result = OpenAndClaim(candidates[i], session->claim);
     if (result.ok()) {
@@ -418,11 +442,11 @@ OpenResult UsbDevice::Probe() {
   if (session_ && !lost_) ours = session_->claim->place;
   const UsbPrinterListing listing = ListPrinters(ids_, ours);
   if (listing.printers.empty()) {
-    return {OpenStatus::NoDevice, WithProblems("No printer is connected (looked for the USB ids " +
-                                                   FormatUsbIds(ids_.ids) + ").",
-                                               listing.problems)};
+    return {OpenStatus::NoDevice,
+            WithProblems(Phrase(kNoPrinterConnected, Phrase::Literal(FormatUsbIds(ids_.ids))),
+                         listing.problems)};
   }
-  std::vector<std::string> skipped;
+  std::vector<Phrase> skipped;
   for (const UsbPrinterEntry& entry : listing.printers) {
     const Candidate c{nullptr, entry.id, entry.place};
     if (entry.access == OpenStatus::Opened) {

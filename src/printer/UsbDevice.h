@@ -34,7 +34,7 @@ struct UsbPlace {
   uint8_t address = 0;
 
   // "bus 001, port 2" or "bus 001, port 1.4"; the address where no port is known.
-  std::string Describe() const;
+  Phrase Describe() const;
   // "1.4": the ports from the root hub down; empty where none is known.
   std::string PortPath() const;
   bool SamePlace(const UsbPlace& other) const;
@@ -102,12 +102,12 @@ struct UsbPrinterEntry {
   UsbPlace place;
   // Opened when this user can open and claim it; otherwise why not.
   OpenStatus access = OpenStatus::Failed;
-  std::string detail;
+  Phrase detail;
 };
 
 struct UsbPrinterListing {
   std::vector<UsbPrinterEntry> printers;  // in bus and port order
-  std::vector<std::string> problems;      // ignored ids, USB not usable
+  std::vector<Phrase> problems;           // ignored ids, USB not usable
 };
 
 // Every device on the bus with one of the ids, each tried for access and

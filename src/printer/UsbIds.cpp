@@ -11,6 +11,11 @@ namespace {
 constexpr UsbDeviceId DefaultIds[] = {
     {0x4348, 0x5537}, {0x4348, 0x55e0}, {0x1a86, 0x5537}, {0x1a86, 0x5576}};
 
+constexpr char kIdIgnored[] = Q5300_TEXT(
+    "q5300", "\"%1\" ignored: an id is a hexadecimal vendor:product pair such as 4348:5537");
+constexpr char kNoUsableId[] =
+    Q5300_TEXT("q5300", "%1 holds no usable id; looking for the default ids %2");
+
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -56,10 +61,7 @@ UsbIdList ParseUsbIds(std::string_view text) {
       UsbDeviceId id;
       if (colon == std::string_view::npos || !ParseHex16(entry.substr(0, colon), id.vendor) ||
           !ParseHex16(entry.substr(colon + 1), id.product)) {
-        std::string problem = "\"";
-        problem.append(entry).append(
-            "\" ignored: an id is a hexadecimal vendor:product pair such as 4348:5537");
-        list.problems.push_back(std::move(problem));
+        list.problems.emplace_back(kIdIgnored, Phrase::Literal(std::string(entry)));
       } else if (std::find(list.ids.begin(), list.ids.end(), id) == list.ids.end()) {
         list.ids.push_back(id);
       }
@@ -73,11 +75,13 @@ UsbIdList UsbIdsFromEnvironment() {
   const std::string name(UsbIdsVariable);
   const char* value = std::getenv(name.c_str());
   UsbIdList list = ParseUsbIds(value != nullptr ? value : "");
-  for (std::string& problem : list.problems) problem = name + ": " + problem;
+  for (Phrase& problem : list.problems) {
+    problem = Phrase("%1: %2", Phrase::Literal(name), std::move(problem));
+  }
   if (list.ids.empty()) {
     if (value != nullptr && !Trim(value).empty()) {
-      list.problems.push_back(name + " holds no usable id; looking for the default ids " +
-                              FormatUsbIds(DefaultUsbIds()));
+      list.problems.emplace_back(kNoUsableId, Phrase::Literal(name),
+                                 Phrase::Literal(FormatUsbIds(DefaultUsbIds())));
     }
     list.ids.assign(DefaultIds, DefaultIds + std::size(DefaultIds));
   }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/Phrase.h"
+
 namespace q5300 {
 
 struct UsbDeviceId {
@@ -23,7 +25,7 @@ std::span<const UsbDeviceId> DefaultUsbIds();
 
 struct UsbIdList {
   std::vector<UsbDeviceId> ids;
-  std::vector<std::string> problems;  // entries that were ignored, and why
+  std::vector<Phrase> problems;  // entries that were ignored, and why
 };
 
 // "4348:5537,1a86:5576": hexadecimal vendor:product pairs separated by commas;

@@ -17,6 +17,17 @@ namespace {
 
 constexpr uint8_t StaleByte = 0xEE;
 
+constexpr char kVirtualPrinter[] = Q5300_TEXT("q5300", "the virtual printer");
+constexpr char kWritingInto[] = Q5300_TEXT("q5300", "the virtual printer writing into %1");
+constexpr char kOpened[] = Q5300_TEXT("q5300", "Opened %1.");
+constexpr char kUnplugged[] = Q5300_TEXT("q5300", "The virtual printer has been unplugged.");
+constexpr char kToldNoDevice[] =
+    Q5300_TEXT("q5300", "No printer is connected (virtual printer told so).");
+constexpr char kToldNoPermission[] =
+    Q5300_TEXT("q5300", "The virtual printer is there, but this user may not open it (told so).");
+constexpr char kToldFailed[] =
+    Q5300_TEXT("q5300", "The virtual printer could not be opened (told so).");
+
 // The number of a file named write-NNNN.bin, or 0.
 unsigned FileNumber(const std::string& name) {
   constexpr std::string_view prefix = "write-";
@@ -104,25 +115,23 @@ std::vector<DecodedPacket> VirtualPrinter::packets() const {
 OpenResult VirtualPrinter::Answer() {
   OpenResult result;
   if (unplugged_) {
-    result = {OpenStatus::NoDevice, "The virtual printer has been unplugged."};
+    result = {OpenStatus::NoDevice, kUnplugged};
   } else {
     switch (refusal_) {
       case OpenStatus::NoDevice:
-        result = {OpenStatus::NoDevice, "No printer is connected (virtual printer told so)."};
+        result = {OpenStatus::NoDevice, kToldNoDevice};
         break;
       case OpenStatus::NoPermission:
-        result = {OpenStatus::NoPermission,
-                  "The virtual printer is there, but this user may not open it (told so)."};
+        result = {OpenStatus::NoPermission, kToldNoPermission};
         break;
       case OpenStatus::Failed:
-        result = {OpenStatus::Failed, "The virtual printer could not be opened (told so)."};
+        result = {OpenStatus::Failed, kToldFailed};
         break;
       case OpenStatus::Opened:
-        result = {OpenStatus::Opened, outputDir_ ? "Opened the virtual printer writing into " +
-                                                       outputDir_->string() + "."
-                                                 : std::string("Opened the virtual printer.")};
-        result.printer = outputDir_ ? "the virtual printer writing into " + outputDir_->string()
-                                    : std::string("the virtual printer");
+        result.status = OpenStatus::Opened;
+        result.printer = outputDir_ ? Phrase(kWritingInto, Phrase::Literal(outputDir_->string()))
+                                    : Phrase(kVirtualPrinter);
+        result.detail = Phrase(kOpened, result.printer);
         break;
     }
   }
@@ -141,7 +150,7 @@ OpenResult VirtualPrinter::Open() {
 
 OpenResult VirtualPrinter::Probe() {
   OpenResult result = Answer();
-  if (result.ok()) result.detail.clear();
+  if (result.ok()) result.detail = {};
   Log(DeviceCall::Probe, static_cast<int64_t>(result.status));
   return result;
 }

@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 
 #include "compile/RebuildRecords.h"
+#include "ui/CoreTexts.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
 namespace {
 QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return CoreText(text);
 }
 }  // namespace
 

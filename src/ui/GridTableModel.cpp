@@ -2,13 +2,30 @@
 
 #include <QColor>
 
+#include "ui/CoreTexts.h"
 #include "ui/LengthText.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
 namespace {
+// Translated in the model's own context.
 const char* const kHeadings[GridColumnCount] = {
-    "", "", "Page", "1st Line", "2nd Line", "Repeat", "Font Size", "Frame", "Direction", "Zoom"};
+    "",
+    "",
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Page"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "1st Line"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "2nd Line"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Repeat"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Font Size"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Frame"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Direction"),
+    QT_TRANSLATE_NOOP("q5300::ui::GridTableModel", "Zoom"),
+};
+
+// The columns whose words are the core's (editing/CellTexts.h), shown translated.
+bool HoldsWords(int column) {
+  return column == FrameColumn || column == DirectionColumn || column == ZoomColumn;
+}
 }
 
 GridTableModel::GridTableModel(const JobDocument& document, PageCommands& pages, QObject* parent)
@@ -33,6 +50,9 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       if (index.column() == CheckColumn) return {};
+      if (HoldsWords(index.column())) {
+        return CoreText(FromU16(grid_.CellText(index.row(), index.column())).toStdString());
+      }
       return FromU16(grid_.CellText(index.row(), index.column()));
     case Qt::CheckStateRole:
       if (index.column() != CheckColumn) return {};
@@ -67,7 +87,7 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= GridColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
+  if (role == Qt::DisplayRole) return tr(kHeadings[section]);
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
   return {};
 }

@@ -7,6 +7,7 @@
 
 #include "data/JobSettings.h"
 #include "editing/PanelCommands.h"
+#include "ui/CoreTexts.h"
 
 namespace q5300::ui {
 namespace {
@@ -14,13 +15,13 @@ constexpr int kPairSpacing = 10;
 
 void Fill(QComboBox* box, std::span<const std::string_view> items) {
   for (const std::string_view item : items) {
-    box->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    box->addItem(CoreText(item));
   }
 }
 }  // namespace
 
 MediaBar::MediaBar(PanelCommands& panel, QWidget* parent)
-    : QGroupBox(QStringLiteral("메체정보"), parent), panel_(panel) {
+    : QGroupBox(tr("메체정보"), parent), panel_(panel) {
   setObjectName(QStringLiteral("mediaBar"));
   column_ = new QVBoxLayout(this);
   column_->setContentsMargins(8, 4, 8, 6);
@@ -30,17 +31,17 @@ MediaBar::MediaBar(PanelCommands& panel, QWidget* parent)
     line->setSpacing(kPairSpacing);
     column_->addLayout(line);
   }
-  material_ = AddBox("재료 :", "material", 110);
-  size_ = AddBox("재료 사이즈:", "mediaSize", 70);
-  cutting_ = AddBox("커팅설정 :", "cutting", 110);
-  margin_ = AddBox("여백 :", "margin", 56);
-  alignment_ = AddBox("정렬 :", "alignment", 80);
-  density_ = AddBox("농도 :", "density", 48);
-  copies_ = AddBox("전체반복:", "copies", 56);
+  material_ = AddBox(tr("재료 :"), "material", 110);
+  size_ = AddBox(tr("재료 사이즈:"), "mediaSize", 70);
+  cutting_ = AddBox(tr("커팅설정 :"), "cutting", 110);
+  margin_ = AddBox(tr("여백 :"), "margin", 56);
+  alignment_ = AddBox(tr("정렬 :"), "alignment", 80);
+  density_ = AddBox(tr("농도 :"), "density", 48);
+  copies_ = AddBox(tr("전체반복:"), "copies", 56);
   Arrange(1);
 
   for (const MediaMaterial& m : MediaTable()) {
-    material_->addItem(QString::fromUtf8(m.item.data(), static_cast<qsizetype>(m.item.size())));
+    material_->addItem(CoreText(m.item));
   }
   Fill(cutting_, CuttingItems());
   Fill(margin_, MarginItems());
@@ -60,9 +61,9 @@ MediaBar::MediaBar(PanelCommands& panel, QWidget* parent)
   connect(copies_, &QComboBox::activated, this, [this](int i) { panel_.CopiesChosen(i); });
 }
 
-QComboBox* MediaBar::AddBox(const char* caption, const char* name, int width) {
+QComboBox* MediaBar::AddBox(const QString& caption, const char* name, int width) {
   auto* pair = new QWidget(this);
-  auto* label = new QLabel(QString::fromUtf8(caption), pair);
+  auto* label = new QLabel(caption, pair);
   auto* box = new QComboBox(pair);
   box->setObjectName(QString::fromLatin1(name));
   box->setMinimumWidth(width);

@@ -41,7 +41,7 @@ class MediaBar final : public QGroupBox {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QComboBox* AddBox(const char* caption, const char* name, int width);
+  QComboBox* AddBox(const QString& caption, const char* name, int width);
   void FillSizes(int material);
   // Places the boxes in `rows` rows (1 or 2).
   void Arrange(int rows);

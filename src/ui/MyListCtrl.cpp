@@ -1,8 +1,10 @@
 #include "ui/MyListCtrl.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "editing/JobDocument.h"
 #include "editing/PageCommands.h"
@@ -11,6 +13,28 @@
 #include "ui/Theme.h"
 
 namespace q5300::ui {
+namespace {
+
+// A selected row keeps the red of a line that does not fit its page: the line
+// is drawn in that red on a pale highlight, not in the highlight's white.
+class RowDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!option->state.testFlag(QStyle::State_Selected)) return;
+    const QVariant colour = index.data(Qt::ForegroundRole);
+    if (!colour.isValid() || colour.value<QColor>() != OverLengthColor) return;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      option->palette.setColor(group, QPalette::HighlightedText, OverLengthColor);
+      option->palette.setColor(group, QPalette::Highlight, SelectedOverLengthBackground);
+    }
+  }
+};
+
+}  // namespace
 
 MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("grid"));
@@ -29,6 +53,7 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   colours.setColor(QPalette::Base, ApplicationBackground);
   colours.setColor(QPalette::Text, Qt::black);
   setPalette(colours);
+  setItemDelegate(new RowDelegate(this));
   // A scroll takes the focus first, so an open edit is committed before the cells move.
   for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
     connect(bar, &QScrollBar::actionTriggered, this, [this] { FocusGrid(); });
@@ -105,6 +130,22 @@ void MyListCtrl::keyReleaseEvent(QKeyEvent* event) {
     if (grid.IsValidRow(row)) SelectRow(row, true);
   }
   QTableView::keyReleaseEvent(event);
+}
+
+bool MyListCtrl::focusNextPrevChild(bool next) {
+  QWidget* focus = QApplication::focusWidget();
+  if (editor_ == nullptr || focus == nullptr || !isAncestorOf(focus)) {
+    return QTableView::focusNextPrevChild(next);
+  }
+  for (QWidget* w = next ? nextInFocusChain() : previousInFocusChain(); w != nullptr && w != this;
+       w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+    if (isAncestorOf(w) || w->window() != window()) continue;
+    if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (w->focusProxy() != nullptr) continue;
+    w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  return QTableView::focusNextPrevChild(next);
 }
 
 void MyListCtrl::wheelEvent(QWheelEvent* event) {

@@ -60,6 +60,10 @@ class MyListCtrl final : public QTableView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // Tab or Backtab in an open cell edit ends it and goes on to the control after
+  // (or before) the grid, not back to the grid itself, whose focus shows nothing
+  // beside the selected row.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void EditEnded(const InPlaceEdit::Outcome& outcome);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/CoreTexts.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -17,7 +18,7 @@ MyState::MyState(StatusPopup& popup, QWidget* window)
       popup_(popup),
       label_(new QLabel(this)),
       unused_(new QPushButton(QStringLiteral("??"), this)),
-      stop_(new QPushButton(QStringLiteral("중지"), this)) {
+      stop_(new QPushButton(tr("중지"), this)) {
   setObjectName(QStringLiteral("statusPopup"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAutoFillBackground(true);
@@ -60,7 +61,7 @@ MyState::~MyState() {
 }
 
 void MyState::Follow() {
-  label_->setText(QString::fromStdString(popup_.text()));
+  label_->setText(CoreText(popup_.text()));
   stop_->setVisible(popup_.stopButtonVisible());
   unused_->hide();
   // A modal dialog has the operator's attention, and its text and buttons must

@@ -9,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "ui/Centred.h"
+#include "ui/CoreTexts.h"
 #include "ui/MyEdit.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
 namespace {
 QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return CoreText(text);
 }
 }  // namespace
 
@@ -107,9 +108,8 @@ void NumSetDialog::ShowTexts() {
 void NumSetDialog::accept() {
   const Status status = model_.Accept();
   if (!status) {
-    Centred<QMessageBox> box(QMessageBox::Information,
-                             QString::fromStdString(status.failure().caption),
-                             MessageText(status.failure().text), QMessageBox::Ok, this);
+    Centred<QMessageBox> box(QMessageBox::Information, MessageBoxCaption(status.failure()),
+                             MessageBoxText(status.failure()), QMessageBox::Ok, this);
     box.exec();
     return;  // the dialog stays open
   }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -22,6 +23,8 @@
 #include "printer/DeviceFactory.h"
 #include "printer/UsbDevice.h"
 #include "ui/Centred.h"
+#include "ui/CoreTexts.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InPlaceEdit.h"
 #include "ui/LengthText.h"
 #include "ui/MediaBar.h"
@@ -30,6 +33,7 @@
 #include "ui/MyState.h"
 #include "ui/PagePanel.h"
 #include "ui/Theme.h"
+#include "ui/WheelGuard.h"
 
 namespace q5300::ui {
 namespace {
@@ -42,19 +46,24 @@ struct ToolbarEntry {
   const char* shortcut;  // portable text; none when empty
 };
 
+// The toolbar's captions, translated in the context "Toolbar".
+struct ToolbarWords {
+  Q_DECLARE_TR_FUNCTIONS(Toolbar)
+};
+
 constexpr ToolbarEntry kToolbar[] = {
-    {Command::Open, "열기", "open", false, "Ctrl+O"},
-    {Command::Save, "저장", "save", false, "Ctrl+S"},
-    {Command::Import, "가져오기", "import", true, "Ctrl+I"},
-    {Command::Add, "추가", "add", true, "Ins"},
-    {Command::Delete, "삭제", "delete", false, "Del"},
-    {Command::Superscript, "윗첨자", "superscript", true, ""},
-    {Command::Subscript, "아래첨자", "subscript", false, ""},
-    {Command::Preview, "미리보기", "preview", true, "F5"},
-    {Command::Print, "인쇄", "print", false, "Ctrl+P"},
-    {Command::Symbols, "전기기호", "symbols", true, ""},
-    {Command::SaveU, "SaveU", "saveu", true, ""},
-    {Command::Exit, "나가기", "exit", false, ""},
+    {Command::Open, QT_TRANSLATE_NOOP("Toolbar", "열기"), "open", false, "Ctrl+O"},
+    {Command::Save, QT_TRANSLATE_NOOP("Toolbar", "저장"), "save", false, "Ctrl+S"},
+    {Command::Import, QT_TRANSLATE_NOOP("Toolbar", "가져오기"), "import", true, "Ctrl+I"},
+    {Command::Add, QT_TRANSLATE_NOOP("Toolbar", "추가"), "add", true, "Ins"},
+    {Command::Delete, QT_TRANSLATE_NOOP("Toolbar", "삭제"), "delete", false, "Del"},
+    {Command::Superscript, QT_TRANSLATE_NOOP("Toolbar", "윗첨자"), "superscript", true, ""},
+    {Command::Subscript, QT_TRANSLATE_NOOP("Toolbar", "아래첨자"), "subscript", false, ""},
+    {Command::Preview, QT_TRANSLATE_NOOP("Toolbar", "미리보기"), "preview", true, "F5"},
+    {Command::Print, QT_TRANSLATE_NOOP("Toolbar", "인쇄"), "print", false, "Ctrl+P"},
+    {Command::Symbols, QT_TRANSLATE_NOOP("Toolbar", "전기기호"), "symbols", true, ""},
+    {Command::SaveU, QT_TRANSLATE_NOOP("Toolbar", "SaveU"), "saveu", true, ""},
+    {Command::Exit, QT_TRANSLATE_NOOP("Toolbar", "나가기"), "exit", false, ""},
 };
 
 // The page panel scrolls when the window is too low for it, and otherwise asks
@@ -157,9 +166,10 @@ OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, 
   page->addLayout(middle);
   page->addWidget(preview_, 1);
   setCentralWidget(central);
+  GuardWheel(central);
   MakeStatusLine();
   // Which printer the last job went to, on the left of the status line.
-  printerNote_ = new QLabel(this);
+  printerNote_ = new ElidedLabel(this);
   printerNote_->setObjectName(QStringLiteral("printerNote"));
   statusBar()->addWidget(printerNote_, 1);
   // Made last, so that it stands over the window's other parts.
@@ -216,7 +226,7 @@ void OrvelTestDlg::StartUpShown() {
 }
 
 void OrvelTestDlg::MakeToolbar() {
-  auto* bar = new QToolBar(QStringLiteral("toolbar"), this);
+  auto* bar = new QToolBar(tr("Toolbar"), this);
   bar->setObjectName(QStringLiteral("toolbar"));
   bar->setMovable(false);
   bar->setFloatable(false);
@@ -225,15 +235,16 @@ void OrvelTestDlg::MakeToolbar() {
   bar->setContextMenuPolicy(Qt::CustomContextMenu);
   for (const ToolbarEntry& entry : kToolbar) {
     if (entry.separatorBefore) bar->addSeparator();
-    auto* action = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(entry.icon)),
-                               QString::fromUtf8(entry.caption), this);
+    const QString caption = ToolbarWords::tr(entry.caption);
+    auto* action = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(entry.icon)), caption,
+                               this);
     action->setObjectName(QString::fromLatin1(entry.icon));
-    action->setToolTip(QString::fromUtf8(entry.caption));
+    action->setToolTip(caption);
     if (*entry.shortcut != 0) {
       const QKeySequence keys(QString::fromLatin1(entry.shortcut));
       action->setShortcut(keys);
-      action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption),
-                                                       keys.toString(QKeySequence::NativeText)));
+      action->setToolTip(
+          QStringLiteral("%1 (%2)").arg(caption, keys.toString(QKeySequence::NativeText)));
     }
     connect(action, &QAction::triggered, this, [this, c = entry.command] { Run(c); });
     bar->addAction(action);
@@ -241,7 +252,7 @@ void OrvelTestDlg::MakeToolbar() {
     if (QWidget* button = bar->widgetForAction(action)) button->setMinimumWidth(72);
   }
   // There is no system menu to carry the About entry: the toolbar's menu and F1 do.
-  auto* about = new QAction(QStringLiteral("About Tarnix(&A)..."), this);
+  auto* about = new QAction(tr("About Tarnix(&A)..."), this);
   about->setObjectName(QStringLiteral("about"));
   about->setShortcut(QKeySequence::HelpContents);
   addAction(about);
@@ -256,17 +267,18 @@ void OrvelTestDlg::MakeToolbar() {
 
 // The toolbar keeps its twelve commands: export is on the grid's menu and keys.
 void OrvelTestDlg::MakeExportCommands() {
-  const auto make = [this](const char* caption, const char* name, QKeyCombination keys,
+  const auto make = [this](const QString& caption, const char* name, QKeyCombination keys,
                            CsvEncoding encoding) {
-    auto* action = new QAction(QString::fromUtf8(caption), this);
+    auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(keys));
     addAction(action);
     connect(action, &QAction::triggered, this, [this, encoding] { Committed([&] { bench_->files.Export(encoding); }); });
     return action;
   };
-  exportUtf8_ = make("CSV로 내보내기 (UTF-8)...", "export", Qt::CTRL | Qt::Key_E, CsvEncoding::Utf8);
-  export949_ = make("CSV로 내보내기 (949)...", "export949", Qt::CTRL | Qt::SHIFT | Qt::Key_E,
+  exportUtf8_ = make(tr("CSV로 내보내기 (UTF-8)..."), "export", Qt::CTRL | Qt::Key_E,
+                     CsvEncoding::Utf8);
+  export949_ = make(tr("CSV로 내보내기 (949)..."), "export949", Qt::CTRL | Qt::SHIFT | Qt::Key_E,
                     CsvEncoding::CodePage949);
   gridMenu_->addSeparator();
   gridMenu_->addAction(exportUtf8_);
@@ -274,10 +286,10 @@ void OrvelTestDlg::MakeExportCommands() {
 }
 
 void OrvelTestDlg::MakeEditCommands() {
-  undo_ = new QAction(QStringLiteral("실행 취소"), this);
+  undo_ = new QAction(tr("실행 취소"), this);
   undo_->setObjectName(QStringLiteral("undo"));
   undo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  redo_ = new QAction(QStringLiteral("다시 실행"), this);
+  redo_ = new QAction(tr("다시 실행"), this);
   redo_->setObjectName(QStringLiteral("redo"));
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -315,9 +327,9 @@ void OrvelTestDlg::ShowGridMenu(const QPoint& at) {
 }
 
 void OrvelTestDlg::MakeStatusLine() {
-  pageStatus_ = new QLabel(this);
+  pageStatus_ = new ElidedLabel(this);
   pageStatus_->setObjectName(QStringLiteral("pageStatus"));
-  jobStatus_ = new QLabel(this);
+  jobStatus_ = new ElidedLabel(this);
   jobStatus_->setObjectName(QStringLiteral("jobStatus"));
   jobStatus_->setContentsMargins(16, 0, 0, 0);
   // Permanent, on the right: the bar's messages keep the left part.
@@ -405,7 +417,7 @@ void OrvelTestDlg::ShowAbout() {
   box.setWindowTitle(QStringLiteral("Q5300"));
   auto* icon = new QSvgWidget(QStringLiteral(":/icons/app.svg"), &box);
   icon->setFixedSize(48, 48);
-  auto* text = new QLabel(QStringLiteral("Version 1.11"), &box);
+  auto* text = new QLabel(tr("Version 1.11"), &box);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
   connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
   auto* row = new QHBoxLayout;
@@ -435,7 +447,7 @@ void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
 void OrvelTestDlg::CommitOpenEdit() { grid_->FocusGrid(); }
 
 void OrvelTestDlg::PrinterChanged() {
-  printerNote_->setText(QString::fromStdString(bench_->printing.printerNote()));
+  printerNote_->setText(Translated(bench_->printing.printerNotePhrase()));
 }
 
 void OrvelTestDlg::CurrentPageChanged(int row, bool ensureVisible) {

@@ -16,15 +16,16 @@
 namespace q5300::ui {
 namespace {
 
+// The items are marked with QT_TR_NOOP in the panel's own context.
 QComboBox* Combo(const char* name, std::initializer_list<const char*> items, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromLatin1(name));
-  for (const char* item : items) box->addItem(QString::fromUtf8(item));
+  for (const char* item : items) box->addItem(PagePanel::tr(item));
   return box;
 }
 
 QPushButton* SetButton(const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QStringLiteral("설정"), parent);
+  auto* button = new QPushButton(PagePanel::tr("설정"), parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoDefault(false);
   return button;
@@ -45,9 +46,9 @@ PagePanel::PagePanel(PanelCommands& panel, PageCommands& pages, QWidget* parent)
 }
 
 QWidget* PagePanel::MakeScope() {
-  auto* group = new QGroupBox(QStringLiteral("설정 범위"), this);
-  currentPage_ = new QRadioButton(QStringLiteral("현재 페이지"), group);
-  followingPages_ = new QRadioButton(QStringLiteral("이후페이지"), group);
+  auto* group = new QGroupBox(tr("설정 범위"), this);
+  currentPage_ = new QRadioButton(tr("현재 페이지"), group);
+  followingPages_ = new QRadioButton(tr("이후페이지"), group);
   currentPage_->setObjectName(QStringLiteral("currentPage"));
   followingPages_->setObjectName(QStringLiteral("followingPages"));
   auto* layout = new QHBoxLayout(group);
@@ -61,12 +62,12 @@ QWidget* PagePanel::MakeScope() {
 }
 
 QWidget* PagePanel::MakePageInfo() {
-  auto* group = new QGroupBox(QStringLiteral("페이지 정보"), this);
+  auto* group = new QGroupBox(tr("페이지 정보"), this);
   auto* layout = new QVBoxLayout(group);
 
-  auto* length = new QGroupBox(QStringLiteral("길이"), group);
-  autoLength_ = new QRadioButton(QStringLiteral("자동"), length);
-  setLength_ = new QRadioButton(QStringLiteral("사용자설정"), length);
+  auto* length = new QGroupBox(tr("길이"), group);
+  autoLength_ = new QRadioButton(tr("자동"), length);
+  setLength_ = new QRadioButton(tr("사용자설정"), length);
   autoLength_->setObjectName(QStringLiteral("autoLength"));
   setLength_->setObjectName(QStringLiteral("setLength"));
   lengthEdit_ = new QLineEdit(length);
@@ -85,21 +86,23 @@ QWidget* PagePanel::MakePageInfo() {
   repeatEdit_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), repeatEdit_));
   repeatButton_ = SetButton("repeatButton", group);
-  fontSize_ = Combo("fontSize", {"자동", "1", "2", "3", "4", "5", "6"}, group);
-  width_ = Combo("width", {"전각", "반각"}, group);
-  frame_ = Combo("frame", {"없음", "사각프레임", "밑줄"}, group);
-  direction_ = Combo("direction", {"수평", "수직"}, group);
+  fontSize_ = Combo("fontSize", {QT_TR_NOOP("자동"), "1", "2", "3", "4", "5", "6"}, group);
+  width_ = Combo("width", {QT_TR_NOOP("전각"), QT_TR_NOOP("반각")}, group);
+  frame_ =
+      Combo("frame", {QT_TR_NOOP("없음"), QT_TR_NOOP("사각프레임"), QT_TR_NOOP("밑줄")}, group);
+  direction_ = Combo("direction", {QT_TR_NOOP("수평"), QT_TR_NOOP("수직")}, group);
   int row = 0;
-  fields->addWidget(new QLabel(QStringLiteral("개별반복 :"), group), row, 0);
+  fields->addWidget(new QLabel(tr("개별반복 :"), group), row, 0);
   fields->addWidget(repeatEdit_, row, 1);
   fields->addWidget(repeatButton_, row++, 2);
-  for (auto [caption, box] : {std::pair{"글꼴크기:", fontSize_}, std::pair{"전각/반각:", width_},
-                              std::pair{"프레임:", frame_}, std::pair{"인쇄방향:", direction_}}) {
-    fields->addWidget(new QLabel(QString::fromUtf8(caption), group), row, 0);
+  for (auto [caption, box] :
+       {std::pair{tr("글꼴크기:"), fontSize_}, std::pair{tr("전각/반각:"), width_},
+        std::pair{tr("프레임:"), frame_}, std::pair{tr("인쇄방향:"), direction_}}) {
+    fields->addWidget(new QLabel(caption, group), row, 0);
     fields->addWidget(box, row++, 1, 1, 2);
   }
   layout->addLayout(fields);
-  numbering_ = new QPushButton(QStringLiteral("넘버링 설정"), group);
+  numbering_ = new QPushButton(tr("넘버링 설정"), group);
   numbering_->setObjectName(QStringLiteral("numbering"));
   numbering_->setAutoDefault(false);
   layout->addWidget(numbering_);
@@ -121,9 +124,9 @@ QWidget* PagePanel::MakePageInfo() {
 }
 
 QWidget* PagePanel::MakeRepeatMode() {
-  auto* group = new QGroupBox(QStringLiteral("넘버링 반복인쇄 방식"), this);
-  continuous_ = new QRadioButton(QStringLiteral("연속반복"), group);
-  sequential_ = new QRadioButton(QStringLiteral("순차반복"), group);
+  auto* group = new QGroupBox(tr("넘버링 반복인쇄 방식"), this);
+  continuous_ = new QRadioButton(tr("연속반복"), group);
+  sequential_ = new QRadioButton(tr("순차반복"), group);
   continuous_->setObjectName(QStringLiteral("continuous"));
   sequential_->setObjectName(QStringLiteral("sequential"));
   auto* layout = new QHBoxLayout(group);

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/Centred.h"
+#include "ui/CoreTexts.h"
 #include "ui/DqfhDialog.h"
 #include "ui/NumSetDialog.h"
 #include "ui/Theme.h"
@@ -28,27 +29,27 @@ void QtOperator::FitCaption(QMessageBox& box) {
 void QtOperator::Tell(const Message& message) {
   Centred<QMessageBox> box(
       message.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-      QString::fromStdString(message.caption), MessageText(message.text), QMessageBox::Ok, parent_);
+      MessageBoxCaption(message), MessageBoxText(message), QMessageBox::Ok, parent_);
   FitCaption(box);
   box.exec();
 }
 
 bool QtOperator::AskYesNo(const Message& question) {
-  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
-                           MessageText(question.text), QMessageBox::Yes | QMessageBox::No, parent_);
+  Centred<QMessageBox> box(QMessageBox::Question, MessageBoxCaption(question),
+                           MessageBoxText(question), QMessageBox::Yes | QMessageBox::No, parent_);
   FitCaption(box);
   return box.exec() == QMessageBox::Yes;
 }
 
-std::size_t QtOperator::Choose(const Message& question, const std::vector<std::string>& answers) {
-  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
-                           MessageText(question.text), QMessageBox::NoButton, parent_);
+std::size_t QtOperator::Choose(const Message& question, const std::vector<Phrase>& answers) {
+  Centred<QMessageBox> box(QMessageBox::Question, MessageBoxCaption(question),
+                           MessageBoxText(question), QMessageBox::NoButton, parent_);
   std::vector<QPushButton*> buttons;
   for (std::size_t i = 0; i < answers.size(); ++i) {
     // The last answer is the one that leaves everything as it was: Escape and
     // the close box give it.
     const bool last = i + 1 == answers.size();
-    buttons.push_back(box.addButton(QString::fromStdString(answers[i]),
+    buttons.push_back(box.addButton(Translated(answers[i]),
                                     last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
   }
   if (buttons.empty()) return 0;
@@ -64,12 +65,14 @@ std::size_t QtOperator::Choose(const Message& question, const std::vector<std::s
 
 QString QtOperator::QtFilter(const std::string& filter) {
   // Pairs of description|patterns|, the patterns separated by ';', the
-  // description perhaps naming them in brackets: "QXU(*.qxu)".
+  // description perhaps naming them in brackets: "QXU(*.qxu)". The name is a
+  // text of the core's, translated.
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   QStringList entries;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty()) continue;
-    const QString name = parts[i].section(QLatin1Char('('), 0, 0).trimmed();
+    const QString name =
+        CoreText(parts[i].section(QLatin1Char('('), 0, 0).trimmed().toStdString());
     QString patterns = parts[i + 1];
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     entries << name + QStringLiteral(" (") + patterns.simplified() + QStringLiteral(")");
@@ -107,13 +110,13 @@ bool QtOperator::RunSymbolPicker(Dqfh& picker) {
 }
 
 SaveAnswer QtOperator::AskSaveChanges(const Message& question) {
-  Centred<QMessageBox> box(QMessageBox::Question, QString::fromStdString(question.caption),
-                           MessageText(question.text),
+  Centred<QMessageBox> box(QMessageBox::Question, MessageBoxCaption(question),
+                           MessageBoxText(question),
                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   FitCaption(box);
-  box.button(QMessageBox::Save)->setText(QStringLiteral("저장"));
-  box.button(QMessageBox::Discard)->setText(QStringLiteral("저장 안 함"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("취소"));
+  box.button(QMessageBox::Save)->setText(tr("저장"));
+  box.button(QMessageBox::Discard)->setText(tr("저장 안 함"));
+  box.button(QMessageBox::Cancel)->setText(tr("취소"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:

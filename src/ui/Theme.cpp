@@ -23,13 +23,6 @@ QFont GridFont(int pixelSize) {
   return font;
 }
 
-QString MessageText(const std::string& utf8) {
-  QString text = QString::fromStdString(utf8);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
-
 QString FromU16(const std::u16string& text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }

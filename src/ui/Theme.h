@@ -13,6 +13,8 @@ inline const QString WindowTitle = QStringLiteral("Q5300_V1.04");
 
 // Texts of a page that does not fit its length.
 inline const QColor OverLengthColor(200, 0, 0);
+// The highlight of a selected row behind a line in OverLengthColor.
+inline const QColor SelectedOverLengthBackground(255, 214, 214);
 
 // Loads the program's symbol font from the resources (once) and returns the
 // families to list for texts that may hold Hangul and the private-use characters
@@ -20,9 +22,6 @@ inline const QColor OverLengthColor(200, 0, 0);
 QStringList TextFamilies();
 // The font of the grid and its editor, at `pixelSize`.
 QFont GridFont(int pixelSize = 13);
-
-// "\r\n" and "\r" of the program's messages as line breaks.
-QString MessageText(const std::string& utf8);
 
 QString FromU16(const std::u16string& text);
 std::u16string ToU16(const QString& text);

@@ -8,6 +8,7 @@
 
 #include "ui/Application.h"
 #include "ui/DisplayCheck.h"
+#include "ui/Language.h"
 #include "ui/OrvelTestDlg.h"
 
 namespace {
@@ -55,13 +56,20 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   q5300::ui::EndQtStartWatch();
   q5300::ui::SetUpApplication();
+  // Korean unless the locale asks for English (README: The window's language).
+  const q5300::ui::WindowLanguage language(q5300::ui::LanguageFromEnvironment());
+  for (const QString& missing : language.missing()) {
+    std::fprintf(stderr, "q5300: %s cannot be loaded; the texts it translates stay as they are.\n",
+                 qPrintable(missing));
+  }
 
   QCommandLineParser arguments;
-  arguments.setApplicationDescription(QStringLiteral("Q5300 marking printer"));
+  arguments.setApplicationDescription(QCoreApplication::translate("main", "Q5300 marking printer"));
   arguments.addHelpOption();
-  arguments.addPositionalArgument(QStringLiteral("file"),
-                                  QStringLiteral("A label file (.qxk or .qxu) to open."),
-                                  QStringLiteral("[file]"));
+  arguments.addPositionalArgument(
+      QStringLiteral("file"),
+      QCoreApplication::translate("main", "A label file (.qxk or .qxu) to open."),
+      QStringLiteral("[file]"));
   arguments.process(app);
 
   q5300::ui::OrvelTestDlg window;

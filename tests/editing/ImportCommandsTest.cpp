@@ -28,7 +28,7 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
   w.Page(2, u"old 3");
   w.Import(dir.path() / "in.csv");
   EXPECT_EQ(w.op.TakeTexts(),
-            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
+            (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
                                       "1 페이지 범위초과로,페이지 길이는 40 입니다."}));
   ASSERT_EQ(w.grid().rowCount(), 4);
   ASSERT_EQ(w.job().pages.size(), 4);
@@ -110,7 +110,7 @@ TEST(FileCommands, ImportStopsAtTwoHundredPages) {
   Window w;
   w.Import(dir.path() / "many.csv");
   EXPECT_EQ(w.op.TakeTexts(),
-            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.",
+            (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
                                       "Max import data:100 rows!"}));
   ASSERT_EQ(w.grid().rowCount(), 200);
   EXPECT_EQ(w.Cell(199, Line1Column), u"L200");
@@ -128,7 +128,7 @@ TEST(FileCommands, AnImportThatFindsNothingLeavesTheJob) {
   w.Import(dir.path() / "absent.csv");
   const std::vector<std::string> refused = w.op.TakeTexts();
   ASSERT_EQ(refused.size(), 2u);
-  EXPECT_EQ(refused[0], "입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오.");
+  EXPECT_EQ(refused[0], "가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.");
   // The file and why it cannot be opened, under the headline.
   const std::string headline =
       "파일을 열 수 없습니다!\n" + (dir.path() / "absent.csv").string() + "\n";
@@ -170,7 +170,7 @@ TEST(FileCommands, ImportTakesSpreadsheets) {
   EXPECT_EQ(fromSheet.Cell(0, RepeatColumn), u"3");
   EXPECT_EQ(fromSheet.Cell(1, Line1Column), u"101");
   EXPECT_EQ(fromSheet.op.TakeTexts(),
-            (std::vector<std::string>{"입력한 파일이 .CSV 파일로 저장되었는지 확인하십시오."}));
+            (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다."}));
 
   const JobState before = StateOf(fromSheet.bench.document);
   fromSheet.Import(dir.path() / "broken.xlsx");
@@ -211,7 +211,10 @@ TEST(FileCommands, ExportWritesThePagesThatAnImportGivesBack) {
     w.window.Type(2, Line2Column, u"typed");  // still open when the command runs
     w.op.TakeTexts();
     w.Export(dir.path() / "out", encoding);
-    EXPECT_TRUE(w.op.TakeTexts().empty());
+    // The operator learns that it was written, and where.
+    EXPECT_EQ(w.op.TakeTexts(),
+              std::vector<std::string>{"3 페이지를 CSV 파일로 내보냈습니다:\n" +
+                                       (dir.path() / "out.csv").string()});
     ASSERT_EQ(w.op.dialogs.size(), 2u);
     const FileDialog& dialog = w.op.dialogs[1];
     EXPECT_EQ(dialog.kind, FileDialog::SaveFile);

@@ -147,5 +147,26 @@ TEST(Lengths, LabelsOfAPageAndOfTheJob) {
   EXPECT_EQ(counts.copies, 2);
 }
 
+// "입력 길이 초과!" stands beside the job as it now is: the window has been told
+// of the change, and the counts hold the line that is too long, before the
+// operator closes the message.
+TEST(Lengths, TheOverLengthMessageComesOnceTheCountsShowTheLine) {
+  NewJob j;
+  j.Pages(2);
+  struct Seen {
+    int overLength = -1;
+    int jobChanges = -1;
+  } seen;
+  const int changesBefore = j.window.jobChanges;
+  j.op.whileTelling = [&] {
+    seen.overLength = j.bench.document.counts().overLengthPages;
+    seen.jobChanges = j.window.jobChanges - changesBefore;
+  };
+  j.Type(1, u"ABCDE");
+  ASSERT_EQ(j.op.TakeTexts(), std::vector<std::string>{"입력 길이 초과!"});
+  EXPECT_EQ(seen.overLength, 1);
+  EXPECT_GE(seen.jobChanges, 1);
+}
+
 }  // namespace
 }  // namespace q5300

@@ -395,11 +395,11 @@ TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
 }
 
 TEST(SentReport, NamesTheRanges) {
-  EXPECT_EQ(SentReport(41, 100), "Pages 1–41 sent, 42–100 not sent.");
-  EXPECT_EQ(SentReport(1, 2), "Page 1 sent, 2 not sent.");
-  EXPECT_EQ(SentReport(0, 3), "Pages 1–3 not sent.");
-  EXPECT_EQ(SentReport(0, 1), "Page 1 not sent.");
-  EXPECT_EQ(SentReport(5, 5), "Pages 1–5 sent.");
+  EXPECT_EQ(SentReport(41, 100).Text(), "Pages 1–41 sent, 42–100 not sent.");
+  EXPECT_EQ(SentReport(1, 2).Text(), "Page 1 sent, 2 not sent.");
+  EXPECT_EQ(SentReport(0, 3).Text(), "Pages 1–3 not sent.");
+  EXPECT_EQ(SentReport(0, 1).Text(), "Page 1 not sent.");
+  EXPECT_EQ(SentReport(5, 5).Text(), "Pages 1–5 sent.");
 }
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {

@@ -16,10 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A job of two typed pages, just saved as a qxk file; a ready printer.
+// A job of two typed pages, just saved as a qxk file; a ready printer. Or, not
+// `saved`, the new job of one empty page the window starts with.
 struct SavedJob : testing::WorkbenchParts {
-  SavedJob() {
+  explicit SavedJob(bool saved = true) {
     bench.StartUp();
+    if (!saved) return;
     Type(0, u"A가");
     bench.pages.Add();
     Type(1, u"B");
@@ -215,6 +217,58 @@ TEST(UnsavedChanges, ExitReadsBothEditsFirst) {
   EXPECT_TRUE(job.bench.panel.ExitPressed());
   EXPECT_EQ(job.op.TakeTexts(),
             (std::vector<std::string>{"Please enter a number.", "Please enter an integer."}));
+}
+
+// The mark means exactly that the job differs from its file, or from the empty
+// job a new one starts as: each step of a table, with undo and redo among them.
+TEST(UnsavedChanges, TheMarkFollowsTheJobThroughChangesUndoAndRedo) {
+  struct Step {
+    const char* name;
+    std::function<void(SavedJob&)> run;
+    bool modified;
+  };
+  const auto undo = [](SavedJob& j) { j.bench.document.Undo(); };
+  const auto redo = [](SavedJob& j) { j.bench.document.Redo(); };
+  const auto saveStar = [](SavedJob& j) { j.Save(j.dir.path() / "star.qxk"); };
+  struct Script {
+    const char* name;
+    bool saved;  // from a saved job of two pages, or from a new one
+    std::vector<Step> steps;
+  };
+  const Script scripts[] = {
+      {"typed, saved, undone", false,
+       {{"type W-", [](SavedJob& j) { j.Type(0, u"W-"); }, true},
+        {"save", saveStar, false},
+        {"undo", undo, true},
+        {"redo", redo, false}}},
+      {"an attribute of the one empty page", false,
+       {{"frame", [](SavedJob& j) { j.bench.panel.FrameChosen(1); }, true},
+        {"undo", undo, false},
+        {"redo", redo, true},
+        {"save", saveStar, false},
+        {"undo after the save", undo, true}}},
+      {"settings of a new job", false,
+       {{"copies", [](SavedJob& j) { j.bench.panel.CopiesChosen(4); }, true},
+        {"undo", undo, false}}},
+      {"a saved job's text", true,
+       {{"type", [](SavedJob& j) { j.Type(1, u"C"); }, true},
+        {"undo", undo, false},
+        {"redo", redo, true},
+        {"type it back", [](SavedJob& j) { j.Type(1, u"B"); }, false}}},
+      {"a saved job emptied", true,
+       {{"delete", [](SavedJob& j) { j.bench.pages.Delete(); }, true},
+        {"empty the first", [](SavedJob& j) { j.Type(0, u""); }, true},
+        {"undo both", [](SavedJob& j) { j.bench.document.Undo(); j.bench.document.Undo(); },
+         false}}},
+  };
+  for (const Script& script : scripts) {
+    SavedJob job(script.saved);
+    ASSERT_FALSE(job.bench.document.modified()) << script.name;
+    for (const Step& step : script.steps) {
+      step.run(job);
+      EXPECT_EQ(job.bench.document.modified(), step.modified) << script.name << ": " << step.name;
+    }
+  }
 }
 
 }  // namespace

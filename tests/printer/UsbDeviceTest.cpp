@@ -53,7 +53,7 @@ TEST(UsbIdsTest, ParsesTheIdListAndNamesWhatItIgnores) {
     EXPECT_EQ(list.ids, c.ids) << c.text;
     EXPECT_EQ(list.problems.size(), c.problems) << c.text;
   }
-  EXPECT_NE(ParseUsbIds("4348:zz").problems.at(0).find("\"4348:zz\""), std::string::npos);
+  EXPECT_NE(ParseUsbIds("4348:zz").problems.at(0).Text().find("\"4348:zz\""), std::string::npos);
 }
 
 TEST(UsbIdsTest, TheEnvironmentReplacesTheDefaults) {
@@ -70,7 +70,8 @@ TEST(UsbIdsTest, TheEnvironmentReplacesTheDefaults) {
     const UsbIdList list = UsbIdsFromEnvironment();
     EXPECT_EQ(list.ids, (std::vector<UsbDeviceId>{{0x1a86, 0x5576}}));
     ASSERT_EQ(list.problems.size(), 1u);
-    EXPECT_EQ(list.problems[0].rfind("Q5300_USB_IDS: \"nonsense\"", 0), 0u) << list.problems[0];
+    EXPECT_EQ(list.problems[0].Text().rfind("Q5300_USB_IDS: \"nonsense\"", 0), 0u)
+        << list.problems[0].Text();
   }
   {
     // Nothing usable: the defaults, and a word about it.
@@ -87,8 +88,8 @@ TEST(UsbDeviceTest, WithoutAPrinterOpenSaysNoDeviceAndEveryOperationFails) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     const OpenResult result = device.Open();
     EXPECT_EQ(result.status, OpenStatus::NoDevice);
-    EXPECT_NE(result.detail.find("ffff:fffe"), std::string::npos) << result.detail;
-    EXPECT_NE(result.detail.find("\"bad\""), std::string::npos) << result.detail;
+    EXPECT_NE(result.detail.Text().find("ffff:fffe"), std::string::npos) << result.detail.Text();
+    EXPECT_NE(result.detail.Text().find("\"bad\""), std::string::npos) << result.detail.Text();
   }
   uint8_t buffer[9] = {};
   const uint8_t bytes[] = {0x01, 'A'};
@@ -107,7 +108,7 @@ TEST(UsbDeviceTest, ListingFindsNoPrinterAndPassesOnTheIdProblems) {
   const UsbPrinterListing listing = ListUsbPrinters(ParseUsbIds(std::string(AbsentIds) + ",x"));
   EXPECT_TRUE(listing.printers.empty());
   ASSERT_FALSE(listing.problems.empty());
-  EXPECT_NE(listing.problems[0].find("\"x\""), std::string::npos);
+  EXPECT_NE(listing.problems[0].Text().find("\"x\""), std::string::npos);
 }
 
 }  // namespace

@@ -13,7 +13,10 @@ namespace q5300::testing {
 // Records every message box and answers questions and dialogs from a script.
 class FakeOperator : public EditingOperator {
  public:
-  void Tell(const Message& message) override { told.push_back(message); }
+  void Tell(const Message& message) override {
+    told.push_back(message);
+    if (whileTelling) whileTelling();
+  }
   bool AskYesNo(const Message& question) override {
     asked.push_back(question);
     if (yesNo.empty()) return false;
@@ -22,9 +25,10 @@ class FakeOperator : public EditingOperator {
     return answer;
   }
   // Answers from `choices`; with none left, the last answer, as Escape gives.
-  std::size_t Choose(const Message& question, const std::vector<std::string>& answers) override {
+  std::size_t Choose(const Message& question, const std::vector<Phrase>& answers) override {
     asked.push_back(question);
-    offered.push_back(answers);
+    std::vector<std::string>& texts = offered.emplace_back();
+    for (const Phrase& answer : answers) texts.push_back(answer.Text());
     // What happens while the box is open (timers fire in a modal loop).
     if (whileChoosing) whileChoosing();
     if (choices.empty()) return answers.empty() ? 0 : answers.size() - 1;
@@ -69,6 +73,8 @@ class FakeOperator : public EditingOperator {
   std::deque<std::size_t> choices;
   std::vector<std::vector<std::string>> offered;
   std::function<void()> whileChoosing;
+  // Runs while a message is shown, as the window behind it stands.
+  std::function<void()> whileTelling;
   std::vector<FileDialog> dialogs;
   std::deque<std::optional<std::string>> files;
   std::function<bool(NumSet&)> numbering;

@@ -2,6 +2,11 @@
 // filters, Enter and Esc, the arrow keys and the check-all box of the header.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -262,6 +267,32 @@ TEST(GridHeader, TheFirstHeadingTicksEveryRowAndADoubleClickCountsTwice) {
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(line1, box.y()));
   EXPECT_EQ(grid.GetHeaderCheckState(CheckColumn), CheckedBox);
   EXPECT_TRUE(rowsTicked(true));
+}
+
+// Tab ends a cell edit and goes on to a control that shows it has the focus:
+// a box, a field or a button; not back to the grid, whose focus shows nothing
+// beside its selected row, nor to a pane that draws no focus.
+TEST(GridEdit, TabAfterAnEditGoesToAControlThatShowsTheFocus) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  Type(rig.grid()->editor(), QStringLiteral("W-1"));
+  QTest::keyClick(rig.grid()->editor(), Qt::Key_Tab);
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
+  EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("W-1"));
+  // The next few stops of the chain, each one a control that draws its focus.
+  for (int stop = 0; stop < 4; ++stop) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    SCOPED_TRACE(stop);
+    const bool showsFocus = qobject_cast<QComboBox*>(focus) != nullptr ||
+                            qobject_cast<QLineEdit*>(focus) != nullptr ||
+                            qobject_cast<QAbstractButton*>(focus) != nullptr ||
+                            qobject_cast<QAbstractSpinBox*>(focus) != nullptr;
+    EXPECT_TRUE(showsFocus) << focus->metaObject()->className() << " "
+                            << focus->objectName().toStdString();
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 namespace q5300::ui::test {
 namespace {
 
-const std::vector<std::string> kAnswers = {"Continue from page 42", "Start again from page 1",
-                                           "Cancel"};
+const std::vector<Phrase> kAnswers = {"Continue from page 42", "Start again from page 1",
+                                      "Cancel"};
 
 QPushButton* ButtonWithText(QMessageBox* box, const char* text) {
   for (QAbstractButton* button : box->buttons()) {

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 
 #include "WindowRig.h"
+#include "ui/ElidedLabel.h"
 #include "ui/LengthText.h"
 #include "ui/Theme.h"
 
@@ -120,6 +121,86 @@ TEST(StatusLine, TextsForEveryKindOfPage) {
   counts.labels = 200000;
   counts.copies = 3;
   EXPECT_EQ(JobCountsText(counts), QStringLiteral("Job: 200 pages, 200000 labels × 3 copies"));
+}
+
+// However narrow the window, each part of the status line shows whole words
+// followed by "…", never a figure in part, and its tooltip has the whole text.
+TEST(StatusLine, ANarrowWindowShortensItAtWordsWithTheWholeTextInItsTooltip) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.bench().pages.CommitCellEdit(0, Line1Column, u"ABCDEFGHIJ-1234567", false);
+  rig.bench().pages.CommitCellEdit(0, RepeatColumn, u"12", false);
+  auto* page = dynamic_cast<ElidedLabel*>(rig.window->pageStatus());
+  auto* job = dynamic_cast<ElidedLabel*>(rig.window->jobStatus());
+  ASSERT_NE(page, nullptr);
+  ASSERT_NE(job, nullptr);
+  ASSERT_FALSE(page->toolTip().isEmpty()) << "over length, with its reason";
+  bool shortened = false;
+  for (const int width : {1280, 1000, 800, 640, 480}) {
+    rig.window->resize(width, 700);
+    ASSERT_TRUE(Eventually([&] { return rig.window->width() == std::max(width, rig.window->minimumSizeHint().width()); }));
+    QApplication::processEvents();
+    for (ElidedLabel* label : {page, job}) {
+      SCOPED_TRACE(std::to_string(width) + " " + label->text().toStdString());
+      const QString shown = label->shownText();
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+      if (shown == label->text()) continue;
+      shortened = true;
+      ASSERT_TRUE(shown.endsWith(u'\u2026')) << shown.toStdString();
+      const QString head = shown.chopped(1);
+      // Whole words only: the text goes on with a space or a separator after them.
+      ASSERT_TRUE(label->text().startsWith(head)) << shown.toStdString();
+      if (!head.isEmpty()) {
+        const QChar next = label->text().at(head.size());
+        EXPECT_FALSE(next.isLetterOrNumber() || next == u'.' || next == u'/')
+            << shown.toStdString();
+      }
+      EXPECT_TRUE(label->fullToolTip().startsWith(label->text()));
+      if (label == page) EXPECT_TRUE(label->fullToolTip().endsWith(label->toolTip()));
+    }
+  }
+  EXPECT_TRUE(shortened) << "no width was narrow enough to shorten anything";
+}
+
+TEST(StatusLine, ShorteningKeepsWholeWordsAndDropsAHangingSeparator) {
+  const QFontMetrics metrics(QApplication::font());
+  const QString text = QStringLiteral("Page 1: 20.7 of 20.0 mm (248 / 240 dots), over length");
+  const auto fitting = [&](const QString& shown) { return metrics.horizontalAdvance(shown); };
+  struct Case {
+    QString room;  // the width of this text is the room
+    QString shown;
+  };
+  const Case cases[] = {
+      {text, text},
+      {QStringLiteral("Page 1: 20.7 of 20.0 mm (248 / 240 dots), ov…"),
+       QStringLiteral("Page 1: 20.7 of 20.0 mm (248 / 240 dots)…")},
+      {QStringLiteral("Page 1: 20.7 of 20.0 mm (248 / 2…"),
+       QStringLiteral("Page 1: 20.7 of 20.0 mm (248…")},
+      {QStringLiteral("Page 1: 2…"), QStringLiteral("Page 1…")},
+      {QStringLiteral("Pa…"), QStringLiteral("…")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ElideAtWords(text, metrics, fitting(c.room)), c.shown) << c.room.toStdString();
+  }
+}
+
+// The current row is selected; a line of it that does not fit stays red there.
+TEST(StatusLine, ASelectedRowKeepsTheRedOfALineTooLong) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.bench().pages.CommitCellEdit(0, Line1Column, u"ABCDEFGHIJ-1234567", false);
+  rig.Click(0, PageColumn);
+  ASSERT_TRUE(rig.grid()->selectionModel()->isRowSelected(0, {}));
+  const QRect cell = rig.grid()->visualRect(rig.grid()->model()->index(0, Line1Column));
+  const QImage image = rig.grid()->viewport()->grab(cell).toImage();
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++red;
+    }
+  }
+  EXPECT_GT(red, 10) << "the selected row's text is not red";
 }
 
 }  // namespace

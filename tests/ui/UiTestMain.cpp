@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   q5300::ui::SetUpApplication();
+  // No translation is installed: the window shows its texts as the sources
+  // write them, which is what the tests compare. WindowLanguageTest puts the
+  // window into each of its languages itself.
   previousHandler = qInstallMessageHandler(FailOnWarning);
   return RUN_ALL_TESTS();
 }

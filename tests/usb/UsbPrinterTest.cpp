@@ -581,10 +581,11 @@ TEST_F(UsbPrinterTest, TheProbeNamesThePrinterAJobWouldTakeAndThosePassedOver) {
   UsbDevice device{ParseUsbIds("1a86:5537"), TestTimeouts};
   const OpenResult found = device.Probe();
   EXPECT_TRUE(found.ok());
-  EXPECT_EQ(found.printer, "the printer 1a86:5537 on bus 001, port 2");
-  EXPECT_EQ(found.skipped, std::vector<std::string>{"the printer 1a86:5537 on bus 001, port 1 is "
-                                                    "in use by another program; close it and "
-                                                    "try again."});
+  EXPECT_EQ(found.printer.Text(), "the printer 1a86:5537 on bus 001, port 2");
+  ASSERT_EQ(found.skipped.size(), 1u);
+  EXPECT_EQ(found.skipped[0].Text(),
+            "the printer 1a86:5537 on bus 001, port 1 is in use by another program; close it and "
+            "try again.");
   for (const EmulatedPrinter* p : {&claimed, &free}) {
     EXPECT_EQ(p->Requests(USBDEVFS_DISCONNECT_CLAIM), 0);
     EXPECT_EQ(p->Requests(USBDEVFS_SETCONFIGURATION), 0);
@@ -594,7 +595,7 @@ TEST_F(UsbPrinterTest, TheProbeNamesThePrinterAJobWouldTakeAndThosePassedOver) {
 
   ASSERT_TRUE(device.Open().ok());
   const int claims = free.Requests(USBDEVFS_CLAIMINTERFACE);
-  EXPECT_EQ(device.Probe().printer, "the printer 1a86:5537 on bus 001, port 2");
+  EXPECT_EQ(device.Probe().printer.Text(), "the printer 1a86:5537 on bus 001, port 2");
   EXPECT_EQ(free.Requests(USBDEVFS_CLAIMINTERFACE), claims);
   EXPECT_TRUE(free.InterfaceClaimed());
   device.Close();
@@ -609,7 +610,8 @@ TEST_F(UsbPrinterTest, TheListingChangesNothingAndNamesEachPrinterByPort) {
   ASSERT_EQ(listing.printers.size(), 2u);
   EXPECT_EQ(listing.printers[0].place.ports, std::vector<uint8_t>{1});
   EXPECT_EQ(listing.printers[0].access, OpenStatus::Failed);
-  EXPECT_NE(listing.printers[0].detail.find("in use by another program"), std::string::npos);
+  EXPECT_NE(listing.printers[0].detail.Text().find("in use by another program"),
+            std::string::npos);
   EXPECT_EQ(listing.printers[1].place.ports, std::vector<uint8_t>{2});
   EXPECT_EQ(listing.printers[1].access, OpenStatus::Opened);
   for (int i = 0; i < 2; ++i) {
