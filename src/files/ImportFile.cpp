@@ -27,6 +27,9 @@ constexpr char kTooLargeAtLeast[] = Q5300_TEXT(
 constexpr char kOldWorkbook[] = Q5300_TEXT(
     "q5300", "It is a workbook in the old binary format (.xls), which is not read; save it as "
     ".xlsx, .ods or .csv.");
+constexpr char kWorkbookProtected[] = Q5300_TEXT(
+    "q5300", "It is protected with a password (the workbook inside is encrypted); save it without "
+    "one.");
 constexpr char kNoZipContainer[] = Q5300_TEXT(
     "q5300", "Its name says spreadsheet, but it is no zip container as .xlsx and .ods files are; "
     "it may be damaged.");
@@ -42,6 +45,16 @@ Message TooLarge(uint64_t size, bool atLeast = false) {
 Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::string& path) {
   if (IsZipContainer(bytes)) return ReadSheetFile(bytes);
   if (IsCompoundFile(bytes)) {
+    // A workbook saved with a password is its encrypted package inside such a
+    // container, beside the stream that says how it is encrypted.
+    static constexpr char16_t kPackage[] = u"EncryptedPackage";
+    std::string name;
+    for (const char16_t c : std::u16string_view(kPackage)) {
+      name += static_cast<char>(c);
+      name += '\0';
+    }
+    const std::string_view all(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (all.find(name) != std::string_view::npos) return Message{kWorkbookProtected};
     return Message{kOldWorkbook};
   }
   if (EndsWithNoCase(path, ".xlsx") || EndsWithNoCase(path, ".ods")) {

@@ -143,7 +143,35 @@ class ContentReader final : public XmlHandler {
 
 }  // namespace
 
+namespace {
+
+constexpr char kOdsProtected[] = Q5300_TEXT(
+    "q5300", "It is protected with a password (its content is encrypted); save it without one.");
+
+// Reads a small part of the archive whole; empty when it is not there.
+Result<std::string> SmallPart(ZipArchive& archive, const char* name, uint64_t maxBytes) {
+  const int64_t index = archive.Find(name);
+  if (index < 0) return std::string();
+  auto entry = archive.Read(index, maxBytes);
+  if (!entry) return entry.failure();
+  std::string text;
+  for (;;) {
+    const auto piece = (*entry)->Next();
+    if (!piece) return piece.failure();
+    if (piece->empty()) break;
+    text += *piece;
+  }
+  return text;
+}
+
+}  // namespace
+
 Result<ImportedPages> ReadOds(ZipArchive& archive) {
+  // A password encrypts the parts and says so in the manifest; their bytes
+  // would read as XML that is not well-formed.
+  const auto manifest = SmallPart(archive, "META-INF/manifest.xml", 1024 * 1024);
+  if (!manifest) return manifest.failure();
+  if (manifest->find("encryption-data") != std::string::npos) return Message{kOdsProtected};
   if (const int64_t mimetype = archive.Find("mimetype"); mimetype >= 0) {
     auto entry = archive.Read(mimetype, 256);
     if (!entry) return entry.failure();

@@ -15,8 +15,9 @@ namespace q5300 {
 namespace {
 
 // A string of a workbook escapes some characters as _xHHHH_ (a UTF-16 unit in
-// hexadecimal), so at most 7 bytes stand for one character.
-constexpr std::size_t kKeptEscapedBytes = 8 * (MaxTextBytes + 1);
+// hexadecimal), so up to 14 bytes stand for one character (a pair of escaped
+// surrogates). As many are kept as tell a field too long for a page.
+constexpr std::size_t kKeptEscapedBytes = 14 * (MaxTextBytes + 1);
 
 // More relationships than a workbook has.
 constexpr std::size_t kMaxRelationships = 10000;

@@ -19,8 +19,16 @@ constexpr char kPartUnreadable[] = Q5300_TEXT("q5300", "%1 in it cannot be read:
 constexpr char kUnpacksToMore[] =
     Q5300_TEXT("q5300", "%1 in it unpacks to more than the %2 it may have.");
 
+constexpr char kBytes[] = Q5300_TEXT("q5300", "%1 bytes");
+
+// A limit as it reads best: whole megabytes, or else bytes (a limit below one
+// megabyte would read "0 MB").
 Phrase Megabytes(uint64_t bytes) {
-  return Phrase::Literal(std::to_string(bytes / (1024 * 1024)) + " MB");
+  constexpr uint64_t kMegabyte = 1024 * 1024;
+  if (bytes >= kMegabyte && bytes % kMegabyte == 0) {
+    return Phrase::Literal(std::to_string(bytes / kMegabyte) + " MB");
+  }
+  return Phrase(kBytes, static_cast<long long>(bytes));
 }
 
 }  // namespace

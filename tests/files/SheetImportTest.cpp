@@ -103,6 +103,21 @@ TEST(XlsxImport, CellsOfTheFirstSheet) {
        "",
        {{u"ok", u"", 1}},
        2},
+      // Each pair of escaped surrogates is one character of 14 bytes: 41 of them
+      // are as long as any other 41 characters, and 40 still fit.
+      {"escaped characters past a page's 40",
+       Row("<c r=\"A1\" t=\"s\"><v>0</v></c>") + Row("<c r=\"A2\" t=\"s\"><v>1</v></c>"),
+       "<si><t>" + [] {
+         std::string pairs;
+         for (int i = 0; i < 41; ++i) pairs += "_xD83D__xDE00_";
+         return pairs;
+       }() + "</t></si><si><t>" + [] {
+         std::string pairs;
+         for (int i = 0; i < 40; ++i) pairs += "_xD83D__xDE00_";
+         return pairs;
+       }() + "</t></si>",
+       {{std::u16string(40, u'?'), u"", 1}},
+       1},
       {"entities and markup in text",
        Row(Inline("A1", "&lt;L&amp;N&gt; &#xAC00;") + Inline("B1", "<![CDATA[<x>]]>")),
        "",
@@ -304,6 +319,32 @@ TEST(SheetImport, RefusesWhatIsNoSpreadsheetOrWouldUnpackWithoutBound) {
        ZipOf({{"mimetype", "application/vnd.oasis.opendocument.text", false},
               {"content.xml", "<x/>"}}),
        "It is an OpenDocument file, but no spreadsheet (application/vnd.oasis.opendocument.text)."},
+      {"a media type longer than any",
+       ZipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet" + std::string(300, 'x'),
+               false},
+              {"content.xml", "<x/>"}}),
+       "mimetype in it unpacks to 346 bytes, more than the 256 bytes it may have."},
+      {"a workbook saved with a password",
+       [] {
+         std::vector<uint8_t> file = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
+         file.resize(1024);
+         for (const char c : std::string_view("EncryptedPackage")) {
+           file.push_back(static_cast<uint8_t>(c));
+           file.push_back(0);
+         }
+         file.resize(2048);
+         return file;
+       }(),
+       "It is protected with a password (the workbook inside is encrypted)"},
+      {"an .ods saved with a password",
+       ZipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", false},
+              {"META-INF/manifest.xml",
+               "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:"
+               "manifest:1.0\"><manifest:file-entry manifest:full-path=\"content.xml\" "
+               "manifest:media-type=\"text/xml\"><manifest:encryption-data manifest:checksum="
+               "\"x\"/></manifest:file-entry></manifest:manifest>"},
+              {"content.xml", std::string("\x8f\x12\xa0 encrypted", 13)}}),
+       "It is protected with a password (its content is encrypted)"},
       {"a zip of something else", ZipOf({{"readme.txt", "hello"}}),
        "It is a zip file, but neither an .xlsx nor an .ods spreadsheet."},
       {"a damaged container", truncated, "It is no zip container that can be read"},

@@ -1145,6 +1145,18 @@
         <translation>Pages exported: %1, to the CSV file:
 %2</translation>
     </message>
+    <message>
+        <source>It is protected with a password (the workbook inside is encrypted); save it without one.</source>
+        <translation>It is protected with a password (the workbook inside is encrypted); save it without one.</translation>
+    </message>
+    <message>
+        <source>It is protected with a password (its content is encrypted); save it without one.</source>
+        <translation>It is protected with a password (its content is encrypted); save it without one.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>

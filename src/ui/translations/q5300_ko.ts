@@ -1145,6 +1145,18 @@
         <translation>%1 페이지를 CSV 파일로 내보냈습니다:
 %2</translation>
     </message>
+    <message>
+        <source>It is protected with a password (the workbook inside is encrypted); save it without one.</source>
+        <translation>암호로 보호된 파일입니다(안의 통합 문서가 암호화되어 있습니다). 암호 없이 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>It is protected with a password (its content is encrypted); save it without one.</source>
+        <translation>암호로 보호된 파일입니다(내용이 암호화되어 있습니다). 암호 없이 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1바이트</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
