@@ -122,5 +122,21 @@ BENCHMARK(ReadWholeSheet)
     ->Name("read 100000-row xlsx to its end (no row fits a page)")
     ->Unit(benchmark::kMillisecond);
 
+// The worst hostile file: a small .xlsx whose sheet holds one attribute of
+// 60 MiB, which the parser would scan again with every piece it is given.
+void HostileToken(benchmark::State& state) {
+  const std::vector<uint8_t> bytes =
+      testing::XlsxOf("<row r=\"" + std::string(std::size_t{60} << 20, '1') + "\"/>");
+  for (auto _ : state) {
+    const Result<ImportedPages> read = ReadImport(bytes, "list.xlsx");
+    if (read) state.SkipWithError("the file was taken");
+    benchmark::DoNotOptimize(read.ok());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(HostileToken)
+    ->Name("refuse xlsx with one 60 MiB attribute")
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace q5300

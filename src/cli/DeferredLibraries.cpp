@@ -108,6 +108,7 @@ Q5300_DEFERRED(Libzip, zip_stat_init, (zip_stat_t * stat), (stat))
 
 // The XML inside them.
 Q5300_DEFERRED(Expat, XML_ErrorString, (enum XML_Error code), (code))
+Q5300_DEFERRED(Expat, XML_GetCurrentByteIndex, (XML_Parser parser), (parser))
 Q5300_DEFERRED(Expat, XML_GetCurrentLineNumber, (XML_Parser parser), (parser))
 Q5300_DEFERRED(Expat, XML_GetErrorCode, (XML_Parser parser), (parser))
 Q5300_DEFERRED(Expat, XML_Parse, (XML_Parser parser, const char* text, int length, int isFinal),

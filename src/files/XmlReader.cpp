@@ -13,6 +13,9 @@ constexpr char kSeparator = '\x01';
 // The part of the file comes first: "The workbook is not well-formed XML ...".
 constexpr char kOutOfMemory[] = Q5300_TEXT("q5300", "%1 cannot be read: out of memory.");
 constexpr char kNotWellFormed[] = Q5300_TEXT("q5300", "%1 is not well-formed XML (line %2: %3).");
+constexpr char kTokenTooLong[] = Q5300_TEXT(
+    "q5300", "%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 "
+    "bytes; a list needs far less.");
 constexpr char kTooDeep[] = Q5300_TEXT("q5300", "%1 nests its elements deeper than %2 levels.");
 constexpr char kDocumentType[] =
     Q5300_TEXT("q5300", "%1 declares a document type, which no spreadsheet part has.");
@@ -75,7 +78,16 @@ bool XmlReader::More() {
     finished_ = true;
     return false;
   }
-  if (last) finished_ = true;
+  if (last) {
+    finished_ = true;
+    return false;
+  }
+  fed_ += static_cast<int64_t>(piece->size());
+  // What the parser keeps back is an item it has not seen the end of.
+  if (!finished_ && fed_ - static_cast<int64_t>(XML_GetCurrentByteIndex(parser_)) > MaxTokenBytes) {
+    Fail(Phrase(kTokenTooLong, part_, MaxTokenBytes));
+    return false;
+  }
   return !finished_;
 }
 

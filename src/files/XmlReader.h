@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,6 +44,11 @@ class XmlHandler {
 class XmlReader {
  public:
   static constexpr int MaxDepth = 100;
+  // The most one item of markup may hold (a tag with its attributes, a comment,
+  // an instruction). A list needs a few kilobytes; the parser scans an item it
+  // has not seen the end of again with each piece, so the bound keeps a file
+  // of one endless item from taking minutes.
+  static constexpr int64_t MaxTokenBytes = 1 << 20;
   using Source = std::function<Result<std::string_view>()>;
 
   // `part` names the part in messages.
@@ -74,6 +80,7 @@ class XmlReader {
   Source source_;
   Phrase part_;
   int depth_ = 0;
+  int64_t fed_ = 0;  // bytes handed to the parser
   bool finished_ = false;
   std::optional<Message> failure_;
 };

@@ -51,8 +51,9 @@ TEST(PhraseTest, JoinLeavesOutEmptyPartsAndTakesAnyNumber) {
     parts.emplace_back("part %1", i);
     expected += (i > 1 ? ", part " : "part ") + std::to_string(i);
   }
-  EXPECT_EQ(Phrase::Join(parts, ", ").Text(), expected);
-  for (const Phrase& part : Phrase::Join(parts, ", ").args()) EXPECT_FALSE(part.empty());
+  const Phrase joined = Phrase::Join(parts, ", ");
+  EXPECT_EQ(joined.Text(), expected);
+  for (const Phrase& part : joined.args()) EXPECT_FALSE(part.empty());
 }
 
 TEST(PhraseTest, AMessageReadsAsItsPhrase) {

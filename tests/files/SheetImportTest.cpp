@@ -286,6 +286,20 @@ TEST(SheetImport, RefusesWhatIsNoSpreadsheetOrWouldUnpackWithoutBound) {
                 Sheet("<sheetData>" + std::string(MaxSheetPartBytes, ' ') + "</sheetData>")),
        "unpacks to 67108976 bytes, more than the 64 MB it may have"},
       {"more entries than a spreadsheet has", ZipOf(manyEntries), "holds 10001 entries"},
+      // Items the parser would scan again with every piece it is given.
+      {"an attribute of 2 MB",
+       XlsxWith("xl/worksheets/sheet1.xml",
+                Sheet("<sheetData><row r=\"" + std::string(2 << 20, '1') + "\"/></sheetData>")),
+       "The first sheet holds one item of markup (a tag, a comment or an instruction) longer "
+       "than 1048576 bytes"},
+      {"a comment of 2 MB",
+       XlsxWith("xl/sharedStrings.xml",
+                "<sst xmlns=\"" + std::string(testing::kSpreadsheetMl) + "\"><!--" +
+                    std::string(2 << 20, 'c') + "--></sst>"),
+       "The shared strings holds one item of markup"},
+      {"an instruction of 2 MB in an .ods",
+       testing::OdsOf("<?x " + std::string(2 << 20, 'p') + "?>"),
+       "holds one item of markup"},
       {"elements nested too deep",
        XlsxWith("xl/worksheets/sheet1.xml", Sheet("<sheetData>" + deep)),
        "The first sheet nests its elements deeper than 100 levels."},

@@ -1157,6 +1157,10 @@
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
     </message>
+    <message>
+        <source>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</source>
+        <translation>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>

@@ -1157,6 +1157,10 @@
         <source>%1 bytes</source>
         <translation>%1바이트</translation>
     </message>
+    <message>
+        <source>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</source>
+        <translation>%1에 %2바이트보다 긴 마크업 항목(태그, 주석 또는 처리 명령)이 있습니다. 목록에는 훨씬 적은 양이면 충분합니다.</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
