@@ -65,6 +65,12 @@ class ContentReader final : public XmlHandler {
       const auto value = attributes.Get("value");
       // A number as the general format shows it, whatever format the cell has.
       number_ = type == "float" && value ? std::optional(GeneralNumber(*value)) : std::nullopt;
+      // A truth value reads as an .xlsx file gives it, whatever a writer put
+      // in its paragraph (some write 1 and 0).
+      if (type == "boolean") {
+        const std::string_view truth = attributes.Get("boolean-value").value_or("");
+        number_ = truth == "true" ? "TRUE" : "FALSE";
+      }
       text_.Clear();
       paragraphs_ = 0;
     }

@@ -165,6 +165,14 @@ TEST(OdsImport, CellsOfTheFirstTable) {
            "</text:p>" +
            end + "<table:table-cell office:value-type=\"float\" office:value=\"2\"/>"),
        {{u"3", u"50%", 2}}},
+      {"truth values as an .xlsx file gives them",
+       row("<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"true\">"
+           "<text:p>1</text:p>" +
+           end +
+           "<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"false\">"
+           "<text:p>0</text:p>" +
+           end),
+       {{u"TRUE", u"FALSE", 1}}},
       {"a cell repeated over columns, and merged cells",
        row("<table:table-cell table:number-columns-repeated=\"2\" office:value-type=\"string\">"
            "<text:p>W</text:p>" +
