@@ -341,7 +341,9 @@ TEST(PreviewImage, APageOfExactlyTheLengthItsTextNeedsShowsAllOfIt) {
       const int left = static_cast<int>(label.box.left);
       const int right = static_cast<int>(label.box.right);
       // The example that showed the cut: the face draws it wider than its box.
-      if (std::string_view(c.name) == "Hangul") EXPECT_GT(label.textWidth, right - left);
+      if (std::string_view(c.name) == "Hangul") {
+        EXPECT_GT(label.textWidth, right - left);
+      }
       // Nothing reaches the box's edges, where a cut line would end.
       const QRect ink = InkIn(p.image, QRect(left, 0, right - left, SurfaceHeight));
       ASSERT_FALSE(ink.isEmpty());

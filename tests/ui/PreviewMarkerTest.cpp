@@ -24,7 +24,7 @@ TEST(PreviewMarker, FollowsTheCurrentRow) {
   ASSERT_TRUE(rig.shown);
   for (int row = 0; row < 4; ++row) {
     if (row > 0) rig.bench().pages.Add();
-    rig.bench().pages.CommitCellEdit(row, Line1Column, u"W-" + std::u16string(1, u'1' + row),
+    rig.bench().pages.CommitCellEdit(row, Line1Column, u"W-" + std::u16string(1, static_cast<char16_t>(u'1' + row)),
                                      false);
   }
   rig.window->action(Command::Preview)->trigger();

@@ -156,7 +156,9 @@ TEST(StatusLine, ANarrowWindowShortensItAtWordsWithTheWholeTextInItsTooltip) {
             << shown.toStdString();
       }
       EXPECT_TRUE(label->fullToolTip().startsWith(label->text()));
-      if (label == page) EXPECT_TRUE(label->fullToolTip().endsWith(label->toolTip()));
+      if (label == page) {
+        EXPECT_TRUE(label->fullToolTip().endsWith(label->toolTip()));
+      }
     }
   }
   EXPECT_TRUE(shortened) << "no width was narrow enough to shorten anything";

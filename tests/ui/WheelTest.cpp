@@ -55,7 +55,9 @@ TEST(Wheel, OverABoxNobodyClickedItScrollsThePanelAndChangesNothing) {
     TurnWheel(box);
     EXPECT_EQ(ValueOf(box), value);
     EXPECT_FALSE(box->hasFocus());
-    if (inPanel) EXPECT_GT(panelBar->value(), 0) << "the panel did not scroll";
+    if (inPanel) {
+      EXPECT_GT(panelBar->value(), 0) << "the panel did not scroll";
+    }
   }
   EXPECT_TRUE(TakeJobFingerprint(rig.document().job(), rig.document().grid()) == before);
 
