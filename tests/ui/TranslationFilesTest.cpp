@@ -130,7 +130,9 @@ TEST(TranslationFiles, EveryTextIsTranslatedInBothLanguages) {
           // The program's Korean texts are shown exactly as they stand.
           EXPECT_EQ(t.toStdString(), e.source.toStdString()) << Where(e);
         }
-        if (!language.korean) EXPECT_FALSE(HasHangul(t)) << Where(e) << " -> " << t.toStdString();
+        if (!language.korean) {
+          EXPECT_FALSE(HasHangul(t)) << Where(e) << " -> " << t.toStdString();
+        }
       }
     }
   }
