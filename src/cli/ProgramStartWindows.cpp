@@ -13,6 +13,8 @@
 #include <iostream>
 #include <string_view>
 
+#include "files/WideText.h"
+
 // Windows has no call that lets another program take over a process: the
 // program runs as a child, and a job object ends it with this process, so that
 // stopping this one stops the work as it does on POSIX.
@@ -21,17 +23,7 @@ namespace q5300::cli {
 namespace {
 
 // Arguments arrive as UTF-8, as file names do everywhere in the program.
-std::optional<std::wstring> Wide(std::string_view text) {
-  if (text.empty()) return std::wstring();
-  if (text.size() > INT_MAX) return std::nullopt;
-  const int size = static_cast<int>(text.size());
-  const int length =
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-  if (length <= 0) return std::nullopt;
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
-  return wide;
-}
+using fileio::Wide;
 
 std::string SystemMessage(DWORD code) {
   wchar_t* text = nullptr;

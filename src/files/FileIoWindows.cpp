@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "files/FileIoCommon.h"
+#include "files/WideText.h"
 
 // Reading and saving on Windows. Paths arrive as UTF-8 and reach the system as
 // UTF-16 through the wide-character calls, so every name the file system takes
@@ -32,8 +33,6 @@ namespace fileio {
 uint64_t ProcessNumber() {
   return GetCurrentProcessId();
 }
-
-namespace {
 
 // ---- Names and messages ------------------------------------------------------------
 
@@ -48,6 +47,8 @@ std::optional<std::wstring> Wide(std::string_view text) {
   MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
   return wide;
 }
+
+namespace {
 
 std::string Narrow(std::wstring_view text) {
   if (text.empty() || text.size() > INT_MAX) return {};

@@ -173,25 +173,19 @@ Result<std::string> SmallPart(ZipArchive& archive, const char* name, uint64_t ma
 }  // namespace
 
 Result<ImportedPages> ReadOds(ZipArchive& archive) {
+  if (archive.Find("mimetype") >= 0) {
+    const auto type = SmallPart(archive, "mimetype", 256);
+    if (!type) return type.failure();
+    if (!type->starts_with(kSpreadsheetType)) {
+      return Message{Phrase(kNoSpreadsheet, Phrase::Literal(type->substr(0, 80)))};
+    }
+  }
   // A password encrypts the parts and says so in the manifest; their bytes
   // would read as XML that is not well-formed.
   const auto manifest = SmallPart(archive, "META-INF/manifest.xml", 1024 * 1024);
   if (!manifest) return manifest.failure();
   if (manifest->find("encryption-data") != std::string::npos) return Message{kOdsProtected};
-  if (const int64_t mimetype = archive.Find("mimetype"); mimetype >= 0) {
-    auto entry = archive.Read(mimetype, 256);
-    if (!entry) return entry.failure();
-    std::string type;
-    for (;;) {
-      const auto piece = (*entry)->Next();
-      if (!piece) return piece.failure();
-      if (piece->empty()) break;
-      type += *piece;
-    }
-    if (!type.starts_with(kSpreadsheetType)) {
-      return Message{Phrase(kNoSpreadsheet, Phrase::Literal(type.substr(0, 80)))};
-    }
-  }
+
   const int64_t content = archive.Find("content.xml");
   if (content < 0) return Message{kNoContent};
   const auto source = SheetPart(archive, content);
