@@ -15,13 +15,14 @@ struct DetectedEncoding {
   std::size_t markBytes = 0;  // the byte order mark, not part of the text
 };
 
-// A byte order mark says UTF-8, UTF-16 LE or UTF-16 BE. Without one, a text that
-// is valid UTF-8 and has bytes above 0x7F is UTF-8 and anything else code page
-// 949, with one exception. Code page 949 writes the Hangul of its rows 0xC4..0xC8
-// and the electrical symbols of its user-defined row 0xC9 with second bytes
-// 0xA1..0xBF, which read as valid UTF-8 for letters from U+0100 to U+02AF (Latin
-// letters of other alphabets, phonetic letters): "1호" is 0x31 0xC8 0xA3, "1ȣ" in
-// UTF-8. A text whose UTF-8 reading holds one of them is code page 949.
+// A byte order mark says UTF-8, UTF-16 LE or UTF-16 BE. Without one, UTF-16 is
+// told by the zero bytes of its ASCII characters; otherwise the whole text is
+// read both as UTF-8 and as code page 949, and the reading with the better
+// evidence is taken: Hangul syllables count most, then Hanja and the symbols,
+// and a byte sequence that is no character heavily against. Letters of other
+// alphabets and signs count nothing, and alike evidence goes to code page 949:
+// its Hangul of the first bytes 0xC2..0xC8 and Hanja of 0xCA..0xDF with second
+// bytes 0xA1..0xBF are valid UTF-8 as well ("천" is 0xC3 0xB5, "õ" in UTF-8).
 DetectedEncoding DetectTextEncoding(std::string_view bytes);
 
 // A whole import file of text: its encoding detected, converted to code page 949

@@ -1,6 +1,7 @@
 #include "files/TextImport.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <string>
 #include <vector>
@@ -18,6 +19,29 @@ using testing::Utf8;
 
 std::string Utf16LE(std::u16string_view text) {
   return testing::Utf16(text, false);
+}
+
+// What a character of code page 949 is, by the C library's own table; empty when
+// the code has no character.
+std::u16string FromCodePage949(std::string_view bytes) {
+  static const iconv_t converter = iconv_open("UTF-16LE", "CP949");
+  char16_t out[8];
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char* outAt = reinterpret_cast<char*>(out);
+  std::size_t outLeft = sizeof out;
+  iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(converter, &in, &inLeft, &outAt, &outLeft) == static_cast<std::size_t>(-1)) return {};
+  return std::u16string(out, (sizeof out - outLeft) / 2);
+}
+
+// A list of failures, shown a few at a time.
+std::string FirstOf(const std::vector<std::string>& failures) {
+  std::string shown;
+  for (std::size_t i = 0; i < std::min<std::size_t>(failures.size(), 12); ++i) {
+    shown += failures[i] + "\n";
+  }
+  return shown;
 }
 
 // Real Hangul both ways: code page 949 Hangul is not valid UTF-8, and UTF-8
@@ -55,20 +79,130 @@ TEST(TextEncoding, HangulInCodePage949AndInUtf8) {
       {"제어반,단자 UTF-8", "제어반,단자", TextEncoding::Utf8},
       {"1호 UTF-8", "1호", TextEncoding::Utf8},
       {"symbol UTF-8", "\xEE\x80\x80,PE", TextEncoding::Utf8},
-      {"units",
-       "30\xC2\xB0"
+      {"units beside Hangul",
+       "\xEC\xA0\x84\xEC\x9B\x90 30\xC2\xB0"
        "C,10\xC2\xB5"
        "F,2.5mm\xC2\xB2,\xCE\xA9",
        TextEncoding::Utf8},
-      // A byte that cannot be UTF-8 anywhere in the file.
-      {"UTF-8 and one stray byte", "전원공급\n\xFF", TextEncoding::CodePage949},
-      {"a cut sequence at the end", "전원\xEA\xB3", TextEncoding::CodePage949},
+      // The same signs alone are also the syllables 째, 쨉 and 짼 and a Hanja of
+      // code page 949: the printer's own encoding is taken.
+      {"units alone",
+       "30\xC2\xB0"
+       "C,10\xC2\xB5"
+       "F,2.5mm\xC2\xB2,\xCE\xA9",
+       TextEncoding::CodePage949},
+      // A stray byte or a cut sequence does not outweigh the rest of the text.
+      {"UTF-8 and one stray byte", "전원공급\n\xFF", TextEncoding::Utf8},
+      {"a cut sequence at the end", "전원\xEA\xB3", TextEncoding::Utf8},
+      {"code page 949 and one stray byte", "\xC0\xFC\xBF\xF8\xFF", TextEncoding::CodePage949},
   };
   for (const Case& c : cases) {
     const DetectedEncoding detected = DetectTextEncoding(c.bytes);
     EXPECT_EQ(detected.encoding, c.expected) << c.name;
     EXPECT_EQ(detected.markBytes, 0u) << c.name;
   }
+}
+
+// Every Hangul syllable and Hanja of code page 949 is read as itself, alone, in
+// a line of ASCII, and with the rest of its row, whether the file is written in
+// code page 949 or in UTF-8. Of the code page's two-byte characters, those with
+// a first byte of 0xC2..0xDF and a second byte below 0xC0 are valid UTF-8 as well
+// (천 is 0xC3 0xB5, "õ" in UTF-8).
+TEST(TextEncoding, EveryHangulSyllableAndHanjaOfTheCodePageIsReadAsWritten) {
+  std::vector<std::string> failures;
+  int characters = 0;
+  const auto check = [&](const std::string& name, const std::string& file,
+                         const std::vector<ImportedPage>& expected) {
+    const std::vector<ImportedPage> pages = ReadImportText(file).pages;
+    if (pages != expected) failures.push_back(name + ": " + ::testing::PrintToString(pages));
+  };
+  for (int lead = 0xB0; lead <= 0xFD; ++lead) {
+    if (lead == 0xC9) continue;  // the user-defined row: the symbols
+    std::string rowBytes;
+    std::u16string row;
+    for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+      const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string character = FromCodePage949(bytes);
+      if (character.empty()) continue;
+      ++characters;
+      rowBytes += bytes;
+      row += character;
+      const std::string hex = ::testing::PrintToString(bytes);
+      for (const bool utf8 : {false, true}) {
+        const std::string written = utf8 ? Utf8(character) : bytes;
+        const std::string name = hex + (utf8 ? " in UTF-8" : " in code page 949");
+        check(name + " alone", written, {{character, u"", 1}});
+        check(name + " with ASCII", "W-1," + written + ",2\n", {{u"W-1", character, 2}});
+      }
+    }
+    // The whole row, as an export of a long list would write it.
+    const std::string rowName = "row " + ::testing::PrintToString(rowBytes.substr(0, 1));
+    if (DetectTextEncoding(rowBytes).encoding != TextEncoding::CodePage949) {
+      failures.push_back(rowName);
+    }
+    if (DetectTextEncoding("A," + Utf8(row) + "\n").encoding != TextEncoding::Utf8) {
+      failures.push_back(rowName + " in UTF-8");
+    }
+  }
+  EXPECT_EQ(characters, 2350 + 4888);
+  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n"
+                                              << FirstOf(failures);
+}
+
+// Hangul written in UTF-8 is UTF-8 whatever else the text holds.
+TEST(TextEncoding, EveryHangulSyllableInUtf8) {
+  std::vector<std::string> failures;
+  for (char16_t c = 0xAC00; c <= 0xD7A3; ++c) {
+    const std::string alone = Utf8(std::u16string(1, c));
+    for (const std::string& file : {alone, "W-1," + alone + ",2\n", alone + alone}) {
+      if (DetectTextEncoding(file).encoding != TextEncoding::Utf8) {
+        failures.push_back(::testing::PrintToString(file));
+      }
+    }
+  }
+  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n"
+                                              << FirstOf(failures);
+}
+
+// Lists in UTF-8 without a mark that hold letters of other alphabets beside
+// their Hangul: in code page 949 those letters would be Hangul too, and the
+// Hangul words garbage.
+TEST(TextImport, Utf8ListsWithLettersOfOtherAlphabets) {
+  struct Case {
+    std::u16string text;
+    std::vector<ImportedPage> pages;
+  };
+  const Case cases[] = {
+      {u"\u0141\u00F3d\u017A,\uCF00\uC774\uBE14 1,2\n",
+       {{u"\u0141?d?", u"\uCF00\uC774\uBE14 1", 2}}},
+      {u"W-1,\u010D,1\n\uC804\uC6D0,\u0294,2", {{u"W-1", u"?", 1}, {u"\uC804\uC6D0", u"?", 2}}},
+      {u"Hradec Kr\u00E1lov\u00E9,\uC81C\uC5B4\uBC18 \u010C\u0106,1",
+       {{u"Hradec Kr?lov?", u"\uC81C\uC5B4\uBC18 ??", 1}}},
+  };
+  for (const Case& c : cases) {
+    const std::string file = Utf8(c.text);
+    EXPECT_EQ(DetectTextEncoding(file).encoding, TextEncoding::Utf8) << file;
+    EXPECT_EQ(ReadImportText(file).pages, c.pages) << file;
+  }
+}
+
+// UTF-16 without a mark: its ASCII, separators and line ends are half zero
+// bytes, which no text in one of the other encodings has.
+TEST(TextImport, Utf16WithoutAMark) {
+  const std::u16string text = u"W-101,\uC804\uC6D0,2\r\n\uC81C\uC5B4\uBC18,\uB2E8\uC790 101,1\r\n";
+  const std::vector<ImportedPage> pages = {{u"W-101", u"\uC804\uC6D0", 2},
+                                           {u"\uC81C\uC5B4\uBC18", u"\uB2E8\uC790 101", 1}};
+  for (const bool bigEndian : {false, true}) {
+    const std::string file = testing::Utf16(text, bigEndian);
+    EXPECT_EQ(DetectTextEncoding(file).encoding,
+              bigEndian ? TextEncoding::Utf16BE : TextEncoding::Utf16LE);
+    EXPECT_EQ(ReadImportText(file).pages, pages) << bigEndian;
+    // Cut short by one byte.
+    EXPECT_EQ(ReadImportText(file.substr(0, file.size() - 1)).pages, pages) << bigEndian;
+  }
+  // A zero byte in a text of code page 949 is a control byte like any other.
+  EXPECT_EQ(ReadImportText(std::string("A,\xC7\xD1\0B,3\n", 9)).pages,
+            (std::vector<ImportedPage>{{u"A", u"\uD55C?B", 3}}));
 }
 
 TEST(TextEncoding, AByteOrderMarkDecides) {
