@@ -55,6 +55,9 @@ TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
       // Only code page 949's user-defined row, which also reads as UTF-8.
       symbols,
       {{u"1호", u"", 1}, {u"호환", u"창", 1}},
+      // Syllables and Hanja whose code page 949 bytes are valid UTF-8 too.
+      {{u"천", u"청", 1}, {u"W-1", u"체", 2}},
+      {{u"\u9240", u"\u9240", 1}},
       // Two lines that fill a page.
       {{std::u16string(19, u'가'), std::u16string(1, u'x'), 1}, {u"", std::u16string(39, u'y'), 1}},
       full,
