@@ -122,6 +122,34 @@ BENCHMARK(ReadWholeSheet)
     ->Name("read 100000-row xlsx to its end (no row fits a page)")
     ->Unit(benchmark::kMillisecond);
 
+// The text reader alone on a list that has to be read to its end: every line
+// too long for a page, in code page 949 and in UTF-8.
+std::vector<uint8_t> OverLongText(bool utf8) {
+  std::string text = utf8 ? "\xEF\xBB\xBF" : "";
+  const std::string pad(40, 'x');
+  for (int i = 1; i <= 100000; ++i) {
+    text += "MCC-" + std::to_string(i) + pad + ",L" + std::to_string(i % 3 + 1) + "," +
+            std::to_string(i % 7 + 1) + "\r\n";
+  }
+  return {text.begin(), text.end()};
+}
+
+void ReadWholeText(benchmark::State& state, bool utf8) {
+  const std::vector<uint8_t> bytes = OverLongText(utf8);
+  for (auto _ : state) {
+    const Result<ImportedPages> read = ReadImport(bytes, "list.csv");
+    if (!read || read->overLongLines != 100000) state.SkipWithError("not read to its end");
+    benchmark::DoNotOptimize(read.ok());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK_CAPTURE(ReadWholeText, cp949, false)
+    ->Name("read 100000-line cp949 CSV to its end (no line fits a page)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadWholeText, utf8, true)
+    ->Name("read 100000-line UTF-8 CSV to its end (no line fits a page)")
+    ->Unit(benchmark::kMillisecond);
+
 // The worst hostile file: a small .xlsx whose sheet holds one attribute of
 // 60 MiB, which the parser would scan again with every piece it is given.
 void HostileToken(benchmark::State& state) {

@@ -1,12 +1,16 @@
 #include "files/CsvImport.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <utility>
 
 namespace q5300 {
-namespace {
 
-}  // namespace
+CsvImporter::CsvImporter(ImportTarget target)
+    : target_(std::move(target)),
+      keep_(target_.textColumns()),
+      repeatColumn_(target_.repeatColumn()) {}
 
 CsvImporter::Separator CsvImporter::SeparatorScan::Step(char c) {
   if (inQuotes) {
@@ -144,22 +148,18 @@ bool CsvImporter::Split(std::string_view bytes) {
 }
 
 bool CsvImporter::FieldIsSettled() const {
-  switch (field_) {
-    case 0:
-      return line1_.length() == ImportField::Kept;
-    case 1:
-      return line2_.length() == ImportField::Kept;
-    case 2:
-      return repeat_.done();
-    default:
-      return true;
-  }
+  if (field_ >= MaxImportColumns) return true;
+  if (field_ == repeatColumn_ && !repeat_.done()) return false;
+  if ((keep_ >> field_) & 1)
+    return cells_[static_cast<std::size_t>(field_)].length() == ImportField::Kept;
+  // A field no one reads counts only for having text.
+  return width_ > field_;
 }
 
 void CsvImporter::Finish() {
   if (done_) return;
   if (separator_ == Separator::Unknown) Decide(scan_.AtEnd());
-  if (quote_ == Quote::Inside) rules_.QuoteNotClosed(quoteLine_);
+  if (quote_ == Quote::Inside) target_.QuoteNotClosed(quoteLine_);
   quote_ = Quote::None;
   if (carriageReturn_) {
     carriageReturn_ = false;
@@ -171,7 +171,7 @@ void CsvImporter::Finish() {
 
 void CsvImporter::TakeUnquoted(char c) {
   if (c == separatorChar_) {
-    if (field_ < 3) ++field_;
+    if (field_ < MaxImportColumns) ++field_;
     fieldStart_ = true;
     return;
   }
@@ -186,30 +186,22 @@ void CsvImporter::TakeUnquoted(char c) {
 
 void CsvImporter::Take(char c) {
   fieldStart_ = false;
-  switch (field_) {
-    case 0:
-      line1_.Add(c);
-      return;
-    case 1:
-      line2_.Add(c);
-      return;
-    case 2:
-      repeat_.Add(c);
-      return;
-    default:
-      return;
-  }
+  if (field_ >= MaxImportColumns) return;
+  // Fields come left to right: this one is the last with text so far.
+  width_ = field_ + 1;
+  if ((keep_ >> field_) & 1) cells_[static_cast<std::size_t>(field_)].Add(c);
+  if (field_ == repeatColumn_) repeat_.Add(c);
 }
 
 void CsvImporter::EndLine() {
   // A line without text is passed over, whatever its repeat count.
-  if (line1_.length() != 0 || line2_.length() != 0) {
-    const ImportRow row{line1_, line2_, field_ < 2 ? 1 : repeat_.value()};
-    if (!rules_.Take(row)) done_ = true;
+  if (width_ != 0 && !target_.Take({cells_, repeat_.value(), width_})) done_ = true;
+  for (uint64_t kept = keep_; kept != 0; kept &= kept - 1) {
+    cells_[static_cast<std::size_t>(std::countr_zero(kept))].Clear();
   }
-  line1_.Clear();
-  line2_.Clear();
+  keep_ = target_.textColumns();
   field_ = 0;
+  width_ = 0;
   fieldStart_ = true;
   repeat_ = {};
 }

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "files/ImportColumns.h"
 #include "files/ImportRules.h"
 
 namespace q5300 {
 
-// Reads an import file's text in pieces of any size: code page 949, one page per
-// line, the fields first line, second line and repeat count. Keeps a bounded
-// amount of each field, however long it is, and hands every line to the import
-// rules as a row.
+// Reads an import file's text in pieces of any size: code page 949, one row per
+// line. Keeps a bounded amount of each field its target asks for, however long
+// it is, reads the repeat count from its column, passes over the fields no one
+// asks for and the columns past MaxImportColumns, and hands every line to the
+// target as a row.
 //
 // Fields are separated by commas, or by tabs when the first line with text has
 // tabs and no commas (the tab-separated text spreadsheet programs write). A field
@@ -20,13 +24,17 @@ namespace q5300 {
 // ordinary character.
 class CsvImporter {
  public:
+  CsvImporter() : CsvImporter(ImportTarget()) {}
+  explicit CsvImporter(ImportTarget target);
+
   // Takes the next bytes of the file. False once no further page can be taken:
   // the rest of the file is not wanted.
   bool Feed(std::string_view bytes);
   // The end of the file: a last line without a line feed is a line too.
   void Finish();
-  const ImportedPages& result() const { return rules_.result(); }
-  ImportedPages TakeResult() { return rules_.TakeResult(); }
+  const ImportedPages& result() const { return target_.result(); }
+  ImportedPages TakeResult() { return target_.TakeResult(); }
+  ImportTarget& target() { return target_; }
 
  private:
   // Until the separator is known (a comma outside quotes in the first line with
@@ -54,15 +62,17 @@ class CsvImporter {
   // is already too long, a repeat count read to its end, anything after it).
   bool FieldIsSettled() const;
 
-  ImportRules rules_;
+  ImportTarget target_;
   Separator separator_ = Separator::Unknown;
   int separatorChar_ = 0x100;  // ',' or '\t' once known; no byte before
   SeparatorScan scan_;
   std::string held_;  // bytes read while the separator is unknown, from the first tab
 
-  ImportField line1_;
-  ImportField line2_;
-  int field_ = 0;           // 0, 1, 2 the three fields, 3 anything after a third separator
+  std::array<ImportField, MaxImportColumns> cells_;
+  uint64_t keep_ = 0;  // the fields of this line that are kept, one bit per column
+  int repeatColumn_ = ImportLayout::None;
+  int field_ = 0;           // the column; MaxImportColumns for any past the last one read
+  int width_ = 0;           // the fields of this line up to the last with text
   bool fieldStart_ = true;  // nothing of the current field read yet
   enum class Quote { None, Inside, QuoteSeen };
   Quote quote_ = Quote::None;

@@ -28,13 +28,10 @@ long CountOf(std::optional<std::string_view> text, long limit) {
 
 class ContentReader final : public XmlHandler {
  public:
-  explicit ContentReader(XmlReader::Source source)
-      : reader_(*this, std::move(source), kContentPart) {}
+  ContentReader(XmlReader::Source source, ImportTarget& target)
+      : reader_(*this, std::move(source), kContentPart), target_(target) {}
 
-  Result<ImportedPages> Read() {
-    if (const Status read = reader_.ReadAll(); !read) return read.failure();
-    return rules_.TakeResult();
-  }
+  Status Read() { return reader_.ReadAll(); }
 
   void Start(XmlName name, const XmlAttributes& attributes) override {
     if (name.local == "spreadsheet") {
@@ -60,7 +57,8 @@ class ContentReader final : public XmlHandler {
       cellColumn_ = column_;
       cellTimes_ = CountOf(attributes.Get("number-columns-repeated"), MaxSheetRows);
       column_ = std::min(column_ + cellTimes_, MaxSheetRows);
-      if (cellColumn_ >= 3) return;
+      cellWanted_ = target_.Wants(cellColumn_, cellTimes_);
+      if (!cellWanted_) return;
       const std::string_view type = attributes.Get("value-type").value_or("");
       const auto value = attributes.Get("value");
       // A number as the general format shows it, whatever format the cell has.
@@ -92,18 +90,18 @@ class ContentReader final : public XmlHandler {
         --paragraphLevel_;
       }
     } else if (name.local == "table-row") {
-      if (!TakeSheetRow(rules_, row_, rowTimes_)) reader_.Stop();
+      if (!TakeSheetRow(target_, row_, rowTimes_)) reader_.Stop();
     }
   }
 
   void Text(std::string_view text) override {
-    if (paragraphLevel_ > 0 && cellColumn_ < 3) text_.Append(text);
+    if (paragraphLevel_ > 0 && cellWanted_) text_.Append(text);
   }
 
  private:
   void StartInCell(XmlName name, const XmlAttributes& attributes) {
     ++cellLevel_;
-    if (cellColumn_ >= 3) return;
+    if (!cellWanted_) return;
     if ((name.local == "p" || name.local == "h") && cellLevel_ == 2) {
       // The paragraphs right in a cell are its lines; a comment on the cell
       // keeps its own a level deeper.
@@ -124,15 +122,16 @@ class ContentReader final : public XmlHandler {
 
   void TakeCell() {
     paragraphLevel_ = 0;
-    if (cellColumn_ >= 3) return;
+    if (!cellWanted_) return;
     const std::string value = number_ ? *number_ : text_.text();
-    for (long column = cellColumn_; column < std::min(cellColumn_ + cellTimes_, 3L); ++column) {
-      row_.cells[column] = value;
+    const long end = std::min(cellColumn_ + cellTimes_, long{MaxImportColumns});
+    for (long column = cellColumn_; column < end; ++column) {
+      row_.cells[static_cast<std::size_t>(column)] = value;
     }
   }
 
   XmlReader reader_;
-  ImportRules rules_;
+  ImportTarget& target_;
   SheetRow row_;
   CellText text_{KeptUtf8Bytes};
   std::optional<std::string> number_;
@@ -143,6 +142,7 @@ class ContentReader final : public XmlHandler {
   int cellLevel_ = 0;  // 1 in a cell, more in the elements inside it
   long cellColumn_ = 0;
   long cellTimes_ = 1;
+  bool cellWanted_ = false;  // the target wants a column of the cell being read
   int paragraphs_ = 0;
   int paragraphLevel_ = 0;
 };
@@ -172,7 +172,7 @@ Result<std::string> SmallPart(ZipArchive& archive, const char* name, uint64_t ma
 
 }  // namespace
 
-Result<ImportedPages> ReadOds(ZipArchive& archive) {
+Status ReadOds(ZipArchive& archive, ImportTarget& target) {
   if (archive.Find("mimetype") >= 0) {
     const auto type = SmallPart(archive, "mimetype", 256);
     if (!type) return type.failure();
@@ -190,11 +190,17 @@ Result<ImportedPages> ReadOds(ZipArchive& archive) {
   if (content < 0) return Message{kNoContent};
   const auto source = SheetPart(archive, content);
   if (!source) return source.failure();
-  return ContentReader(*source).Read();
+  return ContentReader(*source, target).Read();
 }
 
-Result<ImportedPages> ReadOdsContent(std::string_view contentXml) {
-  return ContentReader(XmlFromMemory(contentXml)).Read();
+Status ReadOdsContent(std::string_view contentXml, ImportTarget& target) {
+  return ContentReader(XmlFromMemory(contentXml), target).Read();
+}
+
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout) {
+  ImportTarget target(layout);
+  if (const Status read = ReadOdsContent(contentXml, target); !read) return read.failure();
+  return target.TakeResult();
 }
 
 }  // namespace q5300

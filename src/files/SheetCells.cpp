@@ -2,6 +2,7 @@
 
 #include <unicode/ustring.h>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <span>
@@ -46,11 +47,26 @@ std::string GeneralNumber(std::string_view value) {
   return text;
 }
 
-bool TakeSheetRow(ImportRules& rules, const SheetRow& row, long times) {
-  const ImportField line1 = CodePageField(row.cells[0]);
-  const ImportField line2 = CodePageField(row.cells[1]);
+bool TakeSheetRow(ImportTarget& target, const SheetRow& row, long times) {
+  int width = 0;
+  for (int column = MaxImportColumns; column > 0; --column) {
+    if (!row.cells[static_cast<std::size_t>(column - 1)].empty()) {
+      width = column;
+      break;
+    }
+  }
+  std::array<ImportField, MaxImportColumns> fields;
+  if (width == 0) return target.Take({fields, 0, 0}, times);
+  for (uint64_t wanted = target.textColumns(); wanted != 0; wanted &= wanted - 1) {
+    const auto column = static_cast<std::size_t>(std::countr_zero(wanted));
+    fields[column] = CodePageField(row.cells[column]);
+  }
+  const int repeatColumn = target.repeatColumn();
   // An empty cell reads as 0, which the rules take as 1.
-  return rules.Take({line1, line2, RepeatCountOf(row.cells[2])}, times);
+  const long repeat = repeatColumn == ImportLayout::None
+                          ? 0
+                          : RepeatCountOf(row.cells[static_cast<std::size_t>(repeatColumn)]);
+  return target.Take({fields, repeat, width}, times);
 }
 
 }  // namespace q5300

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "data/JobSettings.h"
+#include "files/ImportColumns.h"
 #include "files/ImportRules.h"
 
 namespace q5300 {
@@ -44,18 +46,19 @@ inline constexpr std::size_t KeptUtf8Bytes = 4 * (MaxTextBytes + 1);
 // "1E+20". Text that is no number comes back as it is.
 std::string GeneralNumber(std::string_view value);
 
-// The first three cells of a sheet row: the two lines and the repeat count.
+// The cells of a sheet row that its target wants, as text (UTF-8), in the first
+// MaxImportColumns columns; the others stay empty.
 struct SheetRow {
-  std::string cells[3];
+  std::array<std::string, MaxImportColumns> cells;
   void Clear() {
     for (std::string& cell : cells) cell.clear();
   }
 };
 
-// Hands a sheet row, read `times` times in a row, to the rules: the cells
-// converted to code page 949 (a character without a form there becomes '?'),
-// the repeat count read from the third cell as a CSV field's is. False once no
-// further page can be taken.
-bool TakeSheetRow(ImportRules& rules, const SheetRow& row, long times = 1);
+// Hands a sheet row, read `times` times in a row, to the target: the cells it
+// wants as text converted to code page 949 (a character without a form there
+// becomes '?'), the repeat count read from its cell as a CSV field's is. False
+// once no further row is wanted.
+bool TakeSheetRow(ImportTarget& target, const SheetRow& row, long times = 1);
 
 }  // namespace q5300

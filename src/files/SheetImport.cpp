@@ -26,15 +26,21 @@ Result<XmlReader::Source> SheetPart(ZipArchive& archive, int64_t index) {
   return XmlReader::Source([shared] { return shared->Next(); });
 }
 
-Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes) {
+Status ReadSheetFile(std::span<const uint8_t> bytes, ImportTarget& target) {
   auto archive = ZipArchive::Open(bytes);
   if (!archive) return archive.failure();
   ZipArchive& zip = **archive;
   if (zip.Find("xl/workbook.xml") >= 0 || zip.Find("[Content_Types].xml") >= 0) {
-    return ReadXlsx(zip);
+    return ReadXlsx(zip, target);
   }
-  if (zip.Find("content.xml") >= 0 || zip.Find("mimetype") >= 0) return ReadOds(zip);
+  if (zip.Find("content.xml") >= 0 || zip.Find("mimetype") >= 0) return ReadOds(zip, target);
   return Message{kNoSpreadsheetInZip};
+}
+
+Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes, const ImportLayout& layout) {
+  ImportTarget target(layout);
+  if (const Status read = ReadSheetFile(bytes, target); !read) return read.failure();
+  return target.TakeResult();
 }
 
 }  // namespace q5300

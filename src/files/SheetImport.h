@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/Result.h"
+#include "files/ImportColumns.h"
 #include "files/ImportRules.h"
 
 namespace q5300 {
@@ -14,14 +15,22 @@ bool IsZipContainer(std::span<const uint8_t> bytes);
 
 // A spreadsheet file, .xlsx (Office Open XML) or .ods (OpenDocument), told apart
 // by what its zip container holds. Its first sheet is read as an import file:
-// each row a line, columns A, B and C its fields, cells of text and numbers (a
-// number as the general format shows it). Refused, with the reason, when it is
-// neither, is damaged, or would unpack to more than a spreadsheet does.
-Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes);
+// each row a line, its columns (A the first) the fields, of which those the
+// target wants are read, cells of text and numbers (a number as the general
+// format shows it). Refused, with the reason, when it is neither, is damaged,
+// or would unpack to more than a spreadsheet does.
+Status ReadSheetFile(std::span<const uint8_t> bytes, ImportTarget& target);
+// The pages of `layout`.
+Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes,
+                                    const ImportLayout& layout = {});
 
 // The readers without the container: the first sheet's part of an .xlsx file
 // and its shared strings (empty for none), and the content.xml of an .ods file.
-Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml);
-Result<ImportedPages> ReadOdsContent(std::string_view contentXml);
+Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
+                                    const ImportLayout& layout = {});
+Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
+                     ImportTarget& target);
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout = {});
+Status ReadOdsContent(std::string_view contentXml, ImportTarget& target);
 
 }  // namespace q5300

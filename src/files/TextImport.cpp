@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "files/CsvImport.h"
 
@@ -206,18 +207,22 @@ DetectedEncoding DetectTextEncoding(std::string_view bytes) {
   return {};
 }
 
-ImportedPages ReadImportText(std::string_view bytes) {
+namespace {
+
+void ReadText(std::string_view bytes, CsvImporter& importer) {
   const DetectedEncoding detected = DetectTextEncoding(bytes);
   bytes.remove_prefix(detected.markBytes);
-  if (detected.encoding == TextEncoding::CodePage949) return ParseCsv(bytes);
+  if (detected.encoding == TextEncoding::CodePage949) {
+    if (importer.Feed(bytes)) importer.Finish();
+    return;
+  }
 
-  CsvImporter importer;
   const ConverterPtr from = Open(IcuName(detected.encoding));
   const ConverterPtr to = Open(IcuName(TextEncoding::CodePage949));
-  if (from == nullptr || to == nullptr) return importer.TakeResult();
+  if (from == nullptr || to == nullptr) return;
   UErrorCode status = U_ZERO_ERROR;
   ucnv_setSubstChars(to.get(), "?", 1, &status);
-  if (U_FAILURE(status)) return importer.TakeResult();
+  if (U_FAILURE(status)) return;
 
   // The text is converted piece by piece, so the import stops converting as soon
   // as it has its pages.
@@ -238,16 +243,27 @@ ImportedPages ReadImportText(std::string_view bytes) {
       ucnv_convertEx(to.get(), from.get(), &target, out + sizeof out, &source, pieceEnd, pivot,
                      &pivotSource, &pivotTarget, pivot + std::size(pivot), reset, last, &status);
       reset = false;
-      if (!importer.Feed(std::string_view(out, static_cast<std::size_t>(target - out)))) {
-        return importer.TakeResult();
-      }
+      if (!importer.Feed(std::string_view(out, static_cast<std::size_t>(target - out)))) return;
       if (status != U_BUFFER_OVERFLOW_ERROR) break;
     }
     // Substitution leaves no error behind; anything else ends the text here.
     if (last || U_FAILURE(status)) break;
   }
   importer.Finish();
+}
+
+}  // namespace
+
+ImportedPages ReadImportText(std::string_view bytes) {
+  CsvImporter importer;
+  ReadText(bytes, importer);
   return importer.TakeResult();
+}
+
+void ReadImportText(std::string_view bytes, ImportTarget& target) {
+  CsvImporter importer(std::move(target));
+  ReadText(bytes, importer);
+  target = std::move(importer.target());
 }
 
 }  // namespace q5300

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "files/ImportColumns.h"
 #include "files/ImportRules.h"
 
 namespace q5300 {
@@ -29,5 +30,7 @@ DetectedEncoding DetectTextEncoding(std::string_view bytes);
 // (a character without a form there becomes '?') and read as CsvImporter reads
 // it, only as far as pages can still be taken.
 ImportedPages ReadImportText(std::string_view bytes);
+// The same for any target: the pages of a layout or a preview.
+void ReadImportText(std::string_view bytes, ImportTarget& target);
 
 }  // namespace q5300

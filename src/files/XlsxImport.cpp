@@ -37,9 +37,10 @@ constexpr char kTooManyRelationships[] =
 constexpr char kNoWorkbook[] = Q5300_TEXT("q5300", "It holds no workbook (%1).");
 constexpr char kNoSheet[] = Q5300_TEXT("q5300", "Its workbook has no sheet.");
 constexpr char kNoSheetList[] = Q5300_TEXT("q5300", "It does not say where its sheets are (%1).");
-constexpr char kFirstSheetNoCells[] = Q5300_TEXT(
-    "q5300", "Its first sheet holds no cells (a chart or a dialog); move the sheet with the list "
-    "to the front.");
+constexpr char kFirstSheetNoCells[] =
+    Q5300_TEXT("q5300",
+               "Its first sheet holds no cells (a chart or a dialog); move the sheet with the list "
+               "to the front.");
 constexpr char kFirstSheetNotInFile[] =
     Q5300_TEXT("q5300", "Its workbook names a first sheet that is not in the file.");
 constexpr char kFirstSheetMissing[] = Q5300_TEXT("q5300", "Its first sheet (%1) is missing.");
@@ -217,13 +218,10 @@ class SharedStrings final : public XmlHandler {
 
 class SheetReader final : public XmlHandler {
  public:
-  SheetReader(XmlReader::Source source, SharedStrings& strings)
-      : reader_(*this, std::move(source), kFirstSheetPart), strings_(strings) {}
+  SheetReader(XmlReader::Source source, SharedStrings& strings, ImportTarget& target)
+      : reader_(*this, std::move(source), kFirstSheetPart), strings_(strings), target_(target) {}
 
-  Result<ImportedPages> Read() {
-    if (const Status read = reader_.ReadAll(); !read) return read.failure();
-    return rules_.TakeResult();
-  }
+  Status Read() { return reader_.ReadAll(); }
 
   void Start(XmlName name, const XmlAttributes& attributes) override {
     if (name.local == "sheetData") {
@@ -238,9 +236,10 @@ class SheetReader final : public XmlHandler {
       const long column = reference ? ColumnOf(*reference) : -1;
       column_ = column >= 0 ? column : nextColumn_;
       nextColumn_ = std::min(column_ + 1, MaxSheetRows);
+      wanted_ = target_.Wants(column_, 1);
       type_ = std::string(attributes.Get("t").value_or("n"));
       text_.Clear();
-    } else if (column_ < 3) {
+    } else if (wanted_) {
       if (name.local == "v") {
         inValue_ = true;
       } else if (name.local == "is") {
@@ -262,10 +261,11 @@ class SheetReader final : public XmlHandler {
     } else if (name.local == "is") {
       inInline_ = false;
     } else if (name.local == "c") {
-      if (column_ < 3) TakeCell();
+      if (wanted_) TakeCell();
       column_ = MaxSheetRows;
+      wanted_ = false;
     } else if (name.local == "row") {
-      if (!TakeSheetRow(rules_, row_)) reader_.Stop();
+      if (!TakeSheetRow(target_, row_)) reader_.Stop();
     } else if (name.local == "sheetData") {
       reader_.Stop();
     }
@@ -313,11 +313,12 @@ class SheetReader final : public XmlHandler {
 
   XmlReader reader_;
   SharedStrings& strings_;
-  ImportRules rules_;
+  ImportTarget& target_;
   SheetRow row_;
   CellText text_{kKeptEscapedBytes};
   std::string type_;
-  long column_ = MaxSheetRows;  // of the cell being read; 3 and above are not wanted
+  long column_ = MaxSheetRows;  // of the cell being read
+  bool wanted_ = false;         // the target wants the cell being read
   long nextColumn_ = 0;
   bool inData_ = false;
   bool inValue_ = false;
@@ -370,7 +371,7 @@ std::string Resolve(const std::string& folder, std::string_view target) {
 
 }  // namespace
 
-Result<ImportedPages> ReadXlsx(ZipArchive& archive) {
+Status ReadXlsx(ZipArchive& archive, ImportTarget& target) {
   // The package's relationships name the workbook; most files keep it here.
   std::string workbook = "xl/workbook.xml";
   if (const int64_t packageRels = archive.Find("_rels/.rels"); packageRels >= 0) {
@@ -429,14 +430,24 @@ Result<ImportedPages> ReadXlsx(ZipArchive& archive) {
   SharedStrings strings(std::move(stringsSource));
   const auto sheetSource = SheetPart(archive, sheetIndex);
   if (!sheetSource) return sheetSource.failure();
-  return SheetReader(*sheetSource, strings).Read();
+  return SheetReader(*sheetSource, strings, target).Read();
 }
 
-Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml) {
+Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
+                     ImportTarget& target) {
   SharedStrings strings(sharedStringsXml.empty()
                             ? std::nullopt
                             : std::optional<XmlReader::Source>(XmlFromMemory(sharedStringsXml)));
-  return SheetReader(XmlFromMemory(sheetXml), strings).Read();
+  return SheetReader(XmlFromMemory(sheetXml), strings, target).Read();
+}
+
+Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
+                                    const ImportLayout& layout) {
+  ImportTarget target(layout);
+  if (const Status read = ReadXlsxSheet(sheetXml, sharedStringsXml, target); !read) {
+    return read.failure();
+  }
+  return target.TakeResult();
 }
 
 }  // namespace q5300

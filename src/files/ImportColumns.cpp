@@ -1,0 +1,160 @@
+#include "files/ImportColumns.h"
+
+#include <algorithm>
+
+#include "compile/CodePage.h"
+#include "data/JobSettings.h"
+
+namespace q5300 {
+namespace {
+
+constexpr uint64_t kAllColumns = ~uint64_t{0};
+static_assert(MaxImportColumns == 64, "a column is one bit of a 64-bit mask");
+
+constexpr uint64_t Bit(int column) {
+  return column == ImportLayout::None ? 0 : uint64_t{1} << column;
+}
+
+constexpr char kLine1Column[] =
+    Q5300_TEXT("q5300", "Line 1 is to come from column %1, but an import reads columns 1 to %2.");
+constexpr char kLine2Column[] =
+    Q5300_TEXT("q5300", "Line 2 is to come from column %1, but an import reads columns 1 to %2.");
+constexpr char kRepeatColumn[] = Q5300_TEXT(
+    "q5300", "The repeat count is to come from column %1, but an import reads columns 1 to %2.");
+constexpr char kOtherEndColumn[] = Q5300_TEXT(
+    "q5300", "The other wire end is to come from column %1, but an import reads columns 1 to %2.");
+constexpr char kFixedRepeat[] =
+    Q5300_TEXT("q5300", "Every page is to be repeated %1 times, but a repeat count is 1 to %2.");
+
+// A column as the operator counts them, from 1.
+Status CheckColumn(const char* text, int column, bool mayBeNone) {
+  if (column >= 0 && column < MaxImportColumns) return Status::Ok();
+  if (mayBeNone && column == ImportLayout::None) return Status::Ok();
+  return Message{Phrase(text, static_cast<long>(column) + 1, MaxImportColumns)};
+}
+
+// The text a page would get from a cell.
+std::u16string Decoded(std::string_view bytes) {
+  std::u16string text = FromPrinterCodePage(bytes);
+  std::replace(text.begin(), text.end(), u'\uFFFD', u'?');
+  return text;
+}
+
+// A cell a repeat count could come from: after blanks and one sign, a digit.
+bool ReadsAsNumber(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && (text[at] == ' ' || (text[at] >= '\t' && text[at] <= '\r'))) ++at;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+  return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
+const ImportField kEmptyField{};
+
+}  // namespace
+
+Status CheckImportLayout(const ImportLayout& layout) {
+  const struct {
+    const char* text;
+    int column;
+    bool mayBeNone;
+  } columns[] = {
+      {kLine1Column, layout.line1Column, false},
+      {kLine2Column, layout.line2Column, true},
+      {kRepeatColumn, layout.repeatColumn, true},
+      {kOtherEndColumn, layout.otherEndColumn, true},
+  };
+  for (const auto& c : columns) {
+    if (Status checked = CheckColumn(c.text, c.column, c.mayBeNone); !checked) return checked;
+  }
+  if (layout.fixedRepeatCount < MinRepeat || layout.fixedRepeatCount > MaxRepeat) {
+    return Message{Phrase(kFixedRepeat, layout.fixedRepeatCount, MaxRepeat)};
+  }
+  return Status::Ok();
+}
+
+ImportTarget::ImportTarget(const ImportLayout& layout)
+    : layout_(layout),
+      textColumns_(Bit(layout.line1Column) | Bit(layout.line2Column) | Bit(layout.otherEndColumn)),
+      repeatColumn_(layout.repeatColumn),
+      headerPending_(layout.header) {}
+
+ImportTarget ImportTarget::Preview(int rows) {
+  ImportTarget target;
+  target.preview_ = true;
+  target.previewRows_ = std::max(rows, 0);
+  target.textColumns_ = kAllColumns;
+  target.repeatColumn_ = ImportLayout::None;
+  target.headerPending_ = false;
+  return target;
+}
+
+bool ImportTarget::Wants(long first, long count) const {
+  if (first < 0 || first >= MaxImportColumns || count < 1) return false;
+  if (preview_) return true;
+  const long last = std::min<long>(first + count, MaxImportColumns);
+  const uint64_t span = last - first == 64 ? kAllColumns : ((uint64_t{1} << (last - first)) - 1);
+  return ((textColumns_ | Bit(repeatColumn_)) & (span << first)) != 0;
+}
+
+bool ImportTarget::Take(const ImportCells& row, long times) {
+  if (row.width == 0 || times < 1) return !rules_.full();
+  if (preview_) return TakePreviewRow(row, times);
+  if (headerPending_) {
+    headerPending_ = false;
+    if (--times < 1) return !rules_.full();
+  }
+  const ImportField& line1 = row.cells[static_cast<std::size_t>(layout_.line1Column)];
+  const ImportField& line2 = layout_.line2Column == ImportLayout::None
+                                 ? kEmptyField
+                                 : row.cells[static_cast<std::size_t>(layout_.line2Column)];
+  const long repeat =
+      repeatColumn_ == ImportLayout::None ? layout_.fixedRepeatCount : row.repeatCount;
+  const ImportRow first{line1, line2, repeat};
+  if (layout_.otherEndColumn == ImportLayout::None) return rules_.Take(first, times);
+  const ImportRow second{line1, row.cells[static_cast<std::size_t>(layout_.otherEndColumn)],
+                         repeat};
+  return TakeWireEnds(first, second, times);
+}
+
+bool ImportTarget::TakeWireEnds(const ImportRow& first, const ImportRow& second, long times) {
+  // The two pages alternate as often as the row repeats. A pair that makes a
+  // page ends the loop within 200 rounds; one that makes none is only counted.
+  for (long round = 0; round < times; ++round) {
+    const std::size_t before = rules_.result().pages.size();
+    if (!rules_.Take(first) || !rules_.Take(second)) return false;
+    if (rules_.result().pages.size() == before) {
+      rules_.Take(first, times - round - 1);
+      rules_.Take(second, times - round - 1);
+      break;
+    }
+  }
+  return !rules_.full();
+}
+
+bool ImportTarget::TakePreviewRow(const ImportCells& row, long times) {
+  if (!firstRowSeen_) {
+    firstRowSeen_ = true;
+    const ImportField& third = row.cells[2];
+    if (third.length() != 0 && !ReadsAsNumber(third.view())) seen_.plain = false;
+  }
+  seen_.columns = std::max(seen_.columns, row.width);
+  if (row.width > 3) seen_.plain = false;
+  while (times-- > 0 && seen_.rows.size() < static_cast<std::size_t>(previewRows_)) {
+    std::vector<std::u16string>& cells = seen_.rows.emplace_back();
+    for (int column = 0; column < row.width; ++column) {
+      cells.push_back(Decoded(row.cells[static_cast<std::size_t>(column)].view()));
+    }
+  }
+  // The rest of the file only tells how many columns it has.
+  if (seen_.rows.size() >= static_cast<std::size_t>(previewRows_)) textColumns_ = 0;
+  return true;
+}
+
+ImportPreview ImportTarget::TakePreview() {
+  for (std::vector<std::u16string>& cells : seen_.rows) {
+    cells.resize(static_cast<std::size_t>(seen_.columns));
+  }
+  return std::move(seen_);
+}
+
+}  // namespace q5300
