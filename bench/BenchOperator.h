@@ -28,6 +28,7 @@ class ScriptedOperator final : public EditingOperator {
   }
   bool RunNumberingDialog(NumSet&) override { return false; }
   bool RunSymbolPicker(Dqfh&) override { return false; }
+  bool RunColumnChoice(ColumnChoice&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
 };
 

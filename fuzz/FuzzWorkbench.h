@@ -28,6 +28,7 @@ class QuietOperator final : public EditingOperator {
   }
   bool RunNumberingDialog(NumSet& /*dialog*/) override { return false; }
   bool RunSymbolPicker(Dqfh& /*picker*/) override { return false; }
+  bool RunColumnChoice(ColumnChoice& /*choice*/) override { return false; }
   SaveAnswer AskSaveChanges(const Message& /*question*/) override { return SaveAnswer::Discard; }
 };
 

@@ -57,6 +57,7 @@ class ScriptedOperator final : public EditingOperator {
     }
     return true;
   }
+  bool RunColumnChoice(ColumnChoice&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Discard; }
 
   std::vector<int> symbols;

@@ -78,6 +78,11 @@ bool CliOperator::RunSymbolPicker(Dqfh& /*picker*/) {
   return false;
 }
 
+// The command line names its columns in its options and never asks.
+bool CliOperator::RunColumnChoice(ColumnChoice& /*choice*/) {
+  return false;
+}
+
 SaveAnswer CliOperator::AskSaveChanges(const Message& /*question*/) {
   return SaveAnswer::Discard;
 }
@@ -132,7 +137,7 @@ ExitCode Session::Load(const std::string& path) {
   op_.SetFile(path);
   const bool label = *kind == InputKind::Qxk || *kind == InputKind::Qxu;
   const bool taken =
-      label ? bench_.files.OpenLabelFile(path, /*discard=*/true) : bench_.files.ImportFile(path);
+      label ? bench_.files.OpenLabelFile(path, /*discard=*/true) : bench_.files.ImportFile(path, ImportLayout{});
   return taken ? ExitCode::Success : ExitCode::BadInput;
 }
 

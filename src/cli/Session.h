@@ -41,6 +41,7 @@ class CliOperator final : public EditingOperator {
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
   bool RunNumberingDialog(NumSet& dialog) override;
   bool RunSymbolPicker(Dqfh& picker) override;
+  bool RunColumnChoice(ColumnChoice& choice) override;
   SaveAnswer AskSaveChanges(const Message& question) override;
 
   void SetFile(std::string path) { file_ = std::move(path); }

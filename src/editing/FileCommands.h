@@ -1,16 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "data/Operator.h"
+#include "editing/EditingOperator.h"
 #include "data/Result.h"
 #include "editing/JobDocument.h"
 #include "editing/PageCommands.h"
 #include "editing/StatusPopup.h"
 #include "files/CsvExport.h"
+#include "files/ImportLayout.h"
 #include "files/ImportRules.h"
 #include "files/LabelFile.h"
 
@@ -22,7 +24,8 @@ namespace q5300 {
 // of the document.
 class FileCommands {
  public:
-  FileCommands(JobDocument& document, PageCommands& pages, Operator& op, StatusPopup& popup)
+  FileCommands(JobDocument& document, PageCommands& pages, EditingOperator& op,
+               StatusPopup& popup)
       : document_(document), pages_(pages), op_(op), popup_(popup) {}
 
   // ---- The toolbar's commands, with their dialogs (FileCommands.cpp) -----------------
@@ -51,8 +54,9 @@ class FileCommands {
 
   // ---- Import (ImportCommands.cpp) ---------------------------------------------------------
   // Replaces the job with the pages of an import file: text (.csv, .txt) or a
-  // spreadsheet (.xlsx, .ods).
-  bool ImportFile(const std::string& path);
+  // spreadsheet (.xlsx, .ods). Without a `layout`, a list that is more than
+  // three columns without a header has the operator choose its columns first.
+  bool ImportFile(const std::string& path, const std::optional<ImportLayout>& layout = {});
   // Replaces the job with pages an import file gave (`path` names the file in
   // messages). The job stays as it was when there are none.
   bool ImportPages(const ImportedPages& import, const std::string& path);
@@ -77,7 +81,7 @@ class FileCommands {
 
   JobDocument& document_;
   PageCommands& pages_;
-  Operator& op_;
+  EditingOperator& op_;
   StatusPopup& popup_;
 };
 

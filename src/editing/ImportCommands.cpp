@@ -5,6 +5,7 @@
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "editing/CellTexts.h"
+#include "editing/ColumnChoice.h"
 #include "editing/FileCommands.h"
 #include "editing/FileMessages.h"
 #include "files/FileIo.h"
@@ -50,7 +51,7 @@ void FileCommands::Import() {
   ImportFile(*chosen);
 }
 
-bool FileCommands::ImportFile(const std::string& path) {
+bool FileCommands::ImportFile(const std::string& path, const std::optional<ImportLayout>& layout) {
   auto file = OpenForReading(path);
   if (!file) {
     op_.Tell(AboutFile(kCannotOpen, path, file.failure().phrase));
@@ -59,13 +60,30 @@ bool FileCommands::ImportFile(const std::string& path) {
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText(kImportWait);
-  const Result<ImportedPages> read = ReadImportFile(file->get(), path);
-  file->reset();
-  if (!read) {
+  const auto refused = [&](const Phrase& reason) {
     popup_.Hide();
-    op_.Tell(AboutFile(kCannotOpen, path, read.failure().phrase));
+    op_.Tell(AboutFile(kCannotOpen, path, reason));
     return false;
+  };
+  const Result<std::vector<uint8_t>> bytes = ReadImportBytes(file->get(), path);
+  file->reset();
+  if (!bytes) return refused(bytes.failure().phrase);
+
+  ImportLayout chosen = layout.value_or(ImportLayout{});
+  if (!layout) {
+    Result<ImportPreview> preview = PreviewImport(*bytes, path);
+    if (!preview) return refused(preview.failure().phrase);
+    if (!preview->plain) {
+      popup_.Hide();
+      ColumnChoice choice(std::move(*preview));
+      if (!op_.RunColumnChoice(choice)) return false;
+      chosen = choice.layout();
+      popup_.Show();
+      popup_.SetStatusText(kImportWait);
+    }
   }
+  const Result<ImportedPages> read = ReadImport(*bytes, path, chosen);
+  if (!read) return refused(read.failure().phrase);
   return ImportPages(*read, path);
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/Centred.h"
+#include "ui/ColumnChoiceDialog.h"
 #include "ui/CoreTexts.h"
 #include "ui/DqfhDialog.h"
 #include "ui/NumSetDialog.h"
@@ -106,6 +107,11 @@ bool QtOperator::RunNumberingDialog(NumSet& dialog) {
 
 bool QtOperator::RunSymbolPicker(Dqfh& picker) {
   Centred<DqfhDialog> box(picker, parent_);
+  return box.exec() == QDialog::Accepted;
+}
+
+bool QtOperator::RunColumnChoice(ColumnChoice& choice) {
+  Centred<ColumnChoiceDialog> box(choice, parent_);
   return box.exec() == QDialog::Accepted;
 }
 

@@ -23,6 +23,7 @@ class QtOperator final : public EditingOperator {
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
   bool RunNumberingDialog(NumSet& dialog) override;
   bool RunSymbolPicker(Dqfh& picker) override;
+  bool RunColumnChoice(ColumnChoice& choice) override;
   SaveAnswer AskSaveChanges(const Message& question) override;
 
   // "QXU(*.qxu)|*.qxu|QXK(*.qxk)|*.qxk|" as Qt writes a filter list, each name

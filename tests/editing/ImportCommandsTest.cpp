@@ -8,6 +8,7 @@
 
 #include "compile/CodePage.h"
 #include "editing/CellTexts.h"
+#include "editing/ColumnChoice.h"
 #include "editing/NumSet.h"
 #include "printer/TempDir.h"
 #include "support/SheetFiles.h"
@@ -181,6 +182,60 @@ TEST(FileCommands, ImportTakesSpreadsheets) {
                           ".ods files are; it may be damaged.");
   EXPECT_EQ(StateOf(fromSheet.bench.document), before);
   EXPECT_FALSE(fromSheet.bench.popup().visible());
+}
+
+// A wire list as a design program exports it: the operator picks its columns in
+// the column dialog, which opens on the first rows; a plain list never asks.
+TEST(FileCommands, AWireListHasTheOperatorChooseItsColumns) {
+  test::TempDir dir;
+  Put(dir.path() / "wires.csv",
+      "Wire,From,To,mm\xC2\xB2,Colour\r\nW-1,X1:1,K1:A1,1.5,BK\r\nW-2,X1:2,K1:A2,1.5,BU\r\n");
+  Put(dir.path() / "plain.csv", "A1,B2,3\r\nA2,,1\r\n");
+
+  Window w;
+  std::vector<std::vector<std::u16string>> shown;
+  w.op.columns = [&](ColumnChoice& choice) {
+    shown = choice.preview().rows;
+    EXPECT_TRUE(choice.layout().header);
+    choice.SetOtherEndColumn(2);
+    choice.SetFixedRepeatCount(2);
+    return true;
+  };
+  w.Import(dir.path() / "wires.csv");
+  EXPECT_EQ(w.op.columnChoiceRuns, 1);
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[1], (std::vector<std::u16string>{u"W-1", u"X1:1", u"K1:A1", u"1.5", u"BK"}));
+  const std::vector<std::vector<std::u16string>> pages = {
+      {u"W-1", u"X1:1"}, {u"W-1", u"K1:A1"}, {u"W-2", u"X1:2"}, {u"W-2", u"K1:A2"}};
+  ASSERT_EQ(w.grid().rowCount(), 4);
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(w.Cell(row, Line1Column), pages[row][0]) << row;
+    EXPECT_EQ(w.Cell(row, Line2Column), pages[row][1]) << row;
+    EXPECT_EQ(w.Cell(row, RepeatColumn), u"2") << row;
+  }
+
+  // Cancel leaves the job as it was, without a word.
+  const JobState before = StateOf(w.bench.document);
+  w.op.told.clear();
+  w.op.columns = [](ColumnChoice&) { return false; };
+  w.Import(dir.path() / "wires.csv");
+  EXPECT_EQ(w.op.columnChoiceRuns, 2);
+  EXPECT_EQ(w.op.TakeTexts().size(), 1u) << "only the reminder before the file dialog";
+  EXPECT_EQ(StateOf(w.bench.document), before);
+  EXPECT_FALSE(w.bench.popup().visible());
+
+  // A plain list, and a layout named beforehand (as the command line names it).
+  w.Import(dir.path() / "plain.csv");
+  EXPECT_EQ(w.op.columnChoiceRuns, 2);
+  ASSERT_EQ(w.grid().rowCount(), 2);
+  EXPECT_EQ(w.Cell(0, RepeatColumn), u"3");
+  ImportLayout named;
+  named.header = true;
+  named.line2Column = 4;
+  ASSERT_TRUE(w.bench.files.ImportFile((dir.path() / "wires.csv").string(), named));
+  EXPECT_EQ(w.op.columnChoiceRuns, 2);
+  ASSERT_EQ(w.grid().rowCount(), 2);
+  EXPECT_EQ(w.Cell(1, Line2Column), u"BU");
 }
 
 // A quote that opens a field and is never closed takes the rest of the file;

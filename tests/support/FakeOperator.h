@@ -51,6 +51,10 @@ class FakeOperator : public EditingOperator {
     ++pickerRuns;
     return symbols ? symbols(picker) : false;
   }
+  bool RunColumnChoice(ColumnChoice& choice) override {
+    ++columnChoiceRuns;
+    return columns ? columns(choice) : false;
+  }
   SaveAnswer AskSaveChanges(const Message& question) override {
     asked.push_back(question);
     if (saveAnswers.empty()) return SaveAnswer::Stay;
@@ -79,9 +83,11 @@ class FakeOperator : public EditingOperator {
   std::deque<std::optional<std::string>> files;
   std::function<bool(NumSet&)> numbering;
   std::function<bool(Dqfh&)> symbols;
+  std::function<bool(ColumnChoice&)> columns;
   std::deque<SaveAnswer> saveAnswers;
   int numberingRuns = 0;
   int pickerRuns = 0;
+  int columnChoiceRuns = 0;
 };
 
 }  // namespace q5300::testing

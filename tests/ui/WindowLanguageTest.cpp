@@ -215,6 +215,7 @@ class SessionOperator final : public EditingOperator {
   }
   bool RunNumberingDialog(NumSet& dialog) override { return shown_.RunNumberingDialog(dialog); }
   bool RunSymbolPicker(Dqfh& picker) override { return shown_.RunSymbolPicker(picker); }
+  bool RunColumnChoice(ColumnChoice& choice) override { return shown_.RunColumnChoice(choice); }
   SaveAnswer AskSaveChanges(const Message& question) override {
     return shown_.AskSaveChanges(question);
   }

@@ -1161,6 +1161,78 @@
         <source>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</source>
         <translation>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</translation>
     </message>
+    <message>
+        <source>가져올 열 선택</source>
+        <translation>Choose the columns</translation>
+    </message>
+    <message>
+        <source>이 목록은 열이 3개보다 많거나 첫 행이 제목입니다. 각 줄에 쓸 열을 고르십시오.</source>
+        <translation>This list has more than three columns or a header row. Choose the column for each line.</translation>
+    </message>
+    <message>
+        <source>첫 행은 열 제목</source>
+        <translation>The first row names the columns</translation>
+    </message>
+    <message>
+        <source>1줄 :</source>
+        <translation>Line 1:</translation>
+    </message>
+    <message>
+        <source>2줄 :</source>
+        <translation>Line 2:</translation>
+    </message>
+    <message>
+        <source>(없음)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>반복 횟수 열 :</source>
+        <translation>Repeat count column:</translation>
+    </message>
+    <message>
+        <source>모든 페이지 반복 횟수 :</source>
+        <translation>Repeat count of every page:</translation>
+    </message>
+    <message>
+        <source>한 행에 한 페이지</source>
+        <translation>One page per row</translation>
+    </message>
+    <message>
+        <source>전선 끝마다 한 페이지, 다른 끝의 2줄 :</source>
+        <translation>One page per wire end; line 2 of the other end:</translation>
+    </message>
+    <message>
+        <source>첫 페이지들 :</source>
+        <translation>First pages:</translation>
+    </message>
+    <message>
+        <source>%1열</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>%1열: %2</source>
+        <translation>Column %1: %2</translation>
+    </message>
+    <message>
+        <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>Line 1 is to come from column %1, but an import reads columns 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Line 2 is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>Line 2 is to come from column %1, but an import reads columns 1 to %2.</translation>
+    </message>
+    <message>
+        <source>The repeat count is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>The repeat count is to come from column %1, but an import reads columns 1 to %2.</translation>
+    </message>
+    <message>
+        <source>The other wire end is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>The other wire end is to come from column %1, but an import reads columns 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</source>
+        <translation>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>

@@ -1161,6 +1161,78 @@
         <source>%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 bytes; a list needs far less.</source>
         <translation>%1에 %2바이트보다 긴 마크업 항목(태그, 주석 또는 처리 명령)이 있습니다. 목록에는 훨씬 적은 양이면 충분합니다.</translation>
     </message>
+    <message>
+        <source>가져올 열 선택</source>
+        <translation>가져올 열 선택</translation>
+    </message>
+    <message>
+        <source>이 목록은 열이 3개보다 많거나 첫 행이 제목입니다. 각 줄에 쓸 열을 고르십시오.</source>
+        <translation>이 목록은 열이 3개보다 많거나 첫 행이 제목입니다. 각 줄에 쓸 열을 고르십시오.</translation>
+    </message>
+    <message>
+        <source>첫 행은 열 제목</source>
+        <translation>첫 행은 열 제목</translation>
+    </message>
+    <message>
+        <source>1줄 :</source>
+        <translation>1줄 :</translation>
+    </message>
+    <message>
+        <source>2줄 :</source>
+        <translation>2줄 :</translation>
+    </message>
+    <message>
+        <source>(없음)</source>
+        <translation>(없음)</translation>
+    </message>
+    <message>
+        <source>반복 횟수 열 :</source>
+        <translation>반복 횟수 열 :</translation>
+    </message>
+    <message>
+        <source>모든 페이지 반복 횟수 :</source>
+        <translation>모든 페이지 반복 횟수 :</translation>
+    </message>
+    <message>
+        <source>한 행에 한 페이지</source>
+        <translation>한 행에 한 페이지</translation>
+    </message>
+    <message>
+        <source>전선 끝마다 한 페이지, 다른 끝의 2줄 :</source>
+        <translation>전선 끝마다 한 페이지, 다른 끝의 2줄 :</translation>
+    </message>
+    <message>
+        <source>첫 페이지들 :</source>
+        <translation>첫 페이지들 :</translation>
+    </message>
+    <message>
+        <source>%1열</source>
+        <translation>%1열</translation>
+    </message>
+    <message>
+        <source>%1열: %2</source>
+        <translation>%1열: %2</translation>
+    </message>
+    <message>
+        <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>1줄은 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
+    </message>
+    <message>
+        <source>Line 2 is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>2줄은 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
+    </message>
+    <message>
+        <source>The repeat count is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>반복 횟수는 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
+    </message>
+    <message>
+        <source>The other wire end is to come from column %1, but an import reads columns 1 to %2.</source>
+        <translation>다른 전선 끝은 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
+    </message>
+    <message>
+        <source>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</source>
+        <translation>모든 페이지를 %1번 반복하도록 되어 있지만, 반복 횟수는 1에서 %2까지입니다.</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
