@@ -36,8 +36,12 @@ ConverterPtr Open(const char* name) {
 // a UTF-8 text read in pairs never scores more in code page 949. Everything else
 // (Latin, Greek and Cyrillic letters, signs) counts nothing either way: code
 // page 949 reads many letters of other alphabets in UTF-8 as Hangul ("õ" is
-// 천), and a reading is never chosen for its letters.
+// 천), and a reading is never chosen for its letters. The signs of units of
+// measure count where a unit puts them (mm², m³, 30°C, 10µF, ±5): there they
+// are likelier than the rare syllables code page 949 makes of the same bytes
+// (짼, 쨀, 째, 쨉, 짹).
 constexpr int kUtf8HangulHanjaOrSymbol = 5;
+constexpr int kUnitSign = 4;
 constexpr int kHangulSyllable = 3;
 constexpr int kRareHangulSyllable = 1;  // code page 949's additions to KS X 1001
 constexpr int kHanjaOrSymbol = 2;
@@ -56,6 +60,29 @@ int Utf8Score(UChar32 c) {
     return kUtf8HangulHanjaOrSymbol;
   }
   return 0;
+}
+
+bool IsAsciiLetter(uint8_t c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A sign of a unit of measure in UTF-8 where a unit puts it: ² and ³ after "m",
+// ° before "C" or "F", µ before a letter, ± before a digit. `before` and `after`
+// are the bytes around it (0 at either end of the text).
+int UnitSignScore(UChar32 c, uint8_t before, uint8_t after) {
+  switch (c) {
+    case 0xB2:  // ²
+    case 0xB3:  // ³
+      return before == 'm' ? kUnitSign : 0;
+    case 0xB0:  // °
+      return after == 'C' || after == 'F' ? kUnitSign : 0;
+    case 0xB5:  // µ
+      return IsAsciiLetter(after) ? kUnitSign : 0;
+    case 0xB1:  // ±
+      return after >= '0' && after <= '9' ? kUnitSign : 0;
+    default:
+      return 0;
+  }
 }
 
 // The score of the code page 949 character of `lead` and `trail`.
@@ -108,8 +135,10 @@ Scores ScoreReadings(const uint8_t* data, std::size_t length) {
         const int32_t window = static_cast<int32_t>(std::min<std::size_t>(length - utf8At, 4));
         int32_t i = 0;
         U8_NEXT(data + utf8At, i, window, c);
-        scores.utf8 += Utf8Score(c);
-        utf8At += static_cast<std::size_t>(i);
+        const std::size_t end = utf8At + static_cast<std::size_t>(i);
+        scores.utf8 += Utf8Score(c) + UnitSignScore(c, utf8At > 0 ? data[utf8At - 1] : 0,
+                                                    end < length ? data[end] : 0);
+        utf8At = end;
       }
     } else if (codePageAt < length) {
       const uint8_t lead = data[codePageAt];

@@ -84,13 +84,18 @@ TEST(TextEncoding, HangulInCodePage949AndInUtf8) {
        "C,10\xC2\xB5"
        "F,2.5mm\xC2\xB2,\xCE\xA9",
        TextEncoding::Utf8},
-      // The same signs alone are also the syllables 째, 쨉 and 짼 and a Hanja of
-      // code page 949: the printer's own encoding is taken.
+      // Signs of units where units put them, with nothing else beyond ASCII: in
+      // code page 949 they would be the rare syllables 째, 쨉, 짼, 쨀 and 짹.
       {"units alone",
        "30\xC2\xB0"
        "C,10\xC2\xB5"
        "F,2.5mm\xC2\xB2,\xCE\xA9",
-       TextEncoding::CodePage949},
+       TextEncoding::Utf8},
+      {"mm² in a header", "Wire,mm\xC2\xB2,Colour\r\nW-1,1.5,BK\r\n", TextEncoding::Utf8},
+      {"m³ and ±5", "1m\xC2\xB3,\xC2\xB1" "5", TextEncoding::Utf8},
+      // The same bytes elsewhere are Hangul: 2째 is "the second".
+      {"2째", "2\xC2\xB0", TextEncoding::CodePage949},
+      {"째C alone", "\xC2\xB0,C", TextEncoding::CodePage949},
       // A stray byte or a cut sequence does not outweigh the rest of the text.
       {"UTF-8 and one stray byte", "전원공급\n\xFF", TextEncoding::Utf8},
       {"a cut sequence at the end", "전원\xEA\xB3", TextEncoding::Utf8},
