@@ -75,6 +75,12 @@ void ColumnChoice::SetOtherEndColumn(int column) {
   layout_.otherEndColumn = column == ImportLayout::None ? column : Clamped(column);
 }
 
+int ColumnChoice::SuggestedOtherEnd() const {
+  const int line2 = layout_.line2Column == ImportLayout::None ? layout_.line1Column
+                                                              : layout_.line2Column;
+  return Clamped(line2 + 1);
+}
+
 Phrase ColumnChoice::ColumnName(int column) const {
   const std::u16string name =
       layout_.header && !preview_.rows.empty() ? CellOf(preview_.rows[0], column) : u"";

@@ -50,6 +50,11 @@ class ColumnChoice {
   void SetFixedRepeatCount(int count);  // clears the repeat column
   void SetOtherEndColumn(int column);   // ImportLayout::None for one page per row
 
+  // The column a box offers before it is chosen: the other wire end after line
+  // 2's column, the repeat count in the third column, as far as there are such.
+  int SuggestedOtherEnd() const;
+  int SuggestedRepeatColumn() const { return Clamped(2); }
+
   // "3열", or with a header "3열: 단자" (the header's text, cut short).
   Phrase ColumnName(int column) const;
   // The first pages the chosen columns make of the rows shown, "line 1 / line 2 ×N".

@@ -10,6 +10,7 @@
 #include "editing/NumSet.h"
 #include "ui/CoreTexts.h"
 #include "ui/Theme.h"
+#include "ui/WheelGuard.h"
 
 namespace q5300::ui {
 namespace {
@@ -63,6 +64,9 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   otherEnd_->setObjectName(QStringLiteral("otherEnd"));
   firstPages_->setObjectName(QStringLiteral("firstPages"));
   firstPages_->setTextFormat(Qt::PlainText);
+  firstPages_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Room for every page it may list, so that nothing below moves as it grows.
+  firstPages_->setMinimumHeight(fontMetrics().lineSpacing() * static_cast<int>(kFirstPages));
 
   // The two pairs of radios are groups of their own.
   auto* repeatGroup = new QButtonGroup(this);
@@ -111,6 +115,7 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   FillTable();
   FillColumnBoxes();
   ShowLayout();
+  GuardWheel(this);
 
   connect(header_, &QCheckBox::toggled, this, [this](bool on) {
     if (showing_) return;
@@ -202,14 +207,14 @@ void ColumnChoiceDialog::ShowLayout() {
   repeatByColumn_->setChecked(byColumn);
   repeatFixed_->setChecked(!byColumn);
   repeatColumn_->setEnabled(byColumn);
-  if (byColumn) repeatColumn_->setCurrentIndex(layout.repeatColumn);
+  repeatColumn_->setCurrentIndex(byColumn ? layout.repeatColumn : model_.SuggestedRepeatColumn());
   fixedCount_->setEnabled(!byColumn);
   fixedCount_->setValue(layout.fixedRepeatCount);
   const bool perWireEnd = layout.otherEndColumn != ImportLayout::None;
   perRow_->setChecked(!perWireEnd);
   perWireEnd_->setChecked(perWireEnd);
   otherEnd_->setEnabled(perWireEnd);
-  if (perWireEnd) otherEnd_->setCurrentIndex(layout.otherEndColumn);
+  otherEnd_->setCurrentIndex(perWireEnd ? layout.otherEndColumn : model_.SuggestedOtherEnd());
   // The header row in bold, so that it reads as the names of the columns.
   for (int c = 0; c < table_->columnCount(); ++c) {
     if (QTableWidgetItem* item = table_->item(0, c)) {

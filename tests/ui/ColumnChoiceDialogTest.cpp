@@ -2,7 +2,9 @@
 // shows, and the layout its boxes hand over.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "editing/ColumnChoice.h"
 #include "ui/ColumnChoiceDialog.h"
@@ -49,13 +51,31 @@ TEST(ColumnChoiceDialog, ShowsTheFirstRowsAndHandsOverTheChosenColumns) {
   EXPECT_FALSE(dialog.repeatColumnBox()->isEnabled());
   EXPECT_EQ(dialog.firstPages()->text(), QStringLiteral("W-1 / X1:1 \u00D71\nW-2 / X1:2 \u00D71"));
 
-  // One page per wire end: the target terminal is line 2 of the second page.
+  // One page per wire end: the target terminal is line 2 of the second page,
+  // offered as the column after line 2's; nothing moves as the pages grow.
+  EXPECT_EQ(dialog.otherEndBox()->currentText(), QStringLiteral("3열: To"));
+  const QPoint boxAt = dialog.otherEndBox()->mapTo(&dialog, QPoint());
   Click(dialog.perWireEndRadio());
+  EXPECT_EQ(model.layout().otherEndColumn, 2);
+  QApplication::processEvents();
+  EXPECT_EQ(dialog.otherEndBox()->mapTo(&dialog, QPoint()), boxAt);
   Pick(dialog.otherEndBox(), 2);
   dialog.fixedRepeatBox()->setValue(2);
   EXPECT_EQ(dialog.firstPages()->text(),
             QStringLiteral("W-1 / X1:1 \u00D72\nW-1 / K1:A1 \u00D72\nW-2 / X1:2 \u00D72\n"
                            "W-2 / K1:A2 \u00D72"));
+  // A wheel turned over a box nobody clicked changes nothing.
+  for (QWidget* box : std::initializer_list<QWidget*>{dialog.fixedRepeatBox(), dialog.otherEndBox(),
+                                                      dialog.line1Box()}) {
+    const QPoint middle = box->rect().center();
+    QWheelEvent turn(middle, box->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &turn);
+  }
+  EXPECT_EQ(dialog.fixedRepeatBox()->value(), 2);
+  EXPECT_EQ(model.layout().otherEndColumn, 2);
+  EXPECT_EQ(model.layout().line1Column, 0);
+
   // No header: its row is a page, and the boxes name the columns by number.
   Click(dialog.headerBox());
   EXPECT_FALSE(table->item(0, 0)->font().bold());
