@@ -20,8 +20,9 @@ struct DetectedEncoding {
 // told by the zero bytes of its ASCII characters; otherwise the whole text is
 // read both as UTF-8 and as code page 949, and the reading with the better
 // evidence is taken: Hangul syllables count most, then Hanja and the symbols,
-// and a byte sequence that is no character heavily against. Letters of other
-// alphabets and signs count nothing, and alike evidence goes to code page 949:
+// and a byte sequence that is no character heavily against; the signs of units
+// (mm², 30°C, 10µF) count for UTF-8 where units put them. Letters of other
+// alphabets and other signs count nothing, and alike evidence goes to code page 949:
 // its Hangul of the first bytes 0xC2..0xC8 and Hanja of 0xCA..0xDF with second
 // bytes 0xA1..0xBF are valid UTF-8 as well ("천" is 0xC3 0xB5, "õ" in UTF-8).
 DetectedEncoding DetectTextEncoding(std::string_view bytes);
