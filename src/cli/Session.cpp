@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "data/AsciiText.h"
+#include "editing/FileMessages.h"
 #include "files/FileIo.h"
+#include "files/ImportFile.h"
 
 namespace q5300::cli {
 namespace {
@@ -60,8 +62,7 @@ bool CliOperator::AskYesNo(const Message& /*question*/) {
   return true;
 }
 
-std::size_t CliOperator::Choose(const Message& question,
-                               const std::vector<Phrase>& /*answers*/) {
+std::size_t CliOperator::Choose(const Message& question, const std::vector<Phrase>& /*answers*/) {
   Tell(question);
   return 0;
 }
@@ -117,7 +118,7 @@ Session::Session(std::ostream& err, Device& device, Clock& clock, TimerService& 
   bench_.StartUp(/*checkDevice=*/false);
 }
 
-ExitCode Session::Load(const std::string& path) {
+ExitCode Session::Load(const std::string& path, const ImportLayout& layout) {
   const auto kind = InputKindOf(path);
   if (!kind) {
     Say(err_, "the input " + path + " is not a " + std::string(InputExtensions) + " file");
@@ -131,9 +132,26 @@ ExitCode Session::Load(const std::string& path) {
   }
   op_.SetFile(path);
   const bool label = *kind == InputKind::Qxk || *kind == InputKind::Qxu;
-  const bool taken =
-      label ? bench_.files.OpenLabelFile(path, /*discard=*/true) : bench_.files.ImportFile(path);
+  const bool taken = label                      ? bench_.files.OpenLabelFile(path, /*discard=*/true)
+                     : layout == ImportLayout{} ? bench_.files.ImportFile(path)
+                                                : ImportWithLayout(path, layout);
   return taken ? ExitCode::Success : ExitCode::BadInput;
+}
+
+bool Session::ImportWithLayout(const std::string& path, const ImportLayout& layout) {
+  // As the window's Import reads a file and tells why it cannot.
+  auto file = OpenForReading(path);
+  if (!file) {
+    op_.Tell(AboutFile(kCannotOpen, path, file.failure().phrase));
+    return false;
+  }
+  const Result<ImportedPages> read = ReadImportFile(file->get(), path, layout);
+  file->reset();
+  if (!read) {
+    op_.Tell(AboutFile(kCannotOpen, path, read.failure().phrase));
+    return false;
+  }
+  return bench_.files.ImportPages(*read, path);
 }
 
 }  // namespace q5300::cli
