@@ -150,6 +150,32 @@ BENCHMARK_CAPTURE(ReadWholeText, utf8, true)
     ->Name("read 100000-line UTF-8 CSV to its end (no line fits a page)")
     ->Unit(benchmark::kMillisecond);
 
+// The preview before an import: the first 20 rows, and the whole file read to
+// tell a plain list from one whose columns are to be chosen.
+void PreviewWholeFile(benchmark::State& state, std::vector<uint8_t> (*make)(), const char* path) {
+  const std::vector<uint8_t> bytes = make();
+  for (auto _ : state) {
+    const Result<ImportPreview> preview = PreviewImport(bytes, path);
+    if (!preview || !preview->plain || preview->rows.size() != 20) {
+      state.SkipWithError("not previewed");
+    }
+    benchmark::DoNotOptimize(preview.ok());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+}
+std::vector<uint8_t> OverLongUtf8() {
+  return OverLongText(true);
+}
+std::vector<uint8_t> LongXlsx() {
+  return WireListXlsx(100000, false);
+}
+BENCHMARK_CAPTURE(PreviewWholeFile, utf8, OverLongUtf8, "list.csv")
+    ->Name("preview 100000-line UTF-8 CSV (read to its end)")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PreviewWholeFile, xlsx, LongXlsx, "list.xlsx")
+    ->Name("preview 100000-row xlsx (read to its end)")
+    ->Unit(benchmark::kMillisecond);
+
 // The worst hostile file: a small .xlsx whose sheet holds one attribute of
 // 60 MiB, which the parser would scan again with every piece it is given.
 void HostileToken(benchmark::State& state) {

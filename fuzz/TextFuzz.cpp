@@ -1,7 +1,7 @@
 // Any bytes as an import file of text: the encoding told by a byte order mark or
 // by UTF-8 validity, converted to code page 949 and read as lines and fields,
 // then followed into the job. Read as the Import command reads a file, the same
-// bytes give the same pages.
+// bytes give the same pages; a preview and any layout keep to their bounds.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -24,5 +24,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const Result<ImportedPages> read = ReadImport({data, size}, "list.csv");
   if (!container && (!read || !(*read == import))) __builtin_trap();
   fuzz::CheckImport(import);
+
+  // The preview keeps to its bounds, and any layout gives pages a job can hold.
+  const Result<ImportPreview> preview = PreviewImport({data, size}, "list.csv", 5);
+  if (!container) {
+    if (!preview || preview->columns < 0 || preview->columns > MaxImportColumns ||
+        preview->rows.size() > 5 || (preview->columns > 3 && preview->plain)) {
+      __builtin_trap();
+    }
+    for (const auto& row : preview->rows) {
+      if (row.size() != static_cast<std::size_t>(preview->columns)) __builtin_trap();
+    }
+  }
+  if (size > 0) {
+    const int pick = data[0];
+    const ImportLayout layout{pick % 5,
+                              pick % 3 == 0 ? ImportLayout::None : pick % 7,
+                              pick & 8 ? ImportLayout::None : pick % 6,
+                              static_cast<uint16_t>(pick % 200 + 1),
+                              (pick & 16) != 0,
+                              pick & 32 ? pick % 4 : ImportLayout::None};
+    const Result<ImportedPages> laid = ReadImport({data, size}, "list.csv", layout);
+    if (!container && !laid) __builtin_trap();
+    if (laid) fuzz::CheckImport(*laid);
+  }
   return 0;
 }

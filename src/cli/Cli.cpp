@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/Session.h"
 
 #ifndef Q5300_VERSION
@@ -34,14 +35,17 @@ void ProgramHelp(std::ostream& out) {
     out << "  " << c.synopsis << std::string(width + 2 - c.synopsis.size(), ' ') << c.summary
         << '\n';
   }
-  out << "\nMessages go to standard error; results to standard output or the named file.\n\n"
+  out << "\nconvert, info, print, render and export take the columns of an import file\n"
+         "from options too: "
+      << ImportSynopsis << "\n"
+      << "\nMessages go to standard error; results to standard output or the named file.\n\n"
       << ExitStatusHelp;
 }
 
 void CommandHelp(std::ostream& out, const Command& c) {
-  out << "Usage: " << ProgramName << ' ' << c.synopsis << "\n\n"
-      << c.help << '\n'
-      << ExitStatusHelp;
+  out << "Usage: " << ProgramName << ' ' << c.synopsis;
+  if (TakesImportOptions(c.options)) out << ' ' << ImportSynopsis;
+  out << "\n\n" << c.help << '\n' << ExitStatusHelp;
 }
 
 const Command* Find(std::string_view name) {

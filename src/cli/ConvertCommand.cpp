@@ -1,5 +1,6 @@
 // convert INPUT OUTPUT: the window's Import or Open, then its Save or SaveU.
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/Session.h"
 
 namespace q5300::cli {
@@ -13,9 +14,15 @@ ExitCode RunConvert(const ParsedArguments& args, Console& console) {
   const auto kind = OutputKindOf(output);
   if (!kind) return UsageError(console, "convert", "OUTPUT must end in .qxk or .qxu: " + output);
 
+  const auto layout = ImportLayoutFor(args, console, "convert", input);
+  if (!layout) return ExitCode::Usage;
+
   OfflineSession session(console.err);
-  if (const ExitCode loaded = session->Load(input); loaded != ExitCode::Success) return loaded;
-  return session->bench().files.SaveLabelFile(output, *kind) ? ExitCode::Success : ExitCode::BadOutput;
+  if (const ExitCode loaded = session->Load(input, *layout); loaded != ExitCode::Success) {
+    return loaded;
+  }
+  return session->bench().files.SaveLabelFile(output, *kind) ? ExitCode::Success
+                                                             : ExitCode::BadOutput;
 }
 
 }  // namespace q5300::cli

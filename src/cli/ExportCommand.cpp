@@ -1,5 +1,6 @@
 // export JOB OUT.csv: the job's pages as an import file.
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/Session.h"
 #include "data/AsciiText.h"
 
@@ -19,10 +20,14 @@ ExitCode RunExport(const ParsedArguments& args, Console& console) {
       return UsageError(console, "export", "--encoding " + *name + " is not cp949 or utf-8");
     encoding = *named;
   }
+  const auto layout = ImportLayoutFor(args, console, "export", input);
+  if (!layout) return ExitCode::Usage;
   OfflineSession session(console.err);
-  if (const ExitCode loaded = session->Load(input); loaded != ExitCode::Success) return loaded;
+  if (const ExitCode loaded = session->Load(input, *layout); loaded != ExitCode::Success) {
+    return loaded;
+  }
   return session->bench().files.ExportCsvFile(output, encoding) ? ExitCode::Success
-                                                           : ExitCode::BadOutput;
+                                                                : ExitCode::BadOutput;
 }
 
 }  // namespace q5300::cli

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/JobInfo.h"
 #include "cli/Session.h"
 #include "compile/RebuildRecords.h"
@@ -32,7 +33,6 @@ std::string NumberingOf(const PageRecord& r) {
   }
 }
 
-
 }  // namespace
 
 JobInfo CollectJobInfo(const JobDocument& document, std::string file, std::string format) {
@@ -60,8 +60,12 @@ ExitCode RunInfo(const ParsedArguments& args, Console& console) {
   const std::string& file = args.positionals[0];
   if (const auto refused = RefuseUnlessInput(console, "info", "FILE", file)) return *refused;
   const auto kind = InputKindOf(file);
+  const auto layout = ImportLayoutFor(args, console, "info", file);
+  if (!layout) return ExitCode::Usage;
   OfflineSession session(console.err);
-  if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
+  if (const ExitCode loaded = session->Load(file, *layout); loaded != ExitCode::Success) {
+    return loaded;
+  }
   const JobInfo info = CollectJobInfo(session->bench().document, file, InputFormatName(*kind));
   if (args.Has("--json")) {
     WriteInfoJson(console.out, info);

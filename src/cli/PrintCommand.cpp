@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/PrintRun.h"
 #include "cli/Session.h"
 #include "printer/DeviceFactory.h"
@@ -38,6 +39,9 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     choice = variable;
   }
 
+  const auto layout = ImportLayoutFor(args, console, "print", file);
+  if (!layout) return ExitCode::Usage;
+
   int fromPage = 1;
   if (const auto given = args.Value("--from-page")) {
     const auto page = PositiveNumber(*given);
@@ -54,7 +58,7 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     return ExitCode::BadOutput;
   }
   PrintRun run(**device, clock, console.err);
-  const ExitCode result = run.Run(file, fromPage);
+  const ExitCode result = run.Run(file, fromPage, *layout);
   if (result == ExitCode::PrinterFailed) {
     // The virtual printer fails a write it cannot store: that is its output file.
     if (const auto* printer = dynamic_cast<const VirtualPrinter*>(device->get());

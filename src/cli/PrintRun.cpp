@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "printer/PacketDecoder.h"
 #include "editing/PrintController.h"
+#include "printer/PacketDecoder.h"
 
 namespace q5300::cli {
 
@@ -55,8 +55,10 @@ void PrintRun::ShowPrinter() {
   Say(err_, OneLine(note));
 }
 
-ExitCode PrintRun::Run(const std::string& file, int fromPage) {
-  if (const ExitCode loaded = session_.Load(file); loaded != ExitCode::Success) return loaded;
+ExitCode PrintRun::Run(const std::string& file, int fromPage, const ImportLayout& layout) {
+  if (const ExitCode loaded = session_.Load(file, layout); loaded != ExitCode::Success) {
+    return loaded;
+  }
   Workbench& bench = session_.bench();
   const int pages = bench.document.grid().rowCount();
   if (fromPage > pages) {

@@ -5,6 +5,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
+#include "files/ImportLayout.h"
 #include "printer/Clock.h"
 #include "printer/Device.h"
 #include "printer/TimerQueue.h"
@@ -50,7 +51,8 @@ class PrintRun {
   // not be opened, was not ready, failed or got nothing to print, BadInput or
   // Usage for the file. A job that ends before its last page says which page to
   // go on from.
-  ExitCode Run(const std::string& file, int fromPage = 1);
+  // An import file's columns are those `layout` picks.
+  ExitCode Run(const std::string& file, int fromPage = 1, const ImportLayout& layout = {});
 
   Session& session() { return session_; }
 

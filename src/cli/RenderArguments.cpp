@@ -1,5 +1,6 @@
 #include "cli/RenderArguments.h"
 
+#include "cli/ImportOptions.h"
 #include "data/AsciiText.h"
 
 namespace q5300::cli {
@@ -14,6 +15,7 @@ std::optional<ExitCode> RefuseRenderArguments(const ParsedArguments& args, Conso
   if (const auto given = args.Value("--page"); given && !PositiveNumber(*given)) {
     return UsageError(console, "render", "--page takes a page number from 1: " + *given);
   }
+  if (!ImportLayoutFor(args, console, "render", file)) return ExitCode::Usage;
   return std::nullopt;
 }
 

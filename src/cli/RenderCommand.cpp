@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/Render.h"
 #include "cli/RenderArguments.h"
 #include "cli/Session.h"
@@ -68,8 +69,13 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
   if (const auto refused = RefuseRenderArguments(args, console)) return *refused;
   const std::optional<int> page = RenderPage(args);
 
+  const auto layout = ImportLayoutFor(args, console, "render", file);
+  if (!layout) return ExitCode::Usage;
+
   OfflineSession session(console.err);
-  if (const ExitCode loaded = session->Load(file); loaded != ExitCode::Success) return loaded;
+  if (const ExitCode loaded = session->Load(file, *layout); loaded != ExitCode::Success) {
+    return loaded;
+  }
   Workbench& bench = session->bench();
   if (page) {
     const int pages = bench.document.grid().rowCount();

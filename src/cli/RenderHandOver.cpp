@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/ProgramStart.h"
 #include "cli/RenderArguments.h"
 #include "cli/Session.h"
@@ -46,6 +47,8 @@ std::string Listed(const std::vector<fs::path>& places) {
 std::vector<std::string> RendererArguments(const ParsedArguments& args) {
   std::vector<std::string> given = {"render"};
   if (const auto page = args.Value("--page")) given.insert(given.end(), {"--page", *page});
+  const std::vector<std::string> import = GivenImportOptions(args);
+  given.insert(given.end(), import.begin(), import.end());
   given.push_back("--");
   given.insert(given.end(), args.positionals.begin(), args.positionals.end());
   return given;

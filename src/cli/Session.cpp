@@ -60,8 +60,7 @@ bool CliOperator::AskYesNo(const Message& /*question*/) {
   return true;
 }
 
-std::size_t CliOperator::Choose(const Message& question,
-                               const std::vector<Phrase>& /*answers*/) {
+std::size_t CliOperator::Choose(const Message& question, const std::vector<Phrase>& /*answers*/) {
   Tell(question);
   return 0;
 }
@@ -122,7 +121,7 @@ Session::Session(std::ostream& err, Device& device, Clock& clock, TimerService& 
   bench_.StartUp(/*checkDevice=*/false);
 }
 
-ExitCode Session::Load(const std::string& path) {
+ExitCode Session::Load(const std::string& path, const ImportLayout& layout) {
   const auto kind = InputKindOf(path);
   if (!kind) {
     Say(err_, "the input " + path + " is not a " + std::string(InputExtensions) + " file");
@@ -136,8 +135,9 @@ ExitCode Session::Load(const std::string& path) {
   }
   op_.SetFile(path);
   const bool label = *kind == InputKind::Qxk || *kind == InputKind::Qxu;
-  const bool taken =
-      label ? bench_.files.OpenLabelFile(path, /*discard=*/true) : bench_.files.ImportFile(path, ImportLayout{});
+  // The command line names its columns in its options and never asks.
+  const bool taken = label ? bench_.files.OpenLabelFile(path, /*discard=*/true)
+                           : bench_.files.ImportFile(path, layout);
   return taken ? ExitCode::Success : ExitCode::BadInput;
 }
 

@@ -7,8 +7,9 @@
 
 #include "cli/ExitCode.h"
 #include "editing/EditingOperator.h"
-#include "editing/Workbench.h"
 #include "editing/Headless.h"
+#include "editing/Workbench.h"
+#include "files/ImportLayout.h"
 #include "files/LabelFile.h"
 #include "preview/PreviewSnapshot.h"
 #include "printer/Clock.h"
@@ -75,10 +76,10 @@ class Session {
   const PreviewCatcher& view() const { return view_; }
 
   // Takes in INPUT as the window's Import (.csv, .txt, .xlsx, .ods) or Open
-  // (.qxk, .qxu) does.
+  // (.qxk, .qxu) does, an import file with the columns `layout` picks.
   // Usage for another extension, BadInput (told why) for a file that cannot be
   // read or is refused.
-  ExitCode Load(const std::string& path);
+  ExitCode Load(const std::string& path, const ImportLayout& layout = {});
 
  private:
   std::ostream& err_;

@@ -1,30 +1,58 @@
 // The commands with their help texts.
+#include <array>
+
 #include "cli/Commands.h"
+#include "cli/ImportOptions.h"
 #include "cli/Session.h"
 
 namespace q5300::cli {
 namespace {
 
-constexpr OptionSpec InfoOptions[] = {{"--json", false}};
-constexpr OptionSpec PrintOptions[] = {{"--device", true}, {"--from-page", true}};
-constexpr OptionSpec RenderOptions[] = {{"--page", true}};
-constexpr OptionSpec ExportOptions[] = {{"--encoding", true}};
+// A command's own options and then the import options.
+template <std::size_t N>
+constexpr auto WithImportOptions(const OptionSpec (&own)[N]) {
+  std::array<OptionSpec, N + std::size(ImportOptions)> all{};
+  std::size_t at = 0;
+  for (const OptionSpec& option : own) all[at++] = option;
+  for (const OptionSpec& option : ImportOptions) all[at++] = option;
+  return all;
+}
+
+constexpr OptionSpec InfoOwn[] = {{"--json", false}};
+constexpr auto InfoOptions = WithImportOptions(InfoOwn);
+constexpr OptionSpec PrintOwn[] = {{"--device", true}, {"--from-page", true}};
+constexpr auto PrintOptions = WithImportOptions(PrintOwn);
+constexpr OptionSpec RenderOwn[] = {{"--page", true}};
+constexpr auto RenderOptions = WithImportOptions(RenderOwn);
+constexpr OptionSpec ExportOwn[] = {{"--encoding", true}};
+constexpr auto ExportOptions = WithImportOptions(ExportOwn);
+
+// The import options, as each command's help ends.
+#define Q5300_IMPORT_HELP                                                             \
+  "\n"                                                                                \
+  "An import file's columns (a wire list as design programs export it):\n"            \
+  "  --columns L1[,L2[,R]]   column numbers, from 1, of line 1, line 2 and the\n"     \
+  "                          repeat count (1,2,3 when not given); an L2 of 0 is no\n" \
+  "                          line 2; what is left out is not read\n"                  \
+  "  --repeat N              every page N times, 1 to 200 (not with an R)\n"          \
+  "  --header                the first row names the columns and makes no page\n"     \
+  "  --wire-ends C           each row makes a page per wire end: the second takes\n"  \
+  "                          line 2 from column C\n"                                  \
+  "A label file takes none of them.\n"
 
 constexpr Command CommandTable[] = {
-    {"convert",
-     "convert INPUT OUTPUT",
-     "save a job as .qxk or .qxu",
+    {"convert", "convert INPUT OUTPUT", "save a job as .qxk or .qxu",
      "INPUT is an import file, imported as the window's Import command does: text\n"
      "(.csv, .txt) in code page 949, UTF-8 or UTF-16, separated by commas or tabs, or\n"
-     "the first sheet of a spreadsheet (.xlsx, .ods), columns A, B and C; or a .qxk or\n"
+     "the first sheet of a spreadsheet (.xlsx, .ods), columns A, B and C unless the\n"
+     "options below pick others; or a .qxk or\n"
      ".qxu label file, opened as its Open command does into a new job. OUTPUT ends in\n"
      ".qxk (written as Save writes it) or .qxu (written as SaveU writes it, the print\n"
      "data of the ticked pages that have text). The name is used as given. The file\n"
      "is written whole beside OUTPUT and then put in its place: an earlier OUTPUT\n"
-     "stays as it was when anything fails. Nothing is written to standard output.\n",
-     {},
-     2,
-     RunConvert},
+     "stays as it was when anything fails. Nothing is written to standard "
+     "output.\n" Q5300_IMPORT_HELP,
+     ImportOptions, 2, RunConvert},
     {"info", "info FILE [--json]", "a job's settings and one line per page",
      "FILE is an import or label file, taken in as by convert. Shows the job's\n"
      "settings, then one line per page: its text (superscript [^], subscript [_],\n"
@@ -36,7 +64,7 @@ constexpr Command CommandTable[] = {
      "  --json   one JSON document instead: \"settings\" with the fields of the job\n"
      "           settings, \"pages\" with the fields of each page record, in a fixed\n"
      "           order, and besides them line1, line2, textBytes (hex), lengthMm,\n"
-     "           numbering and labels.\n",
+     "           numbering and labels.\n" Q5300_IMPORT_HELP,
      InfoOptions, 1, RunInfo},
     {"print", "print FILE [--device DEVICE] [--from-page N]", "print a job",
      "FILE is taken in as by convert and printed as the window's Print command does:\n"
@@ -54,7 +82,7 @@ constexpr Command CommandTable[] = {
      "  --device virtual:DIR   the virtual printer: every write goes to\n"
      "                         DIR/write-NNNN.bin, the labels to DIR/labels.txt\n"
      "  --device virtual       the virtual printer, keeping nothing\n"
-     "Without --device, Q5300_DEVICE says which (as for the window), else usb.\n",
+     "Without --device, Q5300_DEVICE says which (as for the window), else usb.\n" Q5300_IMPORT_HELP,
      PrintOptions, 1, RunPrint},
     {"render", "render FILE OUTPUT.png [--page N]", "the preview strip as a PNG image",
      "FILE is taken in as by convert; OUTPUT.png gets the preview strip as the window\n"
@@ -64,7 +92,7 @@ constexpr Command CommandTable[] = {
      "file, the first of an imported file.\n"
      "\n"
      "  --page N   page N is the current page and the image starts 20 pixels\n"
-     "             before its marker, as the window scrolls to it\n",
+     "             before its marker, as the window scrolls to it\n" Q5300_IMPORT_HELP,
      RenderOptions, 2, RunRender},
     {"export", "export JOB OUT.csv [--encoding cp949|utf-8]",
      "a job's pages as a CSV file to import again",
@@ -77,7 +105,7 @@ constexpr Command CommandTable[] = {
      "  --encoding utf-8   UTF-8 with a byte order mark, which spreadsheet programs\n"
      "                     open as such (the default)\n"
      "  --encoding cp949   code page 949, as imports have always been written; a\n"
-     "                     character it has no form for is written as ?\n",
+     "                     character it has no form for is written as ?\n" Q5300_IMPORT_HELP,
      ExportOptions, 2, RunExport},
     {"devices",
      "devices",
@@ -121,9 +149,9 @@ ExitCode UsageError(Console& console, std::string_view command, std::string_view
 std::optional<ExitCode> RefuseUnlessInput(Console& console, std::string_view command,
                                           std::string_view label, const std::string& path) {
   if (InputKindOf(path)) return std::nullopt;
-  return UsageError(console, command,
-                    std::string(label) + " must end in " + std::string(InputExtensions) + ": " +
-                        path);
+  return UsageError(
+      console, command,
+      std::string(label) + " must end in " + std::string(InputExtensions) + ": " + path);
 }
 
 std::string PageBeyondJob(std::string_view option, int page, int pages) {

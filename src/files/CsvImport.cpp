@@ -150,8 +150,9 @@ bool CsvImporter::Split(std::string_view bytes) {
 bool CsvImporter::FieldIsSettled() const {
   if (field_ >= MaxImportColumns) return true;
   if (field_ == repeatColumn_ && !repeat_.done()) return false;
-  if ((keep_ >> field_) & 1)
+  if ((keep_ >> field_) & 1) {
     return cells_[static_cast<std::size_t>(field_)].length() == ImportField::Kept;
+  }
   // A field no one reads counts only for having text.
   return width_ > field_;
 }

@@ -90,7 +90,8 @@ ImportTarget ImportTarget::Preview(int rows) {
 
 bool ImportTarget::Wants(long first, long count) const {
   if (first < 0 || first >= MaxImportColumns || count < 1) return false;
-  if (preview_) return true;
+  // Until the header is taken any cell with text may be it, as in a text file.
+  if (preview_ || headerPending_) return true;
   const long last = std::min<long>(first + count, MaxImportColumns);
   const uint64_t span = last - first == 64 ? kAllColumns : ((uint64_t{1} << (last - first)) - 1);
   return ((textColumns_ | Bit(repeatColumn_)) & (span << first)) != 0;

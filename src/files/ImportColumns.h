@@ -37,7 +37,8 @@ class ImportTarget {
   // The column the repeat count is read from, or ImportLayout::None.
   int repeatColumn() const { return repeatColumn_; }
   // Any of the `count` columns from `first` on is wanted, as text or as the
-  // repeat count. A preview wants every column, to the end of the file.
+  // repeat count. A preview wants every column, to the end of the file; a
+  // layout with a header every column until the header is taken.
   bool Wants(long first, long count) const;
 
   // A row, `times` times in a row. False once no further row is wanted.

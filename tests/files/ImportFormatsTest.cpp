@@ -1,7 +1,7 @@
 // One wire list in every form an import takes: code page 949, UTF-8 with and
 // without a mark, UTF-16 LE and BE, tab-separated text, .xlsx and .ods files
 // made here and by a spreadsheet program. Each gives the pages of the code page
-// 949 CSV, page by page.
+// 949 CSV, page by page, and previews as a plain list.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -195,6 +195,13 @@ TEST(ImportFormats, EveryFormOfTheWireListGivesThePagesOfTheCodePageCsv) {
       EXPECT_EQ(read->pages[i], reference.pages[i]) << "page " << i + 1;
     }
     EXPECT_EQ(*read, reference);
+    // A list of three columns without a header imports without a question.
+    const Result<ImportPreview> preview = PreviewImport(c.bytes, c.file);
+    ASSERT_TRUE(preview.ok()) << preview.failure().text;
+    EXPECT_TRUE(preview->plain);
+    EXPECT_EQ(preview->columns, 3);
+    ASSERT_EQ(preview->rows.size(), kRows.size() - 1);  // the empty row is passed over
+    EXPECT_EQ(preview->rows[0], (std::vector<std::u16string>{u"전원공급", u"L1", u"2"}));
   }
 }
 

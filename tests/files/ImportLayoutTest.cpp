@@ -171,6 +171,19 @@ TEST(ImportLayout, EachLayoutGivesItsPagesFromEveryForm) {
   }
 }
 
+TEST(ImportLayout, TheHeaderIsTheFirstRowWithTextInAnyColumn) {
+  // A title over the list in a column that makes no page is the header still.
+  const std::vector<std::vector<std::u16string>> rows = {
+      {u"", u"", u"", u"Cabinet 3"}, {u"W1", u"X1:1"}, {u"W2", u"X1:2"}};
+  for (const Form& form : FormsOf(rows)) {
+    SCOPED_TRACE(form.name);
+    const Result<ImportedPages> read =
+        ReadImport(form.bytes, form.path, Layout(0, 1, None, 1, true));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"W1", u"X1:1", 1}, {u"W2", u"X1:2", 1}}));
+  }
+}
+
 TEST(ImportLayout, WireEndsCountBothPagesTowardTheTwoHundred) {
   // The first row makes only its first page; then every row makes two, and
   // the 200th page is the first end of row 101: its other end is left out.

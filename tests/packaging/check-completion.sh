@@ -74,13 +74,16 @@ q5300-cli --|--help --version
 q5300-cli frobnicate |
 q5300-cli help |convert devices export info print render
 q5300-cli help p|print
-q5300-cli convert --|--help
-q5300-cli info --|--help --json
-q5300-cli info --json --|--help
-q5300-cli print --|--device --from-page --help
-q5300-cli print job.qxk --device usb --|--from-page --help
-q5300-cli render job.qxk --|--help --page
-q5300-cli export job.qxk --|--encoding --help
+q5300-cli convert --|--columns --header --help --repeat --wire-ends
+q5300-cli info --|--columns --header --help --json --repeat --wire-ends
+q5300-cli info --json --header --|--columns --help --repeat --wire-ends
+q5300-cli print --|--columns --device --from-page --header --help --repeat --wire-ends
+q5300-cli print job.qxk --device usb --|--columns --from-page --header --help --repeat --wire-ends
+q5300-cli render job.qxk --|--columns --header --help --page --repeat --wire-ends
+q5300-cli export job.qxk --|--columns --encoding --header --help --repeat --wire-ends
+q5300-cli convert list.csv --columns 1,2 |OLD.QXU job.qxk sub
+q5300-cli convert list.csv --columns |
+q5300-cli convert --wire-ends=3 list.csv --repeat 2 |OLD.QXU job.qxk sub
 q5300-cli devices --|--help
 q5300-cli convert |$inputs
 q5300-cli convert list.csv |OLD.QXU job.qxk sub
