@@ -1,0 +1,832 @@
+#include "files/NumberFormat.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "files/SheetCells.h"
+
+namespace q5300 {
+
+struct NumberFormat::Token {
+  enum Kind {
+    Literal,
+    Digit,  // '0', '#' or '?', in `text`
+    Point,
+    Comma,
+    Percent,
+    Exponent,  // `text` is "+" or "-"
+    General,
+    Text,  // '@'
+    Year,
+    Month,
+    Minute,
+    Day,
+    Hour,
+    Second,
+    SecondFraction,  // `width` digits
+    AmPm,            // `text` "AM/PM" or "A/P" as written
+    Elapsed,         // [h], [m] or [s]: `text` the letter
+  };
+  Kind kind;
+  std::string text;
+  int width = 0;  // how many letters: "yyyy" is 4
+};
+
+struct NumberFormat::Section {
+  std::vector<Token> tokens;
+  bool date = false;
+  bool text = false;
+  bool general = false;
+  bool grouping = false;
+  bool twelveHours = false;
+  int percents = 0;
+  int thousands = 0;  // commas after the last digit: each divides by 1000
+  int secondDigits = 0;
+};
+
+namespace {
+
+using Token = NumberFormat::Token;
+using Section = NumberFormat::Section;
+
+// The day zero of a sheet, 30 December 1899, counted from 1 January 1970.
+constexpr int64_t kDayZero = -25569;
+// 31 December 9999, the last day a sheet shows.
+constexpr double kLastDay = 2958465;
+
+constexpr const char* kMonths[] = {"January", "February", "March",     "April",
+                                   "May",     "June",     "July",      "August",
+                                   "September", "October", "November", "December"};
+constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (Lower(text[i]) != Lower(prefix[i])) return false;
+  }
+  return true;
+}
+
+// The bytes of the UTF-8 character at the start of `text`.
+std::size_t CharacterBytes(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t bytes = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  return std::min(bytes, text.size());
+}
+
+std::size_t RunOf(std::string_view code, std::size_t at) {
+  std::size_t end = at;
+  while (end < code.size() && Lower(code[end]) == Lower(code[at])) ++end;
+  return end - at;
+}
+
+void AddLiteral(std::vector<Token>& tokens, std::string_view text) {
+  if (!tokens.empty() && tokens.back().kind == Token::Literal) {
+    tokens.back().text += text;
+  } else {
+    tokens.push_back({Token::Literal, std::string(text)});
+  }
+}
+
+// What is inside [ ]: a currency symbol and language ([$€-407]), a colour, or
+// an elapsed time. False for what cannot be shown here (a condition).
+bool ReadBracket(std::string_view inside, std::vector<Token>& tokens) {
+  if (inside.starts_with('$')) {
+    AddLiteral(tokens, inside.substr(1, inside.find('-') == std::string_view::npos
+                                            ? std::string_view::npos
+                                            : inside.find('-') - 1));
+    return true;
+  }
+  if (!inside.empty() && RunOf(inside, 0) == inside.size() &&
+      (Lower(inside[0]) == 'h' || Lower(inside[0]) == 'm' || Lower(inside[0]) == 's')) {
+    tokens.push_back({Token::Elapsed, std::string(1, Lower(inside[0])),
+                      static_cast<int>(inside.size())});
+    return true;
+  }
+  for (const std::string_view colour : {"black", "blue", "cyan", "green", "magenta", "red",
+                                        "white", "yellow", "color"}) {
+    if (StartsWithNoCase(inside, colour)) return true;
+  }
+  return false;
+}
+
+// The tokens of one section, or nothing when it cannot be shown here.
+std::optional<Section> ReadSection(std::string_view code) {
+  Section section;
+  std::vector<Token>& tokens = section.tokens;
+  std::size_t at = 0;
+  while (at < code.size()) {
+    const char c = code[at];
+    const char lower = Lower(c);
+    if (c == '"') {
+      const std::size_t close = code.find('"', at + 1);
+      if (close == std::string_view::npos) return std::nullopt;
+      AddLiteral(tokens, code.substr(at + 1, close - at - 1));
+      at = close + 1;
+    } else if (c == '\\') {
+      if (at + 1 >= code.size()) return std::nullopt;
+      const std::size_t bytes = CharacterBytes(code.substr(at + 1));
+      AddLiteral(tokens, code.substr(at + 1, bytes));
+      at += 1 + bytes;
+    } else if (c == '_' || c == '*') {
+      // Room as wide as the next character, or that character over the rest of
+      // the cell: a space, or nothing, in text.
+      if (at + 1 >= code.size()) return std::nullopt;
+      if (c == '_') AddLiteral(tokens, " ");
+      at += 1 + CharacterBytes(code.substr(at + 1));
+    } else if (c == '[') {
+      const std::size_t close = code.find(']', at + 1);
+      if (close == std::string_view::npos) return std::nullopt;
+      if (!ReadBracket(code.substr(at + 1, close - at - 1), tokens)) return std::nullopt;
+      at = close + 1;
+    } else if (StartsWithNoCase(code.substr(at), "general")) {
+      tokens.push_back({Token::General, ""});
+      at += 7;
+    } else if (c == '0' || c == '#' || c == '?') {
+      tokens.push_back({Token::Digit, std::string(1, c)});
+      ++at;
+    } else if (c == '.') {
+      if (!tokens.empty() && tokens.back().kind == Token::Second && at + 1 < code.size() &&
+          code[at + 1] == '0') {
+        const auto width = static_cast<int>(RunOf(code, at + 1));
+        tokens.push_back({Token::SecondFraction, "", width});
+        at += 1 + static_cast<std::size_t>(width);
+      } else {
+        tokens.push_back({Token::Point, "."});
+        ++at;
+      }
+    } else if (c == ',') {
+      tokens.push_back({Token::Comma, ","});
+      ++at;
+    } else if (c == '%') {
+      tokens.push_back({Token::Percent, "%"});
+      ++at;
+    } else if (lower == 'e' && at + 1 < code.size() && (code[at + 1] == '+' || code[at + 1] == '-')) {
+      tokens.push_back({Token::Exponent, std::string(1, code[at + 1])});
+      at += 2;
+    } else if (StartsWithNoCase(code.substr(at), "am/pm")) {
+      tokens.push_back({Token::AmPm, std::string(code.substr(at, 5))});
+      at += 5;
+    } else if (StartsWithNoCase(code.substr(at), "a/p")) {
+      tokens.push_back({Token::AmPm, std::string(code.substr(at, 3))});
+      at += 3;
+    } else if (lower == 'y' || lower == 'm' || lower == 'd' || lower == 'h' || lower == 's') {
+      const std::size_t run = RunOf(code, at);
+      const Token::Kind kind = lower == 'y'   ? Token::Year
+                               : lower == 'm' ? Token::Month
+                               : lower == 'd' ? Token::Day
+                               : lower == 'h' ? Token::Hour
+                                              : Token::Second;
+      tokens.push_back({kind, "", static_cast<int>(std::min<std::size_t>(run, 5))});
+      at += run;
+    } else if (c == '@') {
+      tokens.push_back({Token::Text, "@"});
+      ++at;
+    } else if (c == '/') {
+      // A fraction ("# ?/?") is more than this reader shows; in a date it is text.
+      tokens.push_back({Token::Literal, "/"});
+      ++at;
+    } else {
+      const std::size_t bytes = CharacterBytes(code.substr(at));
+      AddLiteral(tokens, code.substr(at, bytes));
+      at += bytes;
+    }
+  }
+
+  // Minutes follow hours or come before seconds; months are everything else.
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    Token& token = tokens[i];
+    const bool timed = token.kind >= Token::Year;
+    section.date = section.date || (timed && token.kind != Token::AmPm) ||
+                   token.kind == Token::SecondFraction;
+    if (token.kind == Token::AmPm) section.twelveHours = true;
+    if (token.kind == Token::SecondFraction) {
+      token.width = std::min(token.width, 3);
+      section.secondDigits = std::max(section.secondDigits, token.width);
+    }
+    if (token.kind != Token::Month || token.width > 2) continue;
+    for (std::size_t j = i; j-- > 0;) {
+      const Token::Kind kind = tokens[j].kind;
+      if (kind == Token::Hour || (kind == Token::Elapsed && tokens[j].text == "h")) {
+        token.kind = Token::Minute;
+      }
+      if (kind >= Token::Year) break;
+    }
+    for (std::size_t j = i + 1; j < tokens.size() && token.kind == Token::Month; ++j) {
+      const Token::Kind kind = tokens[j].kind;
+      if (kind == Token::Second || (kind == Token::Elapsed && tokens[j].text == "s")) {
+        token.kind = Token::Minute;
+      }
+      if (kind >= Token::Year) break;
+    }
+  }
+  bool digits = false;
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    Token& token = tokens[i];
+    if (token.kind == Token::Text) section.text = true;
+    if (token.kind == Token::General) section.general = true;
+    if (token.kind == Token::Percent) ++section.percents;
+    if (token.kind == Token::Digit) digits = true;
+    if (section.date) {
+      if (token.kind == Token::Digit || token.kind == Token::Exponent ||
+          token.kind == Token::General) {
+        return std::nullopt;
+      }
+      if (token.kind == Token::Comma || token.kind == Token::Point ||
+          token.kind == Token::Percent) {
+        token.kind = Token::Literal;
+      }
+      continue;
+    }
+    if (token.kind == Token::Literal && token.text == "/" && digits) return std::nullopt;
+    if (token.kind != Token::Comma) continue;
+    // Between digits it groups the thousands, after the last digit it divides
+    // by 1000, elsewhere it is text.
+    std::size_t next = i + 1;
+    while (next < tokens.size() && tokens[next].kind == Token::Comma) ++next;
+    const bool digitNext = next < tokens.size() && tokens[next].kind == Token::Digit;
+    if (!digits) {
+      token.kind = Token::Literal;
+    } else if (digitNext) {
+      section.grouping = true;
+      bool fraction = false;
+      for (std::size_t j = 0; j < i; ++j) fraction = fraction || tokens[j].kind == Token::Point;
+      if (fraction) token.kind = Token::Literal;
+    } else {
+      bool later = false;
+      for (std::size_t j = next; j < tokens.size(); ++j) {
+        later = later || tokens[j].kind == Token::Digit;
+      }
+      if (later) {
+        token.kind = Token::Literal;
+      } else {
+        ++section.thousands;
+      }
+    }
+  }
+  return section;
+}
+
+// The code split at the semicolons that separate its sections.
+std::vector<std::string_view> SectionsOf(std::string_view code) {
+  std::vector<std::string_view> sections;
+  std::size_t begin = 0;
+  bool quoted = false;
+  for (std::size_t at = 0; at < code.size(); ++at) {
+    const char c = code[at];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (quoted) {
+      continue;
+    } else if (c == '\\' || c == '_' || c == '*') {
+      ++at;
+    } else if (c == ';') {
+      sections.push_back(code.substr(begin, at - begin));
+      begin = at + 1;
+    }
+  }
+  sections.push_back(code.substr(begin));
+  return sections;
+}
+
+// A number as decimal digits: 0.d1d2d3... times ten to the power `point`; at
+// most 15 significant digits, as a sheet keeps them.
+struct Decimal {
+  std::string digits;  // no leading zero; empty for zero
+  int point = 0;
+
+  static Decimal Of(double value) {
+    Decimal d;
+    if (value == 0) return d;
+    char out[40];
+    const auto written =
+        std::to_chars(out, out + sizeof out, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view text(out, static_cast<std::size_t>(written.ptr - out));
+    const std::size_t e = text.find('e');
+    for (const char c : text.substr(0, e)) {
+      if (c != '.') d.digits += c;
+    }
+    int exponent = 0;
+    const std::string_view power = text.substr(e + 1);
+    std::from_chars(power.data() + (power[0] == '+' ? 1 : 0), power.data() + power.size(),
+                    exponent);
+    d.point = exponent + 1;
+    d.Trim();
+    return d;
+  }
+
+  void Trim() {
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    std::size_t zeros = 0;
+    while (zeros < digits.size() && digits[zeros] == '0') ++zeros;
+    digits.erase(0, zeros);
+    point -= static_cast<int>(zeros);
+    if (digits.empty()) point = 0;
+  }
+
+  // Rounded half away from zero to `places` digits after the point.
+  void Round(int places) {
+    const long keep = static_cast<long>(point) + places;
+    if (keep >= static_cast<long>(digits.size())) return;
+    if (keep < 0) {
+      digits.clear();
+      point = 0;
+      return;
+    }
+    const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+    digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+      std::size_t i = digits.size();
+      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+      if (i == 0) {
+        digits.insert(digits.begin(), '1');
+        ++point;
+      } else {
+        ++digits[i - 1];
+      }
+    }
+    Trim();
+  }
+
+  std::string Whole() const {
+    if (point <= 0) return "";
+    std::string whole = digits.substr(0, static_cast<std::size_t>(point));
+    whole.append(static_cast<std::size_t>(point) - whole.size(), '0');
+    return whole;
+  }
+
+  // `places` digits after the point.
+  std::string Fraction(int places) const {
+    std::string fraction;
+    for (int i = 0; i < places; ++i) {
+      const long at = static_cast<long>(point) + i;
+      fraction += at >= 0 && at < static_cast<long>(digits.size())
+                      ? digits[static_cast<std::size_t>(at)]
+                      : '0';
+    }
+    return fraction;
+  }
+};
+
+std::string Padded(int64_t value, int width) {
+  std::string text = std::to_string(value);
+  if (static_cast<int>(text.size()) < width) {
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+  }
+  return text;
+}
+
+// A number in a section of digits: `magnitude` is not negative.
+std::string ShowNumber(const Section& section, double magnitude) {
+  const std::vector<Token>& tokens = section.tokens;
+  if (section.general) {
+    // "General" among other text: the number as the general format shows it.
+    std::string text;
+    char out[32];
+    const auto written = std::to_chars(out, out + sizeof out, magnitude);
+    for (const Token& token : tokens) {
+      if (token.kind == Token::General) {
+        text += GeneralNumber(std::string_view(out, static_cast<std::size_t>(written.ptr - out)));
+      } else if (token.kind != Token::Digit) {
+        text += token.text;
+      }
+    }
+    return text;
+  }
+  // Where the integer, fraction and exponent digits are.
+  std::size_t point = tokens.size();
+  std::size_t exponent = tokens.size();
+  int integerDigits = 0;
+  int fractionDigits = 0;
+  int exponentDigits = 0;
+  bool engineering = false;
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    const Token& token = tokens[i];
+    if (token.kind == Token::Point && point == tokens.size() && exponent == tokens.size()) {
+      point = i;
+    } else if (token.kind == Token::Exponent && exponent == tokens.size()) {
+      exponent = i;
+    } else if (token.kind == Token::Digit) {
+      if (exponent < i) {
+        ++exponentDigits;
+      } else if (point < i) {
+        ++fractionDigits;
+      } else {
+        ++integerDigits;
+        engineering = engineering || token.text == "#";
+      }
+    }
+  }
+  if (point != tokens.size() && exponent < point) point = tokens.size();
+
+  Decimal number = Decimal::Of(magnitude);
+  if (!number.digits.empty()) number.point += 2 * section.percents - 3 * section.thousands;
+  int power = 0;
+  if (exponent != tokens.size()) {
+    const int wholeDigits = std::max(integerDigits, 1);
+    for (int pass = 0; pass < 2 && !number.digits.empty(); ++pass) {
+      Decimal shifted = number;
+      const int leading = number.point - 1;  // the power of the first digit
+      if (engineering && wholeDigits > 1) {
+        power = leading >= 0 ? leading / wholeDigits * wholeDigits
+                             : -((-leading + wholeDigits - 1) / wholeDigits) * wholeDigits;
+      } else {
+        power = leading - (wholeDigits - 1);
+      }
+      shifted.point -= power;
+      shifted.Round(fractionDigits);
+      // 9.99 rounded to 10.0 takes one more digit than the mantissa has.
+      if (pass == 0 && shifted.point - 1 > leading - power) {
+        number = shifted;
+        number.point += power;
+        continue;
+      }
+      number = shifted;
+      break;
+    }
+  } else {
+    number.Round(fractionDigits);
+  }
+
+  std::string out;
+  // The integer part, right to left: the first digit place takes what is left.
+  const std::string whole = number.Whole();
+  {
+    std::vector<std::string> pieces;
+    std::size_t left = whole.size();
+    int placed = 0;
+    int places = integerDigits;
+    const auto place = [&](char c) {
+      if (section.grouping && placed > 0 && placed % 3 == 0) pieces.emplace_back(",");
+      pieces.emplace_back(1, c);
+      ++placed;
+    };
+    const std::size_t end = std::min(point, exponent);
+    for (std::size_t i = end; i-- > 0;) {
+      const Token& token = tokens[i];
+      if (token.kind == Token::Digit) {
+        --places;
+        if (left > 0) {
+          place(whole[--left]);
+          // The first digit place takes every digit that is left.
+          while (places == 0 && left > 0) place(whole[--left]);
+        } else if (token.text == "0") {
+          place('0');
+        } else if (token.text == "?") {
+          pieces.emplace_back(" ");
+        }
+      } else if (token.kind != Token::Comma) {
+        pieces.push_back(token.text);
+      }
+    }
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) out += *piece;
+  }
+  // The fraction: trailing zeros in '#' places are left out, in '?' places blank.
+  const std::string fraction = number.Fraction(fractionDigits);
+  std::vector<char> shown(fraction.begin(), fraction.end());
+  {
+    int digit = fractionDigits;
+    for (std::size_t i = std::min(exponent, tokens.size()); i-- > point;) {
+      if (tokens[i].kind != Token::Digit) continue;
+      --digit;
+      if (shown[static_cast<std::size_t>(digit)] != '0' || tokens[i].text == "0") break;
+      shown[static_cast<std::size_t>(digit)] = tokens[i].text == "?" ? ' ' : '\0';
+    }
+  }
+  int digit = 0;
+  int exponentPlace = 0;
+  const std::string powerDigits = std::to_string(power < 0 ? -power : power);
+  for (std::size_t i = std::min(point, exponent); i < tokens.size(); ++i) {
+    const Token& token = tokens[i];
+    if (i > exponent && token.kind == Token::Digit) {
+      // The first exponent place takes the digits beyond the places.
+      const int width = static_cast<int>(powerDigits.size());
+      if (exponentPlace == 0 && width > exponentDigits) {
+        out += powerDigits.substr(0, static_cast<std::size_t>(width - exponentDigits + 1));
+      } else {
+        const int from = exponentPlace - (exponentDigits - width);
+        out += from >= 0 ? powerDigits[static_cast<std::size_t>(from)] : '0';
+      }
+      ++exponentPlace;
+    } else if (token.kind == Token::Digit) {
+      const char c = shown[static_cast<std::size_t>(digit++)];
+      if (c != '\0') out += c;
+    } else if (token.kind == Token::Exponent) {
+      out += 'E';
+      if (power < 0) {
+        out += '-';
+      } else if (token.text == "+") {
+        out += '+';
+      }
+    } else if (token.kind != Token::Comma) {
+      out += token.text;
+    }
+  }
+  return out;
+}
+
+// A date and time: `days` from day zero, not negative.
+std::string ShowDate(const Section& section, double days) {
+  int64_t scale = 1;
+  for (int i = 0; i < section.secondDigits; ++i) scale *= 10;
+  bool timed = false;
+  for (const Token& token : section.tokens) {
+    timed = timed || token.kind == Token::Hour || token.kind == Token::Minute ||
+            token.kind == Token::Second || token.kind == Token::Elapsed;
+  }
+  // To the millisecond, which takes off what the binary fraction adds, and then
+  // cut to the places shown, as the sheet program does.
+  const int64_t milliseconds = std::llround(days * 86400000.0);
+  const int64_t units = timed ? milliseconds / (1000 / scale)
+                              : milliseconds / 86400000 * 86400 * scale;
+  const int64_t seconds = units / scale;
+  const int64_t day = seconds / 86400;
+  const int64_t second = seconds % 86400;
+  // The civil date of a day count (from 1 January 1970).
+  const int64_t z = day + kDayZero + 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t dayOfEra = z - era * 146097;
+  const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const int64_t mp = (5 * dayOfYear + 2) / 153;
+  const int64_t dayOfMonth = dayOfYear - (153 * mp + 2) / 5 + 1;
+  const int64_t month = mp < 10 ? mp + 3 : mp - 9;
+  const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  const int64_t weekday = ((day + kDayZero) % 7 + 7 + 4) % 7;
+  const int64_t hour = second / 3600;
+
+  std::string out;
+  for (const Token& token : section.tokens) {
+    switch (token.kind) {
+      case Token::Year:
+        out += token.width <= 2 ? Padded(year % 100, 2) : Padded(year, 4);
+        break;
+      case Token::Month:
+        out += token.width <= 2   ? Padded(month, token.width)
+               : token.width == 3 ? std::string(kMonths[month - 1], 3)
+               : token.width == 4 ? std::string(kMonths[month - 1])
+                                  : std::string(kMonths[month - 1], 1);
+        break;
+      case Token::Day:
+        out += token.width <= 2   ? Padded(dayOfMonth, token.width)
+               : token.width == 3 ? std::string(kDays[weekday], 3)
+                                  : std::string(kDays[weekday]);
+        break;
+      case Token::Hour: {
+        const int64_t shown = section.twelveHours ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
+        out += Padded(shown, std::min(token.width, 2));
+        break;
+      }
+      case Token::Minute:
+        out += Padded(second / 60 % 60, std::min(token.width, 2));
+        break;
+      case Token::Second:
+        out += Padded(second % 60, std::min(token.width, 2));
+        break;
+      case Token::SecondFraction:
+        out += '.' + Padded(units % scale, section.secondDigits).substr(0, static_cast<std::size_t>(token.width));
+        break;
+      case Token::Elapsed: {
+        const int64_t total = seconds / (token.text == "h" ? 3600 : token.text == "m" ? 60 : 1);
+        out += Padded(total, token.width);
+        break;
+      }
+      case Token::AmPm: {
+        const bool pm = hour >= 12;
+        if (token.text.size() == 3) {
+          out += pm ? token.text[2] : token.text[0];
+        } else {
+          out += pm ? token.text.substr(3, 2) : token.text.substr(0, 2);
+        }
+        break;
+      }
+      default:
+        out += token.text;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+NumberFormat::NumberFormat(std::string_view code) {
+  if (code.empty() || code.size() > MaxCodeBytes) return;
+  std::vector<Section> sections;
+  for (const std::string_view part : SectionsOf(code)) {
+    if (sections.size() == 4) break;
+    std::optional<Section> section = ReadSection(part);
+    if (!section) return;
+    sections.push_back(std::move(*section));
+  }
+  // "General" alone, or "@" alone, is the general format.
+  if (sections.size() == 1 && sections[0].tokens.size() == 1 &&
+      (sections[0].general || sections[0].text)) {
+    return;
+  }
+  sections_ = std::make_shared<const std::vector<Section>>(std::move(sections));
+}
+
+std::string NumberFormat::Show(double value) const {
+  char out[32];
+  const auto written = std::to_chars(out, out + sizeof out, value);
+  const std::string general =
+      GeneralNumber(std::string_view(out, static_cast<std::size_t>(written.ptr - out)));
+  if (!sections_ || !std::isfinite(value)) return general;
+  const std::vector<Section>& sections = *sections_;
+  // The sections for numbers: the text section is for text alone.
+  std::size_t numeric = sections.size();
+  if (numeric == 4 || (numeric > 1 && sections[numeric - 1].text)) --numeric;
+  if (numeric == 0) return general;
+  const Section* section = &sections[0];
+  bool minus = value < 0;
+  if (value < 0 && numeric >= 2) {
+    section = &sections[1];
+    minus = false;
+  } else if (value == 0 && numeric >= 3) {
+    section = &sections[2];
+  }
+  if (section->text) return general;
+  const double magnitude = std::fabs(value);
+  if (section->date) {
+    if (value < 0 || value > kLastDay + 1) return general;
+    return ShowDate(*section, magnitude);
+  }
+  const std::string shown = ShowNumber(*section, magnitude);
+  if (!minus) return shown;
+  // A negative number that shows as zero shows without its sign.
+  bool nonzero = false;
+  for (const char c : shown) nonzero = nonzero || (c >= '1' && c <= '9');
+  return nonzero ? "-" + shown : shown;
+}
+
+std::string NumberFormat::Show(std::string_view value) const {
+  double number = 0;
+  const char* const end = value.data() + value.size();
+  const auto [stop, error] = std::from_chars(value.data(), end, number);
+  if (error != std::errc() || stop != end || !std::isfinite(number)) return std::string(value);
+  return Show(number);
+}
+
+std::string_view BuiltInFormatCode(int id) {
+  switch (id) {
+    case 0: return "General";
+    case 1: return "0";
+    case 2: return "0.00";
+    case 3: return "#,##0";
+    case 4: return "#,##0.00";
+    case 5: return "\"$\"#,##0_);\\(\"$\"#,##0\\)";
+    case 6: return "\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)";
+    case 7: return "\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)";
+    case 8: return "\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)";
+    case 9: return "0%";
+    case 10: return "0.00%";
+    case 11: return "0.00E+00";
+    case 12: return "# ?/?";
+    case 13: return "# ?\?/??";
+    case 14: return "m/d/yyyy";
+    case 15: return "d-mmm-yy";
+    case 16: return "d-mmm";
+    case 17: return "mmm-yy";
+    case 18: return "h:mm AM/PM";
+    case 19: return "h:mm:ss AM/PM";
+    case 20: return "hh:mm";
+    case 21: return "hh:mm:ss";
+    case 22: return "m/d/yyyy h:mm";
+    case 37: return "#,##0_);\\(#,##0\\)";
+    case 38: return "#,##0_);[Red]\\(#,##0\\)";
+    case 39: return "#,##0.00_);\\(#,##0.00\\)";
+    case 40: return "#,##0.00_);[Red]\\(#,##0.00\\)";
+    case 41: return "_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)";
+    case 42: return "_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)";
+    case 43: return "_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)";
+    case 44: return "_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)";
+    case 45: return "mm:ss";
+    case 46: return "[h]:mm:ss";
+    case 47: return "mm:ss.0";
+    case 48: return "##0.0E+0";
+    case 49: return "@";
+    default: return "";
+  }
+}
+
+namespace {
+
+// Digits at the start of `text`, taken off it; nothing when there are none.
+std::optional<int64_t> TakeNumber(std::string_view& text, std::size_t maxDigits = 12) {
+  int64_t value = 0;
+  std::size_t digits = 0;
+  while (digits < text.size() && digits < maxDigits && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + (text[digits] - '0');
+    ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  text.remove_prefix(digits);
+  return value;
+}
+
+// Seconds with their fraction ("05.25"), taken off `text`.
+std::optional<double> TakeSeconds(std::string_view& text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                            std::chars_format::fixed);
+  if (error != std::errc() || value < 0) return std::nullopt;
+  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+  return value;
+}
+
+bool Skip(std::string_view& text, char c) {
+  if (text.empty() || text[0] != c) return false;
+  text.remove_prefix(1);
+  return true;
+}
+
+}  // namespace
+
+std::optional<double> DaysOfDate(std::string_view date) {
+  const bool negative = Skip(date, '-');
+  const auto year = TakeNumber(date, 6);
+  if (!year || !Skip(date, '-')) return std::nullopt;
+  const auto month = TakeNumber(date, 2);
+  if (!month || !Skip(date, '-')) return std::nullopt;
+  const auto day = TakeNumber(date, 2);
+  if (!day || *month < 1 || *month > 12 || *day < 1 || *day > 31) return std::nullopt;
+  // Days from 1 January 1970 of a civil date.
+  const int64_t y = (negative ? -*year : *year) - (*month <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yearOfEra = y - era * 400;
+  const int64_t dayOfYear = (153 * (*month > 2 ? *month - 3 : *month + 9) + 2) / 5 + *day - 1;
+  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  double days = static_cast<double>(era * 146097 + dayOfEra - 719468 - kDayZero);
+  if (Skip(date, 'T')) {
+    const auto hours = TakeNumber(date, 2);
+    if (!hours || !Skip(date, ':')) return std::nullopt;
+    const auto minutes = TakeNumber(date, 2);
+    if (!minutes || !Skip(date, ':')) return std::nullopt;
+    const auto seconds = TakeSeconds(date);
+    if (!seconds) return std::nullopt;
+    days += (static_cast<double>(*hours * 3600 + *minutes * 60) + *seconds) / 86400.0;
+  }
+  // A time zone, if any, is the sheet's own business.
+  if (!date.empty() && date[0] != 'Z' && date[0] != '+' && date[0] != '-') return std::nullopt;
+  return days;
+}
+
+std::optional<double> DaysOfDuration(std::string_view duration) {
+  const bool negative = Skip(duration, '-');
+  if (!Skip(duration, 'P')) return std::nullopt;
+  double seconds = 0;
+  bool time = false;
+  bool any = false;
+  while (!duration.empty()) {
+    if (Skip(duration, 'T')) {
+      time = true;
+      continue;
+    }
+    std::string_view before = duration;
+    const auto whole = TakeNumber(duration);
+    if (!whole) return std::nullopt;
+    double value = static_cast<double>(*whole);
+    if (!duration.empty() && duration[0] == '.') {
+      duration = before;
+      const auto fractional = TakeSeconds(duration);
+      if (!fractional) return std::nullopt;
+      value = *fractional;
+    }
+    if (duration.empty()) return std::nullopt;
+    const char unit = duration[0];
+    duration.remove_prefix(1);
+    if (unit == 'D' && !time) {
+      seconds += value * 86400;
+    } else if (unit == 'H' && time) {
+      seconds += value * 3600;
+    } else if (unit == 'M' && time) {
+      seconds += value * 60;
+    } else if (unit == 'S' && time) {
+      seconds += value;
+    } else {
+      return std::nullopt;
+    }
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return (negative ? -seconds : seconds) / 86400.0;
+}
+
+std::string QuotedInFormatCode(std::string_view text) {
+  std::string code;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t bytes = CharacterBytes(text.substr(at));
+    code += '\\';
+    code += text.substr(at, bytes);
+    at += bytes;
+  }
+  return code;
+}
+
+}  // namespace q5300
