@@ -615,7 +615,7 @@ std::string ShowDate(const Section& section, double days) {
 
 }  // namespace
 
-NumberFormat::NumberFormat(std::string_view code) {
+NumberFormat::NumberFormat(std::string_view code, bool days1904) : days1904_(days1904) {
   if (code.empty() || code.size() > MaxCodeBytes) return;
   std::vector<Section> sections;
   for (const std::string_view part : SectionsOf(code)) {
@@ -654,8 +654,10 @@ std::string NumberFormat::Show(double value) const {
   if (section->text) return general;
   const double magnitude = std::fabs(value);
   if (section->date) {
-    if (value < 0 || value > kLastDay + 1) return general;
-    return ShowDate(*section, magnitude);
+    // 1 January 1904 is day 1462 from the usual day zero.
+    const double days = days1904_ ? value + 1462 : value;
+    if (days < 0 || days > kLastDay + 1) return general;
+    return ShowDate(*section, days);
   }
   const std::string shown = ShowNumber(*section, magnitude);
   if (!minus) return shown;

@@ -21,7 +21,9 @@ class NumberFormat {
 
   // The general format.
   NumberFormat() = default;
-  explicit NumberFormat(std::string_view code);
+  // `days1904`: dates are counted from 1 January 1904 (an option of .xlsx
+  // workbooks).
+  explicit NumberFormat(std::string_view code, bool days1904 = false);
 
   // A number's text; dates and times are counted in days from the sheet's day
   // zero (30 December 1899 for most).
@@ -38,6 +40,7 @@ class NumberFormat {
  private:
   // Shared: copies of a format are as cheap as a pointer.
   std::shared_ptr<const std::vector<Section>> sections_;
+  bool days1904_ = false;
 };
 
 // The built-in code of an .xlsx number format id (0 to 49), as a sheet of
