@@ -326,6 +326,8 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
           cell(6, "office:value-type=\"time\" office:time-value=\"PT732H05M00S\"")) +
       row(cell(7, "office:value-type=\"float\" office:value=\"5\"") +
           cell(7, "office:value-type=\"float\" office:value=\"-5\"")) +
+      row(cell(7, "office:value-type=\"float\" office:value=\"0\"") +
+          cell(7, "office:value-type=\"float\" office:value=\"-0.4\"")) +
       row(cell(8, "office:value-type=\"currency\" office:currency=\"EUR\" office:value=\"3\"") +
           cell(9, "office:value-type=\"float\" office:value=\"3.5\"")) +
       // A cell style unknown, a date in the general format: as written.
@@ -353,7 +355,7 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
   ASSERT_TRUE(read.ok()) << read.failure().text;
   const std::vector<ImportedPage> pages = {
       {u"007", u"1,234.5", 2},        {u"12.5%", u"1.23E+04", 1},
-      {u"2024-03-05 14:30", u"732:05", 1}, {u"W-05", u"(5)", 1},
+      {u"2024-03-05 14:30", u"732:05", 1}, {u"W-05", u"(5)", 1}, {u"W-00", u"(0)", 1},
       {u"\u20AC 3.00", u"3.5", 1},    {u"2.5", u"05.03.24", 1},
       {u"", u"4.0", 4},
   };
