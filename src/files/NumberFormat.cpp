@@ -55,9 +55,9 @@ constexpr int64_t kDayZero = -25569;
 // 31 December 9999, the last day a sheet shows.
 constexpr double kLastDay = 2958465;
 
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",
-                                   "May",     "June",     "July",      "August",
-                                   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
@@ -98,19 +98,19 @@ void AddLiteral(std::vector<Token>& tokens, std::string_view text) {
 // an elapsed time. False for what cannot be shown here (a condition).
 bool ReadBracket(std::string_view inside, std::vector<Token>& tokens) {
   if (inside.starts_with('$')) {
-    AddLiteral(tokens, inside.substr(1, inside.find('-') == std::string_view::npos
-                                            ? std::string_view::npos
-                                            : inside.find('-') - 1));
+    AddLiteral(tokens,
+               inside.substr(1, inside.find('-') == std::string_view::npos ? std::string_view::npos
+                                                                           : inside.find('-') - 1));
     return true;
   }
   if (!inside.empty() && RunOf(inside, 0) == inside.size() &&
       (Lower(inside[0]) == 'h' || Lower(inside[0]) == 'm' || Lower(inside[0]) == 's')) {
-    tokens.push_back({Token::Elapsed, std::string(1, Lower(inside[0])),
-                      static_cast<int>(inside.size())});
+    tokens.push_back(
+        {Token::Elapsed, std::string(1, Lower(inside[0])), static_cast<int>(inside.size())});
     return true;
   }
-  for (const std::string_view colour : {"black", "blue", "cyan", "green", "magenta", "red",
-                                        "white", "yellow", "color"}) {
+  for (const std::string_view colour :
+       {"black", "blue", "cyan", "green", "magenta", "red", "white", "yellow", "color"}) {
     if (StartsWithNoCase(inside, colour)) return true;
   }
   return false;
@@ -167,7 +167,8 @@ std::optional<Section> ReadSection(std::string_view code) {
     } else if (c == '%') {
       tokens.push_back({Token::Percent, "%"});
       ++at;
-    } else if (lower == 'e' && at + 1 < code.size() && (code[at + 1] == '+' || code[at + 1] == '-')) {
+    } else if (lower == 'e' && at + 1 < code.size() &&
+               (code[at + 1] == '+' || code[at + 1] == '-')) {
       tokens.push_back({Token::Exponent, std::string(1, code[at + 1])});
       at += 2;
     } else if (StartsWithNoCase(code.substr(at), "am/pm")) {
@@ -203,8 +204,8 @@ std::optional<Section> ReadSection(std::string_view code) {
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     Token& token = tokens[i];
     const bool timed = token.kind >= Token::Year;
-    section.date = section.date || (timed && token.kind != Token::AmPm) ||
-                   token.kind == Token::SecondFraction;
+    section.date =
+        section.date || (timed && token.kind != Token::AmPm) || token.kind == Token::SecondFraction;
     if (token.kind == Token::AmPm) section.twelveHours = true;
     if (token.kind == Token::SecondFraction) {
       token.width = std::min(token.width, 3);
@@ -543,8 +544,8 @@ std::string ShowDate(const Section& section, double days) {
   // To the millisecond, which takes off what the binary fraction adds, and then
   // cut to the places shown, as the sheet program does.
   const int64_t milliseconds = std::llround(days * 86400000.0);
-  const int64_t units = timed ? milliseconds / (1000 / scale)
-                              : milliseconds / 86400000 * 86400 * scale;
+  const int64_t units =
+      timed ? milliseconds / (1000 / scale) : milliseconds / 86400000 * 86400 * scale;
   const int64_t seconds = units / scale;
   const int64_t day = seconds / 86400;
   const int64_t second = seconds % 86400;
@@ -552,7 +553,8 @@ std::string ShowDate(const Section& section, double days) {
   const int64_t z = day + kDayZero + 719468;
   const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   const int64_t dayOfEra = z - era * 146097;
-  const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
   const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
   const int64_t mp = (5 * dayOfYear + 2) / 153;
   const int64_t dayOfMonth = dayOfYear - (153 * mp + 2) / 5 + 1;
@@ -590,7 +592,8 @@ std::string ShowDate(const Section& section, double days) {
         out += Padded(second % 60, std::min(token.width, 2));
         break;
       case Token::SecondFraction:
-        out += '.' + Padded(units % scale, section.secondDigits).substr(0, static_cast<std::size_t>(token.width));
+        out += '.' + Padded(units % scale, section.secondDigits)
+                         .substr(0, static_cast<std::size_t>(token.width));
         break;
       case Token::Elapsed: {
         const int64_t total = seconds / (token.text == "h" ? 3600 : token.text == "m" ? 60 : 1);
@@ -677,43 +680,80 @@ std::string NumberFormat::Show(std::string_view value) const {
 
 std::string_view BuiltInFormatCode(int id) {
   switch (id) {
-    case 0: return "General";
-    case 1: return "0";
-    case 2: return "0.00";
-    case 3: return "#,##0";
-    case 4: return "#,##0.00";
-    case 5: return "\"$\"#,##0_);\\(\"$\"#,##0\\)";
-    case 6: return "\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)";
-    case 7: return "\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)";
-    case 8: return "\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)";
-    case 9: return "0%";
-    case 10: return "0.00%";
-    case 11: return "0.00E+00";
-    case 12: return "# ?/?";
-    case 13: return "# ?\?/??";
-    case 14: return "m/d/yyyy";
-    case 15: return "d-mmm-yy";
-    case 16: return "d-mmm";
-    case 17: return "mmm-yy";
-    case 18: return "h:mm AM/PM";
-    case 19: return "h:mm:ss AM/PM";
-    case 20: return "hh:mm";
-    case 21: return "hh:mm:ss";
-    case 22: return "m/d/yyyy h:mm";
-    case 37: return "#,##0_);\\(#,##0\\)";
-    case 38: return "#,##0_);[Red]\\(#,##0\\)";
-    case 39: return "#,##0.00_);\\(#,##0.00\\)";
-    case 40: return "#,##0.00_);[Red]\\(#,##0.00\\)";
-    case 41: return "_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)";
-    case 42: return "_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)";
-    case 43: return "_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)";
-    case 44: return "_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)";
-    case 45: return "mm:ss";
-    case 46: return "[h]:mm:ss";
-    case 47: return "mm:ss.0";
-    case 48: return "##0.0E+0";
-    case 49: return "@";
-    default: return "";
+    case 0:
+      return "General";
+    case 1:
+      return "0";
+    case 2:
+      return "0.00";
+    case 3:
+      return "#,##0";
+    case 4:
+      return "#,##0.00";
+    case 5:
+      return "\"$\"#,##0_);\\(\"$\"#,##0\\)";
+    case 6:
+      return "\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)";
+    case 7:
+      return "\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)";
+    case 8:
+      return "\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)";
+    case 9:
+      return "0%";
+    case 10:
+      return "0.00%";
+    case 11:
+      return "0.00E+00";
+    case 12:
+      return "# ?/?";
+    case 13:
+      return "# ?\?/??";
+    case 14:
+      return "m/d/yyyy";
+    case 15:
+      return "d-mmm-yy";
+    case 16:
+      return "d-mmm";
+    case 17:
+      return "mmm-yy";
+    case 18:
+      return "h:mm AM/PM";
+    case 19:
+      return "h:mm:ss AM/PM";
+    case 20:
+      return "hh:mm";
+    case 21:
+      return "hh:mm:ss";
+    case 22:
+      return "m/d/yyyy h:mm";
+    case 37:
+      return "#,##0_);\\(#,##0\\)";
+    case 38:
+      return "#,##0_);[Red]\\(#,##0\\)";
+    case 39:
+      return "#,##0.00_);\\(#,##0.00\\)";
+    case 40:
+      return "#,##0.00_);[Red]\\(#,##0.00\\)";
+    case 41:
+      return "_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)";
+    case 42:
+      return "_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)";
+    case 43:
+      return "_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)";
+    case 44:
+      return "_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)";
+    case 45:
+      return "mm:ss";
+    case 46:
+      return "[h]:mm:ss";
+    case 47:
+      return "mm:ss.0";
+    case 48:
+      return "##0.0E+0";
+    case 49:
+      return "@";
+    default:
+      return "";
   }
 }
 
@@ -735,8 +775,8 @@ std::optional<int64_t> TakeNumber(std::string_view& text, std::size_t maxDigits 
 // Seconds with their fraction ("05.25"), taken off `text`.
 std::optional<double> TakeSeconds(std::string_view& text) {
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (error != std::errc() || value < 0) return std::nullopt;
   text.remove_prefix(static_cast<std::size_t>(end - text.data()));
   return value;

@@ -129,10 +129,11 @@ class ContentReader final : public XmlHandler {
     }
     if (!value && !days) return std::nullopt;
     const auto style = attributes.Get("style-name");
-    const NumberFormat* format = styles_.Of(
-        style                                                           ? *style
-        : cellColumn_ < static_cast<long>(columnStyles_.size()) ? std::string_view(columnStyles_[static_cast<std::size_t>(cellColumn_)])
-                                                                        : std::string_view());
+    const NumberFormat* format =
+        styles_.Of(style ? *style
+                   : cellColumn_ < static_cast<long>(columnStyles_.size())
+                       ? std::string_view(columnStyles_[static_cast<std::size_t>(cellColumn_)])
+                       : std::string_view());
     // A date in the general format (a number of days) as the cell shows it.
     if (days) {
       return format && !format->general() ? std::optional(format->Show(*days)) : std::nullopt;

@@ -59,9 +59,9 @@ Result<XlsxStyles> XlsxStyles::Read(XmlReader::Source source, bool days1904) {
     auto known = formats.find(id);
     if (known == formats.end()) {
       const auto code = styles.codes.find(id);
-      const std::string_view text =
-          code != styles.codes.end() ? std::string_view(code->second)
-                                     : BuiltInFormatCode(static_cast<int>(std::min(id, 1000L)));
+      const std::string_view text = code != styles.codes.end()
+                                        ? std::string_view(code->second)
+                                        : BuiltInFormatCode(static_cast<int>(std::min(id, 1000L)));
       known = formats.emplace(id, NumberFormat(text, days1904)).first;
     }
     result.formats_.push_back(known->second);
@@ -102,7 +102,7 @@ std::pair<std::string, std::string> DigitsCode(const XmlAttributes& attributes, 
   if (!scientific && !attributes.Get("decimal-places")) return {"General", ""};
   if (attributes.Get("grouping").value_or("") == "true") {
     code = integers >= 4 ? std::string(static_cast<std::size_t>(integers - 3), '0') + ",000"
-                         : "#,"  + std::string(static_cast<std::size_t>(3 - integers), '#') +
+                         : "#," + std::string(static_cast<std::size_t>(3 - integers), '#') +
                                std::string(static_cast<std::size_t>(integers), '0');
   } else {
     const int interval = scientific ? NumberOf(attributes, "exponent-interval", 1) : 1;
@@ -117,7 +117,8 @@ std::pair<std::string, std::string> DigitsCode(const XmlAttributes& attributes, 
   }
   if (scientific) {
     rest += attributes.Get("forced-exponent-sign").value_or("true") == "false" ? "E-" : "E+";
-    rest += std::string(static_cast<std::size_t>(NumberOf(attributes, "min-exponent-digits", 2)), '0');
+    rest +=
+        std::string(static_cast<std::size_t>(NumberOf(attributes, "min-exponent-digits", 2)), '0');
   }
   // A display factor of 1000 shows thousands: a comma each.
   for (auto factor = IndexOf(attributes.Get("display-factor")).value_or(1);
@@ -156,6 +157,8 @@ void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
     }
     return;
   }
+  // A style past the bound is not read on.
+  if (unsupported_) return;
   const bool dated = kind_ == "date-style" || kind_ == "time-style";
   std::string& code = style_.code;
   if ((local == "number" && !dated) || local == "scientific-number") {
@@ -222,7 +225,11 @@ void OdsStyles::End(XmlName name) {
   if (!name_) return;
   if (inText_ && name.local == "embedded-text") {
     inText_ = false;
-    Embed(integer_, embeddedAt_, text_);
+    if (integer_.size() + text_.size() > NumberFormat::MaxCodeBytes) {
+      unsupported_ = true;
+    } else {
+      Embed(integer_, embeddedAt_, text_);
+    }
   } else if (inNumber_ && (name.local == "number" || name.local == "scientific-number")) {
     inNumber_ = false;
     style_.code += integer_ + rest_;

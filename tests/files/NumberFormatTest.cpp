@@ -94,8 +94,7 @@ TEST(NumberFormat, DatesAndTimes) {
 // What cannot be shown here is shown as the general format does, value and all.
 TEST(NumberFormat, UnknownCodesShowTheGeneralFormat) {
   const char* const codes[] = {
-      "# ?/?",          "[>100]0;0.00", "\"open",   "0\\",          "[DBNum1]0",
-      "General",        "",             "0_",       "[h:mm",
+      "# ?/?", "[>100]0;0.00", "\"open", "0\\", "[DBNum1]0", "General", "", "0_", "[h:mm",
   };
   for (const char* code : codes) {
     EXPECT_EQ(NumberFormat(code).Show(1234.5), "1234.5") << code;

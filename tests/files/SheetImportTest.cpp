@@ -362,6 +362,31 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
   EXPECT_EQ(read->pages, pages);
 }
 
+// A data style too long for a format code shows its number in the general
+// format, however many parts it has.
+TEST(OdsImport, DataStylesPastTheBoundShowTheGeneralFormat) {
+  std::string texts;
+  for (int i = 0; i < 20000; ++i) texts += "<number:text>x</number:text>";
+  std::string embedded;
+  for (int i = 0; i < 20000; ++i) {
+    embedded += "<number:embedded-text number:position=\"1\">-</number:embedded-text>";
+  }
+  const std::string styles =
+      "<number:number-style style:name=\"N1\"><number:number number:decimal-places=\"1\"/>" +
+      texts + "</number:number-style><number:number-style style:name=\"N2\"><number:number "
+      "number:decimal-places=\"1\" number:min-integer-digits=\"3\">" + embedded +
+      "</number:number></number:number-style><style:style style:name=\"ce1\" "
+      "style:family=\"table-cell\" style:data-style-name=\"N1\"/><style:style "
+      "style:name=\"ce2\" style:family=\"table-cell\" style:data-style-name=\"N2\"/>";
+  const Result<ImportedPages> read = ReadSheetFile(OdsOf(
+      "<table:table-row><table:table-cell table:style-name=\"ce1\" office:value-type=\"float\" "
+      "office:value=\"7\"/><table:table-cell table:style-name=\"ce2\" "
+      "office:value-type=\"float\" office:value=\"7\"/></table:table-row>",
+      styles));
+  ASSERT_TRUE(read.ok()) << read.failure().text;
+  EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"7", u"7", 1}}));
+}
+
 // A formula saved without its result reads as an empty cell, and is counted;
 // one saved with it reads as its result.
 TEST(SheetImport, CountsFormulasSavedWithoutTheirResults) {

@@ -171,10 +171,11 @@ inline std::vector<uint8_t> OdsOf(const std::string& rows, const std::string& st
       {"content.xml", OdsContent(rows, styles, columns)},
   };
   if (!stylesXml.empty()) {
-    parts.push_back({"styles.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                   "<office:document-styles " +
-                                       std::string(kOdsNamespaces) + "><office:styles>" +
-                                       stylesXml + "</office:styles></office:document-styles>"});
+    parts.push_back({"styles.xml",
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<office:document-styles " +
+                         std::string(kOdsNamespaces) + "><office:styles>" + stylesXml +
+                         "</office:styles></office:document-styles>"});
   }
   return ZipOf(parts);
 }
