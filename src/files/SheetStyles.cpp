@@ -26,7 +26,10 @@ class XlsxStylesReader final : public XmlHandler {
   std::vector<long> cellFormats;                // the number format id of each cell style
 
   void Start(XmlName name, const XmlAttributes& attributes) override {
-    if (name.local == "numFmt" && codes.size() < MaxCellStyles) {
+    // The formats of conditional formatting (in dxfs) are no cell's own.
+    if (name.local == "numFmts") {
+      inFormats_ = true;
+    } else if (name.local == "numFmt" && inFormats_ && codes.size() < MaxCellStyles) {
       const auto id = IndexOf(attributes.Get("numFmtId"));
       const auto code = attributes.Get("formatCode");
       if (id && code && code->size() <= NumberFormat::MaxCodeBytes) codes[*id] = std::string(*code);
@@ -38,11 +41,13 @@ class XlsxStylesReader final : public XmlHandler {
   }
   void End(XmlName name) override {
     if (name.local == "cellXfs") inCellStyles_ = false;
+    if (name.local == "numFmts") inFormats_ = false;
   }
   void Text(std::string_view) override {}
 
  private:
   bool inCellStyles_ = false;
+  bool inFormats_ = false;
 };
 
 }  // namespace

@@ -222,7 +222,9 @@ std::string Styled(const std::string& reference, int style, const std::string& v
          "</v></c>";
 }
 
-// Cell styles 0 to 9 with these number formats: custom codes and built-in ids.
+// Cell styles 0 to 9 with these number formats: custom codes and built-in ids;
+// neither the styles of named styles nor those of conditional formatting are a
+// cell's.
 const std::string kXlsxStyles =
     "<numFmts count=\"4\"><numFmt numFmtId=\"164\" formatCode=\"000\"/><numFmt numFmtId=\"165\" "
     "formatCode=\"yyyy-mm-dd hh:mm\"/><numFmt numFmtId=\"166\" formatCode=\"&quot;W&quot;\\-0;"
@@ -230,7 +232,8 @@ const std::string kXlsxStyles =
     "<cellXfs count=\"10\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"14\"/>"
     "<xf numFmtId=\"165\"/><xf numFmtId=\"10\"/><xf numFmtId=\"4\"/><xf numFmtId=\"49\"/>"
     "<xf numFmtId=\"166\"/><xf numFmtId=\"167\"/><xf numFmtId=\"999\"/></cellXfs>"
-    "<cellStyleXfs count=\"1\"><xf numFmtId=\"1\"/></cellStyleXfs>";
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"1\"/></cellStyleXfs><dxfs count=\"1\"><dxf>"
+    "<numFmt numFmtId=\"164\" formatCode=\"0.0\"/></dxf></dxfs>";
 
 TEST(XlsxImport, NumbersInTheirCellsFormats) {
   struct Case {
