@@ -17,7 +17,8 @@ struct NumberFormat::Token {
     Percent,
     Exponent,  // `text` is "+" or "-"
     General,
-    Text,  // '@'
+    Text,   // '@'
+    Slash,  // of a fraction
     Year,
     Month,
     Minute,
@@ -40,6 +41,7 @@ struct NumberFormat::Section {
   bool general = false;
   bool grouping = false;
   bool twelveHours = false;
+  bool fraction = false;
   int percents = 0;
   int thousands = 0;  // commas after the last digit: each divides by 1000
   int secondDigits = 0;
@@ -191,7 +193,7 @@ std::optional<Section> ReadSection(std::string_view code) {
       ++at;
     } else if (c == '/') {
       // A fraction ("# ?/?") is more than this reader shows; in a date it is text.
-      tokens.push_back({Token::Literal, "/"});
+      tokens.push_back({Token::Slash, "/"});
       ++at;
     } else {
       const std::size_t bytes = CharacterBytes(code.substr(at));
@@ -240,12 +242,19 @@ std::optional<Section> ReadSection(std::string_view code) {
         return std::nullopt;
       }
       if (token.kind == Token::Comma || token.kind == Token::Point ||
-          token.kind == Token::Percent) {
+          token.kind == Token::Percent || token.kind == Token::Slash) {
         token.kind = Token::Literal;
       }
       continue;
     }
-    if (token.kind == Token::Literal && token.text == "/" && digits) return std::nullopt;
+    if (token.kind == Token::Slash) {
+      // A fraction after digits, text before them or after another.
+      if (!digits || section.fraction) {
+        token.kind = Token::Literal;
+      } else {
+        section.fraction = true;
+      }
+    }
     if (token.kind != Token::Comma) continue;
     // Between digits it groups the thousands, after the last digit it divides
     // by 1000, elsewhere it is text.
@@ -383,6 +392,127 @@ std::string Padded(int64_t value, int width) {
   return text;
 }
 
+// The digits of `whole` in the digit places of tokens [begin, end), right to
+// left: the first place takes what is left; with the text between them.
+std::string IntegerPart(const Section& section, std::size_t begin, std::size_t end,
+                        const std::string& whole, bool grouping = true) {
+  const std::vector<Token>& tokens = section.tokens;
+  int places = 0;
+  for (std::size_t i = begin; i < end; ++i) places += tokens[i].kind == Token::Digit ? 1 : 0;
+  std::vector<std::string> pieces;
+  std::size_t left = whole.size();
+  int placed = 0;
+  const auto place = [&](char c) {
+    if (grouping && section.grouping && placed > 0 && placed % 3 == 0) pieces.emplace_back(",");
+    pieces.emplace_back(1, c);
+    ++placed;
+  };
+  for (std::size_t i = end; i-- > begin;) {
+    const Token& token = tokens[i];
+    if (token.kind == Token::Digit) {
+      --places;
+      if (left > 0) {
+        place(whole[--left]);
+        // The first digit place takes every digit that is left.
+        while (places == 0 && left > 0) place(whole[--left]);
+      } else if (token.text == "0") {
+        place('0');
+      } else if (token.text == "?") {
+        pieces.emplace_back(" ");
+      }
+    } else if (token.kind != Token::Comma) {
+      pieces.push_back(token.text);
+    }
+  }
+  std::string out;
+  for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) out += *piece;
+  return out;
+}
+
+// A number as a fraction ("# ?/?", "# ??/??", "?/?", "# ?/16"): the nearest
+// with a denominator of as many digits as it has places, or the one given.
+std::optional<std::string> ShowFraction(const Section& section, double magnitude) {
+  const std::vector<Token>& tokens = section.tokens;
+  std::size_t slash = 0;
+  while (tokens[slash].kind != Token::Slash) ++slash;
+  std::size_t numerator = slash;
+  while (numerator > 0 && tokens[numerator - 1].kind == Token::Digit) --numerator;
+  bool mixed = false;  // a whole number before the fraction
+  for (std::size_t i = 0; i < numerator; ++i) mixed = mixed || tokens[i].kind == Token::Digit;
+  std::size_t end = slash + 1;
+  while (end < tokens.size() && tokens[end].kind == Token::Digit) ++end;
+  const int places = static_cast<int>(end - slash - 1);
+  int64_t given = 0;
+  std::size_t givenDigits = 0;
+  if (places == 0 && end < tokens.size() && tokens[end].kind == Token::Literal) {
+    const std::string& text = tokens[end].text;
+    while (givenDigits < text.size() && givenDigits < 5 && text[givenDigits] >= '0' &&
+           text[givenDigits] <= '9') {
+      given = given * 10 + (text[givenDigits++] - '0');
+    }
+  }
+  if ((places == 0 && given == 0) || numerator == slash || magnitude >= 1e12) return std::nullopt;
+
+  double whole = mixed ? std::floor(magnitude) : 0;
+  const double part = magnitude - whole;
+  int64_t top = 0;
+  int64_t bottom = 1;
+  if (given > 0) {
+    bottom = given;
+    top = std::llround(part * static_cast<double>(given));
+  } else {
+    int64_t most = 1;
+    for (int i = 0; i < std::min(places, 4); ++i) most *= 10;
+    double best = 2;
+    for (int64_t d = 1; d < most; ++d) {
+      const int64_t n = std::llround(part * static_cast<double>(d));
+      const double error = std::fabs(part - static_cast<double>(n) / static_cast<double>(d));
+      if (error < best) {
+        best = error;
+        top = n;
+        bottom = d;
+      }
+    }
+  }
+  if (mixed && top == bottom) {
+    whole += 1;
+    top = 0;
+  }
+  // A whole number leaves the fraction's places blank.
+  const bool blank = mixed && top == 0;
+  std::string out = IntegerPart(section, 0, numerator,
+                                whole > 0 ? std::to_string(static_cast<int64_t>(whole))
+                                : blank   ? "0"
+                                          : "");
+  if (blank) {
+    for (std::size_t i = numerator; i < end; ++i) {
+      if (tokens[i].kind != Token::Digit || tokens[i].text != "#") out += ' ';
+    }
+    if (given > 0) out += std::string(givenDigits, ' ') + tokens[end].text.substr(givenDigits);
+  } else {
+    out += IntegerPart(section, numerator, slash, std::to_string(top), false) + '/';
+    if (given > 0) {
+      out += tokens[end].text;
+    } else {
+      const std::string digits = std::to_string(bottom);
+      for (std::size_t i = slash + 1; i < end; ++i) {
+        const std::size_t at = i - slash - 1;
+        if (at < digits.size()) {
+          out += digits[at];
+        } else if (tokens[i].text == "?") {
+          out += ' ';
+        } else if (tokens[i].text == "0") {
+          out += '0';
+        }
+      }
+    }
+  }
+  for (std::size_t i = given > 0 ? end + 1 : end; i < tokens.size(); ++i) {
+    if (tokens[i].kind != Token::Comma && tokens[i].kind != Token::Digit) out += tokens[i].text;
+  }
+  return out;
+}
+
 // A number in a section of digits: `magnitude` is not negative.
 std::string ShowNumber(const Section& section, double magnitude) {
   const std::vector<Token>& tokens = section.tokens;
@@ -455,39 +585,7 @@ std::string ShowNumber(const Section& section, double magnitude) {
     number.Round(fractionDigits);
   }
 
-  std::string out;
-  // The integer part, right to left: the first digit place takes what is left.
-  const std::string whole = number.Whole();
-  {
-    std::vector<std::string> pieces;
-    std::size_t left = whole.size();
-    int placed = 0;
-    int places = integerDigits;
-    const auto place = [&](char c) {
-      if (section.grouping && placed > 0 && placed % 3 == 0) pieces.emplace_back(",");
-      pieces.emplace_back(1, c);
-      ++placed;
-    };
-    const std::size_t end = std::min(point, exponent);
-    for (std::size_t i = end; i-- > 0;) {
-      const Token& token = tokens[i];
-      if (token.kind == Token::Digit) {
-        --places;
-        if (left > 0) {
-          place(whole[--left]);
-          // The first digit place takes every digit that is left.
-          while (places == 0 && left > 0) place(whole[--left]);
-        } else if (token.text == "0") {
-          place('0');
-        } else if (token.text == "?") {
-          pieces.emplace_back(" ");
-        }
-      } else if (token.kind != Token::Comma) {
-        pieces.push_back(token.text);
-      }
-    }
-    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) out += *piece;
-  }
+  std::string out = IntegerPart(section, 0, std::min(point, exponent), number.Whole());
   // The fraction: trailing zeros in '#' places are left out, in '?' places blank.
   const std::string fraction = number.Fraction(fractionDigits);
   std::vector<char> shown(fraction.begin(), fraction.end());
@@ -662,7 +760,14 @@ std::string NumberFormat::Show(double value) const {
     if (days < 0 || days > kLastDay + 1) return general;
     return ShowDate(*section, days);
   }
-  const std::string shown = ShowNumber(*section, magnitude);
+  std::string shown;
+  if (section->fraction) {
+    const std::optional<std::string> fraction = ShowFraction(*section, magnitude);
+    if (!fraction) return general;
+    shown = *fraction;
+  } else {
+    shown = ShowNumber(*section, magnitude);
+  }
   if (!minus) return shown;
   // A negative number that shows as zero shows without its sign.
   bool nonzero = false;

@@ -9,12 +9,12 @@
 namespace q5300 {
 
 // A cell's number format as a sheet keeps it, written as a format code ("000",
-// "#,##0.00", "0.0%", "0.00E+00", "yyyy-mm-dd hh:mm", "0;(0);\"zero\"", "@"):
+// "#,##0.00", "0.0%", "0.00E+00", "# ?/?", "yyyy-mm-dd hh:mm", "0;(0);\"zero\"", "@"):
 // it turns the cell's value into the text the sheet shows, with a decimal point
 // and commas between thousands, and English names of months and days. Up to
 // four sections apply to positive numbers, negative ones, zero and text. A code
-// this reader cannot show (a fraction, a condition, a code longer than
-// MaxCodeBytes) shows every number as the general format does.
+// this reader cannot show (a condition, a code longer than MaxCodeBytes) shows
+// every number as the general format does.
 class NumberFormat {
  public:
   static constexpr std::size_t MaxCodeBytes = 255;

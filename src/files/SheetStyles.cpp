@@ -1,5 +1,6 @@
 #include "files/SheetStyles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <tuple>
 #include <unordered_map>
@@ -133,6 +134,27 @@ std::pair<std::string, std::string> DigitsCode(const XmlAttributes& attributes, 
   return {code, rest};
 }
 
+// A fraction element: "# ?/?", "# ??/??", "?/?" (no whole number), "# ?/16".
+std::string FractionCode(const XmlAttributes& attributes) {
+  std::string code;
+  if (attributes.Get("min-integer-digits")) {
+    const int integers = NumberOf(attributes, "min-integer-digits", 0);
+    code = integers == 0 ? "#" : std::string(static_cast<std::size_t>(integers), '0');
+    code += ' ';
+  }
+  code += std::string(
+      static_cast<std::size_t>(std::max(NumberOf(attributes, "min-numerator-digits", 1), 1)), '?');
+  code += '/';
+  if (const auto given = IndexOf(attributes.Get("denominator-value")); given && *given > 0) {
+    return code + QuotedInFormatCode(std::to_string(*given));
+  }
+  int places = NumberOf(attributes, "min-denominator-digits", 1);
+  if (const auto most = IndexOf(attributes.Get("max-denominator-value")); most && *most > 0) {
+    places = static_cast<int>(std::to_string(*most).size());
+  }
+  return code + std::string(static_cast<std::size_t>(std::clamp(places, 1, 4)), '?');
+}
+
 // Text among the integer digits, `position` digits before the decimal point.
 void Embed(std::string& integer, long position, std::string_view text) {
   std::size_t at = integer.size();
@@ -219,8 +241,10 @@ void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
     } else {
       unsupported_ = true;
     }
-  } else if (local == "fraction" || local == "era" || local == "quarter" ||
-             local == "week-of-year" || (local == "number" && dated)) {
+  } else if (local == "fraction" && !dated) {
+    code += FractionCode(attributes);
+  } else if (local == "era" || local == "quarter" || local == "week-of-year" ||
+             (local == "number" && dated)) {
     unsupported_ = true;
   }
   if (code.size() > NumberFormat::MaxCodeBytes) unsupported_ = true;

@@ -208,7 +208,7 @@ TEST(ImportFormats, FormattedCellsReadAsTheSpreadsheetProgramShowsThem) {
     ASSERT_FALSE(shownCsv.empty());
     const Result<ImportedPages> shown = ReadImport(shownCsv, "formats.csv");
     ASSERT_TRUE(shown.ok()) << shown.failure().text;
-    ASSERT_EQ(shown->pages.size(), 22u);
+    ASSERT_EQ(shown->pages.size(), 23u);
     const Result<ImportedPages> read = ReadImport(Fixture("formats." + kind), "formats." + kind);
     ASSERT_TRUE(read.ok()) << read.failure().text;
     ASSERT_EQ(read->pages.size(), shown->pages.size());

@@ -55,6 +55,20 @@ TEST(NumberFormat, NumbersAsTheirFormatShowsThem) {
       {"General", 0.30000000000000004, "0.3"},
       {"@", 7, "7"},
       {"0.0 \"General\"", 2, "2.0 General"},
+      // Fractions: the nearest with as many digits below as there are places.
+      {"# ?/?", 3.5, "3 1/2"},
+      {"# ?/?", 0.5, " 1/2"},
+      {"# ?/?", -1.25, "-1 1/4"},
+      {"# ?/?", 3, "3    "},
+      {"# ?/?", 0, "0    "},
+      {"# ?/?", 0.999, "1    "},
+      {"# ?\?/?\?", 0.3333, "  1/3 "},
+      {"# ?\?\?/?\?\?", 3.14159, "3  16/113"},
+      {"#,##0 ?/?", 1234.5, "1,234 1/2"},
+      {"0 0/0", 2.75, "2 3/4"},
+      {"# ?/16", 0.3, " 5/16"},
+      {"?/?", 3.5, "7/2"},
+      {"?/?", 0, "0/1"},
   };
   for (const Shown& c : cases) {
     EXPECT_EQ(NumberFormat(c.code).Show(c.value), c.text) << c.code << " " << c.value;
@@ -94,12 +108,14 @@ TEST(NumberFormat, DatesAndTimes) {
 // What cannot be shown here is shown as the general format does, value and all.
 TEST(NumberFormat, UnknownCodesShowTheGeneralFormat) {
   const char* const codes[] = {
-      "# ?/?", "[>100]0;0.00", "\"open", "0\\", "[DBNum1]0", "General", "", "0_", "[h:mm",
+      "[=1]0", "[>100]0;0.00", "\"open", "0\\", "[DBNum1]0", "General", "", "0_", "[h:mm",
   };
   for (const char* code : codes) {
     EXPECT_EQ(NumberFormat(code).Show(1234.5), "1234.5") << code;
     EXPECT_TRUE(NumberFormat(code).general()) << code;
   }
+  // A fraction without its denominator.
+  EXPECT_EQ(NumberFormat("0 ?/").Show(1234.5), "1234.5");
   const std::string longCode(NumberFormat::MaxCodeBytes + 1, '0');
   EXPECT_TRUE(NumberFormat(longCode).general());
   EXPECT_FALSE(NumberFormat(longCode.substr(1)).general());

@@ -228,7 +228,7 @@ std::string Styled(const std::string& reference, int style, const std::string& v
 const std::string kXlsxStyles =
     "<numFmts count=\"4\"><numFmt numFmtId=\"164\" formatCode=\"000\"/><numFmt numFmtId=\"165\" "
     "formatCode=\"yyyy-mm-dd hh:mm\"/><numFmt numFmtId=\"166\" formatCode=\"&quot;W&quot;\\-0;"
-    "\\(0\\);&quot;none&quot;\"/><numFmt numFmtId=\"167\" formatCode=\"# ?/?\"/></numFmts>"
+    "\\(0\\);&quot;none&quot;\"/><numFmt numFmtId=\"167\" formatCode=\"[&gt;100]0;0.00\"/></numFmts>"
     "<cellXfs count=\"10\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"14\"/>"
     "<xf numFmtId=\"165\"/><xf numFmtId=\"10\"/><xf numFmtId=\"4\"/><xf numFmtId=\"49\"/>"
     "<xf numFmtId=\"166\"/><xf numFmtId=\"167\"/><xf numFmtId=\"999\"/></cellXfs>"
@@ -303,8 +303,9 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
       "<number:currency-style style:name=\"N8\"><number:currency-symbol>\xE2\x82\xAC"
       "</number:currency-symbol><number:text> </number:text><number:number "
       "number:decimal-places=\"2\" number:min-integer-digits=\"1\"/></number:currency-style>"
-      "<number:number-style style:name=\"N9\"><number:fraction number:min-integer-digits=\"0\" "
-      "number:min-numerator-digits=\"1\" number:min-denominator-digits=\"1\"/>"
+      // A condition other than the sign: more than a format code here says.
+      "<number:number-style style:name=\"N9\"><number:number number:decimal-places=\"0\"/>"
+      "<style:map style:condition=\"value()&gt;100\" style:apply-style-name=\"N1\"/>"
       "</number:number-style>";
   std::string cellStyles;
   for (int i = 1; i <= 9; ++i) {
