@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 #include "files/SheetCells.h"
 
@@ -429,6 +430,37 @@ std::string IntegerPart(const Section& section, std::size_t begin, std::size_t e
   return out;
 }
 
+// The fraction nearest to `value` (not negative) whose denominator is at most
+// `most`, the smallest such denominator of equal nearness: the last convergent
+// of its continued fraction within the bound, or the semiconvergent after it.
+std::pair<int64_t, int64_t> NearestFraction(double value, int64_t most) {
+  const double whole = std::floor(value);
+  double rest = value - whole;
+  int64_t p0 = 1;
+  int64_t q0 = 0;
+  int64_t p1 = static_cast<int64_t>(whole);
+  int64_t q1 = 1;
+  while (rest > 1e-12) {
+    const double inverse = 1 / rest;
+    const double term = std::floor(inverse);
+    const auto a = term > static_cast<double>(most) ? most + 1 : static_cast<int64_t>(term);
+    if (a * q1 + q0 > most) {
+      // The best between the convergents: a semiconvergent, if nearer.
+      const int64_t k = (most - q0) / q1;
+      const int64_t p = k * p1 + p0;
+      const int64_t q = k * q1 + q0;
+      const auto error = [value](int64_t n, int64_t d) {
+        return std::fabs(value - static_cast<double>(n) / static_cast<double>(d));
+      };
+      if (k > 0 && error(p, q) < error(p1, q1)) return {p, q};
+      break;
+    }
+    std::tie(p0, q0, p1, q1) = std::make_tuple(p1, q1, a * p1 + p0, a * q1 + q0);
+    rest = inverse - term;
+  }
+  return {p1, q1};
+}
+
 // A number as a fraction ("# ?/?", "# ??/??", "?/?", "# ?/16"): the nearest
 // with a denominator of as many digits as it has places, or the one given.
 std::optional<std::string> ShowFraction(const Section& section, double magnitude) {
@@ -463,16 +495,7 @@ std::optional<std::string> ShowFraction(const Section& section, double magnitude
   } else {
     int64_t most = 1;
     for (int i = 0; i < std::min(places, 4); ++i) most *= 10;
-    double best = 2;
-    for (int64_t d = 1; d < most; ++d) {
-      const int64_t n = std::llround(part * static_cast<double>(d));
-      const double error = std::fabs(part - static_cast<double>(n) / static_cast<double>(d));
-      if (error < best) {
-        best = error;
-        top = n;
-        bottom = d;
-      }
-    }
+    std::tie(top, bottom) = NearestFraction(part, most - 1);
   }
   if (mixed && top == bottom) {
     whole += 1;
