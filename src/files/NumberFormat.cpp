@@ -5,48 +5,10 @@
 #include <cstdint>
 #include <tuple>
 
+#include "files/FormatCode.h"
 #include "files/SheetCells.h"
 
 namespace q5300 {
-
-struct NumberFormat::Token {
-  enum Kind {
-    Literal,
-    Digit,  // '0', '#' or '?', in `text`
-    Point,
-    Comma,
-    Percent,
-    Exponent,  // `text` is "+" or "-"
-    General,
-    Text,   // '@'
-    Slash,  // of a fraction
-    Year,
-    Month,
-    Minute,
-    Day,
-    Hour,
-    Second,
-    SecondFraction,  // `width` digits
-    AmPm,            // `text` "AM/PM" or "A/P" as written
-    Elapsed,         // [h], [m] or [s]: `text` the letter
-  };
-  Kind kind;
-  std::string text;
-  int width = 0;  // how many letters: "yyyy" is 4
-};
-
-struct NumberFormat::Section {
-  std::vector<Token> tokens;
-  bool date = false;
-  bool text = false;
-  bool general = false;
-  bool grouping = false;
-  bool twelveHours = false;
-  bool fraction = false;
-  int percents = 0;
-  int thousands = 0;  // commas after the last digit: each divides by 1000
-  int secondDigits = 0;
-};
 
 namespace {
 
@@ -63,248 +25,6 @@ constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
                                    "September", "October",  "November", "December"};
 constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (Lower(text[i]) != Lower(prefix[i])) return false;
-  }
-  return true;
-}
-
-// The bytes of the UTF-8 character at the start of `text`.
-std::size_t CharacterBytes(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t bytes = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  return std::min(bytes, text.size());
-}
-
-std::size_t RunOf(std::string_view code, std::size_t at) {
-  std::size_t end = at;
-  while (end < code.size() && Lower(code[end]) == Lower(code[at])) ++end;
-  return end - at;
-}
-
-void AddLiteral(std::vector<Token>& tokens, std::string_view text) {
-  if (!tokens.empty() && tokens.back().kind == Token::Literal) {
-    tokens.back().text += text;
-  } else {
-    tokens.push_back({Token::Literal, std::string(text)});
-  }
-}
-
-// What is inside [ ]: a currency symbol and language ([$€-407]), a colour, or
-// an elapsed time. False for what cannot be shown here (a condition).
-bool ReadBracket(std::string_view inside, std::vector<Token>& tokens) {
-  if (inside.starts_with('$')) {
-    AddLiteral(tokens,
-               inside.substr(1, inside.find('-') == std::string_view::npos ? std::string_view::npos
-                                                                           : inside.find('-') - 1));
-    return true;
-  }
-  if (!inside.empty() && RunOf(inside, 0) == inside.size() &&
-      (Lower(inside[0]) == 'h' || Lower(inside[0]) == 'm' || Lower(inside[0]) == 's')) {
-    tokens.push_back(
-        {Token::Elapsed, std::string(1, Lower(inside[0])), static_cast<int>(inside.size())});
-    return true;
-  }
-  for (const std::string_view colour :
-       {"black", "blue", "cyan", "green", "magenta", "red", "white", "yellow", "color"}) {
-    if (StartsWithNoCase(inside, colour)) return true;
-  }
-  return false;
-}
-
-// The tokens of one section, or nothing when it cannot be shown here.
-std::optional<Section> ReadSection(std::string_view code) {
-  Section section;
-  std::vector<Token>& tokens = section.tokens;
-  std::size_t at = 0;
-  while (at < code.size()) {
-    const char c = code[at];
-    const char lower = Lower(c);
-    if (c == '"') {
-      const std::size_t close = code.find('"', at + 1);
-      if (close == std::string_view::npos) return std::nullopt;
-      AddLiteral(tokens, code.substr(at + 1, close - at - 1));
-      at = close + 1;
-    } else if (c == '\\') {
-      if (at + 1 >= code.size()) return std::nullopt;
-      const std::size_t bytes = CharacterBytes(code.substr(at + 1));
-      AddLiteral(tokens, code.substr(at + 1, bytes));
-      at += 1 + bytes;
-    } else if (c == '_' || c == '*') {
-      // Room as wide as the next character, or that character over the rest of
-      // the cell: a space, or nothing, in text.
-      if (at + 1 >= code.size()) return std::nullopt;
-      if (c == '_') AddLiteral(tokens, " ");
-      at += 1 + CharacterBytes(code.substr(at + 1));
-    } else if (c == '[') {
-      const std::size_t close = code.find(']', at + 1);
-      if (close == std::string_view::npos) return std::nullopt;
-      if (!ReadBracket(code.substr(at + 1, close - at - 1), tokens)) return std::nullopt;
-      at = close + 1;
-    } else if (StartsWithNoCase(code.substr(at), "general")) {
-      tokens.push_back({Token::General, ""});
-      at += 7;
-    } else if (c == '0' || c == '#' || c == '?') {
-      tokens.push_back({Token::Digit, std::string(1, c)});
-      ++at;
-    } else if (c == '.') {
-      if (!tokens.empty() && tokens.back().kind == Token::Second && at + 1 < code.size() &&
-          code[at + 1] == '0') {
-        const auto width = static_cast<int>(RunOf(code, at + 1));
-        tokens.push_back({Token::SecondFraction, "", width});
-        at += 1 + static_cast<std::size_t>(width);
-      } else {
-        tokens.push_back({Token::Point, "."});
-        ++at;
-      }
-    } else if (c == ',') {
-      tokens.push_back({Token::Comma, ","});
-      ++at;
-    } else if (c == '%') {
-      tokens.push_back({Token::Percent, "%"});
-      ++at;
-    } else if (lower == 'e' && at + 1 < code.size() &&
-               (code[at + 1] == '+' || code[at + 1] == '-')) {
-      tokens.push_back({Token::Exponent, std::string(1, code[at + 1])});
-      at += 2;
-    } else if (StartsWithNoCase(code.substr(at), "am/pm")) {
-      tokens.push_back({Token::AmPm, std::string(code.substr(at, 5))});
-      at += 5;
-    } else if (StartsWithNoCase(code.substr(at), "a/p")) {
-      tokens.push_back({Token::AmPm, std::string(code.substr(at, 3))});
-      at += 3;
-    } else if (lower == 'y' || lower == 'm' || lower == 'd' || lower == 'h' || lower == 's') {
-      const std::size_t run = RunOf(code, at);
-      const Token::Kind kind = lower == 'y'   ? Token::Year
-                               : lower == 'm' ? Token::Month
-                               : lower == 'd' ? Token::Day
-                               : lower == 'h' ? Token::Hour
-                                              : Token::Second;
-      tokens.push_back({kind, "", static_cast<int>(std::min<std::size_t>(run, 5))});
-      at += run;
-    } else if (c == '@') {
-      tokens.push_back({Token::Text, "@"});
-      ++at;
-    } else if (c == '/') {
-      // A fraction ("# ?/?") is more than this reader shows; in a date it is text.
-      tokens.push_back({Token::Slash, "/"});
-      ++at;
-    } else {
-      const std::size_t bytes = CharacterBytes(code.substr(at));
-      AddLiteral(tokens, code.substr(at, bytes));
-      at += bytes;
-    }
-  }
-
-  // Minutes follow hours or come before seconds; months are everything else.
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
-    Token& token = tokens[i];
-    const bool timed = token.kind >= Token::Year;
-    section.date =
-        section.date || (timed && token.kind != Token::AmPm) || token.kind == Token::SecondFraction;
-    if (token.kind == Token::AmPm) section.twelveHours = true;
-    if (token.kind == Token::SecondFraction) {
-      token.width = std::min(token.width, 3);
-      section.secondDigits = std::max(section.secondDigits, token.width);
-    }
-    if (token.kind != Token::Month || token.width > 2) continue;
-    for (std::size_t j = i; j-- > 0;) {
-      const Token::Kind kind = tokens[j].kind;
-      if (kind == Token::Hour || (kind == Token::Elapsed && tokens[j].text == "h")) {
-        token.kind = Token::Minute;
-      }
-      if (kind >= Token::Year) break;
-    }
-    for (std::size_t j = i + 1; j < tokens.size() && token.kind == Token::Month; ++j) {
-      const Token::Kind kind = tokens[j].kind;
-      if (kind == Token::Second || (kind == Token::Elapsed && tokens[j].text == "s")) {
-        token.kind = Token::Minute;
-      }
-      if (kind >= Token::Year) break;
-    }
-  }
-  bool digits = false;
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
-    Token& token = tokens[i];
-    if (token.kind == Token::Text) section.text = true;
-    if (token.kind == Token::General) section.general = true;
-    if (token.kind == Token::Percent) ++section.percents;
-    if (token.kind == Token::Digit) digits = true;
-    if (section.date) {
-      if (token.kind == Token::Digit || token.kind == Token::Exponent ||
-          token.kind == Token::General) {
-        return std::nullopt;
-      }
-      if (token.kind == Token::Comma || token.kind == Token::Point ||
-          token.kind == Token::Percent || token.kind == Token::Slash) {
-        token.kind = Token::Literal;
-      }
-      continue;
-    }
-    if (token.kind == Token::Slash) {
-      // A fraction after digits, text before them or after another.
-      if (!digits || section.fraction) {
-        token.kind = Token::Literal;
-      } else {
-        section.fraction = true;
-      }
-    }
-    if (token.kind != Token::Comma) continue;
-    // Between digits it groups the thousands, after the last digit it divides
-    // by 1000, elsewhere it is text.
-    std::size_t next = i + 1;
-    while (next < tokens.size() && tokens[next].kind == Token::Comma) ++next;
-    const bool digitNext = next < tokens.size() && tokens[next].kind == Token::Digit;
-    if (!digits) {
-      token.kind = Token::Literal;
-    } else if (digitNext) {
-      section.grouping = true;
-      bool fraction = false;
-      for (std::size_t j = 0; j < i; ++j) fraction = fraction || tokens[j].kind == Token::Point;
-      if (fraction) token.kind = Token::Literal;
-    } else {
-      bool later = false;
-      for (std::size_t j = next; j < tokens.size(); ++j) {
-        later = later || tokens[j].kind == Token::Digit;
-      }
-      if (later) {
-        token.kind = Token::Literal;
-      } else {
-        ++section.thousands;
-      }
-    }
-  }
-  return section;
-}
-
-// The code split at the semicolons that separate its sections.
-std::vector<std::string_view> SectionsOf(std::string_view code) {
-  std::vector<std::string_view> sections;
-  std::size_t begin = 0;
-  bool quoted = false;
-  for (std::size_t at = 0; at < code.size(); ++at) {
-    const char c = code[at];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (quoted) {
-      continue;
-    } else if (c == '\\' || c == '_' || c == '*') {
-      ++at;
-    } else if (c == ';') {
-      sections.push_back(code.substr(begin, at - begin));
-      begin = at + 1;
-    }
-  }
-  sections.push_back(code.substr(begin));
-  return sections;
-}
 
 // A number as decimal digits: 0.d1d2d3... times ten to the power `point`; at
 // most 15 significant digits, as a sheet keeps them.
@@ -742,9 +462,9 @@ std::string ShowDate(const Section& section, double days) {
 NumberFormat::NumberFormat(std::string_view code, bool days1904) : days1904_(days1904) {
   if (code.empty() || code.size() > MaxCodeBytes) return;
   std::vector<Section> sections;
-  for (const std::string_view part : SectionsOf(code)) {
+  for (const std::string_view part : FormatSections(code)) {
     if (sections.size() == 4) break;
-    std::optional<Section> section = ReadSection(part);
+    std::optional<Section> section = ReadFormatSection(part);
     if (!section) return;
     sections.push_back(std::move(*section));
   }
@@ -804,85 +524,6 @@ std::string NumberFormat::Show(std::string_view value) const {
   const auto [stop, error] = std::from_chars(value.data(), end, number);
   if (error != std::errc() || stop != end || !std::isfinite(number)) return std::string(value);
   return Show(number);
-}
-
-std::string_view BuiltInFormatCode(int id) {
-  switch (id) {
-    case 0:
-      return "General";
-    case 1:
-      return "0";
-    case 2:
-      return "0.00";
-    case 3:
-      return "#,##0";
-    case 4:
-      return "#,##0.00";
-    case 5:
-      return "\"$\"#,##0_);\\(\"$\"#,##0\\)";
-    case 6:
-      return "\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)";
-    case 7:
-      return "\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)";
-    case 8:
-      return "\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)";
-    case 9:
-      return "0%";
-    case 10:
-      return "0.00%";
-    case 11:
-      return "0.00E+00";
-    case 12:
-      return "# ?/?";
-    case 13:
-      return "# ?\?/??";
-    case 14:
-      return "m/d/yyyy";
-    case 15:
-      return "d-mmm-yy";
-    case 16:
-      return "d-mmm";
-    case 17:
-      return "mmm-yy";
-    case 18:
-      return "h:mm AM/PM";
-    case 19:
-      return "h:mm:ss AM/PM";
-    case 20:
-      return "hh:mm";
-    case 21:
-      return "hh:mm:ss";
-    case 22:
-      return "m/d/yyyy h:mm";
-    case 37:
-      return "#,##0_);\\(#,##0\\)";
-    case 38:
-      return "#,##0_);[Red]\\(#,##0\\)";
-    case 39:
-      return "#,##0.00_);\\(#,##0.00\\)";
-    case 40:
-      return "#,##0.00_);[Red]\\(#,##0.00\\)";
-    case 41:
-      return "_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)";
-    case 42:
-      return "_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)";
-    case 43:
-      return "_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)";
-    case 44:
-      return "_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)";
-    case 45:
-      return "mm:ss";
-    case 46:
-      return "[h]:mm:ss";
-    case 47:
-      return "mm:ss.0";
-    case 48:
-      return "##0.0E+0";
-    case 49:
-      return "@";
-    default:
-      return "";
-  }
 }
 
 namespace {
@@ -986,17 +627,6 @@ std::optional<double> DaysOfDuration(std::string_view duration) {
   }
   if (!any) return std::nullopt;
   return (negative ? -seconds : seconds) / 86400.0;
-}
-
-std::string QuotedInFormatCode(std::string_view text) {
-  std::string code;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t bytes = CharacterBytes(text.substr(at));
-    code += '\\';
-    code += text.substr(at, bytes);
-    at += bytes;
-  }
-  return code;
 }
 
 }  // namespace q5300
