@@ -122,6 +122,40 @@ BENCHMARK(ReadWholeSheet)
     ->Name("read 100000-row xlsx to its end (no row fits a page)")
     ->Unit(benchmark::kMillisecond);
 
+// A wire list whose cells all have number formats, read to its end: line 1 a
+// wire number in a code with leading zeros and a text too long for a page (so
+// that no row is taken and every row is read), line 2 a date and time, the
+// repeat count in a format of its own.
+std::vector<uint8_t> FormattedXlsx(int rows) {
+  const std::string styles =
+      "<numFmts count=\"2\"><numFmt numFmtId=\"164\" formatCode=\"&quot;" + std::string(40, 'W') +
+      "-&quot;00000\"/><numFmt numFmtId=\"165\" formatCode=\"yyyy-mm-dd hh:mm\"/></numFmts>"
+      "<cellXfs count=\"4\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/>"
+      "<xf numFmtId=\"1\"/></cellXfs>";
+  std::string sheet;
+  for (int i = 1; i <= rows; ++i) {
+    const std::string n = std::to_string(i);
+    sheet += "<row r=\"" + n + "\"><c r=\"A" + n + "\" s=\"1\"><v>" + n + "</v></c><c r=\"B" + n +
+             "\" s=\"2\"><v>" + std::to_string(45000 + i % 1000) + "." + std::to_string(i % 97) +
+             "</v></c><c r=\"C" + n + "\" s=\"3\"><v>" + std::to_string(i % 7 + 1) +
+             "</v></c></row>";
+  }
+  return testing::XlsxOf(sheet, "", styles);
+}
+
+void ReadFormattedSheet(benchmark::State& state) {
+  const std::vector<uint8_t> bytes = FormattedXlsx(100000);
+  for (auto _ : state) {
+    const Result<ImportedPages> read = ReadImport(bytes, "list.xlsx");
+    if (!read || read->overLongLines != 100000) state.SkipWithError("not read to its end");
+    benchmark::DoNotOptimize(read.ok());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(ReadFormattedSheet)
+    ->Name("read 100000-row xlsx with cell formats to its end (no row fits a page)")
+    ->Unit(benchmark::kMillisecond);
+
 // The text reader alone on a list that has to be read to its end: every line
 // too long for a page, in code page 949 and in UTF-8.
 std::vector<uint8_t> OverLongText(bool utf8) {

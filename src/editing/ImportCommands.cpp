@@ -31,6 +31,9 @@ constexpr char kNoLineFits[] = Q5300_TEXT(
     "q5300", "No line of the file has text that fits a page; the job was left as it was.");
 constexpr char kLinesLeftOut[] =
     Q5300_TEXT("q5300", "Page %1 and the lines after it were left out.");
+constexpr char kFormulasWithoutResult[] = Q5300_TEXT(
+    "q5300", "%1 cells hold a formula saved without its result and were read as empty; open the "
+    "file in its spreadsheet program and save it again.");
 constexpr char kQuoteNotClosed[] = Q5300_TEXT(
     "q5300", "The quoted field that begins in line %1 has no closing quote: the rest of the file "
     "was read as part of it.");
@@ -95,6 +98,9 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
     if (import.overLongLines > 0) {
       op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
     }
+    if (import.formulasWithoutResult > 0) {
+      op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
+    }
     TellUnclosedQuote(import, path);
     return false;
   }
@@ -137,6 +143,9 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
   });
   if (import.overLongLines > 0) {
     op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
+  }
+  if (import.formulasWithoutResult > 0) {
+    op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
   }
   TellUnclosedQuote(import, path);
   return true;

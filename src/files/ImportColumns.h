@@ -44,6 +44,7 @@ class ImportTarget {
   // A row, `times` times in a row. False once no further row is wanted.
   bool Take(const ImportCells& row, long times = 1);
   void QuoteNotClosed(int line) { rules_.QuoteNotClosed(line); }
+  void FormulaWithoutResult() { rules_.FormulaWithoutResult(); }
 
   const ImportedPages& result() const { return rules_.result(); }
   ImportedPages TakeResult() { return rules_.TakeResult(); }

@@ -27,6 +27,9 @@ struct ImportedPages {
   // The line (counted from 1) of a quoted field that the file ends in: the rest
   // of the file was read as that one field. 0 when every quote was closed.
   int unclosedQuoteLine = 0;
+  // Cells of a spreadsheet with a formula saved without its result: read as
+  // empty, since only the program that saved them can work the result out.
+  int formulasWithoutResult = 0;
 
   friend bool operator==(const ImportedPages&, const ImportedPages&) = default;
 };
@@ -72,6 +75,7 @@ class ImportRules {
   // however large `times` is.
   bool Take(const ImportRow& row, long times);
   void QuoteNotClosed(int line) { result_.unclosedQuoteLine = line; }
+  void FormulaWithoutResult() { ++result_.formulasWithoutResult; }
   bool full() const { return result_.pageLimitReached; }
   const ImportedPages& result() const { return result_; }
   ImportedPages TakeResult() { return std::move(result_); }

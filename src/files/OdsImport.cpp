@@ -5,6 +5,7 @@
 #include "files/SheetCells.h"
 #include "files/SheetFormats.h"
 #include "files/SheetImport.h"
+#include "files/SheetStyles.h"
 
 namespace q5300 {
 namespace {
@@ -15,6 +16,10 @@ constexpr char kContentPart[] = Q5300_TEXT("q5300", "The content (content.xml)")
 constexpr char kNoSpreadsheet[] =
     Q5300_TEXT("q5300", "It is an OpenDocument file, but no spreadsheet (%1).");
 constexpr char kNoContent[] = Q5300_TEXT("q5300", "It holds no content.xml.");
+
+// The columns whose default cell style is kept; a sheet's wire list is in its
+// first few.
+constexpr long kStyledColumns = 1024;
 
 // A count such as number-rows-repeated: 1 when absent or unreadable, at most `limit`.
 long CountOf(std::optional<std::string_view> text, long limit) {
@@ -28,12 +33,15 @@ long CountOf(std::optional<std::string_view> text, long limit) {
 
 class ContentReader final : public XmlHandler {
  public:
-  ContentReader(XmlReader::Source source, ImportTarget& target)
-      : reader_(*this, std::move(source), kContentPart), target_(target) {}
+  ContentReader(XmlReader::Source source, ImportTarget& target, OdsStyles& styles)
+      : reader_(*this, std::move(source), kContentPart), target_(target), styles_(styles) {}
 
   Status Read() { return reader_.ReadAll(); }
 
   void Start(XmlName name, const XmlAttributes& attributes) override {
+    if (name.local == "body") inBody_ = true;
+    // The automatic styles come before the body.
+    if (!inBody_) styles_.Start(name, attributes);
     if (name.local == "spreadsheet") {
       inSpreadsheet_ = true;
       return;
@@ -48,7 +56,13 @@ class ContentReader final : public XmlHandler {
       StartInCell(name, attributes);
       return;
     }
-    if (name.local == "table-row") {
+    if (name.local == "table-column") {
+      const auto style = attributes.Get("default-cell-style-name");
+      const long times = CountOf(attributes.Get("number-columns-repeated"), kStyledColumns);
+      for (long i = 0; i < times && columnStyles_.size() < kStyledColumns; ++i) {
+        columnStyles_.emplace_back(style.value_or(""));
+      }
+    } else if (name.local == "table-row") {
       row_.Clear();
       column_ = 0;
       rowTimes_ = CountOf(attributes.Get("number-rows-repeated"), MaxSheetRows);
@@ -60,21 +74,15 @@ class ContentReader final : public XmlHandler {
       cellWanted_ = target_.Wants(cellColumn_, cellTimes_);
       if (!cellWanted_) return;
       const std::string_view type = attributes.Get("value-type").value_or("");
-      const auto value = attributes.Get("value");
-      // A number as the general format shows it, whatever format the cell has.
-      number_ = type == "float" && value ? std::optional(GeneralNumber(*value)) : std::nullopt;
-      // A truth value reads as an .xlsx file gives it, whatever a writer put
-      // in its paragraph (some write 1 and 0).
-      if (type == "boolean") {
-        const std::string_view truth = attributes.Get("boolean-value").value_or("");
-        number_ = truth == "true" ? "TRUE" : "FALSE";
-      }
+      formula_ = type.empty() && attributes.Get("formula");
+      number_ = ShownValue(type, attributes);
       text_.Clear();
       paragraphs_ = 0;
     }
   }
 
   void End(XmlName name) override {
+    if (!inBody_) styles_.End(name);
     if (!inSpreadsheet_) return;
     if (name.local == "spreadsheet") {
       inSpreadsheet_ = false;
@@ -95,10 +103,44 @@ class ContentReader final : public XmlHandler {
   }
 
   void Text(std::string_view text) override {
+    if (!inBody_) styles_.Text(text);
     if (paragraphLevel_ > 0 && cellWanted_) text_.Append(text);
   }
 
  private:
+  // The text of a cell's value as its data style shows it; nothing for the
+  // text in the cell's paragraphs.
+  std::optional<std::string> ShownValue(std::string_view type, const XmlAttributes& attributes) {
+    // A truth value reads as an .xlsx file gives it, whatever a writer put in
+    // its paragraph (some write 1 and 0).
+    if (type == "boolean") {
+      return attributes.Get("boolean-value").value_or("") == "true" ? "TRUE" : "FALSE";
+    }
+    std::optional<double> days;
+    std::optional<std::string_view> value;
+    if (type == "float" || type == "percentage" || type == "currency") {
+      value = attributes.Get("value");
+    } else if (type == "date") {
+      if (const auto date = attributes.Get("date-value")) days = DaysOfDate(*date);
+    } else if (type == "time") {
+      if (const auto time = attributes.Get("time-value")) days = DaysOfDuration(*time);
+    }
+    if (!value && !days) return std::nullopt;
+    const auto style = attributes.Get("style-name");
+    const NumberFormat* format =
+        styles_.Of(style ? *style
+                   : cellColumn_ < static_cast<long>(columnStyles_.size())
+                       ? std::string_view(columnStyles_[static_cast<std::size_t>(cellColumn_)])
+                       : std::string_view());
+    // A date in the general format (a number of days) as the cell shows it.
+    if (days) {
+      return format && !format->general() ? std::optional(format->Show(*days)) : std::nullopt;
+    }
+    if (format) return format->Show(*value);
+    // A number without a format of its own as the general format shows it.
+    return type == "float" ? std::optional(GeneralNumber(*value)) : std::nullopt;
+  }
+
   void StartInCell(XmlName name, const XmlAttributes& attributes) {
     ++cellLevel_;
     if (!cellWanted_) return;
@@ -123,6 +165,7 @@ class ContentReader final : public XmlHandler {
   void TakeCell() {
     paragraphLevel_ = 0;
     if (!cellWanted_) return;
+    if (formula_ && text_.text().empty()) target_.FormulaWithoutResult();
     const std::string value = number_ ? *number_ : text_.text();
     const long end = std::min(cellColumn_ + cellTimes_, long{MaxImportColumns});
     for (long column = cellColumn_; column < end; ++column) {
@@ -132,9 +175,13 @@ class ContentReader final : public XmlHandler {
 
   XmlReader reader_;
   ImportTarget& target_;
+  OdsStyles& styles_;
   SheetRow row_;
   CellText text_{KeptUtf8Bytes};
   std::optional<std::string> number_;
+  std::vector<std::string> columnStyles_;  // the default cell style of each column
+  bool formula_ = false;                   // the cell has a formula without a value
+  bool inBody_ = false;
   bool inSpreadsheet_ = false;
   int tableLevel_ = 0;
   long column_ = 0;
@@ -188,19 +235,42 @@ Status ReadOds(ZipArchive& archive, ImportTarget& target) {
 
   const int64_t content = archive.Find("content.xml");
   if (content < 0) return Message{kNoContent};
+  // The named cell styles and the data styles they share.
+  OdsStyles styles;
+  if (const int64_t stylesIndex = archive.Find("styles.xml"); stylesIndex >= 0) {
+    const auto stylesSource = SheetPart(archive, stylesIndex);
+    if (!stylesSource) return stylesSource.failure();
+    if (const Status read = ReadOdsStyles(*stylesSource, styles); !read) return read.failure();
+  }
   const auto source = SheetPart(archive, content);
   if (!source) return source.failure();
-  return ContentReader(*source, target).Read();
+  return ContentReader(*source, target, styles).Read();
+}
+
+Status ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
+                      ImportTarget& target) {
+  OdsStyles styles;
+  if (!stylesXml.empty()) {
+    if (const Status read = ReadOdsStyles(XmlFromMemory(stylesXml), styles); !read) return read;
+  }
+  return ContentReader(XmlFromMemory(contentXml), target, styles).Read();
 }
 
 Status ReadOdsContent(std::string_view contentXml, ImportTarget& target) {
-  return ContentReader(XmlFromMemory(contentXml), target).Read();
+  return ReadOdsContent(contentXml, {}, target);
+}
+
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
+                                     const ImportLayout& layout) {
+  ImportTarget target(layout);
+  if (const Status read = ReadOdsContent(contentXml, stylesXml, target); !read) {
+    return read.failure();
+  }
+  return target.TakeResult();
 }
 
 Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout) {
-  ImportTarget target(layout);
-  if (const Status read = ReadOdsContent(contentXml, target); !read) return read.failure();
-  return target.TakeResult();
+  return ReadOdsContent(contentXml, {}, layout);
 }
 
 }  // namespace q5300

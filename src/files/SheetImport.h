@@ -16,21 +16,29 @@ bool IsZipContainer(std::span<const uint8_t> bytes);
 // A spreadsheet file, .xlsx (Office Open XML) or .ods (OpenDocument), told apart
 // by what its zip container holds. Its first sheet is read as an import file:
 // each row a line, its columns (A the first) the fields, of which those the
-// target wants are read, cells of text and numbers (a number as the general
-// format shows it). Refused, with the reason, when it is neither, is damaged,
-// or would unpack to more than a spreadsheet does.
+// target wants are read, each cell's text as the sheet shows it: a number, date
+// or time in the cell's number format ("007" for 7 in "000"), in the general
+// format when it has none or one this reader cannot show; a formula saved
+// without its result reads as empty and is counted. Refused, with the reason,
+// when it is neither, is damaged, or would unpack to more than a spreadsheet
+// does.
 Status ReadSheetFile(std::span<const uint8_t> bytes, ImportTarget& target);
 // The pages of `layout`.
 Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes,
                                     const ImportLayout& layout = {});
 
 // The readers without the container: the first sheet's part of an .xlsx file
-// and its shared strings (empty for none), and the content.xml of an .ods file.
+// and its shared strings (empty for none), and the content.xml of an .ods file
+// with its styles.xml (empty for none).
 Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
                                     const ImportLayout& layout = {});
 Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
                      ImportTarget& target);
 Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout = {});
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
+                                     const ImportLayout& layout = {});
 Status ReadOdsContent(std::string_view contentXml, ImportTarget& target);
+Status ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
+                      ImportTarget& target);
 
 }  // namespace q5300

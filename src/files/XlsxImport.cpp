@@ -10,6 +10,7 @@
 #include "files/SheetCells.h"
 #include "files/SheetFormats.h"
 #include "files/SheetImport.h"
+#include "files/SheetStyles.h"
 
 namespace q5300 {
 namespace {
@@ -152,8 +153,13 @@ class RelationshipsReader final : public XmlHandler {
 class WorkbookReader final : public XmlHandler {
  public:
   std::optional<std::string> firstSheet;  // its relationship's id
+  bool days1904 = false;
 
   void Start(XmlName name, const XmlAttributes& attributes) override {
+    if (name.local == "workbookPr") {
+      const std::string_view flag = attributes.Get("date1904").value_or("");
+      days1904 = flag == "1" || flag == "true";
+    }
     if (name.local != "sheet" || firstSheet) return;
     firstSheet = std::string(attributes.Get("id").value_or(""));
   }
@@ -218,8 +224,12 @@ class SharedStrings final : public XmlHandler {
 
 class SheetReader final : public XmlHandler {
  public:
-  SheetReader(XmlReader::Source source, SharedStrings& strings, ImportTarget& target)
-      : reader_(*this, std::move(source), kFirstSheetPart), strings_(strings), target_(target) {}
+  SheetReader(XmlReader::Source source, SharedStrings& strings, const XlsxStyles& styles,
+              ImportTarget& target)
+      : reader_(*this, std::move(source), kFirstSheetPart),
+        strings_(strings),
+        styles_(styles),
+        target_(target) {}
 
   Status Read() { return reader_.ReadAll(); }
 
@@ -238,12 +248,19 @@ class SheetReader final : public XmlHandler {
       nextColumn_ = std::min(column_ + 1, MaxSheetRows);
       wanted_ = target_.Wants(column_, 1);
       type_ = std::string(attributes.Get("t").value_or("n"));
+      format_ = &styles_.Of(attributes.Get("s"));
+      formula_ = false;
+      valued_ = false;
       text_.Clear();
     } else if (wanted_) {
       if (name.local == "v") {
         inValue_ = true;
+        valued_ = true;
+      } else if (name.local == "f") {
+        formula_ = true;
       } else if (name.local == "is") {
         inInline_ = true;
+        valued_ = true;
       } else if (name.local == "rPh") {
         ++phonetic_;
       } else if (name.local == "t" && inInline_ && phonetic_ == 0) {
@@ -279,6 +296,7 @@ class SheetReader final : public XmlHandler {
   void TakeCell() {
     const auto i = static_cast<std::size_t>(column_);
     const std::string& text = text_.text();
+    if (formula_ && !valued_) target_.FormulaWithoutResult();
     std::string value;
     if (type_ == "s") {
       uint64_t index = 0;
@@ -304,7 +322,11 @@ class SheetReader final : public XmlHandler {
     } else if (type_ == "b") {
       value = Trimmed(text) == "1" ? "TRUE" : Trimmed(text) == "0" ? "FALSE" : text;
     } else if (type_ == "n") {
-      value = GeneralNumber(Trimmed(text));
+      // As the cell's number format shows it.
+      value = format_->Show(Trimmed(text));
+    } else if (const auto days = type_ == "d" ? DaysOfDate(Trimmed(text)) : std::nullopt;
+               days && !format_->general()) {
+      value = format_->Show(*days);
     } else {
       value = text;  // an error such as #N/A, or a date written out
     }
@@ -313,6 +335,8 @@ class SheetReader final : public XmlHandler {
 
   XmlReader reader_;
   SharedStrings& strings_;
+  const XlsxStyles& styles_;
+  const NumberFormat* format_ = nullptr;  // of the cell being read
   ImportTarget& target_;
   SheetRow row_;
   CellText text_{kKeptEscapedBytes};
@@ -323,6 +347,8 @@ class SheetReader final : public XmlHandler {
   bool inData_ = false;
   bool inValue_ = false;
   bool inInline_ = false;
+  bool formula_ = false;  // the cell has a formula
+  bool valued_ = false;   // and a value saved with it
   int phonetic_ = 0;
 };
 
@@ -404,6 +430,7 @@ Status ReadXlsx(ZipArchive& archive, ImportTarget& target) {
   if (!relationships) return relationships.failure();
   std::optional<std::string> sheetName;
   std::optional<std::string> stringsName;
+  std::optional<std::string> stylesName;
   for (const Relationship& r : *relationships) {
     if (r.external) continue;
     if (r.id == *sheets.firstSheet) {
@@ -413,6 +440,8 @@ Status ReadXlsx(ZipArchive& archive, ImportTarget& target) {
       sheetName = Resolve(folder, r.target);
     } else if (r.type.ends_with("/sharedStrings") && !stringsName) {
       stringsName = Resolve(folder, r.target);
+    } else if (r.type.ends_with("/styles") && !stylesName) {
+      stylesName = Resolve(folder, r.target);
     }
   }
   if (!sheetName) return Message{kFirstSheetNotInFile};
@@ -428,9 +457,18 @@ Status ReadXlsx(ZipArchive& archive, ImportTarget& target) {
     }
   }
   SharedStrings strings(std::move(stringsSource));
+  // Without a styles part every cell is in the general format.
+  XlsxStyles styles;
+  if (const int64_t stylesIndex = stylesName ? archive.Find(*stylesName) : -1; stylesIndex >= 0) {
+    auto source = SheetPart(archive, stylesIndex);
+    if (!source) return source.failure();
+    auto read = XlsxStyles::Read(std::move(*source), sheets.days1904);
+    if (!read) return read.failure();
+    styles = std::move(*read);
+  }
   const auto sheetSource = SheetPart(archive, sheetIndex);
   if (!sheetSource) return sheetSource.failure();
-  return SheetReader(*sheetSource, strings, target).Read();
+  return SheetReader(*sheetSource, strings, styles, target).Read();
 }
 
 Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
@@ -438,7 +476,8 @@ Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXm
   SharedStrings strings(sharedStringsXml.empty()
                             ? std::nullopt
                             : std::optional<XmlReader::Source>(XmlFromMemory(sharedStringsXml)));
-  return SheetReader(XmlFromMemory(sheetXml), strings, target).Read();
+  const XlsxStyles styles;
+  return SheetReader(XmlFromMemory(sheetXml), strings, styles, target).Read();
 }
 
 Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,

@@ -254,6 +254,40 @@ TEST(FileCommands, AnImportTellsOfAQuoteNeverClosed) {
                           "rest of the file was read as part of it.");
 }
 
+// Formulas saved without their results read as empty cells; the operator hears
+// how many, whether or not the rest of the file made pages.
+TEST(FileCommands, AnImportTellsOfFormulasSavedWithoutResults) {
+  test::TempDir dir;
+  const auto write = [&](const char* name, const std::string& rows) {
+    const std::vector<uint8_t> xlsx = testing::XlsxOf(rows);
+    std::ofstream(dir.path() / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(xlsx.data()),
+               static_cast<std::streamsize>(xlsx.size()));
+  };
+  write("some.xlsx",
+        "<row r=\"1\"><c r=\"A1\"><f>1+1</f></c><c r=\"B1\" t=\"inlineStr\"><is><t>x</t></is>"
+        "</c></row><row r=\"2\"><c r=\"A2\" t=\"str\"><f>A1</f></c></row>");
+  write("none.xlsx", "<row r=\"1\"><c r=\"A1\"><f>1+1</f></c></row>");
+  const std::string told =
+      " cells hold a formula saved without its result and were read as empty; open the file in "
+      "its spreadsheet program and save it again.";
+
+  Window w;
+  w.Import(dir.path() / "some.xlsx");
+  ASSERT_EQ(w.grid().rowCount(), 1);
+  EXPECT_EQ(w.Cell(0, Line2Column), u"x");
+  std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1], "2" + told);
+
+  w.Import(dir.path() / "none.xlsx");
+  texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[1].rfind("가져올 데이터가 없습니다!", 0), 0u) << texts[1];
+  EXPECT_EQ(texts[2], "1" + told);
+  EXPECT_EQ(w.grid().rowCount(), 1);
+}
+
 // Export writes the job's pages so that an import gives them back.
 TEST(FileCommands, ExportWritesThePagesThatAnImportGivesBack) {
   test::TempDir dir;

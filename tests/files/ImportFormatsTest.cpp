@@ -205,5 +205,25 @@ TEST(ImportFormats, EveryFormOfTheWireListGivesThePagesOfTheCodePageCsv) {
   }
 }
 
+// Cells in number formats of every kind, saved by a spreadsheet program as
+// .xlsx and .ods, read as that program shows them: its own CSV of each file
+// ("as shown") gives the same pages, cell by cell.
+TEST(ImportFormats, FormattedCellsReadAsTheSpreadsheetProgramShowsThem) {
+  for (const std::string kind : {"xlsx", "ods"}) {
+    SCOPED_TRACE(kind);
+    const std::vector<uint8_t> shownCsv = Fixture("formats-" + kind + ".csv");
+    ASSERT_FALSE(shownCsv.empty());
+    const Result<ImportedPages> shown = ReadImport(shownCsv, "formats.csv");
+    ASSERT_TRUE(shown.ok()) << shown.failure().text;
+    ASSERT_EQ(shown->pages.size(), 23u);
+    const Result<ImportedPages> read = ReadImport(Fixture("formats." + kind), "formats." + kind);
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    ASSERT_EQ(read->pages.size(), shown->pages.size());
+    for (std::size_t i = 0; i < shown->pages.size(); ++i) {
+      EXPECT_EQ(read->pages[i], shown->pages[i]) << "row " << i + 1;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace q5300

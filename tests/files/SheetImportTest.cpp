@@ -138,6 +138,7 @@ TEST(OdsImport, CellsOfTheFirstTable) {
     std::string rows;
     std::vector<ImportedPage> pages;
     int overLong = 0;
+    std::string styles = "";
   };
   const std::string text = "<table:table-cell office:value-type=\"string\">";
   const std::string end = "</table:table-cell>";
@@ -157,14 +158,19 @@ TEST(OdsImport, CellsOfTheFirstTable) {
            "note</text:p></office:annotation><text:p>X</text:p>" +
            end),
        {{u"X", u"", 1}}},
-      {"numbers by value, other types as shown",
-       row("<table:table-cell office:value-type=\"float\" "
-           "office:value=\"3\"><text:p>3.00</text:p>" +
+      // The number in its data style; the other types without one as shown.
+      {"numbers by value in their format, other types as shown",
+       row("<table:table-cell table:style-name=\"ce1\" office:value-type=\"float\" "
+           "office:value=\"3\"><text:p>3</text:p>" +
            end +
            "<table:table-cell office:value-type=\"percentage\" office:value=\"0.5\"><text:p>50%"
            "</text:p>" +
            end + "<table:table-cell office:value-type=\"float\" office:value=\"2\"/>"),
-       {{u"3", u"50%", 2}}},
+       {{u"3.00", u"50%", 2}},
+       0,
+       "<number:number-style style:name=\"N2\"><number:number number:decimal-places=\"2\" "
+       "number:min-integer-digits=\"1\"/></number:number-style><style:style style:name=\"ce1\" "
+       "style:family=\"table-cell\" style:data-style-name=\"N2\"/>"},
       {"truth values as an .xlsx file gives them",
        row("<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"true\">"
            "<text:p>1</text:p>" +
@@ -204,11 +210,207 @@ TEST(OdsImport, CellsOfTheFirstTable) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Result<ImportedPages> read = ReadSheetFile(OdsOf(c.rows));
+    const Result<ImportedPages> read = ReadSheetFile(OdsOf(c.rows, c.styles));
     ASSERT_TRUE(read.ok()) << read.failure().text;
     EXPECT_EQ(read->pages, c.pages);
     EXPECT_EQ(read->overLongLines, c.overLong);
   }
+}
+
+std::string Styled(const std::string& reference, int style, const std::string& value) {
+  return "<c r=\"" + reference + "\" s=\"" + std::to_string(style) + "\"><v>" + value +
+         "</v></c>";
+}
+
+// Cell styles 0 to 9 with these number formats: custom codes and built-in ids;
+// neither the styles of named styles nor those of conditional formatting are a
+// cell's.
+const std::string kXlsxStyles =
+    "<numFmts count=\"4\"><numFmt numFmtId=\"164\" formatCode=\"000\"/><numFmt numFmtId=\"165\" "
+    "formatCode=\"yyyy-mm-dd hh:mm\"/><numFmt numFmtId=\"166\" formatCode=\"&quot;W&quot;\\-0;"
+    "\\(0\\);&quot;none&quot;\"/><numFmt numFmtId=\"167\" formatCode=\"[&gt;100]0;0.00\"/></numFmts>"
+    "<cellXfs count=\"10\"><xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"14\"/>"
+    "<xf numFmtId=\"165\"/><xf numFmtId=\"10\"/><xf numFmtId=\"4\"/><xf numFmtId=\"49\"/>"
+    "<xf numFmtId=\"166\"/><xf numFmtId=\"167\"/><xf numFmtId=\"999\"/></cellXfs>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"1\"/></cellStyleXfs><dxfs count=\"1\"><dxf>"
+    "<numFmt numFmtId=\"164\" formatCode=\"0.0\"/></dxf></dxfs>";
+
+TEST(XlsxImport, NumbersInTheirCellsFormats) {
+  struct Case {
+    const char* name;
+    std::string sheet;
+    std::vector<ImportedPage> pages;
+    std::string workbook = "";
+  };
+  const Case cases[] = {
+      {"wire numbers with leading zeros, a repeat count in a format",
+       Row(Styled("A1", 1, "7") + Styled("B1", 1, "1234") + Styled("C1", 1, "3")),
+       {{u"007", u"1234", 3}}},
+      {"dates and times, percent and thousands",
+       Row(Styled("A1", 2, "45356") + Styled("B1", 3, "45356.60434")) +
+           Row(Styled("A2", 4, "0.1234") + Styled("B2", 5, "1234567.891")),
+       {{u"3/5/2024", u"2024-03-05 14:30", 1}, {u"12.34%", u"1,234,567.89", 1}}},
+      {"sections for positive, negative and zero numbers",
+       Row(Styled("A1", 7, "12") + Styled("B1", 7, "-12")) + Row(Styled("A2", 7, "0")),
+       {{u"W-12", u"(12)", 1}, {u"none", u"", 1}}},
+      {"text, strings, unknown formats and styles: the general format",
+       Row(Styled("A1", 6, "7") + "<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t>0123</t></is></c>") +
+           Row(Styled("A2", 8, "3.5") + Styled("B2", 9, "2.50")) +
+           Row(Styled("A3", 10, "4.25") + Styled("B3", 0, "0.30000000000000004")) +
+           Row("<c r=\"A4\" s=\"1\" t=\"e\"><v>#DIV/0!</v></c><c r=\"B4\" s=\"x\"><v>5</v></c>"),
+       {{u"7", u"0123", 1}, {u"3.5", u"2.5", 1}, {u"4.25", u"0.3", 1}, {u"#DIV/0!", u"5", 1}}},
+      {"days counted from 1904",
+       Row(Styled("A1", 3, "43894.5") + Styled("B1", 2, "0")),
+       {{u"2024-03-05 12:00", u"1/1/1904", 1}},
+       "date1904=\"1\""},
+      {"a date written out", Row("<c r=\"A1\" s=\"2\" t=\"d\"><v>2024-03-05T12:00:00</v></c>"),
+       {{u"3/5/2024", u"", 1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result<ImportedPages> read = ReadSheetFile(XlsxOf(c.sheet, "", kXlsxStyles, c.workbook));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages, c.pages);
+  }
+}
+
+TEST(OdsImport, NumbersInTheirDataStyles) {
+  // Data styles as a spreadsheet program writes them, one for each kind.
+  const std::string styles =
+      "<number:number-style style:name=\"N1\"><number:number number:decimal-places=\"0\" "
+      "number:min-integer-digits=\"3\"/></number:number-style>"
+      "<number:number-style style:name=\"N2\"><number:number number:decimal-places=\"2\" "
+      "number:min-decimal-places=\"1\" number:min-integer-digits=\"1\" number:grouping=\"true\"/>"
+      "</number:number-style>"
+      "<number:percentage-style style:name=\"N3\"><number:number number:decimal-places=\"1\" "
+      "number:min-integer-digits=\"1\"/><number:text>%</number:text></number:percentage-style>"
+      "<number:number-style style:name=\"N4\"><number:scientific-number "
+      "number:decimal-places=\"2\" number:min-integer-digits=\"1\" "
+      "number:min-exponent-digits=\"2\"/></number:number-style>"
+      "<number:date-style style:name=\"N5\"><number:year number:style=\"long\"/><number:text>-"
+      "</number:text><number:month number:style=\"long\"/><number:text>-</number:text>"
+      "<number:day number:style=\"long\"/><number:text> </number:text><number:hours "
+      "number:style=\"long\"/><number:text>:</number:text><number:minutes "
+      "number:style=\"long\"/></number:date-style>"
+      "<number:time-style style:name=\"N6\"><number:hours number:truncate-on-overflow=\"false\"/>"
+      "<number:text>:</number:text><number:minutes number:style=\"long\"/></number:time-style>"
+      "<number:number-style style:name=\"N7P0\"><number:text>W-</number:text><number:number "
+      "number:decimal-places=\"0\" number:min-integer-digits=\"2\"/></number:number-style>"
+      "<number:number-style style:name=\"N7\"><number:text>(</number:text><number:number "
+      "number:decimal-places=\"0\" number:min-integer-digits=\"1\"/><number:text>)"
+      "</number:text><style:map style:condition=\"value()&gt;=0\" "
+      "style:apply-style-name=\"N7P0\"/></number:number-style>"
+      "<number:currency-style style:name=\"N8\"><number:currency-symbol>\xE2\x82\xAC"
+      "</number:currency-symbol><number:text> </number:text><number:number "
+      "number:decimal-places=\"2\" number:min-integer-digits=\"1\"/></number:currency-style>"
+      // A condition other than the sign: more than a format code here says.
+      "<number:number-style style:name=\"N9\"><number:number number:decimal-places=\"0\"/>"
+      "<style:map style:condition=\"value()&gt;100\" style:apply-style-name=\"N1\"/>"
+      "</number:number-style>";
+  std::string cellStyles;
+  for (int i = 1; i <= 9; ++i) {
+    cellStyles += "<style:style style:name=\"ce" + std::to_string(i) +
+                  "\" style:family=\"table-cell\" style:data-style-name=\"N" + std::to_string(i) +
+                  "\"/>";
+  }
+  const auto cell = [](int style, const std::string& attributes) {
+    return "<table:table-cell table:style-name=\"ce" + std::to_string(style) + "\" " +
+           attributes + "><text:p>as written</text:p></table:table-cell>";
+  };
+  const auto row = [](const std::string& cells) {
+    return "<table:table-row>" + cells + "</table:table-row>";
+  };
+  const std::string rows =
+      row(cell(1, "office:value-type=\"float\" office:value=\"7\"") +
+          cell(2, "office:value-type=\"float\" office:value=\"1234.5\"") +
+          cell(1, "office:value-type=\"float\" office:value=\"2\"")) +
+      row(cell(3, "office:value-type=\"percentage\" office:value=\"0.125\"") +
+          cell(4, "office:value-type=\"float\" office:value=\"12345\"")) +
+      row(cell(5, "office:value-type=\"date\" office:date-value=\"2024-03-05T14:30:00\"") +
+          cell(6, "office:value-type=\"time\" office:time-value=\"PT732H05M00S\"")) +
+      row(cell(7, "office:value-type=\"float\" office:value=\"5\"") +
+          cell(7, "office:value-type=\"float\" office:value=\"-5\"")) +
+      row(cell(7, "office:value-type=\"float\" office:value=\"0\"") +
+          cell(7, "office:value-type=\"float\" office:value=\"-0.4\"")) +
+      row(cell(8, "office:value-type=\"currency\" office:currency=\"EUR\" office:value=\"3\"") +
+          cell(9, "office:value-type=\"float\" office:value=\"3.5\"")) +
+      // A cell style unknown, a date in the general format: as written.
+      row(cell(99, "office:value-type=\"float\" office:value=\"2.50\"") +
+          "<table:table-cell table:style-name=\"Default\" office:value-type=\"date\" "
+          "office:date-value=\"2024-03-05\">"
+          "<text:p>05.03.24</text:p></table:table-cell>") +
+      // The column's default cell style, and a cell of its own over it.
+      row("<table:table-cell/><table:table-cell office:value-type=\"float\" office:value=\"4\"/>"
+          "<table:table-cell table:style-name=\"Default\" office:value-type=\"float\" "
+          "office:value=\"4\"/>");
+  // The named style "Default" lives in styles.xml with the data styles it names.
+  const std::string named =
+      "<number:number-style style:name=\"N0\"><number:number number:min-integer-digits=\"1\"/>"
+      "</number:number-style><number:number-style style:name=\"N10\"><number:number "
+      "number:decimal-places=\"1\" number:min-integer-digits=\"1\"/></number:number-style>"
+      "<style:style style:name=\"Default\" style:family=\"table-cell\" "
+      "style:data-style-name=\"N0\"/><style:style style:name=\"Tenths\" "
+      "style:family=\"table-cell\" style:data-style-name=\"N10\"/>";
+  const std::string columns =
+      "<table:table-column table:default-cell-style-name=\"Default\"/><table:table-column "
+      "table:default-cell-style-name=\"Tenths\" table:number-columns-repeated=\"2\"/>";
+  const Result<ImportedPages> read =
+      ReadSheetFile(OdsOf(rows, styles + cellStyles, named, columns));
+  ASSERT_TRUE(read.ok()) << read.failure().text;
+  const std::vector<ImportedPage> pages = {
+      {u"007", u"1,234.5", 2},        {u"12.5%", u"1.23E+04", 1},
+      {u"2024-03-05 14:30", u"732:05", 1}, {u"W-05", u"(5)", 1}, {u"W-00", u"(0)", 1},
+      {u"\u20AC 3.00", u"3.5", 1},    {u"2.5", u"05.03.24", 1},
+      {u"", u"4.0", 4},
+  };
+  EXPECT_EQ(read->pages, pages);
+}
+
+// A data style too long for a format code shows its number in the general
+// format, however many parts it has.
+TEST(OdsImport, DataStylesPastTheBoundShowTheGeneralFormat) {
+  std::string texts;
+  for (int i = 0; i < 20000; ++i) texts += "<number:text>x</number:text>";
+  std::string embedded;
+  for (int i = 0; i < 20000; ++i) {
+    embedded += "<number:embedded-text number:position=\"1\">-</number:embedded-text>";
+  }
+  const std::string styles =
+      "<number:number-style style:name=\"N1\"><number:number number:decimal-places=\"1\"/>" +
+      texts + "</number:number-style><number:number-style style:name=\"N2\"><number:number "
+      "number:decimal-places=\"1\" number:min-integer-digits=\"3\">" + embedded +
+      "</number:number></number:number-style><style:style style:name=\"ce1\" "
+      "style:family=\"table-cell\" style:data-style-name=\"N1\"/><style:style "
+      "style:name=\"ce2\" style:family=\"table-cell\" style:data-style-name=\"N2\"/>";
+  const Result<ImportedPages> read = ReadSheetFile(OdsOf(
+      "<table:table-row><table:table-cell table:style-name=\"ce1\" office:value-type=\"float\" "
+      "office:value=\"7\"/><table:table-cell table:style-name=\"ce2\" "
+      "office:value-type=\"float\" office:value=\"7\"/></table:table-row>",
+      styles));
+  ASSERT_TRUE(read.ok()) << read.failure().text;
+  EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"7", u"7", 1}}));
+}
+
+// A formula saved without its result reads as an empty cell, and is counted;
+// one saved with it reads as its result.
+TEST(SheetImport, CountsFormulasSavedWithoutTheirResults) {
+  const Result<ImportedPages> xlsx = ReadSheetFile(XlsxOf(
+      Row("<c r=\"A1\"><f>1+1</f></c><c r=\"B1\" t=\"str\"><f>\"x\"&amp;A1</f></c>"
+          "<c r=\"C1\"><f>2</f><v>2</v></c><c r=\"D1\"><f>9</f></c>") +
+      Row(Inline("A2", "x") + "<c r=\"B2\" t=\"str\"><f>\"\"</f><v></v></c>")));
+  ASSERT_TRUE(xlsx.ok()) << xlsx.failure().text;
+  EXPECT_EQ(xlsx->pages, (std::vector<ImportedPage>{{u"x", u"", 1}}));
+  EXPECT_EQ(xlsx->formulasWithoutResult, 2);
+
+  const std::string formula = "<table:table-cell table:formula=\"of:=1+1\"";
+  const Result<ImportedPages> ods = ReadSheetFile(OdsOf(
+      "<table:table-row>" + formula + "/>" + formula +
+      " table:number-columns-repeated=\"4\"/></table:table-row><table:table-row>" + formula +
+      " office:value-type=\"float\" office:value=\"2\"><text:p>2</text:p></table:table-cell>" +
+      formula + "><text:p>shown</text:p></table:table-cell></table:table-row>"));
+  ASSERT_TRUE(ods.ok()) << ods.failure().text;
+  EXPECT_EQ(ods->pages, (std::vector<ImportedPage>{{u"2", u"shown", 1}}));
+  EXPECT_EQ(ods->formulasWithoutResult, 2);
 }
 
 // The 200th page ends the reading: what comes after it in the sheet is never

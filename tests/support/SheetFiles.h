@@ -63,9 +63,13 @@ inline const char* const kSpreadsheetMl =
     "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
 // The parts of an .xlsx file with one sheet: `sheetData` is what goes inside
-// <sheetData>, `sharedStrings` the <si> elements (no part when empty).
+// <sheetData>, `sharedStrings` the <si> elements (no part when empty),
+// `styles` what goes inside <styleSheet> (no part when empty), `workbookProperties`
+// the attributes of <workbookPr>.
 inline std::vector<ZipPart> XlsxParts(const std::string& sheetData,
-                                      const std::string& sharedStrings = "") {
+                                      const std::string& sharedStrings = "",
+                                      const std::string& styles = "",
+                                      const std::string& workbookProperties = "") {
   const std::string declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
   const std::string relationships =
       "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
@@ -82,8 +86,8 @@ inline std::vector<ZipPart> XlsxParts(const std::string& sheetData,
            "<Relationship Id=\"rId1\" Type=\"" +
            relationships + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
       {"xl/workbook.xml", declaration + "<workbook xmlns=\"" + kSpreadsheetMl + "\" xmlns:r=\"" +
-                              relationships +
-                              "\"><sheets><sheet name=\"Wires\" sheetId=\"1\" r:id=\"rId1\"/>"
+                              relationships + "\"><workbookPr " + workbookProperties +
+                              "/><sheets><sheet name=\"Wires\" sheetId=\"1\" r:id=\"rId1\"/>"
                               "<sheet name=\"Other\" sheetId=\"2\" r:id=\"rId2\"/></sheets>"
                               "</workbook>"},
       {"xl/_rels/workbook.xml.rels",
@@ -96,7 +100,11 @@ inline std::vector<ZipPart> XlsxParts(const std::string& sheetData,
            relationships +
            "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
            "<Relationship Id=\"rId3\" Type=\"" +
-           relationships + "/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
+           relationships + "/sharedStrings\" Target=\"sharedStrings.xml\"/>" +
+           (styles.empty() ? ""
+                           : "<Relationship Id=\"rId4\" Type=\"" + relationships +
+                                 "/styles\" Target=\"styles.xml\"/>") +
+           "</Relationships>"},
       {"xl/worksheets/sheet1.xml", declaration + "<worksheet xmlns=\"" + kSpreadsheetMl +
                                        "\"><sheetData>" + sheetData + "</sheetData></worksheet>"},
       {"xl/worksheets/sheet2.xml",
@@ -108,33 +116,50 @@ inline std::vector<ZipPart> XlsxParts(const std::string& sheetData,
     parts.push_back({"xl/sharedStrings.xml", declaration + "<sst xmlns=\"" + kSpreadsheetMl +
                                                  "\">" + sharedStrings + "</sst>"});
   }
+  if (!styles.empty()) {
+    parts.push_back({"xl/styles.xml", declaration + "<styleSheet xmlns=\"" + kSpreadsheetMl +
+                                          "\">" + styles + "</styleSheet>"});
+  }
   return parts;
 }
 
 inline std::vector<uint8_t> XlsxOf(const std::string& sheetData,
-                                   const std::string& sharedStrings = "") {
-  return ZipOf(XlsxParts(sheetData, sharedStrings));
+                                   const std::string& sharedStrings = "",
+                                   const std::string& styles = "",
+                                   const std::string& workbookProperties = "") {
+  return ZipOf(XlsxParts(sheetData, sharedStrings, styles, workbookProperties));
 }
 
+inline const char* const kOdsNamespaces =
+    "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+    "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+    "xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\" "
+    "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+    "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" ";
+
 // The content.xml of an .ods file whose first table has the rows `rows` (the
-// <table:table-row> elements); a second table follows.
-inline std::string OdsContent(const std::string& rows) {
+// <table:table-row> elements), after the columns `columns`; a second table
+// follows. `styles` are its automatic styles.
+inline std::string OdsContent(const std::string& rows, const std::string& styles = "",
+                              const std::string& columns = "<table:table-column/>") {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<office:document-content "
-         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-         "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-         "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
-         "office:version=\"1.3\"><office:body><office:spreadsheet>"
-         "<table:table table:name=\"Wires\"><table:table-column/>" +
-         rows +
+         "<office:document-content " +
+         std::string(kOdsNamespaces) + "office:version=\"1.3\"><office:automatic-styles>" + styles +
+         "</office:automatic-styles><office:body><office:spreadsheet>"
+         "<table:table table:name=\"Wires\">" +
+         columns + rows +
          "</table:table><table:table table:name=\"Other\"><table:table-row><table:table-cell "
          "office:value-type=\"string\"><text:p>second sheet</text:p></table:table-cell>"
          "</table:table-row></table:table></office:spreadsheet></office:body>"
          "</office:document-content>";
 }
 
-inline std::vector<uint8_t> OdsOf(const std::string& rows) {
-  return ZipOf({
+// `styles` are the automatic styles of content.xml, `stylesXml` what goes
+// inside <office:styles> of a styles.xml (no part when empty).
+inline std::vector<uint8_t> OdsOf(const std::string& rows, const std::string& styles = "",
+                                  const std::string& stylesXml = "",
+                                  const std::string& columns = "<table:table-column/>") {
+  std::vector<ZipPart> parts = {
       {"mimetype", "application/vnd.oasis.opendocument.spreadsheet", false},
       {"META-INF/manifest.xml",
        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest:manifest "
@@ -143,8 +168,16 @@ inline std::vector<uint8_t> OdsOf(const std::string& rows) {
        "manifest:media-type=\"application/vnd.oasis.opendocument.spreadsheet\"/>"
        "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
        "</manifest:manifest>"},
-      {"content.xml", OdsContent(rows)},
-  });
+      {"content.xml", OdsContent(rows, styles, columns)},
+  };
+  if (!stylesXml.empty()) {
+    parts.push_back({"styles.xml",
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<office:document-styles " +
+                         std::string(kOdsNamespaces) + "><office:styles>" + stylesXml +
+                         "</office:styles></office:document-styles>"});
+  }
+  return ZipOf(parts);
 }
 
 }  // namespace q5300::testing

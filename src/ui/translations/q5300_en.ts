@@ -1233,6 +1233,14 @@
         <source>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</source>
         <translation>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</translation>
     </message>
+    <message>
+        <source>%1 cells hold a formula saved without its result and were read as empty; open the file in its spreadsheet program and save it again.</source>
+        <translation>%1 cells hold a formula saved without its result and were read as empty; open the file in its spreadsheet program and save it again.</translation>
+    </message>
+    <message>
+        <source>The styles (styles.xml)</source>
+        <translation>The styles (styles.xml)</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>

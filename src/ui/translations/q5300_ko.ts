@@ -1233,6 +1233,14 @@
         <source>Every page is to be repeated %1 times, but a repeat count is 1 to %2.</source>
         <translation>모든 페이지를 %1번 반복하도록 되어 있지만, 반복 횟수는 1에서 %2까지입니다.</translation>
     </message>
+    <message>
+        <source>%1 cells hold a formula saved without its result and were read as empty; open the file in its spreadsheet program and save it again.</source>
+        <translation>%1개 셀에 결과가 저장되지 않은 수식이 있어 빈 칸으로 읽었습니다. 스프레드시트 프로그램에서 파일을 열어 다시 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>The styles (styles.xml)</source>
+        <translation>스타일(styles.xml)</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
