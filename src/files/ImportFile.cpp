@@ -102,11 +102,4 @@ Result<std::vector<uint8_t>> ReadImportBytes(std::FILE* file, const std::string&
   return std::move(*bytes);
 }
 
-Result<ImportedPages> ReadImportFile(std::FILE* file, const std::string& path,
-                                     const ImportLayout& layout) {
-  const auto bytes = ReadImportBytes(file, path);
-  if (!bytes) return bytes.failure();
-  return ReadImport(*bytes, path, layout);
-}
-
 }  // namespace q5300

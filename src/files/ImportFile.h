@@ -35,8 +35,4 @@ Result<ImportPreview> PreviewImport(std::span<const uint8_t> bytes, const std::s
 // names it in the message.
 Result<std::vector<uint8_t>> ReadImportBytes(std::FILE* file, const std::string& path);
 
-// ReadImportBytes and then ReadImport.
-Result<ImportedPages> ReadImportFile(std::FILE* file, const std::string& path,
-                                     const ImportLayout& layout = {});
-
 }  // namespace q5300

@@ -252,6 +252,14 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
   EXPECT_EQ(rules.result().pages.back().line1, u"p200");
 }
 
+// An open import file read whole and then as an import, as the window's Import
+// reads it.
+Result<ImportedPages> ReadImportFile(std::FILE* file, const std::string& path) {
+  const auto bytes = ReadImportBytes(file, path);
+  if (!bytes) return bytes.failure();
+  return ReadImport(*bytes, path);
+}
+
 // A file too large for any import is refused before a byte of it is read.
 TEST(CsvImport, AFileOfMoreThanSixteenMegabytesIsRefusedUnread) {
   struct Case {
