@@ -283,6 +283,9 @@ TEST_P(WindowLanguageTest, EveryTextTheWindowShowsIsInItsLanguage) {
   const std::filesystem::path brokenFile = dir.path() / "broken.qxk";
   std::ofstream(quoteFile) << "A,\"B\r\nC,1\r\n";
   std::ofstream(brokenFile) << "abc";
+  // A wire list of five columns under a header, in names both languages keep.
+  const std::filesystem::path wireFile = dir.path() / "wires.csv";
+  std::ofstream(wireFile) << "ID,mm,PC,USB,HEX\r\nW-1,X1:1,K1:A1,1.5,7\r\n";
 
   Seen seen;
   Dialogs dialogs(seen);
@@ -366,13 +369,20 @@ TEST_P(WindowLanguageTest, EveryTextTheWindowShowsIsInItsLanguage) {
   window.action(Command::Import)->trigger();
   ASSERT_TRUE(answered(13));
 
+  // A wire list of more columns: the column dialog, cancelled.
+  dialogs.Expect(Press(QMessageBox::Ok));
+  dialogs.Expect(ChooseFile(wireFile));
+  dialogs.Expect(Reject());
+  window.action(Command::Import)->trigger();
+  ASSERT_TRUE(answered(16));
+
   // Open: the file dialog, the question whether to replace the job, and the
   // file refused with the reason.
   dialogs.Expect(ChooseFile(brokenFile));
   dialogs.Expect(Press(QMessageBox::Yes));
   dialogs.Expect(Press(QMessageBox::Ok));
   window.action(Command::Open)->trigger();
-  ASSERT_TRUE(answered(16));
+  ASSERT_TRUE(answered(19));
 
   // Save and export, each through its file dialog.
   dialogs.Expect(ChooseFile(dir.path() / "job"));
@@ -380,14 +390,14 @@ TEST_P(WindowLanguageTest, EveryTextTheWindowShowsIsInItsLanguage) {
   dialogs.Expect(ChooseFile(dir.path() / "pages"));
   dialogs.Expect(Press(QMessageBox::Ok));
   window.exportAction(CsvEncoding::Utf8)->trigger();
-  ASSERT_TRUE(answered(19));
+  ASSERT_TRUE(answered(22));
   seen.Window(window);
 
   // Closing with changes not saved asks first; Cancel keeps the window.
   bench.pages.RowChecked(0, false);
   dialogs.Expect(Press(QMessageBox::Cancel));
   window.action(Command::Exit)->trigger();
-  ASSERT_TRUE(answered(20));
+  ASSERT_TRUE(answered(23));
   EXPECT_TRUE(window.isVisible());
   seen.Window(window);
 
@@ -417,6 +427,7 @@ INSTANTIATE_TEST_SUITE_P(
               "입력 길이 초과!", "길이 초과: 텍스트에",
               "가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
               "1 페이지를 CSV 파일로 내보냈습니다:", "따옴표가 닫히지 않았습니다!",
+              "가져올 열 선택", "전선 끝마다 한 페이지", "2열: mm",
               "1번째 줄에서 시작하는 따옴표 필드가 닫히지 않았습니다.",
               "현재 항목을 삭제하시겠습니까?", "파일을 열 수 없습니다!",
               "파일이 3바이트로, 라벨 파일 머리글의 20바이트보다 적습니다.", "라벨 파일",
@@ -433,6 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
               "Choose the list to import: a CSV or text file (.csv, .txt) or a spreadsheet "
               "(.xlsx, .ods).",
               "Pages exported: 1, to the CSV file:", "A quote was not closed!",
+              "Choose the columns", "One page per wire end", "Column 2: mm",
               "The quoted field that begins in line 1 has no closing quote",
               "Delete the current pages?", "Cannot open the file!",
               "The file has 3 bytes, fewer than the 20 of a label file's header", "Label files",
