@@ -197,7 +197,9 @@ void CsvImporter::Take(char c) {
 void CsvImporter::EndLine() {
   // A line without text is passed over, whatever its repeat count.
   if (width_ != 0 && !target_.Take({cells_, repeat_.value(), width_})) done_ = true;
-  for (uint64_t kept = keep_; kept != 0; kept &= kept - 1) {
+  // Only the fields up to the last with text hold anything.
+  const uint64_t written = width_ >= 64 ? ~uint64_t{0} : (uint64_t{1} << width_) - 1;
+  for (uint64_t kept = keep_ & written; kept != 0; kept &= kept - 1) {
     cells_[static_cast<std::size_t>(std::countr_zero(kept))].Clear();
   }
   keep_ = target_.textColumns();

@@ -172,6 +172,10 @@ Scores ScoreReadings(const uint8_t* data, std::size_t length) {
 // into 0x4100 and the like.
 std::optional<TextEncoding> Utf16Reading(const uint8_t* data, std::size_t length) {
   const auto zeros = static_cast<int64_t>(std::count(data, data + length, uint8_t{0}));
+  // A line of a list in UTF-16 has a separator or a line end for every forty
+  // characters at most, each with its zero byte: far fewer zero bytes than that
+  // are an accident, such as a file padded with zeros at its end.
+  if (zeros * 32 < static_cast<int64_t>(length)) return std::nullopt;
   struct Reading {
     int64_t separators = 0;
     int64_t explained = 0;  // zero bytes

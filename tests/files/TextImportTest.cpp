@@ -205,6 +205,12 @@ TEST(TextImport, Utf16WithoutAMark) {
     // Cut short by one byte.
     EXPECT_EQ(ReadImportText(file.substr(0, file.size() - 1)).pages, pages) << bigEndian;
   }
+  // A list padded with zero bytes at its end, as a file that was made larger:
+  // its last line end and a zero byte are no UTF-16 line end.
+  std::string padded;
+  for (int i = 0; i < 999; ++i) padded += ",,\n";
+  padded += '\0';
+  EXPECT_EQ(DetectTextEncoding(padded).encoding, TextEncoding::CodePage949);
   // A zero byte in a text of code page 949 is a control byte like any other.
   EXPECT_EQ(ReadImportText(std::string("A,\xC7\xD1\0B,3\n", 9)).pages,
             (std::vector<ImportedPage>{{u"A", u"\uD55C?B", 3}}));
