@@ -83,7 +83,8 @@ ImportTarget ImportTarget::Preview(int rows) {
   target.preview_ = true;
   target.previewRows_ = std::max(rows, 0);
   target.textColumns_ = kAllColumns;
-  target.repeatColumn_ = ImportLayout::None;
+  // The default layout's repeat count, for the pages that layout would take.
+  target.repeatColumn_ = 2;
   target.headerPending_ = false;
   return target;
 }
@@ -140,15 +141,20 @@ bool ImportTarget::TakePreviewRow(const ImportCells& row, long times) {
   }
   seen_.columns = std::max(seen_.columns, row.width);
   if (row.width > 3) seen_.plain = false;
-  while (times-- > 0 && seen_.rows.size() < static_cast<std::size_t>(previewRows_)) {
+  for (long shown = 0; shown < times && seen_.rows.size() < static_cast<std::size_t>(previewRows_);
+       ++shown) {
     std::vector<std::u16string>& cells = seen_.rows.emplace_back();
     for (int column = 0; column < row.width; ++column) {
       cells.push_back(Decoded(row.cells[static_cast<std::size_t>(column)].view()));
     }
   }
-  // The rest of the file only tells how many columns it has.
-  if (seen_.rows.size() >= static_cast<std::size_t>(previewRows_)) textColumns_ = 0;
-  return true;
+  // The rest of the file tells how many columns it has, and makes the pages the
+  // default layout would take: the file is read no further than an import with
+  // that layout reads it, since columns past that could change no page.
+  const bool previewed = seen_.rows.size() >= static_cast<std::size_t>(previewRows_);
+  if (previewed) textColumns_ = Bit(0) | Bit(1);
+  const bool more = rules_.Take({row.cells[0], row.cells[1], row.repeatCount}, times);
+  return more || !previewed;
 }
 
 ImportPreview ImportTarget::TakePreview() {

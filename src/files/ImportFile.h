@@ -25,7 +25,8 @@ Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::stri
 
 // The first `rows` rows of an import file, read as ReadImport reads them, and
 // whether the file imports with the default layout without a question. The
-// whole file is read for that, in the same bounded way.
+// file is read for that as far as an import with the default layout reads it
+// (to its 200th page, or its end), in the same bounded way.
 Result<ImportPreview> PreviewImport(std::span<const uint8_t> bytes, const std::string& path,
                                     int rows = 20);
 

@@ -41,7 +41,8 @@ struct ImportPreview {
   // for a page cut one byte past what a page holds.
   std::vector<std::vector<std::u16string>> rows;
   // The most cells any row of the file has, counted up to its last cell with
-  // text (at most MaxImportColumns).
+  // text (at most MaxImportColumns), of the rows an import with the default
+  // layout reads: the file is read no further than its 200th page.
   int columns = 0;
   // The file imports with the default layout without a question: no row has a
   // fourth cell with text, and the first row with text does not look like a

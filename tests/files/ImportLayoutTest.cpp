@@ -299,15 +299,33 @@ TEST(ImportPreview, APlainListAndOneThatNeedsALayout) {
   }
 }
 
-TEST(ImportPreview, TheWholeFileDecidesWhileOnlyTheFirstRowsAreKept) {
-  // A fourth column far down the file, past the rows shown and past 200 pages.
-  std::string text = "\n";
-  for (int i = 1; i <= 300; ++i) text += "W" + std::to_string(i) + ",X,1\n";
-  text += "W301,X,1,extra\n";
-  const Result<ImportPreview> preview = PreviewImport(Bytes(text), "list.csv", 2);
+TEST(ImportPreview, TheRowsTheImportReadsDecideWhileOnlyTheFirstRowsAreKept) {
+  // A fourth column far down the file, past the rows shown: it counts while the
+  // default import would still read its row, up to the 200th page. Lines too
+  // long for a page make no page and do not bring that nearer.
+  const auto listWithFourthColumnAfter = [](int rows, bool overLong) {
+    std::string text = "\n";
+    for (int i = 1; i <= rows; ++i) {
+      text += "W" + std::to_string(i) + (overLong ? std::string(40, 'x') : "") + ",X,1\n";
+    }
+    return text + "W,X,1,extra\n";
+  };
+  struct Case {
+    int rows;
+    bool overLong;
+    bool plain;
+  };
+  for (const Case c : {Case{150, false, false}, Case{199, false, false}, Case{200, false, true},
+                       Case{300, false, true}, Case{300, true, false}}) {
+    const Result<ImportPreview> preview =
+        PreviewImport(Bytes(listWithFourthColumnAfter(c.rows, c.overLong)), "list.csv", 2);
+    ASSERT_TRUE(preview.ok());
+    EXPECT_EQ(preview->plain, c.plain) << c.rows << " " << c.overLong;
+    EXPECT_EQ(preview->columns, c.plain ? 3 : 4) << c.rows << " " << c.overLong;
+  }
+  const Result<ImportPreview> preview =
+      PreviewImport(Bytes(listWithFourthColumnAfter(150, false)), "list.csv", 2);
   ASSERT_TRUE(preview.ok());
-  EXPECT_FALSE(preview->plain);
-  EXPECT_EQ(preview->columns, 4);
   const std::vector<std::vector<std::u16string>> first = {{u"W1", u"X", u"1", u""},
                                                           {u"W2", u"X", u"1", u""}};
   EXPECT_EQ(preview->rows, first);
