@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "compile/CodePage.h"
 #include "data/JobSettings.h"
 
 namespace q5300 {
@@ -31,13 +30,6 @@ Status CheckColumn(const char* text, int column, bool mayBeNone) {
   if (column >= 0 && column < MaxImportColumns) return Status::Ok();
   if (mayBeNone && column == ImportLayout::None) return Status::Ok();
   return Message{Phrase(text, static_cast<long>(column) + 1, MaxImportColumns)};
-}
-
-// The text a page would get from a cell.
-std::u16string Decoded(std::string_view bytes) {
-  std::u16string text = FromPrinterCodePage(bytes);
-  std::replace(text.begin(), text.end(), u'\uFFFD', u'?');
-  return text;
 }
 
 // A cell a repeat count could come from: after blanks and one sign, a digit.
@@ -145,7 +137,7 @@ bool ImportTarget::TakePreviewRow(const ImportCells& row, long times) {
        ++shown) {
     std::vector<std::u16string>& cells = seen_.rows.emplace_back();
     for (int column = 0; column < row.width; ++column) {
-      cells.push_back(Decoded(row.cells[static_cast<std::size_t>(column)].view()));
+      cells.push_back(ImportedText(row.cells[static_cast<std::size_t>(column)].view()));
     }
   }
   // The rest of the file tells how many columns it has, and makes the pages the

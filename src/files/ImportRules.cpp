@@ -7,17 +7,11 @@
 #include "data/JobSettings.h"
 
 namespace q5300 {
-namespace {
-
-// A byte sequence that is no character of the code page is shown as the '?' a
-// save makes of it.
-std::u16string Decoded(std::string_view bytes) {
+std::u16string ImportedText(std::string_view bytes) {
   std::u16string text = FromPrinterCodePage(bytes);
   std::replace(text.begin(), text.end(), u'\uFFFD', u'?');
   return text;
 }
-
-}  // namespace
 
 bool ImportRules::Take(const ImportRow& row) {
   return Take(row, 1);
@@ -38,8 +32,8 @@ bool ImportRules::Take(const ImportRow& row, long times) {
     return true;
   }
   ImportedPage page;
-  page.line1 = Decoded(line1.view());
-  page.line2 = Decoded(line2.view());
+  page.line1 = ImportedText(line1.view());
+  page.line2 = ImportedText(line2.view());
   page.repeatCount = static_cast<uint16_t>(std::clamp<long>(row.repeatCount, MinRepeat, MaxRepeat));
   const long room = MaxPages - static_cast<long>(result_.pages.size());
   result_.pages.insert(result_.pages.end(), static_cast<std::size_t>(std::min(times, room)), page);

@@ -34,6 +34,10 @@ struct ImportedPages {
   friend bool operator==(const ImportedPages&, const ImportedPages&) = default;
 };
 
+// Kept code page 949 bytes as the grid shows them: a byte sequence that is no
+// character of the code page is the '?' a save makes of it.
+std::u16string ImportedText(std::string_view bytes);
+
 // A text field of an import file in code page 949, as far as a page can hold
 // it and one byte more to tell a field that is too long. A control byte (below
 // 0x20: the printer's markers, placeholders and line separator among them)

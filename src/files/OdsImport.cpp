@@ -247,30 +247,13 @@ Status ReadOds(ZipArchive& archive, ImportTarget& target) {
   return ContentReader(*source, target, styles).Read();
 }
 
-Status ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
-                      ImportTarget& target) {
-  OdsStyles styles;
-  if (!stylesXml.empty()) {
-    if (const Status read = ReadOdsStyles(XmlFromMemory(stylesXml), styles); !read) return read;
-  }
-  return ContentReader(XmlFromMemory(contentXml), target, styles).Read();
-}
-
-Status ReadOdsContent(std::string_view contentXml, ImportTarget& target) {
-  return ReadOdsContent(contentXml, {}, target);
-}
-
-Result<ImportedPages> ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
-                                     const ImportLayout& layout) {
+Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout) {
   ImportTarget target(layout);
-  if (const Status read = ReadOdsContent(contentXml, stylesXml, target); !read) {
+  OdsStyles styles;  // the automatic styles of content.xml alone
+  if (const Status read = ContentReader(XmlFromMemory(contentXml), target, styles).Read(); !read) {
     return read.failure();
   }
   return target.TakeResult();
-}
-
-Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout) {
-  return ReadOdsContent(contentXml, {}, layout);
 }
 
 }  // namespace q5300

@@ -28,17 +28,10 @@ Result<ImportedPages> ReadSheetFile(std::span<const uint8_t> bytes,
                                     const ImportLayout& layout = {});
 
 // The readers without the container: the first sheet's part of an .xlsx file
-// and its shared strings (empty for none), and the content.xml of an .ods file
-// with its styles.xml (empty for none).
+// and its shared strings (empty for none; no styles part), and the content.xml
+// of an .ods file (its own automatic styles only).
 Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
                                     const ImportLayout& layout = {});
-Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
-                     ImportTarget& target);
 Result<ImportedPages> ReadOdsContent(std::string_view contentXml, const ImportLayout& layout = {});
-Result<ImportedPages> ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
-                                     const ImportLayout& layout = {});
-Status ReadOdsContent(std::string_view contentXml, ImportTarget& target);
-Status ReadOdsContent(std::string_view contentXml, std::string_view stylesXml,
-                      ImportTarget& target);
 
 }  // namespace q5300

@@ -471,19 +471,15 @@ Status ReadXlsx(ZipArchive& archive, ImportTarget& target) {
   return SheetReader(*sheetSource, strings, styles, target).Read();
 }
 
-Status ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
-                     ImportTarget& target) {
+Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
+                                    const ImportLayout& layout) {
   SharedStrings strings(sharedStringsXml.empty()
                             ? std::nullopt
                             : std::optional<XmlReader::Source>(XmlFromMemory(sharedStringsXml)));
   const XlsxStyles styles;
-  return SheetReader(XmlFromMemory(sheetXml), strings, styles, target).Read();
-}
-
-Result<ImportedPages> ReadXlsxSheet(std::string_view sheetXml, std::string_view sharedStringsXml,
-                                    const ImportLayout& layout) {
   ImportTarget target(layout);
-  if (const Status read = ReadXlsxSheet(sheetXml, sharedStringsXml, target); !read) {
+  if (const Status read = SheetReader(XmlFromMemory(sheetXml), strings, styles, target).Read();
+      !read) {
     return read.failure();
   }
   return target.TakeResult();
