@@ -75,7 +75,9 @@ class FileCommands {
   bool MayClose();
 
  private:
-  void TellUnclosedQuote(const ImportedPages& import, const std::string& path);
+  // The lines left out as too long, the formulas read as empty, a quote never
+  // closed: each told when there was one.
+  void TellWhatWasNotTaken(const ImportedPages& import, const std::string& path);
   // The saving commands may write to `path`, made from the name the dialog returned.
   bool MayWrite(const std::string& chosen, const std::string& path);
 

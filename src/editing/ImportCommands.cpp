@@ -95,13 +95,7 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
     // Nothing to replace the job with: it stays as it was.
     popup_.Hide();
     op_.Tell(AboutFile(kNothingToImport, path, kNoLineFits));
-    if (import.overLongLines > 0) {
-      op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
-    }
-    if (import.formulasWithoutResult > 0) {
-      op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
-    }
-    TellUnclosedQuote(import, path);
+    TellWhatWasNotTaken(import, path);
     return false;
   }
 
@@ -141,17 +135,17 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
     if (import.pageLimitReached && imported == MaxPages) op_.Tell(Message{kImportLimit});
     e.SetCurrentPage(0);
   });
+  TellWhatWasNotTaken(import, path);
+  return true;
+}
+
+void FileCommands::TellWhatWasNotTaken(const ImportedPages& import, const std::string& path) {
   if (import.overLongLines > 0) {
     op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
   }
   if (import.formulasWithoutResult > 0) {
     op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
   }
-  TellUnclosedQuote(import, path);
-  return true;
-}
-
-void FileCommands::TellUnclosedQuote(const ImportedPages& import, const std::string& path) {
   if (import.unclosedQuoteLine == 0) return;
   op_.Tell(AboutFile(kImportUnclosedQuote, path,
                      Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
