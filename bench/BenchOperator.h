@@ -26,8 +26,8 @@ class ScriptedOperator final : public EditingOperator {
     if (file.empty()) return std::nullopt;
     return file;
   }
-  bool RunNumberingDialog(NumSet&) override { return false; }
-  bool RunSymbolPicker(Dqfh&) override { return false; }
+  bool RunNumberingDialog(NumberingChoice&) override { return false; }
+  bool RunSymbolPicker(SymbolChoice&) override { return false; }
   bool RunColumnChoice(ColumnChoice&) override { return false; }
   SaveAnswer AskSaveChanges(const Message&) override { return SaveAnswer::Stay; }
 };

@@ -14,8 +14,8 @@
 #include "QtBenchMain.h"
 #include "data/GridModel.h"
 #include "printer/VirtualPrinter.h"
-#include "ui/MyState.h"
-#include "ui/OrvelTestDlg.h"
+#include "ui/StatusPopupWindow.h"
+#include "ui/MainWindow.h"
 
 namespace q5300 {
 namespace {
@@ -34,7 +34,7 @@ void StalledPrinter(benchmark::State& state) {
     device->StopTakingInput(hold);
     // Answers and shows nothing: a message box would hold the loop itself.
     ScriptedOperator op;
-    ui::OrvelTestDlg window(&op, std::move(device));
+    ui::MainWindow window(&op, std::move(device));
     window.StartUp();
     Workbench& bench = window.bench();
     bench.document.Change([](JobEdit& e) { e.grid().SetCellText(0, Line1Column, u"A"); });
@@ -112,7 +112,7 @@ void StopPress(benchmark::State& state) {
     auto device = std::make_unique<VirtualPrinter>(clock);
     VirtualPrinter& printer = *device;
     ScriptedOperator op;
-    ui::OrvelTestDlg window(&op, std::move(device));
+    ui::MainWindow window(&op, std::move(device));
     window.StartUp();
     Workbench& bench = window.bench();
     while (bench.document.grid().rowCount() < 100) bench.pages.Add();

@@ -26,8 +26,8 @@ class QuietOperator final : public EditingOperator {
   std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {
     return std::nullopt;
   }
-  bool RunNumberingDialog(NumSet& /*dialog*/) override { return false; }
-  bool RunSymbolPicker(Dqfh& /*picker*/) override { return false; }
+  bool RunNumberingDialog(NumberingChoice& /*dialog*/) override { return false; }
+  bool RunSymbolPicker(SymbolChoice& /*picker*/) override { return false; }
   bool RunColumnChoice(ColumnChoice& /*choice*/) override { return false; }
   SaveAnswer AskSaveChanges(const Message& /*question*/) override { return SaveAnswer::Discard; }
 };

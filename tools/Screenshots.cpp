@@ -17,17 +17,17 @@
 #include <string>
 
 #include "compile/RebuildRecords.h"
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "printer/VirtualPrinter.h"
 #include "ui/Application.h"
-#include "ui/DqfhDialog.h"
-#include "ui/InPlaceEdit.h"
+#include "ui/SymbolDialog.h"
+#include "ui/CellEditor.h"
 #include "ui/Language.h"
-#include "ui/MyListCtrl.h"
-#include "ui/MyState.h"
-#include "ui/NumSetDialog.h"
-#include "ui/OrvelTestDlg.h"
+#include "ui/LabelGrid.h"
+#include "ui/StatusPopupWindow.h"
+#include "ui/NumberingDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -44,12 +44,12 @@ class ScriptedOperator final : public EditingOperator {
     return answers.empty() ? 0 : answers.size() - 1;
   }
   std::optional<std::string> ChooseFile(const FileDialog&) override { return std::nullopt; }
-  bool RunNumberingDialog(NumSet& dialog) override {
+  bool RunNumberingDialog(NumberingChoice& dialog) override {
     dialog.TextChanged(NumBox::Start, u"1");
     dialog.TextChanged(NumBox::End, u"24");
     return dialog.Accept().ok();
   }
-  bool RunSymbolPicker(Dqfh& picker) override {
+  bool RunSymbolPicker(SymbolChoice& picker) override {
     picker.ClearSelection();
     for (const int symbol : symbols) {
       // The middle of the symbol's cell on a sheet of 16 x 5 cells of 40 x 40.
@@ -150,7 +150,7 @@ bool SaveScreen(QWidget& window, const QDir& out, const QString& name) {
 
 // The main window as large as the screen lets it be, less room for a title bar
 // and a panel, never smaller than it may be.
-bool SaveFitted(OrvelTestDlg& window, const QDir& out, const QString& name) {
+bool SaveFitted(MainWindow& window, const QDir& out, const QString& name) {
   const QRect screen = window.screen()->availableGeometry();
   const QSize size(screen.width(), screen.height() - 60);
   window.resize(size.expandedTo(window.minimumSizeHint()));
@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
 
   ManualClock clock;
   ScriptedOperator op;
-  OrvelTestDlg window(&op, std::make_unique<VirtualPrinter>(clock));
+  MainWindow window(&op, std::make_unique<VirtualPrinter>(clock));
   window.resize(1280, 880);
   window.StartUp();
   FillJob(window.bench(), op);
@@ -195,7 +195,7 @@ int main(int argc, char* argv[]) {
   const int last = bench.document.grid().rowCount() - 1;
   bench.pages.RowClicked(last, Line1Column);
   window.grid()->BeginCellEdit(last, Line1Column);
-  if (InPlaceEdit* editor = window.grid()->editor()) {
+  if (CellEditor* editor = window.grid()->editor()) {
     editor->setText(editor->text() + QStringLiteral(" 차단기"));
     editor->deselect();
   }
@@ -219,16 +219,16 @@ int main(int argc, char* argv[]) {
   fields.flags[static_cast<std::size_t>(NumberingKind::Fixed)] = 1;
   fields.start = {'0', '0', '1', 0};
   fields.end = {'1', '2', '0', 0};
-  NumSet numbering(fields);
-  NumSetDialog numberingDialog(numbering, &window);
+  NumberingChoice numbering(fields);
+  NumberingDialog numberingDialog(numbering, &window);
   ok = Save(numberingDialog, out, QStringLiteral("numbering-dialog.png")) && ok;
   numberingDialog.hide();
 
-  Dqfh picker;
+  SymbolChoice picker;
   for (const int symbol : {0, 16, 33, 45, 48, 76}) {
     picker.DoubleClicked({0, 0, 640, 200}, (symbol % 16) * 40 + 20, (symbol / 16) * 40 + 20);
   }
-  DqfhDialog pickerDialog(picker, &window);
+  SymbolDialog pickerDialog(picker, &window);
   ok = Save(pickerDialog, out, QStringLiteral("symbol-picker.png")) && ok;
   pickerDialog.hide();
   return ok ? 0 : 1;

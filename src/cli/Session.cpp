@@ -69,11 +69,11 @@ std::optional<std::string> CliOperator::ChooseFile(const FileDialog& /*dialog*/)
   return file_;
 }
 
-bool CliOperator::RunNumberingDialog(NumSet& /*dialog*/) {
+bool CliOperator::RunNumberingDialog(NumberingChoice& /*dialog*/) {
   return false;
 }
 
-bool CliOperator::RunSymbolPicker(Dqfh& /*picker*/) {
+bool CliOperator::RunSymbolPicker(SymbolChoice& /*picker*/) {
   return false;
 }
 

@@ -40,8 +40,8 @@ class CliOperator final : public EditingOperator {
   // The default answer: nobody is there to pick another.
   std::size_t Choose(const Message& question, const std::vector<Phrase>& answers) override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
-  bool RunNumberingDialog(NumSet& dialog) override;
-  bool RunSymbolPicker(Dqfh& picker) override;
+  bool RunNumberingDialog(NumberingChoice& dialog) override;
+  bool RunSymbolPicker(SymbolChoice& picker) override;
   bool RunColumnChoice(ColumnChoice& choice) override;
   SaveAnswer AskSaveChanges(const Message& question) override;
 

@@ -6,7 +6,7 @@ namespace q5300 {
 
 enum class ApplyScope { CurrentPage, FollowingPages };
 
-// What the window's controls show. The engine sets these without running any
+// What the window's controls show. The commands set these without running any
 // change handling; the window shows them as they are.
 struct ControlsState {
   // Media bar: item indexes of the boxes.

@@ -4,8 +4,8 @@
 
 namespace q5300 {
 
-class NumSet;
-class Dqfh;
+class NumberingChoice;
+class SymbolChoice;
 class ColumnChoice;
 
 // The operator as editing meets them: everything an operator is asked and told,
@@ -13,9 +13,9 @@ class ColumnChoice;
 class EditingOperator : public Operator {
  public:
   // Runs the numbering dialog on `dialog`; true when it was closed with OK.
-  virtual bool RunNumberingDialog(NumSet& dialog) = 0;
+  virtual bool RunNumberingDialog(NumberingChoice& dialog) = 0;
   // Runs the symbol picker on `picker`; true when it was closed with OK.
-  virtual bool RunSymbolPicker(Dqfh& picker) = 0;
+  virtual bool RunSymbolPicker(SymbolChoice& picker) = 0;
   // Runs the import's column dialog on `choice`; true when it was closed with OK.
   virtual bool RunColumnChoice(ColumnChoice& choice) = 0;
 };

@@ -8,7 +8,7 @@
 
 #include "data/GridModel.h"
 #include "data/Job.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 
 namespace q5300 {
 

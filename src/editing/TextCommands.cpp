@@ -4,9 +4,9 @@
 #include <array>
 
 #include "compile/RebuildRecords.h"
-#include "editing/Dqfh.h"
+#include "editing/SymbolChoice.h"
 #include "editing/InputFilters.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "editing/PageCommands.h"
 #include "editing/PageFit.h"
 #include "editing/PageMessages.h"
@@ -97,7 +97,7 @@ void PageCommands::InsertMarker(char16_t marker, bool superscript, const char* o
 
 void PageCommands::ElectricalSymbols() {
   if (document_.currentRecord() == nullptr) return;
-  Dqfh picker;
+  SymbolChoice picker;
   if (!op_.RunSymbolPicker(picker)) return;
 
   document_.Change([&](JobEdit& e) {
@@ -130,7 +130,7 @@ void PageCommands::NumberingPressed() {
     Tell(kNoVerticalWriting);
     return;
   }
-  NumSet dialog(NumberingFieldsOf(*current));
+  NumberingChoice dialog(NumberingFieldsOf(*current));
   if (!op_.RunNumberingDialog(dialog)) return;
 
   document_.Change([&](JobEdit& e) {

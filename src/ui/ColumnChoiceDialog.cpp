@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "ui/CoreTexts.h"
 #include "ui/Theme.h"
 #include "ui/WheelGuard.h"
@@ -96,8 +96,8 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   choices->setColumnStretch(1, 1);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(Text(NumSet::OkText), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(Text(NumSet::CancelText), QDialogButtonBox::RejectRole);
+  QPushButton* ok = buttons->addButton(Text(NumberingChoice::OkText), QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton(Text(NumberingChoice::CancelText), QDialogButtonBox::RejectRole);
   ok->setObjectName(QStringLiteral("ok"));
   cancel->setObjectName(QStringLiteral("cancel"));
   ok->setDefault(true);

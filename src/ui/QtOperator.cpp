@@ -11,8 +11,8 @@
 #include "ui/Centred.h"
 #include "ui/ColumnChoiceDialog.h"
 #include "ui/CoreTexts.h"
-#include "ui/DqfhDialog.h"
-#include "ui/NumSetDialog.h"
+#include "ui/SymbolDialog.h"
+#include "ui/NumberingDialog.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -100,13 +100,13 @@ std::optional<std::string> QtOperator::ChooseFile(const FileDialog& dialog) {
   return box.selectedFiles().front().toStdString();
 }
 
-bool QtOperator::RunNumberingDialog(NumSet& dialog) {
-  Centred<NumSetDialog> box(dialog, parent_);
+bool QtOperator::RunNumberingDialog(NumberingChoice& dialog) {
+  Centred<NumberingDialog> box(dialog, parent_);
   return box.exec() == QDialog::Accepted;
 }
 
-bool QtOperator::RunSymbolPicker(Dqfh& picker) {
-  Centred<DqfhDialog> box(picker, parent_);
+bool QtOperator::RunSymbolPicker(SymbolChoice& picker) {
+  Centred<SymbolDialog> box(picker, parent_);
   return box.exec() == QDialog::Accepted;
 }
 

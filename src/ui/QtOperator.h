@@ -21,8 +21,8 @@ class QtOperator final : public EditingOperator {
   bool AskYesNo(const Message& question) override;
   std::size_t Choose(const Message& question, const std::vector<Phrase>& answers) override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
-  bool RunNumberingDialog(NumSet& dialog) override;
-  bool RunSymbolPicker(Dqfh& picker) override;
+  bool RunNumberingDialog(NumberingChoice& dialog) override;
+  bool RunSymbolPicker(SymbolChoice& picker) override;
   bool RunColumnChoice(ColumnChoice& choice) override;
   SaveAnswer AskSaveChanges(const Message& question) override;
 

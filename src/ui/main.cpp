@@ -1,4 +1,4 @@
-// The Q5300 control program: one window over the editing engine.
+// The Q5300 control program: one window over the job document and its commands.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include "ui/Application.h"
 #include "ui/DisplayCheck.h"
 #include "ui/Language.h"
-#include "ui/OrvelTestDlg.h"
+#include "ui/MainWindow.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
       QStringLiteral("[file]"));
   arguments.process(app);
 
-  q5300::ui::OrvelTestDlg window;
+  q5300::ui::MainWindow window;
   std::unique_ptr<FirstPaintMark> mark;
   if (const QString path = qEnvironmentVariable("Q5300_FIRST_PAINT_FILE"); !path.isEmpty()) {
     mark = std::make_unique<FirstPaintMark>(window, path);

@@ -8,7 +8,7 @@
 
 #include "compile/CodePage.h"
 #include "editing/CellTexts.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
 #include "support/SheetFiles.h"
 #include "FileWindow.h"
@@ -135,7 +135,7 @@ TEST(FileCommands, AFullLineWithItsPlaceholderIsTakenSavedAndReopened) {
   test::TempDir dir;
   Window a;
   a.Page(0, std::u16string(39, u'A'));
-  a.op.numbering = [](NumSet& dialog) {
+  a.op.numbering = [](NumberingChoice& dialog) {
     dialog.KindClicked(NumberingKind::Number);
     dialog.TextChanged(NumBox::Start, u"1");
     dialog.TextChanged(NumBox::End, u"5");

@@ -9,7 +9,7 @@
 #include "compile/CodePage.h"
 #include "editing/CellTexts.h"
 #include "editing/ColumnChoice.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
 #include "support/SheetFiles.h"
 #include "FileWindow.h"

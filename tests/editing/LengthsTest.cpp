@@ -9,7 +9,7 @@
 #include <string>
 
 #include "EditingRig.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
 
 namespace q5300 {
@@ -121,7 +121,7 @@ TEST(Lengths, LabelsOfAPageAndOfTheJob) {
   NewJob job;
   job.bench.panel.AutoLengthClicked();
   job.Type(0, u"N");
-  job.op.numbering = [](NumSet& dialog) {
+  job.op.numbering = [](NumberingChoice& dialog) {
     dialog.TextChanged(NumBox::Start, u"1");
     dialog.TextChanged(NumBox::End, u"20");
     return dialog.Accept().ok();

@@ -6,8 +6,8 @@
 
 #include "EditingRig.h"
 #include "compile/CodePage.h"
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "support/RecordText.h"
 
 namespace q5300 {
@@ -26,7 +26,7 @@ class MarkersTest : public testing::CommandTest {
   std::string RecordText() { return testing::RecordBytes(page()); }
   // The operator double-clicks the cells (row, column) and presses OK.
   void Pick(std::initializer_list<std::pair<int, int>> cells) {
-    op.symbols = [cells = std::vector<std::pair<int, int>>(cells)](Dqfh& picker) {
+    op.symbols = [cells = std::vector<std::pair<int, int>>(cells)](SymbolChoice& picker) {
       for (const auto& [row, column] : cells) picker.DoubleClicked(Sheet, column * 42, row * 42);
       return true;
     };
@@ -240,12 +240,12 @@ TEST_F(MarkersTest, SymbolsAreAppendedWithoutTouchingTheRecord) {
 
   // Cancel, or a cleared selection: nothing is added.
   SetLines(u"AB", u"");
-  op.symbols = [](Dqfh& picker) {
+  op.symbols = [](SymbolChoice& picker) {
     picker.DoubleClicked(Sheet, 0, 0);
     return false;
   };
   bench.pages.ElectricalSymbols();
-  op.symbols = [](Dqfh& picker) {
+  op.symbols = [](SymbolChoice& picker) {
     for (int i = 0; i < 3; ++i) picker.DoubleClicked(Sheet, 0, 0);
     picker.ClearSelection();
     return true;
@@ -272,7 +272,7 @@ TEST_F(MarkersTest, NoCurrentPageNoCommand) {
   bench.pages.SetCurrentPage(-1);
   ASSERT_EQ(bench.document.currentRecord(), nullptr);
   Pick({{0, 0}});
-  op.numbering = [](NumSet&) { return true; };
+  op.numbering = [](NumberingChoice&) { return true; };
   bench.pages.Superscript();
   bench.pages.Subscript();
   bench.pages.ElectricalSymbols();

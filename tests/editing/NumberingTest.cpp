@@ -5,7 +5,7 @@
 
 #include "EditingRig.h"
 #include "data/FixedField.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 
 namespace q5300 {
 namespace {
@@ -23,7 +23,7 @@ class NumberingTest : public testing::CommandTest {
  protected:
   // The operator chooses `kind`, enters the values and presses OK.
   void Answer(NumberingKind kind, std::u16string start, std::u16string end) {
-    op.numbering = [=](NumSet& dialog) {
+    op.numbering = [=](NumberingChoice& dialog) {
       dialog.KindClicked(kind);
       dialog.TextChanged(NumBox::Start, start);
       dialog.TextChanged(NumBox::End, end);
@@ -103,7 +103,7 @@ TEST_F(NumberingTest, OkStoresKindAndValuesInThePage) {
 
   // Reopening shows the hexadecimal values again.
   std::u16string shownStart;
-  op.numbering = [&](NumSet& dialog) {
+  op.numbering = [&](NumberingChoice& dialog) {
     shownStart = dialog.text(NumBox::Start);
     return false;
   };
@@ -162,7 +162,7 @@ TEST_F(NumberingTest, RefusalsLeaveThePageAndTheGridAsTheyWere) {
     });
     const NumberingFields before = NumberingFieldsOf(page());
     op.numberingRuns = 0;
-    op.numbering = [&](NumSet& dialog) {
+    op.numbering = [&](NumberingChoice& dialog) {
       dialog.KindClicked(NumberingKind::Number);
       dialog.TextChanged(NumBox::Start, u"5");
       dialog.TextChanged(NumBox::End, u"6");

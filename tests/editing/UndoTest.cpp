@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
 #include "support/WorkbenchRig.h"
 
@@ -110,7 +110,7 @@ const Command kCommands[] = {
      [](ThreePages& j) { j.bench.panel.RepeatTextChanged(u"4"); }},
     {"numbering",
      [](ThreePages& j) {
-       j.op.numbering = [](NumSet& dialog) {
+       j.op.numbering = [](NumberingChoice& dialog) {
          dialog.TextChanged(NumBox::Start, u"1");
          dialog.TextChanged(NumBox::End, u"20");
          return dialog.Accept().ok();
@@ -121,7 +121,7 @@ const Command kCommands[] = {
     {"subscript", [](ThreePages& j) { j.bench.pages.Subscript(); }},
     {"symbols",
      [](ThreePages& j) {
-       j.op.symbols = [](Dqfh& picker) { return picker.DoubleClicked({0, 0, 160, 50}, 1, 1); };
+       j.op.symbols = [](SymbolChoice& picker) { return picker.DoubleClicked({0, 0, 160, 50}, 1, 1); };
        j.bench.pages.ElectricalSymbols();
      }},
     {"material", [](ThreePages& j) { j.bench.panel.MaterialChosen(1); }},

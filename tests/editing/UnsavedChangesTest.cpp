@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
 #include "support/WorkbenchRig.h"
 
@@ -117,7 +117,7 @@ TEST(UnsavedChanges, EveryKindOfInputCountsAsAChange) {
       {"repeat in the grid", [](SavedJob& j) { j.Type(1, u"5", RepeatColumn); }},
       {"numbering",
        [](SavedJob& j) {
-         j.op.numbering = [](NumSet& dialog) {
+         j.op.numbering = [](NumberingChoice& dialog) {
            dialog.TextChanged(NumBox::Start, u"1");
            dialog.TextChanged(NumBox::End, u"9");
            return dialog.Accept().ok();
@@ -127,7 +127,7 @@ TEST(UnsavedChanges, EveryKindOfInputCountsAsAChange) {
       {"superscript", [](SavedJob& j) { j.bench.pages.Superscript(); }},
       {"symbol",
        [](SavedJob& j) {
-         j.op.symbols = [](Dqfh& picker) { return picker.DoubleClicked({0, 0, 160, 50}, 1, 1); };
+         j.op.symbols = [](SymbolChoice& picker) { return picker.DoubleClicked({0, 0, 160, 50}, 1, 1); };
          j.bench.pages.ElectricalSymbols();
        }},
       {"page added", [](SavedJob& j) { j.bench.pages.Add(); }},

@@ -43,11 +43,11 @@ class FakeOperator : public EditingOperator {
     files.pop_front();
     return answer;
   }
-  bool RunNumberingDialog(NumSet& dialog) override {
+  bool RunNumberingDialog(NumberingChoice& dialog) override {
     ++numberingRuns;
     return numbering ? numbering(dialog) : false;
   }
-  bool RunSymbolPicker(Dqfh& picker) override {
+  bool RunSymbolPicker(SymbolChoice& picker) override {
     ++pickerRuns;
     return symbols ? symbols(picker) : false;
   }
@@ -81,8 +81,8 @@ class FakeOperator : public EditingOperator {
   std::function<void()> whileTelling;
   std::vector<FileDialog> dialogs;
   std::deque<std::optional<std::string>> files;
-  std::function<bool(NumSet&)> numbering;
-  std::function<bool(Dqfh&)> symbols;
+  std::function<bool(NumberingChoice&)> numbering;
+  std::function<bool(SymbolChoice&)> symbols;
   std::function<bool(ColumnChoice&)> columns;
   std::deque<SaveAnswer> saveAnswers;
   int numberingRuns = 0;

@@ -12,12 +12,12 @@
 #include <optional>
 
 #include "WindowRig.h"
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
-#include "ui/DqfhDialog.h"
-#include "ui/MyEdit.h"
-#include "ui/NumSetDialog.h"
+#include "ui/SymbolDialog.h"
+#include "ui/FilteredEdit.h"
+#include "ui/NumberingDialog.h"
 #include "ui/QtOperator.h"
 
 namespace q5300::ui::test {
@@ -46,7 +46,7 @@ QPushButton* Button(QWidget& dialog, const QString& name) {
 }
 
 // A click on the radio's round button.
-void Choose(NumSetDialog& dialog, NumberingKind kind) {
+void Choose(NumberingDialog& dialog, NumberingKind kind) {
   QRadioButton* radio = dialog.radio(kind);
   QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
 }
@@ -66,8 +66,8 @@ TEST(NumberingDialog, TheBoxesTakeWhatTheChosenKindAllows) {
       {NumberingKind::Hex2, QStringLiteral("aG"), QString()},
       {NumberingKind::Hex1, QStringLiteral("fa"), QStringLiteral("F")},
   };
-  NumSet model(NumberingFields{});
-  NumSetDialog dialog(model);
+  NumberingChoice model(NumberingFields{});
+  NumberingDialog dialog(model);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   for (const Case& c : cases) {
@@ -87,8 +87,8 @@ TEST(NumberingDialog, TheBoxesTakeWhatTheChosenKindAllows) {
 }
 
 TEST(NumberingDialog, OkAsksForBothValuesAndThenHandsThemOver) {
-  NumSet model(NumberingFields{});
-  NumSetDialog dialog(model);
+  NumberingChoice model(NumberingFields{});
+  NumberingDialog dialog(model);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   MessageBoxWatch boxes;
@@ -118,8 +118,8 @@ TEST(NumberingDialog, OpensOnThePagesKindWithHexValuesInHexDigits) {
   fields.flags[static_cast<int>(NumberingKind::Hex2)] = 1;
   fields.start = {'1', '7', '1', 0};
   fields.end = {'1', '5', 0, 0};
-  NumSet model(fields);
-  NumSetDialog dialog(model);
+  NumberingChoice model(fields);
+  NumberingDialog dialog(model);
   EXPECT_TRUE(dialog.radio(NumberingKind::Hex2)->isChecked());
   EXPECT_EQ(dialog.startBox()->text(), QStringLiteral("AB"));
   EXPECT_EQ(dialog.endBox()->text(), QStringLiteral("0F"));
@@ -255,13 +255,13 @@ TEST(FileDialogs, EachFileRequestBecomesItsQtDialog) {
 }
 
 TEST(SymbolPicker, DoubleClicksCollectSymbolsAndClearEmptiesTheSelection) {
-  Dqfh model;
-  DqfhDialog dialog(model);
+  SymbolChoice model;
+  SymbolDialog dialog(model);
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   SymbolSheet* sheet = dialog.sheet();
-  const int w = sheet->width() / Dqfh::SheetColumns;
-  const int h = sheet->height() / Dqfh::SheetRows;
+  const int w = sheet->width() / SymbolChoice::SheetColumns;
+  const int h = sheet->height() / SymbolChoice::SheetRows;
   auto doubleClick = [&](int row, int column) {
     const QPoint at(column * w + w / 2, row * h + h / 2);
     QTest::mousePress(sheet, Qt::LeftButton, {}, at);
@@ -289,8 +289,8 @@ TEST(SymbolPicker, DoubleClicksCollectSymbolsAndClearEmptiesTheSelection) {
 TEST(SymbolPicker, TheSymbolsCommandAppendsWhatThePickerCollected) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
-  rig.op.symbols = [](Dqfh& picker) {
-    DqfhDialog dialog(picker);
+  rig.op.symbols = [](SymbolChoice& picker) {
+    SymbolDialog dialog(picker);
     dialog.show();
     const QRect sheet = dialog.sheet()->geometry();
     QTest::mouseDClick(&dialog, Qt::LeftButton, {}, sheet.topLeft() + QPoint(5, 5));

@@ -11,7 +11,7 @@
 
 #include "WindowRig.h"
 #include "printer/TempDir.h"
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 #include "ui/QtOperator.h"
 #include "ui/Theme.h"
 
@@ -43,7 +43,7 @@ TEST(MessageBoxes, CarryTheirCaptionAloneAndAreWideEnoughForIt) {
 
 TEST(StatusPopup, HasAThinBorderAroundItsBackground) {
   StatusPopup state;
-  MyState popup(state);
+  StatusPopupWindow popup(state);
   state.SetStatusText("인쇄 데이터 전송중...");
   state.Show();
   const QImage image = popup.grab().toImage();
@@ -52,7 +52,7 @@ TEST(StatusPopup, HasAThinBorderAroundItsBackground) {
   const int h = image.height();
   for (const QPoint edge :
        {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)}) {
-    EXPECT_EQ(image.pixelColor(edge), MyState::BorderColor) << edge.x() << "," << edge.y();
+    EXPECT_EQ(image.pixelColor(edge), StatusPopupWindow::BorderColor) << edge.x() << "," << edge.y();
   }
   EXPECT_EQ(image.pixelColor(2, h / 2), ApplicationBackground);
   state.Hide();

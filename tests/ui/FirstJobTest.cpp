@@ -5,10 +5,10 @@
 #include <QPushButton>
 
 #include "WindowRig.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "printer/PrintedLabels.h"
 #include "printer/TempDir.h"
-#include "ui/MyPrintView.h"
+#include "ui/PreviewStrip.h"
 #include "ui/PagePanel.h"
 
 namespace q5300::ui::test {
@@ -25,7 +25,7 @@ TEST(FirstJob, OnePageWithARunningNumberPreviewedPrintedAndSaved) {
   ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() == nullptr; }));
 
   // "넘버링 설정": numbers from 1 to 12.
-  rig.op.numbering = [](NumSet& dialog) {
+  rig.op.numbering = [](NumberingChoice& dialog) {
     dialog.TextChanged(NumBox::Start, u"1");
     dialog.TextChanged(NumBox::End, u"12");
     return dialog.Accept().ok();

@@ -17,7 +17,7 @@
 #include <functional>
 
 #include "WindowRig.h"
-#include "ui/MyHeaderCtrl.h"
+#include "ui/LabelGridHeader.h"
 
 namespace q5300::ui::test {
 namespace {
@@ -30,7 +30,7 @@ void DoubleClick(QWidget* widget, QPoint at) {
   QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
-TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
+TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToThePageCommandsAndMovesOn) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
@@ -44,7 +44,7 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
   EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("AB가"));
   EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 4) << "A, B and two bytes of 가";
   ASSERT_TRUE(Eventually([&] {
-    const InPlaceEdit* next = rig.grid()->editor();
+    const CellEditor* next = rig.grid()->editor();
     return next != nullptr && next->row() == 1 && next->column() == Line1Column && next->hasFocus();
   }));
   EXPECT_EQ(rig.document().currentPageIndex(), 1);
@@ -53,7 +53,7 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToTheEngineAndMovesOn) {
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   rig.TypeAndEnd(QStringLiteral("C"));
   ASSERT_TRUE(Eventually([&] {
-    const InPlaceEdit* next = rig.grid()->editor();
+    const CellEditor* next = rig.grid()->editor();
     return next != nullptr && next->row() == 1 && next->hasFocus();
   }));
   EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"C");
@@ -71,7 +71,7 @@ TEST(GridEdit, APasteFromTheEditorsOwnMenuIsKept) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
-  InPlaceEdit* editor = rig.grid()->editor();
+  CellEditor* editor = rig.grid()->editor();
   Type(editor, QStringLiteral("AB"));
   QGuiApplication::clipboard()->setText(QStringLiteral("CD"));
 
@@ -100,7 +100,7 @@ TEST(GridEdit, APasteFromTheEditorsOwnMenuIsKept) {
   EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"ABCD");
 }
 
-TEST(GridEdit, EscapeKeepsTheOldTextAndTellsTheEngineNothing) {
+TEST(GridEdit, EscapeKeepsTheOldTextAndTellsThePageCommandsNothing) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
@@ -125,7 +125,7 @@ TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) 
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
-  InPlaceEdit* editor = rig.grid()->editor();
+  CellEditor* editor = rig.grid()->editor();
   Type(editor, QString(37, QLatin1Char('a')));
   Compose(editor, QStringLiteral("가"));
   // An input method may commit several syllables at once: only what fits goes in.
@@ -151,19 +151,19 @@ TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) 
 TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
   struct Case {
     const char* name;
-    std::function<void(MyListCtrl*)> scroll;
+    std::function<void(LabelGrid*)> scroll;
   };
   const Case cases[] = {
       {"down arrow of the scroll bar",
-       [](MyListCtrl* grid) {
+       [](LabelGrid* grid) {
          grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
        }},
       {"page right on the scroll bar",
-       [](MyListCtrl* grid) {
+       [](LabelGrid* grid) {
          grid->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
        }},
       {"mouse wheel",
-       [](MyListCtrl* grid) {
+       [](LabelGrid* grid) {
          const QPointF at = grid->viewport()->rect().center();
          QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -239,7 +239,7 @@ TEST(GridHeader, TheFirstHeadingTicksEveryRowAndADoubleClickCountsTwice) {
   ASSERT_TRUE(rig.shown);
   rig.bench().pages.Add();
   rig.bench().pages.Add();
-  MyHeaderCtrl* header = rig.grid()->header();
+  LabelGridHeader* header = rig.grid()->header();
   const QPoint box = header->CheckBoxRect(CheckColumn).center();
   const GridModel& grid = rig.document().grid();
   auto rowsTicked = [&](bool ticked) {

@@ -10,7 +10,7 @@
 
 #include "WindowRig.h"
 #include "printer/PacketDecoder.h"
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 
 namespace q5300::ui::test {
 namespace {
@@ -86,7 +86,7 @@ struct LongJob {
     held->LetIn(1000);
   }
 
-  MyState* popup() { return rig.window->statusPopup(); }
+  StatusPopupWindow* popup() { return rig.window->statusPopup(); }
   // The packets the printer took, by their pages; only once no USB work is under way.
   std::vector<std::size_t> PacketPages() {
     std::vector<std::size_t> pages;
@@ -106,7 +106,7 @@ constexpr int kLongWait = 60'000;
 class PopupHides final : public QObject {
  public:
   using Seen = std::pair<QString, bool>;
-  explicit PopupHides(MyState* popup) : popup_(popup) { popup_->installEventFilter(this); }
+  explicit PopupHides(StatusPopupWindow* popup) : popup_(popup) { popup_->installEventFilter(this); }
   ~PopupHides() override { popup_->removeEventFilter(this); }
   std::vector<Seen> seen;
 
@@ -119,7 +119,7 @@ class PopupHides final : public QObject {
   }
 
  private:
-  MyState* popup_;
+  StatusPopupWindow* popup_;
 };
 
 TEST(LongJob, RunsPacketByPacketWithTheStopButtonToItsFinalMessage) {

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "compile/Metrics.h"
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 #include "preview/PreviewGeometry.h"
 #include "support/WorkbenchRig.h"
 #include "ui/PreviewPainter.h"
@@ -319,7 +319,7 @@ TEST(PreviewImage, APageOfExactlyTheLengthItsTextNeedsShowsAllOfIt) {
       parts.bench.panel.WidthChosen(width);
       parts.TypeLines(0, c.line1, c.line2);
       if (c.numbered) {
-        parts.op.numbering = [](NumSet& dialog) {
+        parts.op.numbering = [](NumberingChoice& dialog) {
           dialog.TextChanged(NumBox::Start, u"1");
           dialog.TextChanged(NumBox::End, u"120");
           return dialog.Accept().ok();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowRig.h"
-#include "ui/MyPrintView.h"
+#include "ui/PreviewStrip.h"
 
 namespace q5300::ui::test {
 namespace {

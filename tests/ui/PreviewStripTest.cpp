@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "preview/PreviewGeometry.h"
-#include "ui/MyPrintView.h"
+#include "ui/PreviewStrip.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -29,7 +29,7 @@ PreviewSnapshot LargestJob(int currentPage) {
   return snapshot;
 }
 
-class PreviewStrip : public ::testing::Test {
+class LargestJobStrip : public ::testing::Test {
  protected:
   void SetUp() override {
     view.resize(1000, 110);
@@ -43,14 +43,14 @@ class PreviewStrip : public ::testing::Test {
     return BandGeometry(view.dpi(), view.mediaWidthMm(), view.surface()->height()).mid;
   }
 
-  MyPrintView view;
+  q5300::ui::PreviewStrip view;
 };
 
 bool IsInk(QRgb c) {
   return std::max({qRed(c), qGreen(c), qBlue(c)}) < 128;
 }
 
-TEST_F(PreviewStrip, ScrollBarCoversADrawingBillionsOfPixelsWideInStripPixels) {
+TEST_F(LargestJobStrip, ScrollBarCoversADrawingBillionsOfPixelsWideInStripPixels) {
   view.SetPreviewPages(LargestJob(0));
   const PreviewLayout& layout = view.layout();
   ASSERT_EQ(layout.TotalLabels(), 40'000'000);
@@ -86,7 +86,7 @@ TEST_F(PreviewStrip, ScrollBarCoversADrawingBillionsOfPixelsWideInStripPixels) {
   EXPECT_EQ(bar.value(), 0);
 }
 
-TEST_F(PreviewStrip, ScrollingToTheEndShowsTheJobsLastLabel) {
+TEST_F(LargestJobStrip, ScrollingToTheEndShowsTheJobsLastLabel) {
   view.SetPreviewPages(LargestJob(0));
   view.scrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
   ASSERT_EQ(view.position(), LastPosition());
@@ -112,7 +112,7 @@ TEST_F(PreviewStrip, ScrollingToTheEndShowsTheJobsLastLabel) {
   EXPECT_GT(ink, 20);
 }
 
-TEST_F(PreviewStrip, FollowingPutsTheCurrentPagesMarkerTwentyPixelsFromTheLeftEdge) {
+TEST_F(LargestJobStrip, FollowingPutsTheCurrentPagesMarkerTwentyPixelsFromTheLeftEdge) {
   for (const int page : {150, 199, 7}) {
     SCOPED_TRACE(page);
     view.SetPreviewPages(LargestJob(page));
@@ -129,7 +129,7 @@ TEST_F(PreviewStrip, FollowingPutsTheCurrentPagesMarkerTwentyPixelsFromTheLeftEd
   }
 }
 
-TEST_F(PreviewStrip, FollowsOnItsOwnOnlyWhenTheDrawingIsWiderThanTheStrip) {
+TEST_F(LargestJobStrip, FollowsOnItsOwnOnlyWhenTheDrawingIsWiderThanTheStrip) {
   PreviewSnapshot small;
   PreviewPage page;
   page.checked = page.hasText = page.current = true;

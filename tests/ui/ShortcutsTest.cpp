@@ -80,7 +80,7 @@ TEST(Shortcuts, DeleteInACellEditDeletesTextNotThePage) {
   ASSERT_TRUE(rig.shown);
   rig.bench().pages.Add();
   ASSERT_TRUE(rig.OpenEditor(1, Line1Column));
-  InPlaceEdit* editor = rig.grid()->editor();
+  CellEditor* editor = rig.grid()->editor();
   Type(editor, QStringLiteral("ABC"));
   QTest::keyClick(editor, Qt::Key_Home);
   QTest::keyClick(editor, Qt::Key_Delete);
@@ -123,7 +123,7 @@ TEST(Shortcuts, UndoInACellEditTakesBackTheTypingOnly) {
   ASSERT_TRUE(rig.shown);
   rig.window->action(Command::Add)->trigger();
   ASSERT_TRUE(rig.OpenEditor(1, Line1Column));
-  InPlaceEdit* editor = rig.grid()->editor();
+  CellEditor* editor = rig.grid()->editor();
   Type(editor, QStringLiteral("AB"));
   QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(editor->text(), QString());

@@ -11,7 +11,7 @@
 
 #include "WindowRig.h"
 #include "ui/MediaBar.h"
-#include "ui/MyPrintView.h"
+#include "ui/PreviewStrip.h"
 #include "ui/PagePanel.h"
 
 namespace q5300::ui::test {

@@ -50,7 +50,7 @@ TEST(StatusLine, AnEditTooLongForItsPageIsRedBeforeEnterAndItsRowAfterIt) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
-  InPlaceEdit* editor = rig.grid()->editor();
+  CellEditor* editor = rig.grid()->editor();
   QLabel* page = rig.window->pageStatus();
 
   Type(editor, QStringLiteral("ABCD"));

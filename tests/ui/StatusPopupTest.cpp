@@ -9,17 +9,17 @@
 #include <QPushButton>
 
 #include "WindowRig.h"
-#include "editing/Dqfh.h"
-#include "editing/NumSet.h"
+#include "editing/SymbolChoice.h"
+#include "editing/NumberingChoice.h"
 #include "printer/TempDir.h"
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 #include "ui/QtOperator.h"
 
 namespace q5300::ui::test {
 namespace {
 
 // The popup's middle against the window's, on the screen.
-QPoint Offset(MyState* popup, QWidget* window) {
+QPoint Offset(StatusPopupWindow* popup, QWidget* window) {
   const QRect area(popup->mapToGlobal(QPoint(0, 0)), popup->size());
   return area.center() - window->mapToGlobal(window->rect().center());
 }
@@ -28,7 +28,7 @@ TEST(StatusPopup, StandsInTheMiddleOfTheWindow) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   StatusPopup& state = rig.bench().popup();
-  MyState* popup = rig.window->statusPopup();
+  StatusPopupWindow* popup = rig.window->statusPopup();
   state.SetStatusText("인쇄 데이터 전송중...");
   state.Show();
   ASSERT_TRUE(popup->isVisible());
@@ -77,12 +77,12 @@ TEST(StatusPopup, StepsAsideWhileAModalDialogIsOpen) {
        }},
       {"numbering dialog",
        [](WindowRig&, QtOperator& op) {
-         NumSet numbering(NumberingFields{});
+         NumberingChoice numbering(NumberingFields{});
          op.RunNumberingDialog(numbering);
        }},
       {"symbol picker",
        [](WindowRig&, QtOperator& op) {
-         Dqfh picker;
+         SymbolChoice picker;
          op.RunSymbolPicker(picker);
        }},
       {"about box",
@@ -94,7 +94,7 @@ TEST(StatusPopup, StepsAsideWhileAModalDialogIsOpen) {
   ASSERT_TRUE(rig.shown);
   QtOperator op(rig.window.get());
   StatusPopup& state = rig.bench().popup();
-  MyState* popup = rig.window->statusPopup();
+  StatusPopupWindow* popup = rig.window->statusPopup();
   for (const Dialog& dialog : dialogs) {
     // The job may go on while the dialog is open: its popup changes text, or goes.
     for (const bool jobEndsMeanwhile : {false, true}) {

@@ -12,13 +12,13 @@
 #include "WindowRig.h"
 #include "printer/TempDir.h"
 #include "ui/MediaBar.h"
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 #include "ui/PagePanel.h"
 
 namespace q5300::ui::test {
 namespace {
 
-void Press(OrvelTestDlg& window, Command command) {
+void Press(MainWindow& window, Command command) {
   auto* bar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
   ASSERT_NE(bar, nullptr);
   QWidget* button = bar->widgetForAction(window.action(command));
@@ -71,7 +71,7 @@ TEST(Toolbar, EveryCommandReachesItsHandler) {
     WindowRig rig;
     ASSERT_TRUE(rig.shown);
     c.before(rig);
-    QSignalSpy run(rig.window.get(), &OrvelTestDlg::commandRun);
+    QSignalSpy run(rig.window.get(), &MainWindow::commandRun);
     Press(*rig.window, c.command);
     ASSERT_EQ(run.count(), 1) << static_cast<int>(c.command);
     EXPECT_EQ(run.at(0).at(0).value<Command>(), c.command);

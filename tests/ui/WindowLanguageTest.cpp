@@ -28,7 +28,7 @@
 #include "WindowRig.h"
 #include "printer/TempDir.h"
 #include "ui/Language.h"
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 #include "ui/PagePanel.h"
 #include "ui/QtOperator.h"
 
@@ -85,7 +85,7 @@ class Seen {
     }
   }
 
-  void Window(OrvelTestDlg& window) {
+  void Window(MainWindow& window) {
     Widget(QStringLiteral("window"), &window);
     Add(QStringLiteral("title"), ShownTitle(window));
   }
@@ -213,8 +213,8 @@ class SessionOperator final : public EditingOperator {
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override {
     return shown_.ChooseFile(dialog);
   }
-  bool RunNumberingDialog(NumSet& dialog) override { return shown_.RunNumberingDialog(dialog); }
-  bool RunSymbolPicker(Dqfh& picker) override { return shown_.RunSymbolPicker(picker); }
+  bool RunNumberingDialog(NumberingChoice& dialog) override { return shown_.RunNumberingDialog(dialog); }
+  bool RunSymbolPicker(SymbolChoice& picker) override { return shown_.RunSymbolPicker(picker); }
   bool RunColumnChoice(ColumnChoice& choice) override { return shown_.RunColumnChoice(choice); }
   SaveAnswer AskSaveChanges(const Message& question) override {
     return shown_.AskSaveChanges(question);
@@ -293,7 +293,7 @@ TEST_P(WindowLanguageTest, EveryTextTheWindowShowsIsInItsLanguage) {
   auto device = std::make_unique<VirtualPrinter>(clock);
   VirtualPrinter* printer = device.get();
   SessionOperator op;
-  OrvelTestDlg window(&op, std::move(device));
+  MainWindow window(&op, std::move(device));
   window.resize(1200, 800);
   // Bounded by the count of dialogs, not by the time they take.
   const auto answered = [&](int count) -> ::testing::AssertionResult {

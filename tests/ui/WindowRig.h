@@ -16,8 +16,8 @@
 #include "printer/VirtualPrinter.h"
 #include "support/FakeOperator.h"
 #include "ui/GridTableModel.h"
-#include "ui/MyListCtrl.h"
-#include "ui/OrvelTestDlg.h"
+#include "ui/LabelGrid.h"
+#include "ui/MainWindow.h"
 
 namespace q5300::ui::test {
 
@@ -95,7 +95,7 @@ struct WindowRig {
     printer = virtualPrinter.get();
     std::unique_ptr<Device> device =
         deviceOver ? deviceOver(std::move(virtualPrinter)) : std::move(virtualPrinter);
-    window = std::make_unique<OrvelTestDlg>(&op, std::move(device), nullptr, timeScale);
+    window = std::make_unique<MainWindow>(&op, std::move(device), nullptr, timeScale);
     window->resize(1200, 800);
     window->StartUp(fileToOpen);
     window->show();
@@ -105,7 +105,7 @@ struct WindowRig {
 
   Workbench& bench() { return window->bench(); }
   const JobDocument& document() { return window->bench().document; }
-  MyListCtrl* grid() { return window->grid(); }
+  LabelGrid* grid() { return window->grid(); }
   QString Cell(int row, int column) {
     return grid()->model()->index(row, column).data().toString();
   }
@@ -127,13 +127,13 @@ struct WindowRig {
   // Opens the editor on a cell with a click; false when none opened there.
   bool OpenEditor(int row, int column) {
     Click(row, column);
-    InPlaceEdit* editor = grid()->editor();
+    CellEditor* editor = grid()->editor();
     return editor != nullptr && editor->row() == row && editor->column() == column &&
            editor->hasFocus();
   }
   // Types into the open editor and ends the edit with `key`.
   void TypeAndEnd(const QString& text, Qt::Key key = Qt::Key_Return) {
-    InPlaceEdit* editor = grid()->editor();
+    CellEditor* editor = grid()->editor();
     ASSERT_NE(editor, nullptr);
     Type(editor, text);
     QTest::keyClick(editor, key);
@@ -142,7 +142,7 @@ struct WindowRig {
   testing::FakeOperator op;
   ManualClock clock;
   VirtualPrinter* printer = nullptr;
-  std::unique_ptr<OrvelTestDlg> window;
+  std::unique_ptr<MainWindow> window;
   bool shown = false;
 };
 

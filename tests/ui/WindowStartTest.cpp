@@ -11,8 +11,8 @@
 #include "printer/VirtualPrinter.h"
 #include "support/FakeOperator.h"
 #include "ui/MediaBar.h"
-#include "ui/MyListCtrl.h"
-#include "ui/OrvelTestDlg.h"
+#include "ui/LabelGrid.h"
+#include "ui/MainWindow.h"
 #include "ui/PagePanel.h"
 
 namespace q5300::ui {
@@ -20,7 +20,7 @@ namespace {
 
 TEST(WindowStart, OneEmptyPageAndTheStartStateOfTheControls) {
   testing::FakeOperator op;
-  OrvelTestDlg window(&op);
+  MainWindow window(&op);
   window.StartUp();
   EXPECT_EQ(test::ShownTitle(window), "Q5300_V1.04");
   EXPECT_EQ(window.grid()->model()->rowCount(), 1);
@@ -47,7 +47,7 @@ TEST(WindowStart, TheDeviceCheckSpeaksOnceTheWindowShowsCentredOnIt) {
   auto printer = std::make_unique<VirtualPrinter>(clock);
   printer->RefuseOpen(OpenStatus::NoDevice);
   // The window's own message boxes.
-  OrvelTestDlg window(nullptr, std::move(printer));
+  MainWindow window(nullptr, std::move(printer));
   QStringList texts;
   QList<QPoint> offsets;
   test::ModalWatch watch([&](QWidget* modal) {

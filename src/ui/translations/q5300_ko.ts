@@ -1313,14 +1313,14 @@
     </message>
 </context>
 <context>
-    <name>q5300::ui::MyState</name>
+    <name>q5300::ui::StatusPopupWindow</name>
     <message>
         <source>중지</source>
         <translation>중지</translation>
     </message>
 </context>
 <context>
-    <name>q5300::ui::OrvelTestDlg</name>
+    <name>q5300::ui::MainWindow</name>
     <message>
         <source>Toolbar</source>
         <translation>도구 모음</translation>

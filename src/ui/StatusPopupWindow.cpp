@@ -1,4 +1,4 @@
-#include "ui/MyState.h"
+#include "ui/StatusPopupWindow.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 
 namespace q5300::ui {
 
-MyState::MyState(StatusPopup& popup, QWidget* window)
+StatusPopupWindow::StatusPopupWindow(StatusPopup& popup, QWidget* window)
     : QWidget(window, window != nullptr ? Qt::Widget : Qt::Tool | Qt::FramelessWindowHint),
       popup_(popup),
       label_(new QLabel(this)),
@@ -56,11 +56,11 @@ MyState::MyState(StatusPopup& popup, QWidget* window)
   Follow();
 }
 
-MyState::~MyState() {
+StatusPopupWindow::~StatusPopupWindow() {
   popup_.SetObserver({});
 }
 
-void MyState::Follow() {
+void StatusPopupWindow::Follow() {
   label_->setText(CoreText(popup_.text()));
   stop_->setVisible(popup_.stopButtonVisible());
   unused_->hide();
@@ -83,7 +83,7 @@ void MyState::Follow() {
   }
 }
 
-void MyState::Centre() {
+void StatusPopupWindow::Centre() {
   if (const QWidget* window = parentWidget()) {
     const QPoint at = window->rect().center() - rect().center();
     move(std::max(at.x(), 0), std::max(at.y(), 0));
@@ -92,7 +92,7 @@ void MyState::Centre() {
   }
 }
 
-bool MyState::eventFilter(QObject* watched, QEvent* event) {
+bool StatusPopupWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == parentWidget()) {
     switch (event->type()) {
       case QEvent::Resize:
@@ -109,7 +109,7 @@ bool MyState::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void MyState::paintEvent(QPaintEvent* event) {
+void StatusPopupWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   // The thin border that sets the popup off from the grid it stands over, which
   // has the same background colour.
@@ -118,7 +118,7 @@ void MyState::paintEvent(QPaintEvent* event) {
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void MyState::keyPressEvent(QKeyEvent* event) {
+void StatusPopupWindow::keyPressEvent(QKeyEvent* event) {
   // Esc and Enter put the popup away; it stays usable for later operations.
   if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
       event->key() == Qt::Key_Enter) {

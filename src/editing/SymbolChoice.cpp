@@ -1,9 +1,9 @@
-#include "editing/Dqfh.h"
+#include "editing/SymbolChoice.h"
 
 #include "compile/RebuildRecords.h"
 
 namespace q5300 {
-std::optional<int> Dqfh::SymbolAt(const PictureRect& picture, int x, int y) {
+std::optional<int> SymbolChoice::SymbolAt(const PictureRect& picture, int x, int y) {
   if (x < picture.left || x >= picture.right || y < picture.top || y >= picture.bottom) {
     return std::nullopt;
   }
@@ -20,7 +20,7 @@ std::optional<int> Dqfh::SymbolAt(const PictureRect& picture, int x, int y) {
   return i;
 }
 
-bool Dqfh::DoubleClicked(const PictureRect& picture, int x, int y) {
+bool SymbolChoice::DoubleClicked(const PictureRect& picture, int x, int y) {
   const std::optional<int> symbol = SymbolAt(picture, x, y);
   if (!symbol) return false;
   selection_ += static_cast<char16_t>(FirstSymbol + *symbol);

@@ -17,9 +17,9 @@
 namespace q5300::ui {
 
 class MediaBar;
-class MyListCtrl;
-class MyPrintView;
-class MyState;
+class LabelGrid;
+class PreviewStrip;
+class StatusPopupWindow;
 class PagePanel;
 
 // Toolbar commands, by the ids the program has always used.
@@ -42,16 +42,16 @@ enum class Command {
 // over one workbench. It holds no rule of the job: it shows the document and
 // passes the operator's actions on to the commands, an open cell edit committed
 // first.
-class OrvelTestDlg final : public QMainWindow, private DocumentView {
+class MainWindow final : public QMainWindow, private DocumentView {
   Q_OBJECT
 
  public:
   // `op` and `device` may be given (tests); otherwise the window asks with its
   // own dialogs and takes the printer that Q5300_DEVICE names. `timeScale`
   // multiplies the waits of a print job (tests; see QtTimers).
-  explicit OrvelTestDlg(EditingOperator* op = nullptr, std::unique_ptr<Device> device = nullptr,
+  explicit MainWindow(EditingOperator* op = nullptr, std::unique_ptr<Device> device = nullptr,
                         QWidget* parent = nullptr, double timeScale = 1.0);
-  ~OrvelTestDlg() override;
+  ~MainWindow() override;
 
   // The first page; then, once the window is on the screen, the device check
   // and the label file named on the command line, if any.
@@ -59,11 +59,11 @@ class OrvelTestDlg final : public QMainWindow, private DocumentView {
 
   Workbench& bench() { return *bench_; }
   QAction* action(Command command) const { return actions_.at(command); }
-  MyListCtrl* grid() const { return grid_; }
+  LabelGrid* grid() const { return grid_; }
   MediaBar* mediaBar() const { return mediaBar_; }
   PagePanel* pagePanel() const { return pagePanel_; }
-  MyState* statusPopup() const { return popup_; }
-  MyPrintView* preview() const { return preview_; }
+  StatusPopupWindow* statusPopup() const { return popup_; }
+  PreviewStrip* preview() const { return preview_; }
   // Which printer the last job went to, in the status line.
   QLabel* printerNote() const { return printerNote_; }
   QAction* undoAction() const { return undo_; }
@@ -125,15 +125,15 @@ class OrvelTestDlg final : public QMainWindow, private DocumentView {
   QtOperator qtOperator_{this};
   EditingOperator* op_;
   std::unique_ptr<Device> device_;
-  MyListCtrl* grid_;
+  LabelGrid* grid_;
   std::unique_ptr<QtTimers> timers_;
   // Brings the printer worker's reports to the event loop; outlives the workbench.
   std::unique_ptr<Dispatcher> dispatcher_;
   std::unique_ptr<Workbench> bench_;
   MediaBar* mediaBar_ = nullptr;
   PagePanel* pagePanel_ = nullptr;
-  MyState* popup_ = nullptr;
-  MyPrintView* preview_ = nullptr;
+  StatusPopupWindow* popup_ = nullptr;
+  PreviewStrip* preview_ = nullptr;
   QLabel* printerNote_ = nullptr;
   QScrollArea* panelScroll_ = nullptr;
   QAction* undo_ = nullptr;

@@ -49,7 +49,7 @@ enum class NumBox { Start = 0, End = 1 };
 // The numbering dialog without its window. The window shows the radios and the
 // two boxes, passes every click and text change in, shows the box texts that
 // come out, and closes with OK only when Accept() succeeds.
-class NumSet {
+class NumberingChoice {
  public:
   // ---- Texts and controls of the dialog ---------------------------------------------
   static constexpr std::string_view Caption = Q5300_TEXT("q5300", "넘버링 설정");
@@ -73,7 +73,7 @@ class NumSet {
   // Opens on a copy of the page's fields: the radio of the kind whose flag is set
   // (the number kind when none is), and the stored start and end as the boxes
   // show them (a hexadecimal value in hexadecimal digits).
-  explicit NumSet(const NumberingFields& fields);
+  explicit NumberingChoice(const NumberingFields& fields);
 
   NumberingKind checkedKind() const { return kind_; }
   BoxMode boxMode() const { return BoxModeOf(kind_); }

@@ -1,4 +1,4 @@
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 
 #include <optional>
 
@@ -9,7 +9,7 @@
 namespace q5300 {
 namespace {
 
-constexpr std::array<NumSet::Radio, NumberingKindCount> RadioTable = {{
+constexpr std::array<NumberingChoice::Radio, NumberingKindCount> RadioTable = {{
     {NumberingKind::Number, 1023, Q5300_TEXT("q5300", "번호 : 0-999")},
     {NumberingKind::Fixed, 1021, Q5300_TEXT("q5300", "길이 고정 번호 : 000-999")},
     {NumberingKind::Hex2, 1065, "HEX:00~FF"},
@@ -178,11 +178,11 @@ BoxMode BoxModeOf(NumberingKind kind) {
   return {};
 }
 
-std::span<const NumSet::Radio> NumSet::Radios() {
+std::span<const NumberingChoice::Radio> NumberingChoice::Radios() {
   return RadioTable;
 }
 
-NumSet::NumSet(const NumberingFields& fields) : fields_(fields) {
+NumberingChoice::NumberingChoice(const NumberingFields& fields) : fields_(fields) {
   for (int k = 0; k < NumberingKindCount; ++k) {
     if (fields.flags[static_cast<std::size_t>(k)] != 0) {
       kind_ = static_cast<NumberingKind>(k);
@@ -204,18 +204,18 @@ NumSet::NumSet(const NumberingFields& fields) : fields_(fields) {
   }
 }
 
-void NumSet::KindClicked(NumberingKind kind) {
+void NumberingChoice::KindClicked(NumberingKind kind) {
   kind_ = kind;
   for (std::u16string& text : texts_) text.clear();
 }
 
-void NumSet::TextChanged(NumBox box, std::u16string text) {
+void NumberingChoice::TextChanged(NumBox box, std::u16string text) {
   std::u16string kept = FilterBoxText(boxMode(), text);
   if (IsHexKind(kind_)) kept = HexEntry(std::move(kept));
   texts_[Index(box)] = std::move(kept);
 }
 
-void NumSet::Typed(NumBox box, char16_t c) {
+void NumberingChoice::Typed(NumBox box, char16_t c) {
   std::u16string text = texts_[Index(box)];
   if (c == u'\b') {
     if (!text.empty()) text.pop_back();
@@ -228,7 +228,7 @@ void NumSet::Typed(NumBox box, char16_t c) {
   TextChanged(box, std::move(text));
 }
 
-Status NumSet::Accept() {
+Status NumberingChoice::Accept() {
   fields_.flags.fill(0);
   fields_.flags[FlagIndex(kind_)] = 1;
   if (text(NumBox::Start).empty()) return Message{kEnterStart, kNoticeCaption};

@@ -1,4 +1,4 @@
-#include "ui/OrvelTestDlg.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,12 +25,12 @@
 #include "ui/Centred.h"
 #include "ui/CoreTexts.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InPlaceEdit.h"
+#include "ui/CellEditor.h"
 #include "ui/LengthText.h"
 #include "ui/MediaBar.h"
-#include "ui/MyListCtrl.h"
-#include "ui/MyPrintView.h"
-#include "ui/MyState.h"
+#include "ui/LabelGrid.h"
+#include "ui/PreviewStrip.h"
+#include "ui/StatusPopupWindow.h"
 #include "ui/PagePanel.h"
 #include "ui/Theme.h"
 #include "ui/WheelGuard.h"
@@ -116,12 +116,12 @@ void MarkOverLength(QWidget* widget, QPalette::ColorRole role, const PageLength&
 
 }  // namespace
 
-OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, QWidget* parent,
+MainWindow::MainWindow(EditingOperator* op, std::unique_ptr<Device> device, QWidget* parent,
                            double timeScale)
     : QMainWindow(parent),
       op_(op != nullptr ? op : &qtOperator_),
       device_(device ? std::move(device) : ChooseDevice(clock_, *op_)),
-      grid_(new MyListCtrl(this)) {
+      grid_(new LabelGrid(this)) {
   setWindowTitle(WindowTitle);
   setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
   QPalette colours = palette();
@@ -145,7 +145,7 @@ OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, 
   pagePanel_ = new PagePanel(bench_->panel, bench_->pages, this);
   panelScroll_ = new PanelScroll(pagePanel_, this);
 
-  preview_ = new MyPrintView(this);
+  preview_ = new PreviewStrip(this);
   preview_->setMinimumHeight(110);
 
   auto* central = new QWidget(this);
@@ -173,12 +173,12 @@ OrvelTestDlg::OrvelTestDlg(EditingOperator* op, std::unique_ptr<Device> device, 
   printerNote_->setObjectName(QStringLiteral("printerNote"));
   statusBar()->addWidget(printerNote_, 1);
   // Made last, so that it stands over the window's other parts.
-  popup_ = new MyState(bench_->popup(), this);
+  popup_ = new StatusPopupWindow(bench_->popup(), this);
   ControlsChanged();
   JobChanged();
 }
 
-OrvelTestDlg::~OrvelTestDlg() {
+MainWindow::~MainWindow() {
   delete popup_;
   bench_->document.SetView(nullptr);
   bench_->printing.SetPrinterObserver({});
@@ -187,7 +187,7 @@ OrvelTestDlg::~OrvelTestDlg() {
   delete centralWidget();
 }
 
-void OrvelTestDlg::StartUp(const QString& fileToOpen) {
+void MainWindow::StartUp(const QString& fileToOpen) {
   bench_->StartUp(false);
   grid_->setFocus();
   // The device check and the file's messages open centred on the window, so
@@ -197,35 +197,35 @@ void OrvelTestDlg::StartUp(const QString& fileToOpen) {
   startUpPending_ = true;
   if (QWindow* handle = windowHandle(); handle != nullptr && handle->isExposed()) {
     startUpPending_ = false;
-    QTimer::singleShot(0, this, &OrvelTestDlg::StartUpShown);
+    QTimer::singleShot(0, this, &MainWindow::StartUpShown);
   }
 }
 
-void OrvelTestDlg::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (startUpPending_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
 }
 
-bool OrvelTestDlg::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (startUpPending_ && watched == windowHandle() && event->type() == QEvent::Expose &&
       windowHandle()->isExposed()) {
     startUpPending_ = false;
     windowHandle()->removeEventFilter(this);
     // Not inside the window system's event: the first paint goes first, and a
     // message box runs an event loop of its own.
-    QTimer::singleShot(0, this, &OrvelTestDlg::StartUpShown);
+    QTimer::singleShot(0, this, &MainWindow::StartUpShown);
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-void OrvelTestDlg::StartUpShown() {
+void MainWindow::StartUpShown() {
   bench_->printing.CheckDevice();
   // The file given on the command line opens in place of the empty first page.
   if (!fileAtStart_.isEmpty()) bench_->files.OpenFile(QFile::encodeName(fileAtStart_).toStdString());
   fileAtStart_.clear();
 }
 
-void OrvelTestDlg::MakeToolbar() {
+void MainWindow::MakeToolbar() {
   auto* bar = new QToolBar(tr("Toolbar"), this);
   bar->setObjectName(QStringLiteral("toolbar"));
   bar->setMovable(false);
@@ -256,7 +256,7 @@ void OrvelTestDlg::MakeToolbar() {
   about->setObjectName(QStringLiteral("about"));
   about->setShortcut(QKeySequence::HelpContents);
   addAction(about);
-  connect(about, &QAction::triggered, this, &OrvelTestDlg::ShowAbout);
+  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
   connect(bar, &QToolBar::customContextMenuRequested, this, [this, bar, about](const QPoint& at) {
     QMenu menu(this);
     menu.addAction(about);
@@ -266,7 +266,7 @@ void OrvelTestDlg::MakeToolbar() {
 }
 
 // The toolbar keeps its twelve commands: export is on the grid's menu and keys.
-void OrvelTestDlg::MakeExportCommands() {
+void MainWindow::MakeExportCommands() {
   const auto make = [this](const QString& caption, const char* name, QKeyCombination keys,
                            CsvEncoding encoding) {
     auto* action = new QAction(caption, this);
@@ -285,7 +285,7 @@ void OrvelTestDlg::MakeExportCommands() {
   gridMenu_->addAction(export949_);
 }
 
-void OrvelTestDlg::MakeEditCommands() {
+void MainWindow::MakeEditCommands() {
   undo_ = new QAction(tr("실행 취소"), this);
   undo_->setObjectName(QStringLiteral("undo"));
   undo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -311,12 +311,12 @@ void OrvelTestDlg::MakeEditCommands() {
   gridMenu_->addAction(action(Command::Add));
   gridMenu_->addAction(remove);
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(grid_, &QWidget::customContextMenuRequested, this, &OrvelTestDlg::ShowGridMenu);
-  connect(grid_, &MyListCtrl::editTextChanged, this, [this] { UpdateStatus(); });
-  connect(grid_, &MyListCtrl::editFinished, this, [this] { UpdateStatus(); });
+  connect(grid_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowGridMenu);
+  connect(grid_, &LabelGrid::editTextChanged, this, [this] { UpdateStatus(); });
+  connect(grid_, &LabelGrid::editFinished, this, [this] { UpdateStatus(); });
 }
 
-void OrvelTestDlg::ShowGridMenu(const QPoint& at) {
+void MainWindow::ShowGridMenu(const QPoint& at) {
   // A right click on a row makes it the current page, as a left click does,
   // so that the menu's commands act on the row under the pointer.
   const auto [row, column] = grid_->CellFromPoint(at);
@@ -326,7 +326,7 @@ void OrvelTestDlg::ShowGridMenu(const QPoint& at) {
   gridMenu_->popup(grid_->viewport()->mapToGlobal(at));
 }
 
-void OrvelTestDlg::MakeStatusLine() {
+void MainWindow::MakeStatusLine() {
   pageStatus_ = new ElidedLabel(this);
   pageStatus_->setObjectName(QStringLiteral("pageStatus"));
   jobStatus_ = new ElidedLabel(this);
@@ -338,7 +338,7 @@ void OrvelTestDlg::MakeStatusLine() {
   statusBar()->setSizeGripEnabled(true);
 }
 
-void OrvelTestDlg::JobChanged() {
+void MainWindow::JobChanged() {
   UpdateTitle();
   UpdateStatus();
   grid_->ProblemsChanged();
@@ -346,7 +346,7 @@ void OrvelTestDlg::JobChanged() {
   redo_->setEnabled(bench_->document.canRedo());
 }
 
-void OrvelTestDlg::UpdateTitle() {
+void MainWindow::UpdateTitle() {
   const std::string& path = bench_->document.jobPath();
   const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
   setWindowTitle(name.isEmpty() ? WindowTitle + QStringLiteral("[*]")
@@ -354,11 +354,11 @@ void OrvelTestDlg::UpdateTitle() {
   setWindowModified(bench_->document.modified());
 }
 
-void OrvelTestDlg::UpdateStatus() {
+void MainWindow::UpdateStatus() {
   if (pageStatus_ == nullptr) return;
   int row = bench_->document.currentPageIndex();
   PageLength length = bench_->document.rowLength(row);
-  if (InPlaceEdit* editor = grid_->openEditor()) {
+  if (CellEditor* editor = grid_->openEditor()) {
     row = editor->row();
     length = bench_->document.MeasureDraft(row, editor->column(), ToU16(editor->text()));
     MarkOverLength(editor, QPalette::Text, length);
@@ -368,7 +368,7 @@ void OrvelTestDlg::UpdateStatus() {
   jobStatus_->setText(JobCountsText(bench_->document.counts()));
 }
 
-void OrvelTestDlg::Run(Command command) {
+void MainWindow::Run(Command command) {
   emit commandRun(command);
   // The command works on the text the operator sees: an open edit first goes in.
   grid_->FocusGrid();
@@ -412,7 +412,7 @@ void OrvelTestDlg::Run(Command command) {
   }
 }
 
-void OrvelTestDlg::ShowAbout() {
+void MainWindow::ShowAbout() {
   Centred<QDialog> box(this);
   box.setWindowTitle(QStringLiteral("Q5300"));
   auto* icon = new QSvgWidget(QStringLiteral(":/icons/app.svg"), &box);
@@ -429,36 +429,36 @@ void OrvelTestDlg::ShowAbout() {
   box.exec();
 }
 
-void OrvelTestDlg::ControlsChanged() {
+void MainWindow::ControlsChanged() {
   const ControlsState& controls = bench_->document.controls();
   if (mediaBar_ != nullptr) mediaBar_->Show(controls);
   if (pagePanel_ != nullptr) pagePanel_->Show(controls);
 }
 
-void OrvelTestDlg::PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) {
+void MainWindow::PreviewChanged(const PreviewSnapshot& snapshot, double mediaWidthMm) {
   preview_->SetMediaWidth(mediaWidthMm);
   preview_->SetPreviewPages(snapshot);
 }
 
-void OrvelTestDlg::MediaWidthChanged(double mediaWidthMm) {
+void MainWindow::MediaWidthChanged(double mediaWidthMm) {
   preview_->SetMediaWidth(mediaWidthMm);
 }
 
-void OrvelTestDlg::CommitOpenEdit() { grid_->FocusGrid(); }
+void MainWindow::CommitOpenEdit() { grid_->FocusGrid(); }
 
-void OrvelTestDlg::PrinterChanged() {
+void MainWindow::PrinterChanged() {
   printerNote_->setText(Translated(bench_->printing.printerNotePhrase()));
 }
 
-void OrvelTestDlg::CurrentPageChanged(int row, bool ensureVisible) {
+void MainWindow::CurrentPageChanged(int row, bool ensureVisible) {
   grid_->SelectRow(row, ensureVisible);
 }
 
-void OrvelTestDlg::EditCell(int row, int column) {
+void MainWindow::EditCell(int row, int column) {
   grid_->BeginCellEdit(row, column);
 }
 
-void OrvelTestDlg::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // The close box and "나가기" alike: no work is lost by a slip.
   grid_->FocusGrid();
   if (!bench_->files.MayClose()) {

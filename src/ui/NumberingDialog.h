@@ -4,22 +4,22 @@
 #include <QRadioButton>
 #include <map>
 
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 
 namespace q5300::ui {
 
-class MyEdit;
+class FilteredEdit;
 
 // The numbering dialog "넘버링 설정": the kind of running value and its start and
-// end. It shows the NumSet model and passes every click and text change to it.
-class NumSetDialog : public QDialog {
+// end. It shows the NumberingChoice model and passes every click and text change to it.
+class NumberingDialog : public QDialog {
   Q_OBJECT
 
  public:
-  NumSetDialog(NumSet& model, QWidget* parent = nullptr);
+  NumberingDialog(NumberingChoice& model, QWidget* parent = nullptr);
 
-  MyEdit* startBox() const { return start_; }
-  MyEdit* endBox() const { return end_; }
+  FilteredEdit* startBox() const { return start_; }
+  FilteredEdit* endBox() const { return end_; }
   QRadioButton* radio(NumberingKind kind) const { return radios_.at(kind); }
 
   void accept() override;
@@ -29,9 +29,9 @@ class NumSetDialog : public QDialog {
   void TextEdited(NumBox box, const QString& text);
   void ShowTexts();
 
-  NumSet& model_;
-  MyEdit* start_;
-  MyEdit* end_;
+  NumberingChoice& model_;
+  FilteredEdit* start_;
+  FilteredEdit* end_;
   std::map<NumberingKind, QRadioButton*> radios_;
 };
 

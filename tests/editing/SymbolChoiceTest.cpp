@@ -1,4 +1,4 @@
-#include "editing/Dqfh.h"
+#include "editing/SymbolChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 // with one pixel column and one pixel row left over.
 constexpr PictureRect Sheet{10, 20, 10 + 673, 20 + 211};
 
-TEST(Dqfh, DoubleClickPicksTheSymbolOfTheCell) {
+TEST(SymbolChoice, DoubleClickPicksTheSymbolOfTheCell) {
   struct Case {
     int x, y;
     std::optional<int> symbol;
@@ -36,20 +36,20 @@ TEST(Dqfh, DoubleClickPicksTheSymbolOfTheCell) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
-    EXPECT_EQ(Dqfh::SymbolAt(Sheet, c.x, c.y), c.symbol);
-    Dqfh picker;
+    EXPECT_EQ(SymbolChoice::SymbolAt(Sheet, c.x, c.y), c.symbol);
+    SymbolChoice picker;
     EXPECT_EQ(picker.DoubleClicked(Sheet, c.x, c.y), c.symbol.has_value());
     const std::u16string expected =
         c.symbol ? std::u16string(1, static_cast<char16_t>(0xE000 + *c.symbol)) : u"";
     EXPECT_EQ(picker.selection(), expected);
   }
   // A sheet too small to hold the cells picks nothing instead of dividing by zero.
-  EXPECT_EQ(Dqfh::SymbolAt(PictureRect{0, 0, 15, 100}, 3, 3), std::nullopt);
-  EXPECT_EQ(Dqfh::SymbolAt(PictureRect{0, 0, 100, 4}, 3, 3), std::nullopt);
+  EXPECT_EQ(SymbolChoice::SymbolAt(PictureRect{0, 0, 15, 100}, 3, 3), std::nullopt);
+  EXPECT_EQ(SymbolChoice::SymbolAt(PictureRect{0, 0, 100, 4}, 3, 3), std::nullopt);
 }
 
-TEST(Dqfh, SymbolsCollectUntilTheSelectionIsCleared) {
-  Dqfh picker;
+TEST(SymbolChoice, SymbolsCollectUntilTheSelectionIsCleared) {
+  SymbolChoice picker;
   EXPECT_TRUE(picker.DoubleClicked(Sheet, 10, 20 + 42));
   EXPECT_FALSE(picker.DoubleClicked(Sheet, 0, 0));
   EXPECT_TRUE(picker.DoubleClicked(Sheet, 10, 20));
@@ -61,7 +61,7 @@ TEST(Dqfh, SymbolsCollectUntilTheSelectionIsCleared) {
   EXPECT_EQ(picker.selection(), u"\uE001");
 }
 
-TEST(Dqfh, EverySymbolHasItsOwnNotation) {
+TEST(SymbolChoice, EverySymbolHasItsOwnNotation) {
   const auto table = ElectricalSymbolTable();
   ASSERT_EQ(table.size(), 77u);
   std::set<std::string_view> notations;

@@ -19,7 +19,7 @@ struct PictureRect {
 
 // The symbol picker without its window: the selection the operator collects by
 // double-clicking the symbol sheet.
-class Dqfh {
+class SymbolChoice {
  public:
   static constexpr std::string_view Caption = Q5300_TEXT("q5300", "전기 기호 선택(더블 클릭)");
   static constexpr std::string_view ClearText = Q5300_TEXT("q5300", "선택취소");

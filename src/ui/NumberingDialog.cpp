@@ -1,4 +1,4 @@
-#include "ui/NumSetDialog.h"
+#include "ui/NumberingDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 
 #include "ui/Centred.h"
 #include "ui/CoreTexts.h"
-#include "ui/MyEdit.h"
+#include "ui/FilteredEdit.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -20,18 +20,18 @@ QString Text(std::string_view text) {
 }
 }  // namespace
 
-NumSetDialog::NumSetDialog(NumSet& model, QWidget* parent)
-    : QDialog(parent), model_(model), start_(new MyEdit(this)), end_(new MyEdit(this)) {
+NumberingDialog::NumberingDialog(NumberingChoice& model, QWidget* parent)
+    : QDialog(parent), model_(model), start_(new FilteredEdit(this)), end_(new FilteredEdit(this)) {
   setObjectName(QStringLiteral("numberingDialog"));
-  setWindowTitle(Text(NumSet::Caption));
+  setWindowTitle(Text(NumberingChoice::Caption));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ApplicationBackground);
   setPalette(colours);
 
-  auto* kinds = new QGroupBox(Text(NumSet::KindGroupText), this);
+  auto* kinds = new QGroupBox(Text(NumberingChoice::KindGroupText), this);
   auto* kindLayout = new QGridLayout(kinds);
   int i = 0;
-  for (const NumSet::Radio& r : NumSet::Radios()) {
+  for (const NumberingChoice::Radio& r : NumberingChoice::Radios()) {
     auto* radio = new QRadioButton(Text(r.caption), kinds);
     radio->setObjectName(QStringLiteral("kind%1").arg(r.controlId));
     radios_[r.kind] = radio;
@@ -44,13 +44,13 @@ NumSetDialog::NumSetDialog(NumSet& model, QWidget* parent)
     });
   }
 
-  auto* values = new QGroupBox(Text(NumSet::ValueGroupText), this);
+  auto* values = new QGroupBox(Text(NumberingChoice::ValueGroupText), this);
   auto* valueLayout = new QGridLayout(values);
   start_->setObjectName(QStringLiteral("startBox"));
   end_->setObjectName(QStringLiteral("endBox"));
-  valueLayout->addWidget(new QLabel(Text(NumSet::StartLabel), values), 0, 0);
+  valueLayout->addWidget(new QLabel(Text(NumberingChoice::StartLabel), values), 0, 0);
   valueLayout->addWidget(start_, 0, 1);
-  valueLayout->addWidget(new QLabel(Text(NumSet::EndLabel), values), 0, 2);
+  valueLayout->addWidget(new QLabel(Text(NumberingChoice::EndLabel), values), 0, 2);
   valueLayout->addWidget(end_, 0, 3);
   connect(start_, &QLineEdit::textEdited, this,
           [this](const QString& t) { TextEdited(NumBox::Start, t); });
@@ -58,13 +58,13 @@ NumSetDialog::NumSetDialog(NumSet& model, QWidget* parent)
           [this](const QString& t) { TextEdited(NumBox::End, t); });
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(Text(NumSet::OkText), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(Text(NumSet::CancelText), QDialogButtonBox::RejectRole);
+  QPushButton* ok = buttons->addButton(Text(NumberingChoice::OkText), QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton(Text(NumberingChoice::CancelText), QDialogButtonBox::RejectRole);
   ok->setObjectName(QStringLiteral("ok"));
   cancel->setObjectName(QStringLiteral("cancel"));
   ok->setDefault(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &NumSetDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &NumSetDialog::reject);
+  connect(buttons, &QDialogButtonBox::accepted, this, &NumberingDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &NumberingDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(kinds);
@@ -76,9 +76,9 @@ NumSetDialog::NumSetDialog(NumSet& model, QWidget* parent)
   ShowTexts();
 }
 
-void NumSetDialog::ApplyMode() {
+void NumberingDialog::ApplyMode() {
   const BoxMode mode = model_.boxMode();
-  for (MyEdit* box : {start_, end_}) {
+  for (FilteredEdit* box : {start_, end_}) {
     switch (mode.filter) {
       case FilterMode::DigitsOnly:
         box->SetDigitsMode(mode.limit);
@@ -93,19 +93,19 @@ void NumSetDialog::ApplyMode() {
   }
 }
 
-void NumSetDialog::TextEdited(NumBox box, const QString& text) {
+void NumberingDialog::TextEdited(NumBox box, const QString& text) {
   model_.TextChanged(box, ToU16(text));
   ShowTexts();
 }
 
-void NumSetDialog::ShowTexts() {
+void NumberingDialog::ShowTexts() {
   for (auto [edit, box] : {std::pair{start_, NumBox::Start}, std::pair{end_, NumBox::End}}) {
     const QString shown = FromU16(model_.text(box));
     if (edit->text() != shown) edit->setText(shown);
   }
 }
 
-void NumSetDialog::accept() {
+void NumberingDialog::accept() {
   const Status status = model_.Accept();
   if (!status) {
     Centred<QMessageBox> box(QMessageBox::Information, MessageBoxCaption(status.failure()),

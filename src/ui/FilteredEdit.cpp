@@ -1,4 +1,4 @@
-#include "ui/MyEdit.h"
+#include "ui/FilteredEdit.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -8,25 +8,25 @@ namespace {
 constexpr int NoLimit = 32767;
 }
 
-MyEdit::MyEdit(QWidget* parent) : QLineEdit(parent) {}
+FilteredEdit::FilteredEdit(QWidget* parent) : QLineEdit(parent) {}
 
-void MyEdit::SetDigitsMode(int limit) {
+void FilteredEdit::SetDigitsMode(int limit) {
   mode_ = FilterMode::DigitsOnly;
   if (limit != 0) setMaxLength(limit);
 }
 
-void MyEdit::SetLettersMode(int limit, int caseMode) {
+void FilteredEdit::SetLettersMode(int limit, int caseMode) {
   mode_ = FilterMode::LettersOnly;
   if (limit != 0) setMaxLength(limit);
   case_ = caseMode == 1 ? CaseMode::Lower : caseMode == 2 ? CaseMode::Upper : CaseMode::AsTyped;
 }
 
-void MyEdit::SetAnyMode(int limit) {
+void FilteredEdit::SetAnyMode(int limit) {
   mode_ = FilterMode::AnyText;
   setMaxLength(limit == 0 ? NoLimit : limit);
 }
 
-QString MyEdit::Filter(const QString& typed) const {
+QString FilteredEdit::Filter(const QString& typed) const {
   QString out;
   for (const QChar c : typed) {
     if (const auto kept = FilterTypedCharacter(mode_, case_, c.unicode())) out += QChar(*kept);
@@ -34,7 +34,7 @@ QString MyEdit::Filter(const QString& typed) const {
   return out;
 }
 
-void MyEdit::keyPressEvent(QKeyEvent* event) {
+void FilteredEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   if (typed.isEmpty() || !typed.at(0).isPrint()) {
     QLineEdit::keyPressEvent(event);  // editing keys, Backspace, navigation
@@ -51,7 +51,7 @@ void MyEdit::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(&changed);
 }
 
-void MyEdit::inputMethodEvent(QInputMethodEvent* event) {
+void FilteredEdit::inputMethodEvent(QInputMethodEvent* event) {
   if (event->commitString().isEmpty() || mode_ == FilterMode::AnyText) {
     QLineEdit::inputMethodEvent(event);
     return;

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QTableView>
 
-#include "ui/InPlaceEdit.h"
+#include "ui/CellEditor.h"
 
 namespace q5300 {
 class JobDocument;
@@ -13,17 +13,17 @@ class PageCommands;
 namespace q5300::ui {
 
 class GridTableModel;
-class MyHeaderCtrl;
+class LabelGridHeader;
 
 // The label grid: one row per page, ten columns. It shows the document's grid,
 // reports clicks, released Up/Down keys and committed edits to the page
 // commands, and opens the cell editor over a cell.
-class MyListCtrl final : public QTableView {
+class LabelGrid final : public QTableView {
   Q_OBJECT
 
  public:
-  explicit MyListCtrl(QWidget* parent = nullptr);
-  ~MyListCtrl() override;
+  explicit LabelGrid(QWidget* parent = nullptr);
+  ~LabelGrid() override;
 
   // Binds the grid to the document and its page commands; call once, before use.
   void Attach(const JobDocument& document, PageCommands& pages);
@@ -37,12 +37,12 @@ class MyListCtrl final : public QTableView {
 
   // (row, column) under a point of the viewport; row -1 and column 0 off the rows.
   std::pair<int, int> CellFromPoint(const QPoint& point) const;
-  InPlaceEdit* editor() const { return editor_; }
+  CellEditor* editor() const { return editor_; }
   // The editor whose edit is still going on, if any.
-  InPlaceEdit* openEditor() const {
+  CellEditor* openEditor() const {
     return editor_ && !editor_->finished() ? editor_.data() : nullptr;
   }
-  MyHeaderCtrl* header() const { return header_; }
+  LabelGridHeader* header() const { return header_; }
 
   static constexpr int ColumnWidths[10] = {16, 16, 40, 260, 90, 45, 55, 75, 95, 45};
 
@@ -66,13 +66,13 @@ class MyListCtrl final : public QTableView {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void EditEnded(const InPlaceEdit::Outcome& outcome);
+  void EditEnded(const CellEditor::Outcome& outcome);
 
   const JobDocument* document_ = nullptr;
   PageCommands* pages_ = nullptr;
   GridTableModel* model_ = nullptr;
-  MyHeaderCtrl* header_ = nullptr;
-  QPointer<InPlaceEdit> editor_;
+  LabelGridHeader* header_ = nullptr;
+  QPointer<CellEditor> editor_;
 };
 
 }  // namespace q5300::ui

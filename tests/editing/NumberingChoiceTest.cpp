@@ -1,4 +1,4 @@
-#include "editing/NumSet.h"
+#include "editing/NumberingChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ NumberingFields Fields(std::optional<NumberingKind> kind, std::string_view start
   return fields;
 }
 
-TEST(NumSet, OpensOnTheStoredKindAndValues) {
+TEST(NumberingChoice, OpensOnTheStoredKindAndValues) {
   struct Case {
     std::optional<NumberingKind> kind;
     std::string_view start, end;
@@ -44,7 +44,7 @@ TEST(NumSet, OpensOnTheStoredKindAndValues) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.start) + " / " + std::string(c.end));
     const NumberingFields fields = Fields(c.kind, c.start, c.end);
-    const NumSet dialog(fields);
+    const NumberingChoice dialog(fields);
     EXPECT_EQ(dialog.checkedKind(), c.checked);
     EXPECT_EQ(dialog.text(NumBox::Start), c.startText);
     EXPECT_EQ(dialog.text(NumBox::End), c.endText);
@@ -54,10 +54,10 @@ TEST(NumSet, OpensOnTheStoredKindAndValues) {
   // Two flags from a damaged file: the first in the record's order wins.
   NumberingFields two = Fields(NumberingKind::Upper, "A", "B");
   two.flags[static_cast<std::size_t>(NumberingKind::Fixed)] = 1;
-  EXPECT_EQ(NumSet(two).checkedKind(), NumberingKind::Fixed);
+  EXPECT_EQ(NumberingChoice(two).checkedKind(), NumberingKind::Fixed);
 }
 
-TEST(NumSet, BoxesTakeWhatTheChosenKindAllows) {
+TEST(NumberingChoice, BoxesTakeWhatTheChosenKindAllows) {
   struct Case {
     NumberingKind kind;
     std::u16string_view typed;
@@ -75,7 +75,7 @@ TEST(NumSet, BoxesTakeWhatTheChosenKindAllows) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed.begin(), c.typed.end()));
-    NumSet dialog(Fields(std::nullopt, "", ""));
+    NumberingChoice dialog(Fields(std::nullopt, "", ""));
     dialog.KindClicked(c.kind);
     for (const char16_t ch : c.typed) dialog.Typed(NumBox::End, ch);
     EXPECT_EQ(dialog.text(NumBox::End), c.shown);
@@ -83,7 +83,7 @@ TEST(NumSet, BoxesTakeWhatTheChosenKindAllows) {
   }
 
   // Pasted text goes through the same rules as typed text.
-  NumSet dialog(Fields(std::nullopt, "", ""));
+  NumberingChoice dialog(Fields(std::nullopt, "", ""));
   dialog.TextChanged(NumBox::Start, u"a1b2c3d4");
   EXPECT_EQ(dialog.text(NumBox::Start), u"123");
   dialog.KindClicked(NumberingKind::Hex2);
@@ -93,8 +93,8 @@ TEST(NumSet, BoxesTakeWhatTheChosenKindAllows) {
   EXPECT_EQ(dialog.text(NumBox::Start), u"");
 }
 
-TEST(NumSet, ARadioClickEmptiesBothBoxes) {
-  NumSet dialog(Fields(NumberingKind::Hex2, "171", "255"));
+TEST(NumberingChoice, ARadioClickEmptiesBothBoxes) {
+  NumberingChoice dialog(Fields(NumberingKind::Hex2, "171", "255"));
   ASSERT_EQ(dialog.text(NumBox::Start), u"AB");
   dialog.KindClicked(NumberingKind::Lower);
   EXPECT_EQ(dialog.checkedKind(), NumberingKind::Lower);
@@ -103,7 +103,7 @@ TEST(NumSet, ARadioClickEmptiesBothBoxes) {
   EXPECT_EQ(dialog.boxMode(), (BoxMode{FilterMode::LettersOnly, 1, CaseMode::Lower}));
 }
 
-TEST(NumSet, AcceptStoresTheValueThePrinterCountsFrom) {
+TEST(NumberingChoice, AcceptStoresTheValueThePrinterCountsFrom) {
   struct Case {
     NumberingKind kind;
     std::u16string_view start, end;
@@ -122,22 +122,22 @@ TEST(NumSet, AcceptStoresTheValueThePrinterCountsFrom) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.storedStart) + " / " + std::string(c.storedEnd));
-    NumSet dialog(Fields(NumberingKind::Upper, "Q", "R"));
+    NumberingChoice dialog(Fields(NumberingKind::Upper, "Q", "R"));
     dialog.KindClicked(c.kind);
     dialog.TextChanged(NumBox::Start, std::u16string(c.start));
     dialog.TextChanged(NumBox::End, std::u16string(c.end));
     ASSERT_TRUE(dialog.Accept().ok());
     EXPECT_EQ(dialog.fields(), Fields(c.kind, c.storedStart, c.storedEnd));
 
-    const NumSet reopened(dialog.fields());
+    const NumberingChoice reopened(dialog.fields());
     EXPECT_EQ(reopened.checkedKind(), c.kind);
     EXPECT_EQ(reopened.text(NumBox::Start), c.reopenedStart);
     EXPECT_EQ(reopened.text(NumBox::End), c.reopenedEnd);
   }
 }
 
-TEST(NumSet, AnEmptyBoxKeepsTheDialogOpen) {
-  NumSet dialog(Fields(NumberingKind::Number, "1", "9"));
+TEST(NumberingChoice, AnEmptyBoxKeepsTheDialogOpen) {
+  NumberingChoice dialog(Fields(NumberingKind::Number, "1", "9"));
   dialog.KindClicked(NumberingKind::Fixed);
   Status status = dialog.Accept();
   ASSERT_FALSE(status.ok());
@@ -157,7 +157,7 @@ TEST(NumSet, AnEmptyBoxKeepsTheDialogOpen) {
   EXPECT_EQ(dialog.fields(), Fields(NumberingKind::Fixed, "05", "50"));
 }
 
-TEST(NumSet, PageFieldsGoInAndOutWithHasNumbering) {
+TEST(NumberingChoice, PageFieldsGoInAndOutWithHasNumbering) {
   PageRecord page;
   page.numUpper = 1;
   page.hasNumbering = 1;

@@ -8,11 +8,11 @@ namespace q5300::ui {
 
 // A single-line field that lets through only the characters of its mode (any
 // text, digits, letters), up to a length limit, and can turn letters to one case.
-class MyEdit final : public QLineEdit {
+class FilteredEdit final : public QLineEdit {
   Q_OBJECT
 
  public:
-  explicit MyEdit(QWidget* parent = nullptr);
+  explicit FilteredEdit(QWidget* parent = nullptr);
 
   void SetDigitsMode(int limit);
   void SetLettersMode(int limit, int caseMode);

@@ -6,7 +6,7 @@
 namespace q5300 {
 namespace {
 
-TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
+TEST(WorkbenchStart, OneEmptyCurrentPageAndTheDeviceCheck) {
   testing::WorkbenchParts parts;
   parts.printer.RefuseOpen(OpenStatus::NoDevice);
   parts.bench.StartUp();
@@ -35,7 +35,7 @@ TEST(EngineStart, OneEmptyCurrentPageAndTheDeviceCheck) {
   EXPECT_NE(op.told[1].text.find("Q5300_DEVICE=virtual:/tmp/q5300-out q5300"), std::string::npos);
 }
 
-TEST(EngineStart, APrinterThatIsThereGetsNoHintOfTheVirtualPrinter) {
+TEST(WorkbenchStart, APrinterThatIsThereGetsNoHintOfTheVirtualPrinter) {
   for (const OpenStatus status : {OpenStatus::NoPermission, OpenStatus::Opened}) {
     testing::WorkbenchParts parts;
     if (status != OpenStatus::Opened) parts.printer.RefuseOpen(status);

@@ -14,12 +14,12 @@ namespace q5300::ui {
 // steps aside while a modal dialog of the program is open and comes back when
 // the dialog closes, if the job still has it shown. Without a window (a picture
 // of it alone) it is a small frameless window of its own.
-class MyState final : public QWidget {
+class StatusPopupWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MyState(StatusPopup& popup, QWidget* window = nullptr);
-  ~MyState() override;
+  explicit StatusPopupWindow(StatusPopup& popup, QWidget* window = nullptr);
+  ~StatusPopupWindow() override;
 
   QPushButton* stopButton() const { return stop_; }
   QLabel* label() const { return label_; }

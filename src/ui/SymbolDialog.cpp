@@ -1,4 +1,4 @@
-#include "ui/DqfhDialog.h"
+#include "ui/SymbolDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -26,28 +26,28 @@ SymbolSheet::SymbolSheet(QWidget* parent) : QWidget(parent) {
 void SymbolSheet::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  const int w = width() / Dqfh::SheetColumns;
-  const int h = height() / Dqfh::SheetRows;
+  const int w = width() / SymbolChoice::SheetColumns;
+  const int h = height() / SymbolChoice::SheetRows;
   painter.setPen(QColor(190, 196, 206));
-  for (int c = 0; c <= Dqfh::SheetColumns; ++c)
-    painter.drawLine(c * w, 0, c * w, h * Dqfh::SheetRows);
-  for (int r = 0; r <= Dqfh::SheetRows; ++r)
-    painter.drawLine(0, r * h, w * Dqfh::SheetColumns, r * h);
+  for (int c = 0; c <= SymbolChoice::SheetColumns; ++c)
+    painter.drawLine(c * w, 0, c * w, h * SymbolChoice::SheetRows);
+  for (int r = 0; r <= SymbolChoice::SheetRows; ++r)
+    painter.drawLine(0, r * h, w * SymbolChoice::SheetColumns, r * h);
   painter.setPen(Qt::black);
   painter.setFont(GridFont(26));
   for (int i = 0; i < SymbolCount; ++i) {
-    const QRect cell((i % Dqfh::SheetColumns) * w, (i / Dqfh::SheetColumns) * h, w, h);
+    const QRect cell((i % SymbolChoice::SheetColumns) * w, (i / SymbolChoice::SheetColumns) * h, w, h);
     painter.drawText(cell, Qt::AlignCenter, QString(QChar(char16_t(FirstSymbol + i))));
   }
 }
 
-DqfhDialog::DqfhDialog(Dqfh& model, QWidget* parent)
+SymbolDialog::SymbolDialog(SymbolChoice& model, QWidget* parent)
     : QDialog(parent),
       model_(model),
       sheet_(new SymbolSheet(this)),
       selection_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("symbolPicker"));
-  setWindowTitle(Text(Dqfh::Caption));
+  setWindowTitle(Text(SymbolChoice::Caption));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ApplicationBackground);
   setPalette(colours);
@@ -56,12 +56,12 @@ DqfhDialog::DqfhDialog(Dqfh& model, QWidget* parent)
   selection_->setReadOnly(true);
   selection_->setFont(GridFont(20));
 
-  auto* clear = new QPushButton(Text(Dqfh::ClearText), this);
+  auto* clear = new QPushButton(Text(SymbolChoice::ClearText), this);
   clear->setObjectName(QStringLiteral("clear"));
   clear->setAutoDefault(false);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(Text(Dqfh::OkText), QDialogButtonBox::AcceptRole);
-  buttons->addButton(Text(Dqfh::CancelText), QDialogButtonBox::RejectRole);
+  QPushButton* ok = buttons->addButton(Text(SymbolChoice::OkText), QDialogButtonBox::AcceptRole);
+  buttons->addButton(Text(SymbolChoice::CancelText), QDialogButtonBox::RejectRole);
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -82,12 +82,12 @@ DqfhDialog::DqfhDialog(Dqfh& model, QWidget* parent)
   ShowSelection();
 }
 
-PictureRect DqfhDialog::SheetRect() const {
+PictureRect SymbolDialog::SheetRect() const {
   const QRect r = sheet_->geometry();
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-void DqfhDialog::mouseDoubleClickEvent(QMouseEvent* event) {
+void SymbolDialog::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     const QPoint at = event->position().toPoint();
     if (model_.DoubleClicked(SheetRect(), at.x(), at.y())) ShowSelection();
@@ -95,7 +95,7 @@ void DqfhDialog::mouseDoubleClickEvent(QMouseEvent* event) {
   QDialog::mouseDoubleClickEvent(event);
 }
 
-void DqfhDialog::ShowSelection() {
+void SymbolDialog::ShowSelection() {
   selection_->setText(FromU16(model_.selection()));
 }
 

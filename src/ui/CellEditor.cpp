@@ -1,4 +1,4 @@
-#include "ui/InPlaceEdit.h"
+#include "ui/CellEditor.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -10,7 +10,7 @@
 
 namespace q5300::ui {
 
-InPlaceEdit::InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, const QString& text,
+CellEditor::CellEditor(QWidget* parent, QWidget* grid, int row, int column, const QString& text,
                          Report report)
     : QLineEdit(text, parent),
       grid_(grid),
@@ -24,11 +24,11 @@ InPlaceEdit::InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, co
   selectAll();
 }
 
-void InPlaceEdit::Commit() {
+void CellEditor::Commit() {
   Finish();
 }
 
-void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
+void CellEditor::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -57,7 +57,7 @@ void InPlaceEdit::keyPressEvent(QKeyEvent* event) {
   GrowToText();
 }
 
-void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
+void CellEditor::inputMethodEvent(QInputMethodEvent* event) {
   // A composed character (Hangul) counts like a typed one; of a longer commit,
   // only the characters that would each be taken go in.
   const QString commit = event->commitString();
@@ -78,7 +78,7 @@ void InPlaceEdit::inputMethodEvent(QInputMethodEvent* event) {
   GrowToText();
 }
 
-void InPlaceEdit::focusOutEvent(QFocusEvent* event) {
+void CellEditor::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   // The editor's own menu (Paste, Undo, ...) takes the focus while it is open:
   // the edit goes on and takes what the menu does to it.
@@ -86,19 +86,19 @@ void InPlaceEdit::focusOutEvent(QFocusEvent* event) {
   Finish();
 }
 
-bool InPlaceEdit::OwnPopupIsOpen() const {
+bool CellEditor::OwnPopupIsOpen() const {
   for (const QWidget* w = QApplication::activePopupWidget(); w != nullptr; w = w->parentWidget()) {
     if (w == this) return true;
   }
   return false;
 }
 
-void InPlaceEdit::EndByKey() {
+void CellEditor::EndByKey() {
   if (grid_ != nullptr) grid_->setFocus(Qt::OtherFocusReason);
   Finish();  // also when the window is not active and no focus event comes
 }
 
-void InPlaceEdit::GrowToText() {
+void CellEditor::GrowToText() {
   // Wider as the text grows, to the right, never past the grid's edge; never narrower.
   const int wanted = fontMetrics().horizontalAdvance(text()) + 5 + 8;
   if (wanted <= width() || parentWidget() == nullptr) return;
@@ -106,7 +106,7 @@ void InPlaceEdit::GrowToText() {
   resize(std::min(wanted, std::max(width(), limit)), height());
 }
 
-void InPlaceEdit::Finish() {
+void CellEditor::Finish() {
   if (finished_) return;
   finished_ = true;
   Outcome outcome{row_, column_, std::nullopt, byEnter_};

@@ -1,4 +1,4 @@
-#include "ui/MyHeaderCtrl.h"
+#include "ui/LabelGridHeader.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,20 +8,20 @@
 
 namespace q5300::ui {
 
-MyHeaderCtrl::MyHeaderCtrl(const GridModel& grid, QWidget* parent)
+LabelGridHeader::LabelGridHeader(const GridModel& grid, QWidget* parent)
     : QHeaderView(Qt::Horizontal, parent), grid_(grid) {
   setSectionsClickable(true);
   setHighlightSections(false);
   setDefaultAlignment(Qt::AlignCenter);
 }
 
-QRect MyHeaderCtrl::CheckBoxRect(int section) const {
+QRect LabelGridHeader::CheckBoxRect(int section) const {
   const int left = sectionViewportPosition(section) + Spacing;
   const int top = (height() - BoxSize) / 2;
   return {left, top, BoxSize, BoxSize};
 }
 
-void MyHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+void LabelGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   painter->save();
   painter->fillRect(rect, ApplicationBackground);
   QRect inner = rect.adjusted(Spacing, 0, -Spacing, 0);
@@ -59,7 +59,7 @@ void MyHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logica
   painter->restore();
 }
 
-void MyHeaderCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+void LabelGridHeader::mouseDoubleClickEvent(QMouseEvent* event) {
   mousePressEvent(event);
 }
 

@@ -10,7 +10,7 @@ namespace q5300::ui {
 // loses the focus (Enter, Esc, a click elsewhere, a scroll, a command that
 // focuses the grid), but not to its own right-click menu, and reports once:
 // the text, or nothing after Esc.
-class InPlaceEdit final : public QLineEdit {
+class CellEditor final : public QLineEdit {
   Q_OBJECT
 
  public:
@@ -23,7 +23,7 @@ class InPlaceEdit final : public QLineEdit {
   using Report = std::function<void(const Outcome&)>;
 
   // `grid` takes the focus back when Enter, Esc, Up or Down ends the edit.
-  InPlaceEdit(QWidget* parent, QWidget* grid, int row, int column, const QString& text,
+  CellEditor(QWidget* parent, QWidget* grid, int row, int column, const QString& text,
               Report report);
 
   int row() const { return row_; }

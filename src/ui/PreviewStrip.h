@@ -11,30 +11,30 @@
 
 namespace q5300::ui {
 
-class MyPrintView;
+class PreviewStrip;
 
 // The drawing surface of the strip: it paints the part of the job that shows.
-class MyStatic final : public QWidget {
+class PreviewSurface final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MyStatic(MyPrintView& strip);
+  explicit PreviewSurface(PreviewStrip& strip);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  MyPrintView& strip_;
+  PreviewStrip& strip_;
 };
 
 // The preview strip along the bottom of the window: the job as the printer lays
 // it out along the medium, scrolled horizontally, with the current page brought
 // into view.
-class MyPrintView final : public QFrame {
+class PreviewStrip final : public QFrame {
   Q_OBJECT
 
  public:
-  explicit MyPrintView(QWidget* parent = nullptr);
+  explicit PreviewStrip(QWidget* parent = nullptr);
 
   // Lays the job out anew and repaints.
   void SetPreviewPages(const PreviewSnapshot& snapshot);
@@ -50,7 +50,7 @@ class MyPrintView final : public QFrame {
   void SetPosition(int64_t position);
   double mediaWidthMm() const { return mediaWidthMm_; }
   int dpi() const;
-  MyStatic* surface() const { return surface_; }
+  PreviewSurface* surface() const { return surface_; }
   QScrollBar* scrollBar() const { return bar_; }
   PreviewFrame Frame() const;
 
@@ -69,7 +69,7 @@ class MyPrintView final : public QFrame {
   FollowMemory follow_;
   int64_t position_ = 0;
   double mediaWidthMm_ = 9.0;
-  MyStatic* surface_;
+  PreviewSurface* surface_;
   QScrollBar* bar_;
   QTimer timer_;
 };

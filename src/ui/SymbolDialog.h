@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QLineEdit>
 
-#include "editing/Dqfh.h"
+#include "editing/SymbolChoice.h"
 
 namespace q5300::ui {
 
@@ -22,11 +22,11 @@ class SymbolSheet final : public QWidget {
 
 // The symbol picker "전기 기호 선택(더블 클릭)": every double-click on the sheet
 // adds a symbol to the selection; OK hands the selection over.
-class DqfhDialog : public QDialog {
+class SymbolDialog : public QDialog {
   Q_OBJECT
 
  public:
-  DqfhDialog(Dqfh& model, QWidget* parent = nullptr);
+  SymbolDialog(SymbolChoice& model, QWidget* parent = nullptr);
 
   SymbolSheet* sheet() const { return sheet_; }
   QLineEdit* selectionBox() const { return selection_; }
@@ -39,7 +39,7 @@ class DqfhDialog : public QDialog {
  private:
   void ShowSelection();
 
-  Dqfh& model_;
+  SymbolChoice& model_;
   SymbolSheet* sheet_;
   QLineEdit* selection_;
 };

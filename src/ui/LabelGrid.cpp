@@ -1,4 +1,4 @@
-#include "ui/MyListCtrl.h"
+#include "ui/LabelGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include "editing/JobDocument.h"
 #include "editing/PageCommands.h"
 #include "ui/GridTableModel.h"
-#include "ui/MyHeaderCtrl.h"
+#include "ui/LabelGridHeader.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
@@ -36,7 +36,7 @@ class RowDelegate final : public QStyledItemDelegate {
 
 }  // namespace
 
-MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
+LabelGrid::LabelGrid(QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("grid"));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,17 +60,17 @@ MyListCtrl::MyListCtrl(QWidget* parent) : QTableView(parent) {
   }
 }
 
-MyListCtrl::~MyListCtrl() {
+LabelGrid::~LabelGrid() {
   // An edit still open when the grid goes is dropped, not reported.
   pages_ = nullptr;
   delete editor_;
 }
 
-void MyListCtrl::Attach(const JobDocument& document, PageCommands& pages) {
+void LabelGrid::Attach(const JobDocument& document, PageCommands& pages) {
   document_ = &document;
   pages_ = &pages;
   model_ = new GridTableModel(document, pages, this);
-  header_ = new MyHeaderCtrl(document.grid(), this);
+  header_ = new LabelGridHeader(document.grid(), this);
   setHorizontalHeader(header_);
   setModel(model_);
   header_->setFont(font());
@@ -81,7 +81,7 @@ void MyListCtrl::Attach(const JobDocument& document, PageCommands& pages) {
     const int heading = headings.horizontalAdvance(
         model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
     const int room = heading > 0 ? heading + 10 : 0;
-    setColumnWidth(c, std::max(ColumnWidths[c], room) + 2 * MyHeaderCtrl::Spacing);
+    setColumnWidth(c, std::max(ColumnWidths[c], room) + 2 * LabelGridHeader::Spacing);
   }
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(header_, &QHeaderView::sectionClicked, this, [this](int section) {
@@ -92,14 +92,14 @@ void MyListCtrl::Attach(const JobDocument& document, PageCommands& pages) {
           [this](int) { header_->viewport()->update(); });
 }
 
-std::pair<int, int> MyListCtrl::CellFromPoint(const QPoint& point) const {
+std::pair<int, int> LabelGrid::CellFromPoint(const QPoint& point) const {
   const int row = rowAt(point.y());
   if (row < 0) return {-1, 0};
   const int column = columnAt(point.x());
   return {row, column < 0 ? 0 : column};
 }
 
-void MyListCtrl::mousePressEvent(QMouseEvent* event) {
+void LabelGrid::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
   if (event->button() != Qt::LeftButton || pages_ == nullptr) return;
   const auto [row, column] = CellFromPoint(event->position().toPoint());
@@ -113,13 +113,13 @@ void MyListCtrl::mousePressEvent(QMouseEvent* event) {
   BeginCellEdit(row, column);
 }
 
-void MyListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+void LabelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   // A double click is a second click; the editor is already open after the first.
   if (editor_) return;
   mousePressEvent(event);
 }
 
-void MyListCtrl::keyReleaseEvent(QKeyEvent* event) {
+void LabelGrid::keyReleaseEvent(QKeyEvent* event) {
   if (pages_ != nullptr && !event->isAutoRepeat() &&
       (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
     const GridModel& grid = document_->grid();
@@ -132,7 +132,7 @@ void MyListCtrl::keyReleaseEvent(QKeyEvent* event) {
   QTableView::keyReleaseEvent(event);
 }
 
-bool MyListCtrl::focusNextPrevChild(bool next) {
+bool LabelGrid::focusNextPrevChild(bool next) {
   QWidget* focus = QApplication::focusWidget();
   if (editor_ == nullptr || focus == nullptr || !isAncestorOf(focus)) {
     return QTableView::focusNextPrevChild(next);
@@ -148,17 +148,17 @@ bool MyListCtrl::focusNextPrevChild(bool next) {
   return QTableView::focusNextPrevChild(next);
 }
 
-void MyListCtrl::wheelEvent(QWheelEvent* event) {
+void LabelGrid::wheelEvent(QWheelEvent* event) {
   FocusGrid();
   QTableView::wheelEvent(event);
 }
 
-void MyListCtrl::FocusGrid() {
+void LabelGrid::FocusGrid() {
   if (editor_) editor_->Commit();
   setFocus(Qt::OtherFocusReason);
 }
 
-void MyListCtrl::BeginCellEdit(int row, int column) {
+void LabelGrid::BeginCellEdit(int row, int column) {
   if (document_ == nullptr || !document_->grid().IsValidRow(row) || column < 0 ||
       column >= GridColumnCount || columnWidth(column) < 5) {
     return;
@@ -172,9 +172,9 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   }
   const int left = cell.left() + 4;
   const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
-  auto* editor = new InPlaceEdit(viewport(), this, row, column,
+  auto* editor = new CellEditor(viewport(), this, row, column,
                                  FromU16(document_->grid().CellText(row, column)),
-                      [this](const InPlaceEdit::Outcome& o) { EditEnded(o); });
+                      [this](const CellEditor::Outcome& o) { EditEnded(o); });
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
   editor_ = editor;
@@ -185,7 +185,7 @@ void MyListCtrl::BeginCellEdit(int row, int column) {
   emit editTextChanged(row, column, editor->text());
 }
 
-void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
+void LabelGrid::EditEnded(const CellEditor::Outcome& outcome) {
   if (pages_ == nullptr) return;
   if (outcome.text) {
     pages_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
@@ -193,11 +193,11 @@ void MyListCtrl::EditEnded(const InPlaceEdit::Outcome& outcome) {
   emit editFinished();
 }
 
-void MyListCtrl::ProblemsChanged() {
+void LabelGrid::ProblemsChanged() {
   if (model_ != nullptr) model_->ProblemsChanged();
 }
 
-void MyListCtrl::SelectRow(int row, bool ensureVisible) {
+void LabelGrid::SelectRow(int row, bool ensureVisible) {
   if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
   const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
   selectionModel()->setCurrentIndex(

@@ -1,4 +1,4 @@
-#include "ui/MyPrintView.h"
+#include "ui/PreviewStrip.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
@@ -8,20 +8,20 @@
 
 namespace q5300::ui {
 
-MyStatic::MyStatic(MyPrintView& strip) : QWidget(&strip), strip_(strip) {
+PreviewSurface::PreviewSurface(PreviewStrip& strip) : QWidget(&strip), strip_(strip) {
   setObjectName(QStringLiteral("previewSurface"));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void MyStatic::paintEvent(QPaintEvent*) {
+void PreviewSurface::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintPreview(painter, strip_.Frame(), size());
 }
 
-MyPrintView::MyPrintView(QWidget* parent)
+PreviewStrip::PreviewStrip(QWidget* parent)
     : QFrame(parent),
       layout_(std::make_unique<PreviewLayout>()),
-      surface_(new MyStatic(*this)),
+      surface_(new PreviewSurface(*this)),
       bar_(new QScrollBar(Qt::Horizontal, this)) {
   setObjectName(QStringLiteral("preview"));
   setFrameShape(QFrame::StyledPanel);
@@ -31,10 +31,10 @@ MyPrintView::MyPrintView(QWidget* parent)
   column->addWidget(surface_, 1);
   column->addWidget(bar_);
   bar_->setFixedHeight(20);
-  connect(bar_, &QScrollBar::actionTriggered, this, &MyPrintView::BarAction);
+  connect(bar_, &QScrollBar::actionTriggered, this, &PreviewStrip::BarAction);
   // Dragging the thumb, the wheel over the bar and its keys move the bar itself;
   // the content follows its value. Values the strip sets arrive with signals blocked.
-  connect(bar_, &QScrollBar::valueChanged, this, &MyPrintView::BarMoved);
+  connect(bar_, &QScrollBar::valueChanged, this, &PreviewStrip::BarMoved);
   // The strip keeps itself sized and scrolled: first soon after it opens, then
   // twice a second.
   timer_.setSingleShot(true);
@@ -46,40 +46,40 @@ MyPrintView::MyPrintView(QWidget* parent)
   UpdateBar();
 }
 
-int MyPrintView::dpi() const {
+int PreviewStrip::dpi() const {
   return surface_->logicalDpiY();
 }
 
-PreviewFrame MyPrintView::Frame() const {
+PreviewFrame PreviewStrip::Frame() const {
   return {layout_.get(), position_, dpi(), mediaWidthMm_};
 }
 
-void MyPrintView::SetPreviewPages(const PreviewSnapshot& snapshot) {
+void PreviewStrip::SetPreviewPages(const PreviewSnapshot& snapshot) {
   layout_ = std::make_unique<PreviewLayout>(snapshot, dpi(), measure_);
   NoteCurrentPage(follow_, layout_->currentPageX());
   SetPosition(position_);
   surface_->update();
 }
 
-void MyPrintView::ClearPages() {
+void PreviewStrip::ClearPages() {
   layout_ = std::make_unique<PreviewLayout>();
   follow_ = {};
   SetPosition(0);
   surface_->update();
 }
 
-void MyPrintView::FollowCurrentPage() {
+void PreviewStrip::FollowCurrentPage() {
   if (const auto target =
           q5300::FollowCurrentPage(follow_, layout_->contentWidth(), surface_->width())) {
     SetPosition(*target);
   }
 }
 
-ScrollRange MyPrintView::Range() const {
+ScrollRange PreviewStrip::Range() const {
   return StripScrollRange(layout_->contentWidth(), surface_->width());
 }
 
-void MyPrintView::SetPosition(int64_t position) {
+void PreviewStrip::SetPosition(int64_t position) {
   const int64_t clamped = ClampPosition(Range(), position);
   if (clamped != position_) {
     position_ = clamped;
@@ -88,7 +88,7 @@ void MyPrintView::SetPosition(int64_t position) {
   UpdateBar();
 }
 
-void MyPrintView::UpdateBar() {
+void PreviewStrip::UpdateBar() {
   const ScrollBarScale scale(Range());
   const QSignalBlocker quiet(bar_);
   bar_->setRange(0, scale.barMaximum);
@@ -97,7 +97,7 @@ void MyPrintView::UpdateBar() {
   bar_->setValue(scale.ToBar(position_));
 }
 
-void MyPrintView::BarAction(int action) {
+void PreviewStrip::BarAction(int action) {
   ScrollAction step;
   switch (action) {
     case QAbstractSlider::SliderSingleStepSub:
@@ -126,18 +126,18 @@ void MyPrintView::BarAction(int action) {
   bar_->setSliderPosition(ScrollBarScale(Range()).ToBar(position_));
 }
 
-void MyPrintView::BarMoved(int value) {
+void PreviewStrip::BarMoved(int value) {
   const ScrollBarScale scale(Range());
   if (value == scale.ToBar(position_)) return;
   SetPosition(ScrollTo(Range(), position_, ScrollAction::Drag, scale.FromBar(value)));
 }
 
-void MyPrintView::resizeEvent(QResizeEvent* event) {
+void PreviewStrip::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
   SetPosition(position_);
 }
 
-void MyPrintView::wheelEvent(QWheelEvent* event) {
+void PreviewStrip::wheelEvent(QWheelEvent* event) {
   const int steps =
       event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
   const ScrollRange range = Range();

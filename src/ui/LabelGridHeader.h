@@ -10,11 +10,11 @@ namespace q5300::ui {
 
 // The grid's column header: it paints its headings itself, with a check box in
 // the first one that shows whether all rows are ticked.
-class MyHeaderCtrl final : public QHeaderView {
+class LabelGridHeader final : public QHeaderView {
   Q_OBJECT
 
  public:
-  MyHeaderCtrl(const GridModel& grid, QWidget* parent);
+  LabelGridHeader(const GridModel& grid, QWidget* parent);
 
   static constexpr int Spacing = 2;
   static constexpr int BoxSize = 13;
