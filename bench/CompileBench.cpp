@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "data/FixedField.h"
+#include "data/SerialPort.h"
 
 namespace q5300 {
 namespace {
@@ -16,29 +18,35 @@ std::u16string Digits(int value) {
 
 // A full job as an operator marks a switchboard: 200 pages of two lines, Hangul
 // and ASCII mixed, a running number on line 1, every text cut at 40 bytes.
-void FillJob(GridModel& grid, PageList& pages) {
+struct Row {
+  std::u16string line1;
+  std::u16string line2;
+  PageRecord record;
+};
+
+std::vector<Row> FillJob() {
   PageDefaults defaults;
   defaults.autoLength = true;
+  std::vector<Row> rows(MaxPages);
   for (int i = 0; i < MaxPages; ++i) {
-    grid.InsertRow(i);
-    grid.SetCellText(i, Line1Column, u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i) + u"-\uE04D");
-    grid.SetCellText(i, Line2Column,
-                     u"\uC81C\uC5B4\uBC18 \uB2E8\uC790 L" + Digits(i % 3 + 1) +
-                         u" \uCC28\uB2E8\uAE30 \uACC4\uD1B5 \uBC88\uD638");
-    grid.SetChecked(i, true);
-    PageRecord& r = *pages.AppendRecord(defaults, JobSettings{});
-    SetField(r.numStart, "1");
-    SetField(r.numEnd, "100");
+    Row& row = rows[static_cast<std::size_t>(i)];
+    row.line1 = u"\uC804\uC6D0\uACF5\uAE09 MCC-" + Digits(i) + u"-\uE04D";
+    row.line2 = u"\uC81C\uC5B4\uBC18 \uB2E8\uC790 L" + Digits(i % 3 + 1) +
+                u" \uCC28\uB2E8\uAE30 \uACC4\uD1B5 \uBC88\uD638";
+    InitRecord(row.record, defaults, JobSettings{});
+    SetField(row.record.numStart, "1");
+    SetField(row.record.numEnd, "100");
   }
+  return rows;
 }
 
 void CompileJob(benchmark::State& state) {
-  GridModel grid;
-  PageList pages;
-  FillJob(grid, pages);
+  const std::vector<Row> rows = FillJob();
+  std::vector<PageSource> sources;
+  for (const Row& row : rows) sources.push_back({row.line1, row.line2, row.record});
   const JobSettings settings;
   for (auto _ : state) {
-    CompiledJob records = RebuildRecords(RebuildMode::PrinterMode, grid, 0, pages, settings.margin);
+    CompiledJob records = RebuildRecords(RebuildMode::PrinterMode, sources, 0, settings.margin);
     std::size_t sent = 0;
     int start = 0;
     while (start < static_cast<int>(records.size())) {

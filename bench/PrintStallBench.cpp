@@ -12,7 +12,7 @@
 
 #include "BenchOperator.h"
 #include "QtBenchMain.h"
-#include "data/GridModel.h"
+#include "editing/GridCells.h"
 #include "printer/VirtualPrinter.h"
 #include "ui/StatusPopupWindow.h"
 #include "ui/MainWindow.h"
@@ -37,7 +37,7 @@ void StalledPrinter(benchmark::State& state) {
     ui::MainWindow window(&op, std::move(device));
     window.StartUp();
     Workbench& bench = window.bench();
-    bench.document.Change([](JobEdit& e) { e.grid().SetCellText(0, Line1Column, u"A"); });
+    bench.document.Change([](JobEdit& e) { e.PageAt(0)->line1 = u"A"; });
 
     QElapsedTimer sinceLastTurn;
     double longest = 0;
@@ -118,7 +118,7 @@ void StopPress(benchmark::State& state) {
     while (bench.document.grid().rowCount() < 100) bench.pages.Add();
     bench.document.Change([](JobEdit& e) {
       for (int row = 0; row < 100; ++row)
-        e.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
+        e.PageAt(row)->line1 = std::u16string(40, u'X');
     });
     bench.printing.Print();
     if (!RunUntil([&] { return bench.printing.phase() == PrintController::Phase::Waiting; })) {

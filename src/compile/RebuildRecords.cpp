@@ -150,8 +150,8 @@ void StorePageText(PageRecord& r, std::string_view bytes) {
   r.textLength = static_cast<uint8_t>(length);
 }
 
-void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string_view line2,
-                     PageRecord& r) {
+std::size_t CompilePageText(RebuildMode mode, std::u16string_view line1,
+                            std::u16string_view line2, PageRecord& r) {
   const bool printer = mode == RebuildMode::PrinterMode;
   r.twoLines = line2.empty() ? 0 : 1;
   std::array<char, MaxTextBytes + 1> bytes;
@@ -168,6 +168,7 @@ void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string
   if (r.twoLines == 1 && std::find(r.text.begin(), textEnd, SeparatorCode) == textEnd) {
     r.twoLines = 0;
   }
+  return n;
 }
 
 std::size_t CompiledTextBytes(RebuildMode mode, std::u16string_view line1,
@@ -184,21 +185,21 @@ CompiledJob::CompiledJob(std::vector<PageRecord> records) : records_(std::move(r
   }
 }
 
-CompiledJob RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow,
-                           const PageList& pages, int margin) {
+PageRecord CompilePageRecord(RebuildMode mode, const PageSource& page, int margin) {
+  PageRecord r = page.record;
+  r.prev = r.next = nullptr;
+  CompilePageText(mode, page.line1, page.line2, r);
+  ComputeMetrics(r, margin);
+  return r;
+}
+
+CompiledJob RebuildRecords(RebuildMode mode, std::span<const PageSource> pages, int currentRow,
+                           int margin) {
   std::vector<PageRecord> records;
-  records.reserve(static_cast<std::size_t>(pages.size()));
-  int row = 0;
-  for (const PageRecord& page : pages) {
-    PageRecord& r = records.emplace_back(page);
-    // Record i belongs to row i; a record without a row is left as it is.
-    if (grid.IsValidRow(row)) {
-      r.isChecked = grid.IsChecked(row) ? 1 : 0;
-      r.isCurrent = row == currentRow ? 1 : 0;
-      CompilePageText(mode, grid.CellText(row, Line1Column), grid.CellText(row, Line2Column), r);
-      ComputeMetrics(r, margin);
-    }
-    ++row;
+  records.reserve(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    PageRecord& r = records.emplace_back(CompilePageRecord(mode, pages[i], margin));
+    r.isCurrent = static_cast<int>(i) == currentRow ? 1 : 0;
   }
   return CompiledJob(std::move(records));
 }

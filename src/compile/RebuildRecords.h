@@ -6,9 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/GridModel.h"
 #include "data/PageRecord.h"
-#include "data/SerialPort.h"
 
 namespace q5300 {
 
@@ -47,9 +45,10 @@ void StorePageText(PageRecord& record, std::string_view bytes);
 
 // Compiles one page's two lines into its record: the text with its control bytes,
 // the marker counts, the numbering kind, twoLines and wideCount. Metrics, check
-// and current marks are left alone.
-void CompilePageText(RebuildMode mode, std::u16string_view line1, std::u16string_view line2,
-                     PageRecord& record);
+// and current marks are left alone. Returns the length in bytes of the text
+// before the cut to the record's 40 bytes (a text longer than that counts as 41).
+std::size_t CompilePageText(RebuildMode mode, std::u16string_view line1,
+                            std::u16string_view line2, PageRecord& record);
 
 // The length in bytes of the text CompilePageText makes of the two lines, before
 // the cut to the record's 40 bytes; a text longer than that counts as 41.
@@ -77,12 +76,22 @@ class CompiledJob {
   std::vector<PageRecord> records_;
 };
 
-// The job's records compiled in `mode`, the job left as it is: the text of every
-// record from its grid row (lines in columns 3 and 4, the row's check box), the
-// record of `currentRow` marked, the metrics refreshed. Record i belongs to row
-// i; a record without a row is copied as it stands.
-CompiledJob RebuildRecords(RebuildMode mode, const GridModel& grid, int currentRow,
-                           const PageList& pages, int margin);
+// One page to compile: its two lines as typed and its record, which carries
+// every attribute and the tick.
+struct PageSource {
+  std::u16string_view line1;
+  std::u16string_view line2;
+  const PageRecord& record;
+};
+
+// A page's record compiled in `mode` from its lines: the text and what is
+// counted from it, then the metrics. `page` is left as it is.
+PageRecord CompilePageRecord(RebuildMode mode, const PageSource& page, int margin);
+
+// The job's records compiled in `mode`, the pages left as they are: each record
+// compiled from its lines, the record of `currentRow` marked.
+CompiledJob RebuildRecords(RebuildMode mode, std::span<const PageSource> pages, int currentRow,
+                           int margin);
 
 // How many times a page text was compiled in this process (a figure for
 // benchmarks: what a command costs in compiles).

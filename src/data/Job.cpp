@@ -18,37 +18,21 @@ bool Job::ChooseMaterial(int index) {
   settings.mediaSize = 1;
   SetField(settings.materialCode, material.materialCode);
   SetField(settings.sizeCode, material.sizes[1].sizeCode);
-  CarryMediaCodesIntoPages();
   return true;
 }
 
-SizeChoice Job::ChooseMediaSize(int index, const PageRecord* current) {
+std::optional<Message> Job::ChooseMediaSize(int index, int twoLinePages) {
   if (settings.materialCode[0] == 'L') {
     SetField(settings.sizeCode, index == 0 ? "6" : index == 1 ? "9" : "12");
   } else {
-    if (index < 0 || index > 3) return {std::nullopt, settings.mediaSize};
-    if (index <= 1) {
-      int twoLinePages = 0;
-      for (const PageRecord& r : pages) twoLinePages += r.twoLines == 1 ? 1 : 0;
-      if (twoLinePages > 0) {
-        int shown = current != nullptr ? current->sizeCode[0] - '3' : settings.mediaSize;
-        // A page that carries no tube size (a damaged file) shows the job's size.
-        if (shown < 0 || shown > 3) shown = settings.mediaSize;
-        return {Message{Phrase(kTwoLinesNeedWiderMedium, twoLinePages)}, shown};
-      }
+    if (index < 0 || index > 3) return std::nullopt;
+    if (index <= 1 && twoLinePages > 0) {
+      return Message{Phrase(kTwoLinesNeedWiderMedium, twoLinePages)};
     }
     SetField(settings.sizeCode, std::string(1, static_cast<char>('0' + index + 3)));
   }
   settings.mediaSize = index;
-  CarryMediaCodesIntoPages();
-  return {std::nullopt, index};
-}
-
-void Job::CarryMediaCodesIntoPages() {
-  for (PageRecord& r : pages) {
-    r.materialCode = settings.materialCode;
-    r.sizeCode = settings.sizeCode;
-  }
+  return std::nullopt;
 }
 
 }  // namespace q5300

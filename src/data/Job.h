@@ -4,30 +4,24 @@
 
 #include "data/JobSettings.h"
 #include "data/Result.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 
 namespace q5300 {
 
-// The answer to a size pick: the refusal, if any, and the item the size box
-// shows afterwards (the current page's size after a refusal).
-struct SizeChoice {
-  std::optional<Message> refusal;
-  int shownIndex = 0;
-};
-
-// A job: its media settings, the page panel's defaults for new pages, and the
-// pages. The media-bar rules live here; they tell the caller of a refusal
-// instead of showing anything.
+// A job's media settings and the page panel's defaults for new pages (the job
+// document holds its pages). The media-bar rules live here; they tell the
+// caller of a refusal instead of showing anything.
 struct Job {
   JobSettings settings;
   PageDefaults defaults;
-  PageList pages;
 
-  // Material box: the size list of the new material, its item 1, and the new
-  // codes in every page. No check: two-line pages keep their lines.
+  // Material box: the size list of the new material and its item 1. No check:
+  // two-line pages keep their lines. The caller carries the new codes into
+  // every page.
   bool ChooseMaterial(int index);
-  // Size box. Tube sizes 3.0 and 4.0 are refused while any page has two lines.
-  SizeChoice ChooseMediaSize(int index, const PageRecord* current);
+  // Size box. Tube sizes 3.0 and 4.0 are refused while any page has two lines
+  // (`twoLinePages` of them); the refusal, or nothing when the size is taken.
+  std::optional<Message> ChooseMediaSize(int index, int twoLinePages);
   void ChooseCutting(int index) { settings.cutMode = CutModeForIndex(index); }
   void ChooseMargin(int index) { settings.margin = index; }
   void ChooseAlignment(int index) { settings.alignment = static_cast<uint8_t>(index); }
@@ -35,8 +29,11 @@ struct Job {
   void ChooseCopies(int index) { settings.copies = index + 1; }
   void ChooseRepeatMode(uint8_t mode) { settings.repeatMode = mode; }
 
-  // Copies the job's material and size codes into every page.
-  void CarryMediaCodesIntoPages();
+  // Puts the job's material and size codes into a page's record.
+  void CarryMediaCodesInto(PageRecord& record) const {
+    record.materialCode = settings.materialCode;
+    record.sizeCode = settings.sizeCode;
+  }
 };
 
 }  // namespace q5300

@@ -65,6 +65,8 @@ struct PageRecord {
   PageRecord* next = nullptr;
 
   bool IsVertical() const { return direction[0] != '0'; }
+  // Field by field, the links included.
+  friend bool operator==(const PageRecord&, const PageRecord&) = default;
   // Only ticked pages with text go to the printer.
   bool IsPrintable() const { return isChecked != 0 && textLength != 0; }
 };

@@ -10,7 +10,6 @@
 
 #include "compile/PrintPacket.h"
 #include "data/AsciiText.h"
-#include "editing/CellTexts.h"
 #include "editing/FileMessages.h"
 #include "files/FileIo.h"
 #include "files/LabelFile.h"
@@ -35,27 +34,20 @@ constexpr char kPartOpened[] = Q5300_TEXT(
 // The largest label file: a print image's length is 16 bits wide.
 constexpr std::size_t kMaxLabelFileSize = 0xFFFF;
 
-void ShowRecordInRow(GridModel& grid, int row, const PageRecord& record) {
-  const GridLines lines = GridLinesOf(record);
-  grid.SetCellText(row, Line1Column, lines.line1);
-  if (!lines.line2.empty()) grid.SetCellText(row, Line2Column, lines.line2);
-  grid.SetCellText(row, RepeatColumn, NumberCellText(record.repeatCount));
-  grid.SetCellText(row, FontSizeColumn, NumberCellText(record.fontSize));
-  grid.SetCellText(row, FrameColumn, FrameCellText(record.frame));
-  grid.SetCellText(row, DirectionColumn, DirectionCellText(record.direction));
-  grid.SetCellText(row, ZoomColumn, ZoomCellText(record.halfWidth));
-  grid.SetChecked(row, true);
-}
-
-void ShowSettingsInControls(ControlsState& controls, const JobSettings& s, bool withCopies) {
-  controls.material = s.material;
-  controls.mediaSize = s.mediaSize;
-  controls.cutting = IndexForCutMode(s.cutMode);
-  controls.margin = s.margin;
-  controls.alignment = s.alignment;
-  controls.density = s.density - 1;
-  controls.continuous = s.repeatMode != 0;
-  if (withCopies) controls.copies = s.copies - 1;
+// A page of a label file as the job keeps it: its lines decoded from the
+// file's text, every attribute of its record, and its tick.
+void TakeFilePage(Page& page, const PageRecord& file) {
+  const GridLines lines = GridLinesOf(file);
+  page.line1 = lines.line1;
+  page.line2 = lines.line2;
+  page.record = file;
+  page.record.prev = page.record.next = nullptr;
+  page.record.pageId = 0;
+  page.record.isCurrent = 0;
+  page.record.isChecked = 1;
+  // The text is the lines': the record keeps none of its own.
+  page.record.text.fill(0);
+  page.record.textLength = 0;
 }
 
 }  // namespace
@@ -70,16 +62,15 @@ void FileCommands::Open() {
 }
 
 bool FileCommands::OpenFile(const std::string& path) {
-  const GridModel& grid = document_.grid();
   bool discard = false;
-  if (grid.rowCount() > 0) {
-    const PageRecord* first = document_.job().pages.first();
-    const bool onlyEmptyPage = grid.rowCount() == 1 && first != nullptr &&
-                               first->textLength == 0 && grid.CellText(0, Line1Column).empty() &&
-                               grid.CellText(0, Line2Column).empty();
-    discard = onlyEmptyPage || op_.AskYesNo(Message{kDiscardQuestion});
+  if (document_.pageCount() > 0) {
+    discard = HoldsOnlyAnEmptyPage() || op_.AskYesNo(Message{kDiscardQuestion});
   }
   return OpenLabelFile(path, discard);
+}
+
+bool FileCommands::HoldsOnlyAnEmptyPage() const {
+  return document_.pageCount() == 1 && !document_.PageAt(0)->HasLines();
 }
 
 bool FileCommands::OpenLabelFile(const std::string& path, bool discard) {
@@ -103,12 +94,11 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
 
   // The limits of a job hold for the pages kept and the file's pages together:
   // the pages of the file that fit are taken, and the operator hears of the rest.
-  const PageList& pages = document_.job().pages;
-  const int kept = discard ? 0 : pages.size();
+  const int kept = discard ? 0 : document_.pageCount();
   const int fromFile = static_cast<int>(file->pages.size());
   std::vector<const PageRecord*> all;
   if (!discard) {
-    for (const PageRecord& r : pages) all.push_back(&r);
+    for (const Page& page : document_.pages()) all.push_back(&page.printer());
   }
   for (const PageRecord& r : file->pages) all.push_back(&r);
   int taken = std::min(fromFile, MaxPages - kept);
@@ -123,6 +113,9 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
     return false;
   }
 
+  // A job that holds nothing of the operator's yet (the empty page it starts
+  // with) is not kept to come back to: the file is where the job starts.
+  const bool startsHere = discard && HoldsOnlyAnEmptyPage() && !document_.canUndo();
   document_.Change([&](JobEdit& e) {
     if (discard) {
       e.ReplacesJob();
@@ -132,27 +125,21 @@ bool FileCommands::OpenLabelBytes(std::span<const uint8_t> bytes, LabelFileKind 
       e.JoinOtherPages();
     }
     e.settings() = file->settings;
-    ShowSettingsInControls(e.controls(), e.settings(), image);
-    GridModel& grid = e.grid();
     for (const PageRecord& page : std::span(file->pages).first(static_cast<std::size_t>(taken))) {
-      const int row = grid.rowCount();
-      PageRecord* const r = e.InsertPage(row);
-      CopyPageContent(*r, page);
-      r->isChecked = 1;
-      ShowRecordInRow(grid, row, *r);
-      e.SetCurrentColumn(Line1Column);
+      TakeFilePage(e.InsertPage(e.pageCount()), page);
     }
-    if (grid.rowCount() == 0) {
+    e.SetCurrentColumn(Line1Column);
+    if (e.pageCount() == 0) {
       // A print image without printable pages: the job keeps its first, empty page.
       pages_.Add();
     } else {
-      e.SetCurrentPage(grid.rowCount() - 1);
+      e.SetCurrentPage(e.pageCount() - 1);
     }
     // Pages added to a job, or a file taken in part, are not saved anywhere yet;
     // a job replaced by the whole file is.
     if (discard && taken == fromFile) e.MarkSaved();
-    e.ControlsChanged();
   });
+  if (startsHere && taken == fromFile) document_.Started();
   if (taken < fromFile) {
     op_.Tell(AboutFile(kImageLimit, path,
                        Phrase(kPartOpened, taken, fromFile, fromFile - taken, MaxPages,

@@ -78,6 +78,8 @@ class FileCommands {
   // The lines left out as too long, the formulas read as empty, a quote never
   // closed: each told when there was one.
   void TellWhatWasNotTaken(const ImportedPages& import, const std::string& path);
+  // The job is the one it starts as: a single page without text.
+  bool HoldsOnlyAnEmptyPage() const;
   // The saving commands may write to `path`, made from the name the dialog returned.
   bool MayWrite(const std::string& chosen, const std::string& path);
 

@@ -1,91 +1,82 @@
 // The grid's reports: a row made current, a cell that may be edited, a committed
 // edit, a ticked box, the first heading.
-#include "compile/Metrics.h"
 #include "compile/PrintPacket.h"
 #include "data/NumberText.h"
-#include "editing/CellTexts.h"
 #include "editing/PageCommands.h"
-#include "editing/PageFit.h"
 #include "editing/PageMessages.h"
 
 namespace q5300 {
 
 void PageCommands::RowClicked(int row, int column) {
-  if (!document_.grid().IsValidRow(row)) return;
-  document_.Change([&](JobEdit& e) {
-    e.SetCurrentColumn(column);
-    e.SetCurrentPage(row);
-    const PageRecord& page = *e.Current();
-    ControlsState& controls = e.controls();
-    if (!e.defaults().autoFont && page.fontSize <= 6) controls.fontSize = page.fontSize;
-    if (page.halfWidth <= 1) controls.width = page.halfWidth;
-    if (const int frame = IndexForFrame(page.frame); frame >= 0) controls.frame = frame;
-    if (const int direction = page.direction[0] - '0'; direction == 0 || direction == 1) {
-      controls.direction = direction;
-    }
-    e.ControlsChanged();
-  });
+  document_.SelectPage(row, column);
 }
 
-bool PageCommands::MayEditLine2(const PageRecord* page) {
-  if (page != nullptr && page->twoLines == 0 && page->autoFont == 0 && page->fontSize > 3) {
-    Tell(kFontTooLargeForTwoLines);
+bool PageCommands::MayEditLine2(const Page* page, bool tell) {
+  // A one-line page at a large fixed font size may not get a second line.
+  if (page != nullptr && page->line2.empty() && page->record.autoFont == 0 &&
+      page->record.fontSize > 3) {
+    if (tell) Tell(kFontTooLargeForTwoLines);
     return false;
   }
   return true;
 }
 
-bool PageCommands::CellEditQuery(int /*row*/, int column) {
-  return column != Line2Column || MayEditLine2(document_.currentRecord());
+bool PageCommands::CellEditQuery(int row, int column) {
+  return column != Line2Column || MayEditLine2(document_.PageAt(row));
 }
 
-void PageCommands::CommitCellEdit(int row, int column, std::u16string text, bool byEnter) {
-  document_.Change([&](JobEdit& e) {
-    e.grid().SetCellText(row, column, std::move(text));
-    CellEdited(e, row, column, byEnter);
-  });
+bool PageCommands::CommitCellEdit(int row, int column, std::u16string text, bool byEnter) {
+  bool taken = true;
+  document_.Change(
+      [&](JobEdit& e) { taken = CellEdited(e, row, column, std::move(text), byEnter); });
+  return taken;
 }
 
-void PageCommands::CellEdited(JobEdit& e, int row, int column, bool byEnter) {
-  GridModel& grid = e.grid();
-  // The edited row's own record: a click on another row may be on its way.
-  PageRecord* page = e.Page(row);
-  if (!grid.IsValidRow(row) || page == nullptr) return;
-  const JobSettings& settings = e.settings();
+bool PageCommands::CellEdited(JobEdit& e, int row, int column, std::u16string text,
+                              bool byEnter) {
+  Page* page = e.PageAt(row);
+  if (page == nullptr) return true;
 
   if (column == RepeatColumn) {
-    const long count = ReadLeadingInteger(grid.CellText(row, RepeatColumn));
+    const long count = ReadLeadingInteger(text);
     if (count > MaxRepeat || count <= 0) {
+      // The cell shows the page's count again.
       Tell(Phrase(kRepeatOutOfRange, MaxRepeat));
-      grid.SetCellText(row, RepeatColumn, NumberCellText(page->repeatCount));
-      return;
+      return true;
     }
-    SetRepeat(*page, static_cast<uint16_t>(count));
+    SetRepeat(page->record, static_cast<uint16_t>(count));
+  } else if (column == Line1Column || column == Line2Column) {
+    if (column == Line2Column && !text.empty() && !MayEditLine2(page)) return false;
+    std::u16string& line = column == Line1Column ? page->line1 : page->line2;
+    std::u16string old = std::exchange(line, std::move(text));
+    ClearWidthsIfEmpty(*page);
+    const CompiledPage& compiled = e.Compiled(*page);
+    if (!compiled.length.fits) {
+      // Past the record's 40 bytes the text would be cut in print: the page
+      // keeps the text it had.
+      line = std::move(old);
+      Tell(kInputOverLength);
+      return false;
+    }
+    if (compiled.length.overLength) {
+      // The page keeps the text, marked as too long for its length.
+      TellOverLength();
+      return true;
+    }
   } else {
-    const std::u16string& line1 = grid.CellText(row, Line1Column);
-    const std::u16string& line2 = grid.CellText(row, Line2Column);
-    page->twoLines = line2.empty() ? 0 : 1;
-    if (!FitsOnePage(line1, line2)) {
-      TellOverLength();
-      return;
-    }
-    TakeText(*page, line1, line2, settings);
-    if (IsOverLength(*page, settings.margin)) {
-      TellOverLength();
-      return;
-    }
+    return true;
   }
 
-  if (!byEnter) return;
-  const int last = grid.rowCount() - 1;
+  if (!byEnter) return true;
+  const int last = e.pageCount() - 1;
   if (row < last) {
     int target = row + 1;
     int targetColumn = column;
     if (column == Line2Column) {
       targetColumn = Line1Column;
-      int i = row + 1;
-      for (const PageRecord* r = e.Page(i); r != nullptr; r = r->next, ++i) {
-        if (r->autoFont == 0 && r->fontSize <= 3) {
+      for (int i = row + 1; i <= last; ++i) {
+        const PageRecord& r = e.PageAt(i)->record;
+        if (r.autoFont == 0 && r.fontSize <= 3) {
           target = i;
           targetColumn = Line2Column;
           break;
@@ -94,27 +85,29 @@ void PageCommands::CellEdited(JobEdit& e, int row, int column, bool byEnter) {
     }
     e.SetCurrentPage(target);
     e.EditCell(target, targetColumn);
-  } else if (row == last && row < MaxPages && PrintImageSize(e.Page(0)) < MaxImageSize) {
-    const int before = grid.rowCount();
+  } else if (row == last && row < MaxPages && JobImageSize(e) < MaxImageSize) {
+    const int before = e.pageCount();
     e.SetCurrentPage(row);
     Add();
-    if (grid.rowCount() > before) e.EditCell(row + 1, Line1Column);
+    if (e.pageCount() > before) e.EditCell(row + 1, Line1Column);
   }
+  return true;
 }
 
 void PageCommands::RowChecked(int row, bool checked) {
-  document_.Change([&](JobEdit& e) { e.grid().SetChecked(row, checked); });
+  document_.Change([&](JobEdit& e) {
+    if (Page* page = e.PageAt(row)) page->record.isChecked = checked ? 1 : 0;
+  });
 }
 
 void PageCommands::HeadingClicked(int column) {
   if (column != CheckColumn) return;
   document_.Change([&](JobEdit& e) {
-    GridModel& grid = e.grid();
-    const int state = grid.GetHeaderCheckState(CheckColumn);
+    const int state = e.headerCheck();
     if (state != EmptyBox && state != CheckedBox) return;
     const bool check = state == EmptyBox;
-    grid.SetHeaderCheckState(CheckColumn, check ? CheckedBox : EmptyBox);
-    for (int row = 0; row < grid.rowCount(); ++row) grid.SetChecked(row, check);
+    e.SetHeaderCheck(check ? CheckedBox : EmptyBox);
+    for (Page& page : e.pages()) page.record.isChecked = check ? 1 : 0;
   });
 }
 

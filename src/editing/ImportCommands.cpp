@@ -1,10 +1,8 @@
 // Import: the pages of a CSV file or a spreadsheet in place of the job; export:
 // the job's pages out to a CSV file that the import reads back as the same pages
 // (lines and repeat counts; every other attribute is the import's).
-#include "compile/CodePage.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
-#include "editing/CellTexts.h"
 #include "editing/ColumnChoice.h"
 #include "editing/FileCommands.h"
 #include "editing/FileMessages.h"
@@ -104,26 +102,23 @@ bool FileCommands::ImportPages(const ImportedPages& import, const std::string& p
     e.DiscardPages();
     // The pages are new: they belong to no label file yet.
     e.SetPath({});
-    GridModel& grid = e.grid();
     int imported = 0;
     for (const ImportedPage& page : import.pages) {
-      const int row = grid.rowCount();
+      const int row = e.pageCount();
       pages_.Add();
-      if (grid.rowCount() == row) break;  // refused; Add has told the operator
-      PageRecord& r = *e.Current();
-      grid.SetCellText(row, Line1Column, page.line1);
-      grid.SetCellText(row, Line2Column, page.line2);
-      grid.SetCellText(row, RepeatColumn, NumberCellText(page.repeatCount));
+      if (e.pageCount() == row) break;  // refused; Add has told the operator
+      Page& p = *e.PageAt(row);
+      p.line1 = page.line1;
+      p.line2 = page.line2;
+      PageRecord& r = p.record;
       SetRepeat(r, page.repeatCount);
       if (!page.line2.empty()) {
-        r.twoLines = 1;
+        // Two lines take a font size of 3 at most.
         r.autoFont = 0;
         r.fontSize = 3;
-        grid.SetCellText(row, FontSizeColumn, NumberCellText(3));
       }
-      StorePageText(r, ToPrinterCodePage(JoinLines(page.line1, page.line2)));
       r.creationNo = static_cast<uint8_t>(row + 1);
-      if (PrintImageSize(e.Page(0)) >= MaxImageSize) {
+      if (JobImageSize(e) >= MaxImageSize) {
         e.RemovePage(row);
         popup_.Hide();
         op_.Tell(Message{Phrase("%1\n%2", kImageLimit, Phrase(kLinesLeftOut, row + 1))});
@@ -168,14 +163,9 @@ bool FileCommands::ExportCsvFile(const std::string& path, CsvEncoding encoding) 
 }
 
 std::vector<ImportedPage> FileCommands::ExportedPages() const {
-  const GridModel& grid = document_.grid();
   std::vector<ImportedPage> pages;
-  int row = 0;
-  for (const PageRecord& r : document_.job().pages) {
-    if (row >= grid.rowCount()) break;
-    pages.push_back(
-        {grid.CellText(row, Line1Column), grid.CellText(row, Line2Column), r.repeatCount});
-    ++row;
+  for (const Page& page : document_.pages()) {
+    pages.push_back({page.line1, page.line2, page.record.repeatCount});
   }
   return pages;
 }

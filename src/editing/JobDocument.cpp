@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "data/NumberText.h"
+#include "data/SerialPort.h"
 #include "editing/CellTexts.h"
+#include "editing/PageFit.h"
 #include "preview/PreviewGeometry.h"
 
 namespace q5300 {
@@ -22,87 +24,91 @@ PageDefaults& JobEdit::defaults() {
   return document_.job_.defaults;
 }
 
-GridModel& JobEdit::grid() {
-  return document_.grid_;
+PanelDrafts& JobEdit::drafts() {
+  return document_.drafts_;
 }
 
-ControlsState& JobEdit::controls() {
-  return document_.controls_;
+std::span<Page> JobEdit::pages() {
+  return document_.pages_;
 }
 
-const PageList& JobEdit::pages() const {
-  return document_.job_.pages;
+int JobEdit::pageCount() const {
+  return document_.pageCount();
 }
 
-PageRecord* JobEdit::Page(int row) {
-  return document_.job_.pages.At(row);
+Page* JobEdit::PageAt(int row) {
+  return row >= 0 && row < pageCount() ? &document_.pages_[static_cast<std::size_t>(row)] : nullptr;
 }
 
-PageRecord* JobEdit::Current() {
-  return Page(document_.currentRow_);
+Page* JobEdit::Current() {
+  return PageAt(currentRow());
 }
 
 int JobEdit::currentRow() const {
-  return document_.currentRow_;
+  return document_.currentPageIndex();
 }
 
 int JobEdit::currentColumn() const {
   return document_.currentColumn_;
 }
 
+const CompiledPage& JobEdit::Compiled(Page& page) {
+  if (!IsCompiledFor(page, document_.job_.settings)) {
+    page.compiled = CompilePage(page, document_.job_.settings);
+  }
+  return *page.compiled;
+}
+
 void JobEdit::SetCurrentPage(int row, bool ensureVisible) {
   JobDocument& d = document_;
-  if (!d.grid_.IsValidRow(row)) {
-    d.currentRow_ = -1;
+  const Page* page = PageAt(row);
+  if (page == nullptr) {
+    d.currentId_ = 0;
     return;
   }
-  d.currentRow_ = row;
+  d.currentId_ = page->id;
   d.selectRow_ = ensureVisible || d.selectRow_.value_or(false);
-  for (int i = 0; i < d.grid_.rowCount(); ++i) {
-    d.grid_.SetCellText(i, MarkColumn, i == row ? u"∽" : u"");
-    d.grid_.SetCellText(i, PageColumn, NumberCellText(i + 1));
-  }
 }
 
 void JobEdit::SetCurrentColumn(int column) {
   document_.currentColumn_ = column;
 }
 
-PageRecord* JobEdit::InsertPage(int row) {
+Page& JobEdit::InsertPage(int row) {
   JobDocument& d = document_;
-  PageList& pages = d.job_.pages;
-  PageRecord* record = nullptr;
-  if (pages.empty()) {
-    record = pages.CreateFirstRecord(d.job_.defaults, d.job_.settings);
-  } else if (row >= pages.size()) {
-    record = pages.AppendRecord(d.job_.defaults, d.job_.settings);
-  } else {
-    record = pages.InsertRecordAfter(row == 0 ? nullptr : pages.At(row - 1), d.job_.defaults,
-                                     d.job_.settings);
-  }
-  d.grid_.InsertRow(std::min(row, d.grid_.rowCount()));
-  return record;
+  Page page;
+  page.id = d.nextId_++;
+  InitRecord(page.record, d.job_.defaults, d.job_.settings);
+  const auto at = std::clamp(row, 0, pageCount());
+  return *d.pages_.insert(d.pages_.begin() + at, std::move(page));
 }
 
 void JobEdit::RemovePage(int row) {
   JobDocument& d = document_;
-  PageRecord* const record = d.job_.pages.At(row);
-  if (record == nullptr) return;
-  if (d.watcher_ != nullptr) d.watcher_->PageRemoved(*record);
-  d.job_.pages.RemoveRecord(record);
-  d.grid_.DeleteRow(row);
+  const Page* page = PageAt(row);
+  if (page == nullptr) return;
+  const Page* successor = PageAt(row + 1);
+  if (d.watcher_ != nullptr) d.watcher_->PageRemoved(page->id, successor ? successor->id : 0);
+  d.pages_.erase(d.pages_.begin() + row);
 }
 
 void JobEdit::DiscardPages() {
   JobDocument& d = document_;
   if (d.watcher_ != nullptr) d.watcher_->JobReplaced();
-  d.job_.pages.FreeAllRecords();
-  d.grid_.DeleteAllRows();
-  d.currentRow_ = -1;
+  d.pages_.clear();
+  d.currentId_ = 0;
 }
 
 void JobEdit::JoinOtherPages() {
   if (document_.watcher_ != nullptr) document_.watcher_->JobReplaced();
+}
+
+int JobEdit::headerCheck() const {
+  return document_.headerCheck_;
+}
+
+void JobEdit::SetHeaderCheck(int state) {
+  document_.headerCheck_ = state;
 }
 
 void JobEdit::ReplacesJob() {
@@ -114,7 +120,8 @@ void JobEdit::SetPath(std::string path) {
 }
 
 void JobEdit::MarkSaved() {
-  document_.savedInputs_ = TakeJobFingerprint(document_.job_, document_.grid_);
+  document_.savedSettings_ = document_.job_.settings;
+  document_.savedPages_ = document_.pages_;
 }
 
 void JobEdit::SetPreviewWidth(double mediaWidthMm) {
@@ -127,8 +134,105 @@ void JobEdit::EditCell(int row, int column) {
   document_.editCell_ = std::pair(row, column);
 }
 
-void JobEdit::ControlsChanged() {
-  document_.controlsChanged_ = true;
+// ---- Views --------------------------------------------------------------------------
+
+JobDocument::JobDocument() {
+  savedSettings_ = job_.settings;
+}
+
+const Page* JobDocument::PageAt(int row) const {
+  return row >= 0 && row < pageCount() ? &pages_[static_cast<std::size_t>(row)] : nullptr;
+}
+
+int JobDocument::RowOf(PageId id) const {
+  if (id == 0) return -1;
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    if (pages_[i].id == id) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const PageRecord* JobDocument::currentRecord() const {
+  const Page* page = currentPage();
+  return page != nullptr && page->compiled ? &page->printer() : nullptr;
+}
+
+ControlsState JobDocument::controls() const {
+  ControlsState c;
+  const JobSettings& s = job_.settings;
+  c.material = s.material;
+  c.mediaSize = s.mediaSize;
+  c.cutting = IndexForCutMode(s.cutMode);
+  c.margin = s.margin;
+  c.alignment = s.alignment;
+  c.density = s.density - 1;
+  c.copies = s.copies - 1;
+  c.continuous = s.repeatMode != 0;
+  c.scope = drafts_.scope;
+
+  const Page* page = currentPage();
+  if (page != nullptr && page->compiled) {
+    const PageRecord& r = page->printer();
+    c.autoLength = r.autoLength != 0;
+    c.lengthText = LengthBoxText(c.autoLength ? page->length().lengthDots : r.lengthDots);
+    c.repeatText = NumberCellText(r.repeatCount);
+    c.fontSize = r.autoFont != 0 ? 0 : std::min<int>(r.fontSize, 6);
+    c.width = r.halfWidth != 0 ? 1 : 0;
+    c.frame = std::max(IndexForFrame(r.frame), 0);
+    c.direction = r.IsVertical() ? 1 : 0;
+  } else {
+    const PageDefaults& d = job_.defaults;
+    c.autoLength = d.autoLength;
+    c.lengthText = LengthBoxText(static_cast<int>(static_cast<float>(DotsPerMm) * d.lengthMm));
+    c.repeatText = NumberCellText(d.repeatCount);
+    c.fontSize = d.autoFont ? 0 : d.fontSize;
+    c.frame = std::max(IndexForFrame(d.frame), 0);
+    c.direction = d.direction[0] != '0' ? 1 : 0;
+  }
+  if (drafts_.setLengthChosen) c.autoLength = false;
+  c.lengthEditEnabled = !c.autoLength;
+  if (drafts_.lengthText) c.lengthText = *drafts_.lengthText;
+  if (drafts_.repeatText) c.repeatText = *drafts_.repeatText;
+  return c;
+}
+
+bool JobDocument::modified() const {
+  // Exactly when what the operator put in differs from the file's (or, for a
+  // new job, from the empty job it started as): an emptied job may still differ
+  // from its file.
+  return job_.settings != savedSettings_ ||
+         !std::equal(pages_.begin(), pages_.end(), savedPages_.begin(), savedPages_.end(),
+                     [](const Page& a, const Page& b) { return SameContent(a, b); });
+}
+
+const PageLength& JobDocument::rowLength(int row) const {
+  static const PageLength none;
+  const Page* page = PageAt(row);
+  return page != nullptr && page->compiled ? page->length() : none;
+}
+
+PageLength JobDocument::MeasureDraft(int row, int column, std::u16string_view text) const {
+  const Page* page = PageAt(row);
+  if (page == nullptr) return {};
+  PageRecord record = page->record;
+  if (column == RepeatColumn) {
+    const long count = ReadLeadingInteger(text);
+    if (count >= MinRepeat && count <= MaxRepeat) SetRepeat(record, static_cast<uint16_t>(count));
+  }
+  return q5300::MeasureDraft(record, column == Line1Column ? text : std::u16string_view(page->line1),
+                             column == Line2Column ? text : std::u16string_view(page->line2),
+                             job_.settings);
+}
+
+CompiledJob JobDocument::Compile(RebuildMode mode) const {
+  std::vector<PageRecord> records;
+  records.reserve(pages_.size());
+  for (const Page& page : pages_) {
+    PageRecord& r = records.emplace_back(mode == RebuildMode::PrinterMode ? page.compiled->printer
+                                                                          : page.compiled->editor);
+    r.isCurrent = page.id == currentId_ ? 1 : 0;
+  }
+  return CompiledJob(std::move(records));
 }
 
 // ---- The change ---------------------------------------------------------------------
@@ -149,11 +253,13 @@ void JobDocument::EndChange() {
   before_.reset();
   // Only what the operator put into the job counts: a refused change, a row made
   // current or lengths measured again leave nothing to take back.
-  const bool changed = before.defaults != job_.defaults ||
-                       before.headerCheck != grid_.GetHeaderCheckState(CheckColumn) ||
-                       TakeJobFingerprint(before.settings, before.records, before.rows) !=
-                           TakeJobFingerprint(job_, grid_);
-  if (changed) history_.Record(std::move(before), replacesJob_);
+  const bool changed = before.settings != job_.settings || before.defaults != job_.defaults ||
+                       before.headerCheck != headerCheck_ || before.pages != pages_;
+  if (changed) {
+    history_.Record(std::move(before), replacesJob_);
+    // What was typed into the panel and not set belongs to the job as it was.
+    drafts_.End();
+  }
   replacesJob_ = false;
   Tell();
   // What was left for the end of the change; an action may make a change of its own.
@@ -168,35 +274,56 @@ void JobDocument::AfterChange(std::function<void()> action) {
   }
 }
 
+void JobDocument::SelectPage(int row, int column) {
+  const Page* page = PageAt(row);
+  if (page == nullptr || depth_ > 0) return;
+  const bool moved = page->id != currentId_;
+  if (!moved && column == currentColumn_) return;
+  currentId_ = page->id;
+  currentColumn_ = column;
+  if (!moved) return;
+  // What was typed into the panel for the page that was current goes with it.
+  drafts_.End();
+  if (view_ == nullptr) return;
+  view_->ControlsChanged();
+  RefreshPreview();
+  view_->JobChanged();
+}
+
+void JobDocument::RefreshPages() {
+  counts_ = JobCounts{};
+  counts_.pages = pageCount();
+  counts_.copies = job_.settings.copies;
+  for (Page& page : pages_) {
+    if (!IsCompiledFor(page, job_.settings)) page.compiled = CompilePage(page, job_.settings);
+    const PageLength& length = page.length();
+    counts_.labels += length.labels;
+    if (length.labels > 0) ++counts_.printedPages;
+    if (length.overLength) ++counts_.overLengthPages;
+  }
+}
+
 void JobDocument::Tell() {
-  RefreshLengths();
+  RefreshPages();
   const std::optional<bool> select = std::exchange(selectRow_, std::nullopt);
-  const bool controls = std::exchange(controlsChanged_, false);
   const bool width = std::exchange(mediaWidthChanged_, false);
   const auto edit = std::exchange(editCell_, std::nullopt);
   if (view_ == nullptr) return;
-  if (select && grid_.IsValidRow(currentRow_)) view_->CurrentPageChanged(currentRow_, *select);
-  if (controls) view_->ControlsChanged();
+  view_->JobChanged();
+  const int row = currentPageIndex();
+  if (select && row >= 0) view_->CurrentPageChanged(row, *select);
+  view_->ControlsChanged();
   if (width) view_->MediaWidthChanged(previewWidthMm_);
   RefreshPreview();
-  view_->JobChanged();
   if (edit) view_->EditCell(edit->first, edit->second);
 }
 
-bool JobDocument::modified() const {
-  // Exactly when an input differs from the file's (or, for a new job, from the
-  // empty job it started as): an emptied job may still differ from its file.
-  return TakeJobFingerprint(job_, grid_) != savedInputs_;
-}
-
 void JobDocument::Started() {
-  savedInputs_ = TakeJobFingerprint(job_, grid_);
+  RefreshPages();
+  savedSettings_ = job_.settings;
+  savedPages_ = pages_;
   history_.Clear();
   if (view_ != nullptr) view_->JobChanged();
-}
-
-CompiledJob JobDocument::Compile(RebuildMode mode) const {
-  return RebuildRecords(mode, grid_, currentRow_, job_.pages, job_.settings.margin);
 }
 
 // ---- Preview ------------------------------------------------------------------------
@@ -210,9 +337,15 @@ void JobDocument::RefreshPreview() {
   if (!previewShown_) return;
   if (const auto width = PreviewMediaWidth(job_.settings)) previewWidthMm_ = *width;
   if (view_ == nullptr) return;
-  // Markers and symbols stay characters of their own for the drawing.
-  const CompiledJob compiled = Compile(RebuildMode::EditorMode);
-  view_->PreviewChanged(TakePreviewSnapshot(compiled.first(), job_.settings), previewWidthMm_);
+  PreviewSnapshot snapshot;
+  snapshot.alignment = job_.settings.alignment;
+  snapshot.repeatMode = job_.settings.repeatMode;
+  snapshot.pages.reserve(pages_.size());
+  for (const Page& page : pages_) {
+    PreviewPage& shown = snapshot.pages.emplace_back(page.compiled->preview);
+    shown.current = page.id == currentId_;
+  }
+  view_->PreviewChanged(snapshot, previewWidthMm_);
 }
 
 // ---- Undo ---------------------------------------------------------------------------
@@ -221,16 +354,9 @@ JobSnapshot JobDocument::TakeSnapshot() const {
   JobSnapshot s;
   s.settings = job_.settings;
   s.defaults = job_.defaults;
-  s.records.reserve(static_cast<std::size_t>(job_.pages.size()));
-  for (const PageRecord& r : job_.pages) {
-    PageRecord& copy = s.records.emplace_back(r);
-    copy.prev = nullptr;
-    copy.next = nullptr;
-  }
-  s.rows = grid_.rows();
-  s.headerCheck = grid_.GetHeaderCheckState(CheckColumn);
-  s.controls = controls_;
-  s.currentPage = currentRow_;
+  s.pages = pages_;
+  s.headerCheck = headerCheck_;
+  s.currentPage = currentId_;
   s.currentColumn = currentColumn_;
   s.path = path_;
   return s;
@@ -241,31 +367,26 @@ void JobDocument::Restore(const JobSnapshot& s, bool withPath) {
   if (withPath && watcher_ != nullptr) watcher_->JobReplaced();
   job_.settings = s.settings;
   job_.defaults = s.defaults;
-  job_.pages.FreeAllRecords();
-  currentRow_ = -1;
-  for (const PageRecord& r : s.records) job_.pages.AppendRecordAs(r, job_.defaults, job_.settings);
-  grid_.ReplaceRows(s.rows);
-  grid_.SetHeaderCheckState(CheckColumn, s.headerCheck);
-  // The scope is how the operator works, not part of the job.
-  const ApplyScope scope = controls_.scope;
-  controls_ = s.controls;
-  controls_.scope = scope;
+  pages_ = s.pages;
+  headerCheck_ = s.headerCheck;
+  drafts_.End();
   if (withPath) path_ = s.path;
   if (const auto width = PreviewMediaWidth(job_.settings)) edit_.SetPreviewWidth(*width);
-  edit_.SetCurrentPage(std::min(s.currentPage, grid_.rowCount() - 1));
+  currentId_ = s.currentPage;
+  if (RowOf(currentId_) < 0) edit_.SetCurrentPage(pageCount() - 1);
+  selectRow_ = true;
   currentColumn_ = s.currentColumn;
-  controlsChanged_ = true;
   Tell();
 }
 
 void JobDocument::Undo() {
-  if (!history_.CanUndo()) return;
+  if (!history_.CanUndo() || depth_ > 0) return;
   const UndoHistory::Step step = history_.Undo(TakeSnapshot());
   Restore(step.job, step.replacedJob);
 }
 
 void JobDocument::Redo() {
-  if (!history_.CanRedo()) return;
+  if (!history_.CanRedo() || depth_ > 0) return;
   const UndoHistory::Step step = history_.Redo(TakeSnapshot());
   Restore(step.job, step.replacedJob);
 }

@@ -2,16 +2,17 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
 
 #include "compile/RebuildRecords.h"
-#include "data/GridModel.h"
 #include "data/Job.h"
 #include "editing/Controls.h"
-#include "editing/JobFingerprint.h"
+#include "editing/GridCells.h"
+#include "editing/Page.h"
 #include "editing/PageLength.h"
 #include "editing/UndoHistory.h"
 #include "preview/PreviewSnapshot.h"
@@ -22,10 +23,11 @@ namespace q5300 {
 class DocumentView {
  public:
   virtual ~DocumentView() = default;
-  // The job, its file, whether it is saved, its lengths or the current page may
-  // have changed.
+  // The job, its pages, its file, whether it is saved, its lengths or the
+  // current page may have changed.
   virtual void JobChanged() {}
-  // What the controls show changed.
+  // What the controls show may have changed: they show the job's settings and
+  // the current page.
   virtual void ControlsChanged() {}
   // The preview is to show this job, on a medium this wide.
   virtual void PreviewChanged(const PreviewSnapshot& /*snapshot*/, double /*mediaWidthMm*/) {}
@@ -43,8 +45,8 @@ class DocumentView {
 class PageWatcher {
  public:
   virtual ~PageWatcher() = default;
-  // `page` is about to be deleted; the page after it takes its place.
-  virtual void PageRemoved(const PageRecord& page) = 0;
+  // The page `id` is about to be deleted; `successor` (0: none) takes its place.
+  virtual void PageRemoved(PageId id, PageId successor) = 0;
   // Every page is about to make way for another job's.
   virtual void JobReplaced() = 0;
 };
@@ -55,33 +57,40 @@ class JobDocument;
 // and nothing changes the job any other way.
 class JobEdit {
  public:
-  // The job's medium and settings, and its pages as one (the media codes carried
-  // into every page); pages come and go through the operations below.
+  // The job's medium and settings and the defaults of new pages.
   Job& job();
   JobSettings& settings();
   PageDefaults& defaults();
-  GridModel& grid();
-  ControlsState& controls();
-  const PageList& pages() const;
+  // What the operator has typed into the page panel's boxes and not yet set.
+  PanelDrafts& drafts();
+  std::span<Page> pages();
+  int pageCount() const;
 
   // ---- Pages ------------------------------------------------------------------
-  PageRecord* Page(int row);
-  // The current page's record, or null.
-  PageRecord* Current();
+  // The page at `row`, or null.
+  Page* PageAt(int row);
+  // The current page, or null.
+  Page* Current();
   int currentRow() const;
   int currentColumn() const;
-  // Makes `row` the current page, marks it and renumbers the page column; an
-  // invalid row leaves no current page. The grid follows once the change is through.
+  // The page compiled as it stands now: compiled again only when its lines,
+  // its attributes or the settings it was compiled for changed.
+  const CompiledPage& Compiled(Page& page);
+  // Makes `row` the current page; an invalid row leaves no current page. The
+  // grid follows once the change is through.
   void SetCurrentPage(int row, bool ensureVisible = true);
   void SetCurrentColumn(int column);
-  // A new record of the defaults and a row for it, at `row`.
-  PageRecord* InsertPage(int row);
-  // The record and the row go; the page after it takes its place.
+  // A new page of the defaults, with an identity of its own, at `row`.
+  Page& InsertPage(int row);
+  // The page goes; the page after it takes its place.
   void RemovePage(int row);
   // Every page goes, to make way for another job's pages.
   void DiscardPages();
   // Pages of another job join this one's: a print job of the pages there were ends.
   void JoinOtherPages();
+  // The heading's check box: 0 none, 1 empty, 2 ticked.
+  int headerCheck() const;
+  void SetHeaderCheck(int state);
 
   // ---- The job as a whole -------------------------------------------------------
   // The job replaces the one there was (a file opened or imported): taking it
@@ -94,8 +103,6 @@ class JobEdit {
   void SetPreviewWidth(double mediaWidthMm);
   // The operator goes on typing at (row, column) once the change is through.
   void EditCell(int row, int column);
-  // The controls show something new.
-  void ControlsChanged();
 
  private:
   friend class JobDocument;
@@ -103,19 +110,15 @@ class JobEdit {
   JobDocument& document_;
 };
 
-// The job document: the job's pages and settings, the grid that shows them,
-// what the controls show, the current page, the file it belongs to and the
-// undo history. It is the one owner of the job: others get const views, and
-// every change goes through Change, which takes the undo step for it and tells
-// the view once it is through.
-//
-// A stored record's text is the printer's form as a committed edit compiled it,
-// and nothing compiles it into another form: what needs the records in a form
-// (the preview, a label file, a packet) compiles a copy with Compile, from the
-// grid's lines as they are at that moment.
+// The job document: the job's settings and its pages, one value each, the
+// current page, the file it belongs to and the undo history. It is the one
+// owner of the job: others get const views, and every change goes through
+// Change, which takes the undo step for it, compiles the pages that changed
+// and tells the view once it is through. What the grid, the panel, the status
+// line and the preview show is worked out from the pages.
 class JobDocument {
  public:
-  JobDocument() = default;
+  JobDocument();
   JobDocument(const JobDocument&) = delete;
   JobDocument& operator=(const JobDocument&) = delete;
 
@@ -124,48 +127,63 @@ class JobDocument {
 
   // ---- Views ------------------------------------------------------------------------
   const Job& job() const { return job_; }
-  const GridModel& grid() const { return grid_; }
-  const ControlsState& controls() const { return controls_; }
-  int currentPageIndex() const { return currentRow_; }
+  std::span<const Page> pages() const { return pages_; }
+  int pageCount() const { return static_cast<int>(pages_.size()); }
+  // The page at `row`, or null.
+  const Page* PageAt(int row) const;
+  // The row of the page `id`, or -1.
+  int RowOf(PageId id) const;
+  // The label grid's cells, worked out from the pages.
+  GridCells grid() const { return GridCells(*this); }
+  int headerCheck() const { return headerCheck_; }
+  // What the media bar and the page panel show: the job's settings, the
+  // current page's attributes and what the operator has typed and not yet set.
+  ControlsState controls() const;
+  const PanelDrafts& drafts() const { return drafts_; }
+  int currentPageIndex() const { return RowOf(currentId_); }
   int currentColumn() const { return currentColumn_; }
-  const PageRecord* currentRecord() const { return job_.pages.At(currentRow_); }
+  const Page* currentPage() const { return PageAt(currentPageIndex()); }
+  // The current page's record in the printer's form, or null.
+  const PageRecord* currentRecord() const;
   // The label file the job was last saved as or opened from; empty for a new job.
   const std::string& jobPath() const { return path_; }
-  // Closing now would lose the operator's work: the job's inputs differ from
-  // those of the job as it was last saved as a qxk file, opened in place of the
-  // job, or started (one empty page).
+  // Closing now would lose the operator's work: the job's content differs from
+  // the job as it was last saved as a qxk file, opened in place of the job, or
+  // started (one empty page).
   bool modified() const;
   bool canUndo() const { return history_.CanUndo(); }
   bool canRedo() const { return history_.CanRedo(); }
   // About how much memory the undo history takes, in bytes.
   std::size_t undoMemoryBytes() const { return history_.MemoryBytes(); }
 
-  // The current lengths of a row's page, as of the last change; a row outside
-  // the grid has none.
+  // The lengths of a row's page; a row outside the grid has none.
   const PageLength& rowLength(int row) const;
   const JobCounts& counts() const { return counts_; }
-  // The page of `row` as it would be with `text` in `column` (an edit not yet committed).
+  // The page of `row` as it would be with `text` in `column` (an edit not yet
+  // committed): one compile of its text.
   PageLength MeasureDraft(int row, int column, std::u16string_view text) const;
 
-  // The job's records compiled in `mode`, the job left as it is: for the preview,
-  // a save, a packet.
+  // The job's records in `mode` as the pages were last compiled, the current
+  // page's marked: for a label file, a packet, the command line.
   CompiledJob Compile(RebuildMode mode) const;
 
   // ---- Changes ------------------------------------------------------------------------
-  // Runs `command` on the job as one change: an undo step when the operator's
-  // inputs differ at its end, then the view is told. A change made inside
-  // another is part of it.
+  // Runs `command` on the job as one change: an undo step when the job differs
+  // at its end, then the view is told. A change made inside another is part of it.
   template <typename Command>
   std::invoke_result_t<Command, JobEdit&> Change(Command&& command) {
     const Step step(*this);
     return command(edit_);
   }
-  // What the controls show, and nothing of the job: no undo step, no lengths.
-  // The view is told when `command` returns true.
+  // What the operator has typed into the panel's boxes, and nothing of the
+  // job: no undo step. The view is told when `command` returns true.
   template <typename Command>
-  void ChangeControls(Command&& command) {
-    if (command(controls_) && view_ != nullptr) view_->ControlsChanged();
+  void ChangeDrafts(Command&& command) {
+    if (command(drafts_) && view_ != nullptr) view_->ControlsChanged();
   }
+  // The grid's selection moved to `row` (and `column`): it is the current
+  // page. Nothing of the job changes; the view follows.
+  void SelectPage(int row, int column);
   // Runs `action` once the change under way has ended and the view shows it
   // (a message about the change then stands beside the job as it now is); at
   // once when no change is under way.
@@ -197,21 +215,25 @@ class JobDocument {
   void EndChange();
   JobSnapshot TakeSnapshot() const;
   void Restore(const JobSnapshot& snapshot, bool withPath);
-  void RefreshLengths();
+  // Compiles every page that changed since it was last compiled, and counts the job.
+  void RefreshPages();
   void RefreshPreview();
   // The view learns of the change: the current page, the controls, the preview
   // and the job, then an edit to open.
   void Tell();
 
   Job job_;
-  GridModel grid_;
-  ControlsState controls_;
-  int currentRow_ = -1;
+  std::vector<Page> pages_;
+  PageId nextId_ = 1;
+  int headerCheck_ = CheckedBox;
+  PanelDrafts drafts_;
+  PageId currentId_ = 0;
   int currentColumn_ = 0;
   std::string path_;
-  JobFingerprint savedInputs_;
+  // The job as it was last saved, opened or started.
+  JobSettings savedSettings_;
+  std::vector<Page> savedPages_;
   UndoHistory history_;
-  std::vector<PageLength> lengths_;
   JobCounts counts_;
   bool previewShown_ = false;
   double previewWidthMm_ = 9.0;
@@ -222,7 +244,6 @@ class JobDocument {
   std::optional<JobSnapshot> before_;
   bool replacesJob_ = false;
   // What the view is to learn at the end of the change.
-  bool controlsChanged_ = false;
   bool mediaWidthChanged_ = false;
   std::optional<bool> selectRow_;  // ensureVisible
   std::optional<std::pair<int, int>> editCell_;

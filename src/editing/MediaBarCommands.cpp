@@ -8,24 +8,30 @@ void PanelCommands::Tell(Phrase text) {
   op_.Tell(Message{std::move(text)});
 }
 
+namespace {
+
+// Every page carries the job's medium codes.
+void CarryMediaCodes(JobEdit& e) {
+  for (Page& page : e.pages()) e.job().CarryMediaCodesInto(page.record);
+}
+
+}  // namespace
+
 void PanelCommands::MaterialChosen(int index) {
   document_.Change([&](JobEdit& e) {
     if (!e.job().ChooseMaterial(index)) return;
-    ControlsState& controls = e.controls();
-    controls.material = index;
-    controls.mediaSize = 1;
+    CarryMediaCodes(e);
     e.SetPreviewWidth(PreviewWidthMm(e.settings().material, e.settings().mediaSize));
-    e.ControlsChanged();
   });
 }
 
 void PanelCommands::SizeChosen(int index) {
   std::optional<Message> refusal;
   document_.Change([&](JobEdit& e) {
-    const SizeChoice choice = e.job().ChooseMediaSize(index, e.Current());
-    e.controls().mediaSize = choice.shownIndex;
-    e.ControlsChanged();
-    refusal = choice.refusal;
+    int twoLinePages = 0;
+    for (Page& page : e.pages()) twoLinePages += e.Compiled(page).printer.twoLines == 1 ? 1 : 0;
+    refusal = e.job().ChooseMediaSize(index, twoLinePages);
+    if (!refusal) CarryMediaCodes(e);
   });
   if (refusal) op_.Tell(*refusal);
 }
@@ -33,42 +39,36 @@ void PanelCommands::SizeChosen(int index) {
 void PanelCommands::CuttingChosen(int index) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseCutting(index);
-    e.controls().cutting = index;
   });
 }
 
 void PanelCommands::MarginChosen(int index) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseMargin(index);
-    e.controls().margin = index;
   });
 }
 
 void PanelCommands::AlignmentChosen(int index) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseAlignment(index);
-    e.controls().alignment = index;
   });
 }
 
 void PanelCommands::DensityChosen(int index) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseDensity(index);
-    e.controls().density = index;
   });
 }
 
 void PanelCommands::CopiesChosen(int index) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseCopies(index);
-    e.controls().copies = index;
   });
 }
 
 void PanelCommands::RepeatModeChosen(bool continuous) {
   document_.Change([&](JobEdit& e) {
     e.job().ChooseRepeatMode(continuous ? Continuous : Sequential);
-    e.controls().continuous = continuous;
   });
 }
 

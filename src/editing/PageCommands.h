@@ -7,6 +7,10 @@
 
 namespace q5300 {
 
+// The size of the job's print image, as the job limit measures it: the pages
+// that changed are compiled first.
+int JobImageSize(JobEdit& e);
+
 // The commands on pages and their texts: adding and deleting pages, the grid's
 // clicks and committed edits, the row boxes, the markers, the electrical
 // symbols and the numbering. Each is one change of the document.
@@ -19,19 +23,21 @@ class PageCommands {
   void Add();
   // The current page goes; the only page keeps its row and loses its text.
   void Delete();
-  // Makes `row` the current page without loading it into the panel.
+  // Makes `row` the current page.
   void SetCurrentPage(int row);
 
   // ---- The grid (GridEdits.cpp) ------------------------------------------------------
-  // A click on (row, column) makes the row the current page and loads it into
-  // the panel.
+  // The grid's selection moved to (row, column), by a click or a key: the row's
+  // page is the current page, and the panel shows it.
   void RowClicked(int row, int column);
   // Whether the cell may be edited: a second line is refused at font sizes 4..6.
   bool CellEditQuery(int row, int column);
-  // The grid's report of a committed edit: the text goes into the cell and the
-  // page takes it; Enter goes on to the next row, or adds a page after the last.
-  // One change, taken back as a whole.
-  void CommitCellEdit(int row, int column, std::u16string text, bool byEnter);
+  // The grid's report of a committed edit: the page of `row` takes the text;
+  // Enter goes on to the next row, or adds a page after the last. One change,
+  // taken back as a whole. False, after the operator was told why, when the
+  // page cannot take the text (too long for a page, a second line at a large
+  // font size): nothing changed, and the text is the operator's to mend.
+  bool CommitCellEdit(int row, int column, std::u16string text, bool byEnter);
   // The operator ticked or cleared the box of a row.
   void RowChecked(int row, bool checked);
   // The first heading ticks or clears every row.
@@ -49,10 +55,10 @@ class PageCommands {
  private:
   void Tell(Phrase text);
   void TellOverLength();
-  void InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage);
-  // The committed text of (row, column) goes into its page.
-  void CellEdited(JobEdit& e, int row, int column, bool byEnter);
-  bool MayEditLine2(const PageRecord* page);
+  void InsertMarker(char16_t marker, const char* overLengthMessage);
+  // The page of `row` takes `text` into `column`; false when it is refused.
+  bool CellEdited(JobEdit& e, int row, int column, std::u16string text, bool byEnter);
+  bool MayEditLine2(const Page* page, bool tell = true);
 
   JobDocument& document_;
   EditingOperator& op_;

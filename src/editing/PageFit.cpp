@@ -5,12 +5,16 @@
 
 namespace q5300 {
 
-bool FitsOnePage(std::u16string_view line1, std::u16string_view line2) {
+bool FitsCharacters(std::u16string_view line1, std::u16string_view line2) {
   const std::size_t characters = line1.size() + (line2.empty() ? 0 : 1 + line2.size());
+  return characters <= static_cast<std::size_t>(MaxTextBytes);
+}
+
+bool FitsOnePage(std::u16string_view line1, std::u16string_view line2) {
   // Hangul takes two bytes a syllable, and so do the symbols and markers in a
   // label file: 40 characters may still not fit into the record's 40 bytes. The
   // running number's placeholder is one control byte there.
-  return characters <= static_cast<std::size_t>(MaxTextBytes) &&
+  return FitsCharacters(line1, line2) &&
          CompiledTextBytes(RebuildMode::EditorMode, line1, line2) <=
              static_cast<std::size_t>(MaxTextBytes);
 }
@@ -55,6 +59,8 @@ void FitCompiledText(PageRecord& page, const JobSettings& settings) {
   if (page.autoLength == 0 && page.autoFont != 0) FitFontSize(page, settings);
 }
 
+}  // namespace
+
 PageLength MeasureTaken(PageRecord& page, bool fits, const JobSettings& settings) {
   PageLength length;
   length.fits = fits;
@@ -69,21 +75,24 @@ PageLength MeasureTaken(PageRecord& page, bool fits, const JobSettings& settings
   return length;
 }
 
-}  // namespace
-
-void TakeText(PageRecord& page, std::u16string_view line1, std::u16string_view line2,
-              const JobSettings& settings) {
-  CompilePageText(RebuildMode::PrinterMode, line1, line2, page);
+std::size_t TakeText(PageRecord& page, std::u16string_view line1, std::u16string_view line2,
+                     const JobSettings& settings) {
+  const std::size_t bytes = CompilePageText(RebuildMode::PrinterMode, line1, line2, page);
   FitCompiledText(page, settings);
+  return bytes;
 }
 
-PageLength Measure(const PageRecord& record, std::u16string_view line1, std::u16string_view line2,
-                   const JobSettings& settings) {
+PageLength MeasureDraft(const PageRecord& record, std::u16string_view line1,
+                        std::u16string_view line2, const JobSettings& settings) {
   PageRecord page = record;
   page.prev = page.next = nullptr;
-  const bool fits = FitsOnePage(line1, line2);
-  // As a committed edit takes the text.
-  TakeText(page, line1, line2, settings);
+  const std::size_t bytes = TakeText(page, line1, line2, settings);
+  // A marker is one byte here and two in a label file; every other character
+  // takes the same bytes in both.
+  const std::size_t fileBytes = bytes + page.superCount + page.subCount;
+  const bool fits = FitsCharacters(line1, line2) &&
+                    bytes <= static_cast<std::size_t>(MaxTextBytes) &&
+                    fileBytes <= static_cast<std::size_t>(MaxTextBytes);
   return MeasureTaken(page, fits, settings);
 }
 

@@ -1,7 +1,5 @@
-// Adding and deleting pages: the page list and the grid kept in step, the
-// current page tracked.
+// Adding and deleting pages, and the current page.
 #include "compile/PrintPacket.h"
-#include "editing/CellTexts.h"
 #include "editing/PageCommands.h"
 #include "editing/PageMessages.h"
 
@@ -16,32 +14,33 @@ void PageCommands::TellOverLength() {
   document_.AfterChange([this] { Tell(kInputOverLength); });
 }
 
+int JobImageSize(JobEdit& e) {
+  int size = PacketHeaderSize + 1;
+  for (Page& page : e.pages()) {
+    // A page without text is not in the image, compiled or not.
+    if (!page.checked() || !page.HasLines()) continue;
+    const PageRecord& r = e.Compiled(page).printer;
+    if (r.IsPrintable()) size += PacketRecordSize - 1 + std::min<int>(r.textLength, MaxTextBytes);
+  }
+  return size;
+}
+
 void PageCommands::Add() {
-  if (document_.grid().rowCount() >= MaxPages) {
+  if (document_.pageCount() >= MaxPages) {
     Tell(kMaxPages);
     return;
   }
   document_.Change([&](JobEdit& e) {
     // No current page: the new page goes to the end rather than replacing the list.
-    const int row = e.pages().empty() ? 0
-                    : e.Current() == nullptr ? e.pages().size()
-                                             : e.currentRow() + 1;
-    PageRecord* const record = e.InsertPage(row);
-    if (PrintImageSize(e.Page(0)) >= MaxImageSize) {
+    const int count = e.pageCount();
+    const int row = count == 0 ? 0 : e.Current() == nullptr ? count : e.currentRow() + 1;
+    Page& page = e.InsertPage(row);
+    page.record.creationNo = static_cast<uint8_t>(count + 1);
+    if (JobImageSize(e) >= MaxImageSize) {
       e.RemovePage(row);
       Tell(kMaxPrintVolume);
       return;
     }
-    GridModel& grid = e.grid();
-    record->creationNo = static_cast<uint8_t>(grid.rowCount());
-    const PageDefaults& defaults = e.defaults();
-    grid.SetChecked(row, true);
-    grid.SetCellText(row, PageColumn, NumberCellText(row + 1));
-    grid.SetCellText(row, RepeatColumn, NumberCellText(defaults.repeatCount));
-    grid.SetCellText(row, FontSizeColumn, NumberCellText(defaults.fontSize));
-    grid.SetCellText(row, FrameColumn, FrameCellText(defaults.frame));
-    grid.SetCellText(row, DirectionColumn, DirectionCellText(defaults.direction));
-    grid.SetCellText(row, ZoomColumn, ZoomCellText(record->halfWidth));
     e.SetCurrentColumn(PageColumn);
     e.SetCurrentPage(row);
   });
@@ -49,23 +48,17 @@ void PageCommands::Add() {
 
 void PageCommands::Delete() {
   document_.Change([&](JobEdit& e) {
-    GridModel& grid = e.grid();
-    if (grid.rowCount() == 1) {
-      if (PageRecord* only = e.Page(0)) {
-        only->textLength = 0;
-        only->text.fill(0);
-        // No text, so no second line either: the page must not count as a two-line page.
-        only->twoLines = 0;
-        only->line1Width = 0;
-        only->line2Width = 0;
-      }
-      grid.SetCellText(0, Line1Column, u"");
-      grid.SetCellText(0, Line2Column, u"");
+    if (e.pageCount() == 1) {
+      // The only page stays, without its text; its attributes and numbering remain.
+      Page& only = *e.PageAt(0);
+      only.line1.clear();
+      only.line2.clear();
+      ClearWidthsIfEmpty(only);
       return;
     }
     const int row = e.currentRow();
-    if (e.Current() == nullptr) return;  // nothing is current
-    const int count = grid.rowCount();
+    if (row < 0) return;  // nothing is current
+    const int count = e.pageCount();
     e.RemovePage(row);
     e.SetCurrentPage(row == count - 1 ? row - 1 : row);
   });

@@ -14,18 +14,35 @@
 
 namespace q5300 {
 
+namespace {
+
+// The page takes `change` when it keeps to its set length afterwards, as it
+// prints (an automatic font size fitted to the length); false, the page left
+// as it was, when it would not.
+template <typename Change>
+bool TryChange(JobEdit& e, Page& page, Change change) {
+  PageRecord trial = e.Compiled(page).printer;
+  change(trial);
+  if (trial.autoLength == 0 && trial.autoFont != 0) FitFontSize(trial, e.settings());
+  if (IsOverLength(trial, e.settings().margin)) return false;
+  change(page.record);
+  return true;
+}
+
+}  // namespace
+
 template <typename Visit>
 void PanelCommands::WalkScope(JobEdit& e, Visit visit) {
-  int row = e.currentRow();
-  for (PageRecord* page = e.Current(); page != nullptr; page = page->next, ++row) {
-    if (!visit(*page, row)) return;
-    if (e.controls().scope == ApplyScope::CurrentPage) return;
+  const int count = e.pageCount();
+  for (int row = std::max(e.currentRow(), 0); e.currentRow() >= 0 && row < count; ++row) {
+    if (!visit(*e.PageAt(row), row)) return;
+    if (e.drafts().scope == ApplyScope::CurrentPage) return;
   }
 }
 
 void PanelCommands::ScopeChosen(ApplyScope scope) {
-  document_.ChangeControls([&](ControlsState& controls) {
-    controls.scope = scope;
+  document_.ChangeDrafts([&](PanelDrafts& drafts) {
+    drafts.scope = scope;
     return false;
   });
 }
@@ -73,18 +90,19 @@ void PanelCommands::LengthTextChanged(std::u16string text) {
     text = std::move(*replacement);
     cut = true;
   }
-  document_.ChangeControls([&](ControlsState& controls) {
+  const std::u16string shown = document_.controls().lengthText;
+  document_.ChangeDrafts([&](PanelDrafts& drafts) {
     // The field is to show the text that is used, also when the cut gives back
     // the text it held before the key ("12.3" and a "4").
-    const bool changed = cut || text != controls.lengthText;
-    controls.lengthText = std::move(text);
+    const bool changed = cut || text != shown;
+    drafts.lengthText = std::move(text);
     return changed;
   });
 }
 
 void PanelCommands::RepeatTextChanged(std::u16string text) {
-  document_.ChangeControls([&](ControlsState& controls) {
-    controls.repeatText = std::move(text);
+  document_.ChangeDrafts([&](PanelDrafts& drafts) {
+    drafts.repeatText = std::move(text);
     return false;
   });
 }
@@ -94,19 +112,18 @@ void PanelCommands::AutoLengthClicked() {
   document_.Change([&](JobEdit& e) {
     e.defaults().autoLength = true;
     SetField(e.defaults().lengthCode, "Au");
-    WalkScope(e, [&](PageRecord& page, int) {
-      if (page.autoFont != 0) {
+    WalkScope(e, [&](Page& page, int) {
+      PageRecord& r = page.record;
+      if (r.autoFont != 0) {
         ++refused;
-        page.autoLength = 0;
+        r.autoLength = 0;
       } else {
-        SetField(page.lengthCode, "Au");
-        page.autoLength = 1;
+        SetField(r.lengthCode, "Au");
+        r.autoLength = 1;
       }
       return true;
     });
-    e.controls().autoLength = true;
-    e.controls().lengthEditEnabled = false;
-    e.ControlsChanged();
+    e.drafts().setLengthChosen = false;
   });
   if (refused > 0) {
     Tell(Phrase(kAutoFontBlocksAutoLength, refused));
@@ -114,9 +131,8 @@ void PanelCommands::AutoLengthClicked() {
 }
 
 void PanelCommands::SetLengthModeClicked() {
-  document_.ChangeControls([](ControlsState& controls) {
-    controls.autoLength = false;
-    controls.lengthEditEnabled = true;
+  document_.ChangeDrafts([](PanelDrafts& drafts) {
+    drafts.setLengthChosen = true;
     return true;
   });
 }
@@ -125,9 +141,9 @@ void PanelCommands::SetLengthPressed() {
   if (!ReadPanelEdits(/*lengthButton=*/true)) return;
   const float length = lengthValue_;
   if (length < static_cast<float>(MinLengthMm) || length > static_cast<float>(MaxLengthMm)) {
-    lengthValue_ = 25.0f;
-    document_.ChangeControls([](ControlsState& controls) {
-      controls.lengthText = u"25";
+    // The box shows the page's length again.
+    document_.ChangeDrafts([](PanelDrafts& drafts) {
+      drafts.lengthText.reset();
       return true;
     });
     Tell(Phrase(kLengthRange, MaxLengthMm));
@@ -142,25 +158,20 @@ void PanelCommands::SetLengthPressed() {
     defaults.lengthMm = length;
     const auto dots =
         static_cast<uint16_t>(static_cast<int>(static_cast<float>(DotsPerMm) * length));
-    const int margin = e.settings().margin;
-    WalkScope(e, [&](PageRecord& page, int) {
-      const auto oldCode = page.lengthCode;
-      const uint8_t oldAuto = page.autoLength;
-      const uint16_t oldDots = page.lengthDots;
-      page.lengthCode = defaults.lengthCode;
-      page.autoLength = 0;
-      page.lengthDots = dots;
-      if (IsOverLength(page, margin)) {
-        ++refused;
-        // A refused page keeps its length to the dot: its code may hold a fraction
-        // less, or "Au" on a page that was never given a length of its own.
-        page.lengthCode = oldCode;
-        page.autoLength = oldAuto;
-        page.lengthDots = oldDots;
-      }
-      page.limitDots = page.lengthDots;
+    WalkScope(e, [&](Page& page, int) {
+      // A refused page keeps its length to the dot: its code may hold a fraction
+      // less, or "Au" on a page that was never given a length of its own.
+      const bool taken = TryChange(e, page, [&](PageRecord& r) {
+        r.lengthCode = defaults.lengthCode;
+        r.autoLength = 0;
+        r.lengthDots = dots;
+        r.limitDots = dots;
+      });
+      if (!taken) ++refused;
       return true;
     });
+    e.drafts().setLengthChosen = false;
+    e.drafts().lengthText.reset();
   });
   if (refused > 0) {
     Tell(Phrase(kLengthRefused, refused));
@@ -171,53 +182,36 @@ void PanelCommands::FontSizeChosen(int index) {
   if (index < 0 || index > 6) return;
   int autoLengthPages = 0, overLength = 0, capped = 0, twoLinePages = 0;
   document_.Change([&](JobEdit& e) {
-    ControlsState& controls = e.controls();
-    controls.fontSize = index;
     e.defaults().autoFont = index == 0;
     e.defaults().fontSize = static_cast<uint8_t>(index);
     const JobSettings& settings = e.settings();
-    const int margin = settings.margin;
     const int largest = MaxFontSize(settings.material, settings.mediaSize);
-    GridModel& grid = e.grid();
-    WalkScope(e, [&](PageRecord& page, int row) {
-      const uint8_t oldAuto = page.autoFont;
-      const uint8_t oldSize = page.fontSize;
+    WalkScope(e, [&](Page& page, int) {
       if (index == 0) {
-        if (page.autoLength == 1) {
+        if (page.record.autoLength == 1) {
           ++autoLengthPages;
           return true;
         }
-        page.autoFont = 1;
-        page.fontSize = 0;
-        FitFontSize(page, settings);
-        if (IsOverLength(page, margin)) {
-          page.autoFont = oldAuto;
-          page.fontSize = oldSize;
-          ++overLength;
-        } else {
-          grid.SetCellText(row, FontSizeColumn, u"0");
-        }
+        const bool taken = TryChange(e, page, [](PageRecord& r) {
+          r.autoFont = 1;
+          r.fontSize = 0;
+        });
+        if (!taken) ++overLength;
         return true;
       }
       if (index > largest) {
-        controls.fontSize = largest;
         ++capped;
-      } else if (page.twoLines == 1 && index >= 4) {
+      } else if (e.Compiled(page).printer.twoLines == 1 && index >= 4) {
         ++twoLinePages;
       } else {
-        page.autoFont = 0;
-        page.fontSize = static_cast<uint8_t>(index);
-        if (IsOverLength(page, margin)) {
-          page.autoFont = oldAuto;
-          page.fontSize = oldSize;
-          ++overLength;
-        } else {
-          grid.SetCellText(row, FontSizeColumn, NumberCellText(index));
-        }
+        const bool taken = TryChange(e, page, [&](PageRecord& r) {
+          r.autoFont = 0;
+          r.fontSize = static_cast<uint8_t>(index);
+        });
+        if (!taken) ++overLength;
       }
       return true;
     });
-    e.ControlsChanged();
   });
 
   std::vector<Phrase> message;
@@ -240,21 +234,11 @@ void PanelCommands::DirectionChosen(int index) {
     const bool vertical = index != 0;
     const std::array<char, 2> code =
         vertical ? std::array<char, 2>{'1', '3'} : std::array<char, 2>{'0', '4'};
-    e.controls().direction = vertical ? 1 : 0;
     e.defaults().direction = code;
     const JobSettings& settings = e.settings();
-    const int margin = settings.margin;
-    GridModel& grid = e.grid();
-    WalkScope(e, [&](PageRecord& page, int row) {
-      // The page is judged on its text compiled as the label file keeps it, on
-      // a copy: the stored record keeps the printer's form.
-      PageRecord c = page;
-      CompilePageText(RebuildMode::EditorMode, grid.CellText(row, Line1Column),
-                      grid.CellText(row, Line2Column), c);
-      ComputeMetrics(c, margin);
-      c.hasNumbering =
-          (c.numNumber | c.numFixed | c.numHex2 | c.numHex1 | c.numUpper | c.numLower) != 0 ? 1
-                                                                                             : 0;
+    WalkScope(e, [&](Page& page, int) {
+      // The page is judged on its text as the label file keeps it.
+      PageRecord c = e.Compiled(page).editor;
       if (vertical && (c.hasNumbering != 0 || c.scriptCount != 0 ||
                        (c.halfWidth == 1 && c.twoLines == 1))) {
         refused = true;
@@ -262,20 +246,14 @@ void PanelCommands::DirectionChosen(int index) {
       }
       c.direction = code;
       if (c.autoLength == 0 && c.autoFont != 0) FitFontSize(c, settings);
-      if (IsOverLength(c, margin)) {
+      if (IsOverLength(c, settings.margin)) {
         ++overLength;
         return true;
       }
-      page.direction = c.direction;
-      page.fontSize = c.fontSize;
-      grid.SetCellText(row, DirectionColumn, DirectionCellText(code));
+      page.record.direction = code;
       return true;
     });
-    if (refused) {
-      e.controls().direction = 0;
-      e.defaults().direction = {'0', '4'};
-    }
-    e.ControlsChanged();
+    if (refused) e.defaults().direction = {'0', '4'};
   });
   if (refused) {
     Tell(kNoVerticalWriting);
@@ -289,11 +267,9 @@ void PanelCommands::DirectionChosen(int index) {
 void PanelCommands::FrameChosen(int index) {
   document_.Change([&](JobEdit& e) {
     const char frame = FrameForIndex(index);
-    e.controls().frame = IndexForFrame(frame);
     e.defaults().frame = frame;
-    WalkScope(e, [&](PageRecord& page, int row) {
-      page.frame = frame;
-      e.grid().SetCellText(row, FrameColumn, FrameCellText(frame));
+    WalkScope(e, [&](Page& page, int) {
+      page.record.frame = frame;
       return true;
     });
   });
@@ -302,10 +278,8 @@ void PanelCommands::FrameChosen(int index) {
 void PanelCommands::WidthChosen(int index) {
   document_.Change([&](JobEdit& e) {
     const uint8_t half = index == 0 ? 0 : 1;
-    e.controls().width = half;
-    WalkScope(e, [&](PageRecord& page, int row) {
-      page.halfWidth = half;
-      e.grid().SetCellText(row, ZoomColumn, ZoomCellText(half));
+    WalkScope(e, [&](Page& page, int) {
+      page.record.halfWidth = half;
       return true;
     });
   });
@@ -315,21 +289,21 @@ void PanelCommands::SetRepeatPressed() {
   if (!ReadPanelEdits(/*lengthButton=*/false)) return;
   const int32_t count = repeatValue_;
   if (count < MinRepeat || count > MaxRepeat) {
-    repeatValue_ = 1;
-    document_.ChangeControls([](ControlsState& controls) {
-      controls.repeatText = u"1";
+    // The box shows the page's count again.
+    document_.ChangeDrafts([](PanelDrafts& drafts) {
+      drafts.repeatText.reset();
       return true;
     });
     Tell(Phrase(kRepeatRange, MaxRepeat));
     return;
   }
   document_.Change([&](JobEdit& e) {
-    WalkScope(e, [&](PageRecord& page, int row) {
-      SetRepeat(page, static_cast<uint16_t>(count));
-      e.grid().SetCellText(row, RepeatColumn, NumberCellText(count));
+    WalkScope(e, [&](Page& page, int) {
+      SetRepeat(page.record, static_cast<uint16_t>(count));
       return true;
     });
     e.defaults().repeatCount = static_cast<int16_t>(count);
+    e.drafts().repeatText.reset();
   });
 }
 

@@ -373,13 +373,12 @@ void PrintController::StopPressed() {
   }
 }
 
-void PrintController::PageRemoved(const PageRecord& page) {
+void PrintController::PageRemoved(uint32_t pageId, uint32_t successor) {
   const PageOrder order = Order();
-  const uint32_t successor = page.next != nullptr ? page.next->pageId : 0;
   if (phase_ != Phase::Idle && phase_ != Phase::FinalMessage)
-    next_.FollowRemoval(order, page.pageId, successor);
-  if (afterPacket_) afterPacket_->FollowRemoval(order, page.pageId, successor);
-  if (unfinished_) unfinished_->FollowRemoval(order, page.pageId, successor);
+    next_.FollowRemoval(order, pageId, successor);
+  if (afterPacket_) afterPacket_->FollowRemoval(order, pageId, successor);
+  if (unfinished_) unfinished_->FollowRemoval(order, pageId, successor);
 }
 
 void PrintController::JobReplaced() {

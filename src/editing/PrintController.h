@@ -79,7 +79,7 @@ class PrintController {
   void StopPressed();
   // The page is about to leave the job (deleted): a job that was to go on with
   // it goes on with the page that takes its place.
-  void PageRemoved(const PageRecord& page);
+  void PageRemoved(uint32_t pageId, uint32_t successor);
   // The job is about to be replaced by another (a file opened or imported, an
   // undo back to another job): a print job of it ends with its report, and its
   // pages not sent are offered no more.

@@ -51,120 +51,100 @@ bool TurnPlaceholder(std::u16string& line, char16_t chosen) {
 }  // namespace
 
 void PageCommands::Superscript() {
-  InsertMarker(SuperscriptMarker, true, kInputOverLength);
+  InsertMarker(SuperscriptMarker, kInputOverLength);
 }
 
 void PageCommands::Subscript() {
-  InsertMarker(SubscriptMarker, false, kSubscriptOverLength);
+  InsertMarker(SubscriptMarker, kSubscriptOverLength);
 }
 
-void PageCommands::InsertMarker(char16_t marker, bool superscript, const char* overLengthMessage) {
+void PageCommands::InsertMarker(char16_t marker, const char* overLengthMessage) {
   document_.Change([&](JobEdit& e) {
-    PageRecord* const page = e.Current();
-    const int row = e.currentRow();
-    GridModel& grid = e.grid();
-    if (page == nullptr || !grid.IsValidRow(row)) return;
+    Page* const page = e.Current();
+    if (page == nullptr) return;
     int column = e.currentColumn();
     // A one-line page at a large fixed font size may not get a second line.
     if (column == Line2Column && !MayEditLine2(page)) return;
     column = TextColumn(column);
 
-    std::u16string text = grid.CellText(row, column);
+    std::u16string text = column == Line1Column ? page->line1 : page->line2;
     if (IsFull(text)) {
       Tell(overLengthMessage);
       return;
     }
-    uint8_t& counter = superscript ? page->superCount : page->subCount;
-    counter = static_cast<uint8_t>(std::count(text.begin(), text.end(), marker));
-    page->scriptCount = static_cast<uint8_t>(page->subCount + page->superCount);
     // Two markers are never put side by side at the end of a line.
     if (!text.empty() && text.back() == marker) return;
 
     text += marker;
-    if (!FitsOnePage(column == Line1Column ? text : grid.CellText(row, Line1Column),
-                     column == Line2Column ? text : grid.CellText(row, Line2Column))) {
+    if (!FitsOnePage(column == Line1Column ? text : page->line1,
+                     column == Line2Column ? text : page->line2)) {
       // The marker would be cut off the record and lost in print.
       Tell(overLengthMessage);
       return;
     }
-    ++counter;
-    ++page->scriptCount;
-    grid.SetCellText(row, column, std::move(text));
     // The page takes the new text over as it does after a typed edit.
-    CellEdited(e, row, column, /*byEnter=*/false);
+    CellEdited(e, e.currentRow(), column, std::move(text), /*byEnter=*/false);
   });
 }
 
 void PageCommands::ElectricalSymbols() {
-  if (document_.currentRecord() == nullptr) return;
+  if (document_.currentPage() == nullptr) return;
   SymbolChoice picker;
   if (!op_.RunSymbolPicker(picker)) return;
 
   document_.Change([&](JobEdit& e) {
-    const int row = e.currentRow();
-    GridModel& grid = e.grid();
-    if (e.Current() == nullptr || !grid.IsValidRow(row)) return;
+    Page* const page = e.Current();
+    if (page == nullptr) return;
     const int column = TextColumn(e.currentColumn());
-    std::u16string text = grid.CellText(row, column);
+    std::u16string text = column == Line1Column ? page->line1 : page->line2;
     if (IsFull(text)) {
       TellOverLength();
       return;
     }
-    // The grid holds the text: what is printed, saved or previewed is compiled
-    // from it when it is needed.
     text += picker.selection();
-    if (!FitsOnePage(column == Line1Column ? text : grid.CellText(row, Line1Column),
-                     column == Line2Column ? text : grid.CellText(row, Line2Column))) {
+    if (!FitsOnePage(column == Line1Column ? text : page->line1,
+                     column == Line2Column ? text : page->line2)) {
       // Symbols past the record's 40 bytes would silently not be printed.
       TellOverLength();
       return;
     }
-    grid.SetCellText(row, column, std::move(text));
+    (column == Line1Column ? page->line1 : page->line2) = std::move(text);
   });
 }
 
 void PageCommands::NumberingPressed() {
-  const PageRecord* current = document_.currentRecord();
+  const Page* current = document_.currentPage();
   if (current == nullptr) return;
-  if (current->IsVertical()) {
+  // The page as it prints: its running number is the placeholder its text has.
+  const PageRecord& printed = current->printer();
+  if (printed.IsVertical()) {
     Tell(kNoVerticalWriting);
     return;
   }
-  NumberingChoice dialog(NumberingFieldsOf(*current));
+  NumberingChoice dialog(NumberingFieldsOf(printed));
   if (!op_.RunNumberingDialog(dialog)) return;
 
   document_.Change([&](JobEdit& e) {
-    PageRecord* const page = e.Current();
-    const int row = e.currentRow();
-    GridModel& grid = e.grid();
-    if (page == nullptr || !grid.IsValidRow(row)) return;
+    Page* const page = e.Current();
+    if (page == nullptr) return;
     const int column = TextColumn(e.currentColumn());
-    std::u16string cell = grid.CellText(row, column);
-    std::u16string line1 = grid.CellText(row, Line1Column);
-    std::u16string line2 = grid.CellText(row, Line2Column);
+    std::u16string& cell = column == Line1Column ? page->line1 : page->line2;
     if (IsFull(cell)) {
       TellOverLength();
       return;
     }
 
     const NumberingFields& fields = dialog.fields();
-    StoreNumberingFields(*page, fields);
-    if (page->hasNumbering == 1) {
+    StoreNumberingFields(page->record, fields);
+    if (page->record.hasNumbering == 1) {
       const char16_t chosen = PlaceholderOf(ChosenKind(fields));
-      if (TurnPlaceholder(line1, chosen)) {
-        grid.SetCellText(row, Line1Column, std::move(line1));
-        return;
-      }
-      if (TurnPlaceholder(line2, chosen)) {
-        grid.SetCellText(row, Line2Column, std::move(line2));
-        return;
-      }
-      if (line1.find(chosen) == std::u16string::npos &&
-          line2.find(chosen) == std::u16string::npos) {
+      if (TurnPlaceholder(page->line1, chosen)) return;
+      if (TurnPlaceholder(page->line2, chosen)) return;
+      if (page->line1.find(chosen) == std::u16string::npos &&
+          page->line2.find(chosen) == std::u16string::npos) {
         cell += chosen;
       }
     }
-    grid.SetCellText(row, column, std::move(cell));
   });
 }
 

@@ -33,11 +33,9 @@ std::size_t HeapBytes(const std::u16string& text) {
 }
 
 std::size_t SnapshotBytes(const JobSnapshot& job) {
-  std::size_t bytes = sizeof(JobSnapshot) + job.records.capacity() * sizeof(PageRecord) +
-                      job.rows.capacity() * sizeof(GridModel::Row) + job.path.capacity();
-  for (const GridModel::Row& row : job.rows) {
-    for (const std::u16string& cell : row.cells) bytes += HeapBytes(cell);
-  }
+  // What the pages compile to is shared with the job and the other steps.
+  std::size_t bytes = sizeof(JobSnapshot) + job.pages.capacity() * sizeof(Page) + job.path.capacity();
+  for (const Page& page : job.pages) bytes += HeapBytes(page.line1) + HeapBytes(page.line2);
   return bytes;
 }
 

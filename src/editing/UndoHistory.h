@@ -5,24 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "data/GridModel.h"
 #include "data/JobSettings.h"
-#include "data/PageRecord.h"
+#include "editing/Page.h"
 #include "editing/Controls.h"
 
 namespace q5300 {
 
-// A job as a value: its records (links cleared), the grid's rows and heading box,
-// the settings, the defaults of new pages, what the controls show, the current
-// page and the file the job belongs to. A job of 200 pages takes some 100 KB.
+// A job as a value: its pages (with what they compile to, shared), the
+// heading's box, the settings, the defaults of new pages, the current page and
+// the file the job belongs to. A job of 200 pages takes some 60 KB.
 struct JobSnapshot {
   JobSettings settings;
   PageDefaults defaults;
-  std::vector<PageRecord> records;
-  std::vector<GridModel::Row> rows;
-  int headerCheck = CheckedBox;
-  ControlsState controls;
-  int currentPage = -1;
+  std::vector<Page> pages;
+  int headerCheck = 2;
+  PageId currentPage = 0;
   int currentColumn = 0;
   std::string path;
 };
@@ -51,7 +48,6 @@ class UndoHistory {
   Step Redo(JobSnapshot now);
   void Clear();
 
-  std::size_t undoCount() const { return undo_.size(); }
   // About how much memory the steps take, in bytes.
   std::size_t MemoryBytes() const;
 

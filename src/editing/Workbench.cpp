@@ -25,13 +25,19 @@ Workbench::~Workbench() {
 
 void Workbench::StartUp(bool checkDevice) {
   document.Change([](JobEdit& e) {
-    e.grid().SetHeaderCheckState(CheckColumn, CheckedBox);
+    e.SetHeaderCheck(CheckedBox);
     e.SetCurrentPage(-1);
   });
   pages.Add();
   // The first page is where the job starts, not a change to take back.
   document.Started();
   if (checkDevice) printing.CheckDevice();
+}
+
+PageOrder Workbench::Order() const {
+  PageOrder order;
+  for (const Page& page : document.pages()) order.push_back(page.id);
+  return order;
 }
 
 CompiledJob Workbench::CompileForPacket() const {

@@ -39,7 +39,7 @@ class Workbench final : private PrintSource {
 
  private:
   // PrintSource
-  PageOrder Order() const override { return OrderOf(document.job().pages.first()); }
+  PageOrder Order() const override;
   CompiledJob CompileForPacket() const override;
   const JobSettings& Settings() const override { return document.job().settings; }
 
@@ -56,7 +56,9 @@ class Workbench final : private PrintSource {
   class Watcher final : public PageWatcher {
    public:
     explicit Watcher(PrintController& printing) : printing_(printing) {}
-    void PageRemoved(const PageRecord& page) override { printing_.PageRemoved(page); }
+    void PageRemoved(PageId id, PageId successor) override {
+      printing_.PageRemoved(id, successor);
+    }
     void JobReplaced() override { printing_.JobReplaced(); }
 
    private:

@@ -5,7 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-#include "data/GridModel.h"
+#include "editing/GridCells.h"
 #include "editing/InputFilters.h"
 
 namespace q5300::ui {

@@ -29,16 +29,13 @@ bool HoldsWords(int column) {
 }
 
 GridTableModel::GridTableModel(const JobDocument& document, PageCommands& pages, QObject* parent)
-    : QAbstractTableModel(parent), document_(document), pages_(pages), grid_(document.grid()) {
-  grid_.SetObserver(this);
-}
-
-GridTableModel::~GridTableModel() {
-  grid_.SetObserver(nullptr);
+    : QAbstractTableModel(parent), document_(document), pages_(pages) {
+  for (const Page& page : document_.pages()) shown_.push_back(page.id);
+  headerCheck_ = document_.headerCheck();
 }
 
 int GridTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : grid_.rowCount();
+  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
 }
 
 int GridTableModel::columnCount(const QModelIndex& parent) const {
@@ -46,17 +43,20 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
+  // A row the view has not yet heard of, while a message of a change stands.
+  const Page* page = index.isValid() ? document_.PageAt(index.row()) : nullptr;
+  if (page == nullptr) return {};
   switch (role) {
-    case Qt::DisplayRole:
+    case Qt::DisplayRole: {
       if (index.column() == CheckColumn) return {};
-      if (HoldsWords(index.column())) {
-        return CoreText(FromU16(grid_.CellText(index.row(), index.column())).toStdString());
-      }
-      return FromU16(grid_.CellText(index.row(), index.column()));
+      const bool current = index.row() == document_.currentPageIndex();
+      const std::u16string text = CellTextOf(*page, index.row(), current, index.column());
+      if (HoldsWords(index.column())) return CoreText(FromU16(text).toStdString());
+      return FromU16(text);
+    }
     case Qt::CheckStateRole:
       if (index.column() != CheckColumn) return {};
-      return grid_.IsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+      return page->checked() ? Qt::Checked : Qt::Unchecked;
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
     case Qt::ForegroundRole:
@@ -72,10 +72,42 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-void GridTableModel::ProblemsChanged() {
-  if (grid_.rowCount() == 0) return;
-  emit dataChanged(index(0, 0), index(grid_.rowCount() - 1, GridColumnCount - 1),
-                   {Qt::ForegroundRole, Qt::ToolTipRole});
+void GridTableModel::Sync() {
+  std::vector<PageId> now;
+  now.reserve(static_cast<std::size_t>(document_.pageCount()));
+  for (const Page& page : document_.pages()) now.push_back(page.id);
+  const auto rowOf = [](std::size_t i) { return static_cast<int>(i); };
+  if (now != shown_) {
+    // The first row where the two differ; a page added or deleted there is the
+    // one row that came or went.
+    std::size_t at = 0;
+    while (at < now.size() && at < shown_.size() && now[at] == shown_[at]) ++at;
+    if (now.size() == shown_.size() + 1 &&
+        std::equal(shown_.begin() + static_cast<std::ptrdiff_t>(at), shown_.end(),
+                   now.begin() + static_cast<std::ptrdiff_t>(at) + 1)) {
+      beginInsertRows({}, rowOf(at), rowOf(at));
+      shown_ = std::move(now);
+      endInsertRows();
+    } else if (now.size() + 1 == shown_.size() &&
+               std::equal(now.begin() + static_cast<std::ptrdiff_t>(at), now.end(),
+                          shown_.begin() + static_cast<std::ptrdiff_t>(at) + 1)) {
+      beginRemoveRows({}, rowOf(at), rowOf(at));
+      shown_ = std::move(now);
+      endRemoveRows();
+    } else {
+      beginResetModel();
+      shown_ = std::move(now);
+      endResetModel();
+    }
+  }
+  if (!shown_.empty()) {
+    emit dataChanged(index(0, 0), index(rowOf(shown_.size()) - 1, GridColumnCount - 1));
+  }
+  if (const int state = document_.headerCheck(); state != headerCheck_) {
+    headerCheck_ = state;
+    emit headerDataChanged(Qt::Horizontal, CheckColumn, CheckColumn);
+    emit headerCheckChanged(CheckColumn);
+  }
 }
 
 bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -97,40 +129,6 @@ Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   if (index.column() == CheckColumn) f |= Qt::ItemIsUserCheckable;
   return f;
-}
-
-void GridTableModel::BeginInsertRow(int row) {
-  beginInsertRows({}, row, row);
-}
-void GridTableModel::EndInsertRow() {
-  endInsertRows();
-}
-void GridTableModel::BeginRemoveRow(int row) {
-  beginRemoveRows({}, row, row);
-}
-void GridTableModel::EndRemoveRow() {
-  endRemoveRows();
-}
-void GridTableModel::BeginRemoveAllRows() {
-  beginResetModel();
-}
-void GridTableModel::EndRemoveAllRows() {
-  endResetModel();
-}
-
-void GridTableModel::CellChanged(int row, int column) {
-  const QModelIndex i = index(row, column);
-  emit dataChanged(i, i, {Qt::DisplayRole});
-}
-
-void GridTableModel::CheckChanged(int row) {
-  const QModelIndex i = index(row, CheckColumn);
-  emit dataChanged(i, i, {Qt::CheckStateRole});
-}
-
-void GridTableModel::HeaderCheckChanged(int column) {
-  emit headerDataChanged(Qt::Horizontal, column, column);
-  emit headerCheckChanged(column);
 }
 
 }  // namespace q5300::ui

@@ -70,9 +70,16 @@ void LabelGrid::Attach(const JobDocument& document, PageCommands& pages) {
   document_ = &document;
   pages_ = &pages;
   model_ = new GridTableModel(document, pages, this);
-  header_ = new LabelGridHeader(document.grid(), this);
+  header_ = new LabelGridHeader(document, this);
   setHorizontalHeader(header_);
   setModel(model_);
+  // However the selection moves (a click, the arrow keys, Home and End, the page
+  // keys), its row is the current page.
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (syncing_ || pages_ == nullptr || !current.isValid()) return;
+            pages_->RowClicked(current.row(), current.column());
+          });
   header_->setFont(font());
   const QFontMetrics headings(header_->font());
   for (int c = 0; c < GridColumnCount; ++c) {
@@ -105,10 +112,7 @@ void LabelGrid::mousePressEvent(QMouseEvent* event) {
   const auto [row, column] = CellFromPoint(event->position().toPoint());
   if (row < 0) return;
   pages_->RowClicked(row, column);
-  if (column != Line1Column && column != Line2Column && column != RepeatColumn) {
-    SelectRow(row, false);
-    return;
-  }
+  if (column != Line1Column && column != Line2Column && column != RepeatColumn) return;
   if (!pages_->CellEditQuery(row, column)) return;
   BeginCellEdit(row, column);
 }
@@ -117,19 +121,6 @@ void LabelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   // A double click is a second click; the editor is already open after the first.
   if (editor_) return;
   mousePressEvent(event);
-}
-
-void LabelGrid::keyReleaseEvent(QKeyEvent* event) {
-  if (pages_ != nullptr && !event->isAutoRepeat() &&
-      (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-    const GridModel& grid = document_->grid();
-    int row = document_->currentPageIndex();
-    if (event->key() == Qt::Key_Up && row > 0) --row;
-    if (event->key() == Qt::Key_Down && row < grid.rowCount() - 1) ++row;
-    pages_->RowClicked(row, document_->currentColumn());
-    if (grid.IsValidRow(row)) SelectRow(row, true);
-  }
-  QTableView::keyReleaseEvent(event);
 }
 
 bool LabelGrid::focusNextPrevChild(bool next) {
@@ -159,7 +150,12 @@ void LabelGrid::FocusGrid() {
 }
 
 void LabelGrid::BeginCellEdit(int row, int column) {
-  if (document_ == nullptr || !document_->grid().IsValidRow(row) || column < 0 ||
+  if (document_ == nullptr) return;
+  BeginCellEdit(row, column, FromU16(document_->grid().CellText(row, column)));
+}
+
+void LabelGrid::BeginCellEdit(int row, int column, const QString& text) {
+  if (document_ == nullptr || document_->PageAt(row) == nullptr || column < 0 ||
       column >= GridColumnCount || columnWidth(column) < 5) {
     return;
   }
@@ -172,8 +168,7 @@ void LabelGrid::BeginCellEdit(int row, int column) {
   }
   const int left = cell.left() + 4;
   const int right = std::min(left + columnWidth(column) - 3, viewport()->width());
-  auto* editor = new CellEditor(viewport(), this, row, column,
-                                 FromU16(document_->grid().CellText(row, column)),
+  auto* editor = new CellEditor(viewport(), this, row, column, text,
                       [this](const CellEditor::Outcome& o) { EditEnded(o); });
   editor->setFont(font());
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
@@ -187,21 +182,44 @@ void LabelGrid::BeginCellEdit(int row, int column) {
 
 void LabelGrid::EditEnded(const CellEditor::Outcome& outcome) {
   if (pages_ == nullptr) return;
-  if (outcome.text) {
-    pages_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text), outcome.byEnter);
+  if (outcome.text &&
+      !pages_->CommitCellEdit(outcome.row, outcome.column, ToU16(*outcome.text),
+                              outcome.byEnter)) {
+    // The page did not take the text: it stays in the editor for the operator
+    // to mend (or to drop with Escape).
+    const QString refused = *outcome.text;
+    QMetaObject::invokeMethod(
+        this,
+        [this, row = outcome.row, column = outcome.column, refused] {
+          if (editor_ && !editor_->finished()) return;
+          BeginCellEdit(row, column, refused);
+          if (editor_) editor_->end(false);
+        },
+        Qt::QueuedConnection);
   }
   emit editFinished();
 }
 
-void LabelGrid::ProblemsChanged() {
-  if (model_ != nullptr) model_->ProblemsChanged();
+void LabelGrid::Sync() {
+  if (model_ == nullptr) return;
+  // The rows the view drops or gets anew move its selection by themselves:
+  // that is not the operator moving it.
+  syncing_ = true;
+  model_->Sync();
+  syncing_ = false;
+  const int row = document_->currentPageIndex();
+  if (row >= 0 && (currentIndex().row() != row || !selectionModel()->isRowSelected(row, {}))) {
+    SelectRow(row, false);
+  }
 }
 
 void LabelGrid::SelectRow(int row, bool ensureVisible) {
   if (model_ == nullptr || row < 0 || row >= model_->rowCount()) return;
   const QModelIndex index = model_->index(row, std::max(currentIndex().column(), 0));
+  syncing_ = true;
   selectionModel()->setCurrentIndex(
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  syncing_ = false;
   if (ensureVisible) scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 

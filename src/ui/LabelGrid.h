@@ -15,9 +15,10 @@ namespace q5300::ui {
 class GridTableModel;
 class LabelGridHeader;
 
-// The label grid: one row per page, ten columns. It shows the document's grid,
-// reports clicks, released Up/Down keys and committed edits to the page
-// commands, and opens the cell editor over a cell.
+// The label grid: one row per page, ten columns. It shows the document's pages;
+// its current row is the current page, and every move of it goes to the page
+// commands, as do clicks and committed edits; it opens the cell editor over a
+// cell.
 class LabelGrid final : public QTableView {
   Q_OBJECT
 
@@ -30,8 +31,9 @@ class LabelGrid final : public QTableView {
 
   // Takes the keyboard focus; an open cell edit ends and is committed first.
   void FocusGrid();
-  // Opens the cell editor on (row, column).
+  // Opens the cell editor on (row, column) with the cell's text, or with `text`.
   void BeginCellEdit(int row, int column);
+  void BeginCellEdit(int row, int column, const QString& text);
   // Selects the row; scrolls it fully into view when asked.
   void SelectRow(int row, bool ensureVisible);
 
@@ -46,8 +48,9 @@ class LabelGrid final : public QTableView {
 
   static constexpr int ColumnWidths[10] = {16, 16, 40, 260, 90, 45, 55, 75, 95, 45};
 
-  // The rows may fit their pages differently now: the marks follow.
-  void ProblemsChanged();
+  // The document changed: the rows follow its pages, and the selected row is
+  // its current page.
+  void Sync();
 
  signals:
   // The text in the open editor, as typed, pasted or composed so far.
@@ -58,7 +61,6 @@ class LabelGrid final : public QTableView {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   // Tab or Backtab in an open cell edit ends it and goes on to the control after
   // (or before) the grid, not back to the grid itself, whose focus shows nothing
@@ -73,6 +75,8 @@ class LabelGrid final : public QTableView {
   GridTableModel* model_ = nullptr;
   LabelGridHeader* header_ = nullptr;
   QPointer<CellEditor> editor_;
+  // The view's selection is being made to follow the document.
+  bool syncing_ = false;
 };
 
 }  // namespace q5300::ui

@@ -3,13 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "data/GridModel.h"
+#include "editing/JobDocument.h"
 #include "ui/Theme.h"
 
 namespace q5300::ui {
 
-LabelGridHeader::LabelGridHeader(const GridModel& grid, QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), grid_(grid) {
+LabelGridHeader::LabelGridHeader(const JobDocument& document, QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent), document_(document) {
   setSectionsClickable(true);
   setHighlightSections(false);
   setDefaultAlignment(Qt::AlignCenter);
@@ -26,7 +26,7 @@ void LabelGridHeader::paintSection(QPainter* painter, const QRect& rect, int log
   painter->fillRect(rect, ApplicationBackground);
   QRect inner = rect.adjusted(Spacing, 0, -Spacing, 0);
 
-  const int state = grid_.GetHeaderCheckState(logicalIndex);
+  const int state = document_.grid().GetHeaderCheckState(logicalIndex);
   if (state == EmptyBox || state == CheckedBox) {
     const QRect box(inner.left(), rect.top() + (rect.height() - BoxSize) / 2, BoxSize, BoxSize);
     painter->fillRect(box, palette().color(QPalette::Base));

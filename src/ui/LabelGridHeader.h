@@ -3,7 +3,7 @@
 #include <QHeaderView>
 
 namespace q5300 {
-class GridModel;
+class JobDocument;
 }
 
 namespace q5300::ui {
@@ -14,7 +14,7 @@ class LabelGridHeader final : public QHeaderView {
   Q_OBJECT
 
  public:
-  LabelGridHeader(const GridModel& grid, QWidget* parent);
+  LabelGridHeader(const JobDocument& document, QWidget* parent);
 
   static constexpr int Spacing = 2;
   static constexpr int BoxSize = 13;
@@ -28,7 +28,7 @@ class LabelGridHeader final : public QHeaderView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  const GridModel& grid_;
+  const JobDocument& document_;
 };
 
 }  // namespace q5300::ui

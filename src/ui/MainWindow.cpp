@@ -341,7 +341,7 @@ void MainWindow::MakeStatusLine() {
 void MainWindow::JobChanged() {
   UpdateTitle();
   UpdateStatus();
-  grid_->ProblemsChanged();
+  grid_->Sync();
   undo_->setEnabled(bench_->document.canUndo());
   redo_->setEnabled(bench_->document.canRedo());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "compile/RebuildRecords.h"
+#include "data/SerialPort.h"
 #include "data/FixedField.h"
 
 namespace q5300 {

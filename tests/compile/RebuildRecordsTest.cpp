@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <string>
 
 #include "data/FixedField.h"
+#include "data/SerialPort.h"
 
 namespace q5300 {
 namespace {
@@ -35,26 +37,34 @@ std::string RepeatBytes(const std::string& unit, int times) {
   return s;
 }
 
-// A job of one page per row; the grid and the list are kept in step as the
-// editing code keeps them.
+// A job of pages, each its two lines and its record.
 class RebuildFixture : public ::testing::Test {
  protected:
+  struct Row {
+    std::u16string line1;
+    std::u16string line2;
+    PageRecord record;
+  };
   PageRecord& AddRow(std::u16string line1, std::u16string line2 = u"", bool checked = true) {
-    const int row = grid.rowCount();
-    grid.InsertRow(row);
-    grid.SetCellText(row, Line1Column, std::move(line1));
-    grid.SetCellText(row, Line2Column, std::move(line2));
-    grid.SetChecked(row, checked);
-    return *pages.AppendRecord(defaults, JobSettings{});
+    Row& row = rows.emplace_back();
+    row.line1 = std::move(line1);
+    row.line2 = std::move(line2);
+    InitRecord(row.record, defaults, JobSettings{});
+    row.record.isChecked = checked ? 1 : 0;
+    return row.record;
   }
   // The records compiled from the job; the job's own records stay as they were.
   CompiledJob Rebuild(RebuildMode mode, int currentRow = 0) {
     std::vector<PageRecord> before;
-    for (const PageRecord& r : pages) before.push_back(r);
-    CompiledJob compiled = RebuildRecords(mode, grid, currentRow, pages, /*margin=*/0);
+    std::vector<PageSource> sources;
+    for (const Row& row : rows) {
+      before.push_back(row.record);
+      sources.push_back({row.line1, row.line2, row.record});
+    }
+    CompiledJob compiled = RebuildRecords(mode, sources, currentRow, /*margin=*/0);
     std::size_t i = 0;
-    for (const PageRecord& r : pages) {
-      EXPECT_EQ(RecordBytesOf(r), RecordBytesOf(before[i++])) << "the job's record changed";
+    for (const Row& row : rows) {
+      EXPECT_EQ(RecordBytesOf(row.record), RecordBytesOf(before[i++])) << "the job's record changed";
     }
     return compiled;
   }
@@ -68,8 +78,7 @@ class RebuildFixture : public ::testing::Test {
     d.autoLength = true;
     return d;
   }();
-  GridModel grid;
-  PageList pages;
+  std::deque<Row> rows;
 };
 
 struct TextCase {
@@ -192,7 +201,7 @@ TEST_F(RebuildFixture, MarksRowsAndMeasuresEveryRecord) {
   AddRow(u"AB");
   AddRow(u"ABC", u"", /*checked=*/false);
   AddRow(u"", u"", true);
-  pages.At(2)->textLength = 7;  // stale until the rebuild
+  rows[2].record.textLength = 7;  // stale until the rebuild
   const CompiledJob compiled = Rebuild(RebuildMode::EditorMode, /*currentRow=*/1);
   const int checked[] = {1, 0, 1};
   const int current[] = {0, 1, 0};
@@ -218,21 +227,12 @@ TEST_F(RebuildFixture, RemovingThePlaceholderShortensTheAutomaticLength) {
 
   // The job's record as the numbered page left it.
   CopyPageContent(page, numbered);
-  grid.SetCellText(0, Line1Column, u"N");
+  rows[0].line1 = u"N";
   const PageRecord r = Rebuild(RebuildMode::PrinterMode)[0];
   EXPECT_EQ(r.hasNumbering, 0);
   EXPECT_EQ(r.numDigits, 3);  // the record keeps the last digit count
   EXPECT_EQ(r.line1Width, 40);
   EXPECT_EQ(r.lengthDots, 40 + 48);
-}
-
-TEST_F(RebuildFixture, ARowWithoutARecordOverwritesNothing) {
-  AddRow(u"AB");
-  grid.InsertRow(1);
-  grid.SetCellText(1, Line1Column, u"XYZ");
-  const CompiledJob compiled = Rebuild(RebuildMode::PrinterMode);
-  EXPECT_EQ(TextOf(compiled[0]), "AB");
-  EXPECT_EQ(compiled.size(), 1u);
 }
 
 }  // namespace

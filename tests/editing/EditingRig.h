@@ -38,12 +38,12 @@ struct Rig : WorkbenchParts {
 class CommandTest : public ::testing::Test, public Rig {
  protected:
   const PageRecord& page() const { return *bench.document.currentRecord(); }
-  const std::u16string& Line1() const { return Cell(0, Line1Column); }
-  const std::u16string& Line2() const { return Cell(0, Line2Column); }
+  std::u16string Line1() const { return Cell(0, Line1Column); }
+  std::u16string Line2() const { return Cell(0, Line2Column); }
   void SetLines(std::u16string line1, std::u16string line2) {
     Edit([&](JobEdit& e) {
-      e.grid().SetCellText(0, Line1Column, std::move(line1));
-      e.grid().SetCellText(0, Line2Column, std::move(line2));
+      e.PageAt(0)->line1 = std::move(line1);
+      e.PageAt(0)->line2 = std::move(line2);
     });
   }
 };

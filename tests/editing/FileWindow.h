@@ -31,7 +31,10 @@ struct Window : testing::WorkbenchParts {
   void Page(int row, const std::u16string& line1, const std::u16string& line2 = u"") {
     while (Rows() <= row) bench.pages.Add();
     Type(row, line1);
-    if (!line2.empty()) Type(row, line2, Line2Column);
+    if (line2.empty()) return;
+    // Two lines take a font size of 3 at most.
+    FontSize(row, 3);
+    Type(row, line2, Line2Column);
   }
   void Save(const fs::path& path) {
     op.files.push_back(path.string());
@@ -76,7 +79,7 @@ inline JobState StateOf(const JobDocument& document) {
     }
     state.checks.push_back(document.grid().IsChecked(row));
   }
-  for (const PageRecord& r : document.job().pages) state.records.push_back(RecordText(r));
+  for (const Page& page : document.pages()) state.records.push_back(RecordText(page.printer()));
   state.settings = document.job().settings;
   state.controls = document.controls();
   state.current = document.currentPageIndex();

@@ -39,6 +39,9 @@ TEST(GridEdit, RowClickLoadsTheClickedPageIntoThePanel) {
   EXPECT_EQ(shown.width, 0);
   EXPECT_EQ(shown.frame, 0);
   EXPECT_EQ(shown.direction, 0);
+  // What was typed into the boxes and not set goes with the page it was typed for.
+  EXPECT_EQ(shown.lengthText, u"20");
+  EXPECT_EQ(shown.repeatText, u"1");
   r.bench.pages.RowClicked(1, RepeatColumn);
   shown = r.bench.document.controls();
   EXPECT_EQ(r.bench.document.currentPageIndex(), 1);
@@ -46,15 +49,13 @@ TEST(GridEdit, RowClickLoadsTheClickedPageIntoThePanel) {
   EXPECT_EQ(shown.width, 1);
   EXPECT_EQ(shown.frame, 1);
   EXPECT_EQ(shown.direction, 1);
-  // Length and repeat keep showing what the panel holds.
-  EXPECT_EQ(shown.lengthText, u"33");
-  EXPECT_EQ(shown.repeatText, u"4");
 
-  // While the panel's size is automatic, a click leaves the size box alone.
+  // An automatic size shows as such on its page only.
   r.MakeCurrent(0);
   r.bench.panel.FontSizeChosen(0);
-  r.bench.pages.RowClicked(1, Line1Column);
   EXPECT_EQ(r.bench.document.controls().fontSize, 0);
+  r.bench.pages.RowClicked(1, Line1Column);
+  EXPECT_EQ(r.bench.document.controls().fontSize, 2);
 
   // A row outside the grid is ignored.
   for (const int row : {-1, 2}) {
@@ -98,6 +99,16 @@ TEST(GridEdit, SecondLineIsRefusedForALargeFixedSize) {
                        "선택해주세요!");
     }
     r.ExpectUnchanged(before);
+    // A text that reaches line 2 some other way (typed into a cell of another
+    // row and moved on) is refused when it is committed, the page unchanged.
+    if (c.column != Line2Column) continue;
+    EXPECT_EQ(r.bench.pages.CommitCellEdit(0, Line2Column, u"X1", false), c.allowed);
+    if (!c.allowed) {
+      ExpectOneMessage(r.op,
+                       "글꼴크기가 너무 커, 두줄인쇄에 적합하지 않습니다. 1에서 3사이의 글꼴을 "
+                       "선택해주세요!");
+      r.ExpectUnchanged(before);
+    }
   }
 }
 
@@ -170,15 +181,18 @@ TEST(GridEdit, JoinedLinesHoldFortyCharactersAndFortyBytes) {
     r.bench.panel.AutoLengthClicked();
     r.Type(0, u"OLD");
     ExpectNoMessage(r.op);
-    r.TypeLines(0, c.line1, c.line2);
-    EXPECT_EQ(r.Cell(0, Line1Column), c.line1);
-    EXPECT_EQ(r.Cell(0, Line2Column), c.line2);
-    EXPECT_EQ(r.Page(0).twoLines, c.line2.empty() ? 0 : 1);
+    EXPECT_EQ(r.TypeLines(0, c.line1, c.line2), c.accepted);
     if (!c.accepted) {
+      // The page keeps what it had; the text stays with the operator to mend.
       ExpectOneMessage(r.op, "입력 길이 초과!");
+      EXPECT_EQ(r.Cell(0, Line1Column), u"OLD");
+      EXPECT_EQ(r.Cell(0, Line2Column), u"");
       EXPECT_EQ(RecordBytes(r.Page(0)), "OLD");
       continue;
     }
+    EXPECT_EQ(r.Cell(0, Line1Column), c.line1);
+    EXPECT_EQ(r.Cell(0, Line2Column), c.line2);
+    EXPECT_EQ(r.Page(0).twoLines, c.line2.empty() ? 0 : 1);
     ExpectNoMessage(r.op);
     EXPECT_EQ(RecordBytes(r.Page(0)),
               c.record.empty() ? ToPrinterCodePage(JoinLines(c.line1, c.line2)) : c.record);
@@ -222,8 +236,8 @@ TEST(GridEdit, EnterMovesEditingOn) {
     Cell next;
   } const cases[] = {
       {{0, Line1Column}, {1, Line1Column}}, {{1, RepeatColumn}, {2, RepeatColumn}},
-      {{0, Line2Column}, {2, Line2Column}}, {{1, Line2Column}, {2, Line2Column}},
-      {{2, Line2Column}, {3, Line1Column}}, {{3, Line2Column}, {4, Line1Column}},
+      {{0, Line2Column}, {2, Line2Column}}, {{2, Line2Column}, {3, Line1Column}},
+      {{3, Line2Column}, {4, Line1Column}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.edited));

@@ -32,7 +32,7 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
             (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
                                       "1 페이지 범위초과로,페이지 길이는 40 입니다."}));
   ASSERT_EQ(w.grid().rowCount(), 4);
-  ASSERT_EQ(w.job().pages.size(), 4);
+  ASSERT_EQ(w.bench.document.pageCount(), 4);
   struct Row {
     const char16_t* line1;
     const char16_t* line2;
@@ -297,6 +297,7 @@ TEST(FileCommands, ExportWritesThePagesThatAnImportGivesBack) {
     Window w;
     w.Import(dir.path() / "in.csv");
     ASSERT_EQ(w.grid().rowCount(), 3);
+    w.FontSize(2, 3);
     w.window.Type(2, Line2Column, u"typed");  // still open when the command runs
     w.op.TakeTexts();
     w.Export(dir.path() / "out", encoding);

@@ -51,13 +51,6 @@ TEST(Lengths, EachRowShowsTheLengthItNeedsAgainstItsLength) {
          j.Type(0, u"ABCDEFGHIJ");
        },
        448, 448, false},
-      {"41 characters do not fit a record, whatever the length",
-       [](NewJob& j) {
-         j.bench.panel.AutoLengthClicked();
-         j.Type(0, std::u16string(41, u'i'));
-       },
-       // Measured on the 40 bytes a record keeps.
-       1648, 1648, true, false},
       {"the wider of two lines",
        [](NewJob& j) {
          j.bench.panel.FontSizeChosen(2);
@@ -88,6 +81,16 @@ TEST(Lengths, AnEditIsMeasuredBeforeItIsCommittedWithoutChangingTheJob) {
   EXPECT_TRUE(draft.overLength);
   EXPECT_EQ(job.bench.document.MeasureDraft(0, Line1Column, u"ABC").neededDots, 168);
   EXPECT_EQ(job.bench.document.MeasureDraft(0, RepeatColumn, u"5").labels, 5);
+  // 41 characters do not fit a record, whatever the length: measured on the 40
+  // bytes a record keeps.
+  const PageLength tooLong =
+      job.bench.document.MeasureDraft(0, Line1Column, std::u16string(41, u'i'));
+  EXPECT_FALSE(tooLong.fits);
+  EXPECT_TRUE(tooLong.overLength);
+  EXPECT_EQ(tooLong.neededDots, 1648);
+  // A marker is one byte for the printer and two in a label file.
+  EXPECT_TRUE(job.bench.document.MeasureDraft(0, Line1Column, std::u16string(38, u'A') + u"\uE051").fits);
+  EXPECT_FALSE(job.bench.document.MeasureDraft(0, Line1Column, std::u16string(39, u'A') + u"\uE051").fits);
 
   EXPECT_EQ(job.grid().CellText(0, Line1Column), u"AB");
   EXPECT_EQ(job.bench.document.rowLength(0).neededDots, 128);

@@ -53,11 +53,11 @@ TEST(PagePanel, SetLengthRangeAndCode) {
       ExpectOneMessage(r.op, "(6-150)까지의 길이를 설정하십시오!");
       r.ExpectUnchanged(before);
       EXPECT_EQ(r.job().defaults, before.defaults);
-      EXPECT_EQ(r.bench.document.controls().lengthText, u"25");
-      // The bound value is 25 now as well.
+      // The box shows the current page's length again, and Set takes that.
+      EXPECT_EQ(r.bench.document.controls().lengthText, u"20");
       r.bench.panel.SetLengthPressed();
       ExpectNoMessage(r.op);
-      EXPECT_EQ(r.Page(1).lengthDots, 300);
+      EXPECT_EQ(r.Page(1).lengthDots, 240);
       continue;
     }
     ExpectNoMessage(r.op);
@@ -141,7 +141,8 @@ TEST(PagePanel, AutomaticLengthAndAutomaticFontSizeExcludeEachOther) {
                    "\r\n1 페이지는 길이의 범위가 초과되어, 다른 글꼴을 선택하십시오! \r\n");
   r.ExpectUnchanged(before);
   EXPECT_EQ(r.Page(1).fontSize, fittedSize);
-  EXPECT_EQ(r.bench.document.controls().fontSize, 0);
+  // The current page was refused: the box shows its size.
+  EXPECT_EQ(r.bench.document.controls().fontSize, 4);
 }
 
 TEST(PagePanel, APageAddedAfterAutomaticLengthHasAutomaticLength) {
@@ -176,7 +177,8 @@ TEST(PagePanel, AutomaticFontSizeTakesTheLargestSizeThatFits) {
     r.Type(0, c.text);
     r.op.told.clear();
     r.bench.panel.FontSizeChosen(0);
-    EXPECT_EQ(r.bench.document.controls().fontSize, 0);
+    // The box shows the page: automatic, or the size it kept when refused.
+    EXPECT_EQ(r.bench.document.controls().fontSize, c.size < 0 ? 4 : 0);
     EXPECT_TRUE(r.job().defaults.autoFont);
     EXPECT_EQ(r.job().defaults.fontSize, 0);
     if (c.size < 0) {
@@ -232,7 +234,7 @@ TEST(PagePanel, TwoLinePagesRefuseSizes4To6) {
     ExpectOneMessage(
         r.op, "1 페이지의 글꼴 크기가 2줄 인쇄에 적합하지 않아, 다른 글꼴 크기를 선택하십시오\r\n");
     r.ExpectUnchanged(before);
-    EXPECT_EQ(r.bench.document.controls().fontSize, size);
+    EXPECT_EQ(r.bench.document.controls().fontSize, 3);  // the page's, which stays
     EXPECT_EQ(r.job().defaults.fontSize, size);
     r.bench.pages.Add();
     EXPECT_EQ(r.Page(1).fontSize, size);
@@ -302,7 +304,7 @@ TEST(PagePanel, VerticalStopsAtAPageThatCannotStand) {
       continue;
     }
     ExpectOneMessage(r.op, "세로쓰기불가!");
-    EXPECT_EQ(r.bench.document.controls().direction, 0);
+    EXPECT_EQ(r.bench.document.controls().direction, 1);  // the current page stands upright
     EXPECT_EQ(r.job().defaults.direction, Horizontal);
     r.bench.pages.Add();
     EXPECT_EQ(r.Cell(1, DirectionColumn), u"Horizontal");
@@ -343,7 +345,7 @@ TEST(PagePanel, DirectionThatOverrunsIsUndoneForThatPage) {
   EXPECT_EQ(r.Cell(0, DirectionColumn), u"Horizontal");
   EXPECT_EQ(r.Page(1).direction, Vertical);
   EXPECT_EQ(r.Cell(1, DirectionColumn), u"Vertical");
-  EXPECT_EQ(r.bench.document.controls().direction, 1);
+  EXPECT_EQ(r.bench.document.controls().direction, 0);  // the current page stayed across
   EXPECT_EQ(r.job().defaults.direction, Vertical);
 }
 
@@ -452,7 +454,7 @@ TEST(PagePanel, SetRepeatRange) {
       ExpectOneMessage(r.op, "(1-200) 반복!");
       r.ExpectUnchanged(before);
       EXPECT_EQ(r.job().defaults.repeatCount, 7);
-      EXPECT_EQ(r.bench.document.controls().repeatText, u"1");
+      EXPECT_EQ(r.bench.document.controls().repeatText, u"7");  // the page's count
       continue;
     }
     ExpectNoMessage(r.op);

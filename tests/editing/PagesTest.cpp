@@ -29,7 +29,6 @@ void LabelledPages(Rig& r, int count) {
 // column counts 1..n and only `current` carries the mark.
 void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
   ASSERT_EQ(r.Rows(), static_cast<int>(labels.size()));
-  ASSERT_EQ(r.job().pages.size(), r.Rows());
   for (int i = 0; i < r.Rows(); ++i) {
     const std::string& label = labels[static_cast<std::size_t>(i)];
     EXPECT_EQ(r.Cell(i, Line1Column), std::u16string(label.begin(), label.end())) << i;
@@ -38,10 +37,9 @@ void ExpectPages(Rig& r, const std::vector<std::string>& labels, int current) {
     EXPECT_EQ(r.Cell(i, MarkColumn), i == current ? u"∽" : u"") << i;
   }
   EXPECT_EQ(r.bench.document.currentPageIndex(), current);
-  EXPECT_EQ(r.bench.document.currentRecord(), r.job().pages.At(current));
+  EXPECT_EQ(r.bench.document.currentRecord(), &r.Page(current));
   ASSERT_FALSE(r.window.selectedRows.empty());
   EXPECT_EQ(r.window.selectedRows.back(), current);
-  EXPECT_EQ(r.job().pages.first()->prev, nullptr);
 }
 
 TEST(Pages, TheJobHoldsAtMost200Pages) {
@@ -50,7 +48,6 @@ TEST(Pages, TheJobHoldsAtMost200Pages) {
   r.bench.pages.Add();
   ExpectNoMessage(r.op);
   EXPECT_EQ(r.Rows(), 200);
-  EXPECT_EQ(r.job().pages.size(), 200);
   EXPECT_EQ(r.bench.document.currentPageIndex(), 199);
   EXPECT_EQ(r.Page(199).creationNo, 200);
 
@@ -149,15 +146,16 @@ TEST(Pages, DeletingTheOnlyPageEmptiesItAndKeepsItsSettings) {
     p.numNumber = 1;
     SetField(p.numStart, "1");
   });
-  const PageRecord* const page = &r.Page(0);
+  const PageId id = r.bench.document.PageAt(0)->id;
   ExpectNoMessage(r.op);
 
   r.bench.pages.Delete();
   ExpectNoMessage(r.op);
   ASSERT_EQ(r.Rows(), 1);
-  ASSERT_EQ(r.job().pages.first(), page);
-  EXPECT_EQ(page->textLength, 0);
-  EXPECT_EQ(page->text, (std::array<uint8_t, 41>{}));
+  ASSERT_EQ(r.bench.document.PageAt(0)->id, id);
+  EXPECT_EQ(r.Page(0).textLength, 0);
+  EXPECT_EQ(r.Page(0).text, (std::array<uint8_t, 41>{}));
+  const PageRecord* const page = &r.Record(0);
   EXPECT_EQ(r.Cell(0, Line1Column), u"");
   EXPECT_EQ(r.Cell(0, Line2Column), u"");
   EXPECT_EQ(r.Cell(0, RepeatColumn), u"9");
@@ -183,7 +181,7 @@ TEST(Pages, WithoutACurrentPageNothingIsDeletedAndAddAppends) {
     r.bench.pages.SetCurrentPage(invalid);
     EXPECT_EQ(r.bench.document.currentPageIndex(), -1);
     EXPECT_EQ(r.bench.document.currentRecord(), nullptr);
-    EXPECT_EQ(r.Cell(1, MarkColumn), u"∽");  // the marks stay as they were
+    EXPECT_EQ(r.Cell(1, MarkColumn), u"");  // no page is current, none is marked
 
     const Rig::Snapshot before = r.Take();
     r.bench.pages.Delete();
@@ -214,7 +212,7 @@ TEST(Pages, FirstHeadingTicksOrClearsEveryRow) {
   r.bench.pages.HeadingClicked(0);
   EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
   EXPECT_EQ(checks(), std::vector<bool>(3, true));
-  r.Edit([](JobEdit& e) { e.grid().SetHeaderCheckState(CheckColumn, NoBox); });
+  r.Edit([](JobEdit& e) { e.SetHeaderCheck(NoBox); });
   r.bench.pages.HeadingClicked(0);
   EXPECT_EQ(r.grid().GetHeaderCheckState(CheckColumn), NoBox);
   EXPECT_EQ(checks(), std::vector<bool>(3, true));

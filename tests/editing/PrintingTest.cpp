@@ -42,7 +42,7 @@ class PrintingTest : public ::testing::Test,
   void MakePages(int count, const std::u16string& line) {
     while (grid().rowCount() < count) bench.pages.Add();
     Edit([&](JobEdit& e) {
-      for (int row = 0; row < count; ++row) e.grid().SetCellText(row, Line1Column, line);
+      for (int row = 0; row < count; ++row) e.PageAt(row)->line1 = line;
     });
   }
 

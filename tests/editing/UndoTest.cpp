@@ -52,7 +52,7 @@ struct ThreePages : testing::WorkbenchParts {
   // file), heading box, controls (but the scope, which is how the operator
   // works), current page.
   struct Shown {
-    std::vector<GridModel::Row> rows;
+    std::vector<std::u16string> rows;  // every cell, row by row, and the tick
     JobSettings settings;
     int heading = 0;
     ControlsState controls;
@@ -60,7 +60,12 @@ struct ThreePages : testing::WorkbenchParts {
     friend bool operator==(const Shown&, const Shown&) = default;
   };
   Shown Show() const {
-    Shown s{grid().rows(), job().settings, grid().GetHeaderCheckState(CheckColumn),
+    std::vector<std::u16string> rows;
+    for (int row = 0; row < Rows(); ++row) {
+      for (int column = 0; column < GridColumnCount; ++column) rows.push_back(Cell(row, column));
+      rows.push_back(grid().IsChecked(row) ? u"ticked" : u"");
+    }
+    Shown s{rows, job().settings, grid().GetHeaderCheckState(CheckColumn),
             bench.document.controls(), bench.document.currentPageIndex()};
     s.controls.scope = ApplyScope::CurrentPage;
     return s;
@@ -104,10 +109,17 @@ const Command kCommands[] = {
     {"frame", [](ThreePages& j) { j.bench.panel.FrameChosen(2); }},
     {"direction", [](ThreePages& j) { j.bench.panel.DirectionChosen(1); }},
     {"automatic length", [](ThreePages& j) { j.bench.panel.AutoLengthClicked(); }},
-    {"set length", [](ThreePages& j) { j.bench.panel.SetLengthPressed(); },
-     [](ThreePages& j) { j.bench.panel.LengthTextChanged(u"35"); }},
-    {"repeat from the panel", [](ThreePages& j) { j.bench.panel.SetRepeatPressed(); },
-     [](ThreePages& j) { j.bench.panel.RepeatTextChanged(u"4"); }},
+    // What is typed into a box and not set is not the job's: undo takes it away.
+    {"set length",
+     [](ThreePages& j) {
+       j.bench.panel.LengthTextChanged(u"35");
+       j.bench.panel.SetLengthPressed();
+     }},
+    {"repeat from the panel",
+     [](ThreePages& j) {
+       j.bench.panel.RepeatTextChanged(u"4");
+       j.bench.panel.SetRepeatPressed();
+     }},
     {"numbering",
      [](ThreePages& j) {
        j.op.numbering = [](NumberingChoice& dialog) {
@@ -207,8 +219,11 @@ TEST(Undo, WhatChangesNoInputLeavesNothingToTakeBack) {
       {"save", [](ThreePages& j) { j.Qxk(); }},
       {"same text again", [](ThreePages& j) { j.Type(0, u"AB가"); }},
       {"repeat refused", [](ThreePages& j) { j.Type(2, u"500", RepeatColumn); }},
-      {"length refused", [](ThreePages& j) { j.bench.panel.SetLengthPressed(); },
-       [](ThreePages& j) { j.bench.panel.LengthTextChanged(u"2"); }},
+      {"length refused",
+       [](ThreePages& j) {
+         j.bench.panel.LengthTextChanged(u"2");
+         j.bench.panel.SetLengthPressed();
+       }},
       {"two-line page keeps its tube", [](ThreePages& j) { j.bench.panel.SizeChosen(0); }},
       {"cancelled file dialog", [](ThreePages& j) { j.bench.files.Open(); }},
       {"refused label file",

@@ -14,9 +14,9 @@ TEST(WorkbenchStart, OneEmptyCurrentPageAndTheDeviceCheck) {
   testing::FakeOperator& op = parts.op;
 
   EXPECT_EQ(document.grid().rowCount(), 1);
-  EXPECT_EQ(document.job().pages.size(), 1);
+  EXPECT_EQ(document.pageCount(), 1);
   EXPECT_EQ(document.currentPageIndex(), 0);
-  EXPECT_EQ(document.currentRecord(), document.job().pages.first());
+  EXPECT_EQ(document.currentRecord(), &document.PageAt(0)->printer());
   EXPECT_EQ(document.currentRecord()->creationNo, 1);
   EXPECT_EQ(document.grid().CellText(0, MarkColumn), u"∽");
   EXPECT_EQ(document.grid().CellText(0, PageColumn), u"1");

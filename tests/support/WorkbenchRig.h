@@ -35,20 +35,34 @@ struct WorkbenchParts {
   // A change made to the job as a test sets it up, through the document like
   // every other change.
   void Edit(const std::function<void(JobEdit&)>& change) { bench.document.Change(change); }
+  // A line of a page, set as it stands (no check, no measure).
   void SetCell(int row, int column, std::u16string text) {
-    Edit([&](JobEdit& e) { e.grid().SetCellText(row, column, std::move(text)); });
+    Edit([&](JobEdit& e) {
+      q5300::Page& page = *e.PageAt(row);
+      (column == Line2Column ? page.line2 : page.line1) = std::move(text);
+    });
   }
   void SetChecked(int row, bool checked) {
-    Edit([&](JobEdit& e) { e.grid().SetChecked(row, checked); });
+    Edit([&](JobEdit& e) { e.PageAt(row)->record.isChecked = checked ? 1 : 0; });
   }
+  // The record of a page, as its attributes are set.
   void EditPage(int row, const std::function<void(PageRecord&)>& change) {
-    Edit([&](JobEdit& e) { change(*e.Page(row)); });
+    Edit([&](JobEdit& e) { change(e.PageAt(row)->record); });
   }
 
   const Job& job() const { return bench.document.job(); }
-  const GridModel& grid() const { return bench.document.grid(); }
-  const PageRecord& Page(int row) const { return *bench.document.job().pages.At(row); }
-  const std::u16string& Cell(int row, int column) const { return grid().CellText(row, column); }
+  GridCells grid() const { return bench.document.grid(); }
+  // The page's record as it prints: compiled from its lines and attributes.
+  const PageRecord& Page(int row) const { return bench.document.PageAt(row)->printer(); }
+  // The page's own record: the attributes as they were set, before a compile.
+  const PageRecord& Record(int row) const { return bench.document.PageAt(row)->record; }
+  // Every page's record as it prints.
+  std::vector<PageRecord> Records() const {
+    std::vector<PageRecord> records;
+    for (const q5300::Page& page : bench.document.pages()) records.push_back(page.printer());
+    return records;
+  }
+  std::u16string Cell(int row, int column) const { return grid().CellText(row, column); }
   int Rows() const { return grid().rowCount(); }
 
   // ---- What the operator does, as the window hands it on ---------------------------
@@ -61,16 +75,20 @@ struct WorkbenchParts {
   void Type(int row, std::u16string text, int column = Line1Column, bool byEnter = false) {
     window.Commit(row, column, std::move(text), byEnter);
   }
-  // Both lines of `row`, taken over as one edit of its first line.
-  void TypeLines(int row, std::u16string line1, std::u16string line2) {
+  // Both lines of `row`, taken over as one edit of its first line; false when
+  // the page refuses them (and keeps the lines it had).
+  bool TypeLines(int row, std::u16string line1, std::u16string line2) {
+    bool taken = true;
     Edit([&](JobEdit& e) {
-      e.grid().SetCellText(row, Line2Column, std::move(line2));
-      bench.pages.CommitCellEdit(row, Line1Column, std::move(line1), false);
+      std::u16string old = std::exchange(e.PageAt(row)->line2, std::move(line2));
+      taken = bench.pages.CommitCellEdit(row, Line1Column, std::move(line1), false);
+      if (!taken) e.PageAt(row)->line2 = std::move(old);
     });
+    return taken;
   }
   // Sets the font size of one page from the panel.
   void FontSize(int row, int size) {
-    const ApplyScope scope = bench.document.controls().scope;
+    const ApplyScope scope = bench.document.drafts().scope;
     MakeCurrent(row);
     bench.panel.ScopeChosen(ApplyScope::CurrentPage);
     bench.panel.FontSizeChosen(size);
@@ -101,7 +119,7 @@ struct WorkbenchParts {
   };
   Snapshot Take() const {
     Snapshot s;
-    for (const PageRecord& r : job().pages) s.pages.push_back(r);
+    s.pages = Records();
     for (int row = 0; row < Rows(); ++row) {
       std::array<std::u16string, GridColumnCount> cells;
       for (int c = 0; c < GridColumnCount; ++c) cells[static_cast<std::size_t>(c)] = Cell(row, c);

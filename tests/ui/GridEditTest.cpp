@@ -42,7 +42,7 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToThePageCommandsAndMoves
   ASSERT_TRUE(Eventually([&] { return rig.document().grid().rowCount() == 2; }));
   EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"AB가");
   EXPECT_EQ(rig.Cell(0, Line1Column), QStringLiteral("AB가"));
-  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 4) << "A, B and two bytes of 가";
+  EXPECT_EQ(rig.document().PageAt(0)->printer().textLength, 4) << "A, B and two bytes of 가";
   ASSERT_TRUE(Eventually([&] {
     const CellEditor* next = rig.grid()->editor();
     return next != nullptr && next->row() == 1 && next->column() == Line1Column && next->hasFocus();
@@ -57,7 +57,7 @@ TEST(GridEdit, AClickOpensTheEditorAndEnterHandsTheTextToThePageCommandsAndMoves
     return next != nullptr && next->row() == 1 && next->hasFocus();
   }));
   EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"C");
-  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 1);
+  EXPECT_EQ(rig.document().PageAt(0)->printer().textLength, 1);
   EXPECT_EQ(rig.document().grid().rowCount(), 2);
   EXPECT_TRUE(rig.op.told.empty());
 }
@@ -105,7 +105,7 @@ TEST(GridEdit, EscapeKeepsTheOldTextAndTellsThePageCommandsNothing) {
   ASSERT_TRUE(rig.shown);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   rig.TypeAndEnd(QStringLiteral("OLD"), Qt::Key_Tab);  // ends by losing the focus, not by Enter
-  ASSERT_TRUE(Eventually([&] { return rig.document().job().pages.At(0)->textLength == 3; }));
+  ASSERT_TRUE(Eventually([&] { return rig.document().PageAt(0)->printer().textLength == 3; }));
   ASSERT_EQ(rig.document().grid().rowCount(), 1);
 
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
@@ -113,7 +113,7 @@ TEST(GridEdit, EscapeKeepsTheOldTextAndTellsThePageCommandsNothing) {
   rig.TypeAndEnd(QStringLiteral("NEW!"), Qt::Key_Escape);
   ASSERT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
   EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"OLD");
-  EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 3);
+  EXPECT_EQ(rig.document().PageAt(0)->printer().textLength, 3);
   // Nothing of an Enter reached the pages: the page stays current, none is added.
   EXPECT_EQ(rig.document().currentPageIndex(), 0);
   EXPECT_EQ(rig.document().grid().rowCount(), 1);
@@ -145,7 +145,7 @@ TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) 
   Compose(editor, QStringLiteral("가"));
   EXPECT_EQ(editor->text(), QStringLiteral("12.3"));
   QTest::keyClick(editor, Qt::Key_Tab);
-  ASSERT_TRUE(Eventually([&] { return rig.document().job().pages.At(0)->repeatCount == 12; }));
+  ASSERT_TRUE(Eventually([&] { return rig.document().PageAt(0)->printer().repeatCount == 12; }));
 }
 
 TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
@@ -181,12 +181,12 @@ TEST(GridEdit, ScrollingTheGridCommitsAnOpenEditFirst) {
     Type(rig.grid()->editor(), QStringLiteral("typed"));
     c.scroll(rig.grid());
     EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"typed");
-    EXPECT_EQ(rig.document().job().pages.At(0)->textLength, 5);
+    EXPECT_EQ(rig.document().PageAt(0)->printer().textLength, 5);
     EXPECT_TRUE(Eventually([&] { return rig.grid()->editor() == nullptr; }));
   }
 }
 
-TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {
+TEST(GridKeys, UpAndDownMoveTheCurrentPageWithTheHighlight) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
   rig.bench().pages.Add();
@@ -205,12 +205,13 @@ TEST(GridKeys, ReleasedUpAndDownMoveTheCurrentPageOneRow) {
     EXPECT_EQ(rig.Cell(step.current, MarkColumn), QStringLiteral("∽"));
     EXPECT_EQ(rig.grid()->currentIndex().row(), step.current);
   }
-  // A key held down moves the page once, when it is let go.
+  // A key held down moves the page with the highlight, row by row.
   QTest::keyPress(rig.grid(), Qt::Key_Up);
   QTest::keyPress(rig.grid(), Qt::Key_Up);
-  EXPECT_EQ(rig.document().currentPageIndex(), 2);
+  EXPECT_EQ(rig.document().currentPageIndex(), 0);
   QTest::keyRelease(rig.grid(), Qt::Key_Up);
-  EXPECT_EQ(rig.document().currentPageIndex(), 1);
+  EXPECT_EQ(rig.document().currentPageIndex(), 0);
+  EXPECT_EQ(rig.grid()->currentIndex().row(), 0);
 }
 
 TEST(GridClicks, ARowBoxTogglesThePageAndMakesItCurrentWithoutAnEditor) {
@@ -241,7 +242,7 @@ TEST(GridHeader, TheFirstHeadingTicksEveryRowAndADoubleClickCountsTwice) {
   rig.bench().pages.Add();
   LabelGridHeader* header = rig.grid()->header();
   const QPoint box = header->CheckBoxRect(CheckColumn).center();
-  const GridModel& grid = rig.document().grid();
+  const GridCells grid = rig.document().grid();
   auto rowsTicked = [&](bool ticked) {
     for (int row = 0; row < grid.rowCount(); ++row) {
       if (grid.IsChecked(row) != ticked) return false;

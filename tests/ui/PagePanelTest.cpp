@@ -57,12 +57,12 @@ TEST(LengthField, ShowsExactlyTheLengthTheSetButtonUses) {
               c.shown.toStdString());
 
     QTest::mouseClick(rig.window->pagePanel()->lengthButton(), Qt::LeftButton);
-    const PageRecord& page = *rig.document().job().pages.At(0);
+    const PageRecord& page = rig.document().PageAt(0)->printer();
     if (c.dots == 0) {
       ASSERT_EQ(rig.op.told.size(), 1u);
       EXPECT_EQ(rig.op.told[0].text, "(6-150)까지의 길이를 설정하십시오!");
       EXPECT_EQ(page.lengthDots, 240);
-      EXPECT_EQ(field->text().toStdString(), "25");
+      EXPECT_EQ(field->text().toStdString(), "20");  // the page's length again
       continue;
     }
     EXPECT_TRUE(rig.op.told.empty()) << rig.op.told[0].text;

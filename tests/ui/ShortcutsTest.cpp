@@ -182,6 +182,7 @@ TEST(GridMenu, ExportWritesTheJobAsCsvFromTheMenuAndTheKeys) {
     SCOPED_TRACE(c.file);
     WindowRig rig;
     ASSERT_TRUE(rig.shown);
+    rig.bench().panel.FontSizeChosen(3);
     rig.bench().pages.CommitCellEdit(0, Line2Column, u"L2", false);
     // Still typing when the command comes.
     ASSERT_TRUE(rig.OpenEditor(0, Line1Column));

@@ -100,7 +100,7 @@ struct Rig {
     while (bench().document.grid().rowCount() < count) bench().pages.Add();
     bench().document.Change([&](JobEdit& e) {
       for (int row = 0; row < count; ++row) {
-        e.grid().SetCellText(row, Line1Column, std::u16string(40, u'X'));
+        e.PageAt(row)->line1 = std::u16string(40, u'X');
       }
     });
   }
