@@ -201,16 +201,13 @@ void LabelGrid::EditEnded(const CellEditor::Outcome& outcome) {
 }
 
 void LabelGrid::Sync() {
+  // The document tells where the current page went after the rows follow it.
   if (model_ == nullptr) return;
   // The rows the view drops or gets anew move its selection by themselves:
   // that is not the operator moving it.
   syncing_ = true;
   model_->Sync();
   syncing_ = false;
-  const int row = document_->currentPageIndex();
-  if (row >= 0 && (currentIndex().row() != row || !selectionModel()->isRowSelected(row, {}))) {
-    SelectRow(row, false);
-  }
 }
 
 void LabelGrid::SelectRow(int row, bool ensureVisible) {

@@ -121,6 +121,45 @@ TEST(GridEdit, EscapeKeepsTheOldTextAndTellsThePageCommandsNothing) {
   EXPECT_TRUE(rig.grid()->hasFocus());
 }
 
+// A text the page cannot take (past the record's 40 bytes) is told, and stays
+// in the editor for the operator to mend; the page keeps its text meanwhile.
+TEST(GridEdit, ARefusedTextStaysInTheEditorToMend) {
+  WindowRig rig;
+  ASSERT_TRUE(rig.shown);
+  rig.bench().panel.AutoLengthClicked();
+  rig.bench().pages.CommitCellEdit(0, Line1Column, u"OLD", false);
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  const QString tooLong = QString(21, QChar(0xAC00));  // 42 bytes
+  rig.TypeAndEnd(tooLong, Qt::Key_Return);
+  ASSERT_TRUE(Eventually([&] { return !rig.op.told.empty(); }));
+  EXPECT_EQ(rig.op.told[0].text, "입력 길이 초과!");
+  rig.op.told.clear();
+  EXPECT_EQ(rig.document().PageAt(0)->line1, u"OLD");
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() != nullptr; }));
+  CellEditor* editor = rig.grid()->openEditor();
+  EXPECT_EQ(editor->row(), 0);
+  EXPECT_EQ(editor->column(), Line1Column);
+  EXPECT_EQ(editor->text(), tooLong);
+  EXPECT_EQ(editor->cursorPosition(), tooLong.size());
+  EXPECT_FALSE(editor->hasSelectedText());
+  // Mended: one syllable less is taken, and Enter goes on as after any edit.
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  QTest::keyClick(editor, Qt::Key_Return);
+  ASSERT_TRUE(Eventually([&] { return rig.document().PageAt(0)->line1.size() == 20; }));
+  EXPECT_TRUE(rig.op.told.empty());
+  EXPECT_EQ(rig.document().pageCount(), 2);
+
+  // Escape drops a refused text: the page keeps its own.
+  ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
+  rig.grid()->editor()->selectAll();
+  rig.TypeAndEnd(tooLong + QStringLiteral("X"), Qt::Key_Tab);
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() != nullptr; }));
+  rig.op.told.clear();
+  QTest::keyClick(rig.grid()->openEditor(), Qt::Key_Escape);
+  ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() == nullptr; }));
+  EXPECT_EQ(rig.document().PageAt(0)->line1.size(), 20u);
+}
+
 TEST(GridEdit, TheEditorTakesFortyCharactersOfALineAndOnlyDigitsOfARepeatCount) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);

@@ -98,6 +98,31 @@ TEST(WindowStart, ALabelFileNamedAtStartOpensInPlaceOfTheEmptyPage) {
   EXPECT_FALSE(rig.document().modified());
   EXPECT_TRUE(rig.op.asked.empty());
   EXPECT_TRUE(rig.op.told.empty());
+
+  // The opened job is where its history starts: Ctrl+Z has nothing to take back,
+  // and the job stays the file's, saved, under its name.
+  EXPECT_FALSE(rig.window->undoAction()->isEnabled());
+  rig.grid()->setFocus();
+  QTest::keyClick(rig.grid(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(rig.document().grid().CellText(0, Line1Column), u"케이블 A");
+  EXPECT_EQ(rig.document().jobPath(), file);
+  EXPECT_FALSE(rig.window->isWindowModified());
+  EXPECT_TRUE(rig.window->windowTitle().startsWith(QStringLiteral("job.qxk")));
+
+  // Open of the toolbar on the job it starts with: the same.
+  test::WindowRig fresh;
+  fresh.op.files = {file};
+  fresh.window->action(Command::Open)->trigger();
+  ASSERT_EQ(fresh.document().grid().CellText(0, Line1Column), u"케이블 A");
+  EXPECT_FALSE(fresh.document().canUndo());
+  // A job with the operator's work in it is kept to come back to.
+  fresh.bench().pages.CommitCellEdit(0, Line1Column, u"mine", false);
+  fresh.op.files = {file};
+  fresh.op.yesNo = {true};
+  fresh.window->action(Command::Open)->trigger();
+  ASSERT_TRUE(fresh.document().canUndo());
+  fresh.window->undoAction()->trigger();
+  EXPECT_EQ(fresh.document().grid().CellText(0, Line1Column), u"mine");
 }
 
 }  // namespace
