@@ -6,11 +6,9 @@
 #include <string>
 
 #include "compile/RebuildRecords.h"
-#include "BenchOperator.h"
-#include "editing/Workbench.h"
+#include "editing/InputFilters.h"
 #include "files/QxkFile.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -18,12 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // A window's workbench over a folder of its own.
-struct Bench : bench::BenchWorkbench {
+struct Bench : testing::QuietWorkbench {
   Bench()
       : folder(fs::temp_directory_path() /
                ("q5300-bench-" + std::to_string(std::random_device{}()))) {
     fs::create_directories(folder);
-    bench.StartUp();
   }
   ~Bench() {
     std::error_code ec;
@@ -36,8 +33,8 @@ struct Bench : bench::BenchWorkbench {
     bench.document.Change([](JobEdit& e) {
       for (int i = 0; i < MaxPages; ++i) {
         Page& page = *e.PageAt(i);
-        page.line1 = u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i) + u"-\uE04D";
-        page.line2 = u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1);
+        page.line1 = u"\uC804\uC6D0\uACF5\uAE09 MCC-" + AsciiToU16(std::to_string(i)) + u"-\uE04D";
+        page.line2 = u"\uC81C\uC5B4\uBC18 L" + AsciiToU16(std::to_string(i % 3 + 1));
       }
     });
   }

@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "BenchOperator.h"
-#include "editing/Workbench.h"
 #include "files/ImportFile.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
 #include "support/SheetFiles.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -71,13 +68,12 @@ void ImportCommand(benchmark::State& state, std::vector<uint8_t> (*make)(int), i
       fs::temp_directory_path() / ("q5300-bench-" + std::to_string(std::random_device{}()));
   fs::create_directories(folder);
   const std::vector<uint8_t> bytes = make(rows);
-  bench::BenchWorkbench window;
+  testing::QuietWorkbench window;
   window.op.file = (folder / (std::string("list") + extension)).string();
   std::ofstream(window.op.file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   Workbench& bench = window.bench;
-  bench.StartUp();
   for (auto _ : state) {
     bench.files.Import();
     benchmark::DoNotOptimize(bench.document.grid().rowCount());

@@ -10,17 +10,17 @@
 #include <chrono>
 #include <functional>
 
-#include "BenchOperator.h"
 #include "QtBenchMain.h"
 #include "editing/GridCells.h"
 #include "printer/VirtualPrinter.h"
-#include "ui/StatusPopupWindow.h"
+#include "support/WorkbenchRig.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusPopupWindow.h"
 
 namespace q5300 {
 namespace {
 
-using bench::ScriptedOperator;
+using testing::QuietOperator;
 
 // Each write to the printer is held `range(0)` ms and then fails, as a USB write
 // does until its time-out. The figure is the longest gap between two turns of
@@ -33,7 +33,7 @@ void StalledPrinter(benchmark::State& state) {
     auto device = std::make_unique<VirtualPrinter>(clock);
     device->StopTakingInput(hold);
     // Answers and shows nothing: a message box would hold the loop itself.
-    ScriptedOperator op;
+    QuietOperator op;
     ui::MainWindow window(&op, std::move(device));
     window.StartUp();
     Workbench& bench = window.bench();
@@ -111,7 +111,7 @@ void StopPress(benchmark::State& state) {
     SystemClock clock;
     auto device = std::make_unique<VirtualPrinter>(clock);
     VirtualPrinter& printer = *device;
-    ScriptedOperator op;
+    QuietOperator op;
     ui::MainWindow window(&op, std::move(device));
     window.StartUp();
     Workbench& bench = window.bench();

@@ -6,27 +6,24 @@
 
 #include <string>
 
-#include "BenchOperator.h"
-#include "editing/Workbench.h"
-#include "printer/TimerQueue.h"
-#include "printer/VirtualPrinter.h"
+#include "editing/InputFilters.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
 
 // 200 pages of two lines at automatic length, Hangul and ASCII mixed, typed in.
-struct LargestJob : bench::BenchWorkbench {
+struct LargestJob : testing::QuietWorkbench {
   LargestJob() {
     op.yes = false;
-    bench.StartUp();
     bench.panel.AutoLengthClicked();
     bench.panel.FontSizeChosen(3);
     while (bench.document.grid().rowCount() < MaxPages) bench.pages.Add();
     for (int i = 0; i < MaxPages; ++i) {
-      bench.pages.CommitCellEdit(i, Line1Column,
-                                 u"\uC804\uC6D0\uACF5\uAE09 MCC-" + bench::Digits(i), false);
-      bench.pages.CommitCellEdit(i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + bench::Digits(i % 3 + 1),
-                                 false);
+      bench.pages.CommitCellEdit(
+          i, Line1Column, u"\uC804\uC6D0\uACF5\uAE09 MCC-" + AsciiToU16(std::to_string(i)), false);
+      bench.pages.CommitCellEdit(
+          i, Line2Column, u"\uC81C\uC5B4\uBC18 L" + AsciiToU16(std::to_string(i % 3 + 1)), false);
     }
     bench.pages.RowClicked(100, Line1Column);
   }

@@ -8,7 +8,6 @@
 #include <span>
 #include <string_view>
 
-#include "FuzzWorkbench.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "files/CsvImport.h"
@@ -17,6 +16,7 @@
 #include "preview/PreviewLayout.h"
 #include "preview/TextMeasure.h"
 #include "printer/PacketDecoder.h"
+#include "support/WorkbenchRig.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void SavedFileReadsBack(Workbench& bench, LabelFileKind kind) {
     }
     return;
   }
-  fuzz::FuzzWorkbench reopened;
+  testing::QuietWorkbench reopened;
   if (!reopened.bench.files.OpenLabelBytes(*saved, kind, "again", true)) __builtin_trap();
   const auto again = reopened.bench.files.LabelFileBytes(kind);
   if (!again || *again != *saved) __builtin_trap();
@@ -44,7 +44,7 @@ void SavedFileReadsBack(Workbench& bench, LabelFileKind kind) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::span<const uint8_t> file(data + 1, size - 1);
-  fuzz::FuzzWorkbench window;
+  q5300::testing::QuietWorkbench window;
   Workbench& bench = window.bench;
   bool taken = false;
   switch (data[0] % 3) {

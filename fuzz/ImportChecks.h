@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "FuzzWorkbench.h"
 #include "compile/CodePage.h"
 #include "compile/RebuildRecords.h"
 #include "data/JobSettings.h"
 #include "files/ImportRules.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300::fuzz {
 
@@ -42,12 +42,12 @@ inline void CheckImport(const ImportedPages& import) {
     if (text.size() > static_cast<std::size_t>(MaxTextBytes)) __builtin_trap();
   }
 
-  FuzzWorkbench imported;
+  testing::QuietWorkbench imported;
   if (!imported.bench.files.ImportPages(import, "fuzz")) return;
   const std::vector<std::u16string> lines = ShownLines(imported.bench.document);
   const auto saved = imported.bench.files.LabelFileBytes(LabelFileKind::Qxk);
   if (!saved) __builtin_trap();
-  FuzzWorkbench reopened;
+  testing::QuietWorkbench reopened;
   if (!reopened.bench.files.OpenLabelBytes(*saved, LabelFileKind::Qxk, "fuzz.qxk", true)) {
     __builtin_trap();
   }

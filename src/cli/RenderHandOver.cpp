@@ -1,7 +1,8 @@
 // render, as q5300-cli runs it: the command line is checked here, and the
 // drawing is handed to q5300-render, the same program with the window's
 // painter linked in. Only that program loads the toolkit, so every other
-// command starts without it.
+// command starts without it. A build without the window has no painter:
+// render checks its command line and says that it is missing.
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -22,6 +23,19 @@
 #endif
 
 namespace q5300::cli {
+
+#ifdef Q5300_WITHOUT_RENDERER
+
+ExitCode RunRender(const ParsedArguments& args, Console& console) {
+  if (const auto refused = RefuseRenderArguments(args, console)) return *refused;
+  Say(console.err, "cannot draw " + args.positionals[1] + ": render is missing from this " +
+                       std::string(ProgramName) +
+                       ", which was built without the window whose painter draws the strip");
+  return ExitCode::BadOutput;
+}
+
+#else
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -85,5 +99,7 @@ ExitCode RunRender(const ParsedArguments& args, Console& console) {
                        Listed(places) + ")");
   return ExitCode::BadOutput;
 }
+
+#endif
 
 }  // namespace q5300::cli

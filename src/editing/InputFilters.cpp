@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "compile/CodePage.h"
 
@@ -72,12 +71,6 @@ std::optional<int32_t> ReadRepeatValue(std::u16string_view text) {
   const auto [ptr, ec] = std::from_chars(ascii.data(), end, value);
   if (ec != std::errc() || ptr != end) return std::nullopt;
   return value;
-}
-
-std::u16string LengthValueText(float value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
-  return AsciiToU16(buffer);
 }
 
 std::optional<char16_t> FilterTypedCharacter(FilterMode mode, CaseMode caseMode, char16_t c) {

@@ -18,9 +18,6 @@ std::optional<std::u16string> FilterLengthText(std::u16string_view text);
 std::optional<float> ReadLengthValue(std::u16string_view text);
 std::optional<int32_t> ReadRepeatValue(std::u16string_view text);
 
-// Text of a number as the window shows it: "20", "20.5".
-std::u16string LengthValueText(float value);
-
 // Filter modes of the single-line fields of the numbering dialog.
 enum class FilterMode { AnyText = 0, DigitsOnly = 1, LettersOnly = 2 };
 enum class CaseMode { AsTyped = 0, Lower = 1, Upper = 2 };

@@ -1,116 +1,174 @@
 #include "files/QxkFile.h"
 
 #include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <string>
 
 namespace q5300 {
 namespace {
 
-template <typename Field>
-void PutField(std::vector<uint8_t>& out, const Field& field) {
-  for (const auto c : field) out.push_back(static_cast<uint8_t>(c));
+// The header: the media settings, then the page count.
+constexpr std::size_t PageCountAt = 16;
+
+template <typename Settings, typename Field>
+constexpr void EachSettingsField(Settings& s, Field&& field) {
+  field(0, s.margin);
+  field(4, s.density);
+  field(5, s.cutMode);
+  field(6, s.alignment);
+  field(7, s.material);
+  field(11, s.mediaSize);
+  field(15, s.repeatMode);
 }
 
+// A page's text sits between the two fixed parts of its record: 61 bytes before
+// it, the last of them the text length, and 9 after it.
+constexpr std::size_t TextLengthAt = 60;
+constexpr std::size_t TextAt = 61;
+constexpr std::size_t TailSize = QxkRecordSize - TextAt;
+
+// Every field before the text, at its offset, and every field after it, at its
+// offset from the text's end: the one list both the writer and the reader follow.
+template <typename Record, typename Field>
+constexpr void EachHeadField(Record& r, Field&& field) {
+  field(0, r.numUpper);
+  field(1, r.reserved1);
+  field(2, r.frame);
+  field(3, r.reserved0);
+  field(4, r.reserved2);
+  field(5, r.twoLines);
+  field(6, r.autoFont);
+  field(7, r.fontSize);
+  field(8, r.creationNo);
+  field(9, r.halfWidth);
+  field(10, r.wideCount);
+  field(11, r.numLower);
+  field(12, r.sizeCode);
+  field(15, r.materialCode);
+  field(19, r.numNumber);
+  field(20, r.labelTotal);
+  field(22, r.repeatCode);
+  field(27, r.repeatCount);
+  field(29, r.repeatText);
+  field(34, r.reserved3);
+  field(35, r.direction[1]);
+  field(36, r.scriptCount);
+  field(37, r.limitDots);
+  field(39, r.lengthDots);
+  field(41, r.autoLength);
+  field(42, r.lengthCode);
+  field(46, r.numEnd);
+  field(50, r.numCount);
+  field(52, r.numStart);
+  field(56, r.numDigits);
+  field(57, r.numFixed);
+  field(58, r.numHex2);
+  field(59, r.numHex1);
+}
+template <typename Record, typename Field>
+constexpr void EachTailField(Record& r, Field&& field) {
+  field(0, r.line1Width);
+  field(2, r.line2Width);
+  field(4, r.subCount);
+  field(5, r.superCount);
+  field(6, r.direction[0]);
+  field(7, r.reserved4);
+  field(8, r.hasNumbering);
+}
+
+// A field at a wrong offset would overlap another or leave a byte unwritten.
+template <std::size_t Size, typename Fields>
+constexpr bool EachByteOnce(Fields&& each, std::initializer_list<std::size_t> alsoUsed) {
+  std::array<int, Size> uses{};
+  each([&uses](std::size_t at, const auto& field) {
+    for (std::size_t i = 0; i < sizeof field; ++i) ++uses[at + i];
+  });
+  for (const std::size_t at : alsoUsed) ++uses[at];
+  return std::all_of(uses.begin(), uses.end(), [](int n) { return n == 1; });
+}
+static_assert(EachByteOnce<QxkHeaderSize>(
+                  [](auto&& field) {
+                    const JobSettings s;
+                    EachSettingsField(s, field);
+                  },
+                  {PageCountAt, PageCountAt + 1, PageCountAt + 2, PageCountAt + 3}),
+              "the settings and the page count must fill the header exactly");
+static_assert(EachByteOnce<TextAt>(
+                  [](auto&& field) {
+                    const PageRecord r;
+                    EachHeadField(r, field);
+                  },
+                  {TextLengthAt}),
+              "the fields before the text must fill their 61 bytes exactly");
+static_assert(EachByteOnce<TailSize>(
+                  [](auto&& field) {
+                    const PageRecord r;
+                    EachTailField(r, field);
+                  },
+                  {}),
+              "the fields after the text must fill their 9 bytes exactly");
+
+void Put(uint8_t* at, uint8_t value) {
+  *at = value;
+}
+void Put(uint8_t* at, char value) {
+  *at = static_cast<uint8_t>(value);
+}
+void Put(uint8_t* at, uint16_t value) {
+  at[0] = static_cast<uint8_t>(value & 0xFF);
+  at[1] = static_cast<uint8_t>(value >> 8);
+}
+void Put(uint8_t* at, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
 template <typename Byte, std::size_t N>
-void GetField(std::array<Byte, N>& field, const uint8_t* at) {
+void Put(uint8_t* at, const std::array<Byte, N>& field) {
+  for (const Byte c : field) *at++ = static_cast<uint8_t>(c);
+}
+
+void Get(const uint8_t* at, uint8_t& value) {
+  value = *at;
+}
+void Get(const uint8_t* at, char& value) {
+  value = static_cast<char>(*at);
+}
+void Get(const uint8_t* at, uint16_t& value) {
+  value = GetLe16(at);
+}
+void Get(const uint8_t* at, int32_t& value) {
+  value = static_cast<int32_t>(GetLe32(at));
+}
+template <typename Byte, std::size_t N>
+void Get(const uint8_t* at, std::array<Byte, N>& field) {
   for (std::size_t i = 0; i < N; ++i) field[i] = static_cast<Byte>(at[i]);
 }
 
 void AppendRecord(std::vector<uint8_t>& out, const PageRecord& r) {
   const std::size_t n = std::min<std::size_t>(r.textLength, MaxTextBytes);
-  out.push_back(r.numUpper);                            // 0
-  out.push_back(r.reserved1);                           // 1
-  out.push_back(static_cast<uint8_t>(r.frame));         // 2
-  out.push_back(r.reserved0);                           // 3
-  out.push_back(r.reserved2);                           // 4
-  out.push_back(r.twoLines);                            // 5
-  out.push_back(r.autoFont);                            // 6
-  out.push_back(r.fontSize);                            // 7
-  out.push_back(r.creationNo);                          // 8
-  out.push_back(r.halfWidth);                           // 9
-  out.push_back(r.wideCount);                           // 10
-  out.push_back(r.numLower);                            // 11
-  PutField(out, r.sizeCode);                            // 12..14
-  PutField(out, r.materialCode);                        // 15..18
-  out.push_back(r.numNumber);                           // 19
-  PutLe16(out, r.labelTotal);                           // 20..21
-  PutField(out, r.repeatCode);                          // 22..26
-  PutLe16(out, r.repeatCount);                          // 27..28
-  PutField(out, r.repeatText);                          // 29..33
-  out.push_back(r.reserved3);                           // 34
-  out.push_back(static_cast<uint8_t>(r.direction[1]));  // 35
-  out.push_back(r.scriptCount);                         // 36
-  PutLe16(out, r.limitDots);                            // 37..38
-  PutLe16(out, r.lengthDots);                           // 39..40
-  out.push_back(r.autoLength);                          // 41
-  PutField(out, r.lengthCode);                          // 42..45
-  PutField(out, r.numEnd);                              // 46..49
-  PutLe16(out, r.numCount);                             // 50..51
-  PutField(out, r.numStart);                            // 52..55
-  out.push_back(r.numDigits);                           // 56
-  out.push_back(r.numFixed);                            // 57
-  out.push_back(r.numHex2);                             // 58
-  out.push_back(r.numHex1);                             // 59
-  out.push_back(static_cast<uint8_t>(n));               // 60
-  out.insert(out.end(), r.text.begin(), r.text.begin() + static_cast<std::ptrdiff_t>(n));
-  PutLe16(out, r.line1Width);                           // 61 + n
-  PutLe16(out, r.line2Width);                           // 63 + n
-  out.push_back(r.subCount);                            // 65 + n
-  out.push_back(r.superCount);                          // 66 + n
-  out.push_back(static_cast<uint8_t>(r.direction[0]));  // 67 + n
-  out.push_back(static_cast<uint8_t>(r.reserved4));     // 68 + n
-  out.push_back(r.hasNumbering);                        // 69 + n
+  const std::size_t start = out.size();
+  out.resize(start + QxkRecordSize + n);
+  uint8_t* const p = out.data() + start;
+  EachHeadField(r, [p](std::size_t at, const auto& field) { Put(p + at, field); });
+  p[TextLengthAt] = static_cast<uint8_t>(n);
+  std::copy_n(r.text.begin(), n, p + TextAt);
+  uint8_t* const tail = p + TextAt + n;
+  EachTailField(r, [tail](std::size_t at, const auto& field) { Put(tail + at, field); });
 }
 
-// Fields the file does not carry (the check mark, the links) are those of a new page.
+// Fields the file does not carry (the check mark, the links) are those of a new
+// page. A text length beyond the field is never read past the field.
 PageRecord ReadRecord(const uint8_t* p) {
   PageRecord r;
   InitRecord(r, PageDefaults{}, JobSettings{});
-  const std::size_t n = p[60];
-  r.numUpper = p[0];
-  r.reserved1 = p[1];
-  r.frame = static_cast<char>(p[2]);
-  r.reserved0 = p[3];
-  r.reserved2 = p[4];
-  r.twoLines = p[5];
-  r.autoFont = p[6];
-  r.fontSize = p[7];
-  r.creationNo = p[8];
-  r.halfWidth = p[9];
-  r.wideCount = p[10];
-  r.numLower = p[11];
-  GetField(r.sizeCode, p + 12);
-  GetField(r.materialCode, p + 15);
-  r.numNumber = p[19];
-  r.labelTotal = GetLe16(p + 20);
-  GetField(r.repeatCode, p + 22);
-  r.repeatCount = GetLe16(p + 27);
-  GetField(r.repeatText, p + 29);
-  r.reserved3 = p[34];
-  r.direction[1] = static_cast<char>(p[35]);
-  r.scriptCount = p[36];
-  r.limitDots = GetLe16(p + 37);
-  r.lengthDots = GetLe16(p + 39);
-  r.autoLength = p[41];
-  GetField(r.lengthCode, p + 42);
-  GetField(r.numEnd, p + 46);
-  r.numCount = GetLe16(p + 50);
-  GetField(r.numStart, p + 52);
-  r.numDigits = p[56];
-  r.numFixed = p[57];
-  r.numHex2 = p[58];
-  r.numHex1 = p[59];
+  EachHeadField(r, [p](std::size_t at, auto& field) { Get(p + at, field); });
+  const std::size_t n = std::min<std::size_t>(p[TextLengthAt], MaxTextBytes);
   r.textLength = static_cast<uint8_t>(n);
   r.text.fill(0);
-  std::copy_n(p + 61, n, r.text.begin());
-  const uint8_t* const tail = p + 61 + n;
-  r.line1Width = GetLe16(tail);
-  r.line2Width = GetLe16(tail + 2);
-  r.subCount = tail[4];
-  r.superCount = tail[5];
-  r.direction[0] = static_cast<char>(tail[6]);
-  r.reserved4 = static_cast<char>(tail[7]);
-  r.hasNumbering = tail[8];
+  std::copy_n(p + TextAt, n, r.text.begin());
+  const uint8_t* const tail = p + TextAt + n;
+  EachTailField(r, [tail](std::size_t at, auto& field) { Get(tail + at, field); });
   return r;
 }
 
@@ -118,14 +176,10 @@ template <typename Records>
 std::vector<uint8_t> Write(const JobSettings& s, const Records& pages, int count) {
   std::vector<uint8_t> out;
   out.reserve(QxkHeaderSize + static_cast<std::size_t>(count) * (QxkRecordSize + MaxTextBytes));
-  PutLe32(out, static_cast<uint32_t>(s.margin));
-  out.push_back(s.density);
-  out.push_back(static_cast<uint8_t>(s.cutMode));
-  out.push_back(s.alignment);
-  PutLe32(out, static_cast<uint32_t>(s.material));
-  PutLe32(out, static_cast<uint32_t>(s.mediaSize));
-  out.push_back(s.repeatMode);
-  PutLe32(out, static_cast<uint32_t>(count));
+  out.resize(QxkHeaderSize);
+  uint8_t* const p = out.data();
+  EachSettingsField(s, [p](std::size_t at, const auto& field) { Put(p + at, field); });
+  Put(p + PageCountAt, static_cast<int32_t>(count));
   for (const PageRecord& r : pages) AppendRecord(out, r);
   return out;
 }
@@ -164,7 +218,8 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
     return Malformed(Phrase(kHeaderCutShort, size));
   }
   const uint8_t* const p = bytes.data();
-  const auto count = static_cast<int32_t>(GetLe32(p + 16));
+  int32_t count = 0;
+  Get(p + PageCountAt, count);
   if (count <= 0) {
     return Malformed(Phrase(kNoPages, count));
   }
@@ -178,7 +233,7 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
     if (size - at < static_cast<std::size_t>(QxkRecordSize)) {
       return Malformed(Phrase(kEndsInsidePage, count, page));
     }
-    const std::size_t n = p[at + 60];
+    const std::size_t n = p[at + TextLengthAt];
     if (n > static_cast<std::size_t>(MaxTextBytes)) {
       return Malformed(Phrase(kTextTooLong, page, n));
     }
@@ -194,13 +249,7 @@ Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings&
   LabelFileData data;
   JobSettings& s = data.settings;
   s = current;
-  s.margin = static_cast<int32_t>(GetLe32(p));
-  s.density = p[4];
-  s.cutMode = static_cast<char>(p[5]);
-  s.alignment = p[6];
-  s.material = static_cast<int32_t>(GetLe32(p + 7));
-  s.mediaSize = static_cast<int32_t>(GetLe32(p + 11));
-  s.repeatMode = p[15];
+  EachSettingsField(s, [p](std::size_t offset, auto& field) { Get(p + offset, field); });
   if (auto fault = SettingsFault(s)) return Malformed(Phrase("%1.", *fault));
   SetMediaCodes(s);
 

@@ -30,7 +30,6 @@ class ColumnChoiceDialog : public QDialog {
   QComboBox* repeatColumnBox() const { return repeatColumn_; }
   QRadioButton* fixedRepeatRadio() const { return repeatFixed_; }
   QSpinBox* fixedRepeatBox() const { return fixedCount_; }
-  QRadioButton* perRowRadio() const { return perRow_; }
   QRadioButton* perWireEndRadio() const { return perWireEnd_; }
   QComboBox* otherEndBox() const { return otherEnd_; }
   QLabel* firstPages() const { return firstPages_; }

@@ -61,13 +61,6 @@ void PreviewStrip::SetPreviewPages(const PreviewSnapshot& snapshot) {
   surface_->update();
 }
 
-void PreviewStrip::ClearPages() {
-  layout_ = std::make_unique<PreviewLayout>();
-  follow_ = {};
-  SetPosition(0);
-  surface_->update();
-}
-
 void PreviewStrip::FollowCurrentPage() {
   if (const auto target =
           q5300::FollowCurrentPage(follow_, layout_->contentWidth(), surface_->width())) {

@@ -38,8 +38,6 @@ class PreviewStrip final : public QFrame {
 
   // Lays the job out anew and repaints.
   void SetPreviewPages(const PreviewSnapshot& snapshot);
-  // Forgets the job: only the band shows until the next preview.
-  void ClearPages();
   // The band's width; taken at the next repaint.
   void SetMediaWidth(double millimetres) { mediaWidthMm_ = millimetres; }
   // Brings the current page into view when the drawing or its place changed.

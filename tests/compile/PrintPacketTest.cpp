@@ -212,13 +212,35 @@ TEST(BuildPacket, PagesThatAreNotPrintedTakeAPositionButNoBytes) {
   EXPECT_EQ(packet.next, 3);
 }
 
+// A packet takes pages while its bytes before the end byte stay within the fill
+// size, up to it exactly; the first page past it starts the next packet.
 TEST(BuildPacket, AFullPacketEndsAtThePageThatDidNotFit) {
-  PageList pages;
-  MakeJob(pages, 100, std::string(40, 'W'));
-  pages.At(41)->isChecked = 0;
-  const Packet packet = BuildPacket(JobSettings{}, pages.first(), 0);
-  EXPECT_EQ(RecordsIn(packet.bytes).size(), 41u);
-  EXPECT_EQ(packet.next, 42);  // page 41 was passed over, page 42 did not fit
+  const struct {
+    const char* name;
+    std::vector<std::size_t> shortTexts;  // pages whose text is shorter than 40 bytes
+    int unticked;                         // a page passed over, or -1
+    std::size_t records;
+    int next;
+    std::size_t size;
+  } cases[] = {
+      // Page 41 is passed over; page 42 would bring the packet to 4042 bytes.
+      {"one byte short and more", {}, 41, 41, 42, PacketHeaderSize + 41 * 96 + 1},
+      // 40 pages of 40 bytes and 2 of 17 come to 3986 bytes of records: with
+      // the header, the fill size to the byte.
+      {"to the byte", {40, 41}, -1, 42, 42, PacketFill + 1},
+  };
+  for (const auto& c : cases) {
+    PageList pages;
+    MakeJob(pages, 100, std::string(40, 'W'));
+    for (const std::size_t page : c.shortTexts) {
+      StorePageText(*pages.At(static_cast<int>(page)), std::string(17, 'W'));
+    }
+    if (c.unticked >= 0) pages.At(c.unticked)->isChecked = 0;
+    const Packet packet = BuildPacket(JobSettings{}, pages.first(), 0);
+    EXPECT_EQ(RecordsIn(packet.bytes).size(), c.records) << c.name;
+    EXPECT_EQ(packet.next, c.next) << c.name;
+    EXPECT_EQ(packet.bytes.size(), c.size) << c.name;
+  }
 }
 
 TEST(BuildPacket, NothingToPrint) {

@@ -103,5 +103,37 @@ TEST(RecordLayout, ThePlaceholderKindOfAPacketReadsBackAsItsFlag) {
   }
 }
 
+// The reader takes no more text than the field holds and no more than the bytes
+// it is given, whatever the length byte says; its callers need not check first.
+TEST(RecordLayout, TheReaderKeepsTheTextWithinItsFieldAndTheBytesGiven) {
+  const struct {
+    uint8_t lengthByte;
+    std::size_t textBytes;  // given after the 56 bytes
+    uint8_t read;
+  } cases[] = {{40, 40, 40}, {41, 41, 40}, {255, 255, 40}, {30, 10, 10}, {5, 0, 0}};
+  for (const RecordLayout layout : {RecordLayout::Packet, RecordLayout::LabelFile}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(::testing::Message() << int{c.lengthByte} << " of " << c.textBytes);
+      std::vector<uint8_t> bytes;
+      AppendPacketRecord(bytes, PageRecord{}, layout);
+      bytes[RecordTextLengthAt] = c.lengthByte;
+      for (std::size_t i = 0; i < c.textBytes; ++i)
+        bytes.push_back(static_cast<uint8_t>('A' + i % 26));
+      PageRecord back;
+      back.text.fill(0xEE);
+      back.isChecked = back.isCurrent = 0x5A;
+      ReadPacketRecord(bytes, layout, back);
+      EXPECT_EQ(back.textLength, c.read);
+      for (std::size_t i = 0; i < back.text.size(); ++i) {
+        const uint8_t expected = i < c.read ? static_cast<uint8_t>('A' + i % 26) : 0;
+        EXPECT_EQ(back.text[i], expected) << i;
+      }
+      // Fields the record does not carry are left as they were.
+      EXPECT_EQ(back.isChecked, 0x5A);
+      EXPECT_EQ(back.isCurrent, 0x5A);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace q5300

@@ -1,14 +1,17 @@
 #pragma once
 
-// A workbench as the window has it, with the operator and the window played by
-// the test, on the manual clock and the virtual printer. Every engine test
-// builds on it.
+// A workbench as the window has it, on the manual clock and the virtual
+// printer, with stand-ins for the operator and the window: the one rig of the
+// engine's tests, the benchmarks and the fuzz targets.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "editing/EditingOperator.h"
+#include "editing/Headless.h"
 #include "editing/Workbench.h"
 #include "printer/Clock.h"
 #include "printer/TimerQueue.h"
@@ -19,18 +22,62 @@
 
 namespace q5300::testing {
 
-struct WorkbenchParts {
-  FakeOperator op;
-  FakeWindow window;
+// The workbench and what it runs on, with `Operator` answering for the operator.
+template <typename Operator>
+struct WorkbenchOn {
+  Operator op;
   ManualClock clock;
   TimerQueue timers{clock};
   VirtualPrinter printer{clock};
   Workbench bench{op, timers, printer, clock};
 
-  WorkbenchParts() { window.Attach(bench.document, bench.pages); }
-
   // The armed timers run until none is left; false when they never stop.
   bool RunTimers() { return testing::RunTimers(timers, bench); }
+};
+
+// An operator who is never asked for anything in particular: shows nothing and
+// counts what it was told, answers every question with `yes`, every file dialog
+// with `file` (cancels it while there is none), every question about unsaved
+// changes with `unsaved`, and cancels every other dialog.
+class QuietOperator final : public EditingOperator {
+ public:
+  std::string file;
+  bool yes = true;
+  SaveAnswer unsaved = SaveAnswer::Discard;
+  int told = 0;
+
+  void Tell(const Message& /*message*/) override { ++told; }
+  bool AskYesNo(const Message& /*question*/) override { return yes; }
+  std::size_t Choose(const Message& /*question*/, const std::vector<Phrase>& /*answers*/) override {
+    return 0;
+  }
+  std::optional<std::string> ChooseFile(const FileDialog& /*dialog*/) override {
+    if (file.empty()) return std::nullopt;
+    return file;
+  }
+  bool RunNumberingDialog(NumberingChoice& /*dialog*/) override { return false; }
+  bool RunSymbolPicker(SymbolChoice& /*picker*/) override { return false; }
+  bool RunColumnChoice(ColumnChoice& /*choice*/) override { return false; }
+  SaveAnswer AskSaveChanges(const Message& /*question*/) override { return unsaved; }
+};
+
+// A window just started, without a window: one empty page, the settings of a new
+// run, and the preview kept as the strip would get it. Benchmarks and fuzz
+// targets run on it.
+struct QuietWorkbench : WorkbenchOn<QuietOperator> {
+  QuietWorkbench() {
+    bench.document.SetView(&view);
+    bench.StartUp(/*checkDevice=*/false);
+  }
+  PreviewCatcher view;
+};
+
+// The engine's tests: the operator's answers from a script, and the window that
+// hands on what the operator does.
+struct WorkbenchParts : WorkbenchOn<FakeOperator> {
+  FakeWindow window;
+
+  WorkbenchParts() { window.Attach(bench.document, bench.pages); }
 
   // A change made to the job as a test sets it up, through the document like
   // every other change.

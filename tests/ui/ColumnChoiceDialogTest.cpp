@@ -64,9 +64,11 @@ TEST(ColumnChoiceDialog, ShowsTheFirstRowsAndHandsOverTheChosenColumns) {
   EXPECT_EQ(dialog.firstPages()->text(),
             QStringLiteral("W-1 / X1:1 \u00D72\nW-1 / K1:A1 \u00D72\nW-2 / X1:2 \u00D72\n"
                            "W-2 / K1:A2 \u00D72"));
-  // A wheel turned over a box nobody clicked changes nothing.
+  // A wheel turned over a box nobody clicked changes nothing; nor does a real
+  // turn give the box the focus (WheelTest).
   for (QWidget* box : std::initializer_list<QWidget*>{dialog.fixedRepeatBox(), dialog.otherEndBox(),
                                                       dialog.line1Box()}) {
+    EXPECT_EQ(box->focusPolicy(), Qt::StrongFocus);
     const QPoint middle = box->rect().center();
     QWheelEvent turn(middle, box->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
                      Qt::NoScrollPhase, false);

@@ -125,6 +125,8 @@ TEST(StatusLine, TextsForEveryKindOfPage) {
 
 // However narrow the window, each part of the status line shows whole words
 // followed by "…", never a figure in part, and its tooltip has the whole text.
+// The two parts give way alike: the job text is shortened as soon as the page
+// text is, and the page text keeps the larger share of its own width.
 TEST(StatusLine, ANarrowWindowShortensItAtWordsWithTheWholeTextInItsTooltip) {
   WindowRig rig;
   ASSERT_TRUE(rig.shown);
@@ -140,6 +142,14 @@ TEST(StatusLine, ANarrowWindowShortensItAtWordsWithTheWholeTextInItsTooltip) {
     rig.window->resize(width, 700);
     ASSERT_TRUE(Eventually([&] { return rig.window->width() == std::max(width, rig.window->minimumSizeHint().width()); }));
     QApplication::processEvents();
+    if (page->shownText() != page->text()) {
+      SCOPED_TRACE(width);
+      EXPECT_NE(job->shownText(), job->text()) << "the page text gave way before the job text";
+      const auto kept = [](const QWidget* part) {
+        return static_cast<double>(part->width()) / part->sizeHint().width();
+      };
+      EXPECT_GE(kept(page), kept(job));
+    }
     for (ElidedLabel* label : {page, job}) {
       SCOPED_TRACE(std::to_string(width) + " " + label->text().toStdString());
       const QString shown = label->shownText();
