@@ -316,6 +316,41 @@ TEST(Undo, AJobReplacedByAFileGetsItsOwnFileBackAndAnEditKeepsIt) {
   job.bench.document.Redo();
   EXPECT_EQ(job.bench.document.jobPath(), (job.dir.path() / "other.qxk").string());
   EXPECT_FALSE(job.bench.document.modified());
+
+  // Undo, Redo, Undo: the job that comes back is under its own name again, so
+  // that a save of it writes its own file and leaves the other's alone.
+  job.bench.document.Undo();
+  EXPECT_EQ(job.grid().CellText(0, Line1Column), u"edited");
+  ASSERT_EQ(job.bench.document.jobPath(), mine.string());
+  const std::vector<char> other = ReadBytes(job.dir.path() / "other.qxk");
+  ASSERT_TRUE(job.bench.files.SaveLabelFile(job.bench.document.jobPath(), LabelFileKind::Qxk));
+  EXPECT_EQ(ReadBytes(job.dir.path() / "other.qxk"), other);
+}
+
+// The heading's box is a step of its own, also when it changes no row.
+TEST(Undo, TheHeadingBoxIsTakenBackWithTheRowsItChanged) {
+  ThreePages job;
+  const auto ticks = [&] {
+    return std::vector<bool>{job.grid().IsChecked(0), job.grid().IsChecked(1),
+                             job.grid().IsChecked(2)};
+  };
+  job.bench.pages.RowChecked(1, false);
+  job.bench.pages.HeadingClicked(CheckColumn);
+  ASSERT_EQ(ticks(), std::vector<bool>(3, false));
+  job.bench.document.Undo();
+  EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(job.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+
+  // Every row clear already: the click changes the box alone.
+  job.bench.pages.RowChecked(0, false);
+  job.bench.pages.RowChecked(2, false);
+  const int steps = job.UndoSteps();
+  job.bench.pages.HeadingClicked(CheckColumn);
+  ASSERT_EQ(job.grid().GetHeaderCheckState(CheckColumn), EmptyBox);
+  EXPECT_EQ(job.UndoSteps(), steps + 1);
+  job.bench.document.Undo();
+  EXPECT_EQ(job.grid().GetHeaderCheckState(CheckColumn), CheckedBox);
+  EXPECT_EQ(ticks(), std::vector<bool>(3, false));
 }
 
 TEST(Undo, APrintJobInProgressGoesOnUntouched) {

@@ -255,6 +255,18 @@ TEST(UnsavedChanges, TheMarkFollowsTheJobThroughChangesUndoAndRedo) {
         {"undo", undo, false},
         {"redo", redo, true},
         {"type it back", [](SavedJob& j) { j.Type(1, u"B"); }, false}}},
+      // A length worked out for an automatic page is not the operator's: the
+      // 30 mm the page had on the way leaves nothing behind.
+      {"a saved page set to 30 mm and back to automatic", true,
+       {{"automatic", [](SavedJob& j) { j.bench.panel.AutoLengthClicked(); }, true},
+        {"save", saveStar, false},
+        {"30 mm",
+         [](SavedJob& j) {
+           j.bench.panel.LengthTextChanged(u"30");
+           j.bench.panel.SetLengthPressed();
+         },
+         true},
+        {"automatic again", [](SavedJob& j) { j.bench.panel.AutoLengthClicked(); }, false}}},
       {"a saved job emptied", true,
        {{"delete", [](SavedJob& j) { j.bench.pages.Delete(); }, true},
         {"empty the first", [](SavedJob& j) { j.Type(0, u""); }, true},
