@@ -174,7 +174,7 @@ void LabelGrid::BeginCellEdit(int row, int column, const QString& text) {
   editor->setGeometry(left, cell.top(), std::max(right - left, 5), cell.height());
   editor_ = editor;
   connect(editor, &QLineEdit::textChanged, this,
-          [this, row, column](const QString& text) { emit editTextChanged(row, column, text); });
+          [this, row, column](const QString& typed) { emit editTextChanged(row, column, typed); });
   editor->show();
   editor->setFocus(Qt::OtherFocusReason);
   emit editTextChanged(row, column, editor->text());
