@@ -47,12 +47,6 @@ class NumberFormat {
 // English (US) shows it; empty for an id without one.
 std::string_view BuiltInFormatCode(int id);
 
-// An OpenDocument date ("2024-03-05", "2024-03-05T14:30:00.5") or duration
-// ("PT14H30M00S", "-PT1H") as days from 30 December 1899, or nothing when it
-// cannot be read.
-std::optional<double> DaysOfDate(std::string_view date);
-std::optional<double> DaysOfDuration(std::string_view duration);
-
 // A literal text inside a format code: each character escaped.
 std::string QuotedInFormatCode(std::string_view text);
 

@@ -9,6 +9,7 @@
 
 #include "files/SheetCells.h"
 #include "files/SheetFormats.h"
+#include "files/SheetDays.h"
 #include "files/SheetImport.h"
 #include "files/SheetStyles.h"
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "files/SheetDays.h"
+
 namespace q5300 {
 namespace {
 
