@@ -71,6 +71,10 @@ TEST(NumberFormat, NumbersAsTheirFormatShowsThem) {
       {"# ?/16", 0.3, " 5/16"},
       {"?/?", 3.5, "7/2"},
       {"?/?", 0, "0/1"},
+      // The largest denominator has as many digits as the places, never 10 or 100.
+      {"?/?", 0.1, "1/9"},
+      {"# ?/?", 2.3, "2 2/7"},
+      {"# ?\?/?\?", 0.01, "  1/99"},
   };
   for (const Shown& c : cases) {
     EXPECT_EQ(NumberFormat(c.code).Show(c.value), c.text) << c.code << " " << c.value;
@@ -87,6 +91,9 @@ TEST(NumberFormat, DatesAndTimes) {
       {"mm:ss.00", 0.0000578703703704, "00:05.00"},
       {"h:mm AM/PM", 0.75, "6:00 PM"},
       {"h:mm a/p", 0.25, "6:00 a"},
+      // Noon and midnight are 12 on a 12-hour clock.
+      {"h:mm AM/PM", 0.5, "12:00 PM"},
+      {"hh:mm AM/PM", 45356, "12:00 AM"},
       {"m/d/yy h:mm AM/PM", 45356.25, "3/5/24 6:00 AM"},
       {"d-mmm-yy", 45356, "5-Mar-24"},
       {"dddd d mmmm yyyy", 45356, "Tuesday 5 March 2024"},
