@@ -95,6 +95,30 @@ TEST(ImportOptions, EachChoiceMakesItsPagesFromTextAndSpreadsheet) {
       "\xEC\xA0\x84\xEC\x84\xA0\xEB\xB2\x88\xED\x98\xB8,From,1\r\nW1,X1:1,1\r\n"));
 }
 
+// Column 64 is the last an import reads, and every option may name it.
+TEST(ImportOptions, TheLastColumnReadIsOneToName) {
+  const Inputs in;
+  std::string row;
+  for (int column = 1; column < 64; ++column) row += "C" + std::to_string(column) + ",";
+  in.Write("wide.csv", row + "3\r\n");
+  struct Case {
+    std::vector<std::string> options;
+    std::string pages;
+  };
+  const Case cases[] = {
+      {{"--columns", "64,63"}, "3,C63,1\r\n"},
+      {{"--columns", "63,0,64"}, "C63,,3\r\n"},
+      {{"--columns", "1,2", "--wire-ends", "64"}, "C1,C2,1\r\nC1,3,1\r\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"export", in.Path("wide.csv"), in.Path("out.csv")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const ProgramResult run = RunProgram(args);
+    ASSERT_EQ(run.status, 0) << c.options[1] << " " << run.err;
+    EXPECT_EQ(in.Read("out.csv"), kMark + c.pages) << c.options[1];
+  }
+}
+
 TEST(ImportOptions, EveryCommandThatTakesInAnImportFileTakesThem) {
   const Inputs in;
   const std::vector<std::string> options = {"--columns", "1,2,6", "--header", "--wire-ends", "3"};
