@@ -58,6 +58,9 @@ TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
       // Syllables and Hanja whose code page 949 bytes are valid UTF-8 too.
       {{u"천", u"청", 1}, {u"W-1", u"체", 2}},
       {{u"\u9240", u"\u9240", 1}},
+      // A syllable before a digit, where a sign of UTF-8 could stand (±5).
+      {{u"짹5", u"", 1}},
+      {{u"1m\uC480", u"\uC9F9", 1}, {u"\uC9F9", u"\uC9F9 2", 1}},
       // Two lines that fill a page.
       {{std::u16string(19, u'가'), std::u16string(1, u'x'), 1}, {u"", std::u16string(39, u'y'), 1}},
       full,
