@@ -27,10 +27,12 @@ std::string Encoded(std::u16string_view text, CsvEncoding encoding) {
   return encoding == CsvEncoding::Utf8 ? Utf8(text) : ToPrinterCodePage(text);
 }
 
-// Neither encoding writes a comma, a quote or a line end inside another
-// character, so the bytes can be looked at one by one.
+// Neither encoding writes a separator, a quote or a line end inside another
+// character, so the bytes can be looked at one by one. A semicolon or a tab is
+// quoted too, so that the import never takes it for the separator.
 void AppendField(std::string& out, const std::string& field) {
-  const bool quoted = field.starts_with('"') || field.find_first_of(",\"\r\n") != std::string::npos;
+  const bool quoted =
+      field.starts_with('"') || field.find_first_of(",;\t\"\r\n") != std::string::npos;
   if (!quoted) {
     out += field;
     return;

@@ -70,8 +70,9 @@ ImportTarget::ImportTarget(const ImportLayout& layout)
       repeatColumn_(layout.repeatColumn),
       headerPending_(layout.header) {}
 
-ImportTarget ImportTarget::Preview(int rows) {
+ImportTarget ImportTarget::Preview(int rows, ImportSeparator separator) {
   ImportTarget target;
+  target.layout_.separator = separator;
   target.preview_ = true;
   target.previewRows_ = std::max(rows, 0);
   target.textColumns_ = kAllColumns;

@@ -11,6 +11,10 @@ namespace q5300 {
 // Columns past this are not read.
 inline constexpr int MaxImportColumns = 64;
 
+// The character between the fields of a text file: the one found in its first
+// lines, or the one the operator names.
+enum class ImportSeparator : uint8_t { Detect, Comma, Semicolon, Tab };
+
 // Which columns of an import file make a page. The default is the import as it
 // has always been: columns 1, 2 and 3 are line 1, line 2 and the repeat count,
 // and every row with text is a page.
@@ -25,6 +29,7 @@ struct ImportLayout {
   // then (line 1, this column). Both count toward the 200 pages, and each gets
   // the row's repeat count.
   int otherEndColumn = None;
+  ImportSeparator separator = ImportSeparator::Detect;  // of a text file
 
   friend bool operator==(const ImportLayout&, const ImportLayout&) = default;
 };
@@ -50,6 +55,8 @@ struct ImportPreview {
   // repeat count is read (blanks, a sign, digits: "3", " 12", "-1", "2x"); a
   // header names that column "Count" or "수량".
   bool plain = true;
+  // The separator a text file was read with; Detect for a spreadsheet.
+  ImportSeparator separator = ImportSeparator::Detect;
 };
 
 }  // namespace q5300
