@@ -78,7 +78,12 @@ bool FileCommands::ImportFile(const std::string& path, const std::optional<Impor
     if (!preview) return refused(preview.failure().phrase);
     if (!preview->plain) {
       popup_.Hide();
-      ColumnChoice choice(std::move(*preview));
+      ColumnChoice choice(
+          std::move(*preview), [&](ImportSeparator separator) -> std::optional<ImportPreview> {
+            Result<ImportPreview> again = PreviewImport(*bytes, path, 20, separator);
+            if (!again) return std::nullopt;
+            return std::move(*again);
+          });
       if (!op_.RunColumnChoice(choice)) return false;
       chosen = choice.layout();
       popup_.Show();

@@ -1214,6 +1214,22 @@
         <translation>Column %1: %2</translation>
     </message>
     <message>
+        <source>구분 기호 :</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <source>쉼표 (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>세미콜론 (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>탭</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
         <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
         <translation>Line 1 is to come from column %1, but an import reads columns 1 to %2.</translation>
     </message>

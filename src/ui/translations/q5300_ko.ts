@@ -1214,6 +1214,22 @@
         <translation>%1열: %2</translation>
     </message>
     <message>
+        <source>구분 기호 :</source>
+        <translation>구분 기호 :</translation>
+    </message>
+    <message>
+        <source>쉼표 (,)</source>
+        <translation>쉼표 (,)</translation>
+    </message>
+    <message>
+        <source>세미콜론 (;)</source>
+        <translation>세미콜론 (;)</translation>
+    </message>
+    <message>
+        <source>탭</source>
+        <translation>탭</translation>
+    </message>
+    <message>
         <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
         <translation>1줄은 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
     </message>
