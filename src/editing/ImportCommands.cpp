@@ -1,6 +1,8 @@
 // Import: the pages of a CSV file or a spreadsheet in place of the job; export:
 // the job's pages out to a CSV file that the import reads back as the same pages
 // (lines and repeat counts; every other attribute is the import's).
+#include <cstring>
+
 #include "compile/CodePage.h"
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
@@ -20,8 +22,7 @@ constexpr char kCsvReminder[] = Q5300_TEXT(
     "q5300",
     "가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). "
     "1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.");
-constexpr char kExported[] =
-    Q5300_TEXT("q5300", "%1 페이지를 CSV 파일로 내보냈습니다:\n%2");
+constexpr char kExported[] = Q5300_TEXT("q5300", "%1 페이지를 CSV 파일로 내보냈습니다:\n%2");
 constexpr char kImportWait[] = Q5300_TEXT("q5300", "데이타 추출중, 잠시 기다려 주십시오...");
 constexpr char kImportLimit[] = Q5300_TEXT("q5300", "Max import data:100 rows!");
 constexpr char kOverLongLines[] =
@@ -31,12 +32,20 @@ constexpr char kNoLineFits[] = Q5300_TEXT(
     "q5300", "No line of the file has text that fits a page; the job was left as it was.");
 constexpr char kLinesLeftOut[] =
     Q5300_TEXT("q5300", "Page %1 and the lines after it were left out.");
-constexpr char kFormulasWithoutResult[] = Q5300_TEXT(
-    "q5300", "%1 cells hold a formula saved without its result and were read as empty; open the "
-    "file in its spreadsheet program and save it again.");
-constexpr char kQuoteNotClosed[] = Q5300_TEXT(
-    "q5300", "The quoted field that begins in line %1 has no closing quote: the rest of the file "
-    "was read as part of it.");
+constexpr char kFormulasWithoutResult[] =
+    Q5300_TEXT("q5300",
+               "%1 cells hold a formula saved without its result and were read as empty; open the "
+               "file in its spreadsheet program and save it again.");
+constexpr char kRepeatCountsCut[] = Q5300_TEXT(
+    "q5300", "%1 pages have a repeat count above %2 in the file and are repeated %2 times.");
+constexpr char kNumberingNotCarried[] =
+    Q5300_TEXT("q5300",
+               "%1 numbered pages went out as one line each with their placeholder: a CSV file "
+               "holds no numbering, and an import of it makes one label of each.");
+constexpr char kQuoteNotClosed[] =
+    Q5300_TEXT("q5300",
+               "The quoted field that begins in line %1 has no closing quote: the rest of the file "
+               "was read as part of it.");
 
 // Every kind first: a spreadsheet shows without a change of filter.
 std::string ImportFilter() {
@@ -148,38 +157,57 @@ void FileCommands::TellWhatWasNotTaken(const ImportedPages& import, const std::s
   if (import.overLongLines > 0) {
     op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
   }
+  if (import.repeatCountsCut > 0) {
+    op_.Tell(Message{Phrase(kRepeatCountsCut, import.repeatCountsCut, MaxRepeat)});
+  }
   if (import.formulasWithoutResult > 0) {
     op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
   }
   if (import.unclosedQuoteLine == 0) return;
-  op_.Tell(AboutFile(kImportUnclosedQuote, path,
-                     Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
+  op_.Tell(
+      AboutFile(kImportUnclosedQuote, path, Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
 }
 
 void FileCommands::TellExported(const std::string& path) {
-  op_.Tell(Message{Phrase(kExported, static_cast<int>(ExportedPages().size()),
-                          Phrase::Literal(path))});
+  op_.Tell(
+      Message{Phrase(kExported, static_cast<int>(ExportedPages().size()), Phrase::Literal(path))});
 }
 
 bool FileCommands::ExportCsvFile(const std::string& path, CsvEncoding encoding) {
-  const std::string text = CsvExportText(ExportedPages(), encoding);
+  const std::vector<CsvPage> pages = ExportedPages();
+  const std::string text = CsvExportText(pages, encoding);
   const Status written = WriteFileAtomically(
       path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (!written) {
     op_.Tell(AboutFile(kCannotSave, path, written.failure().phrase));
     return false;
   }
+  if (const int numbered = NumberedPagesNotCarried(pages); numbered > 0) {
+    op_.Tell(Message{Phrase(kNumberingNotCarried, numbered)});
+  }
   return true;
 }
 
-std::vector<ImportedPage> FileCommands::ExportedPages() const {
+std::vector<CsvPage> FileCommands::ExportedPages() const {
   const GridModel& grid = document_.grid();
-  std::vector<ImportedPage> pages;
+  std::vector<CsvPage> pages;
   int row = 0;
   for (const PageRecord& r : document_.job().pages) {
     if (row >= grid.rowCount()) break;
-    pages.push_back(
-        {grid.CellText(row, Line1Column), grid.CellText(row, Line2Column), r.repeatCount});
+    CsvPage& page = pages.emplace_back();
+    page.line1 = grid.CellText(row, Line1Column);
+    page.line2 = grid.CellText(row, Line2Column);
+    page.repeatCount = r.repeatCount;
+    // The placeholder in the text says the page is numbered, whatever the
+    // record was last compiled to.
+    for (const char16_t c : page.line1 + page.line2) {
+      if (c >= NumberPlaceholder && c <= LowerPlaceholder) {
+        page.numbering = static_cast<CsvPage::Numbering>(1 + (c - NumberPlaceholder));
+        page.numberingStart = std::string(r.numStart.data(), strnlen(r.numStart.data(), 4));
+        page.numberingEnd = std::string(r.numEnd.data(), strnlen(r.numEnd.data(), 4));
+        break;
+      }
+    }
     ++row;
   }
   return pages;

@@ -288,6 +288,29 @@ TEST(FileCommands, AnImportTellsOfFormulasSavedWithoutResults) {
   EXPECT_EQ(w.grid().rowCount(), 1);
 }
 
+// Nothing changes without a word: a repeat count cut to 200 on the way in, and
+// the numbering of a page that a CSV file cannot carry on the way out.
+TEST(FileCommands, ImportAndExportTellWhatTheyCouldNotKeep) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv", "-X1:\xC9\xEE,,2\r\nW-1,,3280\r\nW-2,,200\r\n");
+  Window w;
+  w.Import(dir.path() / "in.csv");
+  ASSERT_EQ(w.grid().rowCount(), 3);
+  EXPECT_EQ(w.Cell(1, RepeatColumn), u"200");
+  std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1],
+            "1 pages have a repeat count above 200 in the file and are repeated 200 times.");
+
+  w.Export(dir.path() / "out", CsvEncoding::CodePage949);
+  texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0],
+            "1 numbered pages went out as one line each with their placeholder: a CSV file holds "
+            "no numbering, and an import of it makes one label of each.");
+  EXPECT_EQ(Contents(dir.path() / "out.csv"), "-X1:\xC9\xEE,,2\r\nW-1,,200\r\nW-2,,200\r\n");
+}
+
 // Export writes the job's pages so that an import gives them back.
 TEST(FileCommands, ExportWritesThePagesThatAnImportGivesBack) {
   test::TempDir dir;

@@ -256,13 +256,18 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
   EXPECT_TRUE(take("", "", 9));                    // no text: passed over
   EXPECT_TRUE(take(std::string(41, 'x'), "", 1));  // refused, counted
   EXPECT_TRUE(take(std::string(20, 'x'), std::string(19, 'y'), -3));
-  EXPECT_TRUE(
-      take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
+  EXPECT_TRUE(take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
   EXPECT_EQ(rules.result().pages,
             (std::vector<ImportedPage>{{u"A", u"B", 200},
-                                  {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
+                                       {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
   EXPECT_EQ(rules.result().overLongLines, 2);
-  for (int i = 2; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
+  // A repeat count above 200 is cut, and counted: 3280 in a list as in a sheet.
+  EXPECT_EQ(rules.result().repeatCountsCut, 1);
+  EXPECT_TRUE(take("W", "", 3280));
+  EXPECT_TRUE(take("W", "", 200));
+  EXPECT_EQ(rules.result().pages.back().repeatCount, 200);
+  EXPECT_EQ(rules.result().repeatCountsCut, 2);
+  for (int i = 4; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
   EXPECT_FALSE(take("p200", "", 1));
   EXPECT_TRUE(rules.result().pageLimitReached);
   EXPECT_FALSE(take("p201", "", 1));
