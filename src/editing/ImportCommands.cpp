@@ -22,7 +22,8 @@ constexpr char kCsvReminder[] = Q5300_TEXT(
     "q5300",
     "가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). "
     "1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.");
-constexpr char kExported[] = Q5300_TEXT("q5300", "%1 페이지를 CSV 파일로 내보냈습니다:\n%2");
+constexpr char kExported[] =
+    Q5300_TEXT("q5300", "%1 페이지를 CSV 파일로 내보냈습니다:\n%2");
 constexpr char kImportWait[] = Q5300_TEXT("q5300", "데이타 추출중, 잠시 기다려 주십시오...");
 constexpr char kImportLimit[] = Q5300_TEXT("q5300", "Max import data:100 rows!");
 constexpr char kOverLongLines[] =
@@ -32,20 +33,17 @@ constexpr char kNoLineFits[] = Q5300_TEXT(
     "q5300", "No line of the file has text that fits a page; the job was left as it was.");
 constexpr char kLinesLeftOut[] =
     Q5300_TEXT("q5300", "Page %1 and the lines after it were left out.");
-constexpr char kFormulasWithoutResult[] =
-    Q5300_TEXT("q5300",
-               "%1 cells hold a formula saved without its result and were read as empty; open the "
-               "file in its spreadsheet program and save it again.");
+constexpr char kFormulasWithoutResult[] = Q5300_TEXT(
+    "q5300", "%1 cells hold a formula saved without its result and were read as empty; open the "
+    "file in its spreadsheet program and save it again.");
 constexpr char kRepeatCountsCut[] = Q5300_TEXT(
     "q5300", "%1 pages have a repeat count above %2 in the file and are repeated %2 times.");
-constexpr char kNumberingNotCarried[] =
-    Q5300_TEXT("q5300",
-               "%1 numbered pages went out as one line each with their placeholder: a CSV file "
-               "holds no numbering, and an import of it makes one label of each.");
-constexpr char kQuoteNotClosed[] =
-    Q5300_TEXT("q5300",
-               "The quoted field that begins in line %1 has no closing quote: the rest of the file "
-               "was read as part of it.");
+constexpr char kNumberingNotCarried[] = Q5300_TEXT(
+    "q5300", "%1 numbered pages went out as one line each with their placeholder: a CSV file "
+    "holds no numbering, and an import of it makes one label of each.");
+constexpr char kQuoteNotClosed[] = Q5300_TEXT(
+    "q5300", "The quoted field that begins in line %1 has no closing quote: the rest of the file "
+    "was read as part of it.");
 
 // Every kind first: a spreadsheet shows without a change of filter.
 std::string ImportFilter() {

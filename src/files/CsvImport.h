@@ -19,7 +19,7 @@ namespace q5300 {
 // Fields are separated by the separator the target names, or else by the one of
 // comma, semicolon and tab that splits the first lines with text into the same
 // number of fields, the most such; without one, by the one that splits the most
-// of them, and by commas when none does (see FindSeparator). A field that begins
+// of them, and by commas when none does. A field that begins
 // with a double quote runs to the matching quote and may hold the separator and
 // line ends, "" standing for one quote; what follows the closing quote up to the
 // separator belongs to the field too. A quote anywhere else is an ordinary

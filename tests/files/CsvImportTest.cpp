@@ -256,10 +256,11 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
   EXPECT_TRUE(take("", "", 9));                    // no text: passed over
   EXPECT_TRUE(take(std::string(41, 'x'), "", 1));  // refused, counted
   EXPECT_TRUE(take(std::string(20, 'x'), std::string(19, 'y'), -3));
-  EXPECT_TRUE(take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
+  EXPECT_TRUE(
+      take(std::string(20, 'x'), std::string(20, 'y'), 1));  // 41 with the separator
   EXPECT_EQ(rules.result().pages,
             (std::vector<ImportedPage>{{u"A", u"B", 200},
-                                       {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
+                                  {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
   EXPECT_EQ(rules.result().overLongLines, 2);
   // A repeat count above 200 is cut, and counted: 3280 in a list as in a sheet.
   EXPECT_EQ(rules.result().repeatCountsCut, 1);
