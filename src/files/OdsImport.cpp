@@ -170,7 +170,7 @@ class ContentReader final : public XmlHandler {
     const std::string value = number_ ? *number_ : text_.text();
     const long end = std::min(cellColumn_ + cellTimes_, long{MaxImportColumns});
     for (long column = cellColumn_; column < end; ++column) {
-      row_.cells[static_cast<std::size_t>(column)] = value;
+      row_.Set(static_cast<std::size_t>(column), value);
     }
   }
 

@@ -30,7 +30,7 @@ class XlsxStylesReader final : public XmlHandler {
     // The formats of conditional formatting (in dxfs) are no cell's own.
     if (name.local == "numFmts") {
       inFormats_ = true;
-    } else if (name.local == "numFmt" && inFormats_ && codes.size() < MaxCellStyles) {
+    } else if (name.local == "numFmt" && inFormats_ && codes.size() < MaxNumberFormats) {
       const auto id = IndexOf(attributes.Get("numFmtId"));
       const auto code = attributes.Get("formatCode");
       if (id && code && code->size() <= NumberFormat::MaxCodeBytes) codes[*id] = std::string(*code);
@@ -170,7 +170,7 @@ void Embed(std::string& integer, long position, std::string_view text) {
 void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
   const std::string_view local = name.local;
   if (!name_) {
-    if (IsDataStyle(local) && dataStyles_.size() < MaxCellStyles) {
+    if (IsDataStyle(local) && dataStyles_.size() < MaxNumberFormats) {
       name_ = std::string(attributes.Get("name").value_or(""));
       style_ = {};
       kind_ = std::string(local);

@@ -331,7 +331,7 @@ class SheetReader final : public XmlHandler {
     } else {
       value = text;  // an error such as #N/A, or a date written out
     }
-    row_.cells[i] = std::move(value);
+    row_.Set(i, std::move(value));
   }
 
   XmlReader reader_;
