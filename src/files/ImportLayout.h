@@ -36,7 +36,8 @@ struct ImportLayout {
 
 // Refuses, with the reason, a layout that names a column outside
 // 0..MaxImportColumns-1 (or None where no column is wanted: line 2, the repeat
-// count, the other wire end) or a fixed repeat count outside 1..200.
+// count, the other wire end), a fixed repeat count outside 1..200, or a page
+// per wire end without line 2 or with the other end in line 2's column.
 Status CheckImportLayout(const ImportLayout& layout);
 
 // The first rows of an import file as text, to choose a layout from.

@@ -11,6 +11,30 @@
 namespace q5300 {
 
 using Section = NumberFormat::Section;
+using Token = NumberFormat::Token;
+
+namespace {
+
+// A section chosen by conditions shows a negative number without its sign when
+// it is for negative numbers alone: its condition says so ("[<0]"), or one before
+// it took every other number ("[>=0]").
+bool ForNegativesOnly(const std::vector<Section>& sections, std::size_t chosen) {
+  using Compare = Section::Compare;
+  const Section& section = sections[chosen];
+  if (section.compare == Compare::Less) return section.bound <= 0;
+  if (section.compare == Compare::LessOrEqual) return section.bound < 0;
+  if (section.compare != Compare::None) return false;
+  for (std::size_t i = 0; i < chosen; ++i) {
+    const Section& before = sections[i];
+    if ((before.compare == Compare::GreaterOrEqual && before.bound <= 0) ||
+        (before.compare == Compare::Greater && before.bound < 0)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
 
 NumberFormat::NumberFormat(std::string_view code, bool days1904) : days1904_(days1904) {
   if (code.empty() || code.size() > MaxCodeBytes) return;
@@ -42,7 +66,18 @@ std::string NumberFormat::Show(double value) const {
   if (numeric == 0) return general;
   const Section* section = &sections[0];
   bool minus = value < 0;
-  if (value < 0 && numeric >= 2) {
+  bool conditioned = false;
+  for (std::size_t i = 0; i < numeric; ++i) {
+    conditioned = conditioned || sections[i].compare != Section::Compare::None;
+  }
+  if (conditioned) {
+    // The first section whose condition the number meets, or that has none.
+    std::size_t chosen = 0;
+    while (chosen < numeric && !sections[chosen].Meets(value)) ++chosen;
+    if (chosen == numeric) return general;
+    section = &sections[chosen];
+    minus = value < 0 && !ForNegativesOnly(sections, chosen);
+  } else if (value < 0 && numeric >= 2) {
     section = &sections[1];
     minus = false;
   } else if (value == 0 && numeric >= 3) {
@@ -69,6 +104,28 @@ std::string NumberFormat::Show(double value) const {
   bool nonzero = false;
   for (const char c : shown) nonzero = nonzero || (c >= '1' && c <= '9');
   return nonzero ? "-" + shown : shown;
+}
+
+std::string NumberFormat::ShowText(std::string_view text) const {
+  if (!sections_) return std::string(text);
+  const std::vector<Section>& sections = *sections_;
+  // The fourth section, or a last one with '@' after one for numbers.
+  const Section* section = nullptr;
+  if (sections.size() == 4) {
+    section = &sections[3];
+  } else if (sections.back().text) {
+    section = &sections.back();
+  }
+  if (section == nullptr) return std::string(text);
+  std::string shown;
+  for (const Token& token : section->tokens) {
+    if (token.kind == Token::Text) {
+      shown += text;
+    } else if (token.kind == Token::Literal) {
+      shown += token.text;
+    }
+  }
+  return shown;
 }
 
 std::string NumberFormat::Show(std::string_view value) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "data/Result.h"
@@ -62,6 +63,9 @@ class OdsStyles {
     std::string negative;
     std::string zero;
     bool positiveWithZero = false;
+    // Every map in order: its condition as a format code writes it ("[>=100]")
+    // and the style it applies.
+    std::vector<std::pair<std::string, std::string>> maps;
   };
   std::string CodeOf(const std::string& dataStyle) const;
 

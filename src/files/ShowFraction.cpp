@@ -76,7 +76,8 @@ std::optional<std::string> ShowFraction(const Section& section, double magnitude
   int64_t bottom = 1;
   if (given > 0) {
     bottom = given;
-    top = std::llround(part * static_cast<double>(given));
+    // Halves go down, as the sheet program shows them (1.75 in "# ?/10" is 1 7/10).
+    top = static_cast<int64_t>(std::ceil(part * static_cast<double>(given) - 0.5));
   } else {
     int64_t most = 1;
     for (int i = 0; i < std::min(places, 4); ++i) most *= 10;
@@ -96,7 +97,8 @@ std::optional<std::string> ShowFraction(const Section& section, double magnitude
     for (std::size_t i = numerator; i < end; ++i) {
       if (tokens[i].kind != Token::Digit || tokens[i].text != "#") out += ' ';
     }
-    if (given > 0) out += std::string(givenDigits, ' ') + tokens[end].text.substr(givenDigits);
+    // The denominator given leaves no room, as the sheet program shows it.
+    if (given > 0) out += tokens[end].text.substr(givenDigits);
   } else {
     out += IntegerPart(section, numerator, slash, std::to_string(top), false) + '/';
     if (given > 0) {

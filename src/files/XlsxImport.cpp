@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "files/SheetCells.h"
-#include "files/SheetFormats.h"
 #include "files/SheetDays.h"
+#include "files/SheetFormats.h"
 #include "files/SheetImport.h"
 #include "files/SheetStyles.h"
 
@@ -297,7 +297,11 @@ class SheetReader final : public XmlHandler {
   void TakeCell() {
     const auto i = static_cast<std::size_t>(column_);
     const std::string& text = text_.text();
-    if (formula_ && !valued_) target_.FormulaWithoutResult();
+    // A formula saved with an empty value has no result either, but for a text
+    // result, which may be empty.
+    if (formula_ && (!valued_ || (text.empty() && type_ != "str"))) {
+      target_.FormulaWithoutResult();
+    }
     std::string value;
     if (type_ == "s") {
       uint64_t index = 0;
@@ -317,9 +321,9 @@ class SheetReader final : public XmlHandler {
         reader_.Fail(shared.failure().phrase);
         return;
       }
-      value = std::string(*shared);
+      value = format_->ShowText(*shared);
     } else if (type_ == "inlineStr" || type_ == "str") {
-      value = Unescape(text);
+      value = format_->ShowText(Unescape(text));
     } else if (type_ == "b") {
       value = Trimmed(text) == "1" ? "TRUE" : Trimmed(text) == "0" ? "FALSE" : text;
     } else if (type_ == "n") {

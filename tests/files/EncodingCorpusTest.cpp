@@ -100,7 +100,8 @@ std::u16string List(Kind kind, int lines, std::mt19937& random) {
   if (lines == 0) return Pick(random, kKorean).substr(0, 1) + u"\r\n";
   std::u16string text;
   for (int line = 1; line <= lines; ++line) {
-    const std::u16string number = u"W-" + std::u16string(1, static_cast<char16_t>(u'0' + line % 10));
+    const std::u16string number =
+        u"W-" + std::u16string(1, static_cast<char16_t>(u'0' + line % 10));
     std::u16string first = number;
     std::u16string second;
     switch (kind) {
@@ -118,7 +119,8 @@ std::u16string List(Kind kind, int lines, std::mt19937& random) {
         second = Symbol(random) + (random() % 2 ? Pick(random, kKorean) : u"X1");
         break;
     }
-    text += first + u"," + second + u"," + std::u16string(1, static_cast<char16_t>(u'1' + line % 9)) + u"\r\n";
+    text += first + u"," + second + u"," +
+            std::u16string(1, static_cast<char16_t>(u'1' + line % 9)) + u"\r\n";
   }
   return text;
 }
