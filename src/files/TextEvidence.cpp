@@ -27,7 +27,10 @@ constexpr int kUserDefined = 2;
 constexpr int kAddedSyllable = -4;
 constexpr int kOutOfPlace = -6;  // a syllable inside a Latin word
 constexpr int kHanjaInWord = -4;
-constexpr int kUnlikelyInUtf16 = -2;
+// What no list holds, read in UTF-16 (the pairs of ASCII bytes of a text in
+// bytes are such): nearly as much against as the control bytes of the other
+// readings, for each of its two bytes.
+constexpr int kUnlikelyInUtf16 = -6;
 
 constexpr int kSyllables = 0xD7A4 - 0xAC00;
 
@@ -195,7 +198,7 @@ int Evidence(Reading reading, const ReadCharacter& before, const ReadCharacter& 
   if (IsHanja(c)) {
     if (reading == Reading::Utf8) return kUtf8WideCharacter;
     // A Hanja inside a Latin word or a number ("100廓") is a sign read wrong.
-    const int own = utf16 ? -1 : kHanja;
+    const int own = utf16 ? kUnlikelyInUtf16 / 2 : kHanja;
     return IsAsciiAlnum(before) || IsAsciiAlnum(after) ? own + kHanjaInWord : own;
   }
   if (c >= 0xE000 && c <= 0xF8FF) {

@@ -30,7 +30,8 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
   w.Import(dir.path() / "in.csv");
   EXPECT_EQ(w.op.TakeTexts(),
             (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
-                                      "1 페이지 범위초과로,페이지 길이는 40 입니다."}));
+                                      "1 페이지 범위초과로,페이지 길이는 40 입니다.",
+                                      "1 pages have a repeat count above 200 in the file and are repeated 200 times."}));
   ASSERT_EQ(w.grid().rowCount(), 4);
   ASSERT_EQ(w.job().pages.size(), 4);
   struct Row {
