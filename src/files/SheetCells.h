@@ -16,9 +16,10 @@ namespace q5300 {
 
 // The most a sheet file may unpack to per part, and its rows.
 inline constexpr uint64_t MaxSheetPartBytes = 64 * 1024 * 1024;
-// The most rows a sheet has (a spreadsheet program's own limit); a repeated row
-// counts as this many at most.
-inline constexpr long MaxSheetRows = 1L << 24;
+// The most rows a sheet has (the spreadsheet programs' own limit, 1,048,576): a
+// repeated row counts as this many at most, and rows past it are not read, as
+// those programs leave them (a file of ten million empty rows ends there).
+inline constexpr long MaxSheetRows = 1L << 20;
 
 // The text of one cell as a file gives it (UTF-8), of which only as much is kept
 // as can make a page: a page holds 40 bytes, and no character takes fewer than

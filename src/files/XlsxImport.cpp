@@ -240,6 +240,10 @@ class SheetReader final : public XmlHandler {
     } else if (!inData_) {
       return;
     } else if (name.local == "row") {
+      if (++rows_ > MaxSheetRows) {
+        reader_.Stop();
+        return;
+      }
       row_.Clear();
       nextColumn_ = 0;
     } else if (name.local == "c") {
@@ -355,6 +359,7 @@ class SheetReader final : public XmlHandler {
   bool formula_ = false;  // the cell has a formula
   bool valued_ = false;   // and a value saved with it
   int phonetic_ = 0;
+  long rows_ = 0;  // read so far
 };
 
 Result<std::vector<Relationship>> ReadRelationships(ZipArchive& archive, int64_t index) {

@@ -391,6 +391,20 @@ TEST(OdsImport, DataStylesPastTheBoundShowTheGeneralFormat) {
   EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"7", u"7", 1}}));
 }
 
+// A sheet has 1,048,576 rows at most: a row past them is not read, however
+// many empty rows a file puts before it.
+TEST(XlsxImport, RowsPastTheLastOfASheetAreNotRead) {
+  for (const long empty : {MaxSheetRows - 1, MaxSheetRows}) {
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(empty) * 6 + 100);
+    for (long i = 0; i < empty; ++i) rows += "<row/>";
+    rows += Row(Inline("A1", "W-1"));
+    const Result<ImportedPages> read = ReadSheetFile(XlsxOf(rows));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages.size(), empty < MaxSheetRows ? 1u : 0u) << empty;
+  }
+}
+
 // A formula saved without its result reads as an empty cell, and is counted;
 // one saved with it reads as its result.
 TEST(SheetImport, CountsFormulasSavedWithoutTheirResults) {
