@@ -267,8 +267,9 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
   EXPECT_TRUE(take("W", "", 3280));
   EXPECT_TRUE(take("W", "", 200));
   EXPECT_EQ(rules.result().pages.back().repeatCount, 200);
-  EXPECT_EQ(rules.result().repeatCountsCut, 2);
-  for (int i = 4; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
+  EXPECT_TRUE(take("W", "", 201));
+  EXPECT_EQ(rules.result().repeatCountsCut, 3);
+  for (int i = 5; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
   EXPECT_FALSE(take("p200", "", 1));
   EXPECT_TRUE(rules.result().pageLimitReached);
   EXPECT_FALSE(take("p201", "", 1));
