@@ -223,5 +223,100 @@ BENCHMARK(HostileToken)
     ->Name("refuse xlsx with one 60 MiB attribute")
     ->Unit(benchmark::kMillisecond);
 
+// Hostile files: whatever a file holds, its import ends within a second. Each
+// item below the bound of one item of markup (comments, attribute values and
+// names of 1 MiB, 60 of each in every part), ten million empty rows, and a
+// styles part of 500,000 number formats; "peak MB" is the most memory the
+// process held while reading it.
+std::vector<uint8_t> CommentsXlsx() {
+  std::string comments;
+  for (int i = 0; i < 60; ++i) comments += "<!--" + std::string((1 << 20) - 64, 'c') + "-->";
+  return testing::XlsxOf("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" + comments,
+                         "<si><t>W-1</t></si>" + comments);
+}
+std::vector<uint8_t> CommentsOds() {
+  std::string comments;
+  for (int i = 0; i < 60; ++i) comments += "<!--" + std::string((1 << 20) - 64, 'c') + "-->";
+  return testing::OdsOf(comments +
+                        "<table:table-row><table:table-cell office:value-type="
+                        "\"string\"><text:p>W-1</text:p></table:table-cell>"
+                        "</table:table-row>");
+}
+std::vector<uint8_t> AttributesXlsx() {
+  std::string rows;
+  for (int i = 1; i <= 60; ++i) {
+    rows += "<row r=\"" + std::to_string(i) + "\" x=\"" + std::string((1 << 20) - 64, 'a') + "\"/>";
+  }
+  return testing::XlsxOf(rows);
+}
+std::vector<uint8_t> NamesXlsx() {
+  std::string rows;
+  for (int i = 0; i < 60; ++i) rows += "<n" + std::string((1 << 20) - 64, 'n') + "/>";
+  return testing::XlsxOf(rows);
+}
+std::vector<uint8_t> EmptyRowsXlsx() {
+  std::string rows;
+  rows.reserve(std::size_t{60} << 20);
+  for (int i = 0; i < 10000000; ++i) rows += "<row/>";
+  return testing::XlsxOf(rows);
+}
+std::vector<uint8_t> NumberFormatsXlsx() {
+  std::string formats = "<numFmts count=\"500000\">";
+  for (int i = 0; i < 500000; ++i) {
+    formats += "<numFmt numFmtId=\"" + std::to_string(164 + i) + "\" formatCode=\"0.00\\ \\W" +
+               std::to_string(i) + "\"/>";
+  }
+  formats += "</numFmts><cellXfs count=\"100000\">";
+  for (int i = 0; i < 100000; ++i) {
+    formats += "<xf numFmtId=\"" + std::to_string(164 + i * 5) + "\"/>";
+  }
+  formats += "</cellXfs>";
+  return testing::XlsxOf("<row r=\"1\"><c r=\"A1\" s=\"7\"><v>3</v></c></row>", "", formats);
+}
+
+// The peak of the process's resident memory, in megabytes, since the last reset.
+double PeakMegabytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024;
+  }
+  return 0;
+}
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void Hostile(benchmark::State& state, std::vector<uint8_t> (*make)(), const char* path) {
+  const std::vector<uint8_t> bytes = make();
+  double peak = 0;
+  for (auto _ : state) {
+    ResetPeak();
+    const Result<ImportedPages> read = ReadImport(bytes, path);
+    benchmark::DoNotOptimize(read.ok());
+    peak = std::max(peak, PeakMegabytes());
+  }
+  state.counters["file bytes"] = static_cast<double>(bytes.size());
+  state.counters["peak MB"] = peak;
+}
+BENCHMARK_CAPTURE(Hostile, comments, CommentsXlsx, "list.xlsx")
+    ->Name("xlsx with 60 comments of 1 MiB in each part")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, odsComments, CommentsOds, "list.ods")
+    ->Name("ods with 60 comments of 1 MiB")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, attributes, AttributesXlsx, "list.xlsx")
+    ->Name("xlsx with 60 attribute values of 1 MiB")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, names, NamesXlsx, "list.xlsx")
+    ->Name("xlsx with 60 element names of 1 MiB")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, emptyRows, EmptyRowsXlsx, "list.xlsx")
+    ->Name("xlsx with 10,000,000 empty rows")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, numberFormats, NumberFormatsXlsx, "list.xlsx")
+    ->Name("xlsx with 500,000 number formats")
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace q5300

@@ -16,6 +16,13 @@ std::optional<int> Column(std::string_view text) {
   return *number - 1;
 }
 
+std::optional<ImportSeparator> SeparatorNamed(std::string_view name) {
+  if (name == "comma" || name == ",") return ImportSeparator::Comma;
+  if (name == "semicolon" || name == ";") return ImportSeparator::Semicolon;
+  if (name == "tab" || name == "\t") return ImportSeparator::Tab;
+  return std::nullopt;
+}
+
 std::string Columns() {
   return "a column from 1 to " + std::to_string(MaxImportColumns);
 }
@@ -77,6 +84,11 @@ Result<ImportLayout> ImportLayoutOf(const ParsedArguments& args) {
     const auto column = Column(*other);
     if (!column) return Message{"--wire-ends " + *other + ": the other wire end is " + Columns()};
     layout.otherEndColumn = *column;
+  }
+  if (const auto separator = args.Value("--separator")) {
+    const auto named = SeparatorNamed(*separator);
+    if (!named) return Message{"--separator " + *separator + ": comma, semicolon or tab"};
+    layout.separator = *named;
   }
   if (const Status checked = CheckImportLayout(layout); !checked) return checked.failure();
   return layout;

@@ -21,13 +21,17 @@ struct Console;
 //   --repeat N              every page N times, 1..200
 //   --header                the first row with text names the columns
 //   --wire-ends C           a second page per row, line 2 from column C
+//   --separator S           comma, semicolon or tab between a text file's fields
 // Without --columns and --repeat the columns are 1, 2 and 3 as always; --repeat
 // alone reads line 1 and line 2 from columns 1 and 2.
 // As a command's usage line names them.
 inline constexpr std::string_view ImportSynopsis =
-    "[--columns L1,L2,R] [--repeat N] [--header] [--wire-ends C]";
-inline constexpr OptionSpec ImportOptions[] = {
-    {"--columns", true}, {"--repeat", true}, {"--header", false}, {"--wire-ends", true}};
+    "[--columns L1,L2,R] [--repeat N] [--header] [--wire-ends C] [--separator S]";
+inline constexpr OptionSpec ImportOptions[] = {{"--columns", true},
+                                               {"--repeat", true},
+                                               {"--header", false},
+                                               {"--wire-ends", true},
+                                               {"--separator", true}};
 
 // The command takes the import options.
 bool TakesImportOptions(std::span<const OptionSpec> options);

@@ -38,12 +38,15 @@ constexpr auto ExportOptions = WithImportOptions(ExportOwn);
   "  --header                the first row names the columns and makes no page\n"     \
   "  --wire-ends C           each row makes a page per wire end: the second takes\n"  \
   "                          line 2 from column C\n"                                  \
+  "  --separator S           comma, semicolon or tab between the fields of a text\n"  \
+  "                          file (found in its first lines when not given)\n"       \
   "A label file takes none of them.\n"
 
 constexpr Command CommandTable[] = {
     {"convert", "convert INPUT OUTPUT", "save a job as .qxk or .qxu",
      "INPUT is an import file, imported as the window's Import command does: text\n"
-     "(.csv, .txt) in code page 949, UTF-8 or UTF-16, separated by commas or tabs, or\n"
+     "(.csv, .txt) in code page 949, UTF-8 or UTF-16, separated by commas, semicolons\n"
+     "or tabs, or\n"
      "the first sheet of a spreadsheet (.xlsx, .ods), columns A, B and C unless the\n"
      "options below pick others; or a .qxk or\n"
      ".qxu label file, opened as its Open command does into a new job. OUTPUT ends in\n"

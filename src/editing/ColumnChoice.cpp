@@ -36,7 +36,23 @@ constexpr std::size_t kNameCharacters = 12;
 
 }  // namespace
 
-ColumnChoice::ColumnChoice(ImportPreview preview) : preview_(std::move(preview)) {
+ColumnChoice::ColumnChoice(ImportPreview preview, Reread reread)
+    : preview_(std::move(preview)), reread_(std::move(reread)) {
+  Guess();
+}
+
+void ColumnChoice::SetSeparator(ImportSeparator separator) {
+  if (!reread_ || !HasSeparator() || separator == ImportSeparator::Detect) return;
+  std::optional<ImportPreview> preview = reread_(separator);
+  if (!preview) return;
+  preview_ = std::move(*preview);
+  preview_.separator = separator;
+  Guess();
+}
+
+void ColumnChoice::Guess() {
+  layout_ = ImportLayout{};
+  layout_.separator = preview_.separator;
   const auto& rows = preview_.rows;
   layout_.header = rows.size() >= 2 && !HasDigit(rows[0]) && HasDigit(rows[1]);
   layout_.line2Column = preview_.columns >= 2 ? 1 : ImportLayout::None;
@@ -76,8 +92,8 @@ void ColumnChoice::SetOtherEndColumn(int column) {
 }
 
 int ColumnChoice::SuggestedOtherEnd() const {
-  const int line2 = layout_.line2Column == ImportLayout::None ? layout_.line1Column
-                                                              : layout_.line2Column;
+  const int line2 =
+      layout_.line2Column == ImportLayout::None ? layout_.line1Column : layout_.line2Column;
   return Clamped(line2 + 1);
 }
 
@@ -97,8 +113,8 @@ std::vector<std::u16string> ColumnChoice::FirstPages(std::size_t count) const {
     const std::u16string& line1 = CellOf(rows[r], layout_.line1Column);
     long repeat = layout_.fixedRepeatCount;
     if (layout_.repeatColumn != ImportLayout::None) {
-      repeat = std::clamp<long>(RepeatCountOf(U16ToAscii(CellOf(rows[r], layout_.repeatColumn))),
-                                1, MaxRepeat);
+      repeat = std::clamp<long>(RepeatCountOf(U16ToAscii(CellOf(rows[r], layout_.repeatColumn))), 1,
+                                MaxRepeat);
     }
     const std::u16string times = u" \u00D7" + [&] {
       std::u16string digits;

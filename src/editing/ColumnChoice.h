@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,19 +27,29 @@ class ColumnChoice {
   static constexpr std::string_view Line2Label = Q5300_TEXT("q5300", "2줄 :");
   static constexpr std::string_view NoColumnText = Q5300_TEXT("q5300", "(없음)");
   static constexpr std::string_view RepeatColumnText = Q5300_TEXT("q5300", "반복 횟수 열 :");
-  static constexpr std::string_view FixedRepeatText = Q5300_TEXT("q5300", "모든 페이지 반복 횟수 :");
+  static constexpr std::string_view FixedRepeatText =
+      Q5300_TEXT("q5300", "모든 페이지 반복 횟수 :");
   static constexpr std::string_view PerRowText = Q5300_TEXT("q5300", "한 행에 한 페이지");
   static constexpr std::string_view PerWireEndText =
       Q5300_TEXT("q5300", "전선 끝마다 한 페이지, 다른 끝의 2줄 :");
   static constexpr std::string_view FirstPagesText = Q5300_TEXT("q5300", "첫 페이지들 :");
   static constexpr std::string_view ColumnNumber = Q5300_TEXT("q5300", "%1열");
   static constexpr std::string_view NamedColumn = Q5300_TEXT("q5300", "%1열: %2");
+  static constexpr std::string_view SeparatorLabel = Q5300_TEXT("q5300", "구분 기호 :");
+  static constexpr std::string_view CommaText = Q5300_TEXT("q5300", "쉼표 (,)");
+  static constexpr std::string_view SemicolonText = Q5300_TEXT("q5300", "세미콜론 (;)");
+  static constexpr std::string_view TabText = Q5300_TEXT("q5300", "탭");
+
+  // The first rows of the file read again with another separator; nothing when
+  // it cannot be read.
+  using Reread = std::function<std::optional<ImportPreview>(ImportSeparator)>;
 
   // Opens with a guess: the first row is a header when it has no digit while the
   // row after it has one; line 1 and line 2 are the first two columns; the third
   // column is the repeat count when the cells below the header that have text
   // are all numbers, otherwise every page is made once.
-  explicit ColumnChoice(ImportPreview preview);
+  // The layout keeps the separator the rows were read with.
+  explicit ColumnChoice(ImportPreview preview, Reread reread = {});
 
   const ImportPreview& preview() const { return preview_; }
   const ImportLayout& layout() const { return layout_; }
@@ -49,6 +61,11 @@ class ColumnChoice {
   void SetRepeatColumn(int column);
   void SetFixedRepeatCount(int count);  // clears the repeat column
   void SetOtherEndColumn(int column);   // ImportLayout::None for one page per row
+
+  // A text file: its separator may be chosen. A spreadsheet has none.
+  bool HasSeparator() const { return preview_.separator != ImportSeparator::Detect; }
+  // The rows read again with `separator`, and the guess made again on them.
+  void SetSeparator(ImportSeparator separator);
 
   // The column a box offers before it is chosen: the other wire end after line
   // 2's column, the repeat count in the third column, as far as there are such.
@@ -62,9 +79,11 @@ class ColumnChoice {
 
  private:
   int Clamped(int column) const;
+  void Guess();
 
   ImportPreview preview_;
   ImportLayout layout_;
+  Reread reread_;
 };
 
 }  // namespace q5300

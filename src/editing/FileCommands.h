@@ -66,7 +66,7 @@ class FileCommands {
   // That the export wrote its pages, and where.
   void TellExported(const std::string& path);
   // Each page's lines as the grid shows them and its repeat count.
-  std::vector<ImportedPage> ExportedPages() const;
+  std::vector<CsvPage> ExportedPages() const;
 
   // ---- Leaving a job ---------------------------------------------------------------------
   // The window is about to close: a job with changes that are not saved asks

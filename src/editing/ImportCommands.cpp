@@ -1,6 +1,8 @@
 // Import: the pages of a CSV file or a spreadsheet in place of the job; export:
 // the job's pages out to a CSV file that the import reads back as the same pages
 // (lines and repeat counts; every other attribute is the import's).
+#include <cstring>
+
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "editing/ColumnChoice.h"
@@ -32,6 +34,11 @@ constexpr char kLinesLeftOut[] =
 constexpr char kFormulasWithoutResult[] = Q5300_TEXT(
     "q5300", "%1 cells hold a formula saved without its result and were read as empty; open the "
     "file in its spreadsheet program and save it again.");
+constexpr char kRepeatCountsCut[] = Q5300_TEXT(
+    "q5300", "%1 pages have a repeat count above %2 in the file and are repeated %2 times.");
+constexpr char kNumberingNotCarried[] = Q5300_TEXT(
+    "q5300", "%1 numbered pages went out as one line each with their placeholder: a CSV file "
+    "holds no numbering, and an import of it makes one label of each.");
 constexpr char kQuoteNotClosed[] = Q5300_TEXT(
     "q5300", "The quoted field that begins in line %1 has no closing quote: the rest of the file "
     "was read as part of it.");
@@ -76,7 +83,12 @@ bool FileCommands::ImportFile(const std::string& path, const std::optional<Impor
     if (!preview) return refused(preview.failure().phrase);
     if (!preview->plain) {
       popup_.Hide();
-      ColumnChoice choice(std::move(*preview));
+      ColumnChoice choice(
+          std::move(*preview), [&](ImportSeparator separator) -> std::optional<ImportPreview> {
+            Result<ImportPreview> again = PreviewImport(*bytes, path, 20, separator);
+            if (!again) return std::nullopt;
+            return std::move(*again);
+          });
       if (!op_.RunColumnChoice(choice)) return false;
       chosen = choice.layout();
       popup_.Show();
@@ -138,34 +150,54 @@ void FileCommands::TellWhatWasNotTaken(const ImportedPages& import, const std::s
   if (import.overLongLines > 0) {
     op_.Tell(Message{Phrase(kOverLongLines, import.overLongLines, MaxTextBytes)});
   }
+  if (import.repeatCountsCut > 0) {
+    op_.Tell(Message{Phrase(kRepeatCountsCut, import.repeatCountsCut, MaxRepeat)});
+  }
   if (import.formulasWithoutResult > 0) {
     op_.Tell(Message{Phrase(kFormulasWithoutResult, import.formulasWithoutResult)});
   }
   if (import.unclosedQuoteLine == 0) return;
-  op_.Tell(AboutFile(kImportUnclosedQuote, path,
-                     Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
+  op_.Tell(
+      AboutFile(kImportUnclosedQuote, path, Phrase(kQuoteNotClosed, import.unclosedQuoteLine)));
 }
 
 void FileCommands::TellExported(const std::string& path) {
-  op_.Tell(Message{Phrase(kExported, static_cast<int>(ExportedPages().size()),
-                          Phrase::Literal(path))});
+  op_.Tell(
+      Message{Phrase(kExported, static_cast<int>(ExportedPages().size()), Phrase::Literal(path))});
 }
 
 bool FileCommands::ExportCsvFile(const std::string& path, CsvEncoding encoding) {
-  const std::string text = CsvExportText(ExportedPages(), encoding);
+  const std::vector<CsvPage> pages = ExportedPages();
+  const std::string text = CsvExportText(pages, encoding);
   const Status written = WriteFileAtomically(
       path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (!written) {
     op_.Tell(AboutFile(kCannotSave, path, written.failure().phrase));
     return false;
   }
+  if (const int numbered = NumberedPagesNotCarried(pages); numbered > 0) {
+    op_.Tell(Message{Phrase(kNumberingNotCarried, numbered)});
+  }
   return true;
 }
 
-std::vector<ImportedPage> FileCommands::ExportedPages() const {
-  std::vector<ImportedPage> pages;
-  for (const Page& page : document_.pages()) {
-    pages.push_back({page.line1, page.line2, page.record.repeatCount});
+std::vector<CsvPage> FileCommands::ExportedPages() const {
+  std::vector<CsvPage> pages;
+  for (const Page& p : document_.pages()) {
+    const PageRecord& r = p.record;
+    CsvPage& page = pages.emplace_back();
+    page.line1 = p.line1;
+    page.line2 = p.line2;
+    page.repeatCount = r.repeatCount;
+    // The placeholder in the text says the page is numbered.
+    for (const char16_t c : page.line1 + page.line2) {
+      if (c >= NumberPlaceholder && c <= LowerPlaceholder) {
+        page.numbering = static_cast<CsvPage::Numbering>(1 + (c - NumberPlaceholder));
+        page.numberingStart = std::string(r.numStart.data(), strnlen(r.numStart.data(), 4));
+        page.numberingEnd = std::string(r.numEnd.data(), strnlen(r.numEnd.data(), 4));
+        break;
+      }
+    }
   }
   return pages;
 }

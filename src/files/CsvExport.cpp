@@ -3,6 +3,7 @@
 #include <unicode/ustring.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "compile/CodePage.h"
 #include "data/AsciiText.h"
@@ -27,10 +28,12 @@ std::string Encoded(std::u16string_view text, CsvEncoding encoding) {
   return encoding == CsvEncoding::Utf8 ? Utf8(text) : ToPrinterCodePage(text);
 }
 
-// Neither encoding writes a comma, a quote or a line end inside another
-// character, so the bytes can be looked at one by one.
+// Neither encoding writes a separator, a quote or a line end inside another
+// character, so the bytes can be looked at one by one. A semicolon or a tab is
+// quoted too, so that the import never takes it for the separator.
 void AppendField(std::string& out, const std::string& field) {
-  const bool quoted = field.starts_with('"') || field.find_first_of(",\"\r\n") != std::string::npos;
+  const bool quoted =
+      field.starts_with('"') || field.find_first_of(",;\t\"\r\n") != std::string::npos;
   if (!quoted) {
     out += field;
     return;
@@ -51,6 +54,19 @@ std::optional<CsvEncoding> CsvEncodingNamed(std::string_view name) {
   if (lower == "utf-8" || lower == "utf8") return CsvEncoding::Utf8;
   if (lower == "cp949" || lower == "949" || lower == "windows-949") return CsvEncoding::CodePage949;
   return std::nullopt;
+}
+
+int NumberedPagesNotCarried(std::span<const CsvPage> pages) {
+  return static_cast<int>(std::count_if(pages.begin(), pages.end(), [](const CsvPage& page) {
+    return page.numbering != CsvPage::Numbering::None;
+  }));
+}
+
+std::string CsvExportText(std::span<const CsvPage> pages, CsvEncoding encoding) {
+  std::vector<ImportedPage> lines;
+  lines.reserve(pages.size());
+  for (const CsvPage& page : pages) lines.push_back({page.line1, page.line2, page.repeatCount});
+  return CsvExportText(lines, encoding);
 }
 
 std::string CsvExportText(std::span<const ImportedPage> pages, CsvEncoding encoding) {

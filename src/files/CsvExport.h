@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,5 +24,25 @@ std::optional<CsvEncoding> CsvEncodingNamed(std::string_view name);
 // with its quotes doubled, so that the import reads every page as it was. A
 // character without a code page 949 form is written as '?' in that encoding.
 std::string CsvExportText(std::span<const ImportedPage> pages, CsvEncoding encoding);
+
+// A page of a job as the export takes it.
+struct CsvPage {
+  std::u16string line1;
+  std::u16string line2;
+  uint16_t repeatCount = 1;
+  // Its numbering, when it has one: the kind of placeholder, and the first and
+  // the last number as the page prints them ("1" and "30", "A" and "Z").
+  enum class Numbering { None, Number, FixedDigits, UpperLetter, LowerLetter };
+  Numbering numbering = Numbering::None;
+  std::string numberingStart;
+  std::string numberingEnd;
+};
+
+// One line per page, as above. A numbered page goes out as one line with its
+// placeholder: a CSV file holds no numbering, and reads back as one label per
+// page, each of the placeholder's first value.
+std::string CsvExportText(std::span<const CsvPage> pages, CsvEncoding encoding);
+// How many of the pages are numbered: their numbering is lost in a CSV file.
+int NumberedPagesNotCarried(std::span<const CsvPage> pages);
 
 }  // namespace q5300

@@ -7,88 +7,131 @@
 
 namespace q5300 {
 
+namespace {
+
+// The first lines with text the separator is found in, and the most bytes held
+// for them (a quoted field may run long).
+constexpr int kSampleLines = 10;
+constexpr std::size_t kMaxHeldBytes = 64 * 1024;
+
+char SeparatorChar(ImportSeparator separator) {
+  switch (separator) {
+    case ImportSeparator::Semicolon:
+      return ';';
+    case ImportSeparator::Tab:
+      return '\t';
+    case ImportSeparator::Comma:
+    case ImportSeparator::Detect:
+      break;
+  }
+  return ',';
+}
+
+}  // namespace
+
 CsvImporter::CsvImporter(ImportTarget target)
     : target_(std::move(target)),
       keep_(target_.textColumns()),
-      repeatColumn_(target_.repeatColumn()) {}
+      repeatColumn_(target_.repeatColumn()) {
+  if (target_.separator() != ImportSeparator::Detect) Decide(target_.separator());
+}
 
-CsvImporter::Separator CsvImporter::SeparatorScan::Step(char c) {
+void CsvImporter::SeparatorScan::Candidate::Step(char c) {
   if (inQuotes) {
     if (!quoteSeen) {
       if (c == '"') quoteSeen = true;
-      return Separator::Unknown;
+      return;
     }
     quoteSeen = false;
-    if (c == '"') return Separator::Unknown;  // "" in quotes
+    if (c == '"') return;  // "" in quotes
     inQuotes = false;
   }
-  switch (c) {
-    case '\n':
-      if (lineHasText) return AtEnd();
-      fieldStart = true;  // an empty line: the first line with text is still to come
-      return Separator::Unknown;
-    case '\r':
-      return Separator::Unknown;
-    case ',':
-      return Separator::Comma;
-    case '\t':
-      tabSeen = true;
-      lineHasText = true;
-      fieldStart = true;
-      return Separator::Unknown;
-    case '"':
-      inQuotes = fieldStart;
-      break;
-    default:
-      break;
+  if (c == '\n') {
+    EndLine();
+    return;
   }
+  if (c == '\r') return;
+  if (c == separator) {
+    ++fields;
+    fieldStart = true;
+    return;
+  }
+  if (c == '"' && fieldStart) inQuotes = true;
   lineHasText = true;
   fieldStart = false;
-  return Separator::Unknown;
 }
 
-std::size_t CsvImporter::SeparatorScan::Unchanged(std::string_view bytes) const {
-  std::size_t at = 0;
-  if (inQuotes) {
-    if (quoteSeen) return 0;
-    while (at < bytes.size() && bytes[at] != '"') ++at;
-  } else if (!lineHasText) {
-    // Empty lines.
-    while (at < bytes.size() && (bytes[at] == '\n' || bytes[at] == '\r')) ++at;
-  } else if (!fieldStart) {
-    // Within a field nothing but a line end and the separators counts.
-    while (at < bytes.size() && bytes[at] != '\n' && bytes[at] != ',' && bytes[at] != '\t') ++at;
+void CsvImporter::SeparatorScan::Candidate::EndLine() {
+  // A line without text makes no page: it says nothing of the separator.
+  if (lineHasText) {
+    if (lines == 0) firstFields = fields;
+    alike = alike && fields == firstFields;
+    if (fields > 1) ++splitLines;
+    ++lines;
   }
-  return at;
+  fields = 1;
+  fieldStart = true;
+  lineHasText = false;
+  inQuotes = false;
+  quoteSeen = false;
+}
+
+void CsvImporter::SeparatorScan::Step(char c) {
+  for (Candidate& candidate : candidates) candidate.Step(c);
+}
+
+bool CsvImporter::SeparatorScan::Enough() const {
+  for (const Candidate& candidate : candidates) {
+    if (candidate.lines < kSampleLines) return false;
+  }
+  return true;
+}
+
+ImportSeparator CsvImporter::SeparatorScan::Decide() {
+  // A last line without a line end is a line too.
+  for (Candidate& candidate : candidates) {
+    if (candidate.lineHasText && candidate.lines < kSampleLines) candidate.EndLine();
+  }
+  constexpr ImportSeparator kSeparators[] = {ImportSeparator::Comma, ImportSeparator::Semicolon,
+                                             ImportSeparator::Tab};
+  // The one that splits every line into as many fields, the most such; a
+  // spreadsheet program writes as many separators on every line.
+  int best = -1;
+  for (int i = 0; i < 3; ++i) {
+    const Candidate& c = candidates[i];
+    if (c.lines > 0 && c.alike && c.firstFields >= 2 &&
+        (best < 0 || c.firstFields > candidates[best].firstFields)) {
+      best = i;
+    }
+  }
+  if (best >= 0) return kSeparators[best];
+  // Else the one that splits the most lines, commas when none splits any.
+  best = 0;
+  for (int i = 1; i < 3; ++i) {
+    if (candidates[i].splitLines > candidates[best].splitLines) best = i;
+  }
+  return kSeparators[best];
 }
 
 bool CsvImporter::Feed(std::string_view bytes) {
-  while (separator_ == Separator::Unknown && !bytes.empty()) {
+  if (!separatorKnown_) {
     if (done_) return false;
-    // Bytes before the first tab read alike with either separator and go on at
-    // once; from the first tab on they are held until the separator is known.
-    const bool holding = scan_.tabSeen;
-    Separator decided = Separator::Unknown;
-    std::size_t scanned = 0;
-    while (scanned < bytes.size() && decided == Separator::Unknown) {
-      scanned += scan_.Unchanged(bytes.substr(scanned));
-      if (scanned == bytes.size()) break;
-      decided = scan_.Step(bytes[scanned++]);
-      if (!holding && scan_.tabSeen) break;
+    std::size_t taken = 0;
+    while (taken < bytes.size() && !scan_.Enough() && held_.size() + taken < kMaxHeldBytes) {
+      scan_.Step(bytes[taken++]);
     }
-    const bool stopped = decided != Separator::Unknown || (!holding && scan_.tabSeen);
-    const std::size_t direct = holding ? 0 : stopped ? scanned - 1 : scanned;
-    Split(bytes.substr(0, direct));
-    held_.append(bytes.substr(direct, scanned - direct));
-    bytes.remove_prefix(scanned);
-    if (decided != Separator::Unknown) Decide(decided);
+    held_.append(bytes.substr(0, taken));
+    bytes.remove_prefix(taken);
+    if (!scan_.Enough() && held_.size() < kMaxHeldBytes) return true;
+    Decide(scan_.Decide());
   }
   return Split(bytes);
 }
 
-void CsvImporter::Decide(Separator separator) {
-  separator_ = separator;
-  separatorChar_ = separator == Separator::Tab ? '\t' : ',';
+void CsvImporter::Decide(ImportSeparator separator) {
+  separatorKnown_ = true;
+  separatorChar_ = static_cast<unsigned char>(SeparatorChar(separator));
+  target_.SeparatorUsed(separator);
   std::string held;
   held.swap(held_);
   Split(held);
@@ -159,7 +202,7 @@ bool CsvImporter::FieldIsSettled() const {
 
 void CsvImporter::Finish() {
   if (done_) return;
-  if (separator_ == Separator::Unknown) Decide(scan_.AtEnd());
+  if (!separatorKnown_) Decide(scan_.Decide());
   if (quote_ == Quote::Inside) target_.QuoteNotClosed(quoteLine_);
   quote_ = Quote::None;
   if (carriageReturn_) {

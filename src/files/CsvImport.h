@@ -16,12 +16,14 @@ namespace q5300 {
 // asks for and the columns past MaxImportColumns, and hands every line to the
 // target as a row.
 //
-// Fields are separated by commas, or by tabs when the first line with text has
-// tabs and no commas (the tab-separated text spreadsheet programs write). A field
-// that begins with a double quote runs to the matching quote and may hold the
-// separator and line ends, "" standing for one quote; what follows the closing
-// quote up to the separator belongs to the field too. A quote anywhere else is an
-// ordinary character.
+// Fields are separated by the separator the target names, or else by the one of
+// comma, semicolon and tab that splits the first lines with text into the same
+// number of fields, the most such; without one, by the one that splits the most
+// of them, and by commas when none does. A field that begins
+// with a double quote runs to the matching quote and may hold the separator and
+// line ends, "" standing for one quote; what follows the closing quote up to the
+// separator belongs to the field too. A quote anywhere else is an ordinary
+// character.
 class CsvImporter {
  public:
   CsvImporter() : CsvImporter(ImportTarget()) {}
@@ -37,22 +39,30 @@ class CsvImporter {
   ImportTarget& target() { return target_; }
 
  private:
-  // Until the separator is known (a comma outside quotes in the first line with
-  // text, or that line's end), the bytes from its first tab on are held; the
-  // bytes before that tab read the same with either separator.
-  enum class Separator { Unknown, Comma, Tab };
+  // Until the separator is known, the first lines are held and split by each
+  // candidate as the fields would be.
   struct SeparatorScan {
-    bool lineHasText = false;
-    bool fieldStart = true;
-    bool inQuotes = false;
-    bool quoteSeen = false;  // in quotes: a quote that closes or doubles
-    bool tabSeen = false;
-    Separator Step(char c);
-    // How many bytes from the start of `bytes` leave the scan as it is.
-    std::size_t Unchanged(std::string_view bytes) const;
-    Separator AtEnd() const { return tabSeen ? Separator::Tab : Separator::Comma; }
+    struct Candidate {
+      char separator;
+      bool fieldStart = true;
+      bool inQuotes = false;
+      bool quoteSeen = false;  // in quotes: a quote that closes or doubles
+      bool lineHasText = false;
+      int fields = 1;  // of the line being read
+      int lines = 0;   // with text, read so far
+      int firstFields = 0;
+      bool alike = true;  // every line has as many fields as the first
+      int splitLines = 0;
+      void Step(char c);
+      void EndLine();
+    };
+    Candidate candidates[3] = {{','}, {';'}, {'\t'}};
+    void Step(char c);
+    // The first lines are read, by every candidate.
+    bool Enough() const;
+    ImportSeparator Decide();
   };
-  void Decide(Separator separator);
+  void Decide(ImportSeparator separator);
   bool Split(std::string_view bytes);
 
   void TakeUnquoted(char c);
@@ -63,10 +73,10 @@ class CsvImporter {
   bool FieldIsSettled() const;
 
   ImportTarget target_;
-  Separator separator_ = Separator::Unknown;
-  int separatorChar_ = 0x100;  // ',' or '\t' once known; no byte before
+  bool separatorKnown_ = false;
+  int separatorChar_ = 0x100;  // the separator once known; no byte before
   SeparatorScan scan_;
-  std::string held_;  // bytes read while the separator is unknown, from the first tab
+  std::string held_;  // bytes read while the separator is unknown
 
   std::array<ImportField, MaxImportColumns> cells_;
   uint64_t keep_ = 0;  // the fields of this line that are kept, one bit per column

@@ -1,5 +1,8 @@
 #include "files/FormatCode.h"
 
+#include <charconv>
+#include <utility>
+
 namespace q5300 {
 
 using Token = NumberFormat::Token;
@@ -40,13 +43,40 @@ void AddLiteral(std::vector<Token>& tokens, std::string_view text) {
   }
 }
 
-// What is inside [ ]: a currency symbol and language ([$€-407]), a colour, or
-// an elapsed time. False for what cannot be shown here (a condition).
-bool ReadBracket(std::string_view inside, std::vector<Token>& tokens) {
+// A condition: a comparison and a number ("<=-1.5").
+bool ReadCondition(std::string_view inside, Section& section) {
+  using Compare = Section::Compare;
+  static constexpr std::pair<std::string_view, Compare> kCompares[] = {
+      {"<=", Compare::LessOrEqual}, {">=", Compare::GreaterOrEqual}, {"<>", Compare::NotEqual},
+      {"<", Compare::Less},         {">", Compare::Greater},         {"=", Compare::Equal},
+  };
+  for (const auto& [sign, compare] : kCompares) {
+    if (!inside.starts_with(sign)) continue;
+    const std::string_view number = inside.substr(sign.size());
+    double bound = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), bound);
+    if (error != std::errc() || end != number.data() + number.size()) return false;
+    section.compare = compare;
+    section.bound = bound;
+    return true;
+  }
+  return false;
+}
+
+// What is inside [ ]: a currency symbol and language ([$€-407]), a colour, an
+// elapsed time or a condition. False for what cannot be shown here.
+bool ReadBracket(std::string_view inside, Section& section) {
+  std::vector<Token>& tokens = section.tokens;
   if (inside.starts_with('$')) {
-    AddLiteral(tokens,
-               inside.substr(1, inside.find('-') == std::string_view::npos ? std::string_view::npos
-                                                                           : inside.find('-') - 1));
+    const std::size_t dash = inside.find('-');
+    AddLiteral(tokens, inside.substr(
+                           1, dash == std::string_view::npos ? std::string_view::npos : dash - 1));
+    // The language: Korean is 412 (with the calendar and number digits before it).
+    if (dash != std::string_view::npos) {
+      const std::string_view language = inside.substr(dash + 1);
+      section.korean =
+          language.size() >= 3 && (language.ends_with("412") || StartsWithNoCase(language, "ko"));
+    }
     return true;
   }
   if (!inside.empty() && RunOf(inside, 0) == inside.size() &&
@@ -59,7 +89,7 @@ bool ReadBracket(std::string_view inside, std::vector<Token>& tokens) {
        {"black", "blue", "cyan", "green", "magenta", "red", "white", "yellow", "color"}) {
     if (StartsWithNoCase(inside, colour)) return true;
   }
-  return false;
+  return ReadCondition(inside, section);
 }
 
 }  // namespace
@@ -90,7 +120,7 @@ std::optional<Section> ReadFormatSection(std::string_view code) {
     } else if (c == '[') {
       const std::size_t close = code.find(']', at + 1);
       if (close == std::string_view::npos) return std::nullopt;
-      if (!ReadBracket(code.substr(at + 1, close - at - 1), tokens)) return std::nullopt;
+      if (!ReadBracket(code.substr(at + 1, close - at - 1), section)) return std::nullopt;
       at = close + 1;
     } else if (StartsWithNoCase(code.substr(at), "general")) {
       tokens.push_back({Token::General, ""});
@@ -124,6 +154,11 @@ std::optional<Section> ReadFormatSection(std::string_view code) {
     } else if (StartsWithNoCase(code.substr(at), "a/p")) {
       tokens.push_back({Token::AmPm, std::string(code.substr(at, 3))});
       at += 3;
+    } else if (lower == 'a' && RunOf(code, at) >= 3) {
+      // The name of the day: "aaa" short, "aaaa" long.
+      const std::size_t run = RunOf(code, at);
+      tokens.push_back({Token::Day, "", run == 3 ? 3 : 4});
+      at += run;
     } else if (lower == 'y' || lower == 'm' || lower == 'd' || lower == 'h' || lower == 's') {
       const std::size_t run = RunOf(code, at);
       const Token::Kind kind = lower == 'y'   ? Token::Year
@@ -137,9 +172,16 @@ std::optional<Section> ReadFormatSection(std::string_view code) {
       tokens.push_back({Token::Text, "@"});
       ++at;
     } else if (c == '/') {
-      // A fraction ("# ?/?") is more than this reader shows; in a date it is text.
+      // A fraction ("# ?/?"); in a date it is text. A denominator given as a
+      // number ("# ?/10") is one literal, zeros and all.
       tokens.push_back({Token::Slash, "/"});
       ++at;
+      if (at < code.size() && code[at] >= '1' && code[at] <= '9') {
+        std::size_t end = at;
+        while (end < code.size() && code[end] >= '0' && code[end] <= '9') ++end;
+        tokens.push_back({Token::Literal, std::string(code.substr(at, end - at))});
+        at = end;
+      }
     } else {
       const std::size_t bytes = CharacterBytes(code.substr(at));
       AddLiteral(tokens, code.substr(at, bytes));
@@ -226,6 +268,26 @@ std::optional<Section> ReadFormatSection(std::string_view code) {
     }
   }
   return section;
+}
+
+bool Section::Meets(double value) const {
+  switch (compare) {
+    case Compare::Less:
+      return value < bound;
+    case Compare::LessOrEqual:
+      return value <= bound;
+    case Compare::Greater:
+      return value > bound;
+    case Compare::GreaterOrEqual:
+      return value >= bound;
+    case Compare::Equal:
+      return value == bound;
+    case Compare::NotEqual:
+      return value != bound;
+    case Compare::None:
+      break;
+  }
+  return true;
 }
 
 std::vector<std::string_view> FormatSections(std::string_view code) {

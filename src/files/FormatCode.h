@@ -47,6 +47,13 @@ struct NumberFormat::Section {
   int percents = 0;
   int thousands = 0;  // commas after the last digit: each divides by 1000
   int secondDigits = 0;
+  // A condition in brackets ("[>=100]"): the section is for the numbers that meet it.
+  enum class Compare { None, Less, LessOrEqual, Greater, GreaterOrEqual, Equal, NotEqual };
+  Compare compare = Compare::None;
+  double bound = 0;
+  bool korean = false;  // [$-412]: AM/PM and the names of days in Korean
+
+  bool Meets(double value) const;
 };
 
 // The tokens of one section of a code, or nothing when it cannot be shown here.

@@ -22,6 +22,14 @@ constexpr char kRepeatColumn[] = Q5300_TEXT(
     "q5300", "The repeat count is to come from column %1, but an import reads columns 1 to %2.");
 constexpr char kOtherEndColumn[] = Q5300_TEXT(
     "q5300", "The other wire end is to come from column %1, but an import reads columns 1 to %2.");
+constexpr char kOtherEndIsLine2[] =
+    Q5300_TEXT("q5300",
+               "The other wire end is to come from column %1, which line 2 comes from already: "
+               "each page would be made twice.");
+constexpr char kOtherEndWithoutLine2[] =
+    Q5300_TEXT("q5300",
+               "A page per wire end takes line 2 from each end's column, but line 2 is to stay "
+               "empty: the first page of each row would have no line 2.");
 constexpr char kFixedRepeat[] =
     Q5300_TEXT("q5300", "Every page is to be repeated %1 times, but a repeat count is 1 to %2.");
 
@@ -58,6 +66,12 @@ Status CheckImportLayout(const ImportLayout& layout) {
   for (const auto& c : columns) {
     if (Status checked = CheckColumn(c.text, c.column, c.mayBeNone); !checked) return checked;
   }
+  if (layout.otherEndColumn != ImportLayout::None) {
+    if (layout.line2Column == ImportLayout::None) return Message{kOtherEndWithoutLine2};
+    if (layout.otherEndColumn == layout.line2Column) {
+      return Message{Phrase(kOtherEndIsLine2, static_cast<long>(layout.otherEndColumn) + 1)};
+    }
+  }
   if (layout.fixedRepeatCount < MinRepeat || layout.fixedRepeatCount > MaxRepeat) {
     return Message{Phrase(kFixedRepeat, layout.fixedRepeatCount, MaxRepeat)};
   }
@@ -70,8 +84,9 @@ ImportTarget::ImportTarget(const ImportLayout& layout)
       repeatColumn_(layout.repeatColumn),
       headerPending_(layout.header) {}
 
-ImportTarget ImportTarget::Preview(int rows) {
+ImportTarget ImportTarget::Preview(int rows, ImportSeparator separator) {
   ImportTarget target;
+  target.layout_.separator = separator;
   target.preview_ = true;
   target.previewRows_ = std::max(rows, 0);
   target.textColumns_ = kAllColumns;

@@ -30,12 +30,16 @@ class ImportTarget {
   // The pages of `layout`, which CheckImportLayout has let through.
   explicit ImportTarget(const ImportLayout& layout);
   // The first `rows` rows with text, and what the whole file shows of its columns.
-  static ImportTarget Preview(int rows);
+  static ImportTarget Preview(int rows, ImportSeparator separator = ImportSeparator::Detect);
 
   // The columns whose text the next row needs, one bit per column.
   uint64_t textColumns() const { return textColumns_; }
   // The column the repeat count is read from, or ImportLayout::None.
   int repeatColumn() const { return repeatColumn_; }
+  // The separator of a text file's fields, Detect to find it in its first lines.
+  ImportSeparator separator() const { return layout_.separator; }
+  // A text file's reader says which separator it reads with.
+  void SeparatorUsed(ImportSeparator separator) { seen_.separator = separator; }
   // Any of the `count` columns from `first` on is wanted, as text or as the
   // repeat count. A preview wants every column, to the end of the file; a
   // layout with a header every column until the header is taken.

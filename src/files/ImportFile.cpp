@@ -86,8 +86,8 @@ Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::stri
 }
 
 Result<ImportPreview> PreviewImport(std::span<const uint8_t> bytes, const std::string& path,
-                                    int rows) {
-  ImportTarget target = ImportTarget::Preview(rows);
+                                    int rows, ImportSeparator separator) {
+  ImportTarget target = ImportTarget::Preview(rows, separator);
   if (const Status read = ReadInto(bytes, path, target); !read) return read.failure();
   return target.TakePreview();
 }

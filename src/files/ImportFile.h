@@ -26,9 +26,11 @@ Result<ImportedPages> ReadImport(std::span<const uint8_t> bytes, const std::stri
 // The first `rows` rows of an import file, read as ReadImport reads them, and
 // whether the file imports with the default layout without a question. The
 // file is read for that as far as an import with the default layout reads it
-// (to its 200th page, or its end), in the same bounded way.
+// (to its 200th page, or its end), in the same bounded way. A text file's
+// fields are split by `separator`, or by the one found in its first lines.
 Result<ImportPreview> PreviewImport(std::span<const uint8_t> bytes, const std::string& path,
-                                    int rows = 20);
+                                    int rows = 20,
+                                    ImportSeparator separator = ImportSeparator::Detect);
 
 // Reads an open import file whole. Fails when the file is larger than
 // MaxImportFileSize (before anything is read when its size is known; once more

@@ -11,6 +11,10 @@ namespace q5300 {
 // Columns past this are not read.
 inline constexpr int MaxImportColumns = 64;
 
+// The character between the fields of a text file: the one found in its first
+// lines, or the one the operator names.
+enum class ImportSeparator : uint8_t { Detect, Comma, Semicolon, Tab };
+
 // Which columns of an import file make a page. The default is the import as it
 // has always been: columns 1, 2 and 3 are line 1, line 2 and the repeat count,
 // and every row with text is a page.
@@ -25,13 +29,15 @@ struct ImportLayout {
   // then (line 1, this column). Both count toward the 200 pages, and each gets
   // the row's repeat count.
   int otherEndColumn = None;
+  ImportSeparator separator = ImportSeparator::Detect;  // of a text file
 
   friend bool operator==(const ImportLayout&, const ImportLayout&) = default;
 };
 
 // Refuses, with the reason, a layout that names a column outside
 // 0..MaxImportColumns-1 (or None where no column is wanted: line 2, the repeat
-// count, the other wire end) or a fixed repeat count outside 1..200.
+// count, the other wire end), a fixed repeat count outside 1..200, or a page
+// per wire end without line 2 or with the other end in line 2's column.
 Status CheckImportLayout(const ImportLayout& layout);
 
 // The first rows of an import file as text, to choose a layout from.
@@ -50,6 +56,8 @@ struct ImportPreview {
   // repeat count is read (blanks, a sign, digits: "3", " 12", "-1", "2x"); a
   // header names that column "Count" or "수량".
   bool plain = true;
+  // The separator a text file was read with; Detect for a spreadsheet.
+  ImportSeparator separator = ImportSeparator::Detect;
 };
 
 }  // namespace q5300

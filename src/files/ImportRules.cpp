@@ -36,7 +36,9 @@ bool ImportRules::Take(const ImportRow& row, long times) {
   page.line2 = ImportedText(line2.view());
   page.repeatCount = static_cast<uint16_t>(std::clamp<long>(row.repeatCount, MinRepeat, MaxRepeat));
   const long room = MaxPages - static_cast<long>(result_.pages.size());
-  result_.pages.insert(result_.pages.end(), static_cast<std::size_t>(std::min(times, room)), page);
+  const long taken = std::min(times, room);
+  result_.pages.insert(result_.pages.end(), static_cast<std::size_t>(taken), page);
+  if (row.repeatCount > MaxRepeat) result_.repeatCountsCut += static_cast<int>(taken);
   if (result_.pages.size() >= static_cast<std::size_t>(MaxPages)) result_.pageLimitReached = true;
   return !full();
 }

@@ -21,15 +21,17 @@ struct ImportedPage {
 
 // What an import takes from a file.
 struct ImportedPages {
-  std::vector<ImportedPage> pages;     // at most 200, in file order
-  int overLongLines = 0;          // lines whose page text would pass 40 bytes
-  bool pageLimitReached = false;  // the 200th page is in; nothing after it was read
+  std::vector<ImportedPage> pages;  // at most 200, in file order
+  int overLongLines = 0;            // lines whose page text would pass 40 bytes
+  bool pageLimitReached = false;    // the 200th page is in; nothing after it was read
   // The line (counted from 1) of a quoted field that the file ends in: the rest
   // of the file was read as that one field. 0 when every quote was closed.
   int unclosedQuoteLine = 0;
   // Cells of a spreadsheet with a formula saved without its result: read as
   // empty, since only the program that saved them can work the result out.
   int formulasWithoutResult = 0;
+  // Pages whose repeat count in the file was above 200, and that are repeated 200 times.
+  int repeatCountsCut = 0;
 
   friend bool operator==(const ImportedPages&, const ImportedPages&) = default;
 };

@@ -11,10 +11,11 @@ namespace q5300 {
 // A cell's number format as a sheet keeps it, written as a format code ("000",
 // "#,##0.00", "0.0%", "0.00E+00", "# ?/?", "yyyy-mm-dd hh:mm", "0;(0);\"zero\"", "@"):
 // it turns the cell's value into the text the sheet shows, with a decimal point
-// and commas between thousands, and English names of months and days. Up to
-// four sections apply to positive numbers, negative ones, zero and text. A code
-// this reader cannot show (a condition, a code longer than MaxCodeBytes) shows
-// every number as the general format does.
+// and commas between thousands, and English names of months and days (Korean
+// ones for AM/PM and days under [$-412]). Up to four sections apply to positive
+// numbers, negative ones, zero and text, or to the numbers their conditions
+// ("[>=100]") say. A code this reader cannot show (a code longer than
+// MaxCodeBytes, [DBNum1]) shows every number as the general format does.
 class NumberFormat {
  public:
   static constexpr std::size_t MaxCodeBytes = 255;
@@ -31,6 +32,9 @@ class NumberFormat {
   // A number written as a cell's value is written ("7", "-1.5E-3"); text that is
   // no number comes back as it is.
   std::string Show(std::string_view value) const;
+  // A text cell's text as its format's section for text shows it ("text: "@
+  // shows abc as "text: abc"); as it is when the format has no such section.
+  std::string ShowText(std::string_view text) const;
 
   bool general() const { return sections_ == nullptr; }
 
@@ -46,12 +50,6 @@ class NumberFormat {
 // The built-in code of an .xlsx number format id (0 to 49), as a sheet of
 // English (US) shows it; empty for an id without one.
 std::string_view BuiltInFormatCode(int id);
-
-// An OpenDocument date ("2024-03-05", "2024-03-05T14:30:00.5") or duration
-// ("PT14H30M00S", "-PT1H") as days from 30 December 1899, or nothing when it
-// cannot be read.
-std::optional<double> DaysOfDate(std::string_view date);
-std::optional<double> DaysOfDuration(std::string_view duration);
 
 // A literal text inside a format code: each character escaped.
 std::string QuotedInFormatCode(std::string_view text);

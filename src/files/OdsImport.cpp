@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/SheetCells.h"
+#include "files/SheetDays.h"
 #include "files/SheetFormats.h"
 #include "files/SheetImport.h"
 #include "files/SheetStyles.h"
@@ -76,6 +77,12 @@ class ContentReader final : public XmlHandler {
       const std::string_view type = attributes.Get("value-type").value_or("");
       formula_ = type.empty() && attributes.Get("formula");
       number_ = ShownValue(type, attributes);
+      // A formula whose result is a truth value (=1>0) is saved as the number 1
+      // or 0 with TRUE or FALSE as its text; a cell without a style of its own
+      // shows the text, as the sheet program does.
+      const std::string_view value = attributes.Get("value").value_or("");
+      truthValue_ = type == "float" && attributes.Get("formula") && !attributes.Get("style-name") &&
+                    (value == "1" || value == "0");
       text_.Clear();
       paragraphs_ = 0;
     }
@@ -166,10 +173,11 @@ class ContentReader final : public XmlHandler {
     paragraphLevel_ = 0;
     if (!cellWanted_) return;
     if (formula_ && text_.text().empty()) target_.FormulaWithoutResult();
-    const std::string value = number_ ? *number_ : text_.text();
+    const bool truth = truthValue_ && (text_.text() == "TRUE" || text_.text() == "FALSE");
+    const std::string value = number_ && !truth ? *number_ : text_.text();
     const long end = std::min(cellColumn_ + cellTimes_, long{MaxImportColumns});
     for (long column = cellColumn_; column < end; ++column) {
-      row_.cells[static_cast<std::size_t>(column)] = value;
+      row_.Set(static_cast<std::size_t>(column), value);
     }
   }
 
@@ -181,6 +189,7 @@ class ContentReader final : public XmlHandler {
   std::optional<std::string> number_;
   std::vector<std::string> columnStyles_;  // the default cell style of each column
   bool formula_ = false;                   // the cell has a formula without a value
+  bool truthValue_ = false;                // its value may be a truth value
   bool inBody_ = false;
   bool inSpreadsheet_ = false;
   int tableLevel_ = 0;

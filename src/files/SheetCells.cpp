@@ -49,23 +49,28 @@ std::string GeneralNumber(std::string_view value) {
 
 bool TakeSheetRow(ImportTarget& target, const SheetRow& row, long times) {
   int width = 0;
-  for (int column = MaxImportColumns; column > 0; --column) {
-    if (!row.cells[static_cast<std::size_t>(column - 1)].empty()) {
-      width = column;
+  for (uint64_t left = row.written(); left != 0;) {
+    const int column = 63 - std::countl_zero(left);
+    if (!row[static_cast<std::size_t>(column)].empty()) {
+      width = column + 1;
       break;
     }
+    left &= ~(uint64_t{1} << column);
+  }
+  if (width == 0) {
+    static const std::array<ImportField, MaxImportColumns> kNoFields{};
+    return target.Take({kNoFields, 0, 0}, times);
   }
   std::array<ImportField, MaxImportColumns> fields;
-  if (width == 0) return target.Take({fields, 0, 0}, times);
-  for (uint64_t wanted = target.textColumns(); wanted != 0; wanted &= wanted - 1) {
+  for (uint64_t wanted = target.textColumns() & row.written(); wanted != 0; wanted &= wanted - 1) {
     const auto column = static_cast<std::size_t>(std::countr_zero(wanted));
-    fields[column] = CodePageField(row.cells[column]);
+    fields[column] = CodePageField(row[column]);
   }
   const int repeatColumn = target.repeatColumn();
   // An empty cell reads as 0, which the rules take as 1.
   const long repeat = repeatColumn == ImportLayout::None
                           ? 0
-                          : RepeatCountOf(row.cells[static_cast<std::size_t>(repeatColumn)]);
+                          : RepeatCountOf(row[static_cast<std::size_t>(repeatColumn)]);
   return target.Take({fields, repeat, width}, times);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "data/JobSettings.h"
 #include "files/ImportColumns.h"
@@ -13,9 +16,10 @@ namespace q5300 {
 
 // The most a sheet file may unpack to per part, and its rows.
 inline constexpr uint64_t MaxSheetPartBytes = 64 * 1024 * 1024;
-// The most rows a sheet has (a spreadsheet program's own limit); a repeated row
-// counts as this many at most.
-inline constexpr long MaxSheetRows = 1L << 24;
+// The most rows a sheet has (the spreadsheet programs' own limit, 1,048,576): a
+// repeated row counts as this many at most, and rows past it are not read, as
+// those programs leave them (a file of ten million empty rows ends there).
+inline constexpr long MaxSheetRows = 1L << 20;
 
 // The text of one cell as a file gives it (UTF-8), of which only as much is kept
 // as can make a page: a page holds 40 bytes, and no character takes fewer than
@@ -48,11 +52,26 @@ std::string GeneralNumber(std::string_view value);
 
 // The cells of a sheet row that its target wants, as text (UTF-8), in the first
 // MaxImportColumns columns; the others stay empty.
-struct SheetRow {
-  std::array<std::string, MaxImportColumns> cells;
-  void Clear() {
-    for (std::string& cell : cells) cell.clear();
+class SheetRow {
+ public:
+  void Set(std::size_t column, std::string text) {
+    written_ |= uint64_t{1} << column;
+    cells_[column] = std::move(text);
   }
+  const std::string& operator[](std::size_t column) const { return cells_[column]; }
+  // The cells written since the last Clear, one bit per column: a sheet of
+  // millions of empty rows clears nothing.
+  uint64_t written() const { return written_; }
+  void Clear() {
+    for (uint64_t left = written_; left != 0; left &= left - 1) {
+      cells_[static_cast<std::size_t>(std::countr_zero(left))].clear();
+    }
+    written_ = 0;
+  }
+
+ private:
+  std::array<std::string, MaxImportColumns> cells_;
+  uint64_t written_ = 0;
 };
 
 // Hands a sheet row, read `times` times in a row, to the target: the cells it

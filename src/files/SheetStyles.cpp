@@ -30,7 +30,7 @@ class XlsxStylesReader final : public XmlHandler {
     // The formats of conditional formatting (in dxfs) are no cell's own.
     if (name.local == "numFmts") {
       inFormats_ = true;
-    } else if (name.local == "numFmt" && inFormats_ && codes.size() < MaxCellStyles) {
+    } else if (name.local == "numFmt" && inFormats_ && codes.size() < MaxNumberFormats) {
       const auto id = IndexOf(attributes.Get("numFmtId"));
       const auto code = attributes.Get("formatCode");
       if (id && code && code->size() <= NumberFormat::MaxCodeBytes) codes[*id] = std::string(*code);
@@ -94,7 +94,8 @@ int NumberOf(const XmlAttributes& attributes, std::string_view name, int fallbac
 
 bool IsDataStyle(std::string_view local) {
   return local == "number-style" || local == "percentage-style" || local == "currency-style" ||
-         local == "date-style" || local == "time-style";
+         local == "date-style" || local == "time-style" || local == "text-style" ||
+         local == "boolean-style";
 }
 
 // The digits of a number element: "#,##0" and ".00" for two places with
@@ -170,12 +171,14 @@ void Embed(std::string& integer, long position, std::string_view text) {
 void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
   const std::string_view local = name.local;
   if (!name_) {
-    if (IsDataStyle(local) && dataStyles_.size() < MaxCellStyles) {
+    if (IsDataStyle(local) && dataStyles_.size() < MaxNumberFormats) {
       name_ = std::string(attributes.Get("name").value_or(""));
       style_ = {};
       kind_ = std::string(local);
       // A duration past a day shows all its hours.
       elapsed_ = attributes.Get("truncate-on-overflow").value_or("true") == "false";
+      // Korean names of days and of AM and PM.
+      if (attributes.Get("language").value_or("") == "ko") style_.code = "[$-412]";
     } else if (local == "style" && attributes.Get("family").value_or("") == "table-cell" &&
                cellStyles_.size() < MaxCellStyles) {
       if (const auto data = attributes.Get("data-style-name")) {
@@ -223,6 +226,11 @@ void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
     if (places > 0) code += '.' + std::string(static_cast<std::size_t>(std::min(places, 3)), '0');
   } else if (local == "am-pm") {
     code += "AM/PM";
+  } else if (local == "text-content") {
+    code += "@";
+  } else if (local == "boolean") {
+    // A truth value saved as a number (a formula such as =TRUE() or =1>0).
+    code += "[=0]\"FALSE\";\"TRUE\"";
   } else if (local == "map") {
     std::string condition;
     for (const char c : attributes.Get("condition").value_or("")) {
@@ -238,8 +246,16 @@ void OdsStyles::Start(XmlName name, const XmlAttributes& attributes) {
       style_.negative = apply;
     } else if (condition == "value()=0") {
       style_.zero = apply;
-    } else {
+    }
+    // Any comparison of the value, as a condition of a format code.
+    std::string_view compared = condition;
+    if (!compared.starts_with("value()") || style_.maps.size() >= 3) {
       unsupported_ = true;
+    } else {
+      compared.remove_prefix(7);
+      std::string bracket = "[" + std::string(compared) + "]";
+      if (compared.starts_with("!=")) bracket = "[<>" + std::string(compared.substr(2)) + "]";
+      style_.maps.emplace_back(std::move(bracket), apply);
     }
   } else if (local == "fraction" && !dated) {
     code += FractionCode(attributes);
@@ -282,6 +298,24 @@ void OdsStyles::Text(std::string_view text) {
   if (inText_ && text_.size() <= NumberFormat::MaxCodeBytes) text_ += text;
 }
 
+namespace {
+
+// The sections of a style with maps of any conditions: each map's style under
+// its condition, in their order, and the style itself for the numbers no map
+// takes (or for text, when it shows text).
+template <class Own>
+std::string ConditionedCode(const auto& style, const Own& own) {
+  std::string code;
+  for (const auto& [condition, name] : style.maps) {
+    const std::optional<std::string> section = own(name);
+    if (!section) return "";
+    code += condition + *section + ';';
+  }
+  return code + style.code;
+}
+
+}  // namespace
+
 std::string OdsStyles::CodeOf(const std::string& dataStyle) const {
   const auto found = dataStyles_.find(dataStyle);
   if (found == dataStyles_.end()) return "";
@@ -294,18 +328,22 @@ std::string OdsStyles::CodeOf(const std::string& dataStyle) const {
   };
   // The sections of a code: positive (with zero), negative, zero.
   std::vector<std::optional<std::string>> sections;
-  if (style.positive.empty() && style.negative.empty() && style.zero.empty()) return style.code;
-  if (!style.zero.empty()) return "";  // more than the sections say
+  if (style.maps.empty()) return style.code;
+  if (!style.zero.empty() ||
+      style.maps.size() != static_cast<std::size_t>(!style.positive.empty()) +
+                               static_cast<std::size_t>(!style.negative.empty())) {
+    return ConditionedCode(style, own);
+  }
   if (!style.positive.empty() && style.positiveWithZero && style.negative.empty()) {
     sections = {own(style.positive), style.code};
   } else if (!style.positive.empty() && !style.negative.empty() && !style.positiveWithZero) {
     sections = {own(style.positive), own(style.negative), style.code};
   } else if (!style.positive.empty() && !style.positiveWithZero) {
     sections = {own(style.positive), style.code, style.code};
-  } else if (style.positive.empty()) {
+  } else if (style.positive.empty() && style.zero.empty()) {
     sections = {style.code, own(style.negative)};
   } else {
-    return "";
+    return ConditionedCode(style, own);
   }
   std::string code;
   for (const auto& section : sections) {

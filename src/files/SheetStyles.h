@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "data/Result.h"
@@ -17,6 +18,10 @@ namespace q5300 {
 // program allows some 64,000 cell styles): the ones past it show as the
 // general format.
 inline constexpr std::size_t MaxCellStyles = 1 << 17;
+// More number formats of their own than a workbook has (a spreadsheet program
+// keeps a few hundred): the ones past it show as the general format. Each takes
+// some memory once read, so they are bounded far below the cell styles.
+inline constexpr std::size_t MaxNumberFormats = 4096;
 
 // The styles part of an .xlsx file (xl/styles.xml): each cell style (the
 // cell's s attribute counts them from 0) with its number format.
@@ -58,6 +63,9 @@ class OdsStyles {
     std::string negative;
     std::string zero;
     bool positiveWithZero = false;
+    // Every map in order: its condition as a format code writes it ("[>=100]")
+    // and the style it applies.
+    std::vector<std::pair<std::string, std::string>> maps;
   };
   std::string CodeOf(const std::string& dataStyle) const;
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/SheetCells.h"
+#include "files/SheetDays.h"
 #include "files/SheetFormats.h"
 #include "files/SheetImport.h"
 #include "files/SheetStyles.h"
@@ -239,6 +240,10 @@ class SheetReader final : public XmlHandler {
     } else if (!inData_) {
       return;
     } else if (name.local == "row") {
+      if (++rows_ > MaxSheetRows) {
+        reader_.Stop();
+        return;
+      }
       row_.Clear();
       nextColumn_ = 0;
     } else if (name.local == "c") {
@@ -296,7 +301,11 @@ class SheetReader final : public XmlHandler {
   void TakeCell() {
     const auto i = static_cast<std::size_t>(column_);
     const std::string& text = text_.text();
-    if (formula_ && !valued_) target_.FormulaWithoutResult();
+    // A formula saved with an empty value has no result either, but for a text
+    // result, which may be empty.
+    if (formula_ && (!valued_ || (text.empty() && type_ != "str"))) {
+      target_.FormulaWithoutResult();
+    }
     std::string value;
     if (type_ == "s") {
       uint64_t index = 0;
@@ -316,9 +325,9 @@ class SheetReader final : public XmlHandler {
         reader_.Fail(shared.failure().phrase);
         return;
       }
-      value = std::string(*shared);
+      value = format_->ShowText(*shared);
     } else if (type_ == "inlineStr" || type_ == "str") {
-      value = Unescape(text);
+      value = format_->ShowText(Unescape(text));
     } else if (type_ == "b") {
       value = Trimmed(text) == "1" ? "TRUE" : Trimmed(text) == "0" ? "FALSE" : text;
     } else if (type_ == "n") {
@@ -330,7 +339,7 @@ class SheetReader final : public XmlHandler {
     } else {
       value = text;  // an error such as #N/A, or a date written out
     }
-    row_.cells[i] = std::move(value);
+    row_.Set(i, std::move(value));
   }
 
   XmlReader reader_;
@@ -350,6 +359,7 @@ class SheetReader final : public XmlHandler {
   bool formula_ = false;  // the cell has a formula
   bool valued_ = false;   // and a value saved with it
   int phonetic_ = 0;
+  long rows_ = 0;  // read so far
 };
 
 Result<std::vector<Relationship>> ReadRelationships(ZipArchive& archive, int64_t index) {

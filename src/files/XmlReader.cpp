@@ -2,7 +2,9 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace q5300 {
 namespace {
@@ -13,9 +15,10 @@ constexpr char kSeparator = '\x01';
 // The part of the file comes first: "The workbook is not well-formed XML ...".
 constexpr char kOutOfMemory[] = Q5300_TEXT("q5300", "%1 cannot be read: out of memory.");
 constexpr char kNotWellFormed[] = Q5300_TEXT("q5300", "%1 is not well-formed XML (line %2: %3).");
-constexpr char kTokenTooLong[] = Q5300_TEXT(
-    "q5300", "%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 "
-    "bytes; a list needs far less.");
+constexpr char kTokenTooLong[] =
+    Q5300_TEXT("q5300",
+               "%1 holds one item of markup (a tag, a comment or an instruction) longer than %2 "
+               "bytes; a list needs far less.");
 constexpr char kTooDeep[] = Q5300_TEXT("q5300", "%1 nests its elements deeper than %2 levels.");
 constexpr char kDocumentType[] =
     Q5300_TEXT("q5300", "%1 declares a document type, which no spreadsheet part has.");
@@ -67,8 +70,24 @@ bool XmlReader::More() {
     return false;
   }
   const bool last = piece->empty();
-  const XML_Status status = XML_Parse(parser_, piece->data(), static_cast<int>(piece->size()),
-                                      last ? XML_TRUE : XML_FALSE);
+  std::string_view feed = *piece;
+  if (!last) {
+    // What the parser keeps back is an item it has not seen the end of: it
+    // waits for as many new bytes as that item has, or as tell it too long.
+    const int64_t held = fed_ - static_cast<int64_t>(XML_GetCurrentByteIndex(parser_));
+    const int64_t wanted = std::min(held, MaxTokenBytes + 1 - held);
+    if (!pending_.empty() || wanted > static_cast<int64_t>(feed.size())) {
+      pending_ += feed;
+      if (static_cast<int64_t>(pending_.size()) < wanted) return true;
+      feed = pending_;
+    }
+  } else if (!pending_.empty()) {
+    feed = pending_;
+  }
+  const XML_Status status =
+      XML_Parse(parser_, feed.data(), static_cast<int>(feed.size()), last ? XML_TRUE : XML_FALSE);
+  fed_ += static_cast<int64_t>(feed.size());
+  pending_.clear();
   if (status == XML_STATUS_ERROR) {
     if (!failure_ && XML_GetErrorCode(parser_) != XML_ERROR_ABORTED) {
       failure_ = Message{Phrase(kNotWellFormed, part_,
@@ -82,7 +101,6 @@ bool XmlReader::More() {
     finished_ = true;
     return false;
   }
-  fed_ += static_cast<int64_t>(piece->size());
   // What the parser keeps back is an item it has not seen the end of.
   if (!finished_ && fed_ - static_cast<int64_t>(XML_GetCurrentByteIndex(parser_)) > MaxTokenBytes) {
     Fail(Phrase(kTokenTooLong, part_, MaxTokenBytes));

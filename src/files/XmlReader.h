@@ -45,9 +45,10 @@ class XmlReader {
  public:
   static constexpr int MaxDepth = 100;
   // The most one item of markup may hold (a tag with its attributes, a comment,
-  // an instruction). A list needs a few kilobytes; the parser scans an item it
-  // has not seen the end of again with each piece, so the bound keeps a file
-  // of one endless item from taking minutes.
+  // an instruction). A list needs a few kilobytes. The parser scans an item it
+  // has not seen the end of again with each piece it is given, so such an item
+  // is given pieces at least as large as itself: the scans of one item add up
+  // to a few times its size.
   static constexpr int64_t MaxTokenBytes = 1 << 20;
   using Source = std::function<Result<std::string_view>()>;
 
@@ -80,7 +81,8 @@ class XmlReader {
   Source source_;
   Phrase part_;
   int depth_ = 0;
-  int64_t fed_ = 0;  // bytes handed to the parser
+  int64_t fed_ = 0;      // bytes handed to the parser
+  std::string pending_;  // pieces held back for the parser's unfinished item
   bool finished_ = false;
   std::optional<Message> failure_;
 };

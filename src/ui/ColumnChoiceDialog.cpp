@@ -21,12 +21,17 @@ QString Text(std::string_view text) {
 
 constexpr std::size_t kFirstPages = 4;
 
+// The separators in the order of the separator box.
+constexpr ImportSeparator kSeparators[] = {ImportSeparator::Comma, ImportSeparator::Semicolon,
+                                           ImportSeparator::Tab};
+
 }  // namespace
 
 ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
     : QDialog(parent),
       model_(model),
       table_(new QTableWidget(this)),
+      separator_(new QComboBox(this)),
       header_(new QCheckBox(Text(ColumnChoice::HeaderText), this)),
       line1_(new QComboBox(this)),
       line2_(new QComboBox(this)),
@@ -51,6 +56,9 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->setMinimumHeight(fontMetrics().height() * 8);
+  separator_->setObjectName(QStringLiteral("separator"));
+  separator_->addItems({Text(ColumnChoice::CommaText), Text(ColumnChoice::SemicolonText),
+                        Text(ColumnChoice::TabText)});
   header_->setObjectName(QStringLiteral("header"));
   line1_->setObjectName(QStringLiteral("line1"));
   line2_->setObjectName(QStringLiteral("line2"));
@@ -78,6 +86,13 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
 
   auto* choices = new QGridLayout;
   int row = 0;
+  // A spreadsheet has no separator.
+  if (model_.HasSeparator()) {
+    choices->addWidget(new QLabel(Text(ColumnChoice::SeparatorLabel), this), row, 0);
+    choices->addWidget(separator_, row++, 1);
+  } else {
+    separator_->hide();
+  }
   choices->addWidget(header_, row++, 0, 1, 2);
   choices->addWidget(new QLabel(Text(ColumnChoice::Line1Label), this), row, 0);
   choices->addWidget(line1_, row++, 1);
@@ -90,14 +105,14 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   choices->addWidget(perRow_, row++, 0, 1, 2);
   choices->addWidget(perWireEnd_, row, 0);
   choices->addWidget(otherEnd_, row++, 1);
-  choices->addWidget(new QLabel(Text(ColumnChoice::FirstPagesText), this), row, 0,
-                     Qt::AlignTop);
+  choices->addWidget(new QLabel(Text(ColumnChoice::FirstPagesText), this), row, 0, Qt::AlignTop);
   choices->addWidget(firstPages_, row++, 1);
   choices->setColumnStretch(1, 1);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(Text(NumberingChoice::OkText), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(Text(NumberingChoice::CancelText), QDialogButtonBox::RejectRole);
+  QPushButton* cancel =
+      buttons->addButton(Text(NumberingChoice::CancelText), QDialogButtonBox::RejectRole);
   ok->setObjectName(QStringLiteral("ok"));
   cancel->setObjectName(QStringLiteral("cancel"));
   ok->setDefault(true);
@@ -117,6 +132,13 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
   ShowLayout();
   GuardWheel(this);
 
+  connect(separator_, &QComboBox::activated, this, [this](int i) {
+    if (i < 0 || i >= static_cast<int>(std::size(kSeparators))) return;
+    model_.SetSeparator(kSeparators[i]);
+    FillTable();
+    FillColumnBoxes();
+    ShowLayout();
+  });
   connect(header_, &QCheckBox::toggled, this, [this](bool on) {
     if (showing_) return;
     model_.SetHeader(on);
@@ -164,6 +186,7 @@ ColumnChoiceDialog::ColumnChoiceDialog(ColumnChoice& model, QWidget* parent)
 
 void ColumnChoiceDialog::FillTable() {
   const ImportPreview& preview = model_.preview();
+  table_->clearContents();
   table_->setColumnCount(model_.columns());
   table_->setRowCount(static_cast<int>(preview.rows.size()));
   QStringList labels;
@@ -200,6 +223,9 @@ void ColumnChoiceDialog::FillColumnBoxes() {
 void ColumnChoiceDialog::ShowLayout() {
   showing_ = true;
   const ImportLayout& layout = model_.layout();
+  for (int i = 0; i < static_cast<int>(std::size(kSeparators)); ++i) {
+    if (kSeparators[i] == layout.separator) separator_->setCurrentIndex(i);
+  }
   header_->setChecked(layout.header);
   line1_->setCurrentIndex(layout.line1Column);
   line2_->setCurrentIndex(layout.line2Column == ImportLayout::None ? 0 : layout.line2Column + 1);

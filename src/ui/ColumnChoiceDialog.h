@@ -23,6 +23,7 @@ class ColumnChoiceDialog : public QDialog {
   ColumnChoiceDialog(ColumnChoice& model, QWidget* parent = nullptr);
 
   QTableWidget* table() const { return table_; }
+  QComboBox* separatorBox() const { return separator_; }
   QCheckBox* headerBox() const { return header_; }
   QComboBox* line1Box() const { return line1_; }
   QComboBox* line2Box() const { return line2_; }
@@ -41,6 +42,7 @@ class ColumnChoiceDialog : public QDialog {
 
   ColumnChoice& model_;
   QTableWidget* table_;
+  QComboBox* separator_;
   QCheckBox* header_;
   QComboBox* line1_;
   QComboBox* line2_;

@@ -95,6 +95,58 @@ TEST(ImportOptions, EachChoiceMakesItsPagesFromTextAndSpreadsheet) {
       "\xEC\xA0\x84\xEC\x84\xA0\xEB\xB2\x88\xED\x98\xB8,From,1\r\nW1,X1:1,1\r\n"));
 }
 
+// Column 64 is the last an import reads, and every option may name it.
+TEST(ImportOptions, TheLastColumnReadIsOneToName) {
+  const Inputs in;
+  std::string row;
+  for (int column = 1; column < 64; ++column) row += "C" + std::to_string(column) + ",";
+  in.Write("wide.csv", row + "3\r\n");
+  struct Case {
+    std::vector<std::string> options;
+    std::string pages;
+  };
+  const Case cases[] = {
+      {{"--columns", "64,63"}, "3,C63,1\r\n"},
+      {{"--columns", "63,0,64"}, "C63,,3\r\n"},
+      {{"--columns", "1,2", "--wire-ends", "64"}, "C1,C2,1\r\nC1,3,1\r\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"export", in.Path("wide.csv"), in.Path("out.csv")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const ProgramResult run = RunProgram(args);
+    ASSERT_EQ(run.status, 0) << c.options[1] << " " << run.err;
+    EXPECT_EQ(in.Read("out.csv"), kMark + c.pages) << c.options[1];
+  }
+}
+
+// A list of semicolons, as a spreadsheet program writes it where the comma is
+// the decimal mark, in code page 949 with a header and eight columns.
+TEST(ImportOptions, TheSeparatorIsFoundOrNamed) {
+  const Inputs in;
+  in.Write("cad2-semicolon-cp949.csv",
+           "\xB9\xF8\xC8\xA3;From;To;mm2;Colour;Count;Type;Label\r\n"
+           "W1;X1:1;K1:A1;1,5;BK;2;H07V-K;\xC0\xFC\xBF\xF8 L1\r\n"
+           "W2;X1:2;K1:A2;2,5;BU;1;H07V-K;\xC1\xA2\xC1\xF6\r\n");
+  for (const std::vector<std::string>& separator :
+       {std::vector<std::string>{}, {"--separator", "semicolon"}, {"--separator=;"}}) {
+    std::vector<std::string> args = {"export",           in.Path("cad2-semicolon-cp949.csv"),
+                                     in.Path("out.csv"), "--header",
+                                     "--columns",        "8,4,6"};
+    args.insert(args.end(), separator.begin(), separator.end());
+    const ProgramResult run = RunProgram(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(in.Read("out.csv"), std::string(kMark) +
+                                      "\xEC\xA0\x84\xEC\x9B\x90 L1,\"1,5\",2\r\n"
+                                      "\xEC\xA0\x91\xEC\xA7\x80,\"2,5\",1\r\n");
+  }
+  // Named otherwise, the file has one column of commas.
+  const ProgramResult tabs = RunProgram(
+      {"export", in.Path("cad2-semicolon-cp949.csv"), in.Path("out.csv"), "--separator", "tab"});
+  ASSERT_EQ(tabs.status, 0) << tabs.err;
+  EXPECT_NE(in.Read("out.csv").find("\n\"W1;X1:1;K1:A1;1,5;BK;2;H07V-K;"), std::string::npos)
+      << in.Read("out.csv");
+}
+
 TEST(ImportOptions, EveryCommandThatTakesInAnImportFileTakesThem) {
   const Inputs in;
   const std::vector<std::string> options = {"--columns", "1,2,6", "--header", "--wire-ends", "3"};
@@ -151,6 +203,7 @@ TEST(ImportOptions, BadValuesAreUsageErrors) {
       {{"--wire-ends", "0"}, "--wire-ends 0: the other wire end is a column from 1 to 64"},
       {{"--wire-ends"}, "--wire-ends needs a value"},
       {{"--header=yes"}, "--header takes no value"},
+      {{"--separator", "pipe"}, "--separator pipe: comma, semicolon or tab"},
   };
   for (const char* command : {"convert", "info", "export"}) {
     for (const Case& c : cases) {

@@ -30,7 +30,8 @@ TEST(FileCommands, ImportReplacesTheJobWithTheLinesOfTheFile) {
   w.Import(dir.path() / "in.csv");
   EXPECT_EQ(w.op.TakeTexts(),
             (std::vector<std::string>{"가져올 목록 파일을 고르십시오: CSV 또는 텍스트 파일(.csv, .txt), 스프레드시트(.xlsx, .ods). 1열은 1줄, 2열은 2줄, 3열은 반복 횟수입니다.",
-                                      "1 페이지 범위초과로,페이지 길이는 40 입니다."}));
+                                      "1 페이지 범위초과로,페이지 길이는 40 입니다.",
+                                      "1 pages have a repeat count above 200 in the file and are repeated 200 times."}));
   ASSERT_EQ(w.grid().rowCount(), 4);
   ASSERT_EQ(w.bench.document.pageCount(), 4);
   struct Row {
@@ -286,6 +287,29 @@ TEST(FileCommands, AnImportTellsOfFormulasSavedWithoutResults) {
   EXPECT_EQ(texts[1].rfind("가져올 데이터가 없습니다!", 0), 0u) << texts[1];
   EXPECT_EQ(texts[2], "1" + told);
   EXPECT_EQ(w.grid().rowCount(), 1);
+}
+
+// Nothing changes without a word: a repeat count cut to 200 on the way in, and
+// the numbering of a page that a CSV file cannot carry on the way out.
+TEST(FileCommands, ImportAndExportTellWhatTheyCouldNotKeep) {
+  test::TempDir dir;
+  Put(dir.path() / "in.csv", "-X1:\xC9\xEE,,2\r\nW-1,,3280\r\nW-2,,200\r\n");
+  Window w;
+  w.Import(dir.path() / "in.csv");
+  ASSERT_EQ(w.grid().rowCount(), 3);
+  EXPECT_EQ(w.Cell(1, RepeatColumn), u"200");
+  std::vector<std::string> texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1],
+            "1 pages have a repeat count above 200 in the file and are repeated 200 times.");
+
+  w.Export(dir.path() / "out", CsvEncoding::CodePage949);
+  texts = w.op.TakeTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0],
+            "1 numbered pages went out as one line each with their placeholder: a CSV file holds "
+            "no numbering, and an import of it makes one label of each.");
+  EXPECT_EQ(Contents(dir.path() / "out.csv"), "-X1:\xC9\xEE,,2\r\nW-1,,200\r\nW-2,,200\r\n");
 }
 
 // Export writes the job's pages so that an import gives them back.

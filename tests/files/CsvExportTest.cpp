@@ -31,7 +31,7 @@ TEST(CsvExport, OneLinePerPageInEitherEncoding) {
             "\xC7\xD1\xB1\xDB,,200\r\n"
             ",\xC9\xA1,1\r\n"
             "\"say \"\"hi\"\"\",\"a,b\",12\r\n");
-  EXPECT_EQ(CsvExportText({}, CsvEncoding::Utf8), "\xEF\xBB\xBF");
+  EXPECT_EQ(CsvExportText(std::span<const ImportedPage>(), CsvEncoding::Utf8), "\xEF\xBB\xBF");
 }
 
 // What goes out comes back in as the same pages, whatever the texts hold.
@@ -58,6 +58,12 @@ TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
       // Syllables and Hanja whose code page 949 bytes are valid UTF-8 too.
       {{u"천", u"청", 1}, {u"W-1", u"체", 2}},
       {{u"\u9240", u"\u9240", 1}},
+      // Separators a list may be found to have, in a text alone.
+      {{u"a;b;c;d", u"", 1}},
+      {{u"w\tx\ty\tz", u"", 1}},
+      // A syllable before a digit, where a sign of UTF-8 could stand (±5).
+      {{u"짹5", u"", 1}},
+      {{u"1m\uC480", u"\uC9F9", 1}, {u"\uC9F9", u"\uC9F9 2", 1}},
       // Two lines that fill a page.
       {{std::u16string(19, u'가'), std::u16string(1, u'x'), 1}, {u"", std::u16string(39, u'y'), 1}},
       full,
@@ -79,6 +85,22 @@ TEST(CsvExport, TheImportReadsTheExportAsTheSamePages) {
       EXPECT_EQ(read->unclosedQuoteLine, 0);
     }
   }
+}
+
+// A CSV file holds no numbering: the export says how many numbered pages it
+// wrote as one line each.
+TEST(CsvExport, NumberedPagesAreCountedAsNotCarried) {
+  std::vector<CsvPage> pages(3);
+  pages[0].line1 = u"-X1:\uE04D";
+  pages[0].numbering = CsvPage::Numbering::Number;
+  pages[0].numberingStart = "1";
+  pages[0].numberingEnd = "30";
+  pages[1].line1 = u"W-1";
+  pages[2].line1 = u"\uE050";
+  pages[2].numbering = CsvPage::Numbering::LowerLetter;
+  EXPECT_EQ(NumberedPagesNotCarried(pages), 2);
+  EXPECT_EQ(CsvExportText(pages, CsvEncoding::CodePage949),
+            "-X1:\xC9\xEE,,1\r\nW-1,,1\r\n\xC9\xF1,,1\r\n");
 }
 
 // The encoding names of the command line.

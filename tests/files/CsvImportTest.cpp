@@ -97,13 +97,15 @@ TEST(CsvImport, ControlBytesInTextBecomeQuestionMarks) {
       // Blanks alone are text, as before.
       {" , ,4", {{u" ", u" ", 4}}},
   };
-  // Every control byte that is no line end, in either text field.
+  // Every control byte that is no line end or separator, in either text field.
   for (int b = 0; b < 0x20; ++b) {
-    if (b == '\n') continue;
+    if (b == '\n' || b == '\t') continue;
     const std::string c(1, static_cast<char>(b));
     // A carriage return before the line feed ends the line.
     cases.push_back({"x" + c + ",y" + c + "\n", {{u"x?", b == '\r' ? u"y" : u"y?", 1}}});
   }
+  // A tab is one where commas separate.
+  cases.push_back({"x\t,y\t\nz,w\n", {{u"x?", u"y?", 1}, {u"z", u"w", 1}}});
   for (const Case& c : cases) {
     const ImportedPages import = ParseCsv(c.file);
     EXPECT_EQ(import.pages, c.pages) << ::testing::PrintToString(c.file);
@@ -150,24 +152,34 @@ TEST(CsvImport, QuotedFields) {
   }
 }
 
-// The tab-separated text of spreadsheet programs: the first line with text says
-// which separator the file uses.
-TEST(CsvImport, TabsSeparateWhenTheFirstLineWithTextHasTabsAndNoCommas) {
+// The separator is the one of comma, semicolon and tab that splits the first
+// lines with text alike, into the most fields: spreadsheet programs write tabs
+// (their "text" files) or semicolons (where the comma is the decimal mark).
+TEST(CsvImport, TheSeparatorIsTheOneThatSplitsTheFirstLinesAlike) {
   struct Case {
     std::string file;
     std::vector<ImportedPage> pages;
   };
   const Case cases[] = {
+      {"A1,B2,3\r\nX,,1\r\n", {{u"A1", u"B2", 3}, {u"X", u"", 1}}},
       {"A1\tB2\t3\r\nC\tD\r\n", {{u"A1", u"B2", 3}, {u"C", u"D", 1}}},
-      // Commas in later lines are text.
+      {"W1;X1:1;2\r\nW2;X1:2;1\r\n", {{u"W1", u"X1:1", 2}, {u"W2", u"X1:2", 1}}},
+      // Decimal commas in a list of semicolons, on every line or on some.
+      {"W1;1,5;2\r\nW2;2,5;1\r\n", {{u"W1", u"1,5", 2}, {u"W2", u"2,5", 1}}},
+      {"Nr;mm2;Anzahl\r\nW1;1,5;2\r\nW2;10;1\r\n",
+       {{u"Nr", u"mm2", 1}, {u"W1", u"1,5", 2}, {u"W2", u"10", 1}}},
+      // Semicolons in the texts of a list of commas.
+      {"A;1,B,3\nC,D;2,1\n", {{u"A;1", u"B", 3}, {u"C", u"D;2", 1}}},
+      // Commas in the texts of a list of tabs, after its first lines too.
       {"\n\r\nA\tB\n1,2\t3,4\t5,6", {{u"A", u"B", 1}, {u"1,2", u"3,4", 5}}},
-      // A comma in the first line with text: commas separate, a tab is a control byte.
-      {"A1\tB2,x\t3\nC\tD", {{u"A1?B2", u"x?3", 1}, {u"C?D", u"", 1}}},
+      // Lines that no separator splits alike: the one that splits the most.
+      {"A1\tB2,x\t3\nC\tD", {{u"A1", u"B2,x", 3}, {u"C", u"D", 1}}},
       {"A\n\tB,C", {{u"A", u"", 1}, {u"?B", u"C", 1}}},
-      // A comma in quotes does not count; a quoted field may hold a tab.
-      {"\"a,b\"\tc\t2\n\"d\te\"\tf", {{u"a,b", u"c", 2}, {u"d?e", u"f", 1}}},
+      // A separator in quotes does not count; a quoted field may hold a tab.
+      {"\"a,b\"\tc\t2\n\"d\te\"\tf\t3", {{u"a,b", u"c", 2}, {u"d?e", u"f", 3}}},
       {"\"a\tb\",c", {{u"a?b", u"c", 1}}},
-      // A line of tabs alone has no text, but says tabs.
+      {"\"a;b\";c;2\n\"d;e\";f;3", {{u"a;b", u"c", 2}, {u"d;e", u"f", 3}}},
+      // A line of tabs alone has no text.
       {"\t\t\nA,B\tC", {{u"A,B", u"C", 1}}},
       // One field only, no separator at all.
       {"A\nB", {{u"A", u"", 1}, {u"B", u"", 1}}},
@@ -175,6 +187,12 @@ TEST(CsvImport, TabsSeparateWhenTheFirstLineWithTextHasTabsAndNoCommas) {
   for (const Case& c : cases) {
     EXPECT_EQ(ParseCsv(c.file).pages, c.pages) << ::testing::PrintToString(c.file);
   }
+  // Found in the first ten lines with text, however the file goes on.
+  std::string list;
+  for (int i = 0; i < 10; ++i) list += "W" + std::to_string(i) + ";X;1\n";
+  const ImportedPages many = ParseCsv(list + "A,B;C;2\n");
+  ASSERT_EQ(many.pages.size(), 11u);
+  EXPECT_EQ(many.pages[10], (ImportedPage{u"A,B", u"C", 2}));
 }
 
 TEST(CsvImport, StopsAtTheTwoHundredthPage) {
@@ -244,7 +262,14 @@ TEST(ImportRules, TakeRowsFromAnyReader) {
             (std::vector<ImportedPage>{{u"A", u"B", 200},
                                   {std::u16string(20, u'x'), std::u16string(19, u'y'), 1}}));
   EXPECT_EQ(rules.result().overLongLines, 2);
-  for (int i = 2; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
+  // A repeat count above 200 is cut, and counted: 3280 in a list as in a sheet.
+  EXPECT_EQ(rules.result().repeatCountsCut, 1);
+  EXPECT_TRUE(take("W", "", 3280));
+  EXPECT_TRUE(take("W", "", 200));
+  EXPECT_EQ(rules.result().pages.back().repeatCount, 200);
+  EXPECT_TRUE(take("W", "", 201));
+  EXPECT_EQ(rules.result().repeatCountsCut, 3);
+  for (int i = 5; i < 199; ++i) ASSERT_TRUE(take("p", "", 1)) << i;
   EXPECT_FALSE(take("p200", "", 1));
   EXPECT_TRUE(rules.result().pageLimitReached);
   EXPECT_FALSE(take("p201", "", 1));

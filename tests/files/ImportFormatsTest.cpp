@@ -215,7 +215,7 @@ TEST(ImportFormats, FormattedCellsReadAsTheSpreadsheetProgramShowsThem) {
     ASSERT_FALSE(shownCsv.empty());
     const Result<ImportedPages> shown = ReadImport(shownCsv, "formats.csv");
     ASSERT_TRUE(shown.ok()) << shown.failure().text;
-    ASSERT_EQ(shown->pages.size(), 23u);
+    ASSERT_EQ(shown->pages.size(), 37u);
     const Result<ImportedPages> read = ReadImport(Fixture("formats." + kind), "formats." + kind);
     ASSERT_TRUE(read.ok()) << read.failure().text;
     ASSERT_EQ(read->pages.size(), shown->pages.size());

@@ -248,7 +248,11 @@ TEST(ImportLayout, InvalidLayoutsAreRefusedWithTheReason) {
       {Layout(0, 1, 2, 1, false, 64), "The other wire end is to come from column 65"},
       {Layout(0, 1, None, 0, false), "Every page is to be repeated 0 times"},
       {Layout(0, 1, None, 201, false), "Every page is to be repeated 201 times"},
-      {Layout(63, None, None, 200, true, 62), ""},
+      // A page per wire end needs line 2, from a column of its own.
+      {Layout(0, None, 2, 1, false, 4), "A page per wire end takes line 2 from each end's column"},
+      {Layout(0, 1, 2, 1, false, 1),
+       "The other wire end is to come from column 2, which line 2 comes from already"},
+      {Layout(63, 61, None, 200, true, 62), ""},
       {Layout(0, 1, 2, 1, false), ""},
   };
   for (const Case& c : cases) {

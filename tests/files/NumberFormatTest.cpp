@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "files/SheetDays.h"
+
 namespace q5300 {
 namespace {
 
@@ -69,6 +71,27 @@ TEST(NumberFormat, NumbersAsTheirFormatShowsThem) {
       {"# ?/16", 0.3, " 5/16"},
       {"?/?", 3.5, "7/2"},
       {"?/?", 0, "0/1"},
+      // The largest denominator has as many digits as the places, never 10 or 100.
+      {"?/?", 0.1, "1/9"},
+      {"# ?/?", 2.3, "2 2/7"},
+      {"# ?\?/?\?", 0.01, "  1/99"},
+      // A denominator given: halves go down, as the sheet program shows them.
+      {"# ?/10", 0.5, " 5/10"},
+      {"# ?\?/10", 1.75, "1  7/10"},
+      {"# ??\?/100", 2.3, "2  30/100"},
+      {"0 ?/10", 0.5, "0 5/10"},
+      {"# ?/2", 1.25, "1   "},
+      // Conditions choose the section; one for negatives alone drops the sign.
+      {"[>=100]\"big\";[<0]\"neg\";\"small\"", 150, "big"},
+      {"[>=100]\"big\";[<0]\"neg\";\"small\"", -3, "neg"},
+      {"[>=100]\"big\";[<0]\"neg\";\"small\"", 5, "small"},
+      {"[>100]0;0.00", 1234.5, "1235"},
+      {"[>100]0;0.00", 12.5, "12.50"},
+      {"[<0]0.0;0", -2.5, "2.5"},
+      {"[>=0]0.00;(0.00)", -5, "(5.00)"},
+      {"[=1]0", 2, "2"},
+      {"0;-0;\"zero\";\"text: \"@", 0, "zero"},
+      {"0;-0;\"zero\";\"text: \"@", -7, "-7"},
   };
   for (const Shown& c : cases) {
     EXPECT_EQ(NumberFormat(c.code).Show(c.value), c.text) << c.code << " " << c.value;
@@ -85,6 +108,25 @@ TEST(NumberFormat, DatesAndTimes) {
       {"mm:ss.00", 0.0000578703703704, "00:05.00"},
       {"h:mm AM/PM", 0.75, "6:00 PM"},
       {"h:mm a/p", 0.25, "6:00 a"},
+      // Noon and midnight are 12 on a 12-hour clock.
+      {"h:mm AM/PM", 0.5, "12:00 PM"},
+      // Elapsed times round to the smallest unit shown, and so does a date and
+      // time that rounds to the next day; a time of day alone is cut.
+      {"h:mm:ss", 0.2952546, "7:05:09"},
+      {"[h]:mm:ss", 0.999999, "24:00:00"},
+      {"[h]:mm:ss", 0.5000058, "12:00:01"},
+      {"[h]:mm", 0.999999, "24:00"},
+      {"yyyy-mm-dd hh:mm", 45306.999999, "2024-01-16 00:00"},
+      {"yyyy-mm-dd hh:mm:ss", 45306.5000058, "2024-01-15 12:00:00"},
+      {"hh:mm", 0.999999, "23:59"},
+      // Korean names of AM, PM and the days; aaa names the day.
+      {"[$-412]AM/PM h:mm", 45306.604, "\xEC\x98\xA4\xED\x9B\x84 2:29"},
+      {"[$-412]yyyy-mm-dd AM/PM h:mm", 45306.25, "2024-01-15 \xEC\x98\xA4\xEC\xA0\x84 6:00"},
+      {"[$-412]dddd", 45306, "\xEC\x9B\x94\xEC\x9A\x94\xEC\x9D\xBC"},
+      {"[$-412]ddd", 45306, "\xEC\x9B\x94"},
+      {"aaa", 45306, "Mon"},
+      {"aaaa", 45306, "Monday"},
+      {"hh:mm AM/PM", 45356, "12:00 AM"},
       {"m/d/yy h:mm AM/PM", 45356.25, "3/5/24 6:00 AM"},
       {"d-mmm-yy", 45356, "5-Mar-24"},
       {"dddd d mmmm yyyy", 45356, "Tuesday 5 March 2024"},
@@ -108,7 +150,7 @@ TEST(NumberFormat, DatesAndTimes) {
 // What cannot be shown here is shown as the general format does, value and all.
 TEST(NumberFormat, UnknownCodesShowTheGeneralFormat) {
   const char* const codes[] = {
-      "[=1]0", "[>100]0;0.00", "\"open", "0\\", "[DBNum1]0", "General", "", "0_", "[h:mm",
+      "\"open", "0\\", "[DBNum1]0", "General", "", "0_", "[h:mm", "[>x]0",
   };
   for (const char* code : codes) {
     EXPECT_EQ(NumberFormat(code).Show(1234.5), "1234.5") << code;
@@ -123,6 +165,15 @@ TEST(NumberFormat, UnknownCodesShowTheGeneralFormat) {
   EXPECT_EQ(NumberFormat("000").Show(std::string_view("7")), "007");
   EXPECT_EQ(NumberFormat("000").Show(std::string_view("#N/A")), "#N/A");
   EXPECT_EQ(NumberFormat("000").Show(std::string_view("1E400")), "1E400");
+}
+
+// A text cell shows through the format's section for text, where it has one.
+TEST(NumberFormat, TextThroughItsSection) {
+  EXPECT_EQ(NumberFormat("0;-0;\"zero\";\"text: \"@").ShowText("abc"), "text: abc");
+  EXPECT_EQ(NumberFormat("0;\"id \"@").ShowText("W-1"), "id W-1");
+  EXPECT_EQ(NumberFormat("000").ShowText("abc"), "abc");
+  EXPECT_EQ(NumberFormat("@").ShowText("abc"), "abc");
+  EXPECT_EQ(NumberFormat().ShowText("abc"), "abc");
 }
 
 TEST(NumberFormat, OpenDocumentDatesAndDurations) {

@@ -253,12 +253,12 @@ TEST(XlsxImport, NumbersInTheirCellsFormats) {
       {"sections for positive, negative and zero numbers",
        Row(Styled("A1", 7, "12") + Styled("B1", 7, "-12")) + Row(Styled("A2", 7, "0")),
        {{u"W-12", u"(12)", 1}, {u"none", u"", 1}}},
-      {"text, strings, unknown formats and styles: the general format",
+      {"text, strings, unknown formats and styles: the general format; a condition",
        Row(Styled("A1", 6, "7") + "<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t>0123</t></is></c>") +
            Row(Styled("A2", 8, "3.5") + Styled("B2", 9, "2.50")) +
            Row(Styled("A3", 10, "4.25") + Styled("B3", 0, "0.30000000000000004")) +
            Row("<c r=\"A4\" s=\"1\" t=\"e\"><v>#DIV/0!</v></c><c r=\"B4\" s=\"x\"><v>5</v></c>"),
-       {{u"7", u"0123", 1}, {u"3.5", u"2.5", 1}, {u"4.25", u"0.3", 1}, {u"#DIV/0!", u"5", 1}}},
+       {{u"7", u"0123", 1}, {u"3.50", u"2.5", 1}, {u"4.25", u"0.3", 1}, {u"#DIV/0!", u"5", 1}}},
       {"days counted from 1904",
        Row(Styled("A1", 3, "43894.5") + Styled("B1", 2, "0")),
        {{u"2024-03-05 12:00", u"1/1/1904", 1}},
@@ -303,7 +303,7 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
       "<number:currency-style style:name=\"N8\"><number:currency-symbol>\xE2\x82\xAC"
       "</number:currency-symbol><number:text> </number:text><number:number "
       "number:decimal-places=\"2\" number:min-integer-digits=\"1\"/></number:currency-style>"
-      // A condition other than the sign: more than a format code here says.
+      // A condition other than the sign: a section of its own.
       "<number:number-style style:name=\"N9\"><number:number number:decimal-places=\"0\"/>"
       "<style:map style:condition=\"value()&gt;100\" style:apply-style-name=\"N1\"/>"
       "</number:number-style>";
@@ -360,7 +360,7 @@ TEST(OdsImport, NumbersInTheirDataStyles) {
   const std::vector<ImportedPage> pages = {
       {u"007", u"1,234.5", 2},        {u"12.5%", u"1.23E+04", 1},
       {u"2024-03-05 14:30", u"732:05", 1}, {u"W-05", u"(5)", 1}, {u"W-00", u"(0)", 1},
-      {u"\u20AC 3.00", u"3.5", 1},    {u"2.5", u"05.03.24", 1},
+      {u"\u20AC 3.00", u"4", 1},    {u"2.5", u"05.03.24", 1},
       {u"", u"4.0", 4},
   };
   EXPECT_EQ(read->pages, pages);
@@ -391,16 +391,32 @@ TEST(OdsImport, DataStylesPastTheBoundShowTheGeneralFormat) {
   EXPECT_EQ(read->pages, (std::vector<ImportedPage>{{u"7", u"7", 1}}));
 }
 
+// A sheet has 1,048,576 rows at most: a row past them is not read, however
+// many empty rows a file puts before it.
+TEST(XlsxImport, RowsPastTheLastOfASheetAreNotRead) {
+  for (const long empty : {MaxSheetRows - 1, MaxSheetRows}) {
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(empty) * 6 + 100);
+    for (long i = 0; i < empty; ++i) rows += "<row/>";
+    rows += Row(Inline("A1", "W-1"));
+    const Result<ImportedPages> read = ReadSheetFile(XlsxOf(rows));
+    ASSERT_TRUE(read.ok()) << read.failure().text;
+    EXPECT_EQ(read->pages.size(), empty < MaxSheetRows ? 1u : 0u) << empty;
+  }
+}
+
 // A formula saved without its result reads as an empty cell, and is counted;
 // one saved with it reads as its result.
 TEST(SheetImport, CountsFormulasSavedWithoutTheirResults) {
   const Result<ImportedPages> xlsx = ReadSheetFile(XlsxOf(
       Row("<c r=\"A1\"><f>1+1</f></c><c r=\"B1\" t=\"str\"><f>\"x\"&amp;A1</f></c>"
           "<c r=\"C1\"><f>2</f><v>2</v></c><c r=\"D1\"><f>9</f></c>") +
-      Row(Inline("A2", "x") + "<c r=\"B2\" t=\"str\"><f>\"\"</f><v></v></c>")));
+      Row(Inline("A2", "x") + "<c r=\"B2\" t=\"str\"><f>\"\"</f><v></v></c>") +
+      // An empty value, as some writers save a formula they did not work out.
+      Row("<c r=\"A3\"><f>SUM(C1)</f><v></v></c>")));
   ASSERT_TRUE(xlsx.ok()) << xlsx.failure().text;
   EXPECT_EQ(xlsx->pages, (std::vector<ImportedPage>{{u"x", u"", 1}}));
-  EXPECT_EQ(xlsx->formulasWithoutResult, 2);
+  EXPECT_EQ(xlsx->formulasWithoutResult, 3);
 
   const std::string formula = "<table:table-cell table:formula=\"of:=1+1\"";
   const Result<ImportedPages> ods = ReadSheetFile(OdsOf(

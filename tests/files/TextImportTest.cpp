@@ -92,7 +92,10 @@ TEST(TextEncoding, HangulInCodePage949AndInUtf8) {
        "F,2.5mm\xC2\xB2,\xCE\xA9",
        TextEncoding::Utf8},
       {"mm² in a header", "Wire,mm\xC2\xB2,Colour\r\nW-1,1.5,BK\r\n", TextEncoding::Utf8},
-      {"m³ and ±5", "1m\xC2\xB3,\xC2\xB1" "5", TextEncoding::Utf8},
+      {"m³ and ±5",
+       "1m\xC2\xB3,\xC2\xB1"
+       "5",
+       TextEncoding::Utf8},
       // The same bytes elsewhere are Hangul: 2째 is "the second".
       {"2째", "2\xC2\xB0", TextEncoding::CodePage949},
       {"째C alone", "\xC2\xB0,C", TextEncoding::CodePage949},
@@ -150,8 +153,7 @@ TEST(TextEncoding, EveryHangulSyllableAndHanjaOfTheCodePageIsReadAsWritten) {
     }
   }
   EXPECT_EQ(characters, 2350 + 4888);
-  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n"
-                                              << FirstOf(failures);
+  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n" << FirstOf(failures);
 }
 
 // Hangul written in UTF-8 is UTF-8 whatever else the text holds.
@@ -165,8 +167,7 @@ TEST(TextEncoding, EveryHangulSyllableInUtf8) {
       }
     }
   }
-  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n"
-                                              << FirstOf(failures);
+  EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n" << FirstOf(failures);
 }
 
 // Lists in UTF-8 without a mark that hold letters of other alphabets beside
@@ -188,6 +189,78 @@ TEST(TextImport, Utf8ListsWithLettersOfOtherAlphabets) {
     const std::string file = Utf8(c.text);
     EXPECT_EQ(DetectTextEncoding(file).encoding, TextEncoding::Utf8) << file;
     EXPECT_EQ(ReadImportText(file).pages, c.pages) << file;
+  }
+}
+
+// UTF-8 without Hangul stays UTF-8: letters and signs of European part names
+// read in code page 949 would be syllables glued to Latin letters ("Weidm체ller"),
+// syllables that are not in use (횠8), or Hanja inside a number (100廓).
+TEST(TextImport, EuropeanPartNamesInUtf8) {
+  struct Case {
+    const char* field;
+    std::u16string line2;  // as the import takes it: '?' for no code page 949 form
+  };
+  const Case cases[] = {
+      {"Weidm\xC3\xBCller", u"Weidm?ller"},
+      {"Sch\xC3\xBCtz", u"Sch?tz"},
+      {"\xC3\x98"
+       "8",
+       u"\u00D88"},
+      {"100\xCE\xA9", u"100\u03A9"},
+      {"4C\xC3\x97"
+       "1.5",
+       u"4C\u00D71.5"},
+      {"0.5\xC2\xB5"
+       "A",
+       u"0.5?A"},
+      {"AWG 18 \xC2\xB7 105\xC2\xB0"
+       "C",
+       u"AWG 18 \u00B7 105\u00B0C"},
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e 3",
+       u"Gr?\u00DFe 3"},
+      {"Rohr \xC2\xBD Zoll, Muffe \xC3\x98"
+       "8",
+       u"Rohr \u00BD Zoll"},
+  };
+  for (const Case& c : cases) {
+    const std::string file = std::string("X1:3,") + c.field + ",1\n";
+    EXPECT_EQ(DetectTextEncoding(file).encoding, TextEncoding::Utf8) << c.field;
+    const std::vector<ImportedPage> pages = ReadImportText(file).pages;
+    ASSERT_FALSE(pages.empty()) << c.field;
+    EXPECT_EQ(pages[0].line2, c.line2) << c.field;
+  }
+}
+
+// The same two bytes are a sign in UTF-8 and one of the syllables of code page
+// 949 that are valid UTF-8 as well. With nothing else to tell them apart, a
+// field of the sign alone, or the sign before or after a number, is as likely
+// the syllable (째 is common, 2째 is "the second", 짹5 an export of the job), and
+// goes to the printer's own code page. A unit after the sign, or a word around
+// it, tells UTF-8.
+TEST(TextEncoding, ASignAloneReadsAsTheSyllableOfTheSameBytes) {
+  struct Case {
+    std::string bytes;
+    TextEncoding expected;
+  };
+  const Case cases[] = {
+      {"X1:3,\xC2\xBD,1\n", TextEncoding::CodePage949},   // 쩍 or ½
+      {"\xC2\xB0", TextEncoding::CodePage949},            // 째 or °
+      {"X1:3,5\xC2\xB0,1\n", TextEncoding::CodePage949},  // 5째 or 5°
+      {"\xC2\xB1"
+       "5",
+       TextEncoding::CodePage949},  // 짹5 or ±5
+      {"X1:3,5\xC2\xB0"
+       "C,1\n",
+       TextEncoding::Utf8},  // 5°C
+      {"X1:3,90\xC2\xB0 Winkel,1\n", TextEncoding::CodePage949},
+      {"Winkel 90\xC2\xB0,Stecker \xC3\x98"
+       "8\n",
+       TextEncoding::Utf8},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DetectTextEncoding(c.bytes).encoding, c.expected)
+        << ::testing::PrintToString(c.bytes);
   }
 }
 
@@ -214,6 +287,36 @@ TEST(TextImport, Utf16WithoutAMark) {
   // A zero byte in a text of code page 949 is a control byte like any other.
   EXPECT_EQ(ReadImportText(std::string("A,\xC7\xD1\0B,3\n", 9)).pages,
             (std::vector<ImportedPage>{{u"A", u"\uD55C?B", 3}}));
+}
+
+// UTF-16 without a mark is read on the same evidence as the others, and needs
+// no zero byte; one stray zero byte makes no UTF-16 of a text in bytes.
+TEST(TextImport, Utf16IsToldByItsCharactersNotByAZeroByte) {
+  struct Case {
+    std::string file;
+    TextEncoding encoding;
+    std::vector<ImportedPage> pages;
+  };
+  const auto le = [](std::u16string_view text) { return Utf16LE(text); };
+  const auto be = [](std::u16string_view text) { return testing::Utf16(text, true); };
+  const Case cases[] = {
+      {std::string("W-1,OK,2\0\nW-2,PE,1\n", 19),
+       TextEncoding::CodePage949,
+       {{u"W-1", u"OK", 2}, {u"W-2", u"PE", 1}}},
+      {std::string("\x08\xAC"), TextEncoding::Utf16LE, {{u"\uAC08", u"", 1}}},
+      {be(u"\uAC08"), TextEncoding::Utf16BE, {{u"\uAC08", u"", 1}}},
+      {le(u"\u00D88\n"), TextEncoding::Utf16LE, {{u"\u00D88", u"", 1}}},
+      {le(u"\u0141\u00F3d\u017A\n"), TextEncoding::Utf16LE, {{u"\u0141?d?", u"", 1}}},
+      {le(u"Gr\u00F6\u00DFe\n"), TextEncoding::Utf16LE, {{u"Gr?\u00DFe", u"", 1}}},
+      {be(u"Gr\u00F6\u00DFe\n"), TextEncoding::Utf16BE, {{u"Gr?\u00DFe", u"", 1}}},
+      {le(u"\uC804\uC6D0\uACF5\uAE09"),
+       TextEncoding::Utf16LE,
+       {{u"\uC804\uC6D0\uACF5\uAE09", u"", 1}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DetectTextEncoding(c.file).encoding, c.encoding) << ::testing::PrintToString(c.file);
+    EXPECT_EQ(ReadImportText(c.file).pages, c.pages) << ::testing::PrintToString(c.file);
+  }
 }
 
 TEST(TextEncoding, AByteOrderMarkDecides) {

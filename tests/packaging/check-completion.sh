@@ -74,13 +74,13 @@ q5300-cli --|--help --version
 q5300-cli frobnicate |
 q5300-cli help |convert devices export info print render
 q5300-cli help p|print
-q5300-cli convert --|--columns --header --help --repeat --wire-ends
-q5300-cli info --|--columns --header --help --json --repeat --wire-ends
-q5300-cli info --json --header --|--columns --help --repeat --wire-ends
-q5300-cli print --|--columns --device --from-page --header --help --repeat --wire-ends
-q5300-cli print job.qxk --device usb --|--columns --from-page --header --help --repeat --wire-ends
-q5300-cli render job.qxk --|--columns --header --help --page --repeat --wire-ends
-q5300-cli export job.qxk --|--columns --encoding --header --help --repeat --wire-ends
+q5300-cli convert --|--columns --header --help --repeat --separator --wire-ends
+q5300-cli info --|--columns --header --help --json --repeat --separator --wire-ends
+q5300-cli info --json --header --|--columns --help --repeat --separator --wire-ends
+q5300-cli print --|--columns --device --from-page --header --help --repeat --separator --wire-ends
+q5300-cli print job.qxk --device usb --|--columns --from-page --header --help --repeat --separator --wire-ends
+q5300-cli render job.qxk --|--columns --header --help --page --repeat --separator --wire-ends
+q5300-cli export job.qxk --|--columns --encoding --header --help --repeat --separator --wire-ends
 q5300-cli convert list.csv --columns 1,2 |OLD.QXU job.qxk sub
 q5300-cli convert list.csv --columns |
 q5300-cli convert --wire-ends=3 list.csv --repeat 2 |OLD.QXU job.qxk sub
@@ -102,6 +102,7 @@ q5300-cli export job.qxk |list.csv sub
 q5300-cli export job.qxk out.csv |
 q5300-cli export job.qxk --encoding |cp949 utf-8
 q5300-cli export job.qxk --encoding=u|utf-8
+q5300-cli convert list.csv --separator |comma semicolon tab
 q5300-cli print job.qxk --device |usb virtual virtual:
 q5300-cli print job.qxk --device v|virtual virtual:
 q5300-cli print job.qxk --device virtual:s|sub/

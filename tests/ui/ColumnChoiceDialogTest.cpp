@@ -6,7 +6,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <string>
+#include <vector>
+
 #include "editing/ColumnChoice.h"
+#include "files/ImportFile.h"
 #include "ui/ColumnChoiceDialog.h"
 
 namespace q5300::ui::test {
@@ -31,6 +35,39 @@ void Pick(QComboBox* box, int index) {
 
 void Click(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// A text file's separator, as found, is in its box; another one reads the rows
+// again. A spreadsheet has no such box.
+TEST(ColumnChoiceDialog, TheSeparatorBoxReadsTheRowsAgain) {
+  const std::string text = "Nr;From;mm2;Count\r\nW1;X1:1;1,5;2\r\nW2;X1:2;2,5;1\r\n";
+  const std::vector<uint8_t> bytes(text.begin(), text.end());
+  const auto read = [&](ImportSeparator separator) -> std::optional<ImportPreview> {
+    Result<ImportPreview> preview = PreviewImport(bytes, "list.csv", 20, separator);
+    if (!preview) return std::nullopt;
+    return std::move(*preview);
+  };
+  ColumnChoice model(*read(ImportSeparator::Detect), read);
+  ColumnChoiceDialog dialog(model);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_FALSE(dialog.separatorBox()->isHidden());
+  EXPECT_EQ(dialog.separatorBox()->currentIndex(), 1);  // semicolons
+  EXPECT_EQ(dialog.table()->columnCount(), 4);
+  EXPECT_EQ(dialog.table()->item(1, 2)->text(), QStringLiteral("1,5"));
+
+  Pick(dialog.separatorBox(), 0);  // commas
+  EXPECT_EQ(model.layout().separator, ImportSeparator::Comma);
+  EXPECT_EQ(dialog.table()->columnCount(), 2);
+  EXPECT_EQ(dialog.table()->item(1, 1)->text(), QStringLiteral("5;2"));
+  Pick(dialog.separatorBox(), 1);
+  EXPECT_EQ(model.layout().separator, ImportSeparator::Semicolon);
+  EXPECT_EQ(dialog.table()->columnCount(), 4);
+  EXPECT_EQ(dialog.line2Box()->count(), 5);  // (none) and four columns
+
+  ColumnChoice sheet(WireList());
+  ColumnChoiceDialog sheetDialog(sheet);
+  EXPECT_TRUE(sheetDialog.separatorBox()->isHidden());
 }
 
 TEST(ColumnChoiceDialog, ShowsTheFirstRowsAndHandsOverTheChosenColumns) {

@@ -1214,6 +1214,22 @@
         <translation>Column %1: %2</translation>
     </message>
     <message>
+        <source>구분 기호 :</source>
+        <translation>Separator:</translation>
+    </message>
+    <message>
+        <source>쉼표 (,)</source>
+        <translation>Comma (,)</translation>
+    </message>
+    <message>
+        <source>세미콜론 (;)</source>
+        <translation>Semicolon (;)</translation>
+    </message>
+    <message>
+        <source>탭</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
         <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
         <translation>Line 1 is to come from column %1, but an import reads columns 1 to %2.</translation>
     </message>
@@ -1240,6 +1256,22 @@
     <message>
         <source>The styles (styles.xml)</source>
         <translation>The styles (styles.xml)</translation>
+    </message>
+    <message>
+        <source>%1 pages have a repeat count above %2 in the file and are repeated %2 times.</source>
+        <translation>%1 pages have a repeat count above %2 in the file and are repeated %2 times.</translation>
+    </message>
+    <message>
+        <source>%1 numbered pages went out as one line each with their placeholder: a CSV file holds no numbering, and an import of it makes one label of each.</source>
+        <translation>%1 numbered pages went out as one line each with their placeholder: a CSV file holds no numbering, and an import of it makes one label of each.</translation>
+    </message>
+    <message>
+        <source>The other wire end is to come from column %1, which line 2 comes from already: each page would be made twice.</source>
+        <translation>The other wire end is to come from column %1, which line 2 comes from already: each page would be made twice.</translation>
+    </message>
+    <message>
+        <source>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</source>
+        <translation>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</translation>
     </message>
 </context>
 <context>

@@ -1214,6 +1214,22 @@
         <translation>%1열: %2</translation>
     </message>
     <message>
+        <source>구분 기호 :</source>
+        <translation>구분 기호 :</translation>
+    </message>
+    <message>
+        <source>쉼표 (,)</source>
+        <translation>쉼표 (,)</translation>
+    </message>
+    <message>
+        <source>세미콜론 (;)</source>
+        <translation>세미콜론 (;)</translation>
+    </message>
+    <message>
+        <source>탭</source>
+        <translation>탭</translation>
+    </message>
+    <message>
         <source>Line 1 is to come from column %1, but an import reads columns 1 to %2.</source>
         <translation>1줄은 %1열에서 가져오도록 되어 있지만, 가져오기는 1열부터 %2열까지만 읽습니다.</translation>
     </message>
@@ -1240,6 +1256,22 @@
     <message>
         <source>The styles (styles.xml)</source>
         <translation>스타일(styles.xml)</translation>
+    </message>
+    <message>
+        <source>%1 pages have a repeat count above %2 in the file and are repeated %2 times.</source>
+        <translation>%1개 페이지는 파일의 반복 횟수가 %2보다 커서 %2번 반복합니다.</translation>
+    </message>
+    <message>
+        <source>%1 numbered pages went out as one line each with their placeholder: a CSV file holds no numbering, and an import of it makes one label of each.</source>
+        <translation>번호가 붙은 %1개 페이지는 번호 자리 표시와 함께 한 줄씩 내보냈습니다. CSV 파일에는 번호 매기기가 담기지 않으므로, 가져오면 페이지마다 라벨 하나가 됩니다.</translation>
+    </message>
+    <message>
+        <source>The other wire end is to come from column %1, which line 2 comes from already: each page would be made twice.</source>
+        <translation>다른 전선 끝을 %1열에서 가져오려 하지만 2줄이 이미 그 열에서 옵니다. 모든 페이지가 두 번 만들어집니다.</translation>
+    </message>
+    <message>
+        <source>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</source>
+        <translation>전선 끝마다 한 페이지는 각 끝의 열에서 2줄을 가져오지만, 2줄이 비어 있도록 되어 있습니다. 각 행의 첫 페이지에 2줄이 없게 됩니다.</translation>
     </message>
 </context>
 <context>
