@@ -47,15 +47,15 @@ bool PageCommands::CellEdited(JobEdit& e, int row, int column, std::u16string te
     SetRepeat(page->record, static_cast<uint16_t>(count));
   } else if (column == Line1Column || column == Line2Column) {
     if (column == Line2Column && !text.empty() && !MayEditLine2(page)) return false;
-    std::u16string& line = column == Line1Column ? page->line1 : page->line2;
-    std::u16string old = std::exchange(line, std::move(text));
+    const Page before = *page;
+    (column == Line1Column ? page->line1 : page->line2) = std::move(text);
     ClearWidthsIfEmpty(*page);
     const CompiledPage& compiled = e.Compiled(*page);
     if (!compiled.length.fits) {
       // Past the record's 40 bytes the text would be cut in print: the page
-      // keeps the text it had.
-      line = std::move(old);
-      Tell(kInputOverLength);
+      // keeps the text it had, and the operator hears why once it shows it.
+      *page = before;
+      document_.AfterChange([this] { Tell(kInputOverLength); });
       return false;
     }
     if (compiled.length.overLength) {

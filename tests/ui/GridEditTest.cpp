@@ -130,9 +130,17 @@ TEST(GridEdit, ARefusedTextStaysInTheEditorToMend) {
   rig.bench().pages.CommitCellEdit(0, Line1Column, u"OLD", false);
   ASSERT_TRUE(rig.OpenEditor(0, Line1Column));
   const QString tooLong = QString(21, QChar(0xAC00));  // 42 bytes
+  // While the message stands, the grid shows the page as it is: its own text, fitting.
+  bool shownAsItIs = false;
+  rig.op.whileTelling = [&] {
+    shownAsItIs = rig.Cell(0, Line1Column) == QStringLiteral("OLD") &&
+                  !rig.grid()->model()->index(0, Line1Column).data(Qt::ForegroundRole).isValid();
+  };
   rig.TypeAndEnd(tooLong, Qt::Key_Return);
   ASSERT_TRUE(Eventually([&] { return !rig.op.told.empty(); }));
   EXPECT_EQ(rig.op.told[0].text, "입력 길이 초과!");
+  EXPECT_TRUE(shownAsItIs);
+  rig.op.whileTelling = nullptr;
   rig.op.told.clear();
   EXPECT_EQ(rig.document().PageAt(0)->line1, u"OLD");
   ASSERT_TRUE(Eventually([&] { return rig.grid()->openEditor() != nullptr; }));
