@@ -88,7 +88,6 @@ void JobEdit::RemovePage(int row) {
   JobDocument& d = document_;
   PageRecord* const record = d.job_.pages.At(row);
   if (record == nullptr) return;
-  if (d.watcher_ != nullptr) d.watcher_->PageRemoved(*record);
   d.job_.pages.RemoveRecord(record);
   d.grid_.DeleteRow(row);
 }

@@ -38,13 +38,12 @@ class DocumentView {
   virtual void EditCell(int /*row*/, int /*column*/) {}
 };
 
-// Told before pages leave the job, so that what goes on from them (a print job
-// under way) can follow.
+// Told before the job's pages make way for another job's, so that what goes
+// on from them (a print job under way) can follow. Pages that come and go one
+// by one need no word: a print job follows them by identity.
 class PageWatcher {
  public:
   virtual ~PageWatcher() = default;
-  // `page` is about to be deleted; the page after it takes its place.
-  virtual void PageRemoved(const PageRecord& page) = 0;
   // Every page is about to make way for another job's.
   virtual void JobReplaced() = 0;
 };

@@ -25,10 +25,18 @@ constexpr char OtherPrinter[] =
     Q5300_TEXT("q5300", "The pages sent went to %1; printing now goes to %2.");
 constexpr char ContinueQuestion[] = Q5300_TEXT("q5300", "Continue from page %1?");
 constexpr char ContinueAnswer[] = Q5300_TEXT("q5300", "Continue from page %1");
+constexpr char PrintNotSentQuestion[] = Q5300_TEXT("q5300", "Print the pages not sent, %1?");
+constexpr char PrintNotSentAnswer[] = Q5300_TEXT("q5300", "Print pages %1");
+constexpr char PrintNotSentAnswerOne[] = Q5300_TEXT("q5300", "Print page %1");
 constexpr char StartAgainAnswer[] = Q5300_TEXT("q5300", "Start again from page 1");
 constexpr char CancelAnswer[] = Q5300_TEXT("q5300", "Cancel");
 constexpr char NextPrintContinues[] =
     Q5300_TEXT("q5300", "The next Print can continue from page %1.");
+constexpr char NextPrintPrintsOne[] = Q5300_TEXT("q5300", "The next Print can print page %1.");
+constexpr char NextPrintPrints[] = Q5300_TEXT("q5300", "The next Print can print pages %1.");
+constexpr char PrinterGone[] = Q5300_TEXT("q5300", "The printer is no longer connected.");
+constexpr char EndedWithPagesNotSent[] =
+    Q5300_TEXT("q5300", "Printing has ended, but not every page of the job was sent. %1");
 constexpr char PrintingStopped[] = Q5300_TEXT("q5300", "Printing stopped. %1");
 constexpr char NoLongerConnected[] = Q5300_TEXT("q5300", "The printer is no longer connected. %1");
 constexpr char ReplacedByAnotherJob[] =
@@ -40,6 +48,26 @@ enum Answer : std::size_t { GoOn = 0, StartAgain = 1, LeaveAsItIs = 2 };
 // Parts of a message, one space between those that are there.
 Phrase Sentences(const std::vector<Phrase>& parts) {
   return Phrase::Join(parts, " ");
+}
+
+// The pages not sent are the job's last ones, from the first of them on: the
+// job goes on from there. Otherwise they are named one by one.
+bool GoesOnFromFirst(const PageAccount& account) {
+  if (account.notSent.empty()) return false;
+  const int first = account.notSent.front();
+  const int last = account.notSent.back();
+  const bool oneRun = last - first + 1 == static_cast<int>(account.notSent.size());
+  return oneRun && (account.sent.empty() || account.sent.back() < first);
+}
+
+Phrase NextPrintHint(const std::vector<int>& notSent) {
+  PageAccount account;
+  account.notSent = notSent;
+  if (GoesOnFromFirst(account) && notSent.size() > 1) {
+    return Phrase(NextPrintContinues, notSent.front() + 1);
+  }
+  return Phrase(notSent.size() == 1 ? NextPrintPrintsOne : NextPrintPrints,
+                Phrase::Literal(PageRanges(notSent)));
 }
 
 }  // namespace
@@ -65,19 +93,30 @@ void PrintController::TellNoPrinter(const OpenResult& result) {
   }
 }
 
+void PrintController::TellLinkFailed(const OpenResult& result) {
+  // A printer that left the bus is not a fault of the port.
+  if (result.status == OpenStatus::NoDevice) {
+    op_.Tell(Message{Phrase::Join({LinkFailedMessage, PrinterGone}, "\n\n"), ApplicationTitle,
+                     MessageIcon::Warning});
+  } else {
+    op_.Tell(Message{LinkFailedMessage, ApplicationTitle, MessageIcon::Warning});
+  }
+  TellOpenDetail(result);
+}
+
 void PrintController::Print() {
   // A second press while the question is being asked asks nothing more.
   if (asking_) return;
-  if (busy()) {
+  if (busy() || holdPrint_ > 0) {
     printDeferred_ = true;
     return;
   }
   if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
 
-  const std::optional<ResumePoint> offer =
-      phase_ == Phase::Waiting ? std::optional(next_) : unfinished_;
+  const std::optional<JobPages> offer =
+      phase_ == Phase::Waiting ? std::optional(job_) : unfinished_;
   if (!offer) {
-    Start({});
+    Start(JobPages::From(source_.Order(), 0));
     return;
   }
   // The question waits for the printer a job would go to now, when it may be
@@ -92,49 +131,55 @@ void PrintController::Print() {
               [this, found] { AskAndStart(*found); });
 }
 
-Phrase PrintController::QuestionAbout(const ResumePoint& offer, bool waiting,
-                                     const OpenResult& found) const {
-  const PageOrder order = Order();
-  const int first = offer.PositionIn(order);
-  std::vector<Phrase> paragraphs{
-      Sentences({waiting ? JobWaits : JobStopped, SentReport(first, static_cast<int>(order.size())),
-                 PartialReport(offer.PartialPositions(order))})};
+Phrase PrintController::QuestionAbout(const JobPages& offer, bool waiting,
+                                      const OpenResult& found) const {
+  const PageAccount account = offer.Account(Records().records());
+  std::vector<Phrase> paragraphs{Sentences(
+      {waiting ? JobWaits : JobStopped, SentReport(account), PartialReport(account.partial)})};
   if (found.ok() && !found.printer.empty() && !offer.printer.empty() &&
       found.printer != offer.printer) {
     paragraphs.emplace_back(OtherPrinter, offer.printer, found.printer);
   }
-  paragraphs.emplace_back(ContinueQuestion, first + 1);
+  if (GoesOnFromFirst(account)) {
+    paragraphs.emplace_back(ContinueQuestion, account.notSent.front() + 1);
+  } else {
+    paragraphs.emplace_back(PrintNotSentQuestion, Phrase::Literal(PageRanges(account.notSent)));
+  }
   return Phrase::Join(paragraphs, "\n\n");
 }
 
 void PrintController::AskAndStart(const OpenResult& found) {
   asking_ = false;
   const bool waiting = phase_ == Phase::Waiting;
-  const std::optional<ResumePoint> offer = waiting ? std::optional(next_) : unfinished_;
-  const PageOrder order = Order();
-  const int first = offer ? offer->PositionIn(order) : 0;
-  const int pages = static_cast<int>(order.size());
-  if (!offer || first <= 0 || first >= pages) {
+  const std::optional<JobPages> offer = waiting ? std::optional(job_) : unfinished_;
+  const PageAccount account = offer ? offer->Account(Records().records()) : PageAccount{};
+  if (account.sent.empty() || account.notSent.empty()) {
     // Nothing to go on with: every page not sent is gone, or none was sent.
     if (waiting) DropWaitingJob();
     unfinished_.reset();
-    Start({});
+    Start(JobPages::From(source_.Order(), 0));
     return;
   }
 
   asking_ = true;
+  const Phrase goOn =
+      GoesOnFromFirst(account)
+          ? Phrase(ContinueAnswer, account.notSent.front() + 1)
+          : Phrase(account.notSent.size() == 1 ? PrintNotSentAnswerOne : PrintNotSentAnswer,
+                   Phrase::Literal(PageRanges(account.notSent)));
   const std::size_t answer =
-      op_.Choose(Message{QuestionAbout(*offer, waiting, found)},
-                 {Phrase(ContinueAnswer, first + 1), StartAgainAnswer, CancelAnswer});
+      op_.Choose(Message{QuestionAbout(*offer, waiting, found)}, {goOn, StartAgainAnswer, CancelAnswer});
   asking_ = false;
   switch (answer) {
     case GoOn:
+      // The same job again: the pages the printer never got, each once.
       if (waiting) DropWaitingJob();
       Start(*offer);
       return;
     case StartAgain:
       if (waiting) DropWaitingJob();
-      Start({});
+      unfinished_.reset();
+      Start(JobPages::From(source_.Order(), 0));
       return;
     default:
       // The job stays where it stood: a job that waits goes on waiting (a tick
@@ -155,22 +200,22 @@ void PrintController::DropWaitingJob() {
 }
 
 void PrintController::EndEarly(EndReason reason) {
+  // Reports of the steps still under way belong to this job: they are dropped.
+  ++run_;
   timers_.Stop(TimerId::Continue);
-  const PageOrder order = Order();
+  const PageAccount account = job_.Account(Records().records());
   phase_ = Phase::Idle;
   waitingForPrinter_ = false;
   stopRequested_ = false;
+  writing_ = false;
   replaced_ = false;
-  replacedOrder_.reset();
+  replacedRecords_.reset();
   tickDue_ = false;
-  afterPacket_.reset();
-  const int pages = static_cast<int>(order.size());
-  const int firstNotSent = std::min(next_.PositionIn(order), pages);
-  // Pages before the first not sent went out, in this job or the one it went on from.
-  const bool someSent = firstNotSent > 0;
-  const bool offered = someSent && reason != EndReason::Replaced;
+  inPacket_.clear();
+  const bool someSent = !account.sent.empty();
+  const bool offered = someSent && !account.notSent.empty() && reason != EndReason::Replaced;
   if (offered) {
-    unfinished_ = next_;
+    unfinished_ = job_;
     unfinished_->printer = jobPrinter_;
   } else {
     unfinished_.reset();
@@ -179,29 +224,37 @@ void PrintController::EndEarly(EndReason reason) {
   popup_.ShowStopButton(false);
   popup_.Hide();
 
+  const Phrase hint = !offered          ? Phrase()
+                      : continueHint_ ? continueHint_(account.notSent)
+                                      : NextPrintHint(account.notSent);
   const Phrase report =
-      Sentences({SentReport(firstNotSent, pages), PartialReport(next_.PartialPositions(order)),
-                 offered ? Phrase(NextPrintContinues, firstNotSent + 1) : Phrase()});
-  next_ = {};
+      Sentences({SentReport(account), PartialReport(account.partial), hint});
+  ++holdPrint_;
   switch (reason) {
     case EndReason::Stopped:
       op_.Tell(Message{Phrase(PrintingStopped, report)});
       break;
     case EndReason::Disconnected:
-      op_.Tell(Message{Phrase(NoLongerConnected, report)});
+      op_.Tell(Message{Phrase(NoLongerConnected, report), ApplicationTitle, MessageIcon::Warning});
       break;
     case EndReason::WriteFailed:
-      op_.Tell(Message{LinkFailedMessage});
-      op_.Tell(Message{report});
+      op_.Tell(Message{LinkFailedMessage, ApplicationTitle, MessageIcon::Warning});
+      op_.Tell(Message{report, PromptCaption, MessageIcon::Warning});
       break;
     case EndReason::TooLong:
-      op_.Tell(Message{InputOverLengthMessage});
+      op_.Tell(Message{InputOverLengthMessage, ApplicationTitle, MessageIcon::Warning});
       if (someSent) op_.Tell(Message{report});
       break;
     case EndReason::Replaced:
       op_.Tell(Message{Phrase(ReplacedByAnotherJob, report)});
       break;
+    case EndReason::LeftBehind:
+      op_.Tell(Message{Phrase(EndedWithPagesNotSent, report), PromptCaption, MessageIcon::Warning});
+      break;
   }
+  --holdPrint_;
+  if (endObserver_) endObserver_();
+  PrintIfDeferred();
 }
 
 }  // namespace q5300

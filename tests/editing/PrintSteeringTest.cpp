@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editing/Workbench.h"
+#include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
 #include "support/WorkbenchRig.h"
 #include "support/QueueDispatcher.h"
@@ -194,57 +195,90 @@ TEST(PrintSteering, ATickThatComesWhileTheQuestionIsOpenWaitsForTheAnswer) {
   EXPECT_TRUE(r.op.told.empty());
 }
 
-// Edits while a 100-page job waits after its first packet (pages 1–41): the
-// next packet starts at the first page not yet sent, whatever moved before it;
-// what is still to print prints as it is when its packet is built.
-TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatAPage) {
+// Edits while a 100-page job waits after its first packet (pages 1–41). The
+// packets follow the strip: each starts after the last page the printer took,
+// and carries the pages as they are when it is built. A page that comes back
+// or in behind that place is not printed out of its order: the job ends with
+// its report, and the next Print's default answer prints exactly those pages,
+// once.
+TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatNorHideAPage) {
+  const std::string endedWithout =
+      "Printing has ended, but not every page of the job was sent. ";
   struct Case {
     const char* name;
     std::function<void(Rig&)> edit;
     Names printed;
+    Names told;           // empty: the final message says everything was sent
+    Names printedAfter;   // what the next Print's default answer prints
   } const cases[] = {
-      {"delete a page sent before", [](Rig& r) { r.DeleteRow(4); }, Pages(1, 100)},
-      {"delete the next page", [](Rig& r) { r.DeleteRow(41); }, Without(Pages(1, 100), "P042")},
+      {"delete a page sent before", [](Rig& r) { r.DeleteRow(4); }, Pages(1, 100), {}, {}},
+      {"delete the next page", [](Rig& r) { r.DeleteRow(41); }, Without(Pages(1, 100), "P042"),
+       {}, {}},
       {"delete a page after the next", [](Rig& r) { r.DeleteRow(59); },
-       Without(Pages(1, 100), "P060")},
+       Without(Pages(1, 100), "P060"), {}, {}},
       {"delete the next page and the one after it",
        [](Rig& r) {
          r.DeleteRow(41);
          r.DeleteRow(41);
        },
-       Without(Without(Pages(1, 100), "P042"), "P043")},
-      {"insert before the next page", [](Rig& r) { r.InsertAfter(9, "NEW1"); }, Pages(1, 100)},
-      {"insert right before the next page", [](Rig& r) { r.InsertAfter(40, "NEW1"); },
-       Pages(1, 100)},
+       Without(Without(Pages(1, 100), "P042"), "P043"), {}, {}},
+      {"delete the last page sent, then the next page",
+       [](Rig& r) {
+         r.DeleteRow(40);
+         r.DeleteRow(40);
+       },
+       Pages(1, 41) + Pages(43, 100), {}, {}},
+      {"insert before the next page", [](Rig& r) { r.InsertAfter(9, "NEW1"); }, Pages(1, 100),
+       {endedWithout + "Pages 1–10, 12–101 sent, 11 not sent. The next Print can print page 11."},
+       {"NEW1"}},
+      {"insert at the next page", [](Rig& r) { r.InsertAfter(40, "NEW1"); },
+       Pages(1, 41) + Names{"NEW1"} + Pages(42, 100), {}, {}},
       {"insert after the next page", [](Rig& r) { r.InsertAfter(49, "NEW1"); },
-       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100)},
-      {"undo of a delete of the next page",
+       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100), {}, {}},
+      {"undo of a delete of the next page before a packet went out",
        [](Rig& r) {
          r.DeleteRow(41);
          r.bench.document.Undo();
        },
-       Pages(1, 100)},
+       Pages(1, 100), {}, {}},
       {"undo of a delete of a page sent before",
        [](Rig& r) {
          r.DeleteRow(4);
          r.bench.document.Undo();
        },
-       Pages(1, 100)},
-      {"redo of a delete of the next page",
+       Pages(1, 100), {}, {}},
+      {"undo of a delete after a packet went out",
        [](Rig& r) {
-         r.DeleteRow(41);
+         r.DeleteRow(43);
+         r.Tick();
+         r.bench.document.Undo();
+       },
+       Without(Pages(1, 100), "P044"),
+       {endedWithout + "Pages 1–43, 45–100 sent, 44 not sent. The next Print can print page 44."},
+       {"P044"}},
+      {"redo of that delete",
+       [](Rig& r) {
+         r.DeleteRow(43);
+         r.Tick();
          r.bench.document.Undo();
          r.bench.document.Redo();
        },
-       Without(Pages(1, 100), "P042")},
+       Without(Pages(1, 100), "P044"), {}, {}},
+      {"undo of an insert before the next page",
+       [](Rig& r) {
+         r.InsertAfter(9, "NEW1");
+         r.bench.document.Undo();
+         r.bench.document.Undo();
+       },
+       Pages(1, 100), {}, {}},
       {"a page not yet sent prints as it is",
        [](Rig& r) { r.bench.pages.CommitCellEdit(69, Line1Column, u"NEW7", false); },
-       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100)},
+       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100), {}, {}},
       {"every page still to print deleted",
        [](Rig& r) {
          while (r.grid().rowCount() > 41) r.DeleteRow(41);
        },
-       Pages(1, 41)},
+       Pages(1, 41), {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -254,10 +288,104 @@ TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatAPage) {
     c.edit(r);
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
+    EXPECT_EQ(r.op.TakeTexts(), c.told);
+    if (c.told.empty()) {
+      EXPECT_EQ(r.bench.popup().text(), AllSent);
+      EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+      continue;
+    }
+    // The next Print offers exactly the pages never sent, and prints them once.
+    r.op.choices = {0};
+    r.bench.printing.Print();
+    ASSERT_EQ(r.op.asked.size(), 1u);
+    ASSERT_TRUE(r.RunTimers());
+    EXPECT_EQ(r.Printed(), c.printed + c.printedAfter);
     EXPECT_TRUE(r.op.told.empty()) << r.op.told.front().text;
-    EXPECT_EQ(r.bench.popup().text(), AllSent);
     EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+    r.bench.printing.Print();
+    EXPECT_EQ(r.op.asked.size(), 1u);
   }
+}
+
+TEST(PrintSteering, AStopNamesAPageInsertedBehindThePrinterAndTheNextPrintPrintsItInOrder) {
+  Rig r;
+  r.bench.printing.Print();
+  r.InsertAfter(9, "NEW1");
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.op.TakeTexts(),
+            Names{"Printing stopped. Pages 1–10, 12–42 sent, 11, 43–101 not sent. The next "
+                  "Print can print pages 11, 43–101."});
+  r.op.choices = {0};
+  r.bench.printing.Print();
+  EXPECT_EQ(r.op.offered.at(0),
+            (Names{"Print pages 11, 43–101", "Start again from page 1", "Cancel"}));
+  EXPECT_EQ(r.op.asked.at(0).text,
+            "The last print job stopped before its end: Pages 1–10, 12–42 sent, 11, 43–101 not "
+            "sent.\n\nPrint the pages not sent, 11, 43–101?");
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(1, 41) + Names{"NEW1"} + Pages(42, 100));
+  EXPECT_TRUE(r.op.told.empty());
+}
+
+// A stop pressed while the printer works on a packet's transfer: the job ends
+// the moment the transfer has, and no tick is left to carry it on.
+TEST(PrintSteering, AStopDuringATransferThatSucceedsEndsTheJobWhenItEnds) {
+  Rig r;
+  r.bench.printing.Print();
+  r.printer.SetArrivalObserver([&r](std::span<const uint8_t> bytes) {
+    if (DecodeMessage(bytes).kind == MessageKind::PrintPacket) r.bench.popup().StopPressed();
+  });
+  const milliseconds tick = *r.timers.deadline(TimerId::Continue);
+  r.Tick();
+  r.printer.SetArrivalObserver({});
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::Idle);
+  EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–82 sent, 83–100 not sent. The "
+                                    "next Print can continue from page 83."});
+  // The query, the packet and its end, then the 100 ms the printer takes it in.
+  EXPECT_EQ(r.clock.Now(), tick + milliseconds(100));
+  EXPECT_EQ(r.Printed(), Pages(1, 82));
+}
+
+// The status query before a packet and the packet are steps of their own: a
+// stop while the printer answers the query sends no byte of the packet.
+TEST(PrintSteering, AStopDuringTheStatusQuerySendsNothingOfTheNextPacket) {
+  Rig r;
+  r.bench.printing.Print();
+  r.printer.SetArrivalObserver([&r](std::span<const uint8_t> bytes) {
+    if (bytes.size() == 2 && bytes[0] == 0x01 && bytes[1] == 'A') r.bench.popup().StopPressed();
+  });
+  r.Tick();
+  r.printer.SetArrivalObserver({});
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–41 sent, 42–100 not sent. The "
+                                    "next Print can continue from page 42."});
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(1, 41));
+  EXPECT_FALSE(r.printer.isOpen());
+}
+
+// A chosen range prints as a job of its own: its stop, report and next Print
+// speak of the range's pages in the job's page numbers.
+TEST(PrintSteering, ARangeToPrintAgainIsAJobOfItsOwn) {
+  Rig r;
+  const PageOrder order = OrderOf(r.job().pages.first());
+  std::vector<uint32_t> range(order.begin() + 43, order.begin() + 47);  // 44–47
+  range.push_back(order[59]);                                          // 60
+  r.bench.printing.PrintPages(range);
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"});
+  EXPECT_TRUE(r.op.told.empty());
+
+  // The whole range again, stopped after its first packet.
+  std::vector<uint32_t> wide(order.begin() + 9, order.begin() + 90);  // 10–90
+  r.bench.printing.PrintPages(wide);
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 10–50 sent, 51–90 not sent. The "
+                                    "next Print can continue from page 51."});
+  r.op.choices = {0};
+  r.bench.printing.Print();
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"} + Pages(10, 90));
 }
 
 // An Open or an Import while the job waits puts other pages in place of the
