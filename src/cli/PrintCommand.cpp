@@ -70,24 +70,24 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
   const auto layout = ImportLayoutFor(args, console, "print", file);
   if (!layout) return ExitCode::Usage;
 
-  PageChoice choice;
+  PageChoice pages;
   if (const auto given = args.Value("--from-page")) {
     const auto page = PositiveNumber(*given);
     if (!page)
       return UsageError(console, "print", "--from-page takes a page number from 1: " + *given);
-    choice.fromPage = *page;
+    pages.fromPage = *page;
   }
   if (const auto given = args.Value("--pages")) {
     if (args.Value("--from-page")) {
       return UsageError(console, "print", "--pages and --from-page cannot be given together");
     }
-    auto pages = PageList(*given);
-    if (!pages) {
+    auto listed = PageList(*given);
+    if (!listed) {
       return UsageError(console, "print",
                         "--pages takes page numbers from 1 and ranges, such as 44-47,60: " +
                             *given);
     }
-    choice.pages = std::move(*pages);
+    pages.pages = std::move(*listed);
   }
 
   SystemClock clock;
@@ -98,7 +98,7 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     return ExitCode::BadOutput;
   }
   PrintRun run(**device, clock, console.err);
-  const ExitCode result = run.Run(file, choice, *layout);
+  const ExitCode result = run.Run(file, pages, *layout);
   if (result == ExitCode::PrinterFailed) {
     // The virtual printer fails a write it cannot store: that is its output file.
     if (const auto* printer = dynamic_cast<const VirtualPrinter*>(device->get());

@@ -165,6 +165,7 @@ void PrintController::PrintPagesOf(JobPages pages) {
 
 void PrintController::Start(JobPages pages) {
   ++run_;
+  unsentReport_ = {};
   waitingForPrinter_ = false;
   stopRequested_ = false;
   writing_ = false;
@@ -176,6 +177,7 @@ void PrintController::Start(JobPages pages) {
   job_ = std::move(pages);
   job_.NewRun();
   phase_ = Phase::Opening;
+  popup_.SetStanding(true);
 
   popup_.SetStatusText(ProcessingText);
   popup_.Show();
@@ -276,6 +278,7 @@ void PrintController::SendNextPacket(bool first) {
   if (!first || packet.nextPageId != 0) popup_.ShowStopButton(true);
   inPacket_.clear();
   for (const Packet::Page& page : packet.pages) inPacket_.push_back(page.pageId);
+  morePackets_ = packet.nextPageId != 0;
   phase_ = first ? Phase::Sending : Phase::Continuing;
   writing_ = true;
   auto write = std::make_shared<PacketWrite>();
@@ -324,7 +327,7 @@ void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool cont
     EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
     return;
   }
-  if (!job_.ToSend(Records().records()).empty()) {
+  if (morePackets_) {
     phase_ = Phase::Waiting;
     timers_.Arm(TimerId::Continue, delay);
     return;
@@ -334,7 +337,14 @@ void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool cont
 
 void PrintController::CompleteOrLeave(bool continued) {
   phase_ = Phase::Idle;
-  if (!job_.NotSent(Records().records()).empty()) {
+  const CompiledJob records = Records();
+  if (!job_.ToSend(records.records()).empty()) {
+    // Pages came in after the last one sent while its packet went out.
+    phase_ = Phase::Waiting;
+    timers_.Arm(TimerId::Continue, continued ? TickInterval : FirstTickDelay);
+    return;
+  }
+  if (!job_.NotSent(records.records()).empty()) {
     EndEarly(EndReason::LeftBehind);
     return;
   }
@@ -360,11 +370,6 @@ void PrintController::ContinueTick() {
   if (asking_) {
     // The operator is deciding about this job: nothing goes out meanwhile.
     tickDue_ = true;
-    return;
-  }
-  if (job_.ToSend(Records().records()).empty()) {
-    // The pages still to come stopped being printable while the job waited.
-    CompleteOrLeave(true);
     return;
   }
   popup_.ShowStopButton(true);
@@ -442,6 +447,7 @@ void PrintController::JobReplaced() {
 }
 
 void PrintController::Complete(const char* message, bool closeLinkNow) {
+  popup_.SetStanding(false);
   if (closeLinkNow) CloseLinkOnWorker();
   closeLinkAfterMessage_ = !closeLinkNow;
   popup_.ShowStopButton(false);

@@ -96,6 +96,19 @@ class PrintController {
     continueHint_ = std::move(hint);
   }
 
+  // Closing the program: a job that runs is not left behind without a word.
+  enum class QuitStep {
+    Quit,          // no job runs (any more): the program may close
+    WhenJobEnds,   // the job stops once its transfer has ended; close then
+    Stay,          // the operator went back to the job
+  };
+  // Asks whether to stop the job that runs and quit, or go back; a stop gives
+  // the job's report as the stop button does.
+  QuitStep StopForQuit();
+  // The report of the last job that ended with pages not sent ("Pages 1–41
+  // sent, 42–100 not sent."); empty when every page went out.
+  const Phrase& unsentReport() const { return unsentReport_; }
+
   enum class Phase {
     Idle,
     Opening,       // the printer is being opened and asked whether it is ready
@@ -166,8 +179,9 @@ class PrintController {
   // packet's job keeps the link open until then; a continued job closes it first.
   void Complete(const char* message, bool closeLinkNow);
   void FinalMessageElapsed();
-  // Every page the job could print went out, but pages of the job that came
-  // back or in before the strip's place were not: the job ends with their report.
+  // The last packet went out: pages that came in after it are sent at the next
+  // tick; pages of the job that came back or in behind it end the job with
+  // their report; otherwise the job is complete.
   void CompleteOrLeave(bool continued);
   // The job ends before its last page; the operator hears why and which pages
   // went out, and which may have reached the printer in part.
@@ -218,14 +232,16 @@ class PrintController {
   // the printer got them all.
   JobPages job_;
   std::optional<JobPages> unfinished_;
-  // The pages of the packet under way.
+  // The pages of the packet under way, and whether pages were left for another.
   std::vector<uint32_t> inPacket_;
+  bool morePackets_ = false;
   // The printer the pages of this job went to.
   Phrase jobPrinter_;
   Phrase printerNote_;
   std::function<void()> printerObserver_;
   std::function<void()> endObserver_;
   std::function<Phrase(const std::vector<int>&)> continueHint_;
+  Phrase unsentReport_;
 };
 
 }  // namespace q5300

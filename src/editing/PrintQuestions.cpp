@@ -42,6 +42,11 @@ constexpr char NoLongerConnected[] = Q5300_TEXT("q5300", "The printer is no long
 constexpr char ReplacedByAnotherJob[] =
     Q5300_TEXT("q5300", "The print job ended: another job took the place of its pages. %1");
 
+constexpr char QuitQuestion[] = Q5300_TEXT(
+    "q5300", "A print job is running: %1\n\nStop printing and quit, or go back to the job?");
+constexpr char StopAndQuitAnswer[] = Q5300_TEXT("q5300", "Stop printing and quit");
+constexpr char GoBackAnswer[] = Q5300_TEXT("q5300", "Go back");
+
 // The answers to the question whether to go on, in this order.
 enum Answer : std::size_t { GoOn = 0, StartAgain = 1, LeaveAsItIs = 2 };
 
@@ -193,6 +198,18 @@ void PrintController::AskAndStart(const OpenResult& found) {
   }
 }
 
+PrintController::QuitStep PrintController::StopForQuit() {
+  if (!running()) return QuitStep::Quit;
+  const Phrase question(QuitQuestion, SentReport(job_.Account(Records().records())));
+  if (op_.Choose(Message{question, ApplicationTitle, MessageIcon::Warning},
+                 {StopAndQuitAnswer, GoBackAnswer}) != 0) {
+    return QuitStep::Stay;
+  }
+  // The job may have ended while the question was open.
+  StopPressed();
+  return running() ? QuitStep::WhenJobEnds : QuitStep::Quit;
+}
+
 void PrintController::DropWaitingJob() {
   timers_.Stop(TimerId::Continue);
   tickDue_ = false;
@@ -221,6 +238,7 @@ void PrintController::EndEarly(EndReason reason) {
     unfinished_.reset();
   }
   CloseLinkOnWorker();
+  popup_.SetStanding(false);
   popup_.ShowStopButton(false);
   popup_.Hide();
 
@@ -229,6 +247,9 @@ void PrintController::EndEarly(EndReason reason) {
                                       : NextPrintHint(account.notSent);
   const Phrase report =
       Sentences({SentReport(account), PartialReport(account.partial), hint});
+  unsentReport_ = account.notSent.empty() && account.partial.empty()
+                      ? Phrase()
+                      : Sentences({SentReport(account), PartialReport(account.partial)});
   ++holdPrint_;
   switch (reason) {
     case EndReason::Stopped:

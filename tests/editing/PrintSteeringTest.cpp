@@ -497,5 +497,19 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
   EXPECT_FALSE(r.bench.printing.unfinishedFrom());
 }
 
+// A printer that left the bus since the last job: Print says that it is gone,
+// in a box of a fault.
+TEST(PrintSteering, APrintAfterThePrinterLeftTheBusSaysItIsGone) {
+  Rig r;
+  r.bench.printing.Print();
+  ASSERT_TRUE(r.RunTimers());
+  r.printer.UnplugAfterWrites(0);
+  r.bench.printing.Print();
+  ASSERT_EQ(r.op.told.size(), 1u);
+  EXPECT_EQ(r.op.told[0].text, "시리얼 포트 오류!\n\nThe printer is no longer connected.");
+  EXPECT_EQ(r.op.told[0].icon, MessageIcon::Warning);
+  EXPECT_FALSE(r.bench.popup().visible());
+}
+
 }  // namespace
 }  // namespace q5300
