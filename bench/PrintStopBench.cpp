@@ -30,9 +30,8 @@ void StopWhileTheQueryIsHeld(benchmark::State& state) {
         job.bench.pages.CommitCellEdit(row, Line1Column, std::u16string(40, u'X'), false);
       }
       job.bench.printing.Print();
-      if (!dispatcher.RunUntil([&] {
-            return job.bench.printing.phase() == PrintController::Phase::Waiting;
-          })) {
+      if (!dispatcher.RunUntil(
+              [&] { return job.bench.printing.phase() == PrintController::Phase::Waiting; })) {
         throw std::runtime_error("the job never waited for its next packet");
       }
       job.printer.SetArrivalObserver([gate](std::span<const uint8_t> bytes) {

@@ -83,9 +83,9 @@ ExitCode RunPrint(const ParsedArguments& args, Console& console) {
     }
     auto listed = PageList(*given);
     if (!listed) {
-      return UsageError(console, "print",
-                        "--pages takes page numbers from 1 and ranges, such as 44-47,60: " +
-                            *given);
+      return UsageError(
+          console, "print",
+          "--pages takes page numbers from 1 and ranges, such as 44-47,60: " + *given);
     }
     pages.pages = std::move(*listed);
   }

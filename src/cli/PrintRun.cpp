@@ -78,8 +78,9 @@ ExitCode PrintRun::Run(const std::string& file, const PageChoice& choice,
   Workbench& bench = session_.bench();
   const int pages = bench.document.grid().rowCount();
   const char* option = choice.pages.empty() ? "--from-page" : "--pages";
-  const int beyond =
-      choice.pages.empty() ? choice.fromPage : *std::max_element(choice.pages.begin(), choice.pages.end());
+  const int beyond = choice.pages.empty()
+                         ? choice.fromPage
+                         : *std::max_element(choice.pages.begin(), choice.pages.end());
   if (beyond > pages) {
     Say(err_, UsageErrorText("print", PageBeyondJob(option, beyond, pages)));
     return ExitCode::Usage;

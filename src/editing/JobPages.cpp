@@ -12,11 +12,13 @@ constexpr char kPageNotSent[] = Q5300_TEXT("q5300", "Page %1 not sent.");
 constexpr char kPagesNotSent[] = Q5300_TEXT("q5300", "Pages %1 not sent.");
 constexpr char kPageSentRestNot[] = Q5300_TEXT("q5300", "Page %1 sent, %2 not sent.");
 constexpr char kPagesSentRestNot[] = Q5300_TEXT("q5300", "Pages %1 sent, %2 not sent.");
-constexpr char kPageInPart[] = Q5300_TEXT(
-    "q5300", "Page %1 may have reached the printer in part: look at the last tubes before you go "
-    "on.");
+constexpr char kPageInPart[] =
+    Q5300_TEXT("q5300",
+               "Page %1 may have reached the printer in part: look at the last tubes before you go "
+               "on.");
 constexpr char kPagesInPart[] = Q5300_TEXT(
-    "q5300", "Pages %1 may have reached the printer in part: look at the last tubes before you go "
+    "q5300",
+    "Pages %1 may have reached the printer in part: look at the last tubes before you go "
     "on.");
 
 }  // namespace

@@ -58,7 +58,7 @@ struct PrintController::Continued {
 struct PrintController::PacketWrite {
   bool skipped = false;  // a stop came before its first byte: nothing was written
   Written written;
-  bool lost = false;  // the printer went away while the packet was written
+  bool lost = false;              // the printer went away while the packet was written
   std::vector<uint32_t> reached;  // pages of a packet taken in part
 };
 
@@ -438,11 +438,12 @@ void PrintController::JobReplaced() {
     EndEarly(EndReason::Replaced);
     return;
   }
-  // The report of the transfer under way ends the job, with the pages as they
-  // were.
+  // A packet not yet begun does not go; the report of the transfer under way
+  // ends the job, with the pages as they were.
+  *stopFlag_ = true;
   const CompiledJob records = source_.CompileForPacket();
-  replacedRecords_ =
-      std::make_shared<const std::vector<PageRecord>>(records.records().begin(), records.records().end());
+  replacedRecords_ = std::make_shared<const std::vector<PageRecord>>(records.records().begin(),
+                                                                     records.records().end());
   replaced_ = true;
 }
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "compile/RebuildRecords.h"
 #include "data/JobSettings.h"
 #include "data/Operator.h"
-#include "compile/RebuildRecords.h"
 #include "data/PageRecord.h"
-#include "printer/PrinterLink.h"
 #include "editing/JobPages.h"
 #include "editing/StatusPopup.h"
+#include "printer/PrinterLink.h"
 #include "printer/TimerService.h"
 
 namespace q5300 {
@@ -98,9 +98,9 @@ class PrintController {
 
   // Closing the program: a job that runs is not left behind without a word.
   enum class QuitStep {
-    Quit,          // no job runs (any more): the program may close
-    WhenJobEnds,   // the job stops once its transfer has ended; close then
-    Stay,          // the operator went back to the job
+    Quit,         // no job runs (any more): the program may close
+    WhenJobEnds,  // the job stops once its transfer has ended; close then
+    Stay,         // the operator went back to the job
   };
   // Asks whether to stop the job that runs and quit, or go back; a stop gives
   // the job's report as the stop button does.
@@ -119,9 +119,7 @@ class PrintController {
   };
   Phase phase() const { return phase_; }
   // A job runs: it sends a packet or waits for the next.
-  bool running() const {
-    return phase_ != Phase::Idle && phase_ != Phase::FinalMessage;
-  }
+  bool running() const { return phase_ != Phase::Idle && phase_ != Phase::FinalMessage; }
   // USB work of the job is under way.
   bool busy() const { return link_.worker().busy(); }
   // Bytes of a packet are being written: a stop takes effect once they are.

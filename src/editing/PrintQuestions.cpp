@@ -10,10 +10,12 @@ namespace q5300 {
 namespace {
 
 constexpr char NoPrinterMessage[] = Q5300_TEXT(
-    "q5300", "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct "
+    "q5300",
+    "Unsuccessfully to open the serial port,\rmake sure that the printer has the correct "
     "connect to the PC!");
 constexpr char VirtualPrinterHint[] = Q5300_TEXT(
-    "q5300", "No Q5300 was found on USB.\rTo try the program without the printer, start it with "
+    "q5300",
+    "No Q5300 was found on USB.\rTo try the program without the printer, start it with "
     "the virtual printer, which answers like a ready printer and keeps what it receives in a "
     "folder:\r\r%1\r\rThe labels it would print are listed in %2.");
 constexpr char VirtualPrinterCommand[] = "Q5300_DEVICE=virtual:/tmp/q5300-out q5300";
@@ -112,7 +114,7 @@ void PrintController::TellLinkFailed(const OpenResult& result) {
 void PrintController::Print() {
   // A second press while the question is being asked asks nothing more.
   if (asking_) return;
-  if (busy() || holdPrint_ > 0) {
+  if (busy()) {
     printDeferred_ = true;
     return;
   }
@@ -172,8 +174,8 @@ void PrintController::AskAndStart(const OpenResult& found) {
           ? Phrase(ContinueAnswer, account.notSent.front() + 1)
           : Phrase(account.notSent.size() == 1 ? PrintNotSentAnswerOne : PrintNotSentAnswer,
                    Phrase::Literal(PageRanges(account.notSent)));
-  const std::size_t answer =
-      op_.Choose(Message{QuestionAbout(*offer, waiting, found)}, {goOn, StartAgainAnswer, CancelAnswer});
+  const std::size_t answer = op_.Choose(Message{QuestionAbout(*offer, waiting, found)},
+                                        {goOn, StartAgainAnswer, CancelAnswer});
   asking_ = false;
   switch (answer) {
     case GoOn:
@@ -242,11 +244,10 @@ void PrintController::EndEarly(EndReason reason) {
   popup_.ShowStopButton(false);
   popup_.Hide();
 
-  const Phrase hint = !offered          ? Phrase()
+  const Phrase hint = !offered        ? Phrase()
                       : continueHint_ ? continueHint_(account.notSent)
                                       : NextPrintHint(account.notSent);
-  const Phrase report =
-      Sentences({SentReport(account), PartialReport(account.partial), hint});
+  const Phrase report = Sentences({SentReport(account), PartialReport(account.partial), hint});
   unsentReport_ = account.notSent.empty() && account.partial.empty()
                       ? Phrase()
                       : Sentences({SentReport(account), PartialReport(account.partial)});

@@ -197,16 +197,23 @@ TEST(PrintRun, ARangeSendsOnlyItsPagesAndNamesTheRestByTheirNumbers) {
   for (const DecodedRecord& r : packets[0].records) printed.push_back(r.creationNo);
   EXPECT_EQ(printed, (std::vector<int>{44, 45, 46, 47, 60}));
 
-  // 10–90 and 95: the printer is unplugged after the first packet.
-  PageChoice wide;
-  for (int page = 10; page <= 90; ++page) wide.pages.push_back(page);
-  wide.pages.push_back(95);
-  rig.printer.UnplugAfterWrites(4);
-  EXPECT_EQ(rig.Print(file, wide), ExitCode::PrinterFailed);
-  EXPECT_TRUE(rig.Said("q5300-cli: The printer is no longer connected. Pages 10–50 sent, 51–90, "
-                       "95 not sent. To print the pages not sent: q5300-cli print " +
-                       file + " --pages 51-90,95.\n"))
-      << rig.err.str();
+  // 10–90, and 10–90 and 95: the printer is unplugged after the first packet.
+  // The rest is named by its pages: --from-page would print the job's last ones too.
+  for (const bool ninetyFive : {false, true}) {
+    PrintRig part;
+    PageChoice wide;
+    for (int page = 10; page <= 90; ++page) wide.pages.push_back(page);
+    if (ninetyFive) wide.pages.push_back(95);
+    part.printer.UnplugAfterWrites(4);
+    const std::string from = part.File("long.csv", HundredFullPages());
+    EXPECT_EQ(part.Print(from, wide), ExitCode::PrinterFailed);
+    EXPECT_TRUE(part.Said(std::string("q5300-cli: The printer is no longer connected. Pages "
+                                      "10–50 sent, 51–90") +
+                          (ninetyFive ? ", 95" : "") +
+                          " not sent. To print the pages not sent: q5300-cli print " + from +
+                          " --pages 51-90" + (ninetyFive ? ",95" : "") + ".\n"))
+        << part.err.str();
+  }
 }
 
 }  // namespace

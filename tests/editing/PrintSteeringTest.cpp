@@ -14,8 +14,8 @@
 #include "editing/Workbench.h"
 #include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
-#include "support/WorkbenchRig.h"
 #include "support/QueueDispatcher.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -23,7 +23,8 @@ namespace {
 using std::chrono::milliseconds;
 using Names = std::vector<std::string>;
 
-constexpr const char* AllSent = "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
+constexpr const char* AllSent =
+    "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
 
 // "P042": the name of page 42 as the rig writes it.
 std::string Name(int page) {
@@ -80,7 +81,8 @@ struct Rig : testing::WorkbenchParts {
   void InsertAfter(int row, const std::string& name) {
     Click(row);
     bench.pages.Add();
-    bench.pages.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()), false);
+    bench.pages.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()),
+                               false);
   }
   void DeleteRow(int row) {
     Click(row);
@@ -158,8 +160,8 @@ TEST(PrintSteering, TheQuestionToGoOnHasThreeAnswersAndEscapePrintsNothing) {
     if (c.answers.empty()) {
       // Left where it stood: nothing more printed for now.
       EXPECT_EQ(r.printer.packets().size(), 1u);
-      EXPECT_EQ(r.bench.printing.phase(),
-                c.situation == Waits ? PrintController::Phase::Waiting : PrintController::Phase::Idle);
+      EXPECT_EQ(r.bench.printing.phase(), c.situation == Waits ? PrintController::Phase::Waiting
+                                                               : PrintController::Phase::Idle);
     }
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
@@ -202,51 +204,72 @@ TEST(PrintSteering, ATickThatComesWhileTheQuestionIsOpenWaitsForTheAnswer) {
 // its report, and the next Print's default answer prints exactly those pages,
 // once.
 TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatNorHideAPage) {
-  const std::string endedWithout =
-      "Printing has ended, but not every page of the job was sent. ";
+  const std::string endedWithout = "Printing has ended, but not every page of the job was sent. ";
   struct Case {
     const char* name;
     std::function<void(Rig&)> edit;
     Names printed;
-    Names told;           // empty: the final message says everything was sent
-    Names printedAfter;   // what the next Print's default answer prints
+    Names told;          // empty: the final message says everything was sent
+    Names printedAfter;  // what the next Print's default answer prints
   } const cases[] = {
       {"delete a page sent before", [](Rig& r) { r.DeleteRow(4); }, Pages(1, 100), {}, {}},
-      {"delete the next page", [](Rig& r) { r.DeleteRow(41); }, Without(Pages(1, 100), "P042"),
-       {}, {}},
-      {"delete a page after the next", [](Rig& r) { r.DeleteRow(59); },
-       Without(Pages(1, 100), "P060"), {}, {}},
+      {"delete the next page",
+       [](Rig& r) { r.DeleteRow(41); },
+       Without(Pages(1, 100), "P042"),
+       {},
+       {}},
+      {"delete a page after the next",
+       [](Rig& r) { r.DeleteRow(59); },
+       Without(Pages(1, 100), "P060"),
+       {},
+       {}},
       {"delete the next page and the one after it",
        [](Rig& r) {
          r.DeleteRow(41);
          r.DeleteRow(41);
        },
-       Without(Without(Pages(1, 100), "P042"), "P043"), {}, {}},
+       Without(Without(Pages(1, 100), "P042"), "P043"),
+       {},
+       {}},
       {"delete the last page sent, then the next page",
        [](Rig& r) {
          r.DeleteRow(40);
          r.DeleteRow(40);
        },
-       Pages(1, 41) + Pages(43, 100), {}, {}},
-      {"insert before the next page", [](Rig& r) { r.InsertAfter(9, "NEW1"); }, Pages(1, 100),
+       Pages(1, 41) + Pages(43, 100),
+       {},
+       {}},
+      {"insert before the next page",
+       [](Rig& r) { r.InsertAfter(9, "NEW1"); },
+       Pages(1, 100),
        {endedWithout + "Pages 1–10, 12–101 sent, 11 not sent. The next Print can print page 11."},
        {"NEW1"}},
-      {"insert at the next page", [](Rig& r) { r.InsertAfter(40, "NEW1"); },
-       Pages(1, 41) + Names{"NEW1"} + Pages(42, 100), {}, {}},
-      {"insert after the next page", [](Rig& r) { r.InsertAfter(49, "NEW1"); },
-       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100), {}, {}},
+      {"insert at the next page",
+       [](Rig& r) { r.InsertAfter(40, "NEW1"); },
+       Pages(1, 41) + Names{"NEW1"} + Pages(42, 100),
+       {},
+       {}},
+      {"insert after the next page",
+       [](Rig& r) { r.InsertAfter(49, "NEW1"); },
+       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100),
+       {},
+       {}},
       {"undo of a delete of the next page before a packet went out",
        [](Rig& r) {
          r.DeleteRow(41);
          r.bench.document.Undo();
        },
-       Pages(1, 100), {}, {}},
+       Pages(1, 100),
+       {},
+       {}},
       {"undo of a delete of a page sent before",
        [](Rig& r) {
          r.DeleteRow(4);
          r.bench.document.Undo();
        },
-       Pages(1, 100), {}, {}},
+       Pages(1, 100),
+       {},
+       {}},
       {"undo of a delete after a packet went out",
        [](Rig& r) {
          r.DeleteRow(43);
@@ -263,22 +286,30 @@ TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatNorHideAPage) {
          r.bench.document.Undo();
          r.bench.document.Redo();
        },
-       Without(Pages(1, 100), "P044"), {}, {}},
+       Without(Pages(1, 100), "P044"),
+       {},
+       {}},
       {"undo of an insert before the next page",
        [](Rig& r) {
          r.InsertAfter(9, "NEW1");
          r.bench.document.Undo();
          r.bench.document.Undo();
        },
-       Pages(1, 100), {}, {}},
+       Pages(1, 100),
+       {},
+       {}},
       {"a page not yet sent prints as it is",
        [](Rig& r) { r.bench.pages.CommitCellEdit(69, Line1Column, u"NEW7", false); },
-       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100), {}, {}},
+       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100),
+       {},
+       {}},
       {"every page still to print deleted",
        [](Rig& r) {
          while (r.grid().rowCount() > 41) r.DeleteRow(41);
        },
-       Pages(1, 41), {}, {}},
+       Pages(1, 41),
+       {},
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -370,7 +401,7 @@ TEST(PrintSteering, ARangeToPrintAgainIsAJobOfItsOwn) {
   Rig r;
   const PageOrder order = OrderOf(r.job().pages.first());
   std::vector<uint32_t> range(order.begin() + 43, order.begin() + 47);  // 44–47
-  range.push_back(order[59]);                                          // 60
+  range.push_back(order[59]);                                           // 60
   r.bench.printing.PrintPages(range);
   ASSERT_TRUE(r.RunTimers());
   EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"});
@@ -404,7 +435,8 @@ TEST(PrintSteering, AJobReplacedWhileItWaitsEndsWithItsReport) {
     std::function<bool(Rig&)> replace;
   } const cases[] = {
       {"import", [&csv](Rig& r) { return r.bench.files.ImportFile(csv); }},
-      {"open in place of the job", [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, true); }},
+      {"open in place of the job",
+       [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, true); }},
       {"open after the job's pages",
        [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, false); }},
   };
@@ -441,7 +473,7 @@ TEST(PrintSteering, AJobReplacedWhileItsPacketIsUnderWayEndsWhenThePacketHas) {
                                     "pages. Pages 1–100 not sent."});
   EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
   EXPECT_TRUE(r.printer.packets().empty());
-  }
+}
 
 // The printer took only part of a packet: the pages whose bytes went out are
 // named before the operator decides to go on, and the question names them again.
@@ -463,7 +495,8 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
        [](Rig& r) { r.printer.UnplugDuringWrite(3, 2000); },
        {"The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. " + inPart +
         " The next Print can continue from page 42."}},
-      {"a write that took only the header", [](Rig& r) { r.printer.FailWrite(3, 10); },
+      {"a write that took only the header",
+       [](Rig& r) { r.printer.FailWrite(3, 10); },
        {"시리얼 포트 오류!",
         "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42."}},
   };

@@ -13,8 +13,8 @@
 #include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
 #include "support/QueueDispatcher.h"
-#include "support/WriteGate.h"
 #include "support/WorkbenchRig.h"
+#include "support/WriteGate.h"
 
 namespace q5300 {
 namespace {

@@ -257,7 +257,9 @@ TEST(LongJob, ClosingTheWindowWhileAJobRunsAsksAndReports) {
     LongJob job(held ? 0.05 : 1000);
     ASSERT_TRUE(job.rig.shown);
     WaitAfterFirstPacket(job);
-    if (held) ASSERT_TRUE(Eventually([&] { return job.held->arrived() == 2; }, kLongWait));
+    if (held) {
+      ASSERT_TRUE(Eventually([&] { return job.held->arrived() == 2; }, kLongWait));
+    }
     job.rig.op.choices = {1};  // go back
     EXPECT_FALSE(job.rig.window->close());
     ASSERT_EQ(job.rig.op.offered.size(), 1u);
