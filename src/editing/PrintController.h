@@ -222,6 +222,8 @@ class PrintController {
   // The question whether to go on is open (or about to be): ticks wait for it.
   bool asking_ = false;
   bool tickDue_ = false;
+  // The program closes once the job has ended.
+  bool quitting_ = false;
   // The job was replaced while its transfer was under way: it ends at the report.
   bool replaced_ = false;
   // The records of a job that was replaced, for its report.

@@ -2,6 +2,7 @@
 // missing, the question whether to go on with a job that waits or stopped
 // early, and the report of a job that ends before its last page.
 #include <algorithm>
+#include <utility>
 
 #include "editing/PrintController.h"
 #include "editing/PrintMessages.h"
@@ -203,11 +204,21 @@ void PrintController::AskAndStart(const OpenResult& found) {
 PrintController::QuitStep PrintController::StopForQuit() {
   if (!running()) return QuitStep::Quit;
   const Phrase question(QuitQuestion, SentReport(job_.Account(Records().records())));
-  if (op_.Choose(Message{question, ApplicationTitle, MessageIcon::Warning},
-                 {StopAndQuitAnswer, GoBackAnswer}) != 0) {
+  // Nothing goes out while the operator decides.
+  asking_ = true;
+  const bool stay = op_.Choose(Message{question, ApplicationTitle, MessageIcon::Warning},
+                               {StopAndQuitAnswer, GoBackAnswer}) != 0;
+  asking_ = false;
+  if (stay) {
+    if (phase_ == Phase::Waiting && tickDue_) {
+      tickDue_ = false;
+      ContinueTick();
+    }
     return QuitStep::Stay;
   }
-  // The job may have ended while the question was open.
+  // The job may have ended while the question was open. Its pages not sent are
+  // not offered to a next Print that will not come.
+  quitting_ = true;
   StopPressed();
   return running() ? QuitStep::WhenJobEnds : QuitStep::Quit;
 }
@@ -233,6 +244,7 @@ void PrintController::EndEarly(EndReason reason) {
   inPacket_.clear();
   const bool someSent = !account.sent.empty();
   const bool offered = someSent && !account.notSent.empty() && reason != EndReason::Replaced;
+  const bool quitting = std::exchange(quitting_, false);
   if (offered) {
     unfinished_ = job_;
     unfinished_->printer = jobPrinter_;
@@ -244,9 +256,9 @@ void PrintController::EndEarly(EndReason reason) {
   popup_.ShowStopButton(false);
   popup_.Hide();
 
-  const Phrase hint = !offered        ? Phrase()
-                      : continueHint_ ? continueHint_(account.notSent)
-                                      : NextPrintHint(account.notSent);
+  const Phrase hint = !offered || quitting ? Phrase()
+                      : continueHint_      ? continueHint_(account.notSent)
+                                           : NextPrintHint(account.notSent);
   const Phrase report = Sentences({SentReport(account), PartialReport(account.partial), hint});
   unsentReport_ = account.notSent.empty() && account.partial.empty()
                       ? Phrase()

@@ -479,13 +479,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     case PrintController::QuitStep::Quit:
       break;
   }
-  if (const Phrase& unsent = bench_->printing.unsentReport(); !unsent.empty()) {
-    std::fprintf(stderr, "q5300: %s\n", qPrintable(Translated(unsent)));
-    exitStatus_ = 1;
-  }
   if (!bench_->files.MayClose()) {
     event->ignore();
     return;
+  }
+  if (const Phrase& unsent = bench_->printing.unsentReport(); !unsent.empty()) {
+    std::fprintf(stderr, "q5300: %s\n", qPrintable(Translated(unsent)));
+    exitStatus_ = 1;
   }
   timers_->Stop(TimerId::Continue);
   timers_->Stop(TimerId::FinalMessage);

@@ -544,5 +544,37 @@ TEST(PrintSteering, APrintAfterThePrinterLeftTheBusSaysItIsGone) {
   EXPECT_FALSE(r.bench.popup().visible());
 }
 
+// Closing the program while a job waits: nothing goes out while the question
+// is open; going back lets the tick that came meanwhile go, quitting stops the
+// job with its report, without offering the pages to a next Print.
+TEST(PrintSteering, TheQuestionBeforeQuittingHoldsTheJobUntilItIsAnswered) {
+  for (const bool quit : {false, true}) {
+    SCOPED_TRACE(quit ? "stop and quit" : "go back");
+    Rig r;
+    r.bench.printing.Print();
+    std::size_t packetsWhileAsked = 0;
+    r.op.whileChoosing = [&r, &packetsWhileAsked] {
+      r.Tick();
+      packetsWhileAsked = r.printer.packets().size();
+    };
+    r.op.choices = {quit ? 0u : 1u};
+    const auto step = r.bench.printing.StopForQuit();
+    r.op.whileChoosing = {};
+    EXPECT_EQ(packetsWhileAsked, 1u);
+    if (quit) {
+      EXPECT_EQ(step, PrintController::QuitStep::Quit);
+      EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–41 sent, 42–100 not sent."});
+      EXPECT_EQ(r.bench.printing.unsentReport().Text(), "Pages 1–41 sent, 42–100 not sent.");
+      EXPECT_EQ(r.Printed(), Pages(1, 41));
+    } else {
+      EXPECT_EQ(step, PrintController::QuitStep::Stay);
+      EXPECT_EQ(r.Printed(), Pages(1, 82));
+      ASSERT_TRUE(r.RunTimers());
+      EXPECT_EQ(r.Printed(), Pages(1, 100));
+      EXPECT_TRUE(r.bench.printing.unsentReport().empty());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace q5300
