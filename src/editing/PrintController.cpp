@@ -144,23 +144,21 @@ void PrintController::CloseLinkOnWorker() {
   RunOnWorker([&link = link_] { link.CloseLink(); });
 }
 
-void PrintController::PrintFrom(int start) {
-  if (busy()) return;
+bool PrintController::PrintFrom(int start) {
   const PageOrder order = source_.Order();
   const int last = std::max(static_cast<int>(order.size()) - 1, 0);
-  PrintPagesOf(JobPages::From(order, std::clamp(start, 0, last)));
+  return PrintPagesOf(JobPages::From(order, std::clamp(start, 0, last)));
 }
 
-void PrintController::PrintPages(std::vector<uint32_t> pageIds) {
-  if (busy()) return;
-  PrintPagesOf(JobPages::Of(source_.Order(), pageIds));
+bool PrintController::PrintPages(std::vector<uint32_t> pageIds) {
+  return PrintPagesOf(JobPages::Of(source_.Order(), pageIds));
 }
 
-void PrintController::PrintPagesOf(JobPages pages) {
-  timers_.Stop(TimerId::Continue);
+bool PrintController::PrintPagesOf(JobPages pages) {
+  if (busy() || running() || asking_) return false;
   if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
-  phase_ = Phase::Idle;
   Start(std::move(pages));
+  return true;
 }
 
 void PrintController::Start(JobPages pages) {

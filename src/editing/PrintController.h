@@ -72,11 +72,13 @@ class PrintController {
   // to be left as it is.
   void Print();
   // Prints every page from list position `start` on without asking (0: the
-  // whole job).
-  void PrintFrom(int start);
+  // whole job). False, and nothing done, while a job runs or the printer is busy.
+  bool PrintFrom(int start);
   // Prints the pages `pageIds` without asking, in list order: a range to print
   // again. Stop, the report and the next Print's offer speak of these pages.
-  void PrintPages(std::vector<uint32_t> pageIds);
+  // False, and nothing done, while a job runs or the printer is busy: a job
+  // that waits is not dropped without a word.
+  bool PrintPages(std::vector<uint32_t> pageIds);
   void TimerFired(TimerId id);
   // The USB work of print jobs runs on a thread of its own from now on; its
   // reports come back through `dispatcher` to the thread that owns the job.
@@ -157,7 +159,7 @@ class PrintController {
   // The job's records as they are now, or as they were when another job took
   // their place.
   CompiledJob Records() const;
-  void PrintPagesOf(JobPages pages);
+  bool PrintPagesOf(JobPages pages);
   void Start(JobPages pages);
   void OnStarted(const Started& result);
   // Asks whether to go on with the job that waits or stopped early, and does

@@ -402,14 +402,17 @@ TEST(PrintSteering, ARangeToPrintAgainIsAJobOfItsOwn) {
   const PageOrder order = OrderOf(r.job().pages.first());
   std::vector<uint32_t> range(order.begin() + 43, order.begin() + 47);  // 44–47
   range.push_back(order[59]);                                           // 60
-  r.bench.printing.PrintPages(range);
+  ASSERT_TRUE(r.bench.printing.PrintPages(range));
   ASSERT_TRUE(r.RunTimers());
   EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"});
   EXPECT_TRUE(r.op.told.empty());
 
   // The whole range again, stopped after its first packet.
   std::vector<uint32_t> wide(order.begin() + 9, order.begin() + 90);  // 10–90
-  r.bench.printing.PrintPages(wide);
+  ASSERT_TRUE(r.bench.printing.PrintPages(wide));
+  // A range asked for while the job waits changes nothing of it.
+  EXPECT_FALSE(r.bench.printing.PrintPages(range));
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::Waiting);
   r.bench.popup().StopPressed();
   EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 10–50 sent, 51–90 not sent. The "
                                     "next Print can continue from page 51."});
