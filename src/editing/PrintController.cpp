@@ -431,6 +431,7 @@ void PrintController::StopPressed() {
 
 void PrintController::JobReplaced() {
   unfinished_.reset();
+  unsentReport_ = {};
   if (!running()) return;
   if (!writing_) {
     EndEarly(EndReason::Replaced);

@@ -91,7 +91,10 @@ class PrintController {
   // pages not sent are offered no more.
   void JobReplaced();
   // There is no unfinished job to go on with.
-  void ForgetUnfinished() { unfinished_.reset(); }
+  void ForgetUnfinished() {
+    unfinished_.reset();
+    unsentReport_ = {};
+  }
   // Told the operator after the report of a job that ends with pages not sent:
   // how to print them (by default, the next Print of the window).
   void SetContinueHint(std::function<Phrase(const std::vector<int>& positions)> hint) {
@@ -108,7 +111,8 @@ class PrintController {
   // the job's report as the stop button does.
   QuitStep StopForQuit();
   // The report of the last job that ended with pages not sent ("Pages 1–41
-  // sent, 42–100 not sent."); empty when every page went out.
+  // sent, 42–100 not sent."), for the operator who quits; empty when every page
+  // went out or another job took the place of its pages.
   const Phrase& unsentReport() const { return unsentReport_; }
 
   enum class Phase {

@@ -260,9 +260,11 @@ void PrintController::EndEarly(EndReason reason) {
                       : continueHint_      ? continueHint_(account.notSent)
                                            : NextPrintHint(account.notSent);
   const Phrase report = Sentences({SentReport(account), PartialReport(account.partial), hint});
-  unsentReport_ = account.notSent.empty() && account.partial.empty()
-                      ? Phrase()
-                      : Sentences({SentReport(account), PartialReport(account.partial)});
+  // The pages of a job that made way for another are no longer the operator's job.
+  unsentReport_ =
+      reason == EndReason::Replaced || (account.notSent.empty() && account.partial.empty())
+          ? Phrase()
+          : Sentences({SentReport(account), PartialReport(account.partial)});
   ++holdPrint_;
   switch (reason) {
     case EndReason::Stopped:

@@ -455,6 +455,7 @@ TEST(PrintSteering, AJobReplacedWhileItWaitsEndsWithItsReport) {
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), Pages(1, 41));
     EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+    EXPECT_TRUE(r.bench.printing.unsentReport().empty());
     r.bench.printing.Print();
     EXPECT_TRUE(r.op.asked.empty());
   }
@@ -577,6 +578,20 @@ TEST(PrintSteering, TheQuestionBeforeQuittingHoldsTheJobUntilItIsAnswered) {
       EXPECT_TRUE(r.bench.printing.unsentReport().empty());
     }
   }
+}
+
+// The pages a stopped job left are the operator's until another job takes
+// their place: quitting then speaks of them no more.
+TEST(PrintSteering, AnotherJobOpenedAfterAStopLeavesNoPagesToReportAtQuit) {
+  test::TempDir dir;
+  const std::string csv = (dir.path() / "other.csv").string();
+  std::ofstream(csv) << "A,B,1\n";
+  Rig r;
+  r.bench.printing.Print();
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.bench.printing.unsentReport().Text(), "Pages 1–41 sent, 42–100 not sent.");
+  ASSERT_TRUE(r.bench.files.ImportFile(csv));
+  EXPECT_TRUE(r.bench.printing.unsentReport().empty());
 }
 
 }  // namespace
