@@ -10,11 +10,8 @@
 
 #include "compile/PrintPacket.h"
 #include "editing/JobPages.h"
-#include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
-#include "support/QueueDispatcher.h"
 #include "support/WorkbenchRig.h"
-#include "support/WriteGate.h"
 
 namespace q5300 {
 namespace {
@@ -25,15 +22,7 @@ const std::vector<uint8_t> kZeroLength;
 const std::vector<uint8_t> kStatusQuery = {0x01, 'A'};
 const std::vector<uint8_t> kEndCommand = {0x02, 'H'};
 
-// The reports of the worker thread, kept until the test runs them: they outlive
-// the workbench whose worker posts them.
-struct WorkerReports {
-  testing::QueueDispatcher dispatcher;
-};
-
-class PrintingTest : public ::testing::Test,
-                     protected WorkerReports,
-                     public testing::WorkbenchParts {
+class PrintingTest : public ::testing::Test, public testing::WorkbenchParts {
  protected:
   void SetUp() override {
     bench.StartUp();
@@ -356,142 +345,6 @@ TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
   EXPECT_EQ(bench.printing.printerNote(), "");
   bench.printing.Print();
   EXPECT_EQ(bench.printing.printerNote(), "Printer: the virtual printer.");
-}
-
-TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(3, u"AB");
-  bench.printing.Print();
-  EXPECT_TRUE(bench.printing.busy());
-  bench.printing.Print();  // while the printer is being opened
-  EXPECT_TRUE(op.asked.empty());
-  ASSERT_TRUE(
-      dispatcher.RunUntil([&] { return printer.packets().size() == 2 && !bench.printing.busy(); }));
-  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::FinalMessage);
-  EXPECT_TRUE(op.told.empty());
-}
-
-// A slow printer: the status query before the second packet is held at the
-// printer, and answered "ready" only after the stop. No byte of the packet
-// goes, and the job has ended at the press.
-TEST_F(PrintingTest, OnAThreadAStopWhileTheStatusQueryIsHeldEndsTheJobAtOnce) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(100, std::u16string(40, u'X'));
-  bench.printing.Print();
-  ASSERT_TRUE(dispatcher.RunUntil(
-      [&] { return bench.printing.phase() == PrintController::Phase::Waiting; }));
-  auto gate = std::make_shared<testing::WriteGate>();
-  const testing::WriteGate::OpenAtEnd guard{gate};
-  printer.SetArrivalObserver([gate](std::span<const uint8_t> bytes) {
-    if (bytes.size() == 2 && bytes[0] == 0x01 && bytes[1] == 'A') gate->Hold();
-  });
-  timers.Stop(TimerId::Continue);
-  bench.printing.TimerFired(TimerId::Continue);
-  ASSERT_TRUE(gate->WaitForArrivals(1));
-  bench.popup().StopPressed();
-  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::Idle);
-  EXPECT_FALSE(bench.popup().visible());
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
-                                                     "not sent. The next Print can continue "
-                                                     "from page 42."});
-  gate->Open();
-  ASSERT_TRUE(dispatcher.RunUntil([&] { return !bench.printing.busy(); }));
-  EXPECT_EQ(printer.packets().size(), 1u);
-  EXPECT_FALSE(printer.isOpen());
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_TRUE(op.told.empty());
-}
-
-// The packet's bytes are at the printer when the stop comes: the popup says
-// that the job stops, and it ends when the transfer has, with the packet sent.
-TEST_F(PrintingTest, OnAThreadAStopWhileAPacketIsHeldEndsTheJobWhenTheTransferEnds) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(100, std::u16string(40, u'X'));
-  bench.printing.Print();
-  ASSERT_TRUE(dispatcher.RunUntil(
-      [&] { return bench.printing.phase() == PrintController::Phase::Waiting; }));
-  auto gate = std::make_shared<testing::WriteGate>();
-  const testing::WriteGate::OpenAtEnd guard{gate};
-  printer.SetArrivalObserver([gate](std::span<const uint8_t> bytes) {
-    if (DecodeMessage(bytes).kind == MessageKind::PrintPacket) gate->Hold();
-  });
-  timers.Stop(TimerId::Continue);
-  bench.printing.TimerFired(TimerId::Continue);
-  ASSERT_TRUE(dispatcher.RunUntil([&] { return bench.printing.writing(); }));
-  ASSERT_TRUE(gate->WaitForArrivals(1));
-  bench.popup().StopPressed();
-  EXPECT_TRUE(bench.popup().visible());
-  EXPECT_EQ(bench.popup().text(), StoppingText);
-  EXPECT_FALSE(bench.popup().stopButtonVisible());
-  EXPECT_TRUE(op.told.empty());
-  gate->Open();
-  ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
-  EXPECT_FALSE(bench.popup().visible());
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–82 sent, 83–100 "
-                                                     "not sent. The next Print can continue "
-                                                     "from page 83."});
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(printer.packets().size(), 2u);
-}
-
-// Print pressed while a packet is held, which then fails: the job's boxes
-// ("시리얼 포트 오류!", its report) come first, and only then the question
-// about the next job.
-TEST_F(PrintingTest, OnAThreadAJobsReportComesBeforeTheQuestionAboutTheNext) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(100, std::u16string(40, u'X'));
-  bench.printing.Print();
-  ASSERT_TRUE(dispatcher.RunUntil(
-      [&] { return bench.printing.phase() == PrintController::Phase::Waiting; }));
-  printer.FailWrite(3);  // the query, its end, the packet
-  timers.Stop(TimerId::Continue);
-  bench.printing.TimerFired(TimerId::Continue);
-  bench.printing.Print();  // while the printer works: carried out once the job has settled
-  // Each box is modal: the window's event loop runs the reports that come meanwhile.
-  op.whileTelling = [&] { dispatcher.RunUntil([&] { return !bench.printing.busy(); }); };
-  std::size_t toldBeforeQuestion = 0;
-  op.whileChoosing = [&] { toldBeforeQuestion = op.told.size(); };
-  ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.asked.empty(); }));
-  op.whileTelling = {};
-  EXPECT_EQ(toldBeforeQuestion, 2u);
-  EXPECT_EQ(op.TakeTexts(), (std::vector<std::string>{"시리얼 포트 오류!",
-                                                      "Pages 1–41 sent, 42–100 not sent. The next "
-                                                      "Print can continue from page 42."}));
-}
-
-// Positions 0-based, page numbers 1-based.
-std::vector<int> Positions(std::initializer_list<std::pair<int, int>> runs) {
-  std::vector<int> positions;
-  for (const auto& [from, to] : runs) {
-    for (int p = from; p <= to; ++p) positions.push_back(p - 1);
-  }
-  return positions;
-}
-
-TEST(SentReport, NamesTheRanges) {
-  struct Case {
-    std::vector<int> sent;
-    std::vector<int> notSent;
-    const char* said;
-  };
-  const Case cases[] = {
-      {Positions({{1, 41}}), Positions({{42, 100}}), "Pages 1–41 sent, 42–100 not sent."},
-      {Positions({{1, 1}}), Positions({{2, 2}}), "Page 1 sent, 2 not sent."},
-      {{}, Positions({{1, 3}}), "Pages 1–3 not sent."},
-      {{}, Positions({{1, 1}}), "Page 1 not sent."},
-      {Positions({{1, 5}}), {}, "Pages 1–5 sent."},
-      {Positions({{1, 9}, {11, 44}}), Positions({{10, 10}, {45, 101}}),
-       "Pages 1–9, 11–44 sent, 10, 45–101 not sent."},
-      {Positions({{44, 45}}), Positions({{46, 47}, {60, 60}}),
-       "Pages 44–45 sent, 46–47, 60 not sent."},
-      {{}, {}, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SentReport(PageAccount{c.sent, c.notSent, {}}).Text(), c.said);
-  }
-  EXPECT_EQ(PartialReport(Positions({{44, 47}, {60, 60}})).Text(),
-            "Pages 44–47, 60 may have reached the printer in part: look at the last tubes before "
-            "you go on.");
 }
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {
