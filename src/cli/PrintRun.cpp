@@ -1,5 +1,6 @@
 #include "cli/PrintRun.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Commands.h"
@@ -55,14 +56,33 @@ void PrintRun::ShowPrinter() {
   Say(err_, OneLine(note));
 }
 
-ExitCode PrintRun::Run(const std::string& file, int fromPage, const ImportLayout& layout) {
+namespace {
+
+// "42-100" or "44-47,60" for list positions in order, as --pages takes them.
+std::string PagesOption(const std::vector<int>& positions) {
+  std::string list = PageRanges(positions);
+  for (std::size_t at = list.find("–"); at != std::string::npos; at = list.find("–", at)) {
+    list.replace(at, std::string("–").size(), "-");
+  }
+  std::erase(list, ' ');
+  return list;
+}
+
+}  // namespace
+
+ExitCode PrintRun::Run(const std::string& file, const PageChoice& choice,
+                       const ImportLayout& layout) {
   if (const ExitCode loaded = session_.Load(file, layout); loaded != ExitCode::Success) {
     return loaded;
   }
   Workbench& bench = session_.bench();
   const int pages = bench.document.grid().rowCount();
-  if (fromPage > pages) {
-    Say(err_, UsageErrorText("print", PageBeyondJob("--from-page", fromPage, pages)));
+  const char* option = choice.pages.empty() ? "--from-page" : "--pages";
+  const int beyond = choice.pages.empty()
+                         ? choice.fromPage
+                         : *std::max_element(choice.pages.begin(), choice.pages.end());
+  if (beyond > pages) {
+    Say(err_, UsageErrorText("print", PageBeyondJob(option, beyond, pages)));
     return ExitCode::Usage;
   }
   bench.popup().SetObserver([this] { ShowStage(); });
@@ -70,7 +90,23 @@ ExitCode PrintRun::Run(const std::string& file, int fromPage, const ImportLayout
   // The window's Print command, then its timers as they come due: the job is
   // over when none is armed.
   PrintController& job = bench.printing;
-  job.PrintFrom(fromPage - 1);
+  // The pages not sent are printed by a command, not by the window's next Print.
+  job.SetContinueHint([&file, pages](const std::vector<int>& notSent) {
+    const bool toTheEnd = notSent.back() == pages - 1 &&
+                          notSent.back() - notSent.front() + 1 == static_cast<int>(notSent.size());
+    const std::string rest = toTheEnd ? "--from-page " + std::to_string(notSent.front() + 1)
+                                      : "--pages " + PagesOption(notSent);
+    return Phrase::Literal("To print the pages not sent: q5300-cli print " + file + " " + rest +
+                           ".");
+  });
+  if (choice.pages.empty()) {
+    job.PrintFrom(choice.fromPage - 1);
+  } else {
+    const PageOrder order = bench.document.Order();
+    std::vector<uint32_t> chosen;
+    for (const int page : choice.pages) chosen.push_back(order[static_cast<std::size_t>(page - 1)]);
+    job.PrintPages(std::move(chosen));
+  }
   bool allSent = job.phase() == PrintController::Phase::FinalMessage;
   ShowPrinter();
   ShowWait();
@@ -93,10 +129,6 @@ ExitCode PrintRun::Run(const std::string& file, int fromPage, const ImportLayout
                   std::to_string(device_.packets()) +
                   (device_.packets() == 1 ? " packet" : " packets"));
     return ExitCode::Success;
-  }
-  if (const auto from = job.unfinishedFrom()) {
-    Say(err_, "to go on with the pages not sent: print " + file + " --from-page " +
-                  std::to_string(*from + 1));
   }
   return ExitCode::PrinterFailed;
 }

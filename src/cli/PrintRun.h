@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
@@ -38,6 +39,14 @@ class ProgressDevice final : public Device {
   int pages_ = 0;
 };
 
+// Which pages a print run prints: every page from `fromPage` on, or the
+// pages `pages` (page numbers from 1, in order) when there are any.
+struct PageChoice {
+  PageChoice(int from = 1) : fromPage(from) {}  // NOLINT(google-explicit-constructor)
+  int fromPage = 1;
+  std::vector<int> pages;
+};
+
 // One print job on the command line: the window's Print command on the job of
 // a file, its timers run on `clock` (real time in the program), a progress line
 // on `err` for every stage and packet.
@@ -45,14 +54,15 @@ class PrintRun {
  public:
   PrintRun(Device& printer, Clock& clock, std::ostream& err);
 
-  // Opens or imports `file` and prints it from page `fromPage` (1 for the whole
-  // job); returns once the job has ended: Success when every page went out and
-  // the final message has stood its time, PrinterFailed when the printer could
-  // not be opened, was not ready, failed or got nothing to print, BadInput or
-  // Usage for the file. A job that ends before its last page says which page to
-  // go on from.
-  // An import file's columns are those `layout` picks.
-  ExitCode Run(const std::string& file, int fromPage = 1, const ImportLayout& layout = {});
+  // Opens or imports `file` and prints the pages `choice` names; returns once
+  // the job has ended: Success when every page went out and the final message
+  // has stood its time, PrinterFailed when the printer could not be opened, was
+  // not ready, failed or got nothing to print, BadInput or Usage for the file
+  // or for pages it does not have. A job that ends with pages not sent names
+  // the command that prints them. An import file's columns are those `layout`
+  // picks.
+  ExitCode Run(const std::string& file, const PageChoice& choice = {},
+               const ImportLayout& layout = {});
 
   Session& session() { return session_; }
 

@@ -20,7 +20,7 @@ constexpr auto WithImportOptions(const OptionSpec (&own)[N]) {
 
 constexpr OptionSpec InfoOwn[] = {{"--json", false}};
 constexpr auto InfoOptions = WithImportOptions(InfoOwn);
-constexpr OptionSpec PrintOwn[] = {{"--device", true}, {"--from-page", true}};
+constexpr OptionSpec PrintOwn[] = {{"--device", true}, {"--from-page", true}, {"--pages", true}};
 constexpr auto PrintOptions = WithImportOptions(PrintOwn);
 constexpr OptionSpec RenderOwn[] = {{"--page", true}};
 constexpr auto RenderOptions = WithImportOptions(RenderOwn);
@@ -69,7 +69,7 @@ constexpr Command CommandTable[] = {
      "           order, and besides them line1, line2, textBytes (hex), lengthMm,\n"
      "           numbering and labels.\n" Q5300_IMPORT_HELP,
      InfoOptions, 1, RunInfo},
-    {"print", "print FILE [--device DEVICE] [--from-page N]", "print a job",
+    {"print", "print FILE [--device DEVICE] [--from-page N | --pages LIST]", "print a job",
      "FILE is taken in as by convert and printed as the window's Print command does:\n"
      "the printer is asked whether it is ready, the ticked pages with text go out in\n"
      "packets, a job of several packets sends the next one 7.6 s after the first\n"
@@ -78,9 +78,12 @@ constexpr Command CommandTable[] = {
      "went to (bus and port) and any printer passed over; the program ends when the\n"
      "job has ended. A job that ends before its last page (the printer not ready for\n"
      "a later packet, unplugged, or failing a write) says which pages were sent and\n"
-     "the --from-page to go on with.\n"
+     "the --from-page or --pages that prints the rest.\n"
      "\n"
      "  --from-page N          start at page N instead of the first page\n"
+     "  --pages LIST           only these pages, such as 44-47,60 (a range to print\n"
+     "                         again after a jam); the report names them as the\n"
+     "                         job numbers them\n"
      "  --device usb           the printer on USB\n"
      "  --device virtual:DIR   the virtual printer: every write goes to\n"
      "                         DIR/write-NNNN.bin, the labels to DIR/labels.txt\n"

@@ -85,10 +85,7 @@ Page& JobEdit::InsertPage(int row) {
 
 void JobEdit::RemovePage(int row) {
   JobDocument& d = document_;
-  const Page* page = PageAt(row);
-  if (page == nullptr) return;
-  const Page* successor = PageAt(row + 1);
-  if (d.watcher_ != nullptr) d.watcher_->PageRemoved(page->id, successor ? successor->id : 0);
+  if (PageAt(row) == nullptr) return;
   d.pages_.erase(d.pages_.begin() + row);
 }
 
@@ -150,6 +147,13 @@ int JobDocument::RowOf(PageId id) const {
     if (pages_[i].id == id) return static_cast<int>(i);
   }
   return -1;
+}
+
+std::vector<PageId> JobDocument::Order() const {
+  std::vector<PageId> order;
+  order.reserve(pages_.size());
+  for (const Page& page : pages_) order.push_back(page.id);
+  return order;
 }
 
 const PageRecord* JobDocument::currentRecord() const {

@@ -40,13 +40,12 @@ class DocumentView {
   virtual void EditCell(int /*row*/, int /*column*/) {}
 };
 
-// Told before pages leave the job, so that what goes on from them (a print job
-// under way) can follow.
+// Told before the job's pages make way for another job's, so that what goes
+// on from them (a print job under way) can follow. Pages that come and go one
+// by one need no word: a print job follows them by identity.
 class PageWatcher {
  public:
   virtual ~PageWatcher() = default;
-  // The page `id` is about to be deleted; `successor` (0: none) takes its place.
-  virtual void PageRemoved(PageId id, PageId successor) = 0;
   // Every page is about to make way for another job's.
   virtual void JobReplaced() = 0;
 };
@@ -133,6 +132,8 @@ class JobDocument {
   const Page* PageAt(int row) const;
   // The row of the page `id`, or -1.
   int RowOf(PageId id) const;
+  // The pages' identities in row order.
+  std::vector<PageId> Order() const;
   // The label grid's cells, worked out from the pages.
   GridCells grid() const { return GridCells(*this); }
   int headerCheck() const { return headerCheck_; }

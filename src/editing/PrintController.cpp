@@ -1,6 +1,7 @@
 #include "editing/PrintController.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "compile/PrintPacket.h"
 #include "editing/PrintMessages.h"
@@ -47,33 +48,53 @@ struct PrintController::Started {
   bool ready = false;
 };
 
-// What a packet's turn found: the printer's answer, and what became of the packet.
+// What the status query before a continued packet found.
 struct PrintController::Continued {
   bool ready = false;
   bool gone = false;  // the printer went away and did not come back at its place
-  bool lost = false;  // the printer went away while the packet was written
-  PacketOutcome outcome;
+};
+
+// What the write of a packet's bytes did.
+struct PrintController::PacketWrite {
+  bool skipped = false;  // a stop came before its first byte: nothing was written
+  Written written;
+  bool lost = false;              // the printer went away while the packet was written
   std::vector<uint32_t> reached;  // pages of a packet taken in part
 };
 
-PrintController::PrintController(PrinterLink& link, StatusPopup& popup, TimerService& timers, Operator& op,
-                   PrintSource& source)
+PrintController::PrintController(PrinterLink& link, StatusPopup& popup, TimerService& timers,
+                                 Operator& op, PrintSource& source)
     : link_(link), popup_(popup), timers_(timers), op_(op), source_(source) {
   popup_.SetStopHandler([this] { StopPressed(); });
 }
 
-PageOrder PrintController::Order() const {
-  if (replacedOrder_) return *replacedOrder_;
-  return source_.Order();
+CompiledJob PrintController::Records() const {
+  if (replacedRecords_) return CompiledJob(*replacedRecords_);
+  return source_.CompileForPacket();
 }
 
 int PrintController::nextIndex() const {
-  return next_.PositionIn(Order());
+  const CompiledJob records = Records();
+  const std::vector<uint32_t> toSend = job_.ToSend(records.records());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (!toSend.empty() && records[i].pageId == toSend.front()) return static_cast<int>(i);
+  }
+  return static_cast<int>(records.size());
+}
+
+std::vector<int> PrintController::unsentPages() const {
+  if (!unfinished_) return {};
+  return unfinished_->Account(Records().records()).notSent;
 }
 
 std::optional<int> PrintController::unfinishedFrom() const {
-  if (!unfinished_) return std::nullopt;
-  return unfinished_->PositionIn(Order());
+  const std::vector<int> unsent = unsentPages();
+  if (unsent.empty()) return std::nullopt;
+  return unsent.front();
+}
+
+PageAccount PrintController::account() const {
+  return job_.Account(Records().records());
 }
 
 void PrintController::NotePrinter(const OpenResult& result) {
@@ -96,39 +117,65 @@ void PrintController::CheckDevice() {
 
 void PrintController::RunOnWorker(std::function<void()> work, std::function<void()> report) {
   link_.worker().Run(std::move(work), [this, report = std::move(report)] {
+    ++holdPrint_;
     if (report) report();
-    // A Print pressed while the printer was busy with this work is carried out
-    // once the job has settled.
-    if (printDeferred_ && !busy()) {
-      printDeferred_ = false;
-      Print();
-    }
+    --holdPrint_;
+    PrintIfDeferred();
   });
+}
+
+void PrintController::RunJobStep(std::function<void()> work, std::function<void()> report) {
+  RunOnWorker(std::move(work), [this, run = run_, report = std::move(report)] {
+    if (run == run_) report();
+  });
+}
+
+void PrintController::PrintIfDeferred() {
+  // A Print pressed while the printer was busy is carried out once the job has
+  // settled and its report has been read: the report of one job comes before
+  // any question about the next.
+  if (printDeferred_ && holdPrint_ == 0 && !busy()) {
+    printDeferred_ = false;
+    Print();
+  }
 }
 
 void PrintController::CloseLinkOnWorker() {
   RunOnWorker([&link = link_] { link.CloseLink(); });
 }
 
-void PrintController::PrintFrom(int start) {
-  if (busy()) return;
-  timers_.Stop(TimerId::Continue);
-  if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
-  phase_ = Phase::Idle;
-  const PageOrder order = Order();
-  Start(ResumePoint::At(order, std::clamp(start, 0, std::max(static_cast<int>(order.size()) - 1, 0))));
+bool PrintController::PrintFrom(int start) {
+  const PageOrder order = source_.Order();
+  const int last = std::max(static_cast<int>(order.size()) - 1, 0);
+  return PrintPagesOf(JobPages::From(order, std::clamp(start, 0, last)));
 }
 
-void PrintController::Start(ResumePoint from) {
+bool PrintController::PrintPages(std::vector<uint32_t> pageIds) {
+  return PrintPagesOf(JobPages::Of(source_.Order(), pageIds));
+}
+
+bool PrintController::PrintPagesOf(JobPages pages) {
+  if (busy() || running() || asking_) return false;
+  if (phase_ == Phase::FinalMessage) FinalMessageElapsed();
+  Start(std::move(pages));
+  return true;
+}
+
+void PrintController::Start(JobPages pages) {
+  ++run_;
+  unsentReport_ = {};
   waitingForPrinter_ = false;
   stopRequested_ = false;
+  writing_ = false;
   replaced_ = false;
-  replacedOrder_.reset();
+  replacedRecords_.reset();
   tickDue_ = false;
-  afterPacket_.reset();
-  if (from.candidates.empty()) from = ResumePoint::At(Order(), 0);
-  next_ = std::move(from);
+  inPacket_.clear();
+  stopFlag_ = std::make_shared<std::atomic<bool>>(false);
+  job_ = std::move(pages);
+  job_.NewRun();
   phase_ = Phase::Opening;
+  popup_.SetStanding(true);
 
   popup_.SetStatusText(ProcessingText);
   popup_.Show();
@@ -138,7 +185,7 @@ void PrintController::Start(ResumePoint from) {
 
   const bool check = !deviceChecked_;
   auto started = std::make_shared<Started>();
-  RunOnWorker(
+  RunJobStep(
       [&link = link_, check, started] {
         Device& device = link.device();
         device.Reset();
@@ -158,43 +205,60 @@ void PrintController::Start(ResumePoint from) {
 void PrintController::OnStarted(const Started& result) {
   phase_ = Phase::Idle;
   if (result.checkRan) deviceChecked_ = result.check.ok();
-  if (replaced_) {
-    EndEarly(EndReason::Replaced);
+  if (result.checkRan && !deviceChecked_) {
+    popup_.Hide();
+    TellNoPrinter(result.check);
     return;
-  }
-  if (result.checkRan) {
-    if (!deviceChecked_) {
-      popup_.Hide();
-      TellNoPrinter(result.check);
-      return;
-    }
   }
   if (!result.opened) {
     popup_.Hide();
-    op_.Tell(Message{LinkFailedMessage});
-    TellOpenDetail(result.open);
+    TellLinkFailed(result.open);
     return;
   }
   NotePrinter(result.open);
   jobPrinter_ = result.open.printer;
-  if (stopRequested_) {
-    EndEarly(EndReason::Stopped);
-    return;
-  }
   if (!result.ready) {
     // The popup stays with its text and the link stays open.
-    op_.Tell(Message{NotReadyMessage});
+    op_.Tell(Message{NotReadyMessage, ApplicationTitle, MessageIcon::Warning});
     return;
   }
 
   popup_.SetStatusText("");
   popup_.Show();
   popup_.SetStatusText(SendingText);
-  const int start = next_.PositionIn(Order());
-  CompiledJob compiled = source_.CompileForPacket();
-  Packet packet = BuildPacket(source_.Settings(), compiled.first(), start);
-  switch (packet.kind) {
-    case Packet::NothingToPrint:
+  SendNextPacket(true);
+}
+
+void PrintController::SendNextPacket(bool first) {
+  // The packet carries the pages as they are now: the job's pages the printer
+  // has not taken, after those it took in this run.
+  const CompiledJob records = Records();
+  const std::vector<uint32_t> toSend = job_.ToSend(records.records());
+  const std::unordered_set<uint32_t> sending(toSend.begin(), toSend.end());
+  std::vector<PageRecord> jobRecords;
+  std::vector<PageRecord> sendRecords;
+  for (const PageRecord& r : records.records()) {
+    if (job_.Includes(r.pageId)) jobRecords.push_back(r);
+    if (sending.contains(r.pageId)) sendRecords.push_back(r);
+  }
+  // The printer's limit holds for the image of the whole job, the pages sent
+  // before included.
+  CompiledJob whole(std::move(jobRecords));
+  if (PrintImageSize(whole.first()) > MaxImageSize) {
+    if (first) {
+      // Nothing went out: the popup stays with its text.
+      op_.Tell(Message{InputOverLengthMessage, ApplicationTitle, MessageIcon::Warning});
+      phase_ = Phase::Idle;
+    } else {
+      EndEarly(EndReason::TooLong);
+    }
+    return;
+  }
+  CompiledJob rest(std::move(sendRecords));
+  Packet packet = BuildPacket(source_.Settings(), rest.first(), 0);
+  if (packet.kind != Packet::Ready) {
+    if (first) {
+      phase_ = Phase::Idle;
       unfinished_.reset();
       popup_.Hide();
       op_.Tell(Message{NothingToPrintMessage});
@@ -202,42 +266,58 @@ void PrintController::OnStarted(const Started& result) {
         link.SendEndCommand();
         link.CloseLink();
       });
-      return;
-    case Packet::TooLong:
-      op_.Tell(Message{InputOverLengthMessage});
-      return;
-    case Packet::Ready:
-      break;
+    } else {
+      // The pages still to come stopped being printable while the job waited.
+      CompleteOrLeave(true);
+    }
+    return;
   }
   // A job of several packets can be stopped from its first packet on.
-  if (packet.nextPageId != 0) popup_.ShowStopButton(true);
-  Expect(packet);
-  phase_ = Phase::Sending;
-  auto sent = std::make_shared<Continued>();
-  RunOnWorker(
-      [&link = link_, packet = std::move(packet), start, sent] {
-        sent->outcome = SendPacket(link, packet, start);
-        sent->lost = link.device().Lost();
-        sent->reached = PagesReached(packet, sent->outcome.taken);
-      },
-      [this, sent] {
-        phase_ = Phase::Idle;
-        if (sent->outcome.kind != PacketOutcome::Sent) {
-          next_.partial = sent->reached;
-          EndEarly(sent->lost ? EndReason::Disconnected : EndReason::WriteFailed);
+  if (!first || packet.nextPageId != 0) popup_.ShowStopButton(true);
+  inPacket_.clear();
+  for (const Packet::Page& page : packet.pages) inPacket_.push_back(page.pageId);
+  morePackets_ = packet.nextPageId != 0;
+  phase_ = first ? Phase::Sending : Phase::Continuing;
+  writing_ = true;
+  auto write = std::make_shared<PacketWrite>();
+  RunJobStep(
+      [&link = link_, packet = std::move(packet), stop = stopFlag_, write] {
+        if (*stop) {
+          write->skipped = true;
           return;
         }
-        next_ = std::move(*afterPacket_);
-        afterPacket_.reset();
-        AfterPacketSent(FirstTickDelay, false);
-      });
+        write->written = link.WriteData(packet.bytes);
+        write->lost = link.device().Lost();
+        if (!write->written) write->reached = PagesReached(packet, write->written.taken);
+      },
+      [this, write, first] { OnWritten(*write, first); });
 }
 
-void PrintController::Expect(const Packet& packet) {
-  ResumePoint after;
-  if (packet.nextPageId != 0) after.candidates.push_back(packet.nextPageId);
-  after.printer = jobPrinter_;
-  afterPacket_ = std::move(after);
+void PrintController::OnWritten(const PacketWrite& result, bool first) {
+  if (result.skipped) {
+    writing_ = false;
+    EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
+    return;
+  }
+  if (!result.written) {
+    writing_ = false;
+    job_.TookInPart(result.reached);
+    EndEarly(result.lost ? EndReason::Disconnected : EndReason::WriteFailed);
+    return;
+  }
+  // Every byte was taken: sending the packet again would print its pages twice.
+  job_.Took(inPacket_);
+  job_.printer = jobPrinter_;
+  inPacket_.clear();
+  // The zero-length packet closes the transfer and goes after a stop too: the
+  // printer has the whole packet and prints it whole once it is closed.
+  RunJobStep([&link = link_] { EndTransfer(link); },
+             [this, first] {
+               writing_ = false;
+               phase_ = Phase::Idle;
+               if (!first && !stopRequested_) popup_.SetStatusText(SendingText);
+               AfterPacketSent(first ? FirstTickDelay : TickInterval, !first);
+             });
 }
 
 void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool continued) {
@@ -245,9 +325,25 @@ void PrintController::AfterPacketSent(std::chrono::milliseconds delay, bool cont
     EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
     return;
   }
-  if (nextIndex() < static_cast<int>(Order().size())) {
+  if (morePackets_) {
     phase_ = Phase::Waiting;
     timers_.Arm(TimerId::Continue, delay);
+    return;
+  }
+  CompleteOrLeave(continued);
+}
+
+void PrintController::CompleteOrLeave(bool continued) {
+  phase_ = Phase::Idle;
+  const CompiledJob records = Records();
+  if (!job_.ToSend(records.records()).empty()) {
+    // Pages came in after the last one sent while its packet went out.
+    phase_ = Phase::Waiting;
+    timers_.Arm(TimerId::Continue, continued ? TickInterval : FirstTickDelay);
+    return;
+  }
+  if (!job_.NotSent(records.records()).empty()) {
+    EndEarly(EndReason::LeftBehind);
     return;
   }
   unfinished_.reset();
@@ -274,36 +370,11 @@ void PrintController::ContinueTick() {
     tickDue_ = true;
     return;
   }
-  if (stopRequested_) {
-    EndEarly(EndReason::Stopped);
-    return;
-  }
   popup_.ShowStopButton(true);
-
-  // The packet carries the pages as they are now.
-  const int start = nextIndex();
-  CompiledJob compiled = source_.CompileForPacket();
-  Packet packet = BuildPacket(source_.Settings(), compiled.first(), start);
-  switch (packet.kind) {
-    case Packet::NothingToPrint:
-      // The pages still to come stopped being printable while the job waited:
-      // what was to be printed has been sent.
-      phase_ = Phase::Idle;
-      unfinished_.reset();
-      Complete(CompleteContinued, true);
-      return;
-    case Packet::TooLong:
-      EndEarly(EndReason::TooLong);
-      return;
-    case Packet::Ready:
-      break;
-  }
-
-  Expect(packet);
   phase_ = Phase::Continuing;
   auto turn = std::make_shared<Continued>();
-  RunOnWorker(
-      [&link = link_, packet = std::move(packet), start, turn] {
+  RunJobStep(
+      [&link = link_, turn] {
         Device& device = link.device();
         turn->ready = link.QueryReady();
         if (!turn->ready && !device.Lost()) return;  // busy: asked again later
@@ -316,19 +387,13 @@ void PrintController::ContinueTick() {
         if (reset == ResetResult::Reopened || !turn->ready) {
           // The printer came back at its place: it is asked afresh.
           turn->ready = link.QueryReady();
-          if (!turn->ready) {
-            turn->gone = device.Lost();
-            return;
-          }
+          if (!turn->ready) turn->gone = device.Lost();
         }
-        turn->outcome = SendPacket(link, packet, start);
-        turn->lost = device.Lost();
-        turn->reached = PagesReached(packet, turn->outcome.taken);
       },
-      [this, turn] { OnContinued(*turn); });
+      [this, turn] { OnQueried(*turn); });
 }
 
-void PrintController::OnContinued(const Continued& result) {
+void PrintController::OnQueried(const Continued& result) {
   phase_ = Phase::Idle;
   waitingForPrinter_ = false;
   if (result.gone) {
@@ -336,10 +401,6 @@ void PrintController::OnContinued(const Continued& result) {
     return;
   }
   if (!result.ready) {
-    if (replaced_ || stopRequested_) {
-      EndEarly(replaced_ ? EndReason::Replaced : EndReason::Stopped);
-      return;
-    }
     // Not ready: the popup says so and keeps the stop button; the printer is
     // asked again at the next interval.
     popup_.SetStatusText(WaitingForPrinterText);
@@ -348,66 +409,52 @@ void PrintController::OnContinued(const Continued& result) {
     timers_.Arm(TimerId::Continue, TickInterval);
     return;
   }
-  if (result.outcome.kind != PacketOutcome::Sent) {
-    next_.partial = result.reached;
-    EndEarly(result.lost ? EndReason::Disconnected : EndReason::WriteFailed);
-    return;
-  }
-  if (!stopRequested_) popup_.SetStatusText(SendingText);
-  next_ = std::move(*afterPacket_);
-  afterPacket_.reset();
-  AfterPacketSent(TickInterval, true);
+  SendNextPacket(false);
 }
 
 void PrintController::StopPressed() {
-  if (phase_ == Phase::Waiting) {
-    // No transfer is under way.
+  if (!running()) return;
+  if (!writing_) {
+    // No byte of the next packet has gone: whatever the printer is asked now,
+    // its answer no longer matters.
     EndEarly(EndReason::Stopped);
-  } else if (phase_ == Phase::Opening || phase_ == Phase::Sending ||
-             phase_ == Phase::Continuing) {
-    // The transfer under way may be taken; the job ends once it has ended.
-    stopRequested_ = true;
-    popup_.ShowStopButton(false);
-    popup_.SetStatusText(StoppingText);
-    popup_.Show();
+    return;
   }
-}
-
-void PrintController::PageRemoved(uint32_t pageId, uint32_t successor) {
-  const PageOrder order = Order();
-  if (phase_ != Phase::Idle && phase_ != Phase::FinalMessage)
-    next_.FollowRemoval(order, pageId, successor);
-  if (afterPacket_) afterPacket_->FollowRemoval(order, pageId, successor);
-  if (unfinished_) unfinished_->FollowRemoval(order, pageId, successor);
+  // The packet's write looks at this before its first byte; once bytes go,
+  // the transfer ends first, so that the report can say what was taken.
+  *stopFlag_ = true;
+  stopRequested_ = true;
+  popup_.ShowStopButton(false);
+  popup_.SetStatusText(StoppingText);
+  popup_.Show();
 }
 
 void PrintController::JobReplaced() {
   unfinished_.reset();
-  switch (phase_) {
-    case Phase::Waiting:
-      replacedOrder_ = Order();
-      EndEarly(EndReason::Replaced);
-      break;
-    case Phase::Opening:
-    case Phase::Sending:
-    case Phase::Continuing:
-      // The report of the transfer under way ends the job.
-      replacedOrder_ = Order();
-      replaced_ = true;
-      break;
-    case Phase::Idle:
-    case Phase::FinalMessage:
-      break;
+  unsentReport_ = {};
+  if (!running()) return;
+  if (!writing_) {
+    EndEarly(EndReason::Replaced);
+    return;
   }
+  // A packet not yet begun does not go; the report of the transfer under way
+  // ends the job, with the pages as they were.
+  *stopFlag_ = true;
+  const CompiledJob records = source_.CompileForPacket();
+  replacedRecords_ = std::make_shared<const std::vector<PageRecord>>(records.records().begin(),
+                                                                     records.records().end());
+  replaced_ = true;
 }
 
 void PrintController::Complete(const char* message, bool closeLinkNow) {
+  popup_.SetStanding(false);
   if (closeLinkNow) CloseLinkOnWorker();
   closeLinkAfterMessage_ = !closeLinkNow;
   popup_.ShowStopButton(false);
   popup_.SetStatusText(message);
   phase_ = Phase::FinalMessage;
   timers_.Arm(TimerId::FinalMessage, FinalMessageTime);
+  if (endObserver_) endObserver_();
 }
 
 void PrintController::FinalMessageElapsed() {

@@ -29,6 +29,10 @@ void StatusPopup::Hide() {
   Changed();
 }
 
+void StatusPopup::PutAway() {
+  if (!standing_) Hide();
+}
+
 void StatusPopup::StopPressed() {
   stopButtonShown_ = false;
   Changed();

@@ -27,6 +27,13 @@ class StatusPopup {
   // under way has ended.
   void StopPressed();
 
+  // A print job runs: the popup stands until the job puts it away, whatever
+  // key the operator presses.
+  void SetStanding(bool standing) { standing_ = standing; }
+  bool standing() const { return standing_; }
+  // Escape or Return: the popup goes, unless a print job runs.
+  void PutAway();
+
   const std::string& text() const { return text_; }
   bool visible() const { return visible_; }
   bool stopButtonVisible() const { return stopButtonShown_; }
@@ -43,6 +50,7 @@ class StatusPopup {
   bool initialised_ = false;
   bool stopButtonShown_ = false;
   bool visible_ = false;
+  bool standing_ = false;
   std::function<void()> observer_;
   std::function<void()> stopHandler_;
 };

@@ -35,9 +35,7 @@ void Workbench::StartUp(bool checkDevice) {
 }
 
 PageOrder Workbench::Order() const {
-  PageOrder order;
-  for (const Page& page : document.pages()) order.push_back(page.id);
-  return order;
+  return document.Order();
 }
 
 CompiledJob Workbench::CompileForPacket() const {

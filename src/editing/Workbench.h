@@ -52,13 +52,10 @@ class Workbench final : private PrintSource {
   PrintController printing;
 
  private:
-  // The print job follows pages that leave the job.
+  // The print job ends when another job takes the place of its pages.
   class Watcher final : public PageWatcher {
    public:
     explicit Watcher(PrintController& printing) : printing_(printing) {}
-    void PageRemoved(PageId id, PageId successor) override {
-      printing_.PageRemoved(id, successor);
-    }
     void JobReplaced() override { printing_.JobReplaced(); }
 
    private:

@@ -167,26 +167,4 @@ DecodedMessage DecodeMessage(std::span<const uint8_t> bytes) {
   return Fault(PacketFault::UnknownCommand, 0, reason);
 }
 
-const char* FaultName(PacketFault fault) {
-  switch (fault) {
-    case PacketFault::None:
-      return "none";
-    case PacketFault::UnknownCommand:
-      return "unknown command";
-    case PacketFault::ShortHeader:
-      return "short header";
-    case PacketFault::WrongLength:
-      return "wrong length";
-    case PacketFault::TruncatedRecord:
-      return "truncated record";
-    case PacketFault::TextTooLong:
-      return "text too long";
-    case PacketFault::MissingEnd:
-      return "missing end byte";
-    case PacketFault::TrailingBytes:
-      return "trailing bytes";
-  }
-  return "?";
-}
-
 }  // namespace q5300

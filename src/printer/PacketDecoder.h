@@ -75,6 +75,4 @@ inline constexpr uint8_t MaxRecordText = MaxTextBytes;
 // message comes back as Malformed with the fault and its reason.
 DecodedMessage DecodeMessage(std::span<const uint8_t> bytes);
 
-const char* FaultName(PacketFault fault);
-
 }  // namespace q5300

@@ -4,6 +4,12 @@
 
 namespace q5300 {
 
+bool EndTransfer(PrinterLink& link) {
+  const bool ended = link.WriteData({}).ok;
+  link.clock().Wait(std::chrono::milliseconds(100));
+  return ended;
+}
+
 PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start) {
   switch (packet.kind) {
     case Packet::TooLong:
@@ -20,11 +26,7 @@ PacketOutcome SendPacket(PrinterLink& link, const Packet& packet, int start) {
     failed.taken = written.taken;
     return failed;
   }
-  // A zero-length packet closes the transfer; the pause gives the printer time
-  // to take the records in.
-  const bool ended = link.WriteData({}).ok;
-  link.clock().Wait(std::chrono::milliseconds(100));
-  return {PacketOutcome::Sent, packet.next, !ended};
+  return {PacketOutcome::Sent, packet.next, !EndTransfer(link)};
 }
 
 }  // namespace q5300

@@ -22,6 +22,11 @@ struct PacketOutcome {
   std::size_t taken = 0;
 };
 
+// Closes the transfer of a packet the printer took with a zero-length packet,
+// then waits 100 ms for the printer to take the records in. False when the
+// zero-length packet was not taken.
+bool EndTransfer(PrinterLink& link);
+
 // Writes a ready packet and a zero-length packet, then waits 100 ms. A packet
 // whose bytes were all taken counts as sent even when the zero-length packet
 // fails: sending it again would print its pages twice. `start` is where the

@@ -203,6 +203,7 @@ int VirtualPrinter::Read(std::span<uint8_t> buffer) {
 }
 
 Written VirtualPrinter::Write(std::span<const uint8_t> bytes) {
+  if (arrival_) arrival_(bytes);
   if (stallWrites_ && Usable()) {
     // A printer whose input is full holds the write until it times out.
     std::this_thread::sleep_for(*stallWrites_);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -112,6 +113,11 @@ class VirtualPrinter final : public Device {
   // The printer stops taking input: every later write holds the calling thread
   // for `timeout` of real time, as a USB write does until its time-out, and fails.
   void StopTakingInput(std::chrono::milliseconds timeout) { stallWrites_ = timeout; }
+  // Called with each write as it arrives, before the printer takes any of it,
+  // on the thread that writes: what happens elsewhere while a transfer is under way.
+  void SetArrivalObserver(std::function<void(std::span<const uint8_t>)> observer) {
+    arrival_ = std::move(observer);
+  }
   // `count` bytes of stale input wait, each as an upload of its own.
   void AddStaleInput(int count);
 
@@ -151,6 +157,7 @@ class VirtualPrinter final : public Device {
   bool unplugAtFailedWrite_ = false;
   int emptyReads_ = 0;
   std::optional<std::chrono::milliseconds> stallWrites_;
+  std::function<void(std::span<const uint8_t>)> arrival_;
   bool open_ = false;
   bool unplugged_ = false;
 

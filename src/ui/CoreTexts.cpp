@@ -1,6 +1,7 @@
 #include "ui/CoreTexts.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <string>
 
@@ -51,6 +52,9 @@ QString MessageBoxText(const Message& message) {
   QString text = Translated(message.phrase);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // A range of pages stays on one line: "44–100페이지", never "44–" and "100페이지".
+  static const QRegularExpression range(QStringLiteral("(\\d)\u2013(\\d)"));
+  text.replace(range, QStringLiteral("\\1\u2060\u2013\u2060\\2"));
   return text;
 }
 

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <cstdio>
 
 #include "printer/DeviceFactory.h"
 #include "printer/UsbDevice.h"
@@ -136,6 +137,9 @@ MainWindow::MainWindow(EditingOperator* op, std::unique_ptr<Device> device, QWid
   bench_->printing.RunOnThread(*dispatcher_);
   bench_->document.SetView(this);
   bench_->printing.SetPrinterObserver([this] { PrinterChanged(); });
+  bench_->printing.SetEndObserver([this] {
+    if (closeWhenJobEnds_) QTimer::singleShot(0, this, &QWidget::close);
+  });
   grid_->Attach(bench_->document, bench_->pages);
 
   MakeToolbar();
@@ -182,6 +186,7 @@ MainWindow::~MainWindow() {
   delete popup_;
   bench_->document.SetView(nullptr);
   bench_->printing.SetPrinterObserver({});
+  bench_->printing.SetEndObserver({});
   // The widgets that show the document's grid and controls go while the
   // document is still there: the grid's model unhooks itself from the grid.
   delete centralWidget();
@@ -459,11 +464,28 @@ void MainWindow::EditCell(int row, int column) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // The close box and "나가기" alike: no work is lost by a slip.
+  // The close box and "나가기" alike: no work is lost by a slip, and a print
+  // job is neither left half-sent without a word nor cut in the middle of a packet.
   grid_->FocusGrid();
+  closeWhenJobEnds_ = false;
+  switch (bench_->printing.StopForQuit()) {
+    case PrintController::QuitStep::Stay:
+      event->ignore();
+      return;
+    case PrintController::QuitStep::WhenJobEnds:
+      closeWhenJobEnds_ = true;
+      event->ignore();
+      return;
+    case PrintController::QuitStep::Quit:
+      break;
+  }
   if (!bench_->files.MayClose()) {
     event->ignore();
     return;
+  }
+  if (const Phrase& unsent = bench_->printing.unsentReport(); !unsent.empty()) {
+    std::fprintf(stderr, "q5300: %s\n", qPrintable(Translated(unsent)));
+    exitStatus_ = 1;
   }
   timers_->Stop(TimerId::Continue);
   timers_->Stop(TimerId::FinalMessage);

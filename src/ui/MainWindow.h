@@ -79,6 +79,9 @@ class MainWindow final : public QMainWindow, private DocumentView {
   QLabel* pageStatus() const { return pageStatus_; }
   QLabel* jobStatus() const { return jobStatus_; }
   QScrollArea* pagePanelScroll() const { return panelScroll_; }
+  // What the program returns when it ends: not 0 when the window was closed
+  // while a print job left pages not sent.
+  int exitStatus() const { return exitStatus_; }
 
  signals:
   void commandRun(Command command);
@@ -145,6 +148,9 @@ class MainWindow final : public QMainWindow, private DocumentView {
   QLabel* jobStatus_ = nullptr;
   // StartUp ran and the window has not been exposed since.
   bool startUpPending_ = false;
+  // Closing waits for the print job's transfer under way to end.
+  bool closeWhenJobEnds_ = false;
+  int exitStatus_ = 0;
   QString fileAtStart_;
   std::map<Command, QAction*> actions_;
 };

@@ -32,7 +32,10 @@ StatusPopupWindow::StatusPopupWindow(StatusPopup& popup, QWidget* window)
   label_->setWordWrap(true);
   label_->setMinimumSize(430, 34);
   stop_->setObjectName(QStringLiteral("stopButton"));
-  stop_->setFlat(true);
+  // A click on the stop button leaves the focus where it is: a cell edit under
+  // way is not ended by it, so no box about the edit can swallow the click.
+  // Tab still reaches the button, which then shows its focus.
+  stop_->setFocusPolicy(Qt::TabFocus);
   unused_->setFlat(true);
   unused_->hide();
   stop_->hide();
@@ -119,10 +122,11 @@ void StatusPopupWindow::paintEvent(QPaintEvent* event) {
 }
 
 void StatusPopupWindow::keyPressEvent(QKeyEvent* event) {
-  // Esc and Enter put the popup away; it stays usable for later operations.
+  // Esc and Enter put the popup away, unless a print job runs: then it stands
+  // with its stop button until the job ends.
   if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
       event->key() == Qt::Key_Enter) {
-    popup_.Hide();
+    popup_.PutAway();
     return;
   }
   QWidget::keyPressEvent(event);

@@ -79,5 +79,6 @@ int main(int argc, char* argv[]) {
   }
   window.StartUp(arguments.positionalArguments().value(0));
   window.showMaximized();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  return status != 0 ? status : window.exitStatus();
 }

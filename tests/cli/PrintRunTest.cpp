@@ -10,6 +10,7 @@
 #include <string>
 
 #include "HandFixtures.h"
+#include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
 #include "printer/VirtualPrinter.h"
 
@@ -29,9 +30,9 @@ struct PrintRig {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  ExitCode Print(const std::string& file, int fromPage = 1) {
+  ExitCode Print(const std::string& file, const PageChoice& choice = {}) {
     PrintRun run(printer, clock, err);
-    return run.Run(file, fromPage);
+    return run.Run(file, choice);
   }
   std::vector<milliseconds> PacketTimes() const {
     std::vector<milliseconds> times;
@@ -97,9 +98,8 @@ TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
        },
        "two.csv", "q5300-cli: PC가 사용중입니다!\n", 0},
       {"unplugged between packets", [](VirtualPrinter& p) { p.UnplugAfterWrites(4); }, "long.csv",
-       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. The "
-       "next Print can continue from page 42.\n"
-       "q5300-cli: to go on with the pages not sent: print ",
+       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. To "
+       "print the pages not sent: q5300-cli print ",
        1},
       {"busy at the second packet",
        [](VirtualPrinter& p) {
@@ -107,8 +107,8 @@ TEST(PrintRun, EveryWayAJobFailsEndsItWithThePrinterStatus) {
        },
        "long.csv",
        "q5300-cli: the printer was not ready for packet 2\n"
-       "q5300-cli: Printing stopped. Pages 1–41 sent, 42–100 not sent. The next Print can "
-       "continue from page 42.\n",
+       "q5300-cli: Printing stopped. Pages 1–41 sent, 42–100 not sent. To print the pages not "
+       "sent: q5300-cli print ",
        1},
       {"packet lost", [](VirtualPrinter& p) { p.FailWrite(3); }, "two.csv",
        "q5300-cli: 시리얼 포트 오류!\n", 0},
@@ -139,15 +139,15 @@ TEST(PrintRun, AJobThatEndsEarlyGivesTheWholeCommandToGoOn) {
     std::string said;
   } const cases[] = {
       {"unplugged between packets", [](VirtualPrinter& p) { p.UnplugAfterWrites(4); },
-       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. The "
-       "next Print can continue from page 42.\n"},
+       "q5300-cli: The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. To "
+       "print the pages not sent: q5300-cli print FILE --from-page 42.\n"},
       {"the second packet taken in part",
        // query, its end, packet 1, its end, query, its end, packet 2
        [](VirtualPrinter& p) { p.FailWrite(7, 2000); },
        "q5300-cli: 시리얼 포트 오류!\n"
        "q5300-cli: Pages 1–41 sent, 42–100 not sent. Pages 42–62 may have reached the printer "
-       "in part: look at the last tubes before you go on. The next Print can continue from page "
-       "42.\n"},
+       "in part: look at the last tubes before you go on. To print the pages not sent: "
+       "q5300-cli print FILE --from-page 42.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -155,9 +155,10 @@ TEST(PrintRun, AJobThatEndsEarlyGivesTheWholeCommandToGoOn) {
     const std::string file = rig.File("long.csv", HundredFullPages());
     c.fault(rig.printer);
     EXPECT_EQ(rig.Print(file), ExitCode::PrinterFailed);
-    EXPECT_TRUE(rig.Said(c.said + "q5300-cli: to go on with the pages not sent: print " + file +
-                         " --from-page 42\n"))
-        << rig.err.str();
+    std::string said = c.said;
+    said.replace(said.find("FILE"), 4, file);
+    EXPECT_TRUE(rig.Said(said)) << rig.err.str();
+    EXPECT_FALSE(rig.Said("The next Print")) << rig.err.str();
 
     // Following the hint sends exactly the pages not sent.
     rig.printer.Replug();
@@ -180,6 +181,39 @@ TEST(PrintRun, FromAPageOnSendsOnlyThePagesFromThere) {
   EXPECT_EQ(packets[0].records.size(), 41u);
   EXPECT_EQ(packets[1].records.size(), 18u);
   EXPECT_TRUE(rig.Said("the job has ended: 59 pages in 2 packets"));
+}
+
+// A range to print again: only its pages go, and a run stopped part-way names
+// the rest in the job's page numbers.
+TEST(PrintRun, ARangeSendsOnlyItsPagesAndNamesTheRestByTheirNumbers) {
+  PrintRig rig;
+  const std::string file = rig.File("long.csv", HundredFullPages());
+  PageChoice range;
+  range.pages = {44, 45, 46, 47, 60};
+  EXPECT_EQ(rig.Print(file, range), ExitCode::Success) << rig.err.str();
+  const auto packets = rig.printer.packets();
+  ASSERT_EQ(packets.size(), 1u);
+  std::vector<int> printed;
+  for (const DecodedRecord& r : packets[0].records) printed.push_back(r.creationNo);
+  EXPECT_EQ(printed, (std::vector<int>{44, 45, 46, 47, 60}));
+
+  // 10–90, and 10–90 and 95: the printer is unplugged after the first packet.
+  // The rest is named by its pages: --from-page would print the job's last ones too.
+  for (const bool ninetyFive : {false, true}) {
+    PrintRig part;
+    PageChoice wide;
+    for (int page = 10; page <= 90; ++page) wide.pages.push_back(page);
+    if (ninetyFive) wide.pages.push_back(95);
+    part.printer.UnplugAfterWrites(4);
+    const std::string from = part.File("long.csv", HundredFullPages());
+    EXPECT_EQ(part.Print(from, wide), ExitCode::PrinterFailed);
+    EXPECT_TRUE(part.Said(std::string("q5300-cli: The printer is no longer connected. Pages "
+                                      "10–50 sent, 51–90") +
+                          (ninetyFive ? ", 95" : "") +
+                          " not sent. To print the pages not sent: q5300-cli print " + from +
+                          " --pages 51-90" + (ninetyFive ? ",95" : "") + ".\n"))
+        << part.err.str();
+  }
 }
 
 }  // namespace

@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "editing/Workbench.h"
+#include "printer/PacketDecoder.h"
 #include "printer/TempDir.h"
-#include "support/WorkbenchRig.h"
 #include "support/QueueDispatcher.h"
+#include "support/WorkbenchRig.h"
 
 namespace q5300 {
 namespace {
@@ -22,7 +23,8 @@ namespace {
 using std::chrono::milliseconds;
 using Names = std::vector<std::string>;
 
-constexpr const char* AllSent = "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
+constexpr const char* AllSent =
+    "모든 인쇄 내용이 전송되었습니다. 인쇄가 끝날 때 까지 기다려주십시오.";
 
 // "P042": the name of page 42 as the rig writes it.
 std::string Name(int page) {
@@ -79,7 +81,8 @@ struct Rig : testing::WorkbenchParts {
   void InsertAfter(int row, const std::string& name) {
     Click(row);
     bench.pages.Add();
-    bench.pages.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()), false);
+    bench.pages.CommitCellEdit(row + 1, Line1Column, std::u16string(name.begin(), name.end()),
+                               false);
   }
   void DeleteRow(int row) {
     Click(row);
@@ -157,8 +160,8 @@ TEST(PrintSteering, TheQuestionToGoOnHasThreeAnswersAndEscapePrintsNothing) {
     if (c.answers.empty()) {
       // Left where it stood: nothing more printed for now.
       EXPECT_EQ(r.printer.packets().size(), 1u);
-      EXPECT_EQ(r.bench.printing.phase(),
-                c.situation == Waits ? PrintController::Phase::Waiting : PrintController::Phase::Idle);
+      EXPECT_EQ(r.bench.printing.phase(), c.situation == Waits ? PrintController::Phase::Waiting
+                                                               : PrintController::Phase::Idle);
     }
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
@@ -194,57 +197,119 @@ TEST(PrintSteering, ATickThatComesWhileTheQuestionIsOpenWaitsForTheAnswer) {
   EXPECT_TRUE(r.op.told.empty());
 }
 
-// Edits while a 100-page job waits after its first packet (pages 1–41): the
-// next packet starts at the first page not yet sent, whatever moved before it;
-// what is still to print prints as it is when its packet is built.
-TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatAPage) {
+// Edits while a 100-page job waits after its first packet (pages 1–41). The
+// packets follow the strip: each starts after the last page the printer took,
+// and carries the pages as they are when it is built. A page that comes back
+// or in behind that place is not printed out of its order: the job ends with
+// its report, and the next Print's default answer prints exactly those pages,
+// once.
+TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatNorHideAPage) {
+  const std::string endedWithout = "Printing has ended, but not every page of the job was sent. ";
   struct Case {
     const char* name;
     std::function<void(Rig&)> edit;
     Names printed;
+    Names told;          // empty: the final message says everything was sent
+    Names printedAfter;  // what the next Print's default answer prints
   } const cases[] = {
-      {"delete a page sent before", [](Rig& r) { r.DeleteRow(4); }, Pages(1, 100)},
-      {"delete the next page", [](Rig& r) { r.DeleteRow(41); }, Without(Pages(1, 100), "P042")},
-      {"delete a page after the next", [](Rig& r) { r.DeleteRow(59); },
-       Without(Pages(1, 100), "P060")},
+      {"delete a page sent before", [](Rig& r) { r.DeleteRow(4); }, Pages(1, 100), {}, {}},
+      {"delete the next page",
+       [](Rig& r) { r.DeleteRow(41); },
+       Without(Pages(1, 100), "P042"),
+       {},
+       {}},
+      {"delete a page after the next",
+       [](Rig& r) { r.DeleteRow(59); },
+       Without(Pages(1, 100), "P060"),
+       {},
+       {}},
       {"delete the next page and the one after it",
        [](Rig& r) {
          r.DeleteRow(41);
          r.DeleteRow(41);
        },
-       Without(Without(Pages(1, 100), "P042"), "P043")},
-      {"insert before the next page", [](Rig& r) { r.InsertAfter(9, "NEW1"); }, Pages(1, 100)},
-      {"insert right before the next page", [](Rig& r) { r.InsertAfter(40, "NEW1"); },
-       Pages(1, 100)},
-      {"insert after the next page", [](Rig& r) { r.InsertAfter(49, "NEW1"); },
-       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100)},
-      {"undo of a delete of the next page",
+       Without(Without(Pages(1, 100), "P042"), "P043"),
+       {},
+       {}},
+      {"delete the last page sent, then the next page",
+       [](Rig& r) {
+         r.DeleteRow(40);
+         r.DeleteRow(40);
+       },
+       Pages(1, 41) + Pages(43, 100),
+       {},
+       {}},
+      {"insert before the next page",
+       [](Rig& r) { r.InsertAfter(9, "NEW1"); },
+       Pages(1, 100),
+       {endedWithout + "Pages 1–10, 12–101 sent, 11 not sent. The next Print can print page 11."},
+       {"NEW1"}},
+      {"insert at the next page",
+       [](Rig& r) { r.InsertAfter(40, "NEW1"); },
+       Pages(1, 41) + Names{"NEW1"} + Pages(42, 100),
+       {},
+       {}},
+      {"insert after the next page",
+       [](Rig& r) { r.InsertAfter(49, "NEW1"); },
+       Pages(1, 50) + Names{"NEW1"} + Pages(51, 100),
+       {},
+       {}},
+      {"undo of a delete of the next page before a packet went out",
        [](Rig& r) {
          r.DeleteRow(41);
          r.bench.document.Undo();
        },
-       Pages(1, 100)},
+       Pages(1, 100),
+       {},
+       {}},
       {"undo of a delete of a page sent before",
        [](Rig& r) {
          r.DeleteRow(4);
          r.bench.document.Undo();
        },
-       Pages(1, 100)},
-      {"redo of a delete of the next page",
+       Pages(1, 100),
+       {},
+       {}},
+      {"undo of a delete after a packet went out",
        [](Rig& r) {
-         r.DeleteRow(41);
+         r.DeleteRow(43);
+         r.Tick();
+         r.bench.document.Undo();
+       },
+       Without(Pages(1, 100), "P044"),
+       {endedWithout + "Pages 1–43, 45–100 sent, 44 not sent. The next Print can print page 44."},
+       {"P044"}},
+      {"redo of that delete",
+       [](Rig& r) {
+         r.DeleteRow(43);
+         r.Tick();
          r.bench.document.Undo();
          r.bench.document.Redo();
        },
-       Without(Pages(1, 100), "P042")},
+       Without(Pages(1, 100), "P044"),
+       {},
+       {}},
+      {"undo of an insert before the next page",
+       [](Rig& r) {
+         r.InsertAfter(9, "NEW1");
+         r.bench.document.Undo();
+         r.bench.document.Undo();
+       },
+       Pages(1, 100),
+       {},
+       {}},
       {"a page not yet sent prints as it is",
        [](Rig& r) { r.bench.pages.CommitCellEdit(69, Line1Column, u"NEW7", false); },
-       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100)},
+       Pages(1, 69) + Names{"NEW7"} + Pages(71, 100),
+       {},
+       {}},
       {"every page still to print deleted",
        [](Rig& r) {
          while (r.grid().rowCount() > 41) r.DeleteRow(41);
        },
-       Pages(1, 41)},
+       Pages(1, 41),
+       {},
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -254,10 +319,107 @@ TEST(PrintSteering, EditsWhileTheJobWaitsNeitherLoseNorRepeatAPage) {
     c.edit(r);
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), c.printed);
+    EXPECT_EQ(r.op.TakeTexts(), c.told);
+    if (c.told.empty()) {
+      EXPECT_EQ(r.bench.popup().text(), AllSent);
+      EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+      continue;
+    }
+    // The next Print offers exactly the pages never sent, and prints them once.
+    r.op.choices = {0};
+    r.bench.printing.Print();
+    ASSERT_EQ(r.op.asked.size(), 1u);
+    ASSERT_TRUE(r.RunTimers());
+    EXPECT_EQ(r.Printed(), c.printed + c.printedAfter);
     EXPECT_TRUE(r.op.told.empty()) << r.op.told.front().text;
-    EXPECT_EQ(r.bench.popup().text(), AllSent);
     EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+    r.bench.printing.Print();
+    EXPECT_EQ(r.op.asked.size(), 1u);
   }
+}
+
+TEST(PrintSteering, AStopNamesAPageInsertedBehindThePrinterAndTheNextPrintPrintsItInOrder) {
+  Rig r;
+  r.bench.printing.Print();
+  r.InsertAfter(9, "NEW1");
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.op.TakeTexts(),
+            Names{"Printing stopped. Pages 1–10, 12–42 sent, 11, 43–101 not sent. The next "
+                  "Print can print pages 11, 43–101."});
+  r.op.choices = {0};
+  r.bench.printing.Print();
+  EXPECT_EQ(r.op.offered.at(0),
+            (Names{"Print pages 11, 43–101", "Start again from page 1", "Cancel"}));
+  EXPECT_EQ(r.op.asked.at(0).text,
+            "The last print job stopped before its end: Pages 1–10, 12–42 sent, 11, 43–101 not "
+            "sent.\n\nPrint the pages not sent, 11, 43–101?");
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(1, 41) + Names{"NEW1"} + Pages(42, 100));
+  EXPECT_TRUE(r.op.told.empty());
+}
+
+// A stop pressed while the printer works on a packet's transfer: the job ends
+// the moment the transfer has, and no tick is left to carry it on.
+TEST(PrintSteering, AStopDuringATransferThatSucceedsEndsTheJobWhenItEnds) {
+  Rig r;
+  r.bench.printing.Print();
+  r.printer.SetArrivalObserver([&r](std::span<const uint8_t> bytes) {
+    if (DecodeMessage(bytes).kind == MessageKind::PrintPacket) r.bench.popup().StopPressed();
+  });
+  const milliseconds tick = *r.timers.deadline(TimerId::Continue);
+  r.Tick();
+  r.printer.SetArrivalObserver({});
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::Idle);
+  EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–82 sent, 83–100 not sent. The "
+                                    "next Print can continue from page 83."});
+  // The query, the packet and its end, then the 100 ms the printer takes it in.
+  EXPECT_EQ(r.clock.Now(), tick + milliseconds(100));
+  EXPECT_EQ(r.Printed(), Pages(1, 82));
+}
+
+// The status query before a packet and the packet are steps of their own: a
+// stop while the printer answers the query sends no byte of the packet.
+TEST(PrintSteering, AStopDuringTheStatusQuerySendsNothingOfTheNextPacket) {
+  Rig r;
+  r.bench.printing.Print();
+  r.printer.SetArrivalObserver([&r](std::span<const uint8_t> bytes) {
+    if (bytes.size() == 2 && bytes[0] == 0x01 && bytes[1] == 'A') r.bench.popup().StopPressed();
+  });
+  r.Tick();
+  r.printer.SetArrivalObserver({});
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–41 sent, 42–100 not sent. The "
+                                    "next Print can continue from page 42."});
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(1, 41));
+  EXPECT_FALSE(r.printer.isOpen());
+}
+
+// A chosen range prints as a job of its own: its stop, report and next Print
+// speak of the range's pages in the job's page numbers.
+TEST(PrintSteering, ARangeToPrintAgainIsAJobOfItsOwn) {
+  Rig r;
+  const PageOrder order = r.bench.document.Order();
+  std::vector<uint32_t> range(order.begin() + 43, order.begin() + 47);  // 44–47
+  range.push_back(order[59]);                                           // 60
+  ASSERT_TRUE(r.bench.printing.PrintPages(range));
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"});
+  EXPECT_TRUE(r.op.told.empty());
+
+  // The whole range again, stopped after its first packet.
+  std::vector<uint32_t> wide(order.begin() + 9, order.begin() + 90);  // 10–90
+  ASSERT_TRUE(r.bench.printing.PrintPages(wide));
+  // A range asked for while the job waits changes nothing of it.
+  EXPECT_FALSE(r.bench.printing.PrintPages(range));
+  EXPECT_EQ(r.bench.printing.phase(), PrintController::Phase::Waiting);
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 10–50 sent, 51–90 not sent. The "
+                                    "next Print can continue from page 51."});
+  r.op.choices = {0};
+  r.bench.printing.Print();
+  ASSERT_TRUE(r.RunTimers());
+  EXPECT_EQ(r.Printed(), Pages(44, 47) + Names{"P060"} + Pages(10, 90));
 }
 
 // An Open or an Import while the job waits puts other pages in place of the
@@ -276,7 +438,8 @@ TEST(PrintSteering, AJobReplacedWhileItWaitsEndsWithItsReport) {
     std::function<bool(Rig&)> replace;
   } const cases[] = {
       {"import", [&csv](Rig& r) { return r.bench.files.ImportFile(csv); }},
-      {"open in place of the job", [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, true); }},
+      {"open in place of the job",
+       [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, true); }},
       {"open after the job's pages",
        [&qxk](Rig& r) { return r.bench.files.OpenLabelFile(qxk, false); }},
   };
@@ -292,6 +455,7 @@ TEST(PrintSteering, AJobReplacedWhileItWaitsEndsWithItsReport) {
     ASSERT_TRUE(r.RunTimers());
     EXPECT_EQ(r.Printed(), Pages(1, 41));
     EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+    EXPECT_TRUE(r.bench.printing.unsentReport().empty());
     r.bench.printing.Print();
     EXPECT_TRUE(r.op.asked.empty());
   }
@@ -313,7 +477,7 @@ TEST(PrintSteering, AJobReplacedWhileItsPacketIsUnderWayEndsWhenThePacketHas) {
                                     "pages. Pages 1–100 not sent."});
   EXPECT_FALSE(r.timers.IsArmed(TimerId::Continue));
   EXPECT_TRUE(r.printer.packets().empty());
-  }
+}
 
 // The printer took only part of a packet: the pages whose bytes went out are
 // named before the operator decides to go on, and the question names them again.
@@ -335,7 +499,8 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
        [](Rig& r) { r.printer.UnplugDuringWrite(3, 2000); },
        {"The printer is no longer connected. Pages 1–41 sent, 42–100 not sent. " + inPart +
         " The next Print can continue from page 42."}},
-      {"a write that took only the header", [](Rig& r) { r.printer.FailWrite(3, 10); },
+      {"a write that took only the header",
+       [](Rig& r) { r.printer.FailWrite(3, 10); },
        {"시리얼 포트 오류!",
         "Pages 1–41 sent, 42–100 not sent. The next Print can continue from page 42."}},
   };
@@ -367,6 +532,66 @@ TEST(PrintSteering, APacketTakenInPartNamesThePagesThatMayHavePrinted) {
                    "Pages 1–100 not sent. Pages 1–2 may have reached the printer in part: look at "
                    "the last tubes before you go on."}));
   EXPECT_FALSE(r.bench.printing.unfinishedFrom());
+}
+
+// A printer that left the bus since the last job: Print says that it is gone,
+// in a box of a fault.
+TEST(PrintSteering, APrintAfterThePrinterLeftTheBusSaysItIsGone) {
+  Rig r;
+  r.bench.printing.Print();
+  ASSERT_TRUE(r.RunTimers());
+  r.printer.UnplugAfterWrites(0);
+  r.bench.printing.Print();
+  ASSERT_EQ(r.op.told.size(), 1u);
+  EXPECT_EQ(r.op.told[0].text, "시리얼 포트 오류!\n\nThe printer is no longer connected.");
+  EXPECT_EQ(r.op.told[0].icon, MessageIcon::Warning);
+  EXPECT_FALSE(r.bench.popup().visible());
+}
+
+// Closing the program while a job waits: nothing goes out while the question
+// is open; going back lets the tick that came meanwhile go, quitting stops the
+// job with its report, without offering the pages to a next Print.
+TEST(PrintSteering, TheQuestionBeforeQuittingHoldsTheJobUntilItIsAnswered) {
+  for (const bool quit : {false, true}) {
+    SCOPED_TRACE(quit ? "stop and quit" : "go back");
+    Rig r;
+    r.bench.printing.Print();
+    std::size_t packetsWhileAsked = 0;
+    r.op.whileChoosing = [&r, &packetsWhileAsked] {
+      r.Tick();
+      packetsWhileAsked = r.printer.packets().size();
+    };
+    r.op.choices = {quit ? 0u : 1u};
+    const auto step = r.bench.printing.StopForQuit();
+    r.op.whileChoosing = {};
+    EXPECT_EQ(packetsWhileAsked, 1u);
+    if (quit) {
+      EXPECT_EQ(step, PrintController::QuitStep::Quit);
+      EXPECT_EQ(r.op.TakeTexts(), Names{"Printing stopped. Pages 1–41 sent, 42–100 not sent."});
+      EXPECT_EQ(r.bench.printing.unsentReport().Text(), "Pages 1–41 sent, 42–100 not sent.");
+      EXPECT_EQ(r.Printed(), Pages(1, 41));
+    } else {
+      EXPECT_EQ(step, PrintController::QuitStep::Stay);
+      EXPECT_EQ(r.Printed(), Pages(1, 82));
+      ASSERT_TRUE(r.RunTimers());
+      EXPECT_EQ(r.Printed(), Pages(1, 100));
+      EXPECT_TRUE(r.bench.printing.unsentReport().empty());
+    }
+  }
+}
+
+// The pages a stopped job left are the operator's until another job takes
+// their place: quitting then speaks of them no more.
+TEST(PrintSteering, AnotherJobOpenedAfterAStopLeavesNoPagesToReportAtQuit) {
+  test::TempDir dir;
+  const std::string csv = (dir.path() / "other.csv").string();
+  std::ofstream(csv) << "A,B,1\n";
+  Rig r;
+  r.bench.printing.Print();
+  r.bench.popup().StopPressed();
+  EXPECT_EQ(r.bench.printing.unsentReport().Text(), "Pages 1–41 sent, 42–100 not sent.");
+  ASSERT_TRUE(r.bench.files.ImportFile(csv));
+  EXPECT_TRUE(r.bench.printing.unsentReport().empty());
 }
 
 }  // namespace

@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "compile/PrintPacket.h"
-#include "editing/ResumePoint.h"
+#include "editing/JobPages.h"
 #include "printer/TempDir.h"
-#include "support/QueueDispatcher.h"
 #include "support/WorkbenchRig.h"
 
 namespace q5300 {
@@ -23,15 +22,7 @@ const std::vector<uint8_t> kZeroLength;
 const std::vector<uint8_t> kStatusQuery = {0x01, 'A'};
 const std::vector<uint8_t> kEndCommand = {0x02, 'H'};
 
-// The reports of the worker thread, kept until the test runs them: they outlive
-// the workbench whose worker posts them.
-struct WorkerReports {
-  testing::QueueDispatcher dispatcher;
-};
-
-class PrintingTest : public ::testing::Test,
-                     protected WorkerReports,
-                     public testing::WorkbenchParts {
+class PrintingTest : public ::testing::Test, public testing::WorkbenchParts {
  protected:
   void SetUp() override {
     bench.StartUp();
@@ -354,52 +345,6 @@ TEST_F(PrintingTest, TheJobNamesThePrinterItWentTo) {
   EXPECT_EQ(bench.printing.printerNote(), "");
   bench.printing.Print();
   EXPECT_EQ(bench.printing.printerNote(), "Printer: the virtual printer.");
-}
-
-TEST_F(PrintingTest, OnAThreadAPrintPressedWhileThePrinterWorksIsCarriedOutAfter) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(3, u"AB");
-  bench.printing.Print();
-  EXPECT_TRUE(bench.printing.busy());
-  bench.printing.Print();  // while the printer is being opened
-  EXPECT_TRUE(op.asked.empty());
-  ASSERT_TRUE(
-      dispatcher.RunUntil([&] { return printer.packets().size() == 2 && !bench.printing.busy(); }));
-  EXPECT_EQ(bench.printing.phase(), PrintController::Phase::FinalMessage);
-  EXPECT_TRUE(op.told.empty());
-}
-
-TEST_F(PrintingTest, OnAThreadTheStopButtonWorksWhileATransferIsHeld) {
-  bench.printing.RunOnThread(dispatcher);
-  MakePages(100, std::u16string(40, u'X'));
-  bench.printing.Print();
-  ASSERT_TRUE(dispatcher.RunUntil(
-      [&] { return bench.printing.phase() == PrintController::Phase::Waiting; }));
-  printer.StopTakingInput(milliseconds(200));
-  timers.Stop(TimerId::Continue);
-  bench.printing.TimerFired(TimerId::Continue);  // the tick: its status query is held
-  ASSERT_TRUE(bench.printing.busy());
-  bench.popup().StopPressed();
-  // The popup says that the job stops; it ends when the held transfer gives up.
-  EXPECT_TRUE(bench.popup().visible());
-  EXPECT_EQ(bench.popup().text(), StoppingText);
-  EXPECT_FALSE(bench.popup().stopButtonVisible());
-  EXPECT_TRUE(op.told.empty());
-  ASSERT_TRUE(dispatcher.RunUntil([&] { return !op.told.empty(); }));
-  EXPECT_FALSE(bench.popup().visible());
-  EXPECT_EQ(op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages 1–41 sent, 42–100 "
-                                                     "not sent. The next Print can continue "
-                                                     "from page 42."});
-  EXPECT_FALSE(timers.IsArmed(TimerId::Continue));
-  EXPECT_EQ(printer.packets().size(), 1u);
-}
-
-TEST(SentReport, NamesTheRanges) {
-  EXPECT_EQ(SentReport(41, 100).Text(), "Pages 1–41 sent, 42–100 not sent.");
-  EXPECT_EQ(SentReport(1, 2).Text(), "Page 1 sent, 2 not sent.");
-  EXPECT_EQ(SentReport(0, 3).Text(), "Pages 1–3 not sent.");
-  EXPECT_EQ(SentReport(0, 1).Text(), "Page 1 not sent.");
-  EXPECT_EQ(SentReport(5, 5).Text(), "Pages 1–5 sent.");
 }
 
 TEST_F(PrintingTest, TheDeviceCheckRunsOnTheFirstPrintOnlyAndClosesWhatItOpened) {

@@ -77,8 +77,8 @@ q5300-cli help p|print
 q5300-cli convert --|--columns --header --help --repeat --separator --wire-ends
 q5300-cli info --|--columns --header --help --json --repeat --separator --wire-ends
 q5300-cli info --json --header --|--columns --help --repeat --separator --wire-ends
-q5300-cli print --|--columns --device --from-page --header --help --repeat --separator --wire-ends
-q5300-cli print job.qxk --device usb --|--columns --from-page --header --help --repeat --separator --wire-ends
+q5300-cli print --|--columns --device --from-page --header --help --pages --repeat --separator --wire-ends
+q5300-cli print job.qxk --device usb --|--columns --from-page --header --help --pages --repeat --separator --wire-ends
 q5300-cli render job.qxk --|--columns --header --help --page --repeat --separator --wire-ends
 q5300-cli export job.qxk --|--columns --encoding --header --help --repeat --separator --wire-ends
 q5300-cli convert list.csv --columns 1,2 |OLD.QXU job.qxk sub
@@ -92,6 +92,8 @@ q5300-cli convert -- list.csv |OLD.QXU job.qxk sub
 q5300-cli info |$inputs
 q5300-cli info job.qxk |
 q5300-cli print --from-page 3 |$inputs
+q5300-cli print --pages 44-47,60 |$inputs
+q5300-cli print job.qxk --pages |
 q5300-cli render |$inputs
 q5300-cli render job.qxk |SHOT.PNG strip.png sub
 q5300-cli render job.qxk s|strip.png sub

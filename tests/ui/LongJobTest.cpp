@@ -106,7 +106,9 @@ constexpr int kLongWait = 60'000;
 class PopupHides final : public QObject {
  public:
   using Seen = std::pair<QString, bool>;
-  explicit PopupHides(StatusPopupWindow* popup) : popup_(popup) { popup_->installEventFilter(this); }
+  explicit PopupHides(StatusPopupWindow* popup) : popup_(popup) {
+    popup_->installEventFilter(this);
+  }
   ~PopupHides() override { popup_->removeEventFilter(this); }
   std::vector<Seen> seen;
 
@@ -196,6 +198,95 @@ TEST(LongJob, TheStopButtonEndsTheJobAtOnceOrWhenTheTransferHasEnded) {
     EXPECT_EQ(job.rig.bench().printing.phase(), PrintController::Phase::Idle);
     ASSERT_TRUE(Eventually([&] { return !job.rig.bench().printing.busy(); }, kLongWait));
     EXPECT_EQ(job.PacketPages().size(), static_cast<std::size_t>(std::max(c.pressAtPacket, 1)));
+  }
+}
+
+// The job waits after its first packet, with the stop button offered.
+void WaitAfterFirstPacket(LongJob& job) {
+  job.rig.window->action(Command::Print)->trigger();
+  ASSERT_TRUE(Eventually([&] { return job.held->arrived() == 1; }, kLongWait));
+  job.held->LetIn();
+  ASSERT_TRUE(Eventually(
+      [&] { return job.rig.bench().printing.phase() == PrintController::Phase::Waiting; },
+      kLongWait));
+  ASSERT_TRUE(job.popup()->stopButton()->isVisible());
+}
+
+const std::string kStoppedAfterFirst =
+    "Printing stopped. Pages 1–41 sent, 42–100 not sent. The next Print can continue from page "
+    "42.";
+
+TEST(LongJob, AStopClickStopsWhateverCellEditItInterrupts) {
+  LongJob job(1000);
+  ASSERT_TRUE(job.rig.shown);
+  WaitAfterFirstPacket(job);
+  // Every page is over its length: this edit, once ended, gets "입력 길이 초과!".
+  ASSERT_TRUE(job.rig.OpenEditor(5, Line1Column));
+  QTest::keyClicks(job.rig.grid()->editor(), QStringLiteral("WW"));
+  QTest::mouseClick(job.popup()->stopButton(), Qt::LeftButton);
+  EXPECT_EQ(job.rig.bench().printing.phase(), PrintController::Phase::Idle);
+  EXPECT_EQ(job.rig.op.TakeTexts(), std::vector<std::string>{kStoppedAfterFirst});
+  // The cell edit goes on where it was.
+  EXPECT_NE(job.rig.grid()->editor(), nullptr);
+}
+
+TEST(LongJob, ReturnAndEscapeNeverPutAwayThePopupOfARunningJob) {
+  LongJob job(1000);
+  ASSERT_TRUE(job.rig.shown);
+  WaitAfterFirstPacket(job);
+  QPushButton* stop = job.popup()->stopButton();
+  // A press on the button that slides off is no click.
+  QTest::mousePress(stop, Qt::LeftButton);
+  QTest::mouseRelease(stop, Qt::LeftButton, {}, QPoint(-20, -20));
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
+    QTest::keyClick(job.popup(), key);
+    EXPECT_TRUE(job.popup()->isVisible());
+    EXPECT_TRUE(stop->isVisible());
+  }
+  EXPECT_EQ(job.rig.bench().printing.phase(), PrintController::Phase::Waiting);
+  // A button that looks like one, reached by Tab.
+  EXPECT_FALSE(stop->isFlat());
+  EXPECT_EQ(stop->focusPolicy(), Qt::TabFocus);
+  QTest::mouseClick(stop, Qt::LeftButton);
+  EXPECT_EQ(job.rig.op.TakeTexts(), std::vector<std::string>{kStoppedAfterFirst});
+}
+
+// Closing the window while a job runs asks first; quitting stops the job, gives
+// its report, and the program ends with a status that says pages were not sent.
+TEST(LongJob, ClosingTheWindowWhileAJobRunsAsksAndReports) {
+  for (const bool held : {false, true}) {
+    SCOPED_TRACE(held ? "while a packet is held" : "while the job waits");
+    LongJob job(held ? 0.05 : 1000);
+    ASSERT_TRUE(job.rig.shown);
+    WaitAfterFirstPacket(job);
+    if (held) {
+      ASSERT_TRUE(Eventually([&] { return job.held->arrived() == 2; }, kLongWait));
+    }
+    job.rig.op.choices = {1};  // go back
+    EXPECT_FALSE(job.rig.window->close());
+    ASSERT_EQ(job.rig.op.offered.size(), 1u);
+    EXPECT_EQ(job.rig.op.offered[0],
+              (std::vector<std::string>{"Stop printing and quit", "Go back"}));
+    EXPECT_TRUE(job.rig.window->isVisible());
+    EXPECT_TRUE(job.rig.op.told.empty());
+
+    job.rig.op.choices = {0};
+    job.rig.op.saveAnswers = {SaveAnswer::Discard};
+    if (!held) {
+      EXPECT_TRUE(job.rig.window->close());
+      EXPECT_EQ(job.rig.op.TakeTexts(), std::vector<std::string>{"Printing stopped. Pages "
+                                                                 "1–41 sent, 42–100 not sent."});
+    } else {
+      // The packet under way ends first; the window closes once it has.
+      EXPECT_FALSE(job.rig.window->close());
+      EXPECT_TRUE(job.rig.op.told.empty());
+      job.held->LetIn();
+      ASSERT_TRUE(Eventually([&] { return !job.rig.window->isVisible(); }, kLongWait));
+      EXPECT_EQ(job.rig.op.TakeTexts(),
+                std::vector<std::string>{"Printing stopped. Pages 1–82 sent, 83–100 not sent."});
+    }
+    EXPECT_FALSE(job.rig.window->isVisible());
+    EXPECT_EQ(job.rig.window->exitStatus(), 1);
   }
 }
 

@@ -5,9 +5,11 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextLayout>
 
 #include "WindowRig.h"
 #include "ui/Centred.h"
+#include "ui/CoreTexts.h"
 #include "ui/QtOperator.h"
 
 namespace q5300::ui::test {
@@ -122,6 +124,27 @@ TEST(MessageBoxes, GoToTheMiddleOfTheWindowWhereverQtWouldPutThem) {
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_LE((OnScreen(&dialog).center() - OnScreen(window).center()).manhattanLength(), 4);
+}
+
+// Laid out as narrow as it goes, a box's text breaks wherever it may: never
+// inside a range of pages ("44–" above "100").
+TEST(MessageBox, APageRangeStaysOnOneLine) {
+  const QString text =
+      MessageBoxText(Message{Phrase::Literal("Pages 1–9, 11–44 sent, 10, 45–101 not sent.")});
+  QTextLayout layout(text, QFont());
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(1);
+  }
+  layout.endLayout();
+  QStringList lines;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    lines << text.mid(line.textStart(), line.textLength()).trimmed().remove(QChar(0x2060));
+  }
+  EXPECT_TRUE(lines.contains(QStringLiteral("1–9,"))) << lines.join(u'|').toStdString();
+  EXPECT_TRUE(lines.contains(QStringLiteral("45–101"))) << lines.join(u'|').toStdString();
+  for (const QString& line : lines) EXPECT_FALSE(line.endsWith(u'–')) << line.toStdString();
 }
 
 }  // namespace

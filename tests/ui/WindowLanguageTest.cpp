@@ -40,6 +40,7 @@ class Seen {
  public:
   void Add(const QString& where, QString text) {
     text.remove(QLatin1Char('&'));  // the mnemonics' marks
+    text.remove(QChar(0x2060));     // the word joiners that keep a page range on one line
     if (text.trimmed().isEmpty() || texts_.contains(text)) return;
     texts_.insert(text);
     list_.push_back({where, text});

@@ -437,6 +437,36 @@ TEST_F(UsbPrinterTest, ADescriptorOpenedJustBeforeAnUnplugAnswersNoDevice) {
   ::close(fd);
 }
 
+// A slow printer holds the status query before the second packet: a stop
+// pressed meanwhile ends the job at once, and once the printer answers, no
+// byte of the packet follows the query.
+TEST_F(UsbPrinterTest, AStopWhileThePrinterHoldsTheStatusQuerySendsNothingOfTheNextPacket) {
+  testing::QueueDispatcher dispatcher;  // outlives the worker
+  Rig rig;
+  EmulatedPrinter& printer = rig.bus.Plug(1);
+  rig.Pages(100);
+  rig.bench().printing.RunOnThread(dispatcher);
+  rig.bench().printing.Print();
+  ASSERT_TRUE(dispatcher.RunUntil(
+      [&] { return rig.bench().printing.phase() == PrintController::Phase::Waiting; }));
+  const std::vector<Bytes> firstPacket = rig.Job({0});
+  printer.HoldNextRequest();
+  rig.timers.Stop(TimerId::Continue);
+  rig.bench().printing.TimerFired(TimerId::Continue);
+  printer.WaitUntilHeld();
+  rig.bench().popup().StopPressed();
+  EXPECT_EQ(rig.bench().printing.phase(), PrintController::Phase::Idle);
+  EXPECT_FALSE(rig.bench().popup().visible());
+  EXPECT_EQ(rig.op.TakeTexts(), std::vector<std::string>{"Printing stopped. " + Report});
+  printer.Release();
+  ASSERT_TRUE(dispatcher.RunUntil([&] { return !rig.bench().printing.busy(); }));
+  std::vector<Bytes> expected = firstPacket;
+  expected.insert(expected.end(), {Query, Zero});
+  EXPECT_EQ(printer.Taken(), expected);
+  EXPECT_FALSE(printer.InterfaceClaimed());
+  EXPECT_FALSE(rig.timers.IsArmed(TimerId::Continue));
+}
+
 // A first packet the printer took only part of: nothing counts as sent, and the
 // pages whose records had begun are named. Records of 96 bytes begin 10 bytes
 // into a packet.

@@ -1273,6 +1273,50 @@
         <source>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</source>
         <translation>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</translation>
     </message>
+    <message>
+        <source>Print the pages not sent, %1?</source>
+        <translation>Print the pages not sent, %1?</translation>
+    </message>
+    <message>
+        <source>Print pages %1</source>
+        <translation>Print pages %1</translation>
+    </message>
+    <message>
+        <source>Print page %1</source>
+        <translation>Print page %1</translation>
+    </message>
+    <message>
+        <source>The next Print can print page %1.</source>
+        <translation>The next Print can print page %1.</translation>
+    </message>
+    <message>
+        <source>The next Print can print pages %1.</source>
+        <translation>The next Print can print pages %1.</translation>
+    </message>
+    <message>
+        <source>The printer is no longer connected.</source>
+        <translation>The printer is no longer connected.</translation>
+    </message>
+    <message>
+        <source>Printing has ended, but not every page of the job was sent. %1</source>
+        <translation>Printing has ended, but not every page of the job was sent. %1</translation>
+    </message>
+    <message>
+        <source>A print job is running: %1
+
+Stop printing and quit, or go back to the job?</source>
+        <translation>A print job is running: %1
+
+Stop printing and quit, or go back to the job?</translation>
+    </message>
+    <message>
+        <source>Stop printing and quit</source>
+        <translation>Stop printing and quit</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Go back</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
@@ -1310,6 +1354,37 @@
     </message>
 </context>
 <context>
+    <name>q5300::ui::MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>About Tarnix(&amp;A)...</source>
+        <translation>About Tarnix(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기 (UTF-8)...</source>
+        <translation>Export as CSV (UTF-8)...</translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기 (949)...</source>
+        <translation>Export as CSV (949)...</translation>
+    </message>
+    <message>
+        <source>실행 취소</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>다시 실행</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Version 1.11</source>
+        <translation>Version 1.11</translation>
+    </message>
+</context>
+<context>
     <name>q5300::ui::MediaBar</name>
     <message>
         <source>메체정보</source>
@@ -1342,44 +1417,6 @@
     <message>
         <source>전체반복:</source>
         <translation>Copies:</translation>
-    </message>
-</context>
-<context>
-    <name>q5300::ui::StatusPopupWindow</name>
-    <message>
-        <source>중지</source>
-        <translation>Stop</translation>
-    </message>
-</context>
-<context>
-    <name>q5300::ui::MainWindow</name>
-    <message>
-        <source>Toolbar</source>
-        <translation>Toolbar</translation>
-    </message>
-    <message>
-        <source>About Tarnix(&amp;A)...</source>
-        <translation>About Tarnix(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>CSV로 내보내기 (UTF-8)...</source>
-        <translation>Export as CSV (UTF-8)...</translation>
-    </message>
-    <message>
-        <source>CSV로 내보내기 (949)...</source>
-        <translation>Export as CSV (949)...</translation>
-    </message>
-    <message>
-        <source>실행 취소</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>다시 실행</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Version 1.11</source>
-        <translation>Version 1.11</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1516,13 @@
     <message>
         <source>순차반복</source>
         <translation>Sequential</translation>
+    </message>
+</context>
+<context>
+    <name>q5300::ui::StatusPopupWindow</name>
+    <message>
+        <source>중지</source>
+        <translation>Stop</translation>
     </message>
 </context>
 </TS>

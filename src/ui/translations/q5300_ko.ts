@@ -1273,6 +1273,50 @@
         <source>A page per wire end takes line 2 from each end&apos;s column, but line 2 is to stay empty: the first page of each row would have no line 2.</source>
         <translation>전선 끝마다 한 페이지는 각 끝의 열에서 2줄을 가져오지만, 2줄이 비어 있도록 되어 있습니다. 각 행의 첫 페이지에 2줄이 없게 됩니다.</translation>
     </message>
+    <message>
+        <source>Print the pages not sent, %1?</source>
+        <translation>보내지 못한 %1페이지를 인쇄하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Print pages %1</source>
+        <translation>%1페이지 인쇄</translation>
+    </message>
+    <message>
+        <source>Print page %1</source>
+        <translation>%1페이지 인쇄</translation>
+    </message>
+    <message>
+        <source>The next Print can print page %1.</source>
+        <translation>다음 인쇄는 %1페이지를 인쇄할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The next Print can print pages %1.</source>
+        <translation>다음 인쇄는 %1페이지를 인쇄할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The printer is no longer connected.</source>
+        <translation>프린터가 더 이상 연결되어 있지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Printing has ended, but not every page of the job was sent. %1</source>
+        <translation>인쇄가 끝났지만 작업의 일부 페이지는 보내지 못했습니다. %1</translation>
+    </message>
+    <message>
+        <source>A print job is running: %1
+
+Stop printing and quit, or go back to the job?</source>
+        <translation>인쇄 작업이 진행 중입니다: %1
+
+인쇄를 멈추고 끝내시겠습니까, 작업으로 돌아가시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Stop printing and quit</source>
+        <translation>인쇄 멈추고 끝내기</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>돌아가기</translation>
+    </message>
 </context>
 <context>
     <name>q5300::ui::GridTableModel</name>
@@ -1310,6 +1354,37 @@
     </message>
 </context>
 <context>
+    <name>q5300::ui::MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>도구 모음</translation>
+    </message>
+    <message>
+        <source>About Tarnix(&amp;A)...</source>
+        <translation>Tarnix 정보(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기 (UTF-8)...</source>
+        <translation>CSV로 내보내기 (UTF-8)...</translation>
+    </message>
+    <message>
+        <source>CSV로 내보내기 (949)...</source>
+        <translation>CSV로 내보내기 (949)...</translation>
+    </message>
+    <message>
+        <source>실행 취소</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>다시 실행</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Version 1.11</source>
+        <translation>버전 1.11</translation>
+    </message>
+</context>
+<context>
     <name>q5300::ui::MediaBar</name>
     <message>
         <source>메체정보</source>
@@ -1342,44 +1417,6 @@
     <message>
         <source>전체반복:</source>
         <translation>전체반복:</translation>
-    </message>
-</context>
-<context>
-    <name>q5300::ui::StatusPopupWindow</name>
-    <message>
-        <source>중지</source>
-        <translation>중지</translation>
-    </message>
-</context>
-<context>
-    <name>q5300::ui::MainWindow</name>
-    <message>
-        <source>Toolbar</source>
-        <translation>도구 모음</translation>
-    </message>
-    <message>
-        <source>About Tarnix(&amp;A)...</source>
-        <translation>Tarnix 정보(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>CSV로 내보내기 (UTF-8)...</source>
-        <translation>CSV로 내보내기 (UTF-8)...</translation>
-    </message>
-    <message>
-        <source>CSV로 내보내기 (949)...</source>
-        <translation>CSV로 내보내기 (949)...</translation>
-    </message>
-    <message>
-        <source>실행 취소</source>
-        <translation>실행 취소</translation>
-    </message>
-    <message>
-        <source>다시 실행</source>
-        <translation>다시 실행</translation>
-    </message>
-    <message>
-        <source>Version 1.11</source>
-        <translation>버전 1.11</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1516,13 @@
     <message>
         <source>순차반복</source>
         <translation>순차반복</translation>
+    </message>
+</context>
+<context>
+    <name>q5300::ui::StatusPopupWindow</name>
+    <message>
+        <source>중지</source>
+        <translation>중지</translation>
     </message>
 </context>
 </TS>
