@@ -6,7 +6,7 @@
 #include "compile/PrintPacket.h"
 #include "compile/RebuildRecords.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 
 namespace q5300 {
 namespace {

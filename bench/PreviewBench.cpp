@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "support/RecordChain.h"
 #include "compile/CodePage.h"
 #include "compile/Metrics.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "preview/PreviewLayout.h"
 #include "preview/StripScroll.h"
 
@@ -20,7 +21,7 @@ std::string Digits(int value) {
   return std::to_string(value);
 }
 
-void AddPage(PageList& pages, const std::string& bytes) {
+void AddPage(testing::RecordChain& pages, const std::string& bytes) {
   PageDefaults defaults;
   defaults.autoLength = true;
   PageRecord& r = *pages.AppendRecord(defaults, JobSettings{});
@@ -30,7 +31,7 @@ void AddPage(PageList& pages, const std::string& bytes) {
 }
 
 // 200 pages of plain texts, Hangul and ASCII, once each.
-void PlainJob(PageList& pages) {
+void PlainJob(testing::RecordChain& pages) {
   for (int i = 0; i < MaxPages; ++i) {
     AddPage(pages, ToPrinterCodePage(u"\uC804\uC6D0\uACF5\uAE09 MCC-") + Digits(i) + " L" +
                        Digits(i % 3 + 1));
@@ -39,7 +40,7 @@ void PlainJob(PageList& pages) {
 }
 
 // The largest job: 200 pages, each 200 copies of the numbers 0 to 999.
-void LargestJob(PageList& pages) {
+void LargestJob(testing::RecordChain& pages) {
   for (int i = 0; i < MaxPages; ++i) {
     AddPage(pages, ToPrinterCodePage(u"\uCC28\uB2E8\uAE30 ") + Digits(i) + "-\x12");
     PageRecord& r = *pages.last();
@@ -52,15 +53,15 @@ void LargestJob(PageList& pages) {
   }
 }
 
-using JobMaker = void (*)(PageList&);
+using JobMaker = void (*)(testing::RecordChain&);
 
-PreviewLayout LayoutOf(const PageList& pages) {
+PreviewLayout LayoutOf(const testing::RecordChain& pages) {
   FixedAdvanceMeasure measure(10);
-  return PreviewLayout(TakePreviewSnapshot(pages, JobSettings{}), Dpi, measure);
+  return PreviewLayout(TakePreviewSnapshot(pages.first(), JobSettings{}), Dpi, measure);
 }
 
 void Layout(benchmark::State& state, JobMaker make) {
-  PageList pages;
+  testing::RecordChain pages;
   make(pages);
   std::size_t bytes = 0;
   int64_t labels = 0;
@@ -81,7 +82,7 @@ int64_t ViewportStart(const PreviewLayout& layout, int where) {
 }
 
 void VisibleLabels(benchmark::State& state, JobMaker make, int where) {
-  PageList pages;
+  testing::RecordChain pages;
   make(pages);
   const PreviewLayout layout = LayoutOf(pages);
   const int64_t x0 = ViewportStart(layout, where);
@@ -96,7 +97,7 @@ void VisibleLabels(benchmark::State& state, JobMaker make, int where) {
 
 // The strip jumps to the last page and finds the labels it then shows.
 void JumpToLastPage(benchmark::State& state, JobMaker make) {
-  PageList pages;
+  testing::RecordChain pages;
   make(pages);
   const PreviewLayout layout = LayoutOf(pages);
   const ScrollRange range = StripScrollRange(layout.contentWidth(), Viewport);

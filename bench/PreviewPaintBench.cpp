@@ -8,11 +8,12 @@
 #include <optional>
 #include <string>
 
+#include "support/RecordChain.h"
 #include "QtBenchMain.h"
 #include "compile/CodePage.h"
 #include "compile/Metrics.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "preview/PreviewLayout.h"
 #include "preview/StripScroll.h"
 #include "ui/PreviewPainter.h"
@@ -25,7 +26,7 @@ constexpr int Dpi = 96;
 constexpr int ViewportWidth = 1920;
 constexpr int ViewportHeight = 110;
 
-void AddPage(PageList& pages, const std::string& bytes) {
+void AddPage(testing::RecordChain& pages, const std::string& bytes) {
   PageDefaults defaults;
   defaults.autoLength = true;
   PageRecord& r = *pages.AppendRecord(defaults, JobSettings{});
@@ -35,7 +36,7 @@ void AddPage(PageList& pages, const std::string& bytes) {
 }
 
 // 200 pages of plain texts, Hangul and ASCII, once each.
-void PlainJob(PageList& pages) {
+void PlainJob(testing::RecordChain& pages) {
   for (int i = 0; i < MaxPages; ++i) {
     AddPage(pages, ToPrinterCodePage(u"\uC804\uC6D0\uACF5\uAE09 MCC-") + std::to_string(i) + " L" +
                        std::to_string(i % 3 + 1));
@@ -44,7 +45,7 @@ void PlainJob(PageList& pages) {
 }
 
 // The largest job: 200 pages, each 200 copies of the numbers 0 to 999.
-void LargestJob(PageList& pages) {
+void LargestJob(testing::RecordChain& pages) {
   for (int i = 0; i < MaxPages; ++i) {
     AddPage(pages, ToPrinterCodePage(u"\uCC28\uB2E8\uAE30 ") + std::to_string(i) + "-\x12");
     PageRecord& r = *pages.last();
@@ -57,12 +58,12 @@ void LargestJob(PageList& pages) {
   }
 }
 
-using JobMaker = void (*)(PageList&);
+using JobMaker = void (*)(testing::RecordChain&);
 
 PreviewSnapshot SnapshotOf(JobMaker make) {
-  PageList pages;
+  testing::RecordChain pages;
   make(pages);
-  return TakePreviewSnapshot(pages, JobSettings{});
+  return TakePreviewSnapshot(pages.first(), JobSettings{});
 }
 
 QImage Viewport() {
@@ -141,14 +142,14 @@ PreviewMemory largestJobMemory;
 // Run once, before any benchmark, so that the fonts, glyph caches and images the
 // preview needs are counted as the first preview of a run meets them.
 PreviewMemory MeasureLargestJobMemory() {
-  PageList pages;
+  testing::RecordChain pages;
   LargestJob(pages);
   PreviewMemory memory;
   // Writing 5 to clear_refs brings the peak down to what is resident now.
   { std::ofstream("/proc/self/clear_refs") << "5"; }
   const std::optional<long> before = StatusKb("VmRSS:");
   {
-    const PreviewSnapshot snapshot = TakePreviewSnapshot(pages, JobSettings{});
+    const PreviewSnapshot snapshot = TakePreviewSnapshot(pages.first(), JobSettings{});
     ui::QtTextMeasure measure;
     const PreviewLayout layout(snapshot, Dpi, measure);
     QImage image = Viewport();
@@ -162,12 +163,12 @@ PreviewMemory MeasureLargestJobMemory() {
 
 // The whole preview of the largest job, from the records to three painted viewports.
 void BuildAndPaint(benchmark::State& state) {
-  PageList pages;
+  testing::RecordChain pages;
   LargestJob(pages);
   QImage image = Viewport();
   for (auto _ : state) {
     ui::QtTextMeasure measure;
-    const PreviewLayout layout(TakePreviewSnapshot(pages, JobSettings{}), Dpi, measure);
+    const PreviewLayout layout(TakePreviewSnapshot(pages.first(), JobSettings{}), Dpi, measure);
     for (const int where : {0, 1, 2}) Paint(image, layout, ViewportStart(layout, where));
     benchmark::DoNotOptimize(image.constBits());
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/NumberText.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "editing/CellTexts.h"
 #include "editing/PageFit.h"
 #include "preview/PreviewGeometry.h"

@@ -208,9 +208,6 @@ std::vector<uint8_t> WriteQxk(const JobSettings& settings, std::span<const PageR
   return Write(settings, pages, static_cast<int>(pages.size()));
 }
 
-std::vector<uint8_t> WriteQxk(const JobSettings& settings, const PageList& pages) {
-  return Write(settings, pages, pages.size());
-}
 
 Result<LabelFileData> ReadQxk(std::span<const uint8_t> bytes, const JobSettings& current) {
   const std::size_t size = bytes.size();

@@ -7,7 +7,7 @@
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
 #include "data/Result.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "files/LabelFile.h"
 
 namespace q5300 {
@@ -22,7 +22,6 @@ inline constexpr int MaxQxkFileSize = QxkHeaderSize + MaxPages * (QxkRecordSize 
 // Every record, checked or not, with text or without; the page count is the
 // number of records. `copies` is not stored.
 std::vector<uint8_t> WriteQxk(const JobSettings& settings, std::span<const PageRecord> pages);
-std::vector<uint8_t> WriteQxk(const JobSettings& settings, const PageList& pages);
 
 // Reads a whole qxk file. The settings start from `current` (the file does not
 // carry the number of copies) and take the media codes of the file's material

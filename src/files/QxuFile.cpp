@@ -105,9 +105,6 @@ Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings,
   return Write(settings, pages);
 }
 
-Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings, const PageList& pages) {
-  return Write(settings, pages);
-}
 
 Result<LabelFileData> ReadQxu(std::span<const uint8_t> bytes, const JobSettings& current) {
   const std::size_t size = bytes.size();

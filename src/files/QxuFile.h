@@ -8,7 +8,7 @@
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
 #include "data/Result.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "files/LabelFile.h"
 
 namespace q5300 {
@@ -27,7 +27,6 @@ void StampQxuRecord(PageRecord& record);
 // it would pass the printer's image limit.
 Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings,
                                       std::span<const PageRecord> pages);
-Result<std::vector<uint8_t>> WriteQxu(const JobSettings& settings, const PageList& pages);
 
 // Reads a whole qxu file. The settings start from `current`; the image sets the
 // copies, cutting, density (17..23 stand for 10..16), spacing, alignment and

@@ -73,8 +73,5 @@ PreviewSnapshot TakePreviewSnapshot(const PageRecord* first, const JobSettings& 
   return snapshot;
 }
 
-PreviewSnapshot TakePreviewSnapshot(const PageList& pages, const JobSettings& settings) {
-  return TakePreviewSnapshot(pages.first(), settings);
-}
 
 }  // namespace q5300

@@ -7,7 +7,7 @@
 
 #include "data/JobSettings.h"
 #include "data/PageRecord.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "preview/NumberRun.h"
 
 namespace q5300 {
@@ -49,7 +49,6 @@ struct PreviewSnapshot {
 // Copies what the preview reads from the pages, first to last, and the job's
 // alignment and repeat mode.
 PreviewSnapshot TakePreviewSnapshot(const PageRecord* first, const JobSettings& settings);
-PreviewSnapshot TakePreviewSnapshot(const PageList& pages, const JobSettings& settings);
 PreviewPage PreviewPageOf(const PageRecord& record);
 
 // Removes white space from both ends: tab to carriage return, space, and the

@@ -1,3 +1,4 @@
+#include "support/RecordChain.h"
 #include "compile/PrintPacket.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <vector>
 
 #include "compile/RebuildRecords.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "data/FixedField.h"
 
 namespace q5300 {
@@ -15,7 +16,7 @@ namespace {
 using ByteVector = std::vector<uint8_t>;
 
 // A job of n ticked pages with the same text; page i has creationNo i + 1.
-void MakeJob(PageList& pages, int n, std::string_view text) {
+void MakeJob(testing::RecordChain& pages, int n, std::string_view text) {
   PageDefaults defaults;
   defaults.autoLength = true;
   for (int i = 0; i < n; ++i) {
@@ -153,7 +154,7 @@ TEST(BuildPacket, OnePage) {
   settings.margin = 20;
   settings.alignment = 1;
   settings.repeatMode = Sequential;
-  PageList pages;
+  testing::RecordChain pages;
   MakeJob(pages, 1, "AB");
   pages.first()->lengthDots = 128;
 
@@ -175,7 +176,7 @@ TEST(BuildPacket, OnePage) {
 }
 
 TEST(BuildPacket, TwoHundredPagesGoOutInFivePackets) {
-  PageList pages;
+  testing::RecordChain pages;
   MakeJob(pages, 200, std::string(40, 'W'));
   const int starts[] = {0, 41, 82, 123, 164};
   const int nexts[] = {41, 82, 123, 164, 200};
@@ -198,7 +199,7 @@ TEST(BuildPacket, TwoHundredPagesGoOutInFivePackets) {
 }
 
 TEST(BuildPacket, PagesThatAreNotPrintedTakeAPositionButNoBytes) {
-  PageList pages;
+  testing::RecordChain pages;
   MakeJob(pages, 3, "AB");
   pages.At(1)->isChecked = 0;
   Packet packet = BuildPacket(JobSettings{}, pages.first(), 0);
@@ -230,7 +231,7 @@ TEST(BuildPacket, AFullPacketEndsAtThePageThatDidNotFit) {
       {"to the byte", {40, 41}, -1, 42, 42, PacketFill + 1},
   };
   for (const auto& c : cases) {
-    PageList pages;
+    testing::RecordChain pages;
     MakeJob(pages, 100, std::string(40, 'W'));
     for (const std::size_t page : c.shortTexts) {
       StorePageText(*pages.At(static_cast<int>(page)), std::string(17, 'W'));
@@ -244,12 +245,12 @@ TEST(BuildPacket, AFullPacketEndsAtThePageThatDidNotFit) {
 }
 
 TEST(BuildPacket, NothingToPrint) {
-  PageList unticked;
+  testing::RecordChain unticked;
   MakeJob(unticked, 3, "AB");
   for (PageRecord& r : unticked) r.isChecked = 0;
-  PageList empty;
+  testing::RecordChain empty;
   MakeJob(empty, 3, "");
-  PageList printed;
+  testing::RecordChain printed;
   MakeJob(printed, 3, "AB");
   const struct {
     const char* name;
@@ -269,7 +270,7 @@ TEST(BuildPacket, NothingToPrint) {
 }
 
 TEST(PrintImageSize, TheJobLimit) {
-  PageList pages;
+  testing::RecordChain pages;
   MakeJob(pages, 646, std::string(40, 'W'));
   EXPECT_EQ(PrintImageSize(pages.first()), 61381);
   EXPECT_EQ(BuildPacket(JobSettings{}, pages.first(), 0).kind, Packet::Ready);
@@ -286,7 +287,7 @@ TEST(PrintImageSize, TheJobLimit) {
 }
 
 TEST(PrintImageSize, RefreshesTheDoubleByteCountOfPrintablePages) {
-  PageList pages;
+  testing::RecordChain pages;
   MakeJob(pages, 2, "");
   for (PageRecord& r : pages) {
     StorePageText(r, "\xA0\xA0\xFF\xFF");  // 0xA0 counts here, 0xFF does not

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 
 namespace q5300 {
 namespace {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/RecordChain.h"
 #include "compile/PrintPacket.h"
 #include "editing/JobPages.h"
 #include "printer/TempDir.h"
@@ -477,7 +478,7 @@ class ListSource : public PrintSource {
   const JobSettings& Settings() const override { return settings; }
 
   JobSettings settings;
-  PageList pages;
+  testing::RecordChain pages;
 };
 
 class ImageLimitTest : public ::testing::Test {
@@ -506,7 +507,7 @@ TEST_F(ImageLimitTest, AnImageOverTheLimitIsNotSent) {
 
 TEST_F(ImageLimitTest, AJobThatGrowsOverTheLimitWhileItWaitsEndsWithTheMessage) {
   popup.SetUp();
-  source.pages.RemoveRecord(source.pages.last());  // 646 records: just within
+  source.pages.RemoveLast();  // 646 records: just within
   job.Print();
   ASSERT_TRUE(timers.IsArmed(TimerId::Continue));
   source.Add();

@@ -1,3 +1,4 @@
+#include "support/RecordChain.h"
 #include "files/QxkFile.h"
 
 #include <gtest/gtest.h>
@@ -116,7 +117,7 @@ TEST(QxkFile, ReadsEachFlagFromItsOwnPlace) {
 }
 
 TEST(QxkFile, AnEmptyOnePageJobIs90Bytes) {
-  PageList pages;
+  testing::RecordChain pages;
   pages.AppendRecord(PageDefaults{}, JobSettings{});
   const Bytes expected = {
       // Header: margin 0, density 8, 'C', centre, tube, size 1, continuous, 1 page.
@@ -132,13 +133,13 @@ TEST(QxkFile, AnEmptyOnePageJobIs90Bytes) {
       0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  // 50..59
       0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, '0', 'N', 0x00,    // 60..69
   };
-  const Bytes bytes = WriteQxk(JobSettings{}, pages);
+  const Bytes bytes = WriteQxk(JobSettings{}, pages.Records());
   ASSERT_EQ(bytes.size(), 90u);
   EXPECT_EQ(bytes, expected);
 }
 
 TEST(QxkFile, RoundTripKeepsEveryPageAndField) {
-  PageList pages;
+  testing::RecordChain pages;
   const PageDefaults defaults;
   const JobSettings settings = DistinctSettings();
   CopyPageContent(*pages.AppendRecord(defaults, settings), ReadableDistinctRecord());
@@ -155,7 +156,7 @@ TEST(QxkFile, RoundTripKeepsEveryPageAndField) {
   StorePageText(full, std::string(40, 'W'));
   pages.AppendRecord(defaults, settings);  // no text
 
-  const Bytes bytes = WriteQxk(settings, pages);
+  const Bytes bytes = WriteQxk(settings, pages.Records());
   const auto data = ReadQxk(bytes, settings);
   ASSERT_TRUE(data) << data.failure().text;
   EXPECT_EQ(data->settings, settings);
@@ -174,10 +175,10 @@ TEST(QxkFile, RoundTripKeepsEveryPageAndField) {
 // A malformed file is refused whole, with the reason.
 TEST(QxkFile, RefusesMalformedFiles) {
   // Two pages: the distinct one at 20..92 and an empty one at 93..162.
-  PageList pages;
+  testing::RecordChain pages;
   CopyPageContent(*pages.AppendRecord(PageDefaults{}, JobSettings{}), ReadableDistinctRecord());
   pages.AppendRecord(PageDefaults{}, JobSettings{});
-  const Bytes valid = WriteQxk(DistinctSettings(), pages);
+  const Bytes valid = WriteQxk(DistinctSettings(), pages.Records());
   ASSERT_EQ(valid.size(), 163u);
   ASSERT_TRUE(ReadQxk(valid, JobSettings{}));
 

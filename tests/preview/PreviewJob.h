@@ -3,9 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "support/RecordChain.h"
 #include "compile/Metrics.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "preview/PreviewLayout.h"
 
 namespace q5300::testing {
@@ -19,7 +20,7 @@ struct PreviewJob {
     return d;
   }();
   JobSettings settings;
-  PageList pages;
+  testing::RecordChain pages;
   FixedAdvanceMeasure measure{10};
 
   // A ticked page of one line at font size 4, repeated once.
@@ -47,7 +48,7 @@ struct PreviewJob {
   }
 
   PreviewLayout Layout(int dpi = 96) {
-    return PreviewLayout(TakePreviewSnapshot(pages, settings), dpi, measure);
+    return PreviewLayout(TakePreviewSnapshot(pages.first(), settings), dpi, measure);
   }
 };
 

@@ -189,7 +189,7 @@ TEST(PreviewLabels, LayoutOutlivesTheRecordsItWasTakenFrom) {
     PreviewJob job;
     job.AddNumbered("N\x12", &PageRecord::numNumber, "1", "3");
     layout.emplace(job.Layout());
-    job.pages.FreeAllRecords();
+    job.pages.Clear();
   }
   EXPECT_EQ(layout->Label(0, 2).text, u"N3");
   EXPECT_EQ(layout->VisibleLabels(0, 1000, 50).size(), 3u);

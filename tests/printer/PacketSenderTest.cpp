@@ -4,9 +4,10 @@
 
 #include <string>
 
+#include "support/RecordChain.h"
 #include "compile/PrintPacket.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "printer/PacketSender.h"
 #include "printer/PrinterLink.h"
 #include "printer/VirtualPrinter.h"
@@ -37,7 +38,7 @@ class PacketSenderTest : public ::testing::Test {
   }
 
   JobSettings settings;
-  PageList pages;
+  testing::RecordChain pages;
   ManualClock clock;
   VirtualPrinter printer{clock};
   PrinterLink link{printer, clock};
@@ -127,7 +128,7 @@ TEST_F(PacketSenderTest, NothingIsWrittenWhenThereIsNothingToSendOrTooMuch) {
   AddPages(3, "");
   EXPECT_EQ(BuildAndSend(link, settings, pages.first(), 0).kind,
             PacketOutcome::NothingToPrint);
-  pages.FreeAllRecords();
+  pages.Clear();
   AddPages(647, std::string(40, 'X'));
   EXPECT_EQ(BuildAndSend(link, settings, pages.first(), 0).kind, PacketOutcome::TooLong);
   EXPECT_EQ(printer.CountCalls(DeviceCall::Write), 0);

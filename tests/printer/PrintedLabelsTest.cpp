@@ -1,3 +1,4 @@
+#include "support/RecordChain.h"
 #include "printer/PrintedLabels.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@
 #include "TempDir.h"
 #include "compile/PrintPacket.h"
 #include "data/FixedField.h"
-#include "data/SerialPort.h"
+#include "data/PageRecord.h"
 #include "printer/VirtualPrinter.h"
 
 namespace q5300 {
@@ -92,7 +93,7 @@ TEST(PrintedLabels, TheVirtualPrinterListsWhatItWouldPrint) {
   VirtualPrinter printer(clock, dir.path());
   ASSERT_TRUE(printer.Open().ok());
   JobSettings settings;
-  PageList pages;
+  testing::RecordChain pages;
   for (const char* text : {"A", "B"}) {
     PageRecord* r = pages.AppendRecord(PageDefaults{}, settings);
     SetField(r->text, text);
